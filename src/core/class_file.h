@@ -1,0 +1,25 @@
+#pragma once
+
+#include "markwise_doc.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace markwise {
+
+// Reads a class from the bytes of a .MKW file into a freshly constructed document.
+// Returns null and sets error (a sentence for the user) when the bytes are damaged,
+// end early or exceed a capacity. Bytes after the last field are ignored.
+std::unique_ptr<CMarkwiseDoc> ReadClass(const unsigned char* data, std::size_t size,
+                                        std::string& error);
+// The exact bytes of the class file.
+std::vector<unsigned char> WriteClass(const CMarkwiseDoc& doc);
+
+// Whole-file helpers. Saving is atomic: a temporary file in the same folder is written,
+// flushed and renamed over the old one, so any failure leaves the old file as it was.
+std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, std::string& error);
+bool SaveClassFile(const std::string& path, const CMarkwiseDoc& doc, std::string& error);
+
+} // namespace markwise

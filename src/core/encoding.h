@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace markwise {
+
+// Class files hold Windows-1252 bytes; the rest of the world speaks UTF-8.
+std::string Cp1252ToUtf8(std::string_view bytes);
+// Characters without a Windows-1252 byte become '?'.
+std::string Utf8ToCp1252(std::string_view utf8);
+// UTF-16LE code units (as a wide string in the file) to Windows-1252, '?' for the rest.
+std::string Utf16LeToCp1252(const unsigned char* data, std::size_t codeUnits);
+
+} // namespace markwise

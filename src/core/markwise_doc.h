@@ -1,0 +1,86 @@
+#pragma once
+
+#include "assignment.h"
+#include "cutoffs.h"
+#include "capacity.h"
+
+#include <array>
+#include <string>
+
+namespace markwise {
+
+// The six text fields of one student, as the student dialogs edit them.
+struct StudentFields {
+    std::string firstName;
+    std::string lastName;
+    std::string studentId;
+    std::string bookNumber;
+    std::string phone;
+    std::string gradeLevel;
+};
+
+// One class: fixed-capacity slot arrays; the counts say which slots are in use.
+// Slots beyond the counts keep leftovers, which loading and saving carry unchanged.
+// Strings are the file's Windows-1252 bytes, unconverted.
+class CMarkwiseDoc {
+public:
+    CMarkwiseDoc();
+
+    std::array<std::string, kMaxStudents> m_firstName;
+    std::array<std::string, kMaxStudents> m_lastName;
+    std::array<std::string, kMaxStudents> m_studentId;
+    std::array<std::string, kMaxStudents> m_bookNumber;
+    std::array<std::string, kMaxStudents> m_phone;
+    std::array<std::string, kMaxStudents> m_gradeLevel;
+    std::array<std::string, kMaxReserved> m_reservedText;
+    std::array<CAssignment, kMaxAssignments> m_assignments;
+    int m_studentCount = 0;
+    int m_assignmentCount = 0;
+    int m_showNames = 1;     // 1: listed by name; 0: listed by student ID
+    int m_firstIncluded = 0; // first assignment that counts in totals
+
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified = true) { m_modified = modified; }
+
+    // --- Operations of the dialogs and commands -------------------------------------
+    enum class AddResult { Ignored, Added, Full };
+    // Both names empty: ignored. Otherwise marks modified; Full when 1000 students exist.
+    AddResult AddStudent(const StudentFields& fields);
+    StudentFields GetStudent(int s) const;
+    void EditStudent(int s, const StudentFields& fields);
+    // Shifts the following students (and their scores) down one slot.
+    void RemoveStudent(int s);
+    // False (and no change) when 200 assignments exist.
+    bool NewAssignment(const std::string& title, const std::string& description,
+                       double pointsPossible);
+    // Stores the details and, when student >= 0, that student's score (m_lastIndex unchanged).
+    void EditAssignment(int a, const std::string& title, const std::string& description,
+                        double pointsPossible, int student, double score);
+    void RemoveAssignment(int a);
+    void SetFirstIncluded(int a) { m_firstIncluded = a; }
+    void ToggleNames() { m_showNames = m_showNames == 1 ? 0 : 1; }
+    // Exchanges the six text fields and every assignment's score; reserved text stays.
+    void SwapStudents(int i, int j);
+
+    // "Last, First" while listing by name, else the student ID.
+    std::string GetListedName(int s) const;
+    // "Last, First" always (dialogs).
+    std::string GetFullName(int s) const;
+
+    // --- Grade queries over the counted assignments ---------------------------------
+    double GetTotalReceived(int s) const;
+    double GetTotalPossible(int s) const;
+    double GetPercent(int s) const; // 100 when nothing is possible
+    std::string GetLetterGrade(int s, const CGradeCutoffs& cutoffs) const;
+    double GetClassPossible() const;
+
+    std::string GetTotalReceivedText(int s) const;
+    std::string GetPercentText(int s) const;
+    std::string GetPointsPossibleText(int a) const;
+    std::string GetClassPossibleText() const;
+
+private:
+    bool m_modified = false;
+};
+
+} // namespace markwise

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace markwise {
+
+// "%g": six significant digits, exponent of at least three digits (1.25e+006).
+std::string FormatG(double value);
+// "%g%%".
+std::string FormatPercentG(double value);
+// The dialogs' shortest general form: up to 15 significant digits (7.33333333333333),
+// exponent of at least three digits.
+std::string FormatNumber15(double value);
+// Parses a number typed in a dialog box (surrounding blanks allowed); false when it holds none.
+bool ParseNumber(const std::string& text, double& value);
+
+} // namespace markwise

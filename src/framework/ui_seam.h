@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace markwise {
+
+// Every message box and file dialog of the program goes through here, so tests can answer
+// them without a modal window. Message boxes are captioned "Markwise".
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
+
+class UiSeam {
+public:
+    using Answerer = std::function<Answer(const QString& text, Buttons buttons)>;
+    using FileAnswerer = std::function<QString(const QString& caption, const QString& filter)>;
+
+    static Answer ask(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok);
+    static void tell(QWidget* parent, const QString& text) { ask(parent, text, Buttons::Ok); }
+    // Empty when cancelled.
+    static QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
+    static QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                const QString& suggested);
+
+    // Tests install answerers; an empty function restores the real dialogs.
+    static void setAnswerer(Answerer answerer);
+    static void setFileAnswerer(FileAnswerer answerer);
+};
+
+} // namespace markwise
