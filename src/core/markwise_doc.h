@@ -1,9 +1,10 @@
 #pragma once
 
 #include "assignment.h"
-#include "cutoffs.h"
 #include "capacity.h"
+#include "cutoffs.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -38,6 +39,11 @@ public:
     int m_assignmentCount = 0;
     int m_showNames = 1;     // 1: listed by name; 0: listed by student ID
     int m_firstIncluded = 0; // first assignment that counts in totals
+
+    // The counts clamped to the capacities: loops over slots use these, so a
+    // damaged count can never index past an array.
+    int StudentsInUse() const { return std::clamp(m_studentCount, 0, kMaxStudents); }
+    int AssignmentsInUse() const { return std::clamp(m_assignmentCount, 0, kMaxAssignments); }
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified = true) { m_modified = modified; }

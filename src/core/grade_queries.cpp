@@ -1,0 +1,81 @@
+#include "markwise_doc.h"
+#include "number_text.h"
+
+#include <algorithm>
+
+namespace markwise {
+
+namespace {
+
+bool IsStudentSlot(int s) {
+    return s >= 0 && s < kMaxStudents;
+}
+
+// Counted assignments run from m_firstIncluded (which may exceed the count, leaving
+// none) to the last one in use.
+int FirstCounted(const CMarkwiseDoc& doc) {
+    return std::max(doc.m_firstIncluded, 0);
+}
+
+} // namespace
+
+double CMarkwiseDoc::GetTotalReceived(int s) const {
+    double total = 0.0;
+    if (!IsStudentSlot(s))
+        return total;
+    for (int a = FirstCounted(*this); a < AssignmentsInUse(); ++a) {
+        const double x = m_assignments[a].m_scores[s];
+        if (x != MISSING_SCORE)
+            total += x;
+    }
+    return total;
+}
+
+double CMarkwiseDoc::GetTotalPossible(int s) const {
+    double total = 0.0;
+    if (!IsStudentSlot(s))
+        return total;
+    for (int a = FirstCounted(*this); a < AssignmentsInUse(); ++a) {
+        if (m_assignments[a].m_scores[s] != MISSING_SCORE)
+            total += m_assignments[a].m_pointsPossible;
+    }
+    return total;
+}
+
+double CMarkwiseDoc::GetPercent(int s) const {
+    const double possible = GetTotalPossible(s);
+    if (possible == 0.0)
+        return 100.0;
+    return GetTotalReceived(s) / possible * 100.0;
+}
+
+std::string CMarkwiseDoc::GetLetterGrade(int s, const CGradeCutoffs& cutoffs) const {
+    return std::string(LetterFromPercent(GetPercent(s), cutoffs));
+}
+
+double CMarkwiseDoc::GetClassPossible() const {
+    double total = 0.0;
+    for (int a = FirstCounted(*this); a < AssignmentsInUse(); ++a)
+        total += m_assignments[a].m_pointsPossible;
+    return total;
+}
+
+std::string CMarkwiseDoc::GetTotalReceivedText(int s) const {
+    return FormatG(GetTotalReceived(s));
+}
+
+std::string CMarkwiseDoc::GetPercentText(int s) const {
+    return FormatPercentG(GetPercent(s));
+}
+
+std::string CMarkwiseDoc::GetPointsPossibleText(int a) const {
+    if (a < 0 || a >= kMaxAssignments)
+        return {};
+    return FormatG(m_assignments[a].m_pointsPossible);
+}
+
+std::string CMarkwiseDoc::GetClassPossibleText() const {
+    return FormatG(GetClassPossible());
+}
+
+} // namespace markwise

@@ -1,0 +1,146 @@
+#include "markwise_doc.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace markwise {
+
+namespace {
+
+void StoreFields(CMarkwiseDoc& doc, int s, const StudentFields& fields) {
+    doc.m_firstName[s] = fields.firstName;
+    doc.m_lastName[s] = fields.lastName;
+    doc.m_studentId[s] = fields.studentId;
+    doc.m_bookNumber[s] = fields.bookNumber;
+    doc.m_phone[s] = fields.phone;
+    doc.m_gradeLevel[s] = fields.gradeLevel;
+}
+
+} // namespace
+
+// Every slot starts empty and every score as not entered; the arrays are members, so
+// construction allocates nothing beyond the object itself.
+CMarkwiseDoc::CMarkwiseDoc() = default;
+
+CMarkwiseDoc::AddResult CMarkwiseDoc::AddStudent(const StudentFields& fields) {
+    if (fields.firstName.empty() && fields.lastName.empty())
+        return AddResult::Ignored;
+    // A full class is still marked modified: the dialog has already been accepted.
+    SetModifiedFlag(true);
+    const int n = StudentsInUse();
+    if (n >= kMaxStudents)
+        return AddResult::Full;
+    StoreFields(*this, n, fields);
+    m_studentCount = n + 1;
+    for (int a = 0; a < AssignmentsInUse(); ++a)
+        m_assignments[a].SetScore(MISSING_SCORE, n);
+    return AddResult::Added;
+}
+
+StudentFields CMarkwiseDoc::GetStudent(int s) const {
+    if (s < 0 || s >= kMaxStudents)
+        return {};
+    return {m_firstName[s],  m_lastName[s], m_studentId[s],
+            m_bookNumber[s], m_phone[s],    m_gradeLevel[s]};
+}
+
+void CMarkwiseDoc::EditStudent(int s, const StudentFields& fields) {
+    if (s < 0 || s >= StudentsInUse())
+        return;
+    SetModifiedFlag(true);
+    StoreFields(*this, s, fields);
+}
+
+void CMarkwiseDoc::RemoveStudent(int s) {
+    const int n = StudentsInUse();
+    if (s < 0 || s >= n)
+        return;
+    SetModifiedFlag(true);
+    // Copies rather than moves: the vacated last slot keeps its old contents as a leftover.
+    for (int i = s; i < n - 1; ++i) {
+        m_firstName[i] = m_firstName[i + 1];
+        m_lastName[i] = m_lastName[i + 1];
+        m_studentId[i] = m_studentId[i + 1];
+        m_bookNumber[i] = m_bookNumber[i + 1];
+        m_phone[i] = m_phone[i + 1];
+        m_gradeLevel[i] = m_gradeLevel[i + 1];
+        for (int a = 0; a < AssignmentsInUse(); ++a)
+            m_assignments[a].m_scores[i] = m_assignments[a].m_scores[i + 1];
+    }
+    m_studentCount = n - 1;
+}
+
+bool CMarkwiseDoc::NewAssignment(const std::string& title, const std::string& description,
+                                 double pointsPossible) {
+    const int a = AssignmentsInUse();
+    if (a >= kMaxAssignments)
+        return false;
+    SetModifiedFlag(true);
+    CAssignment& assignment = m_assignments[a];
+    assignment.SetDetails(title, description, pointsPossible);
+    // A slot used before keeps its larger m_lastIndex and the scores above the class.
+    for (int s = 0; s < StudentsInUse(); ++s)
+        assignment.SetScore(MISSING_SCORE, s);
+    m_assignmentCount = a + 1;
+    return true;
+}
+
+void CMarkwiseDoc::EditAssignment(int a, const std::string& title, const std::string& description,
+                                  double pointsPossible, int student, double score) {
+    if (a < 0 || a >= AssignmentsInUse())
+        return;
+    SetModifiedFlag(true);
+    CAssignment& assignment = m_assignments[a];
+    assignment.SetDetails(title, description, pointsPossible);
+    // Stored directly: editing a score never raises m_lastIndex.
+    if (student >= 0 && student < StudentsInUse())
+        assignment.m_scores[student] = score;
+}
+
+void CMarkwiseDoc::RemoveAssignment(int a) {
+    const int count = AssignmentsInUse();
+    if (a < 0 || a >= count)
+        return;
+    SetModifiedFlag(true);
+    for (int i = a; i < count - 1; ++i) {
+        CAssignment& to = m_assignments[i];
+        const CAssignment& from = m_assignments[i + 1];
+        to.m_pointsPossible = from.m_pointsPossible;
+        to.m_lastIndex = from.m_lastIndex;
+        to.m_description = from.m_description;
+        to.m_title = from.m_title;
+        // Only the entries the file would carry move; those above stay as leftovers.
+        const int last = std::min(from.m_lastIndex, kMaxStudents - 1);
+        for (int s = 0; s <= last; ++s)
+            to.m_scores[s] = from.m_scores[s];
+    }
+    m_assignmentCount = count - 1;
+}
+
+void CMarkwiseDoc::SwapStudents(int i, int j) {
+    const int n = StudentsInUse();
+    if (i < 0 || i >= n || j < 0 || j >= n)
+        return;
+    std::swap(m_lastName[i], m_lastName[j]);
+    std::swap(m_firstName[i], m_firstName[j]);
+    std::swap(m_studentId[i], m_studentId[j]);
+    std::swap(m_bookNumber[i], m_bookNumber[j]);
+    std::swap(m_phone[i], m_phone[j]);
+    std::swap(m_gradeLevel[i], m_gradeLevel[j]);
+    for (int a = 0; a < AssignmentsInUse(); ++a)
+        std::swap(m_assignments[a].m_scores[i], m_assignments[a].m_scores[j]);
+}
+
+std::string CMarkwiseDoc::GetListedName(int s) const {
+    if (m_showNames == 0)
+        return s >= 0 && s < kMaxStudents ? m_studentId[s] : std::string();
+    return GetFullName(s);
+}
+
+std::string CMarkwiseDoc::GetFullName(int s) const {
+    if (s < 0 || s >= kMaxStudents)
+        return {};
+    return m_lastName[s] + ", " + m_firstName[s];
+}
+
+} // namespace markwise
