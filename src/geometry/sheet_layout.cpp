@@ -1,0 +1,155 @@
+#include "geometry/sheet_layout.h"
+
+#include "core/number_text.h"
+
+#include <algorithm>
+#include <climits>
+#include <string>
+
+namespace markwise {
+namespace {
+
+constexpr int kScrollRowHeight = 20;
+constexpr int kScrollExtraHeight = 60;
+constexpr int kProvisionalWidth = 600;
+
+// The rows [first, last] that a layout emits; first > last emits none.
+struct RowSpan {
+    long long first = INT_MIN;
+    long long last = INT_MAX;
+
+    bool Holds(long long row) const { return row >= first && row <= last; }
+};
+
+long long FloorDiv(long long a, long long b) {
+    long long q = a / b;
+    if (a % b != 0 && (a < 0) != (b < 0)) {
+        --q;
+    }
+    return q;
+}
+
+// For a positive row height and top < bottom.
+RowSpan RowsMeeting(int rowHeight, int top, int bottom) {
+    return {FloorDiv(top, rowHeight), FloorDiv(static_cast<long long>(bottom) - 1, rowHeight)};
+}
+
+int StudentCount(const CMarkwiseDoc& doc) {
+    return std::clamp(doc.m_studentCount, 0, kMaxStudents);
+}
+
+int AssignmentCount(const CMarkwiseDoc& doc) {
+    return std::clamp(doc.m_assignmentCount, 0, kMaxAssignments);
+}
+
+std::string Numbered(int assignment, const std::string& text) {
+    return std::to_string(assignment + 1) + ": " + text;
+}
+
+std::string ScoreText(const CAssignment& assignment, int student) {
+    return assignment.m_scores[student] == MISSING_SCORE ? std::string("N/A")
+                                                         : assignment.GetScoreText(student);
+}
+
+DrawList Layout(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCutoffs& cutoffs,
+                const RowSpan& rows) {
+    const int h = view.rowHeight;
+    const int nS = StudentCount(doc);
+    const int nA = AssignmentCount(doc);
+    const int f = view.firstAssignment;
+    const int nV = std::min(VisibleColumnCount(view.clientWidth), nA);
+    // Student i sits on row i + 1.
+    const int firstStudent = static_cast<int>(std::clamp<long long>(rows.first - 1, 0, nS));
+    const int endStudent = static_cast<int>(std::clamp<long long>(rows.last, firstStudent, nS));
+    const int bandStudents = endStudent - firstStudent;
+    const int pointsRow = nS + 1;
+
+    DrawList out;
+    out.reserve(static_cast<size_t>(bandStudents) * (nV + 4) + static_cast<size_t>(nV) * 3 + 2);
+
+    for (int i = firstStudent; i < endStudent; ++i) {
+        out.push_back({0, h * (i + 1), doc.GetListedName(i)});
+    }
+
+    for (int j = 0; j < nV && f + j < nA; ++j) {
+        const int a = f + j;
+        if (a < 0) {
+            continue;
+        }
+        const CAssignment& assignment = doc.m_assignments[a];
+        const int x = kSheetNameWidth + kSheetColumnWidth * j;
+        if (rows.Holds(pointsRow)) {
+            out.push_back({x, h * pointsRow, doc.GetPointsPossibleText(a)});
+        }
+        if (rows.Holds(0)) {
+            out.push_back({x, 0, Numbered(a, assignment.m_title)});
+        }
+        const int descriptionRow = nS + 3 + j;
+        if (rows.Holds(descriptionRow)) {
+            out.push_back({0, h * descriptionRow, Numbered(a, assignment.m_description)});
+        }
+        for (int k = firstStudent; k < endStudent; ++k) {
+            out.push_back({x, h * (k + 1), ScoreText(assignment, k)});
+        }
+    }
+
+    if (nA > 0) {
+        const int totalsX = kSheetNameWidth + kSheetColumnWidth * nV;
+        if (rows.Holds(0)) {
+            out.push_back({totalsX, 0, "Totals"});
+        }
+        for (int i = firstStudent; i < endStudent; ++i) {
+            // The document's text forms are FormatG of these same queries; taking
+            // the values once saves recomputing the totals for each text.
+            const double percent = doc.GetPercent(i);
+            const int y = h * (i + 1);
+            out.push_back({totalsX, y, FormatG(doc.GetTotalReceived(i))});
+            out.push_back({totalsX + kSheetPercentOffset, y, FormatPercentG(percent)});
+            out.push_back({totalsX + kSheetLetterOffset, y,
+                           std::string(LetterFromPercent(percent, cutoffs))});
+        }
+        if (rows.Holds(pointsRow)) {
+            out.push_back({totalsX, h * pointsRow, doc.GetClassPossibleText()});
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+int VisibleColumnCount(int clientWidth) {
+    return std::max(0, (clientWidth - kSheetFixedWidth) / kSheetColumnWidth);
+}
+
+int ShownColumnCount(const CMarkwiseDoc& doc, int clientWidth) {
+    return std::min(VisibleColumnCount(clientWidth), AssignmentCount(doc));
+}
+
+ScrollSize SheetScrollSize(const CMarkwiseDoc& doc, int clientWidth) {
+    const int rows = StudentCount(doc) + ShownColumnCount(doc, clientWidth);
+    return {kSheetFixedWidth, kScrollRowHeight * rows + kScrollExtraHeight};
+}
+
+ScrollSize SheetProvisionalScrollSize(const CMarkwiseDoc& doc, int rowHeight) {
+    return {kProvisionalWidth, (StudentCount(doc) + 3) * rowHeight};
+}
+
+DrawList LayoutSheet(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCutoffs& cutoffs) {
+    return Layout(doc, view, cutoffs, RowSpan{});
+}
+
+DrawList LayoutSheetBand(const CMarkwiseDoc& doc, const SheetView& view,
+                         const CGradeCutoffs& cutoffs, int top, int bottom) {
+    if (top >= bottom) {
+        return {};
+    }
+    if (view.rowHeight > 0) {
+        return Layout(doc, view, cutoffs, RowsMeeting(view.rowHeight, top, bottom));
+    }
+    // Rows without height: no row span to speak of, so keep the texts drawn in the band.
+    DrawList all = LayoutSheet(doc, view, cutoffs);
+    std::erase_if(all, [&](const DrawText& t) { return t.y < top || t.y >= bottom; });
+    return all;
+}
+
+} // namespace markwise
