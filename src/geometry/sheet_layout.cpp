@@ -1,6 +1,6 @@
 #include "geometry/sheet_layout.h"
 
-#include "core/number_text.h"
+#include "geometry/sheet_texts.h"
 
 #include <algorithm>
 #include <climits>
@@ -34,28 +34,11 @@ RowSpan RowsMeeting(int rowHeight, int top, int bottom) {
     return {FloorDiv(top, rowHeight), FloorDiv(static_cast<long long>(bottom) - 1, rowHeight)};
 }
 
-int StudentCount(const CMarkwiseDoc& doc) {
-    return std::clamp(doc.m_studentCount, 0, kMaxStudents);
-}
-
-int AssignmentCount(const CMarkwiseDoc& doc) {
-    return std::clamp(doc.m_assignmentCount, 0, kMaxAssignments);
-}
-
-std::string Numbered(int assignment, const std::string& text) {
-    return std::to_string(assignment + 1) + ": " + text;
-}
-
-std::string ScoreText(const CAssignment& assignment, int student) {
-    return assignment.m_scores[student] == MISSING_SCORE ? std::string("N/A")
-                                                         : assignment.GetScoreText(student);
-}
-
 DrawList Layout(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCutoffs& cutoffs,
                 const RowSpan& rows) {
     const int h = view.rowHeight;
-    const int nS = StudentCount(doc);
-    const int nA = AssignmentCount(doc);
+    const int nS = doc.StudentsInUse();
+    const int nA = doc.AssignmentsInUse();
     const int f = view.firstAssignment;
     const int nV = std::min(VisibleColumnCount(view.clientWidth), nA);
     // Student i sits on row i + 1.
@@ -82,11 +65,11 @@ DrawList Layout(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCuto
             out.push_back({x, h * pointsRow, doc.GetPointsPossibleText(a)});
         }
         if (rows.Holds(0)) {
-            out.push_back({x, 0, Numbered(a, assignment.m_title)});
+            out.push_back({x, 0, NumberedText(a, assignment.m_title)});
         }
         const int descriptionRow = nS + 3 + j;
         if (rows.Holds(descriptionRow)) {
-            out.push_back({0, h * descriptionRow, Numbered(a, assignment.m_description)});
+            out.push_back({0, h * descriptionRow, NumberedText(a, assignment.m_description)});
         }
         for (int k = firstStudent; k < endStudent; ++k) {
             out.push_back({x, h * (k + 1), ScoreText(assignment, k)});
@@ -99,14 +82,11 @@ DrawList Layout(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCuto
             out.push_back({totalsX, 0, "Totals"});
         }
         for (int i = firstStudent; i < endStudent; ++i) {
-            // The document's text forms are FormatG of these same queries; taking
-            // the values once saves recomputing the totals for each text.
-            const double percent = doc.GetPercent(i);
+            StudentTotalTexts totals = TotalTexts(doc, i, cutoffs);
             const int y = h * (i + 1);
-            out.push_back({totalsX, y, FormatG(doc.GetTotalReceived(i))});
-            out.push_back({totalsX + kSheetPercentOffset, y, FormatPercentG(percent)});
-            out.push_back({totalsX + kSheetLetterOffset, y,
-                           std::string(LetterFromPercent(percent, cutoffs))});
+            out.push_back({totalsX, y, std::move(totals.received)});
+            out.push_back({totalsX + kSheetPercentOffset, y, std::move(totals.percent)});
+            out.push_back({totalsX + kSheetLetterOffset, y, std::move(totals.letter)});
         }
         if (rows.Holds(pointsRow)) {
             out.push_back({totalsX, h * pointsRow, doc.GetClassPossibleText()});
@@ -122,16 +102,16 @@ int VisibleColumnCount(int clientWidth) {
 }
 
 int ShownColumnCount(const CMarkwiseDoc& doc, int clientWidth) {
-    return std::min(VisibleColumnCount(clientWidth), AssignmentCount(doc));
+    return std::min(VisibleColumnCount(clientWidth), doc.AssignmentsInUse());
 }
 
 ScrollSize SheetScrollSize(const CMarkwiseDoc& doc, int clientWidth) {
-    const int rows = StudentCount(doc) + ShownColumnCount(doc, clientWidth);
+    const int rows = doc.StudentsInUse() + ShownColumnCount(doc, clientWidth);
     return {kSheetFixedWidth, kScrollRowHeight * rows + kScrollExtraHeight};
 }
 
 ScrollSize SheetProvisionalScrollSize(const CMarkwiseDoc& doc, int rowHeight) {
-    return {kProvisionalWidth, (StudentCount(doc) + 3) * rowHeight};
+    return {kProvisionalWidth, (doc.StudentsInUse() + 3) * rowHeight};
 }
 
 DrawList LayoutSheet(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCutoffs& cutoffs) {

@@ -1,0 +1,100 @@
+#include "geometry/sheet_print_page.h"
+
+#include "geometry/report_title.h"
+#include "geometry/sheet_texts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace markwise {
+namespace {
+
+constexpr int kTitleLine = 4;
+constexpr int kHeadingLine = 5;
+constexpr int kFirstStudentLine = 6;
+// Lines besides the students and descriptions: title block, headings, points, blanks.
+constexpr int kFixedLines = 8;
+// Twips per 300-dpi pixel is 4.8; the page keeps 4.7 for a margin at the bottom.
+constexpr double kLinesScale = 4.7;
+// Far above any page a document can fill; keeps the double-to-int conversion defined.
+constexpr double kMaxLines = 1e6;
+
+// x of column position c (c = nCols gives the totals block), in twips.
+int ColumnX(int c, int offset) {
+    return 11 * (50 * c + offset);
+}
+
+} // namespace
+
+SheetPrintGeometry ComputeSheetPrintGeometry(const CMarkwiseDoc& doc, const SheetPrintArea& area) {
+    const int nS = doc.StudentsInUse();
+    const int nA = doc.AssignmentsInUse();
+    SheetPrintGeometry g;
+    // Integer division first, then the product truncated toward zero.
+    g.columns = static_cast<int>(((area.width - 450) / 50) * 0.31);
+    g.columns = std::min(std::max(g.columns, 0), nA);
+    if (area.lineHeight > 0) {
+        const double lines =
+            std::clamp(std::trunc(area.height * kLinesScale / area.lineHeight), 0.0, kMaxLines);
+        g.linesPerPage = std::max(static_cast<int>(lines) - kFixedLines - g.columns, 0);
+    }
+    g.pageCount = g.linesPerPage > 0 ? (nS + g.linesPerPage - 1) / g.linesPerPage : 1;
+    g.firstAssignment = std::max(nA - g.columns, 0);
+    return g;
+}
+
+SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
+                                    std::string_view documentTitle, const SheetPrintArea& area,
+                                    int page) {
+    const int nS = doc.StudentsInUse();
+    const int nA = doc.AssignmentsInUse();
+    const int lineH = area.lineHeight;
+    SheetPrintPage out;
+    out.geometry = ComputeSheetPrintGeometry(doc, area);
+    const int nCols = out.geometry.columns;
+    const int lines = out.geometry.linesPerPage;
+    const int off = out.geometry.firstAssignment;
+
+    const long long first = static_cast<long long>(std::max(page, 1) - 1) * lines;
+    // With no line for students every page would be alike: this one is the last.
+    out.morePages = lines > 0 && first + lines < nS;
+    out.studentLines = static_cast<int>(std::clamp<long long>(nS - first, 0, lines));
+    const int firstStudent = static_cast<int>(std::min<long long>(first, nS));
+    const int rows = out.studentLines;
+    const int pointsLine = kFirstStudentLine + rows;
+
+    DrawList& texts = out.texts;
+    texts.reserve(static_cast<size_t>(rows) * (nCols + 4) + static_cast<size_t>(nCols) * 3 + 3);
+    texts.push_back({0, kTitleLine * lineH, ReportHeadingTitle(documentTitle)});
+    for (int r = 0; r < rows; ++r) {
+        texts.push_back({0, (kFirstStudentLine + r) * lineH, doc.GetListedName(firstStudent + r)});
+    }
+    for (int c = 0; c < nCols; ++c) {
+        const int a = off + c;
+        const CAssignment& assignment = doc.m_assignments[a];
+        const int x = ColumnX(c, 230);
+        texts.push_back({x, pointsLine * lineH, doc.GetPointsPossibleText(a)});
+        texts.push_back({x, kHeadingLine * lineH, NumberedText(a, "")});
+        texts.push_back(
+            {0, (pointsLine + 3 + c) * lineH, NumberedText(a, assignment.m_description)});
+        for (int r = 0; r < rows; ++r) {
+            texts.push_back(
+                {x, (kFirstStudentLine + r) * lineH, ScoreText(assignment, firstStudent + r)});
+        }
+    }
+    if (nA > 0) {
+        const int totalsX = ColumnX(nCols, 230);
+        texts.push_back({totalsX, kHeadingLine * lineH, "Totals"});
+        for (int r = 0; r < rows; ++r) {
+            StudentTotalTexts totals = TotalTexts(doc, firstStudent + r, cutoffs);
+            const int y = (kFirstStudentLine + r) * lineH;
+            texts.push_back({totalsX, y, std::move(totals.received)});
+            texts.push_back({ColumnX(nCols, 295), y, std::move(totals.percent)});
+            texts.push_back({ColumnX(nCols, 400), y, std::move(totals.letter)});
+        }
+        texts.push_back({totalsX, pointsLine * lineH, doc.GetClassPossibleText()});
+    }
+    return out;
+}
+
+} // namespace markwise

@@ -1,0 +1,27 @@
+#include "geometry/sheet_texts.h"
+
+#include "core/number_text.h"
+
+namespace markwise {
+
+std::string NumberedText(int assignment, std::string_view text) {
+    std::string out = std::to_string(assignment + 1);
+    out += ": ";
+    out += text;
+    return out;
+}
+
+std::string ScoreText(const CAssignment& assignment, int student) {
+    return assignment.m_scores[student] == MISSING_SCORE ? std::string("N/A")
+                                                         : assignment.GetScoreText(student);
+}
+
+StudentTotalTexts TotalTexts(const CMarkwiseDoc& doc, int student, const CGradeCutoffs& cutoffs) {
+    // The document's text forms are FormatG of these same queries; taking the
+    // percent once spares recomputing the totals for the letter grade.
+    const double percent = doc.GetPercent(student);
+    return {FormatG(doc.GetTotalReceived(student)), FormatPercentG(percent),
+            std::string(LetterFromPercent(percent, cutoffs))};
+}
+
+} // namespace markwise
