@@ -1,0 +1,361 @@
+#include "class_file.h"
+
+#include "atomic_file.h"
+#include "encoding.h"
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace markwise {
+
+static_assert(std::endian::native == std::endian::little,
+              "class files are little-endian; this build copies numbers as they lie in memory");
+
+namespace {
+
+// Scores alone fill at most about 1.6 MB and every text typed in a dialog is bounded by
+// its edit box, so a class file beyond this size is not one this program wrote.
+constexpr std::size_t kMaxClassFileSize = 64u << 20;
+
+constexpr unsigned kWideMarker = 0xFFFE;
+constexpr unsigned kLongMarker = 0xFFFF;
+
+// Reads the primitives of a class file, refusing (never over-reading) at the first fault.
+class CClassReader {
+public:
+    CClassReader(const unsigned char* data, std::size_t size) : m_pos(data), m_end(data + size) {}
+
+    const std::string& Error() const { return m_error; }
+
+    bool ReadInt(int& value) {
+        std::int32_t raw;
+        if (!ReadRaw(&raw, sizeof raw)) {
+            return false;
+        }
+        value = raw;
+        return true;
+    }
+
+    bool ReadDouble(double& value) { return ReadRaw(&value, sizeof value); }
+
+    bool ReadString(std::string& text) {
+        std::uint32_t length;
+        bool wide;
+        if (!ReadLength(length, wide)) {
+            return false;
+        }
+        if (!wide) {
+            if (!Require(length)) {
+                return false;
+            }
+            text.assign(reinterpret_cast<const char*>(m_pos), length);
+            m_pos += length;
+            return true;
+        }
+        // A wide string carries its own prefix counting UTF-16 code units.
+        bool nestedWide;
+        if (!ReadLength(length, nestedWide)) {
+            return false;
+        }
+        if (nestedWide) {
+            return Fail("The class file holds a damaged text field.");
+        }
+        const std::size_t bytes = std::size_t{length} * 2;
+        if (!Require(bytes)) {
+            return false;
+        }
+        text = Utf16LeToCp1252(m_pos, length);
+        m_pos += bytes;
+        return true;
+    }
+
+    bool Fail(std::string message) {
+        m_error = std::move(message);
+        return false;
+    }
+
+private:
+    bool Require(std::size_t bytes) {
+        if (static_cast<std::size_t>(m_end - m_pos) < bytes) {
+            return Fail("The file ends before the class is complete.");
+        }
+        return true;
+    }
+
+    bool ReadRaw(void* out, std::size_t bytes) {
+        if (!Require(bytes)) {
+            return false;
+        }
+        std::memcpy(out, m_pos, bytes);
+        m_pos += bytes;
+        return true;
+    }
+
+    // One byte below 0xFF, else 0xFF and 16 bits (0xFFFE marks a wide string),
+    // else 0xFF 0xFFFF and 32 bits.
+    bool ReadLength(std::uint32_t& length, bool& wide) {
+        wide = false;
+        std::uint8_t shortLength;
+        if (!ReadRaw(&shortLength, sizeof shortLength)) {
+            return false;
+        }
+        if (shortLength < 0xFF) {
+            length = shortLength;
+            return true;
+        }
+        std::uint16_t mediumLength;
+        if (!ReadRaw(&mediumLength, sizeof mediumLength)) {
+            return false;
+        }
+        if (mediumLength == kWideMarker) {
+            wide = true;
+            length = 0;
+            return true;
+        }
+        if (mediumLength < kLongMarker) {
+            length = mediumLength;
+            return true;
+        }
+        return ReadRaw(&length, sizeof length);
+    }
+
+    const unsigned char* m_pos;
+    const unsigned char* m_end;
+    std::string m_error;
+};
+
+bool ReadCounts(CClassReader& in, int& students, int& assignments) {
+    if (!in.ReadInt(students) || !in.ReadInt(assignments)) {
+        return false;
+    }
+    if (students < 0 || students > kMaxStudents) {
+        return in.Fail("The class file says it holds " + std::to_string(students) +
+                       " students; a class holds at most " + std::to_string(kMaxStudents) + ".");
+    }
+    if (assignments < 0 || assignments > kMaxAssignments) {
+        return in.Fail("The class file says it holds " + std::to_string(assignments) +
+                       " assignments; a class holds at most " + std::to_string(kMaxAssignments) +
+                       ".");
+    }
+    return true;
+}
+
+bool ReadStrings(CClassReader& in, std::string* first, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (!in.ReadString(first[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ReadAssignment(CClassReader& in, int index, CAssignment& record) {
+    if (!in.ReadString(record.m_title) || !in.ReadString(record.m_description) ||
+        !in.ReadDouble(record.m_pointsPossible) || !in.ReadInt(record.m_lastIndex)) {
+        return false;
+    }
+    // A negative last index stores no scores and is kept as it stands.
+    if (record.m_lastIndex >= kMaxStudents) {
+        return in.Fail("Assignment " + std::to_string(index + 1) + " in the class file has " +
+                       std::to_string(std::int64_t{record.m_lastIndex} + 1) +
+                       " score entries; a class holds at most " + std::to_string(kMaxStudents) +
+                       " students.");
+    }
+    for (int s = 0; s <= record.m_lastIndex; ++s) {
+        if (!in.ReadDouble(record.m_scores[s])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+class CClassWriter {
+public:
+    explicit CClassWriter(std::size_t expected) { m_bytes.reserve(expected); }
+
+    void WriteInt(int value) { WriteRaw(&value, 4); }
+    void WriteDouble(double value) { WriteRaw(&value, 8); }
+
+    void WriteString(const std::string& text) {
+        const std::size_t length = text.size();
+        if (length < 0xFF) {
+            WriteByte(static_cast<unsigned char>(length));
+        } else if (length < kWideMarker) {
+            WriteByte(0xFF);
+            const auto medium = static_cast<std::uint16_t>(length);
+            WriteRaw(&medium, 2);
+        } else {
+            WriteByte(0xFF);
+            const std::uint16_t marker = kLongMarker;
+            WriteRaw(&marker, 2);
+            const auto full = static_cast<std::uint32_t>(length);
+            WriteRaw(&full, 4);
+        }
+        WriteRaw(text.data(), length);
+    }
+
+    void WriteStrings(const std::string* first, int count) {
+        for (int i = 0; i < count; ++i) {
+            WriteString(first[i]);
+        }
+    }
+
+    std::vector<unsigned char> Take() { return std::move(m_bytes); }
+
+private:
+    void WriteByte(unsigned char byte) { m_bytes.push_back(byte); }
+    void WriteRaw(const void* data, std::size_t size) {
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        m_bytes.insert(m_bytes.end(), bytes, bytes + size);
+    }
+
+    std::vector<unsigned char> m_bytes;
+};
+
+std::size_t EstimatedSize(const CMarkwiseDoc& doc, int students, int assignments) {
+    std::size_t size = 8 + std::size_t(students) * 16 + std::size_t(students) * 8;
+    for (int a = 0; a < assignments; ++a) {
+        const CAssignment& record = doc.m_assignments[a];
+        size += 20 + record.m_title.size() + record.m_description.size() +
+                std::size_t(std::max(std::min(record.m_lastIndex, kMaxStudents - 1) + 1, 0)) * 8;
+    }
+    return size;
+}
+
+std::string SystemReason(int error) {
+    switch (error) {
+    case ENOENT:
+        return "The file does not exist.";
+    case EACCES:
+    case EPERM:
+        return "You do not have permission to read it.";
+    case EISDIR:
+        return "It is a folder, not a file.";
+    default:
+        return std::string(std::strerror(error)) + ".";
+    }
+}
+
+// Reads a whole regular file no larger than kMaxClassFileSize.
+bool ReadClassBytes(const std::string& path, std::vector<unsigned char>& bytes,
+                    std::string& reason) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        reason = SystemReason(errno);
+        return false;
+    }
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0;
+    if (!ok) {
+        reason = SystemReason(errno);
+    } else if (S_ISDIR(info.st_mode)) {
+        ok = false;
+        reason = SystemReason(EISDIR);
+    } else if (S_ISREG(info.st_mode) && std::size_t(info.st_size) > kMaxClassFileSize) {
+        ok = false;
+        reason = "At " + std::to_string(info.st_size / (1 << 20)) +
+                 " MB it is far larger than any class file.";
+    }
+    // Read in chunks until end of file so that pipes and growing files are bounded too.
+    unsigned char chunk[1 << 16];
+    while (ok) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            ok = false;
+            reason = SystemReason(errno);
+        } else if (got == 0) {
+            break;
+        } else if (bytes.size() + std::size_t(got) > kMaxClassFileSize) {
+            ok = false;
+            reason = "It is far larger than any class file.";
+        } else {
+            bytes.insert(bytes.end(), chunk, chunk + got);
+        }
+    }
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+std::unique_ptr<CMarkwiseDoc> ReadClass(const unsigned char* data, std::size_t size,
+                                        std::string& error) {
+    CClassReader in(data, size);
+    auto doc = std::make_unique<CMarkwiseDoc>();
+    int n = 0;
+    int m = 0;
+    bool ok = ReadCounts(in, n, m) && ReadStrings(in, doc->m_firstName.data(), n) &&
+              ReadStrings(in, doc->m_lastName.data(), n) &&
+              ReadStrings(in, doc->m_studentId.data(), n);
+    for (int a = 0; ok && a < m; ++a) {
+        ok = ReadAssignment(in, a, doc->m_assignments[a]);
+    }
+    ok = ok && ReadStrings(in, doc->m_bookNumber.data(), n) &&
+         ReadStrings(in, doc->m_phone.data(), n) && ReadStrings(in, doc->m_gradeLevel.data(), n) &&
+         ReadStrings(in, doc->m_reservedText.data(), n * kReservedPerStudent);
+    if (!ok) {
+        error = in.Error();
+        return nullptr;
+    }
+    doc->m_studentCount = n;
+    doc->m_assignmentCount = m;
+    return doc;
+}
+
+std::vector<unsigned char> WriteClass(const CMarkwiseDoc& doc) {
+    // Counts and last indexes are clamped so that a broken document can never make the
+    // writer read past a capacity; a sound one is written exactly as it stands.
+    const int n = std::clamp(doc.m_studentCount, 0, kMaxStudents);
+    const int m = std::clamp(doc.m_assignmentCount, 0, kMaxAssignments);
+    CClassWriter out(EstimatedSize(doc, n, m));
+    out.WriteInt(n);
+    out.WriteInt(m);
+    out.WriteStrings(doc.m_firstName.data(), n);
+    out.WriteStrings(doc.m_lastName.data(), n);
+    out.WriteStrings(doc.m_studentId.data(), n);
+    for (int a = 0; a < m; ++a) {
+        const CAssignment& record = doc.m_assignments[a];
+        const int last = std::min(record.m_lastIndex, kMaxStudents - 1);
+        out.WriteString(record.m_title);
+        out.WriteString(record.m_description);
+        out.WriteDouble(record.m_pointsPossible);
+        out.WriteInt(last);
+        for (int s = 0; s <= last; ++s) {
+            out.WriteDouble(record.m_scores[s]);
+        }
+    }
+    out.WriteStrings(doc.m_bookNumber.data(), n);
+    out.WriteStrings(doc.m_phone.data(), n);
+    out.WriteStrings(doc.m_gradeLevel.data(), n);
+    out.WriteStrings(doc.m_reservedText.data(), n * kReservedPerStudent);
+    return out.Take();
+}
+
+std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, std::string& error) {
+    std::vector<unsigned char> bytes;
+    std::string reason;
+    std::unique_ptr<CMarkwiseDoc> doc;
+    if (ReadClassBytes(path, bytes, reason)) {
+        doc = ReadClass(bytes.data(), bytes.size(), reason);
+    }
+    if (!doc) {
+        error = "Could not open \"" + path + "\". " + reason;
+    }
+    return doc;
+}
+
+bool SaveClassFile(const std::string& path, const CMarkwiseDoc& doc, std::string& error) {
+    const std::vector<unsigned char> bytes = WriteClass(doc);
+    return WriteFileAtomically(path, bytes.data(), bytes.size(), error);
+}
+
+} // namespace markwise

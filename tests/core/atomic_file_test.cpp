@@ -1,0 +1,93 @@
+#include "core/atomic_file.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace markwise {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+
+std::vector<unsigned char> AsBytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+bool Write(const std::string& path, const std::string& text, std::string& error) {
+    return WriteFileAtomically(path, text.data(), text.size(), error);
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0);
+    return info.st_mode & 07777;
+}
+
+TEST(AtomicFile, WritesNewFilesAndReplacesOldOnesKeepingTheirPermissions) {
+    TempFolder folder;
+    const std::string path = folder.File("class.mkw");
+    std::string error;
+
+    ASSERT_TRUE(Write(path, std::string("new\0data", 8), error)) << error;
+    EXPECT_EQ(ReadBytes(path), AsBytes(std::string("new\0data", 8)));
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(ModeOf(path), 0666 & ~mask);
+
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(Write(path, "second", error)) << error;
+    EXPECT_EQ(ReadBytes(path), AsBytes("second"));
+    EXPECT_EQ(ModeOf(path), 0640u);
+
+    ASSERT_TRUE(Write(path, "", error)) << error;
+    EXPECT_TRUE(ReadBytes(path).empty());
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"class.mkw"});
+}
+
+TEST(AtomicFile, SavingThroughALinkReplacesTheFileItPointsTo) {
+    TempFolder folder;
+    const std::string real = folder.File("real.mkw");
+    const std::string link = folder.File("link.mkw");
+    test::WriteBytes(real, "old");
+    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+    std::string error;
+    ASSERT_TRUE(Write(link, "new", error)) << error;
+    struct stat info {};
+    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(ReadBytes(real), AsBytes("new"));
+}
+
+TEST(AtomicFile, FailureLeavesTheOldFileAndNoTemporaryFile) {
+    TempFolder folder;
+    std::string error;
+
+    // A folder where the file should be: the final rename fails.
+    const std::string blocked = folder.File("blocked.mkw");
+    ASSERT_EQ(::mkdir(blocked.c_str(), 0755), 0);
+    EXPECT_FALSE(Write(blocked, "data", error));
+    EXPECT_NE(error.find(blocked), std::string::npos) << error;
+    EXPECT_NE(error.find("folder"), std::string::npos) << error;
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"blocked.mkw"});
+
+    // A folder that does not exist: nothing can be created.
+    EXPECT_FALSE(Write(folder.File("missing/class.mkw"), "data", error));
+    EXPECT_NE(error.find("does not exist"), std::string::npos) << error;
+
+    // A read-only folder, where permissions count (not for root).
+    if (::geteuid() != 0) {
+        const std::string path = folder.File("class.mkw");
+        test::WriteBytes(path, "precious");
+        ASSERT_EQ(::chmod(folder.Path().c_str(), 0555), 0);
+        EXPECT_FALSE(Write(path, "replacement", error));
+        EXPECT_NE(error.find("permission"), std::string::npos) << error;
+        ASSERT_EQ(::chmod(folder.Path().c_str(), 0755), 0);
+        EXPECT_EQ(ReadBytes(path), AsBytes("precious"));
+        EXPECT_EQ(folder.Names().size(), 2u);
+    }
+}
+
+} // namespace
+} // namespace markwise

@@ -1,0 +1,107 @@
+#include "core/profile.h"
+#include "temp_folder.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace markwise {
+namespace {
+
+using test::TempFolder;
+
+std::string ReadText(const std::string& path) {
+    const auto bytes = test::ReadBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+TEST(Profile, DefaultPathFollowsXdgConfigHome) {
+    const std::string savedConfig =
+        std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("XDG_CONFIG_HOME", "/tmp/xdg-here", 1);
+    EXPECT_EQ(CProfile::DefaultPath(), "/tmp/xdg-here/Markwise/Markwise.ini");
+    ::setenv("XDG_CONFIG_HOME", "", 1);
+    ::setenv("HOME", "/home/teacher", 1);
+    EXPECT_EQ(CProfile::DefaultPath(), "/home/teacher/.config/Markwise/Markwise.ini");
+    ::setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
+    ::setenv("HOME", savedHome.c_str(), 1);
+}
+
+TEST(Profile, MissingFileKeysAndJunkValuesGiveTheDefaults) {
+    TempFolder folder;
+    const std::array<int, 12> defaults = {100, 94, 90, 87, 84, 80, 77, 74, 70, 67, 64, 60};
+    CProfile missing(folder.File("none/Markwise.ini"));
+    EXPECT_EQ(missing.ReadCutoffs().InGradeOrder(), defaults);
+    EXPECT_TRUE(missing.ReadRecentFiles().empty());
+
+    const std::string path = folder.File("Markwise.ini");
+    test::WriteBytes(path, "[Grade Cutoffs]\nA+=95\nA=abc\nB= 83 \nC-=\nD=12x\nD-=-5\n"
+                           "B+=99999999999\n[Other]\nA-=1\n");
+    const CGradeCutoffs read = CProfile(path).ReadCutoffs();
+    EXPECT_EQ(read.m_cutoffAPlus, 95);
+    EXPECT_EQ(read.m_cutoffA, 94);
+    EXPECT_EQ(read.m_cutoffAMinus, 90);
+    EXPECT_EQ(read.m_cutoffB, 83);
+    EXPECT_EQ(read.m_cutoffBPlus, 87);
+    EXPECT_EQ(read.m_cutoffCMinus, 70);
+    EXPECT_EQ(read.m_cutoffD, 64);
+    EXPECT_EQ(read.m_cutoffDMinus, -5);
+}
+
+TEST(Profile, WritingCutoffsKeepsEverythingElseAndReadsBack) {
+    TempFolder folder;
+    const std::string fresh = folder.File("new/Markwise/Markwise.ini");
+    CGradeCutoffs cutoffs;
+    cutoffs.m_cutoffAPlus = 95;
+    cutoffs.m_cutoffDMinus = 55;
+    std::string error;
+    ASSERT_TRUE(CProfile(fresh).WriteCutoffs(cutoffs, &error)) << error;
+    const std::string text = ReadText(fresh);
+    EXPECT_NE(text.find("[Grade Cutoffs]"), std::string::npos) << text;
+    EXPECT_NE(text.find("A+=95\n"), std::string::npos) << text;
+    // Keys in the order the grade sheet writes them.
+    const char* order[] = {
+        "A+=", "A-=", "A=", "B+=", "B=", "B-=", "C+=", "C=", "C-=", "D+=", "D=", "D-=55"};
+    std::size_t last = 0;
+    for (const char* key : order) {
+        const std::size_t at = text.find(std::string("\n") + key);
+        ASSERT_NE(at, std::string::npos) << key;
+        EXPECT_GT(at, last) << key;
+        last = at;
+    }
+    EXPECT_EQ(CProfile(fresh).ReadCutoffs(), cutoffs);
+
+    const std::string existing = folder.File("Markwise.ini");
+    test::WriteBytes(existing, "; kept comment\n[Window]\nwidth=800\n\n[Grade Cutoffs]\n"
+                               "A+=1\nNote=hand edited\n");
+    ASSERT_TRUE(CProfile(existing).WriteCutoffs(cutoffs, &error)) << error;
+    const std::string merged = ReadText(existing);
+    for (const char* kept : {"; kept comment", "[Window]", "width=800", "Note=hand edited"}) {
+        EXPECT_NE(merged.find(kept), std::string::npos) << kept << "\n" << merged;
+    }
+    EXPECT_EQ(merged.find("A+=1\n"), std::string::npos) << merged;
+    EXPECT_EQ(CProfile(existing).ReadCutoffs(), cutoffs);
+}
+
+TEST(Profile, RecentFilesKeepFourNewestFirst) {
+    TempFolder folder;
+    const std::string path = folder.File("Markwise.ini");
+    CProfile profile(path);
+    std::string error;
+    ASSERT_TRUE(profile.WriteRecentFiles(
+        {"/a/One.MKW", "/b/Two.MKW", "/c/Three.MKW", "/d/Four.MKW", "/e/Five.MKW"}, &error))
+        << error;
+    EXPECT_EQ(profile.ReadRecentFiles(), (std::vector<std::string>{"/a/One.MKW", "/b/Two.MKW",
+                                                                   "/c/Three.MKW", "/d/Four.MKW"}));
+    EXPECT_EQ(ReadText(path).find("Five"), std::string::npos);
+
+    ASSERT_TRUE(profile.WriteRecentFiles({"/x/Only.MKW"}, &error)) << error;
+    EXPECT_EQ(profile.ReadRecentFiles(), std::vector<std::string>{"/x/Only.MKW"});
+    EXPECT_EQ(ReadText(path).find("File2"), std::string::npos) << ReadText(path);
+
+    test::WriteBytes(path, "[Recent File List]\nFile1=\nFile2=/kept.MKW\nFile4=/last.MKW\n");
+    EXPECT_EQ(profile.ReadRecentFiles(), (std::vector<std::string>{"/kept.MKW", "/last.MKW"}));
+}
+
+} // namespace
+} // namespace markwise
