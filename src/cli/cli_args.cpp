@@ -1,0 +1,251 @@
+#include "cli_args.h"
+
+#include <array>
+#include <charconv>
+#include <climits>
+
+namespace markwise::cli {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage:\n"
+    "  markwise-cli grades FILE [--cutoffs LIST] [--first-included N]\n"
+    "  markwise-cli summary FILE (--assignment N | --class) [--cutoffs LIST]"
+    " [--first-included N]\n"
+    "  markwise-cli sort FILE --by name|total|assignment:N [--first-included N] -o OUT\n"
+    "  markwise-cli resave FILE -o OUT\n"
+    "  markwise-cli --help\n";
+
+constexpr std::string_view kHelpDetails =
+    "\n"
+    "grades   prints each student's totals, percent and letter grade as CSV.\n"
+    "summary  prints the grade distribution with average, high and low of one\n"
+    "         assignment's scores or of the class's totals.\n"
+    "sort     sorts the students and saves the class to OUT.\n"
+    "resave   loads the class and saves it to OUT.\n"
+    "\n"
+    "N is a 0-based index; --first-included N counts only assignments N onward.\n"
+    "LIST is twelve comma-separated whole percents for A+,A,A-,B+,B,B-,C+,C,C-,D+,D,D-;\n"
+    "by default the cutoffs come from the user's Markwise profile.\n";
+
+struct OptionSpec {
+    std::string_view name;
+    bool takesValue;
+};
+
+// The options each command accepts.
+std::vector<OptionSpec> AllowedOptions(Command command) {
+    switch (command) {
+    case Command::Grades:
+        return {{"--cutoffs", true}, {"--first-included", true}};
+    case Command::Summary:
+        return {{"--assignment", true},
+                {"--class", false},
+                {"--cutoffs", true},
+                {"--first-included", true}};
+    case Command::Sort:
+        return {{"--by", true}, {"--first-included", true}, {"-o", true}};
+    case Command::Resave:
+        return {{"-o", true}};
+    case Command::Help:
+        break;
+    }
+    return {};
+}
+
+bool ParseCommand(std::string_view word, Command& command) {
+    static constexpr std::array<std::pair<std::string_view, Command>, 4> kCommands = {{
+        {"grades", Command::Grades},
+        {"summary", Command::Summary},
+        {"sort", Command::Sort},
+        {"resave", Command::Resave},
+    }};
+    for (const auto& [name, value] : kCommands) {
+        if (word == name) {
+            command = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ParseInt(std::string_view text, int& value) {
+    if (text.empty() || text.front() == '+')
+        return false;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+bool ParseSortKey(std::string_view text, Options& options) {
+    constexpr std::string_view kAssignmentPrefix = "assignment:";
+    if (text == "name") {
+        options.sortKey = SortKey::Name;
+        return true;
+    }
+    if (text == "total") {
+        options.sortKey = SortKey::Total;
+        return true;
+    }
+    if (text.starts_with(kAssignmentPrefix)) {
+        options.sortKey = SortKey::Assignment;
+        return ParseIndex(text.substr(kAssignmentPrefix.size()), options.assignment);
+    }
+    return false;
+}
+
+bool ApplyOption(std::string_view name, const std::string& value, Options& options,
+                 std::string& error) {
+    bool ok = true;
+    if (name == "--cutoffs") {
+        CGradeCutoffs cutoffs;
+        ok = ParseCutoffList(value, cutoffs);
+        options.cutoffs = cutoffs;
+    } else if (name == "--first-included") {
+        ok = ParseIndex(value, options.firstIncluded);
+    } else if (name == "--assignment") {
+        ok = ParseIndex(value, options.assignment);
+    } else if (name == "--class") {
+        options.classSummary = true;
+    } else if (name == "--by") {
+        ok = ParseSortKey(value, options);
+    } else if (name == "-o") {
+        ok = !value.empty();
+        options.output = value;
+    }
+    if (!ok)
+        error = "invalid value '" + value + "' for " + std::string(name);
+    return ok;
+}
+
+bool CheckComplete(const Options& options, const std::vector<std::string_view>& seen,
+                   std::string& error) {
+    auto given = [&seen](std::string_view name) {
+        for (std::string_view s : seen) {
+            if (s == name)
+                return true;
+        }
+        return false;
+    };
+    if (options.file.empty())
+        error = "missing FILE";
+    else if (options.command == Command::Summary && given("--assignment") == given("--class"))
+        error = "summary needs either --assignment N or --class";
+    else if (options.command == Command::Sort && !given("--by"))
+        error = "sort needs --by";
+    else if ((options.command == Command::Sort || options.command == Command::Resave) &&
+             !given("-o"))
+        error = "missing -o OUT";
+    return error.empty();
+}
+
+} // namespace
+
+std::string_view UsageText() {
+    return kUsage;
+}
+
+std::string HelpText() {
+    return std::string(kUsage) + std::string(kHelpDetails);
+}
+
+bool ParseIndex(std::string_view text, int& value) {
+    return !text.empty() && text.front() != '-' && ParseInt(text, value);
+}
+
+bool ParseCutoffList(std::string_view text, CGradeCutoffs& cutoffs) {
+    std::array<int, kGradeCount - 1> values{};
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::size_t comma = text.find(',', start);
+        const bool last = i + 1 == values.size();
+        // The last value runs to the end; every other one ends at a comma.
+        if (last != (comma == std::string_view::npos))
+            return false;
+        const std::size_t end = last ? text.size() : comma;
+        if (!ParseInt(text.substr(start, end - start), values[i]))
+            return false;
+        start = end + 1;
+    }
+    cutoffs = CGradeCutoffs::FromGradeOrder(values);
+    return true;
+}
+
+bool ParseArguments(const std::vector<std::string>& args, Options& options, std::string& error) {
+    options = Options{};
+    error.clear();
+    if (args.empty()) {
+        error = "missing command";
+        return false;
+    }
+    if (args[0] == "--help" || args[0] == "-h")
+        return true;
+    if (!ParseCommand(args[0], options.command)) {
+        error = "unknown command '" + args[0] + "'";
+        return false;
+    }
+
+    const std::vector<OptionSpec> allowed = AllowedOptions(options.command);
+    std::vector<std::string_view> seen;
+    bool optionsEnded = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!optionsEnded && (arg == "--help" || arg == "-h")) {
+            options.command = Command::Help;
+            return true;
+        }
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || arg.size() < 2 || arg.front() != '-') {
+            if (!options.file.empty()) {
+                error = "unexpected argument '" + arg + "'";
+                return false;
+            }
+            options.file = arg;
+            continue;
+        }
+
+        // "--name=value" and "--name value" are both accepted for long options.
+        const std::size_t equals = arg.starts_with("--") ? arg.find('=') : std::string::npos;
+        const std::string_view name = std::string_view(arg).substr(0, equals);
+        const OptionSpec* spec = nullptr;
+        for (const OptionSpec& candidate : allowed) {
+            if (candidate.name == name)
+                spec = &candidate;
+        }
+        if (spec == nullptr) {
+            error = "unknown option '" + std::string(name) + "'";
+            return false;
+        }
+        for (std::string_view s : seen) {
+            if (s == spec->name) {
+                error = "option " + std::string(spec->name) + " given twice";
+                return false;
+            }
+        }
+        seen.push_back(spec->name);
+
+        std::string value;
+        if (equals != std::string::npos) {
+            if (!spec->takesValue) {
+                error = "option " + std::string(spec->name) + " takes no value";
+                return false;
+            }
+            value = arg.substr(equals + 1);
+        } else if (spec->takesValue) {
+            if (i + 1 == args.size()) {
+                error = "option " + std::string(spec->name) + " needs a value";
+                return false;
+            }
+            value = args[++i];
+        }
+        if (!ApplyOption(spec->name, value, options, error))
+            return false;
+    }
+    return CheckComplete(options, seen, error);
+}
+
+} // namespace markwise::cli

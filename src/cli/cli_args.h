@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/cutoffs.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace markwise::cli {
+
+enum class Command { Help, Grades, Summary, Sort, Resave };
+enum class SortKey { Name, Total, Assignment };
+
+// What the command line asks for. Indices are 0-based slot positions.
+struct Options {
+    Command command = Command::Help;
+    std::string file;
+    std::string output;                   // -o OUT (sort, resave)
+    std::optional<CGradeCutoffs> cutoffs; // --cutoffs; otherwise the profile's set
+    int firstIncluded = 0;                // --first-included
+    bool classSummary = false;            // summary --class
+    int assignment = -1;                  // summary --assignment N, sort --by assignment:N
+    SortKey sortKey = SortKey::Name;
+};
+
+// Fills options from the arguments after the program name. On bad usage returns false
+// and sets error to one line saying what is wrong.
+bool ParseArguments(const std::vector<std::string>& args, Options& options, std::string& error);
+
+// A non-negative decimal integer that fits in an int: digits only, nothing else.
+bool ParseIndex(std::string_view text, int& value);
+// Twelve comma-separated integers for A+, A, A-, B+, B, B-, C+, C, C-, D+, D, D-.
+bool ParseCutoffList(std::string_view text, CGradeCutoffs& cutoffs);
+
+// The command synopsis, shown after a usage error.
+std::string_view UsageText();
+// The synopsis with what each command does, for --help.
+std::string HelpText();
+
+} // namespace markwise::cli

@@ -1,0 +1,94 @@
+#include "cli_commands.h"
+
+#include "core/class_file.h"
+#include "core/encoding.h"
+#include "core/markwise_doc.h"
+#include "core/number_text.h"
+#include "core/sort.h"
+#include "core/summary.h"
+#include "csv.h"
+
+namespace markwise::cli {
+
+namespace {
+
+CommandResult Failure(int status, const std::string& file, const std::string& what) {
+    return {status, {}, "markwise-cli: " + file + ": " + what + "\n"};
+}
+
+std::string AssignmentRangeText(int index, int count) {
+    return "assignment " + std::to_string(index) + " is out of range (the class has " +
+           std::to_string(count) + (count == 1 ? " assignment)" : " assignments)");
+}
+
+CommandResult Save(const Options& options, const CMarkwiseDoc& doc) {
+    std::string error;
+    if (!SaveClassFile(options.output, doc, error)) // the error names the file
+        return {kExitFile, {}, "markwise-cli: " + error + "\n"};
+    return {};
+}
+
+} // namespace
+
+CommandResult RunGrades(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs) {
+    CommandResult result;
+    AppendCsvRow(result.out,
+                 {"slot", "last", "first", "id", "received", "possible", "percent", "letter"});
+    for (int s = 0; s < doc.m_studentCount; ++s) {
+        AppendCsvRow(result.out,
+                     {std::to_string(s), Cp1252ToUtf8(doc.m_lastName[s]),
+                      Cp1252ToUtf8(doc.m_firstName[s]), Cp1252ToUtf8(doc.m_studentId[s]),
+                      doc.GetTotalReceivedText(s), FormatG(doc.GetTotalPossible(s)),
+                      doc.GetPercentText(s), doc.GetLetterGrade(s, cutoffs)});
+    }
+    return result;
+}
+
+CommandResult RunSummary(const Options& options, const CMarkwiseDoc& doc,
+                         const CGradeCutoffs& cutoffs) {
+    // The summary dialogs close at once on a class that cannot give a summary.
+    if (doc.m_assignmentCount == 0)
+        return Failure(kExitUsage, options.file, "the class has no assignments");
+    if (options.classSummary && doc.m_studentCount == 0)
+        return Failure(kExitUsage, options.file, "the class has no students");
+    if (!options.classSummary && options.assignment >= doc.m_assignmentCount)
+        return Failure(kExitUsage, options.file,
+                       AssignmentRangeText(options.assignment, doc.m_assignmentCount));
+
+    const SummaryFigures figures = options.classSummary
+                                       ? ClassSummary(doc, cutoffs)
+                                       : AssignmentSummary(doc, options.assignment, cutoffs);
+    CommandResult result;
+    for (int g = 0; g < kGradeCount; ++g) {
+        result.out +=
+            std::string(kGradeNames[g]) + "=" + std::to_string(figures.distribution[g]) + "\n";
+    }
+    result.out += "average=" + FormatNumber15(figures.average) + "\n";
+    result.out += "high=" + FormatNumber15(figures.high) + "\n";
+    result.out += "low=" + FormatNumber15(figures.low) + "\n";
+    return result;
+}
+
+CommandResult RunSort(const Options& options, CMarkwiseDoc& doc) {
+    switch (options.sortKey) {
+    case SortKey::Name:
+        SortByName(doc);
+        break;
+    case SortKey::Total:
+        SortByTotal(doc);
+        break;
+    case SortKey::Assignment:
+        if (options.assignment >= doc.m_assignmentCount)
+            return Failure(kExitUsage, options.file,
+                           AssignmentRangeText(options.assignment, doc.m_assignmentCount));
+        SortByAssignment(doc, options.assignment);
+        break;
+    }
+    return Save(options, doc);
+}
+
+CommandResult RunResave(const Options& options, const CMarkwiseDoc& doc) {
+    return Save(options, doc);
+}
+
+} // namespace markwise::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "cli_args.h"
+#include "core/cutoffs.h"
+
+#include <string>
+
+namespace markwise {
+class CMarkwiseDoc;
+}
+
+namespace markwise::cli {
+
+// Exit statuses of the tool.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 1; // bad usage, or a summary the class cannot give
+inline constexpr int kExitFile = 2;  // a file that cannot be read, is refused or cannot be written
+
+// What a command produced. Output is printed only when the status is kExitOk.
+struct CommandResult {
+    int status = kExitOk;
+    std::string out;
+    std::string err;
+};
+
+// The commands, on a loaded class whose m_firstIncluded is already set.
+CommandResult RunGrades(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs);
+CommandResult RunSummary(const Options& options, const CMarkwiseDoc& doc,
+                         const CGradeCutoffs& cutoffs);
+CommandResult RunSort(const Options& options, CMarkwiseDoc& doc);
+CommandResult RunResave(const Options& options, const CMarkwiseDoc& doc);
+
+} // namespace markwise::cli
