@@ -116,11 +116,13 @@ double RoundScore(double score, double points) {
 }
 
 void AddStudents(CMarkwiseDoc& doc, Random& random) {
+    const auto bookOffset = static_cast<int>(random.Next() % 250);
     for (std::size_t i = 0; i < kStudents.size(); ++i) {
         const Student& student = kStudents[i];
         // Unique six-digit IDs: steps of 23 with a jitter below 23.
         const auto id = 240100 + 23 * static_cast<int>(i) + static_cast<int>(random.Next() % 20);
-        const auto book = 1001 + static_cast<int>(random.Next() % 250);
+        // Distinct book numbers from 1001 to 1250: 97 and 250 share no factor.
+        const auto book = 1001 + (97 * static_cast<int>(i) + bookOffset) % 250;
         const auto phone = static_cast<int>(random.Next() % 100);
         char phoneText[32];
         std::snprintf(phoneText, sizeof phoneText, "(503) 555-01%02d", phone);
