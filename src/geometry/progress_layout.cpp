@@ -1,0 +1,73 @@
+#include "geometry/progress_layout.h"
+
+#include "core/markwise_doc.h"
+#include "core/number_text.h"
+#include "geometry/report_title.h"
+
+#include <algorithm>
+#include <array>
+
+namespace markwise {
+
+namespace {
+
+constexpr std::array<int, 4> kScreenColumns = {0, 200, 300, 400};
+constexpr std::array<int, 4> kPaperColumns = {0, 2530, 3630, 4730};
+constexpr int kScreenWidth = 600;
+
+std::array<std::string_view, 4> Headers(const CMarkwiseDoc& doc) {
+    return {doc.m_showNames == 1 ? "Names" : "IDs", "Percent", "Grade", "Comment"};
+}
+
+} // namespace
+
+std::string ProgressHeading(const ProgressReportInput& in) {
+    return "Progress Report List for " + ReportHeadingTitle(in.documentTitle) +
+           "   Cut-off = " + FormatPercentG(in.state.m_cutoffPercent);
+}
+
+std::vector<std::string> ProgressRowTexts(const ProgressReportInput& in, int k) {
+    if (k < 0 || k >= kMaxStudents) {
+        return {};
+    }
+    const int s = in.state.m_foundStudents[k];
+    const std::string& comment = in.state.m_reportComments[k];
+    if (s < 0 || s >= in.doc.StudentsInUse()) {
+        return {"", "", "", comment};
+    }
+    const std::string listed =
+        in.doc.m_showNames == 1 ? in.doc.GetFullName(s) : in.doc.m_studentId[s];
+    return {listed, in.doc.GetPercentText(s), in.doc.GetLetterGrade(s, in.cutoffs), comment};
+}
+
+ReportScreen LayoutProgressScreen(const ProgressReportInput& in, int rowHeight, VisibleBand band) {
+    const int h = std::max(rowHeight, 0);
+    const int found = in.state.FoundInUse();
+    const auto headers = Headers(in.doc);
+    const ReportColumns columns{kScreenColumns, headers};
+
+    ReportScreen out;
+    out.scroll = {kScreenWidth, h * (found + 2)};
+    if (band.Shows(0, h)) {
+        out.texts.push_back({0, 0, ProgressHeading(in)});
+    }
+    if (band.Shows(h, h)) {
+        AppendReportHeaders(out.texts, columns, h);
+    }
+    for (int k = 0; k < found; ++k) {
+        const int y = h * (k + 2);
+        if (band.Shows(y, h)) {
+            AppendReportLine(out.texts, columns, y, ProgressRowTexts(in, k));
+        }
+    }
+    return out;
+}
+
+ReportPrintout PrintProgressPage(const ProgressReportInput& in, const ReportPrintPage& page) {
+    const auto headers = Headers(in.doc);
+    return PrintReportPage(page, kProgressReservedLines, in.state.FoundInUse(), ProgressHeading(in),
+                           ReportColumns{kPaperColumns, headers},
+                           [&in](int k) { return ProgressRowTexts(in, k); });
+}
+
+} // namespace markwise

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "geometry/draw_text.h"
+
+#include <climits>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace markwise {
+
+// A report's columns: left edges (pixels on screen, twips on paper) and header texts.
+struct ReportColumns {
+    std::span<const int> x;
+    std::span<const std::string_view> headers;
+};
+
+// Appends texts on one line, the first at column firstColumn, the next ones to its right.
+// Texts beyond the last column are dropped.
+void AppendReportLine(DrawList& out, const ReportColumns& columns, int y,
+                      const std::vector<std::string>& texts, int firstColumn = 0);
+void AppendReportHeaders(DrawList& out, const ReportColumns& columns, int y);
+
+// Total size of a report's scrolling area, in pixels.
+struct ReportScrollSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const ReportScrollSize&) const = default;
+};
+
+// The part of the document (pixel y, top inclusive, bottom exclusive) a paint needs.
+// Lines wholly outside it are not laid out; the default covers everything.
+struct VisibleBand {
+    int top = INT_MIN;
+    int bottom = INT_MAX;
+    bool Shows(int y, int lineHeight) const {
+        return y<bottom&& static_cast<long long>(y) + lineHeight> top;
+    }
+};
+
+// What a report window paints: its texts in drawing order and its scroll size.
+struct ReportScreen {
+    DrawList texts;
+    ReportScrollSize scroll;
+};
+
+} // namespace markwise

@@ -1,0 +1,73 @@
+#include "geometry/roster_layout.h"
+
+#include "core/markwise_doc.h"
+#include "geometry/report_title.h"
+
+#include <algorithm>
+#include <array>
+
+namespace markwise {
+
+namespace {
+
+constexpr std::array<int, 5> kScreenColumns = {0, 200, 300, 360, 430};
+constexpr std::array<int, 5> kPaperColumns = {0, 2530, 3850, 4620, 5500};
+constexpr std::array<std::string_view, 5> kHeaders = {"Name", "ID", "Grade", "Book#", "Phone#"};
+constexpr int kScreenWidth = 580;
+
+} // namespace
+
+std::string RosterHeading(const std::string& documentTitle) {
+    return "Class roster for " + ReportHeadingTitle(documentTitle);
+}
+
+std::vector<std::string> RosterRowTexts(const CMarkwiseDoc& doc, int s) {
+    if (s < 0 || s >= doc.StudentsInUse()) {
+        return {};
+    }
+    return {doc.GetFullName(s), doc.m_studentId[s], doc.m_gradeLevel[s], doc.m_bookNumber[s],
+            doc.m_phone[s]};
+}
+
+ReportScreen LayoutRosterScreen(const CMarkwiseDoc& doc, const std::string& documentTitle,
+                                int rowHeight, VisibleBand band) {
+    const int h = std::max(rowHeight, 0);
+    const int students = doc.StudentsInUse();
+    const ReportColumns columns{kScreenColumns, kHeaders};
+
+    ReportScreen out;
+    out.scroll = {kScreenWidth, h * (students + 2)};
+    if (band.Shows(0, h)) {
+        out.texts.push_back({0, 0, RosterHeading(documentTitle)});
+    }
+    if (band.Shows(h, h)) {
+        AppendReportHeaders(out.texts, columns, h);
+    }
+    for (int s = 0; s < students; ++s) {
+        const int y = h * (s + 2);
+        if (band.Shows(y, h)) {
+            AppendReportLine(out.texts, columns, y, RosterRowTexts(doc, s));
+        }
+    }
+    return out;
+}
+
+ReportPrintout PrintRosterPage(const CMarkwiseDoc& doc, const std::string& documentTitle,
+                               const ReportPrintPage& page) {
+    return PrintReportPage(page, kRosterReservedLines, doc.StudentsInUse(),
+                           RosterHeading(documentTitle), ReportColumns{kPaperColumns, kHeaders},
+                           [&doc](int s) { return RosterRowTexts(doc, s); });
+}
+
+std::optional<int> RosterHitTest(const CMarkwiseDoc& doc, int rowHeight, int x, int y) {
+    if (rowHeight <= 0 || y <= 2 * rowHeight || x > kScreenWidth) {
+        return std::nullopt;
+    }
+    const int row = y / rowHeight - 2;
+    if (row >= doc.StudentsInUse()) {
+        return std::nullopt;
+    }
+    return row;
+}
+
+} // namespace markwise

@@ -1,0 +1,121 @@
+#include "geometry/student_report_layout.h"
+
+#include "core/markwise_doc.h"
+#include "core/number_text.h"
+
+#include <algorithm>
+#include <array>
+
+namespace markwise {
+
+namespace {
+
+constexpr std::array<int, 5> kScreenColumns = {0, 230, 330, 430, 530};
+constexpr std::array<int, 5> kPaperColumns = {0, 2530, 3630, 4730, 5830};
+constexpr std::array<std::string_view, 5> kHeaders = {"Title", "Received", "Possible", "Percent",
+                                                      "Grade"};
+constexpr int kScreenWidth = 580;
+constexpr int kTotalsFirstColumn = 1;
+
+// Assignments shown: none on a position out of use.
+int ListedAssignments(const StudentReportInput& in) {
+    return StudentReportInUse(in) ? in.doc.AssignmentsInUse() : 0;
+}
+
+} // namespace
+
+bool StudentReportInUse(const StudentReportInput& in) {
+    return in.student >= 0 && in.student < in.doc.StudentsInUse();
+}
+
+std::string StudentReportHeading(const StudentReportInput& in) {
+    const std::string name = StudentReportInUse(in) ? in.doc.GetFullName(in.student) : "";
+    return "Student report for " + name;
+}
+
+std::vector<std::string> StudentAssignmentTexts(const StudentReportInput& in, int a) {
+    if (!StudentReportInUse(in) || a < 0 || a >= in.doc.AssignmentsInUse()) {
+        return {};
+    }
+    const CAssignment& assignment = in.doc.m_assignments[a];
+    const double score = assignment.m_scores[in.student];
+    const double possible = assignment.m_pointsPossible;
+    const bool missing = score == MISSING_SCORE;
+    const double percent = possible == 0.0 ? 100.0 : score / possible * 100.0;
+
+    std::string percentText = "N/A";
+    if (!missing) {
+        percentText = possible == 0.0 ? "100%" : FormatPercentG(percent);
+    }
+    std::string grade = "A+";
+    if (possible != 0.0) {
+        grade = missing ? "N/A" : std::string(LetterFromPercent(percent, in.cutoffs));
+    }
+    return {std::to_string(a + 1) + ": " + assignment.m_title,
+            missing ? "N/A" : assignment.GetScoreText(in.student), FormatG(possible), percentText,
+            grade};
+}
+
+std::vector<std::string> StudentTotalsTexts(const StudentReportInput& in) {
+    if (!StudentReportInUse(in)) {
+        return {};
+    }
+    const int s = in.student;
+    return {in.doc.GetTotalReceivedText(s), FormatG(in.doc.GetTotalPossible(s)),
+            in.doc.GetPercentText(s), in.doc.GetLetterGrade(s, in.cutoffs)};
+}
+
+ReportScreen LayoutStudentReportScreen(const StudentReportInput& in, int rowHeight,
+                                       VisibleBand band) {
+    const int h = std::max(rowHeight, 0);
+    const int assignments = ListedAssignments(in);
+    const bool inUse = StudentReportInUse(in);
+    const ReportColumns columns{kScreenColumns, kHeaders};
+
+    ReportScreen out;
+    out.scroll = {kScreenWidth, h * (inUse ? assignments + 3 : 2)};
+    if (band.Shows(0, h)) {
+        out.texts.push_back({0, 0, StudentReportHeading(in)});
+    }
+    if (band.Shows(h, h)) {
+        AppendReportHeaders(out.texts, columns, h);
+    }
+    for (int a = 0; a < assignments; ++a) {
+        const int y = h * (a + 2);
+        if (band.Shows(y, h)) {
+            AppendReportLine(out.texts, columns, y, StudentAssignmentTexts(in, a));
+        }
+    }
+    const int totalsY = h * (assignments + 2);
+    if (inUse && band.Shows(totalsY, h)) {
+        AppendReportLine(out.texts, columns, totalsY, StudentTotalsTexts(in), kTotalsFirstColumn);
+    }
+    return out;
+}
+
+ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const ReportPrintPage& page) {
+    const ReportColumns columns{kPaperColumns, kHeaders};
+    ReportPrintout out = PrintReportPage(page, kStudentReportReservedLines, ListedAssignments(in),
+                                         StudentReportHeading(in), columns,
+                                         [&in](int a) { return StudentAssignmentTexts(in, a); });
+    // A page too short for one row keeps to its headings, like every report.
+    if (StudentReportInUse(in) && out.pagination.rowsPerPage > 0) {
+        AppendReportLine(out.texts, columns, out.nextLine * page.linePitch, StudentTotalsTexts(in),
+                         kTotalsFirstColumn);
+        ++out.nextLine;
+    }
+    return out;
+}
+
+std::optional<int> StudentReportHitTest(const StudentReportInput& in, int rowHeight, int x, int y) {
+    if (rowHeight <= 0 || y <= 2 * rowHeight || x >= kScreenWidth) {
+        return std::nullopt;
+    }
+    const int row = y / rowHeight - 2;
+    if (row >= ListedAssignments(in)) {
+        return std::nullopt;
+    }
+    return row;
+}
+
+} // namespace markwise
