@@ -1,0 +1,43 @@
+#include "child_frame.h"
+
+#include "document.h"
+#include "view.h"
+
+#include <QCloseEvent>
+
+namespace markwise {
+
+CChildFrame::CChildFrame(CDocument& document, CView* view) : m_pDocument(&document), m_pView(view) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWidget(view->widget());
+    document.addFrame(this);
+}
+
+CChildFrame::~CChildFrame() {
+    // The view goes first: it may still write settings, and its document must outlive it.
+    delete widget();
+    m_pDocument->removeFrame(this);
+}
+
+void CChildFrame::closeWithoutAsking() {
+    // At once, not at the next turn of the event loop, so the document is gone when the
+    // command that closed it returns.
+    delete this;
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    // Closing the last window of a changed class asks first.
+    if (m_pDocument->frames().size() == 1 && !m_pDocument->SaveModified()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+bool CChildFrame::updateCommand(int, CommandState&) {
+    return false;
+}
+
+void CChildFrame::runCommand(int) {}
+
+} // namespace markwise

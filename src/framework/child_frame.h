@@ -1,0 +1,37 @@
+#pragma once
+
+#include "command_target.h"
+
+#include <QMdiSubWindow>
+
+namespace markwise {
+
+class CDocument;
+class CView;
+
+// One window on a document, inside the main frame's MDI area; opens maximized.
+class CChildFrame : public QMdiSubWindow, public CommandTarget {
+    Q_OBJECT
+public:
+    // Takes ownership of view's widget.
+    CChildFrame(CDocument& document, CView* view);
+    ~CChildFrame() override;
+
+    CDocument& document() const { return *m_pDocument; }
+    CView* view() const { return m_pView; }
+
+    // Closes without asking; used when the whole document closes.
+    void closeWithoutAsking();
+
+    bool updateCommand(int id, CommandState& state) override;
+    void runCommand(int id) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CDocument* m_pDocument;
+    CView* m_pView;
+};
+
+} // namespace markwise

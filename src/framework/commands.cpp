@@ -1,0 +1,170 @@
+#include "commands.h"
+
+#include <algorithm>
+#include <array>
+
+namespace markwise {
+
+namespace {
+
+constexpr std::array<CommandInfo, 48> kCommands{{
+    {ID_FILE_NEW, "&New\tCtrl+N", "Create a new data file\nNew"},
+    {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen"},
+    {ID_FILE_CLOSE, "&Close", "Close the active document\nClose"},
+    {ID_FILE_SAVE, "&Save\tCtrl+S", "Save the active document\nSave"},
+    {ID_FILE_SAVE_AS, "Save &As...", "Save the active document with a new name\nSave As"},
+    {ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active document\nPrint"},
+    {ID_FILE_PRINT_PREVIEW, "Print Pre&view", "Display full pages\nPrint Preview"},
+    {ID_FILE_PRINT_SETUP, "P&rint Setup...",
+     "Change the printer and printing options\nPrint Setup"},
+    {ID_FILE_MRU_FILE1, "Recent File", "Open this document"},
+    {ID_FILE_MRU_FILE2, "Recent File", "Open this document"},
+    {ID_FILE_MRU_FILE3, "Recent File", "Open this document"},
+    {ID_FILE_MRU_FILE4, "Recent File", "Open this document"},
+    {ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit"},
+    {ID_EDIT_PREFERENCES, "P&references...", "Change Certain Options\nPreferences"},
+    {ID_CLASS_ROSTER, "&View Class Roster...", "View a class roster\nClass Roster"},
+    {ID_CLASS_PROGRESS_REPORTS, "&Progress Reports...",
+     "Generate progress reports\nProgress Reports"},
+    {ID_CLASS_EXCLUDE, "&Exclude Assignments...",
+     "Allows you to only count grades after a specific assignment\nExclude Assignments"},
+    {ID_CLASS_SUMMARY, "&Class Summary...", "Obtain a class summary\nClass Summary"},
+    {ID_ASSIGNMENT_NEW, "&New Assignment...", "Create New Assignment\nNew Assignment"},
+    {ID_ASSIGNMENT_REMOVE, "&Remove Assignment...", "Remove an Assignment\nRemove Assignment"},
+    {ID_ASSIGNMENT_EDIT, "&Edit Assignment...", "Edit an Assignment\nEdit Assignment"},
+    {ID_ASSIGNMENT_SUMMARY, "Assignment &Summary...",
+     "Obtain an Assignment Summary\nAssignment Summary"},
+    {ID_STUDENT_NEW, "&New Student...", "Create New Student\nNew Student"},
+    {ID_STUDENT_REMOVE, "&Remove Student...", "Remove a Student\nRemove Student"},
+    {ID_STUDENT_EDIT, "&Edit Student...", "Edit a Student\nEdit Student"},
+    {ID_STUDENT_SUMMARY, "Student &Summary...", "Obtain a Student Summary\nStudent Summary"},
+    {ID_STUDENT_REPORT, "S&tudent Report...",
+     "View a student report, which can be printed\nStudent Report"},
+    {ID_SORT_NAME, "By &Name", "Sort the Student List By Name\nSort by Name"},
+    {ID_SORT_TOTAL, "By &Total Grade", "Sort the Student List by Total Grade\nSort by Total Grade"},
+    {ID_SORT_ASSIGNMENT, "By &Assignment Grade...",
+     "Sort the Student List by Assignment Grade\nSort by Assignment Grade"},
+    {ID_SORT_RANDOM, "&Randomly", "Shuffles the list of students\nSort Randomly"},
+    {ID_VIEW_TOOLBAR, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"},
+    {ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
+    {ID_VIEW_STUDENT_ID, "Student ID",
+     "Changes whether Students are listed by ID or by Name\nStudent ID"},
+    {ID_WINDOW_NEW, "&New Window", "Open another window for the active document\nNew Window"},
+    {ID_WINDOW_CASCADE, "&Cascade", "Arrange windows so they overlap\nCascade Windows"},
+    {ID_WINDOW_TILE_HORZ, "&Tile", "Arrange windows as non-overlapping tiles\nTile Windows"},
+    {ID_WINDOW_ARRANGE, "&Arrange Icons",
+     "Arrange icons at the bottom of the window\nArrange Icons"},
+    {ID_HELP_FINDER, "&Help Topics", "List Help topics\nHelp Topics"},
+    {ID_APP_ABOUT, "&About Markwise...",
+     "Display program information, version number and copyright\nAbout"},
+    {ID_SCROLL_LEFT, "Scroll Left", "Scroll the Assignments Left\nScroll Left"},
+    {ID_SCROLL_RIGHT, "Scroll Right", "Scroll the Assignments Right\nScroll Right"},
+    {ID_HELP, "", "Display help for current task or command\nHelp"},
+    {ID_CONTEXT_HELP, "", "Display help for clicked on buttons, menus and windows\nHelp"},
+    {ID_EDIT_UNDO, "", ""},
+    {ID_EDIT_CUT, "", ""},
+    {ID_EDIT_COPY, "", ""},
+    {ID_EDIT_PASTE, "", ""},
+}};
+
+constexpr std::array<int, 17> kToolbar{
+    ID_FILE_NEW,     ID_FILE_OPEN,      ID_FILE_SAVE,       kMenuSeparator,       ID_FILE_PRINT,
+    kMenuSeparator,  ID_ASSIGNMENT_NEW, ID_ASSIGNMENT_EDIT, ID_ASSIGNMENT_REMOVE, kMenuSeparator,
+    ID_STUDENT_NEW,  ID_STUDENT_EDIT,   ID_STUDENT_REMOVE,  kMenuSeparator,       ID_SCROLL_LEFT,
+    ID_SCROLL_RIGHT, ID_APP_ABOUT};
+
+constexpr std::array<Accelerator, 16> kAccelerators{{
+    {ID_FILE_NEW, "Ctrl+N"},
+    {ID_FILE_OPEN, "Ctrl+O"},
+    {ID_FILE_SAVE, "Ctrl+S"},
+    {ID_FILE_PRINT, "Ctrl+P"},
+    {ID_HELP, "F1"},
+    {ID_CONTEXT_HELP, "Shift+F1"},
+    {ID_EDIT_UNDO, "Ctrl+Z"},
+    {ID_EDIT_UNDO, "Alt+Backspace"},
+    {ID_EDIT_CUT, "Ctrl+X"},
+    {ID_EDIT_CUT, "Shift+Del"},
+    {ID_EDIT_COPY, "Ctrl+C"},
+    {ID_EDIT_COPY, "Ctrl+Ins"},
+    {ID_EDIT_PASTE, "Ctrl+V"},
+    {ID_EDIT_PASTE, "Shift+Ins"},
+    {ID_NEXT_PANE, "F6"},
+    {ID_PREV_PANE, "Shift+F6"},
+}};
+
+std::string_view before(std::string_view text, char mark) {
+    return text.substr(0, text.find(mark));
+}
+
+std::string_view after(std::string_view text, char mark) {
+    const auto at = text.find(mark);
+    return at == std::string_view::npos ? std::string_view{} : text.substr(at + 1);
+}
+
+} // namespace
+
+std::span<const CommandInfo> commandTable() {
+    return kCommands;
+}
+
+const CommandInfo* findCommand(int id) {
+    const auto it = std::find_if(kCommands.begin(), kCommands.end(),
+                                 [id](const CommandInfo& c) { return c.id == id; });
+    return it == kCommands.end() ? nullptr : &*it;
+}
+
+const std::vector<MenuInfo>& frameMenus() {
+    static const std::vector<MenuInfo> menus{
+        {"&File",
+         {ID_FILE_NEW, ID_FILE_OPEN, kMenuSeparator, ID_FILE_PRINT_SETUP, kMenuSeparator,
+          kMenuRecentFiles, kMenuSeparator, ID_APP_EXIT}},
+        {"&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}},
+        {"&Help", {ID_HELP_FINDER, kMenuSeparator, ID_APP_ABOUT}},
+    };
+    return menus;
+}
+
+const std::vector<MenuInfo>& documentMenus() {
+    static const std::vector<MenuInfo> menus{
+        {"&File",
+         {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, kMenuSeparator,
+          ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, kMenuSeparator,
+          kMenuRecentFiles, kMenuSeparator, ID_APP_EXIT}},
+        {"&Edit", {ID_EDIT_PREFERENCES}},
+        {"&Class",
+         {ID_CLASS_ROSTER, ID_CLASS_PROGRESS_REPORTS, ID_CLASS_EXCLUDE, ID_CLASS_SUMMARY}},
+        {"&Assignment",
+         {ID_ASSIGNMENT_NEW, ID_ASSIGNMENT_REMOVE, ID_ASSIGNMENT_EDIT, ID_ASSIGNMENT_SUMMARY}},
+        {"&Student",
+         {ID_STUDENT_NEW, ID_STUDENT_REMOVE, ID_STUDENT_EDIT, ID_STUDENT_SUMMARY,
+          ID_STUDENT_REPORT}},
+        {"S&ort", {ID_SORT_NAME, ID_SORT_TOTAL, ID_SORT_ASSIGNMENT, ID_SORT_RANDOM}},
+        {"&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_STUDENT_ID}},
+        {"&Window", {ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE}},
+        {"&Help", {ID_HELP_FINDER, kMenuSeparator, ID_APP_ABOUT}},
+    };
+    return menus;
+}
+
+std::span<const int> toolbarButtons() {
+    return kToolbar;
+}
+
+std::span<const Accelerator> accelerators() {
+    return kAccelerators;
+}
+
+std::string_view menuText(const CommandInfo& info) {
+    return before(info.caption, '\t');
+}
+std::string_view shortcutText(const CommandInfo& info) {
+    return after(info.caption, '\t');
+}
+std::string_view statusPrompt(const CommandInfo& info) {
+    return before(info.prompt, '\n');
+}
+std::string_view tooltipText(const CommandInfo& info) {
+    return after(info.prompt, '\n');
+}
+
+} // namespace markwise

@@ -1,0 +1,173 @@
+#include "doc_manager.h"
+
+#include "child_frame.h"
+#include "core/class_file.h"
+#include "core/markwise_doc.h"
+#include "core/profile.h"
+#include "document.h"
+#include "file_names.h"
+#include "ui_seam.h"
+#include "view.h"
+
+#include <QFileInfo>
+#include <QMdiArea>
+#include <algorithm>
+
+namespace markwise {
+
+CDocManager::CDocManager(CProfile& profile) : m_profile(profile) {}
+
+void CDocManager::loadRecentFiles() {
+    m_recentFiles.clear();
+    for (const std::string& file : m_profile.ReadRecentFiles()) {
+        if (!file.empty() && m_recentFiles.size() < CProfile::kRecentFileCount) {
+            m_recentFiles.append(QString::fromStdString(file));
+        }
+    }
+    emit recentFilesChanged();
+}
+
+CDocManager::~CDocManager() = default;
+
+QWidget* CDocManager::window() const {
+    return m_mdiArea ? m_mdiArea->window() : nullptr;
+}
+
+void CDocManager::setGradeSheetTemplate(CDocTemplate sheetTemplate) {
+    m_gradeSheet = std::move(sheetTemplate);
+}
+
+CDocument* CDocManager::addDocument(std::unique_ptr<CMarkwiseDoc> data, const QString& path,
+                                    const QString& title) {
+    m_documents.push_back(std::make_unique<CDocument>(*this, std::move(data), path, title));
+    CDocument* document = m_documents.back().get();
+    if (!CreateFrame(*document, m_gradeSheet)) {
+        m_documents.pop_back();
+        return nullptr;
+    }
+    emit documentsChanged();
+    return document;
+}
+
+CDocument* CDocManager::OnFileNew() {
+    ++m_untitledCount;
+    return addDocument(std::make_unique<CMarkwiseDoc>(), QString(),
+                       QStringLiteral("Markwi%1").arg(m_untitledCount));
+}
+
+void CDocManager::OnFileOpen() {
+    const QString path = UiSeam::openFileName(window(), QStringLiteral("Open"), classFileFilter());
+    if (!path.isEmpty()) {
+        OpenDocumentFile(path);
+    }
+}
+
+CDocument* CDocManager::OpenDocumentFile(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (const auto& document : m_documents) {
+        if (!document->path().isEmpty() && document->path() == absolute) {
+            if (m_mdiArea && !document->frames().empty()) {
+                m_mdiArea->setActiveSubWindow(document->frames().front());
+            }
+            return document.get();
+        }
+    }
+    std::string error;
+    std::unique_ptr<CMarkwiseDoc> data = LoadClassFile(pathBytes(absolute), error);
+    if (!data) {
+        UiSeam::tell(window(), QString::fromLocal8Bit(error));
+        return nullptr;
+    }
+    CDocument* document = addDocument(std::move(data), absolute, QFileInfo(absolute).fileName());
+    if (document) {
+        addToRecentFiles(absolute);
+    }
+    return document;
+}
+
+CDocument* CDocManager::OpenRecentFile(int index) {
+    if (index < 0 || index >= m_recentFiles.size()) {
+        return nullptr;
+    }
+    const QString path = m_recentFiles[index];
+    CDocument* document = OpenDocumentFile(path);
+    if (!document) {
+        m_recentFiles.removeAll(path);
+        saveRecentFiles();
+    }
+    return document;
+}
+
+CChildFrame* CDocManager::CreateFrame(CDocument& document, const CDocTemplate& kind) {
+    if (!kind.available() || !m_mdiArea) {
+        return nullptr;
+    }
+    CView* view = kind.createView(document);
+    if (!view) {
+        return nullptr;
+    }
+    auto* frame = new CChildFrame(document, view);
+    m_mdiArea->addSubWindow(frame);
+    frame->showMaximized();
+    view->OnInitialUpdate();
+    m_mdiArea->setActiveSubWindow(frame);
+    return frame;
+}
+
+bool CDocManager::SaveAllModified() {
+    return std::all_of(m_documents.begin(), m_documents.end(),
+                       [](const auto& document) { return document->SaveModified(); });
+}
+
+void CDocManager::CloseAllDocuments() {
+    while (!m_documents.empty()) {
+        m_documents.back()->OnCloseDocument();
+    }
+}
+
+std::vector<CDocument*> CDocManager::documents() const {
+    std::vector<CDocument*> list;
+    for (const auto& document : m_documents) {
+        list.push_back(document.get());
+    }
+    return list;
+}
+
+CChildFrame* CDocManager::activeFrame() const {
+    // The current window stays current while a dialog or another program has the focus.
+    return m_mdiArea ? qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow()) : nullptr;
+}
+
+CDocument* CDocManager::activeDocument() const {
+    CChildFrame* frame = activeFrame();
+    return frame ? &frame->document() : nullptr;
+}
+
+void CDocManager::addToRecentFiles(const QString& path) {
+    m_recentFiles.removeAll(path);
+    m_recentFiles.prepend(path);
+    while (m_recentFiles.size() > CProfile::kRecentFileCount) {
+        m_recentFiles.removeLast();
+    }
+    saveRecentFiles();
+}
+
+void CDocManager::saveRecentFiles() {
+    std::vector<std::string> files;
+    for (const QString& file : m_recentFiles) {
+        files.push_back(file.toStdString());
+    }
+    m_profile.WriteRecentFiles(files);
+    emit recentFilesChanged();
+}
+
+void CDocManager::removeDocument(CDocument* document) {
+    const auto it = std::find_if(m_documents.begin(), m_documents.end(),
+                                 [document](const auto& d) { return d.get() == document; });
+    if (it != m_documents.end()) {
+        m_documents.erase(it);
+        emit documentsChanged();
+    }
+}
+
+} // namespace markwise

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "doc_template.h"
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class QMdiArea;
+
+namespace markwise {
+
+class CChildFrame;
+class CDocument;
+class CMarkwiseDoc;
+class CProfile;
+
+// Creates, opens, saves and closes documents, numbers new ones and keeps the
+// recent-file list of four in the profile.
+class CDocManager : public QObject {
+    Q_OBJECT
+public:
+    explicit CDocManager(CProfile& profile);
+    ~CDocManager() override;
+
+    void setMdiArea(QMdiArea* area) { m_mdiArea = area; }
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+    // Parent of messages and file dialogs.
+    QWidget* window() const;
+
+    // The grade sheet: the kind of window New, Open and the recent files make.
+    void setGradeSheetTemplate(CDocTemplate sheetTemplate);
+
+    // A new empty class, "Markwi1", "Markwi2", ..., in a grade sheet window.
+    CDocument* OnFileNew();
+    // Asks for a file and opens it.
+    void OnFileOpen();
+    // Opens a class file in a grade sheet window, or activates the class when it is
+    // already open. Null when it cannot be read; the reason has been shown.
+    CDocument* OpenDocumentFile(const QString& path);
+    // Opens entry index (0..3) of the recent-file list; drops it when it fails.
+    CDocument* OpenRecentFile(int index);
+
+    // A further window on document; null when the template has no view.
+    CChildFrame* CreateFrame(CDocument& document, const CDocTemplate& kind);
+
+    // Asks to save each modified class; false when the user cancelled one.
+    bool SaveAllModified();
+    void CloseAllDocuments();
+
+    std::vector<CDocument*> documents() const;
+    CDocument* activeDocument() const;
+    CChildFrame* activeFrame() const;
+
+    void loadRecentFiles();
+    // Newest first, at most four.
+    const QStringList& recentFiles() const { return m_recentFiles; }
+    void addToRecentFiles(const QString& path);
+
+    // Called by a document as its last window closes.
+    void removeDocument(CDocument* document);
+
+signals:
+    void recentFilesChanged();
+    void documentsChanged();
+
+private:
+    void saveRecentFiles();
+    CDocument* addDocument(std::unique_ptr<CMarkwiseDoc> data, const QString& path,
+                           const QString& title);
+
+    CProfile& m_profile;
+    QMdiArea* m_mdiArea = nullptr;
+    CDocTemplate m_gradeSheet;
+    std::vector<std::unique_ptr<CDocument>> m_documents;
+    int m_untitledCount = 0;
+    QStringList m_recentFiles;
+};
+
+} // namespace markwise

@@ -1,0 +1,10 @@
+#include "doc_template.h"
+
+namespace markwise {
+
+ReportViewFactories& reportViewFactories() {
+    static ReportViewFactories factories;
+    return factories;
+}
+
+} // namespace markwise

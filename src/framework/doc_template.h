@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+
+namespace markwise {
+
+class CDocument;
+class CView;
+
+// One kind of window on a class: how to make its view. An empty factory means the
+// kind is not available in this build, and the commands that open it stay disabled.
+struct CDocTemplate {
+    using ViewFactory = std::function<CView*(CDocument& document)>;
+    ViewFactory createView;
+
+    bool available() const { return static_cast<bool>(createView); }
+};
+
+// The report windows' views, filled at start-up by the layer that provides them.
+struct ReportViewFactories {
+    CDocTemplate::ViewFactory studentReport;
+    CDocTemplate::ViewFactory progressReport;
+    CDocTemplate::ViewFactory classRoster;
+};
+
+ReportViewFactories& reportViewFactories();
+
+} // namespace markwise

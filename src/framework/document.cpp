@@ -1,0 +1,126 @@
+#include "document.h"
+
+#include "child_frame.h"
+#include "commands.h"
+#include "core/class_file.h"
+#include "core/markwise_doc.h"
+#include "doc_manager.h"
+#include "file_names.h"
+#include "ui_seam.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace markwise {
+
+CDocument::CDocument(CDocManager& manager, std::unique_ptr<CMarkwiseDoc> data, QString path,
+                     QString title)
+    : m_manager(manager), m_data(std::move(data)), m_path(std::move(path)),
+      m_title(std::move(title)) {}
+
+CDocument::~CDocument() = default;
+
+bool CDocument::isModified() const {
+    return m_data->IsModified();
+}
+
+void CDocument::addFrame(CChildFrame* frame) {
+    m_frames.push_back(frame);
+    updateFrameTitles();
+}
+
+void CDocument::removeFrame(CChildFrame* frame) {
+    m_frames.erase(std::remove(m_frames.begin(), m_frames.end(), frame), m_frames.end());
+    if (m_frames.empty()) {
+        m_manager.removeDocument(this); // deletes this document
+        return;
+    }
+    updateFrameTitles();
+}
+
+void CDocument::updateFrameTitles() {
+    const bool numbered = m_frames.size() > 1;
+    for (std::size_t i = 0; i < m_frames.size(); ++i) {
+        m_frames[i]->setWindowTitle(numbered ? QStringLiteral("%1:%2").arg(m_title).arg(i + 1)
+                                             : m_title);
+    }
+}
+
+bool CDocument::DoFileSave() {
+    return DoSave(m_path);
+}
+
+bool CDocument::DoSave(const QString& requested) {
+    QString path = requested;
+    if (path.isEmpty()) {
+        const QString suggested = m_path.isEmpty() ? withClassExtension(m_title) : m_path;
+        path = UiSeam::saveFileName(m_manager.window(), QStringLiteral("Save As"),
+                                    classFileFilter(), suggested);
+        if (path.isEmpty()) {
+            return false;
+        }
+        path = withClassExtension(path);
+    }
+    std::string error;
+    if (!SaveClassFile(pathBytes(path), *m_data, error)) {
+        UiSeam::tell(m_manager.window(), QString::fromLocal8Bit(error));
+        return false;
+    }
+    m_data->SetModifiedFlag(false);
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_title = QFileInfo(path).fileName();
+    updateFrameTitles();
+    m_manager.addToRecentFiles(m_path);
+    return true;
+}
+
+bool CDocument::SaveModified() {
+    if (!isModified()) {
+        return true;
+    }
+    switch (UiSeam::ask(m_manager.window(), QStringLiteral("Save changes to %1?").arg(m_title),
+                        Buttons::SaveDiscardCancel)) {
+    case Answer::Save:
+        return DoFileSave();
+    case Answer::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CDocument::OnCloseDocument() {
+    if (m_frames.empty()) {
+        m_manager.removeDocument(this); // deletes this document
+        return;
+    }
+    // The last frame's removal deletes this document, so work on a copy.
+    const std::vector<CChildFrame*> frames = m_frames;
+    for (CChildFrame* frame : frames) {
+        frame->closeWithoutAsking();
+    }
+}
+
+bool CDocument::updateCommand(int id, CommandState&) {
+    return id == ID_FILE_CLOSE || id == ID_FILE_SAVE || id == ID_FILE_SAVE_AS;
+}
+
+void CDocument::runCommand(int id) {
+    switch (id) {
+    case ID_FILE_CLOSE:
+        if (SaveModified()) {
+            OnCloseDocument();
+        }
+        break;
+    case ID_FILE_SAVE:
+        DoFileSave();
+        break;
+    case ID_FILE_SAVE_AS:
+        DoSave(QString());
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace markwise

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "command_target.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace markwise {
+
+class CChildFrame;
+class CDocManager;
+class CMarkwiseDoc;
+
+// An open class: its data, file path, title and windows. The last window closing
+// closes the document.
+class CDocument : public QObject, public CommandTarget {
+    Q_OBJECT
+public:
+    CDocument(CDocManager& manager, std::unique_ptr<CMarkwiseDoc> data, QString path,
+              QString title);
+    ~CDocument() override;
+
+    CMarkwiseDoc& data() const { return *m_data; }
+    const QString& path() const { return m_path; }
+    // The file name, or "Markwi" and a running number for a new class.
+    const QString& title() const { return m_title; }
+    bool isModified() const;
+
+    const std::vector<CChildFrame*>& frames() const { return m_frames; }
+    void addFrame(CChildFrame* frame);
+    // The document closes when its last frame goes.
+    void removeFrame(CChildFrame* frame);
+    // Window captions: the title, with ":n" while the class has several windows.
+    void updateFrameTitles();
+
+    // Save: to the current file, or asks for a name when there is none.
+    bool DoFileSave();
+    // Save As: asks for a name when path is empty. False when cancelled or failed;
+    // a failure has been shown and leaves the class modified and the old file intact.
+    bool DoSave(const QString& path);
+    // Before closing: asks to save a modified class. False when the user cancels
+    // or the save fails, so the close must not go on.
+    bool SaveModified();
+    // Closes every window without asking.
+    void OnCloseDocument();
+
+    bool updateCommand(int id, CommandState& state) override;
+    void runCommand(int id) override;
+
+private:
+    CDocManager& m_manager;
+    std::unique_ptr<CMarkwiseDoc> m_data;
+    QString m_path;
+    QString m_title;
+    std::vector<CChildFrame*> m_frames;
+};
+
+} // namespace markwise

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "command_target.h"
+
+class QWidget;
+
+namespace markwise {
+
+class CDocument;
+class CMarkwiseDoc;
+
+// A window's content on one document: the first stop on a command's route.
+class CView : public CommandTarget {
+public:
+    explicit CView(CDocument& document) : m_pDocument(&document) {}
+
+    CDocument& document() const { return *m_pDocument; }
+    CMarkwiseDoc* GetDocument() const;
+
+    // The widget the child frame shows.
+    virtual QWidget* widget() = 0;
+    // Runs once after the frame shows the view, before the first paint.
+    virtual void OnInitialUpdate() {}
+
+private:
+    CDocument* m_pDocument;
+};
+
+} // namespace markwise

@@ -1,0 +1,128 @@
+#include "command_line_print.h"
+
+#include "core/class_file.h"
+#include "core/profile.h"
+#include "framework/print_services.h"
+#include "sheet_print_job.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace markwise {
+
+namespace {
+
+struct PrintRequest {
+    bool toPdf = false;
+    QString pdfFile;
+    QString classFile;
+    QPageSize pageSize; // invalid: the locale's
+    int resolution = 300;
+};
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "markwise: %s\n", qPrintable(QString(message).replace('\n', ' ')));
+    return 1;
+}
+
+bool asksForPrinting(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--print") == 0 || std::strcmp(argv[i], "--print-to-pdf") == 0)
+            return true;
+    }
+    return false;
+}
+
+// False with a reason when the switches do not make sense.
+bool parse(int argc, char** argv, PrintRequest& request, QString& error) {
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        const bool hasValue = i + 1 < argc;
+        if (arg == QLatin1String("--print")) {
+            continue;
+        } else if (arg == QLatin1String("--print-to-pdf") && hasValue) {
+            request.toPdf = true;
+            request.pdfFile = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == QLatin1String("--page-size") && hasValue) {
+            const QString name = QString::fromLocal8Bit(argv[++i]);
+            if (name.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
+                request.pageSize = QPageSize(QPageSize::Letter);
+            else if (name.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
+                request.pageSize = QPageSize(QPageSize::A4);
+            else
+                return error = QStringLiteral("unknown page size %1 (Letter or A4)").arg(name),
+                       false;
+        } else if (arg == QLatin1String("--resolution") && hasValue) {
+            bool ok = false;
+            request.resolution = QString::fromLocal8Bit(argv[++i]).toInt(&ok);
+            if (!ok || request.resolution < 72 || request.resolution > 9600)
+                return error = QStringLiteral("the resolution must be 72 to 9600 dots per inch"),
+                       false;
+        } else if (arg == QLatin1String("--no-splash")) {
+            continue;
+        } else if (arg.startsWith(QLatin1String("--")) || !request.classFile.isEmpty()) {
+            return error = QStringLiteral("unexpected argument %1").arg(arg), false;
+        } else {
+            request.classFile = arg;
+        }
+    }
+    if (request.classFile.isEmpty())
+        return error = QStringLiteral("no class file to print"), false;
+    return true;
+}
+
+int print(const PrintRequest& request) {
+    std::string loadError;
+    const auto doc = LoadClassFile(request.classFile.toStdString(), loadError);
+    if (!doc)
+        return fail(
+            QStringLiteral("%1: %2").arg(request.classFile, QString::fromStdString(loadError)));
+    // The title a window on this file would carry: its file name.
+    SheetPrintJob job(*doc, QFileInfo(request.classFile).fileName().toStdString(),
+                      CProfile().ReadCutoffs());
+
+    if (request.toPdf) {
+        QString error;
+        if (!PrintToPdf(job, {request.pdfFile, request.pageSize, request.resolution}, &error))
+            return fail(error);
+        return 0;
+    }
+    if (QPrinterInfo::defaultPrinter().isNull())
+        return fail(QStringLiteral("no default printer"));
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    if (request.pageSize.isValid())
+        printer.setPageSize(request.pageSize);
+    CPrintInfo info;
+    info.m_printer = &printer;
+    info.m_bDirect = true;
+    if (!job.OnPreparePrinting(info) || !RunPageLoop(job, info))
+        return fail(QStringLiteral("the print job could not be started"));
+    return 0;
+}
+
+} // namespace
+
+std::optional<int> RunCommandLinePrinting(int argc, char** argv) {
+    if (!asksForPrinting(argc, argv))
+        return std::nullopt;
+    // No window is shown, so no display is needed: the offscreen platform prints as well.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Scripts get one line for an error and nothing else: Qt's own notices stay quiet.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "markwise: %s\n", qPrintable(text));
+    });
+    QApplication app(argc, argv);
+    PrintRequest request;
+    QString error;
+    if (!parse(argc, argv, request, error))
+        return fail(error);
+    return print(request);
+}
+
+} // namespace markwise

@@ -1,0 +1,257 @@
+#include "markwise_view.h"
+
+#include "core/markwise_doc.h"
+#include "core/sort.h"
+#include "framework/commands.h"
+#include "framework/draw_list.h"
+#include "framework/ui_seam.h"
+#include "framework/win_app.h"
+#include "geometry/sheet_hit_test.h"
+#include "geometry/sheet_layout.h"
+#include "view_dialogs.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+#include <ctime>
+
+namespace markwise {
+
+namespace {
+
+std::vector<CMarkwiseView*>& liveViews() {
+    static std::vector<CMarkwiseView*> views;
+    return views;
+}
+
+// Whether the dialog behind a command has been provided.
+bool hasDialog(int id) {
+    const ViewDialogs& d = viewDialogs();
+    switch (id) {
+    case ID_ASSIGNMENT_NEW:
+        return static_cast<bool>(d.newAssignment);
+    case ID_ASSIGNMENT_REMOVE:
+        return static_cast<bool>(d.removeAssignment);
+    case ID_ASSIGNMENT_EDIT:
+        return static_cast<bool>(d.editAssignment);
+    case ID_ASSIGNMENT_SUMMARY:
+        return static_cast<bool>(d.assignmentSummary);
+    case ID_STUDENT_NEW:
+        return static_cast<bool>(d.addStudent);
+    case ID_STUDENT_REMOVE:
+        return static_cast<bool>(d.removeStudent);
+    case ID_STUDENT_EDIT:
+        return static_cast<bool>(d.editStudent);
+    case ID_STUDENT_SUMMARY:
+        return static_cast<bool>(d.studentSummary);
+    case ID_EDIT_PREFERENCES:
+        return static_cast<bool>(d.preferences);
+    case ID_SORT_ASSIGNMENT:
+        return static_cast<bool>(d.sortByAssignment);
+    case ID_CLASS_SUMMARY:
+        return static_cast<bool>(d.classSummary);
+    case ID_CLASS_EXCLUDE:
+        return static_cast<bool>(d.excludeAssignments);
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+CMarkwiseView::CMarkwiseView(CDocument& document)
+    : CView(document), m_cutoffs(CWinApp::instance()->cutoffs()) {
+    liveViews().push_back(this);
+}
+
+CMarkwiseView::~CMarkwiseView() {
+    std::erase(liveViews(), this);
+    if (CWinApp* app = CWinApp::instance()) {
+        app->profile().WriteCutoffs(m_cutoffs);
+    }
+}
+
+const std::vector<CMarkwiseView*>& CMarkwiseView::AllViews() {
+    return liveViews();
+}
+
+bool CMarkwiseView::ApplyCutoffsEverywhere(const CGradeCutoffs& cutoffs, std::string* error) {
+    CWinApp* app = CWinApp::instance();
+    app->setCutoffs(cutoffs);
+    for (CMarkwiseView* view : liveViews()) {
+        view->m_cutoffs = cutoffs;
+        view->Invalidate();
+    }
+    return app->profile().WriteCutoffs(cutoffs, error);
+}
+
+int CMarkwiseView::VisibleColumnCount() const {
+    return markwise::VisibleColumnCount(viewport()->width());
+}
+
+void CMarkwiseView::setScrollSize(int width, int height) {
+    const QSize client = viewport()->size();
+    // The framework's default steps: a tenth of the range per page, a tenth of that per line.
+    verticalScrollBar()->setRange(0, std::max(0, height - client.height()));
+    verticalScrollBar()->setPageStep(std::max(1, height / 10));
+    verticalScrollBar()->setSingleStep(std::max(1, height / 100));
+    horizontalScrollBar()->setRange(0, std::max(0, width - client.width()));
+    horizontalScrollBar()->setPageStep(std::max(1, width / 10));
+    horizontalScrollBar()->setSingleStep(std::max(1, width / 100));
+}
+
+void CMarkwiseView::UpdateScrollSizes() {
+    const ScrollSize size = SheetScrollSize(*GetDocument(), viewport()->width());
+    setScrollSize(size.width, size.height);
+}
+
+void CMarkwiseView::OnUpdate() {
+    const ScrollSize size = SheetProvisionalScrollSize(*GetDocument(), m_rowHeight);
+    setScrollSize(size.width, size.height);
+    Invalidate();
+}
+
+void CMarkwiseView::OnInitialUpdate() {
+    OnUpdate();
+    UpdateScrollSizes();
+}
+
+void CMarkwiseView::Invalidate() {
+    viewport()->update();
+}
+
+void CMarkwiseView::paintEvent(QPaintEvent*) {
+    UpdateScrollSizes();
+    QPainter painter(viewport());
+    const QFontMetrics metrics = painter.fontMetrics();
+    m_rowHeight = metrics.height() + metrics.leading();
+
+    const int top = verticalScrollBar()->value();
+    const SheetView sheet{m_firstAssignment, viewport()->width(), m_rowHeight};
+    const DrawList texts = LayoutSheetBand(*GetDocument(), sheet, CWinApp::instance()->cutoffs(),
+                                           top, top + viewport()->height());
+    painter.translate(-horizontalScrollBar()->value(), -top);
+    DrawTexts(painter, texts);
+}
+
+void CMarkwiseView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollSizes();
+}
+
+void CMarkwiseView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const CMarkwiseDoc& doc = *GetDocument();
+        const SheetGrid grid{m_rowHeight, m_firstAssignment, VisibleColumnCount(),
+                             doc.StudentsInUse(), doc.AssignmentsInUse()};
+        const QPoint at = event->position().toPoint();
+        const SheetHit hit = HitTestSheet(grid, at.x(), at.y(), verticalScrollBar()->value());
+        const ViewDialogs& dialogs = viewDialogs();
+        if (hit.action == SheetHit::Action::EditStudent && dialogs.editStudent) {
+            dialogs.editStudent(*this, hit.student);
+        } else if (hit.action == SheetHit::Action::EditAssignment && dialogs.editAssignment) {
+            dialogs.editAssignment(*this, hit.assignment, hit.student);
+        }
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+bool CMarkwiseView::updateCommand(int id, CommandState& state) {
+    switch (id) {
+    case ID_VIEW_STUDENT_ID:
+        state.checked = GetDocument()->m_showNames == 0;
+        return true;
+    case ID_SCROLL_LEFT:
+    case ID_SCROLL_RIGHT:
+    case ID_SORT_NAME:
+    case ID_SORT_TOTAL:
+    case ID_SORT_RANDOM:
+    case ID_IGNORED_32795:
+        return true;
+    default:
+        return hasDialog(id);
+    }
+}
+
+void CMarkwiseView::runCommand(int id) {
+    CMarkwiseDoc& doc = *GetDocument();
+    switch (id) {
+    case ID_VIEW_STUDENT_ID:
+        doc.ToggleNames();
+        break;
+    case ID_SCROLL_LEFT:
+        m_firstAssignment = ScrollLeft(m_firstAssignment);
+        break;
+    case ID_SCROLL_RIGHT:
+        m_firstAssignment =
+            ScrollRight(m_firstAssignment, VisibleColumnCount(), doc.AssignmentsInUse());
+        break;
+    case ID_SORT_NAME:
+        SortByName(doc);
+        break;
+    case ID_SORT_TOTAL:
+        SortByTotal(doc);
+        break;
+    case ID_SORT_RANDOM:
+        ShuffleStudents(doc, static_cast<unsigned int>(std::time(nullptr)));
+        break;
+    case ID_IGNORED_32795:
+        return;
+    default:
+        openDialog(id);
+        return;
+    }
+    Invalidate();
+}
+
+void CMarkwiseView::openDialog(int id) {
+    const ViewDialogs& d = viewDialogs();
+    switch (id) {
+    case ID_ASSIGNMENT_NEW:
+        // The one precondition the view checks itself.
+        if (GetDocument()->m_studentCount == 0) {
+            UiSeam::tell(this, QStringLiteral("You haven't created any students yet!"));
+        } else {
+            d.newAssignment(*this);
+        }
+        break;
+    case ID_ASSIGNMENT_REMOVE:
+        d.removeAssignment(*this);
+        break;
+    case ID_ASSIGNMENT_EDIT:
+        d.editAssignment(*this, 0, 0);
+        break;
+    case ID_ASSIGNMENT_SUMMARY:
+        d.assignmentSummary(*this);
+        break;
+    case ID_STUDENT_NEW:
+        d.addStudent(*this);
+        break;
+    case ID_STUDENT_REMOVE:
+        d.removeStudent(*this);
+        break;
+    case ID_STUDENT_EDIT:
+        d.editStudent(*this, 0);
+        break;
+    case ID_STUDENT_SUMMARY:
+        d.studentSummary(*this);
+        break;
+    case ID_EDIT_PREFERENCES:
+        d.preferences(*this);
+        break;
+    case ID_SORT_ASSIGNMENT:
+        d.sortByAssignment(*this);
+        break;
+    case ID_CLASS_SUMMARY:
+        d.classSummary(*this);
+        break;
+    case ID_CLASS_EXCLUDE:
+        d.excludeAssignments(*this);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace markwise

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/cutoffs.h"
+#include "framework/view.h"
+
+#include <QAbstractScrollArea>
+#include <vector>
+
+namespace markwise {
+
+// The grade sheet: students down, assignment columns across, totals at the right.
+// Only vertical scrolling uses the scroll bar; Scroll Left and Scroll Right move the
+// columns one assignment at a time.
+class CMarkwiseView : public QAbstractScrollArea, public CView {
+    Q_OBJECT
+public:
+    explicit CMarkwiseView(CDocument& document);
+    // Writes this view's cutoffs to the profile.
+    ~CMarkwiseView() override;
+
+    // Every grade sheet view that exists, oldest first.
+    static const std::vector<CMarkwiseView*>& AllViews();
+    // Preferences accepted: the new set becomes the application's, goes to the profile at
+    // once and to every open grade sheet view, so no window later writes back an old set.
+    static bool ApplyCutoffsEverywhere(const CGradeCutoffs& cutoffs, std::string* error = nullptr);
+
+    // Assignment columns that fit the client width.
+    int VisibleColumnCount() const;
+    // Vertical range: 20 pixels a row; horizontal only below 376 pixels of width.
+    void UpdateScrollSizes();
+    // Repaints the whole sheet at the next turn of the event loop.
+    void Invalidate();
+
+    int m_firstAssignment = 0;
+    CGradeCutoffs m_cutoffs; // written to the profile when the view goes
+    int m_morePages = 0;     // printing: pages remain
+    int m_rowHeight = 0;     // font height + leading, measured at every paint
+
+    QWidget* widget() override { return this; }
+    void OnInitialUpdate() override;
+    void OnUpdate();
+
+    bool updateCommand(int id, CommandState& state) override;
+    void runCommand(int id) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void setScrollSize(int width, int height);
+    void openDialog(int id);
+};
+
+} // namespace markwise

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "framework/paged_text_job.h"
+
+#include "core/cutoffs.h"
+
+#include <string>
+
+namespace markwise {
+
+class CMarkwiseDoc;
+
+// The grade sheet on paper: the class's names, the last assignment columns that fit
+// across the page and the totals block, paged through the students. The document must
+// outlive the job; it is read afresh at every page.
+class SheetPrintJob : public PagedTextJob {
+public:
+    // title: the document's window title; the pages show it without a ".MKW"-style ending.
+    SheetPrintJob(const CMarkwiseDoc& doc, std::string title, const CGradeCutoffs& cutoffs);
+
+protected:
+    PageTexts LayoutPage(const PageRequest& request) override;
+
+private:
+    const CMarkwiseDoc& m_doc;
+    std::string m_title;
+    CGradeCutoffs m_cutoffs;
+};
+
+} // namespace markwise
