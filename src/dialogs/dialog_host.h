@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/cutoffs.h"
+
+class QWidget;
+
+namespace markwise {
+
+class CMarkwiseDoc;
+
+// What an editing dialog needs of the window that opened it. The grade sheet view provides
+// it in the program; tests provide a small fake, so every dialog runs without a whole view.
+class DialogHost {
+public:
+    virtual ~DialogHost() = default;
+
+    virtual CMarkwiseDoc& Document() = 0;
+    // The parent of the dialogs and of their messages.
+    virtual QWidget* Widget() = 0;
+    // Invalidates the opening view, so the sheet behind an open dialog shows each change.
+    virtual void Repaint() = 0;
+    // Scrolls the opening grade sheet so that the last assignment is its rightmost column.
+    virtual void ShowLastAssignment() = 0;
+    // The application's current grade cutoffs.
+    virtual CGradeCutoffs CurrentCutoffs() const = 0;
+    // Gives a new set to the application and to every open grade sheet view.
+    virtual void ApplyCutoffs(const CGradeCutoffs& cutoffs) = 0;
+};
+
+} // namespace markwise

@@ -1,0 +1,74 @@
+#include "dialog_layout.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace markwise {
+
+QLabel* MakeHint(const QString& text, QWidget* parent, int widthInChars) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setMinimumWidth(label->fontMetrics().averageCharWidth() * widthInChars);
+    return label;
+}
+
+QLabel* MakeLabel(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setBuddy(buddy);
+    return label;
+}
+
+void SetWidthInChars(QLineEdit* box, int chars) {
+    const QFontMetrics metrics = box->fontMetrics();
+    // The box's own hint is 17 'x' wide plus frame and margins; keep those, change the text.
+    const int frame = box->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    box->setFixedWidth(frame + chars * metrics.averageCharWidth() + metrics.averageCharWidth());
+}
+
+QListWidget* MakeList(QWidget* parent, int widthInChars, int visibleLines) {
+    auto* list = new QListWidget(parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    const QFontMetrics metrics = list->fontMetrics();
+    list->setMinimumSize(metrics.averageCharWidth() * widthInChars,
+                         metrics.lineSpacing() * visibleLines);
+    return list;
+}
+
+void FillList(QListWidget* list, const QStringList& lines, int row) {
+    const QSignalBlocker blocker(list);
+    list->clear();
+    list->addItems(lines);
+    if (row >= 0 && row < list->count())
+        list->setCurrentRow(row);
+}
+
+QPushButton* MakeButton(const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setMinimumWidth(button->fontMetrics().averageCharWidth() * 12);
+    return button;
+}
+
+QBoxLayout* MakeButtonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    return row;
+}
+
+QBoxLayout* MakeButtonColumn(std::initializer_list<QPushButton*> buttons) {
+    auto* column = new QVBoxLayout;
+    for (QPushButton* button : buttons)
+        column->addWidget(button);
+    column->addStretch(1);
+    return column;
+}
+
+} // namespace markwise

@@ -1,0 +1,207 @@
+#include "edit_assignment_dlg.h"
+
+#include "core/markwise_doc.h"
+#include "core/number_text.h"
+#include "dialog_host.h"
+#include "dialog_layout.h"
+#include "field_rules.h"
+#include "framework/text.h"
+#include "list_lines.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace markwise {
+
+namespace {
+
+constexpr int kDescriptionLimit = 80;
+
+// Refilling a list of a thousand students after every Fast Edit score would be wasted work
+// when nothing in it changed; only the selection has to follow.
+void ShowLines(QListWidget* list, const QStringList& lines, int row) {
+    bool same = list->count() == lines.size();
+    for (int i = 0; same && i < lines.size(); ++i)
+        same = list->item(i)->text() == lines[i];
+    if (!same) {
+        FillList(list, lines, row);
+        return;
+    }
+    const QSignalBlocker blocker(list);
+    list->setCurrentRow(row);
+}
+
+} // namespace
+
+CEditAssignmentDlg::CEditAssignmentDlg(DialogHost& host, int assignment, int student,
+                                       QWidget* parent)
+    : QDialog(parent), m_host(host), m_assignment(assignment), m_student(student),
+      m_assignments(MakeList(this, 14)), m_students(MakeList(this, 22)),
+      m_fastEdit(new QCheckBox(QStringLiteral("Fast Edit"), this)), m_title(new QLineEdit(this)),
+      m_points(new QLineEdit(this)), m_score(new QLineEdit(this)),
+      m_notAvailable(new QCheckBox(QStringLiteral("N/A"), this)),
+      m_description(new LimitedLineEdit(kDescriptionLimit, this)),
+      m_update(MakeButton(QStringLiteral("Update"), this)),
+      m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
+    setWindowTitle(QStringLiteral("Edit Assignment"));
+    DigitsOnlyFilter::Install(m_points);
+    BuildLayout();
+
+    m_update->setDefault(true);
+    connect(m_update, &QPushButton::clicked, this, &CEditAssignmentDlg::accept);
+    connect(m_close, &QPushButton::clicked, this, &CEditAssignmentDlg::reject);
+    connect(m_assignments, &QListWidget::currentRowChanged, this,
+            &CEditAssignmentDlg::SelectionChanged);
+    connect(m_students, &QListWidget::currentRowChanged, this,
+            &CEditAssignmentDlg::SelectionChanged);
+    connect(m_notAvailable, &QCheckBox::clicked, this, &CEditAssignmentDlg::NotAvailableClicked);
+
+    Refresh();
+    m_assignments->setFocus();
+}
+
+void CEditAssignmentDlg::BuildLayout() {
+    SetWidthInChars(m_title, 14);
+    SetWidthInChars(m_points, 10);
+    SetWidthInChars(m_score, 10);
+    m_description->setMinimumWidth(m_description->fontMetrics().averageCharWidth() * 36);
+
+    auto* assignmentColumn = new QVBoxLayout;
+    assignmentColumn->addWidget(
+        MakeLabel(QStringLiteral("Select Assignment:"), m_assignments, this));
+    assignmentColumn->addWidget(m_assignments, 1);
+    auto* studentColumn = new QVBoxLayout;
+    studentColumn->addWidget(MakeLabel(QStringLiteral("Select Student:"), m_students, this));
+    studentColumn->addWidget(m_students, 1);
+
+    auto* group = new QGroupBox(QStringLiteral("Edit Assignment"), this);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(MakeLabel(QStringLiteral("Title:"), m_title, group), 0, 0);
+    grid->addWidget(m_title, 0, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(MakeLabel(QStringLiteral("Points Possible:"), m_points, group), 1, 0);
+    grid->addWidget(m_points, 1, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(MakeLabel(QStringLiteral("Student Points:"), m_score, group), 2, 0);
+    grid->addWidget(m_score, 2, 1);
+    grid->addWidget(m_notAvailable, 2, 2);
+    grid->addWidget(MakeLabel(QStringLiteral("Description:"), m_description, group), 3, 0);
+    grid->addWidget(m_description, 3, 1, 1, 3);
+    grid->setColumnStretch(3, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_fastEdit);
+    right->addWidget(group);
+    right->addStretch(1);
+    right->addLayout(MakeButtonRow({m_update, m_close}));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(assignmentColumn);
+    layout->addLayout(studentColumn);
+    layout->addLayout(right);
+
+    setTabOrder(m_assignments, m_students);
+    setTabOrder(m_students, m_fastEdit);
+    setTabOrder(m_fastEdit, m_title);
+    setTabOrder(m_title, m_points);
+    setTabOrder(m_points, m_score);
+    setTabOrder(m_score, m_notAvailable);
+    setTabOrder(m_notAvailable, m_description);
+    setTabOrder(m_description, m_update);
+    setTabOrder(m_update, m_close);
+}
+
+int CEditAssignmentDlg::exec() {
+    if (m_host.Document().AssignmentsInUse() == 0)
+        return Rejected;
+    return QDialog::exec();
+}
+
+void CEditAssignmentDlg::Refresh() {
+    const CMarkwiseDoc& doc = m_host.Document();
+    const int students = doc.StudentsInUse();
+    m_assignment = std::clamp(m_assignment, 0, std::max(0, doc.AssignmentsInUse() - 1));
+    m_student = std::clamp(m_student, 0, std::max(0, students - 1));
+    ShowLines(m_assignments, AssignmentLines(doc), m_assignment);
+    ShowLines(m_students, StudentLines(doc), m_student);
+
+    const CAssignment& assignment = doc.m_assignments[m_assignment];
+    m_title->setText(toQString(assignment.m_title));
+    m_points->setText(toQString(FormatNumber15(assignment.m_pointsPossible)));
+    m_description->SetLimitedText(toQString(assignment.m_description));
+
+    const bool fastEdit = m_fastEdit->isChecked();
+    const bool hasStudent = m_student < students;
+    const double score = hasStudent ? assignment.m_scores[m_student] : MISSING_SCORE;
+    m_notAvailable->setEnabled(hasStudent);
+    if (!hasStudent || (score == MISSING_SCORE && !fastEdit)) {
+        // A missing score shows as a ticked N/A beside an empty, disabled box.
+        m_notAvailable->setChecked(hasStudent);
+        m_score->clear();
+        m_score->setEnabled(false);
+        return;
+    }
+    m_notAvailable->setChecked(false);
+    m_score->setEnabled(true);
+    if (!fastEdit) {
+        m_score->setText(toQString(FormatNumber15(score)));
+        return;
+    }
+    // Fast Edit: a selected 0 in the focused box, so the next score simply replaces it.
+    m_score->setText(QStringLiteral("0"));
+    m_score->setFocus();
+    m_score->selectAll();
+}
+
+void CEditAssignmentDlg::SelectionChanged() {
+    // Values typed and not updated are dropped; the Fast Edit tick stays.
+    m_assignment = m_assignments->currentRow();
+    m_student = m_students->currentRow();
+    Refresh();
+}
+
+void CEditAssignmentDlg::NotAvailableClicked(bool checked) {
+    m_score->setEnabled(!checked);
+}
+
+void CEditAssignmentDlg::accept() {
+    CMarkwiseDoc& doc = m_host.Document();
+    const int students = doc.StudentsInUse();
+    const int student = m_student < students ? m_student : -1;
+
+    FieldReader reader(this);
+    std::string title;
+    double points = 0.0;
+    double score = MISSING_SCORE;
+    std::string description;
+    reader.Text(m_title, title);
+    reader.Number(m_points, QStringLiteral("Points Possible"), points);
+    // While N/A is ticked the box is disabled and its content means nothing.
+    if (student >= 0 && !m_notAvailable->isChecked())
+        reader.Number(m_score, QStringLiteral("Student Points"), score);
+    reader.Text(m_description, QStringLiteral("Description"), description);
+    if (!reader.Ok())
+        return;
+
+    doc.EditAssignment(m_assignment, title, description, points, student, score);
+    m_host.Repaint();
+    if (m_fastEdit->isChecked() && m_student < students - 1)
+        ++m_student;
+    Refresh();
+}
+
+void CEditAssignmentDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    for (QListWidget* list : {m_assignments, m_students}) {
+        if (QListWidgetItem* item = list->currentItem())
+            list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+    }
+}
+
+} // namespace markwise

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace markwise {
+
+class DialogHost;
+class LimitedLineEdit;
+
+// "Edit Assignment": an assignment's details and one student's score; with Fast Edit on,
+// each Update moves to the next student, ready for the next score. Stays open.
+class CEditAssignmentDlg : public QDialog {
+public:
+    CEditAssignmentDlg(DialogHost& host, int assignment, int student, QWidget* parent = nullptr);
+
+    // Closes at once, as if cancelled, when the class has no assignments.
+    int exec() override;
+    // Update and Enter; the dialog stays open.
+    void accept() override;
+
+    int Assignment() const { return m_assignment; }
+    int Student() const { return m_student; }
+
+    QListWidget* AssignmentList() const { return m_assignments; }
+    QListWidget* StudentList() const { return m_students; }
+    QCheckBox* FastEditBox() const { return m_fastEdit; }
+    QLineEdit* TitleBox() const { return m_title; }
+    QLineEdit* PointsBox() const { return m_points; }
+    QLineEdit* ScoreBox() const { return m_score; }
+    QCheckBox* NotAvailableBox() const { return m_notAvailable; }
+    LimitedLineEdit* DescriptionBox() const { return m_description; }
+    QPushButton* UpdateButton() const { return m_update; }
+    QPushButton* CloseButton() const { return m_close; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildLayout();
+    void Refresh();
+    void SelectionChanged();
+    void NotAvailableClicked(bool checked);
+
+    DialogHost& m_host;
+    int m_assignment;
+    int m_student;
+    QListWidget* m_assignments;
+    QListWidget* m_students;
+    QCheckBox* m_fastEdit;
+    QLineEdit* m_title;
+    QLineEdit* m_points;
+    QLineEdit* m_score;
+    QCheckBox* m_notAvailable;
+    LimitedLineEdit* m_description;
+    QPushButton* m_update;
+    QPushButton* m_close;
+};
+
+} // namespace markwise

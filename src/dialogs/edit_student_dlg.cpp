@@ -1,0 +1,116 @@
+#include "edit_student_dlg.h"
+
+#include "dialog_host.h"
+#include "dialog_layout.h"
+#include "field_rules.h"
+#include "list_lines.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace markwise {
+
+CEditStudentDlg::CEditStudentDlg(DialogHost& host, int student, QWidget* parent)
+    : QDialog(parent), m_host(host), m_student(student), m_list(MakeList(this)), m_fields(this),
+      m_update(MakeButton(QStringLiteral("Update"), this)),
+      m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
+    setWindowTitle(QStringLiteral("Edit Student"));
+
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(MakeLabel(QStringLiteral("Select Name:"), m_list, this));
+    listColumn->addWidget(m_list, 1);
+
+    auto* group = new QGroupBox(QStringLiteral("Edit Student Data"), this);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(m_fields.lastNameLabel, 0, 0);
+    grid->addWidget(m_fields.lastName, 0, 1);
+    grid->addWidget(m_fields.firstNameLabel, 1, 0);
+    grid->addWidget(m_fields.firstName, 1, 1);
+    grid->addWidget(m_fields.studentIdLabel, 2, 0);
+    grid->addWidget(m_fields.studentId, 2, 1);
+    grid->addWidget(m_fields.gradeLevelLabel, 0, 3);
+    grid->addWidget(m_fields.gradeLevel, 0, 4);
+    grid->addWidget(m_fields.bookNumberLabel, 1, 3);
+    grid->addWidget(m_fields.bookNumber, 1, 4);
+    grid->addWidget(m_fields.phoneLabel, 2, 3);
+    grid->addWidget(m_fields.phone, 2, 4);
+    grid->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 2);
+    grid->setColumnStretch(5, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(group);
+    right->addWidget(
+        MakeHint(QStringLiteral("Select a name, make any changes, then click Update."), this));
+    right->addStretch(1);
+    right->addLayout(MakeButtonRow({m_update, m_close}));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(listColumn);
+    layout->addLayout(right);
+
+    m_update->setDefault(true);
+    connect(m_update, &QPushButton::clicked, this, &CEditStudentDlg::accept);
+    connect(m_close, &QPushButton::clicked, this, &CEditStudentDlg::reject);
+    connect(m_list, &QListWidget::currentRowChanged, this, &CEditStudentDlg::SelectStudent);
+
+    setTabOrder(m_list, m_fields.lastName);
+    setTabOrder(m_fields.lastName, m_fields.firstName);
+    setTabOrder(m_fields.firstName, m_fields.studentId);
+    setTabOrder(m_fields.studentId, m_fields.gradeLevel);
+    setTabOrder(m_fields.gradeLevel, m_fields.bookNumber);
+    setTabOrder(m_fields.bookNumber, m_fields.phone);
+    setTabOrder(m_fields.phone, m_update);
+    setTabOrder(m_update, m_close);
+
+    Refresh();
+    m_list->setFocus();
+}
+
+int CEditStudentDlg::exec() {
+    if (m_host.Document().StudentsInUse() == 0)
+        return Rejected;
+    return QDialog::exec();
+}
+
+void CEditStudentDlg::Refresh() {
+    const CMarkwiseDoc& doc = m_host.Document();
+    m_student = std::clamp(m_student, 0, std::max(0, doc.StudentsInUse() - 1));
+    FillList(m_list, StudentLines(doc), m_student);
+    m_fields.Load(doc.GetStudent(m_student));
+}
+
+void CEditStudentDlg::SelectStudent(int row) {
+    if (row < 0)
+        return;
+    // Whatever was typed for the previous student and not updated is dropped.
+    m_student = row;
+    m_fields.Load(m_host.Document().GetStudent(row));
+}
+
+void CEditStudentDlg::accept() {
+    const int student = m_list->currentRow();
+    if (student < 0)
+        return;
+    FieldReader reader(this);
+    StudentFields fields;
+    if (!m_fields.Read(reader, fields))
+        return;
+    m_host.Document().EditStudent(student, fields);
+    m_host.Repaint();
+    m_student = student;
+    Refresh();
+}
+
+void CEditStudentDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (QListWidgetItem* item = m_list->currentItem())
+        m_list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+}
+
+} // namespace markwise

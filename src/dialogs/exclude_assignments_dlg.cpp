@@ -1,0 +1,68 @@
+#include "exclude_assignments_dlg.h"
+
+#include "core/markwise_doc.h"
+#include "dialog_host.h"
+#include "dialog_layout.h"
+#include "list_lines.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace markwise {
+
+CExcludeAssignmentsDlg::CExcludeAssignmentsDlg(DialogHost& host, QWidget* parent)
+    : QDialog(parent), m_host(host), m_list(MakeList(this, 16)),
+      m_dontExclude(new QCheckBox(QStringLiteral("Don't Exclude"), this)),
+      m_ok(MakeButton(QStringLiteral("OK"), this)),
+      m_cancel(MakeButton(QStringLiteral("Cancel"), this)) {
+    setWindowTitle(QStringLiteral("Exclude Assignments"));
+
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(MakeLabel(QStringLiteral("Select Assignment:"), m_list, this));
+    listColumn->addWidget(m_list, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_dontExclude);
+    right->addWidget(MakeHint(
+        QStringLiteral("Select the first assignment you want included in the grade.  Select  "
+                       "Don't Exclude to remove the exclusion from the grade.  Note that the "
+                       "exclusion state is not saved with the document.  Click OK when done."),
+        this, 30));
+    right->addStretch(1);
+    right->addLayout(MakeButtonRow({m_ok, m_cancel}));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(listColumn);
+    layout->addLayout(right);
+
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &CExcludeAssignmentsDlg::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &CExcludeAssignmentsDlg::reject);
+    setTabOrder(m_list, m_dontExclude);
+    setTabOrder(m_dontExclude, m_ok);
+    setTabOrder(m_ok, m_cancel);
+
+    // The dialog always opens the same way, whatever exclusion is in force.
+    FillList(m_list, AssignmentLines(m_host.Document()), 0);
+    m_dontExclude->setChecked(true);
+    m_list->setFocus();
+}
+
+int CExcludeAssignmentsDlg::exec() {
+    if (m_host.Document().AssignmentsInUse() == 0)
+        return Rejected;
+    return QDialog::exec();
+}
+
+void CExcludeAssignmentsDlg::accept() {
+    const int first = m_dontExclude->isChecked() ? 0 : std::max(0, m_list->currentRow());
+    m_host.Document().SetFirstIncluded(first);
+    m_host.Repaint();
+    QDialog::accept();
+}
+
+} // namespace markwise

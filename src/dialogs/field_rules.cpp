@@ -1,0 +1,111 @@
+#include "field_rules.h"
+
+#include "core/number_text.h"
+#include "framework/text.h"
+#include "framework/ui_seam.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+#include <charconv>
+
+namespace markwise {
+
+void DigitsOnlyFilter::Install(QLineEdit* box) {
+    box->installEventFilter(new DigitsOnlyFilter(box));
+    box->setInputMethodHints(Qt::ImhDigitsOnly);
+}
+
+bool DigitsOnlyFilter::AllowsKeyText(const QString& text) {
+    // Keys without printable text (Backspace, arrows, shortcuts) are the box's own business.
+    if (text.isEmpty() || !text.front().isPrint())
+        return true;
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
+bool DigitsOnlyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        if (!shortcut && !AllowsKeyText(key->text()))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+LimitedLineEdit::LimitedLineEdit(int limit, QWidget* parent) : QLineEdit(parent), m_limit(limit) {
+    setMaxLength(limit);
+    // Once a too-long text is shortened, the box never lets it grow again.
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        setMaxLength(std::max(m_limit, static_cast<int>(text.size())));
+    });
+}
+
+void LimitedLineEdit::SetLimitedText(const QString& text) {
+    setMaxLength(std::max(m_limit, static_cast<int>(text.size())));
+    setText(text);
+}
+
+bool ParseInteger(const QString& text, int& value) {
+    std::string digits = text.trimmed().toStdString();
+    // from_chars takes no plus sign; a typed one is fine, but not "+-5".
+    if (!digits.empty() && digits.front() == '+') {
+        digits.erase(0, 1);
+        if (!digits.empty() && digits.front() == '-')
+            return false;
+    }
+    if (digits.empty())
+        return false;
+    int parsed = 0;
+    const char* end = digits.data() + digits.size();
+    const auto result = std::from_chars(digits.data(), end, parsed);
+    if (result.ec != std::errc() || result.ptr != end)
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool FieldReader::Text(const QLineEdit* box, std::string& value) {
+    if (!m_ok)
+        return false;
+    value = fromQString(box->text());
+    return true;
+}
+
+bool FieldReader::Text(LimitedLineEdit* box, const QString& name, std::string& value) {
+    if (!m_ok)
+        return false;
+    if (box->text().size() > box->Limit()) {
+        return Fail(box, QStringLiteral("\"%1\" holds more than %2 characters. Please shorten it.")
+                             .arg(name)
+                             .arg(box->Limit()));
+    }
+    value = fromQString(box->text());
+    return true;
+}
+
+bool FieldReader::Number(QLineEdit* box, const QString& name, double& value) {
+    if (!m_ok)
+        return false;
+    if (!ParseNumber(fromQString(box->text()), value))
+        return Fail(box, QStringLiteral("Please enter a number in \"%1\".").arg(name));
+    return true;
+}
+
+bool FieldReader::Integer(QLineEdit* box, const QString& name, int& value) {
+    if (!m_ok)
+        return false;
+    if (!ParseInteger(box->text(), value))
+        return Fail(box, QStringLiteral("Please enter a whole number in \"%1\".").arg(name));
+    return true;
+}
+
+bool FieldReader::Fail(QLineEdit* box, const QString& message) {
+    m_ok = false;
+    UiSeam::tell(m_dialog, message);
+    box->setFocus();
+    box->selectAll();
+    return false;
+}
+
+} // namespace markwise

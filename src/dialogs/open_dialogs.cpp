@@ -1,0 +1,59 @@
+#include "open_dialogs.h"
+
+#include "add_student_dlg.h"
+#include "dialog_host.h"
+#include "edit_assignment_dlg.h"
+#include "edit_student_dlg.h"
+#include "exclude_assignments_dlg.h"
+#include "new_assignment_dlg.h"
+#include "preferences_dlg.h"
+#include "remove_assignment_dlg.h"
+#include "remove_student_dlg.h"
+#include "sort_by_assignment_dlg.h"
+
+namespace markwise {
+
+void OpenAddStudent(DialogHost& host) {
+    CAddStudentDlg(host, host.Widget()).exec();
+}
+
+void OpenEditStudent(DialogHost& host, int student) {
+    CEditStudentDlg(host, student, host.Widget()).exec();
+}
+
+void OpenRemoveStudent(DialogHost& host) {
+    CRemoveStudentDlg(host, host.Widget()).exec();
+}
+
+void OpenNewAssignment(DialogHost& host) {
+    int created = -1;
+    {
+        CNewAssignmentDlg dialog(host, host.Widget());
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        created = dialog.CreatedAssignment();
+    }
+    OpenEditAssignment(host, created, 0);
+}
+
+void OpenEditAssignment(DialogHost& host, int assignment, int student) {
+    CEditAssignmentDlg(host, assignment, student, host.Widget()).exec();
+}
+
+void OpenRemoveAssignment(DialogHost& host) {
+    CRemoveAssignmentDlg(host, host.Widget()).exec();
+}
+
+void OpenExcludeAssignments(DialogHost& host) {
+    CExcludeAssignmentsDlg(host, host.Widget()).exec();
+}
+
+void OpenPreferences(DialogHost& host) {
+    CPreferencesDlg(host, host.Widget()).exec();
+}
+
+void OpenSortByAssignment(DialogHost& host) {
+    CSortByAssignmentDlg(host, host.Widget()).exec();
+}
+
+} // namespace markwise

@@ -1,0 +1,63 @@
+#include "sort_by_assignment_dlg.h"
+
+#include "core/markwise_doc.h"
+#include "core/sort.h"
+#include "dialog_host.h"
+#include "dialog_layout.h"
+#include "list_lines.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace markwise {
+
+CSortByAssignmentDlg::CSortByAssignmentDlg(DialogHost& host, QWidget* parent)
+    : QDialog(parent), m_host(host), m_list(MakeList(this, 16)),
+      m_ok(MakeButton(QStringLiteral("OK"), this)),
+      m_cancel(MakeButton(QStringLiteral("Cancel"), this)) {
+    setWindowTitle(QStringLiteral("Sort by Assignment Grade"));
+
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(MakeLabel(QStringLiteral("Which Assignment?"), m_list, this));
+    listColumn->addWidget(m_list, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(MakeHint(QStringLiteral("Select the Assignment from the list at the left and "
+                                             "press OK.  The grades in that assignment will be "
+                                             "sorted in descending order."),
+                              this, 28));
+    right->addStretch(1);
+    right->addLayout(MakeButtonRow({m_ok, m_cancel}));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(listColumn);
+    layout->addLayout(right);
+
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &CSortByAssignmentDlg::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &CSortByAssignmentDlg::reject);
+    setTabOrder(m_list, m_ok);
+    setTabOrder(m_ok, m_cancel);
+
+    FillList(m_list, AssignmentLines(m_host.Document()), 0);
+    m_list->setFocus();
+}
+
+int CSortByAssignmentDlg::exec() {
+    if (m_host.Document().AssignmentsInUse() == 0)
+        return Rejected;
+    return QDialog::exec();
+}
+
+void CSortByAssignmentDlg::accept() {
+    const int assignment = m_list->currentRow();
+    if (assignment < 0)
+        return;
+    SortByAssignment(m_host.Document(), assignment);
+    m_host.Repaint();
+    QDialog::accept();
+}
+
+} // namespace markwise

@@ -1,0 +1,54 @@
+#include "student_fields.h"
+
+#include "dialog_layout.h"
+#include "field_rules.h"
+#include "framework/text.h"
+
+#include <QLabel>
+
+namespace markwise {
+
+namespace {
+
+LimitedLineEdit* MakeBox(int limit, QWidget* parent) {
+    auto* box = new LimitedLineEdit(limit, parent);
+    SetWidthInChars(box, limit);
+    return box;
+}
+
+} // namespace
+
+StudentFieldBoxes::StudentFieldBoxes(QWidget* parent)
+    : lastName(MakeBox(10, parent)), firstName(MakeBox(8, parent)), studentId(MakeBox(10, parent)),
+      gradeLevel(MakeBox(2, parent)), bookNumber(MakeBox(6, parent)), phone(MakeBox(15, parent)),
+      lastNameLabel(MakeLabel(QStringLiteral("Last Name:"), lastName, parent)),
+      firstNameLabel(MakeLabel(QStringLiteral("First Name:"), firstName, parent)),
+      studentIdLabel(MakeLabel(QStringLiteral("Student ID:"), studentId, parent)),
+      gradeLevelLabel(MakeLabel(QStringLiteral("Grade:"), gradeLevel, parent)),
+      bookNumberLabel(MakeLabel(QStringLiteral("Book Number:"), bookNumber, parent)),
+      phoneLabel(MakeLabel(QStringLiteral("Telephone Number:"), phone, parent)) {}
+
+void StudentFieldBoxes::Load(const StudentFields& fields) {
+    lastName->SetLimitedText(toQString(fields.lastName));
+    firstName->SetLimitedText(toQString(fields.firstName));
+    studentId->SetLimitedText(toQString(fields.studentId));
+    gradeLevel->SetLimitedText(toQString(fields.gradeLevel));
+    bookNumber->SetLimitedText(toQString(fields.bookNumber));
+    phone->SetLimitedText(toQString(fields.phone));
+}
+
+void StudentFieldBoxes::Clear() {
+    Load(StudentFields{});
+}
+
+bool StudentFieldBoxes::Read(FieldReader& reader, StudentFields& fields) {
+    reader.Text(lastName, QStringLiteral("Last Name"), fields.lastName);
+    reader.Text(firstName, QStringLiteral("First Name"), fields.firstName);
+    reader.Text(studentId, QStringLiteral("Student ID"), fields.studentId);
+    reader.Text(gradeLevel, QStringLiteral("Grade"), fields.gradeLevel);
+    reader.Text(bookNumber, QStringLiteral("Book Number"), fields.bookNumber);
+    reader.Text(phone, QStringLiteral("Telephone Number"), fields.phone);
+    return reader.Ok();
+}
+
+} // namespace markwise

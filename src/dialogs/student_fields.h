@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/markwise_doc.h"
+
+class QGridLayout;
+class QLabel;
+class QWidget;
+
+namespace markwise {
+
+class FieldReader;
+class LimitedLineEdit;
+
+// The six student boxes shared by Add New Student and Edit Student, with their limits.
+struct StudentFieldBoxes {
+    explicit StudentFieldBoxes(QWidget* parent);
+
+    void Load(const StudentFields& fields);
+    void Clear();
+    bool Read(FieldReader& reader, StudentFields& fields);
+
+    LimitedLineEdit* lastName;
+    LimitedLineEdit* firstName;
+    LimitedLineEdit* studentId;
+    LimitedLineEdit* gradeLevel;
+    LimitedLineEdit* bookNumber;
+    LimitedLineEdit* phone;
+
+    QLabel* lastNameLabel;
+    QLabel* firstNameLabel;
+    QLabel* studentIdLabel;
+    QLabel* gradeLevelLabel;
+    QLabel* bookNumberLabel;
+    QLabel* phoneLabel;
+};
+
+} // namespace markwise
