@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,21 +13,47 @@ namespace markwise {
 
 namespace {
 
+// Slot i receives the student that was in slot from[i]. The same end state as the
+// exchanges that produced the order, but each assignment's scores are moved in one
+// sequential pass instead of one strided pass per exchange.
+void MoveStudents(CMarkwiseDoc& doc, const std::vector<int>& from) {
+    const int n = static_cast<int>(from.size());
+    std::vector<std::string> text(n);
+    for (auto* field : {&doc.m_lastName, &doc.m_firstName, &doc.m_studentId, &doc.m_bookNumber,
+                        &doc.m_phone, &doc.m_gradeLevel}) {
+        for (int i = 0; i < n; ++i)
+            text[i] = std::move((*field)[from[i]]);
+        for (int i = 0; i < n; ++i)
+            (*field)[i] = std::move(text[i]);
+    }
+    std::vector<double> scores(n);
+    for (int a = 0; a < doc.AssignmentsInUse(); ++a) {
+        auto& column = doc.m_assignments[a].m_scores;
+        for (int i = 0; i < n; ++i)
+            scores[i] = column[from[i]];
+        std::copy(scores.begin(), scores.end(), column.begin());
+    }
+}
+
 // The classic selection sort: of several equal keys the one nearest the end of the
-// unsorted part wins, because the test holds for equal keys. Each student's key is
-// computed once and travels with the student, so no key is recomputed per comparison.
+// unsorted part wins, because the test holds for equal keys. Each key is computed once
+// and travels with its student through the exchanges, which are made on the keys and
+// slot numbers only; the document is rearranged once at the end.
 template <typename Key, typename Test>
 void SelectionSort(CMarkwiseDoc& doc, std::vector<Key>& keys, Test passes) {
     const int n = static_cast<int>(keys.size());
+    std::vector<int> from(n);
+    std::iota(from.begin(), from.end(), 0);
     for (int i = 0; i < n; ++i) {
         int b = i;
         for (int j = i; j < n; ++j) {
             if (passes(keys[j], keys[b]))
                 b = j;
         }
-        doc.SwapStudents(i, b);
         std::swap(keys[i], keys[b]);
+        std::swap(from[i], from[b]);
     }
+    MoveStudents(doc, from);
 }
 
 } // namespace
@@ -65,6 +92,8 @@ void SortByAssignment(CMarkwiseDoc& doc, int assignment) {
 void ShuffleStudents(CMarkwiseDoc& doc, unsigned int seed) {
     doc.SetModifiedFlag(true);
     const int n = doc.StudentsInUse();
+    std::vector<int> from(n);
+    std::iota(from.begin(), from.end(), 0);
     std::uint32_t state = seed;
     for (int i = 0; i < n; ++i) {
         state = state * 214013u + 2531011u;
@@ -72,8 +101,9 @@ void ShuffleStudents(CMarkwiseDoc& doc, unsigned int seed) {
         int j = static_cast<int>(r / 32767.0 * n);
         if (j == n)
             j = n - 1;
-        doc.SwapStudents(i, j);
+        std::swap(from[i], from[j]);
     }
+    MoveStudents(doc, from);
 }
 
 } // namespace markwise
