@@ -1,0 +1,41 @@
+#include "paged_text_job.h"
+
+#include "draw_list.h"
+#include "print_text.h"
+
+#include <QPainter>
+
+namespace markwise {
+
+bool PagedTextJob::OnPreparePrinting(CPrintInfo& info) {
+    return DoPreparePrinting(info);
+}
+
+void PagedTextJob::OnBeginPrinting(QPainter&, CPrintInfo&) {
+    m_morePages = 1;
+    m_lineHeight = MeasurePrintLineHeight();
+}
+
+void PagedTextJob::OnPrepareDC(QPainter&, CPrintInfo& info) {
+    info.m_bContinuePrinting = ContinueReportPrinting(m_morePages != 0, info.m_bPreview);
+}
+
+void PagedTextJob::OnPrint(QPainter& painter, CPrintInfo& info) {
+    const PageTexts page = LayoutPage(
+        {info.m_rectDraw300.width(), info.m_rectDraw300.height(), m_lineHeight, info.m_nCurPage});
+    info.SetMaxPage(page.pageCount);
+    if (!page.morePages)
+        m_morePages = 0;
+    SetTwipsMapping(painter);
+    painter.setFont(PrintFont());
+    painter.setPen(Qt::black);
+    DrawTexts(painter, page.texts);
+}
+
+ReportPrintJob::PageTexts ReportPrintJob::LayoutPage(const PageRequest& request) {
+    ReportPrintout printout = m_layout({request.height, request.lineHeight, request.page});
+    return {std::move(printout.texts), printout.pagination.pageCount,
+            printout.pagination.morePages};
+}
+
+} // namespace markwise

@@ -1,0 +1,153 @@
+#include "print_services.h"
+
+#include "print_job.h"
+#include "ui_seam.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <memory>
+
+namespace markwise {
+
+namespace {
+PrintSeam::DialogAnswerer& printAnswerer() {
+    static PrintSeam::DialogAnswerer instance;
+    return instance;
+}
+PrintSeam::DialogAnswerer& pageSetupAnswerer() {
+    static PrintSeam::DialogAnswerer instance;
+    return instance;
+}
+PrintSeam::PreviewAnswerer& previewAnswerer() {
+    static PrintSeam::PreviewAnswerer instance;
+    return instance;
+}
+
+const QString kCannotStart = QStringLiteral("The print job could not be started.");
+} // namespace
+
+QPrinter& ApplicationPrinter() {
+    // Created on first use, after the application object, and kept to the end.
+    static const std::unique_ptr<QPrinter> printer =
+        std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer;
+}
+
+bool PrintSeam::runPrintDialog(QPrinter& printer, QWidget* parent) {
+    if (printAnswerer())
+        return printAnswerer()(printer);
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool PrintSeam::runPageSetupDialog(QPrinter& printer, QWidget* parent) {
+    if (pageSetupAnswerer())
+        return pageSetupAnswerer()(printer);
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void PrintSeam::runPreviewDialog(QPrintPreviewDialog& dialog) {
+    if (previewAnswerer())
+        previewAnswerer()(dialog);
+    else
+        dialog.exec();
+}
+
+void PrintSeam::setPrintDialogAnswerer(DialogAnswerer a) {
+    printAnswerer() = std::move(a);
+}
+void PrintSeam::setPageSetupAnswerer(DialogAnswerer a) {
+    pageSetupAnswerer() = std::move(a);
+}
+void PrintSeam::setPreviewAnswerer(PreviewAnswerer a) {
+    previewAnswerer() = std::move(a);
+}
+
+namespace {
+void printWithInfo(PrintJob& job, CPrintInfo& info) {
+    if (!job.OnPreparePrinting(info))
+        return;
+    if (!RunPageLoop(job, info))
+        UiSeam::tell(info.m_parent, kCannotStart);
+}
+} // namespace
+
+void FilePrint(PrintJob& job, QWidget* parent) {
+    CPrintInfo info;
+    info.m_printer = &ApplicationPrinter();
+    info.m_parent = parent;
+    printWithInfo(job, info);
+}
+
+void FilePrintDirect(PrintJob& job, QWidget* parent) {
+    CPrintInfo info;
+    info.m_printer = &ApplicationPrinter();
+    info.m_parent = parent;
+    info.m_bDirect = true;
+    printWithInfo(job, info);
+}
+
+void FilePrintPreview(PrintJob& job, QWidget* parent) {
+    CPrintInfo prepared;
+    prepared.m_printer = &ApplicationPrinter();
+    prepared.m_parent = parent;
+    prepared.m_bPreview = true;
+    if (!job.OnPreparePrinting(prepared))
+        return;
+    QPrintPreviewDialog dialog(&ApplicationPrinter(), parent);
+    // The preview paints again whenever its page setup changes: each time a fresh run
+    // from what the preparation gave.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&job, prepared](QPrinter* printer) {
+                         CPrintInfo info = prepared;
+                         info.m_printer = printer;
+                         RunPageLoop(job, info);
+                     });
+    PrintSeam::runPreviewDialog(dialog);
+}
+
+void FilePrintSetup(QWidget* parent) {
+    PrintSeam::runPageSetupDialog(ApplicationPrinter(), parent);
+}
+
+QPageSize DefaultPageSize() {
+    return QPageSize(QLocale().measurementSystem() == QLocale::MetricSystem ? QPageSize::A4
+                                                                            : QPageSize::Letter);
+}
+
+bool PrintToPdf(PrintJob& job, const PdfOptions& options, QString* error) {
+    // Found out here, so the reason reaches the user instead of a painter warning.
+    QFile probe(options.outputFile);
+    if (!probe.open(QIODevice::WriteOnly)) {
+        if (error != nullptr)
+            *error =
+                QStringLiteral("cannot write %1: %2").arg(options.outputFile, probe.errorString());
+        return false;
+    }
+    probe.close();
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(options.outputFile);
+    printer.setResolution(options.resolution);
+    printer.setPageSize(options.pageSize.isValid() ? options.pageSize : DefaultPageSize());
+
+    CPrintInfo info;
+    info.m_printer = &printer;
+    info.m_bDirect = true;
+    if (!job.OnPreparePrinting(info))
+        return true;
+    if (!RunPageLoop(job, info)) {
+        if (error != nullptr)
+            *error = QStringLiteral("cannot write %1").arg(options.outputFile);
+        return false;
+    }
+    return true;
+}
+
+} // namespace markwise

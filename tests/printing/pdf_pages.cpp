@@ -1,0 +1,54 @@
+#include "pdf_pages.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
+
+namespace markwise::test {
+
+bool PdfPage::has(const QString& word) const {
+    return find(word) != nullptr;
+}
+
+int PdfPage::count(const QString& prefix) const {
+    int n = 0;
+    for (const PdfWord& w : words)
+        n += w.text.startsWith(prefix) ? 1 : 0;
+    return n;
+}
+
+const PdfWord* PdfPage::find(const QString& word) const {
+    for (const PdfWord& w : words) {
+        if (w.text == word)
+            return &w;
+    }
+    return nullptr;
+}
+
+QList<PdfPage> ReadPdfPages(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
+        return {};
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+
+    static const QRegularExpression tag(
+        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" )re"
+                       R"re(yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<PdfPage> pages;
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (!m.captured(1).isEmpty()) {
+            pages.append({m.captured(1).toDouble(), m.captured(2).toDouble(), {}});
+        } else if (!pages.isEmpty()) {
+            pages.last().words.append(
+                {m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5).toDouble(),
+                 m.captured(6).toDouble(),
+                 QTextDocumentFragment::fromHtml(m.captured(7)).toPlainText()});
+        }
+    }
+    return pages;
+}
+
+} // namespace markwise::test

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace markwise::test {
+
+// A word pdftotext found, its box in points from the page's top-left corner.
+struct PdfWord {
+    double xMin = 0;
+    double yMin = 0;
+    double xMax = 0;
+    double yMax = 0;
+    QString text;
+};
+
+struct PdfPage {
+    double width = 0; // points
+    double height = 0;
+    QList<PdfWord> words;
+
+    bool has(const QString& word) const;
+    int count(const QString& prefix) const; // words starting with prefix
+    const PdfWord* find(const QString& word) const;
+};
+
+// The pages of a PDF file as poppler's pdftotext reads them; empty when it cannot.
+QList<PdfPage> ReadPdfPages(const QString& path);
+
+} // namespace markwise::test
