@@ -2,6 +2,8 @@
 
 #include "core/cutoffs.h"
 
+#include <string>
+
 class QWidget;
 
 namespace markwise {
@@ -23,8 +25,9 @@ public:
     virtual void ShowLastAssignment() = 0;
     // The application's current grade cutoffs.
     virtual CGradeCutoffs CurrentCutoffs() const = 0;
-    // Gives a new set to the application and to every open grade sheet view.
-    virtual void ApplyCutoffs(const CGradeCutoffs& cutoffs) = 0;
+    // Gives a new set to the application and to every open grade sheet view, and writes it
+    // to the profile at once; false, with the reason, when the profile could not be written.
+    virtual bool ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) = 0;
 };
 
 } // namespace markwise

@@ -1,6 +1,5 @@
 #include "preferences_dlg.h"
 
-#include "core/profile.h"
 #include "dialog_host.h"
 #include "dialog_layout.h"
 #include "field_rules.h"
@@ -96,12 +95,11 @@ void CPreferencesDlg::accept() {
         cutoffs.Set(grade, value);
     }
     std::string error;
-    if (!CProfile().WriteCutoffs(cutoffs, &error)) {
+    if (!m_host.ApplyCutoffs(cutoffs, &error)) {
         UiSeam::tell(this, QStringLiteral("The grade cutoffs could not be saved in your settings:"
                                           "\n%1\nThey apply until Markwise closes.")
                                .arg(QString::fromStdString(error)));
     }
-    m_host.ApplyCutoffs(cutoffs);
     m_host.Repaint();
     QDialog::accept();
 }

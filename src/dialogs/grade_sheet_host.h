@@ -1,0 +1,25 @@
+#pragma once
+
+#include "dialog_host.h"
+
+namespace markwise {
+
+class CMarkwiseView;
+
+// The grade sheet view as the opener of the editing dialogs.
+class GradeSheetHost : public DialogHost {
+public:
+    explicit GradeSheetHost(CMarkwiseView& view) : m_view(view) {}
+
+    CMarkwiseDoc& Document() override;
+    QWidget* Widget() override;
+    void Repaint() override;
+    void ShowLastAssignment() override;
+    CGradeCutoffs CurrentCutoffs() const override;
+    bool ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) override;
+
+private:
+    CMarkwiseView& m_view;
+};
+
+} // namespace markwise
