@@ -7,7 +7,7 @@ namespace markwise {
 
 namespace {
 
-constexpr std::array<CommandInfo, 48> kCommands{{
+constexpr std::array<CommandInfo, 50> kCommands{{
     {ID_FILE_NEW, "&New\tCtrl+N", "Create a new data file\nNew"},
     {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen"},
     {ID_FILE_CLOSE, "&Close", "Close the active document\nClose"},
@@ -65,6 +65,8 @@ constexpr std::array<CommandInfo, 48> kCommands{{
     {ID_EDIT_CUT, "", ""},
     {ID_EDIT_COPY, "", ""},
     {ID_EDIT_PASTE, "", ""},
+    {ID_NEXT_PANE, "", ""},
+    {ID_PREV_PANE, "", ""},
 }};
 
 constexpr std::array<int, 17> kToolbar{

@@ -107,6 +107,7 @@ CChildFrame* CDocManager::CreateFrame(CDocument& document, const CDocTemplate& k
         return nullptr;
     }
     auto* frame = new CChildFrame(document, view);
+    frame->setWindowIcon(m_frameIcon);
     m_mdiArea->addSubWindow(frame);
     frame->showMaximized();
     view->OnInitialUpdate();

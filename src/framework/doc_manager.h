@@ -2,6 +2,7 @@
 
 #include "doc_template.h"
 
+#include <QIcon>
 #include <QObject>
 #include <QStringList>
 #include <memory>
@@ -29,6 +30,8 @@ public:
     // Parent of messages and file dialogs.
     QWidget* window() const;
 
+    // The picture in each class window's corner.
+    void setFrameIcon(const QIcon& icon) { m_frameIcon = icon; }
     // The grade sheet: the kind of window New, Open and the recent files make.
     void setGradeSheetTemplate(CDocTemplate sheetTemplate);
 
@@ -72,6 +75,7 @@ private:
 
     CProfile& m_profile;
     QMdiArea* m_mdiArea = nullptr;
+    QIcon m_frameIcon;
     CDocTemplate m_gradeSheet;
     std::vector<std::unique_ptr<CDocument>> m_documents;
     int m_untitledCount = 0;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDialog>
+
+namespace markwise {
+
+// "About Markwise": icon, name and version, OK, and a button that shows the splash
+// picture until it is clicked.
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+
+    void OnSplashScreen();
+};
+
+} // namespace markwise

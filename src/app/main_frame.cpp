@@ -1,0 +1,363 @@
+#include "main_frame.h"
+
+#include "core/markwise_doc.h"
+#include "framework/child_frame.h"
+#include "framework/commands.h"
+#include "framework/doc_manager.h"
+#include "framework/document.h"
+#include "framework/ui_seam.h"
+#include "framework/view.h"
+#include "markwise_app.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace markwise {
+
+namespace {
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), text.size());
+}
+
+// Toolbar pictures, drawn for this program as scalable images.
+QString iconName(int id) {
+    switch (id) {
+    case ID_FILE_NEW:
+        return QStringLiteral("file-new");
+    case ID_FILE_OPEN:
+        return QStringLiteral("file-open");
+    case ID_FILE_SAVE:
+        return QStringLiteral("file-save");
+    case ID_FILE_PRINT:
+        return QStringLiteral("file-print");
+    case ID_ASSIGNMENT_NEW:
+        return QStringLiteral("assignment-new");
+    case ID_ASSIGNMENT_EDIT:
+        return QStringLiteral("assignment-edit");
+    case ID_ASSIGNMENT_REMOVE:
+        return QStringLiteral("assignment-remove");
+    case ID_STUDENT_NEW:
+        return QStringLiteral("student-new");
+    case ID_STUDENT_EDIT:
+        return QStringLiteral("student-edit");
+    case ID_STUDENT_REMOVE:
+        return QStringLiteral("student-remove");
+    case ID_SCROLL_LEFT:
+        return QStringLiteral("scroll-left");
+    case ID_SCROLL_RIGHT:
+        return QStringLiteral("scroll-right");
+    case ID_APP_ABOUT:
+        return QStringLiteral("about");
+    default:
+        return QString();
+    }
+}
+
+constexpr int kMruIds[kRecentFileCommands] = {ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE2,
+                                              ID_FILE_MRU_FILE3, ID_FILE_MRU_FILE4};
+
+} // namespace
+
+CMainFrame::CMainFrame(CMarkwiseApp& app) : m_app(app), m_mdiArea(new QMdiArea(this)) {
+    setWindowTitle(QStringLiteral("Markwise"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/markwise.svg")));
+    setCentralWidget(m_mdiArea);
+    setAcceptDrops(true);
+    createActions();
+    for (const MenuInfo& menu : frameMenus()) {
+        m_frameMenus.push_back(createMenu(menu.title, menu.items));
+    }
+    for (const MenuInfo& menu : documentMenus()) {
+        m_documentMenus.push_back(createMenu(menu.title, menu.items));
+    }
+    showMenuSet(false);
+    createToolBar();
+    createStatusBar();
+
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::updateCommandStates);
+    CDocManager& manager = m_app.docManager();
+    manager.setMdiArea(m_mdiArea);
+    connect(&manager, &CDocManager::recentFilesChanged, this, &CMainFrame::updateRecentFiles);
+    connect(&manager, &CDocManager::documentsChanged, this, &CMainFrame::updateCommandStates);
+    updateRecentFiles();
+    updateCommandStates();
+}
+
+CMainFrame::~CMainFrame() {
+    m_app.docManager().setMdiArea(nullptr);
+}
+
+void CMainFrame::createActions() {
+    for (const CommandInfo& info : commandTable()) {
+        auto* action = new QAction(qt(menuText(info)), this);
+        action->setStatusTip(qt(statusPrompt(info)));
+        action->setToolTip(qt(tooltipText(info)));
+        const QString icon = iconName(info.id);
+        if (!icon.isEmpty()) {
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+        }
+        connect(action, &QAction::triggered, this, [this, id = info.id] { executeCommand(id); });
+        m_actions[info.id] = action;
+    }
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_STUDENT_ID}) {
+        m_actions[id]->setCheckable(true);
+    }
+    // Key bindings: those shown in captions and the rest of the accelerator table.
+    std::map<int, QList<QKeySequence>> keys;
+    for (const Accelerator& accelerator : accelerators()) {
+        keys[accelerator.id].append(QKeySequence(qt(accelerator.keys)));
+    }
+    for (const auto& [id, sequences] : keys) {
+        QAction* bound = action(id);
+        bound->setShortcuts(sequences);
+        bound->setShortcutVisibleInContextMenu(true);
+        addAction(bound); // active even while no menu holds the action
+    }
+}
+
+QAction* CMainFrame::action(int id) const {
+    const auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QMenu* CMainFrame::createMenu(std::string_view title, const std::vector<int>& items) {
+    auto* menu = new QMenu(qt(title), this);
+    for (int item : items) {
+        if (item == kMenuSeparator) {
+            menu->addSeparator();
+        } else if (item == kMenuRecentFiles) {
+            for (int id : kMruIds) {
+                menu->addAction(action(id));
+            }
+        } else {
+            menu->addAction(action(item));
+        }
+    }
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+    return menu;
+}
+
+void CMainFrame::createToolBar() {
+    m_wndToolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_wndToolBar->setObjectName(QStringLiteral("toolbar"));
+    m_wndToolBar->setIconSize(QSize(16, 16));
+    for (int id : toolbarButtons()) {
+        if (id == kMenuSeparator) {
+            m_wndToolBar->addSeparator();
+        } else {
+            m_wndToolBar->addAction(action(id));
+        }
+    }
+}
+
+void CMainFrame::createStatusBar() {
+    // The idle text stays under any fly-by prompt and returns when the prompt clears.
+    statusBar()->addWidget(new QLabel(QStringLiteral("For Help, press F1")), 1);
+    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+        auto* label = new QLabel(QString::fromLatin1(indicator));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label->text()) + 12);
+        statusBar()->addPermanentWidget(label);
+    }
+}
+
+void CMainFrame::showMenuSet(bool documentMenus) {
+    m_documentMenusShown = documentMenus;
+    menuBar()->clear();
+    for (QMenu* menu : documentMenus ? m_documentMenus : m_frameMenus) {
+        menuBar()->addMenu(menu);
+    }
+}
+
+std::vector<QMenu*> CMainFrame::shownMenus() const {
+    return m_documentMenusShown ? m_documentMenus : m_frameMenus;
+}
+
+void CMainFrame::updateRecentFiles() {
+    const QStringList& files = m_app.docManager().recentFiles();
+    for (int i = 0; i < kRecentFileCommands; ++i) {
+        QAction* entry = action(kMruIds[i]);
+        if (i < files.size()) {
+            entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]));
+            entry->setVisible(true);
+        } else {
+            entry->setText(QStringLiteral("Recent File"));
+            entry->setVisible(i == 0); // an empty list shows one disabled entry
+        }
+    }
+    updateCommandStates();
+}
+
+CommandState CMainFrame::commandState(int id) const {
+    CChildFrame* frame = m_app.docManager().activeFrame();
+    CView* view = frame ? frame->view() : nullptr;
+    CDocument* document = frame ? &frame->document() : nullptr;
+    const CommandRoute route{view, document, frame, const_cast<CMainFrame*>(this), &m_app};
+    return route.state(id);
+}
+
+bool CMainFrame::executeCommand(int id) {
+    CChildFrame* frame = m_app.docManager().activeFrame();
+    CView* view = frame ? frame->view() : nullptr;
+    CDocument* document = frame ? &frame->document() : nullptr;
+    const bool ran = CommandRoute{view, document, frame, this, &m_app}.run(id);
+    updateCommandStates();
+    return ran;
+}
+
+void CMainFrame::updateCommandStates() {
+    const bool documentWindow = m_app.docManager().activeFrame() != nullptr;
+    if (documentWindow != m_documentMenusShown) {
+        showMenuSet(documentWindow);
+    }
+    for (const auto& [id, action] : m_actions) {
+        const CommandState state = commandState(id);
+        action->setEnabled(state.enabled);
+        if (action->isCheckable()) {
+            action->setChecked(state.checked);
+        }
+    }
+}
+
+const CDocTemplate* CMainFrame::reportTemplate(int id) const {
+    switch (id) {
+    case ID_STUDENT_REPORT:
+        return &m_app.studentReportTemplate();
+    case ID_CLASS_PROGRESS_REPORTS:
+        return &m_app.progressTemplate();
+    case ID_CLASS_ROSTER:
+        return &m_app.rosterTemplate();
+    default:
+        return nullptr;
+    }
+}
+
+bool CMainFrame::updateCommand(int id, CommandState& state) {
+    switch (id) {
+    case ID_VIEW_TOOLBAR:
+        state.checked = m_wndToolBar->isVisible();
+        return true;
+    case ID_VIEW_STATUS_BAR:
+        state.checked = statusBar()->isVisible();
+        return true;
+    case ID_WINDOW_NEW:
+    case ID_WINDOW_CASCADE:
+    case ID_WINDOW_TILE_HORZ:
+    case ID_WINDOW_ARRANGE:
+        state.enabled = m_app.docManager().activeFrame() != nullptr;
+        return true;
+    case ID_HELP_FINDER:
+    case ID_HELP:
+    case ID_CONTEXT_HELP:
+    case ID_DEFAULT_HELP:
+        return true;
+    case ID_STUDENT_REPORT:
+    case ID_CLASS_PROGRESS_REPORTS:
+    case ID_CLASS_ROSTER:
+        return reportTemplate(id)->available();
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::runCommand(int id) {
+    CDocManager& manager = m_app.docManager();
+    switch (id) {
+    case ID_VIEW_TOOLBAR:
+        m_wndToolBar->setVisible(!m_wndToolBar->isVisible());
+        break;
+    case ID_VIEW_STATUS_BAR:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        break;
+    case ID_WINDOW_NEW:
+        if (CChildFrame* frame = manager.activeFrame()) {
+            manager.CreateFrame(frame->document(), m_app.gradeSheetTemplate());
+        }
+        break;
+    case ID_WINDOW_CASCADE:
+        m_mdiArea->cascadeSubWindows();
+        break;
+    case ID_WINDOW_TILE_HORZ:
+        m_mdiArea->tileSubWindows();
+        break;
+    case ID_WINDOW_ARRANGE:
+        // Minimized windows line up along the bottom edge again.
+        for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+            if (window->isMinimized()) {
+                window->showMinimized();
+            }
+        }
+        break;
+    case ID_HELP_FINDER:
+    case ID_HELP:
+    case ID_CONTEXT_HELP:
+    case ID_DEFAULT_HELP:
+        m_app.WinHelp();
+        break;
+    case ID_STUDENT_REPORT:
+        openReportWindow(*reportTemplate(id), true);
+        break;
+    case ID_CLASS_PROGRESS_REPORTS:
+    case ID_CLASS_ROSTER:
+        openReportWindow(*reportTemplate(id), false);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::openReportWindow(const CDocTemplate& kind, bool needsStudentsAndAssignments) {
+    CDocManager& manager = m_app.docManager();
+    CChildFrame* frame = manager.activeFrame();
+    if (!frame) {
+        UiSeam::tell(this, QStringLiteral("The command could not be carried out."));
+        return;
+    }
+    const CMarkwiseDoc& doc = frame->document().data();
+    if (needsStudentsAndAssignments && (doc.m_studentCount == 0 || doc.m_assignmentCount == 0)) {
+        return;
+    }
+    if (!manager.CreateFrame(frame->document(), kind)) {
+        UiSeam::tell(this, QStringLiteral("The command could not be carried out."));
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    CDocManager& manager = m_app.docManager();
+    if (!manager.SaveAllModified()) {
+        event->ignore();
+        return;
+    }
+    manager.CloseAllDocuments();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            m_app.docManager().OpenDocumentFile(url.toLocalFile());
+        }
+    }
+    event->acceptProposedAction();
+    activateWindow();
+}
+
+} // namespace markwise

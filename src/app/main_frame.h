@@ -1,0 +1,67 @@
+#pragma once
+
+#include "framework/command_target.h"
+
+#include <QMainWindow>
+#include <map>
+#include <vector>
+
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+namespace markwise {
+
+class CMarkwiseApp;
+struct CDocTemplate;
+
+// The top-level window: menus, toolbar, status bar and the area holding the class and
+// report windows. Routes every command and keeps enabled and checked states current.
+class CMainFrame : public QMainWindow, public CommandTarget {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CMarkwiseApp& app);
+    ~CMainFrame() override;
+
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+    QToolBar* toolBar() const { return m_wndToolBar; }
+    QAction* action(int id) const;
+    // The menus on the menu bar now: those of a class window, or File, View and Help.
+    std::vector<QMenu*> shownMenus() const;
+
+    // Runs id on the first target of the route (view, document, child frame, main frame,
+    // application) that handles it; false when none does.
+    bool executeCommand(int id);
+    // Recomputes enabled and checked states and picks the menu set.
+    void updateCommandStates();
+    CommandState commandState(int id) const;
+
+    bool updateCommand(int id, CommandState& state) override;
+    void runCommand(int id) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createActions();
+    QMenu* createMenu(std::string_view title, const std::vector<int>& items);
+    void createToolBar();
+    void createStatusBar();
+    void showMenuSet(bool documentMenus);
+    void updateRecentFiles();
+    void openReportWindow(const CDocTemplate& kind, bool needsStudentsAndAssignments);
+    const CDocTemplate* reportTemplate(int id) const;
+
+    CMarkwiseApp& m_app;
+    QMdiArea* m_mdiArea;
+    QToolBar* m_wndToolBar = nullptr;
+    std::map<int, QAction*> m_actions;
+    std::vector<QMenu*> m_frameMenus;
+    std::vector<QMenu*> m_documentMenus;
+    bool m_documentMenusShown = false;
+};
+
+} // namespace markwise
