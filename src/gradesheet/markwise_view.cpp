@@ -8,6 +8,7 @@
 #include "framework/win_app.h"
 #include "geometry/sheet_hit_test.h"
 #include "geometry/sheet_layout.h"
+#include "sheet_printing.h"
 #include "view_dialogs.h"
 
 #include <QMouseEvent>
@@ -170,7 +171,7 @@ bool CMarkwiseView::updateCommand(int id, CommandState& state) {
     case ID_IGNORED_32795:
         return true;
     default:
-        return hasDialog(id);
+        return IsSheetPrintCommand(id) || hasDialog(id);
     }
 }
 
@@ -197,6 +198,11 @@ void CMarkwiseView::runCommand(int id) {
         ShuffleStudents(doc, static_cast<unsigned int>(std::time(nullptr)));
         break;
     case ID_IGNORED_32795:
+        return;
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_DIRECT:
+    case ID_FILE_PRINT_PREVIEW:
+        RunSheetPrintCommand(id, *this);
         return;
     default:
         openDialog(id);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "framework/paged_text_job.h"
-
 #include "core/cutoffs.h"
+#include "framework/paged_text_job.h"
 
 #include <string>
 

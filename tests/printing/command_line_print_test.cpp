@@ -1,0 +1,90 @@
+// The command line's print switch: a PDF of the grade sheet without a display, and one
+// line on stderr for every error.
+#include "core/class_file.h"
+#include "core/markwise_doc.h"
+#include "pdf_pages.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace markwise;
+using test::ReadPdfPages;
+
+namespace {
+
+std::unique_ptr<CMarkwiseDoc> makeClass(int students, int assignments) {
+    auto doc = std::make_unique<CMarkwiseDoc>();
+    for (int s = 0; s < students; ++s)
+        doc->AddStudent({"First" + std::to_string(s), "Last" + std::to_string(s), "", "", "", ""});
+    for (int a = 0; a < assignments; ++a) {
+        doc->NewAssignment("T", "Desc" + std::to_string(a + 1), 10);
+        for (int s = 0; s < students; ++s)
+            doc->m_assignments[a].SetScore((s + a) % 11, s);
+    }
+    return doc;
+}
+
+} // namespace
+
+class CommandLinePrintTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commandLineWritesThePdfWithoutADisplay() {
+        QTemporaryDir dir;
+        const QString classFile = dir.filePath("Period3.MKW");
+        std::string error;
+        QVERIFY(SaveClassFile(classFile.toStdString(), *makeClass(100, 20), error));
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM");
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        const auto run = [&env](const QStringList& args, QString* errors = nullptr) {
+            QProcess markwise;
+            markwise.setProcessEnvironment(env);
+            markwise.start(QStringLiteral(MARKWISE_EXECUTABLE), args);
+            markwise.waitForFinished(60000);
+            if (errors)
+                *errors = QString::fromLocal8Bit(markwise.readAllStandardError());
+            return markwise.exitStatus() == QProcess::NormalExit ? markwise.exitCode() : -1;
+        };
+
+        QString errors;
+        const QString letter = dir.filePath("letter.pdf");
+        QCOMPARE(run({"--print-to-pdf", letter, classFile, "--page-size", "Letter"}, &errors), 0);
+        QCOMPARE(errors, QString());
+        auto pages = ReadPdfPages(letter);
+        QCOMPARE(pages.size(), 3);
+        QCOMPARE(pages[0].count("Last"), 46);
+        QVERIFY(pages[0].has("Period3") && !pages[0].has("Period3.MKW"));
+
+        // A4 at 600 dpi: 11 columns, trunc(3424 x 4.7 / 227) - 8 - 11 = 51 lines.
+        const QString a4 = dir.filePath("a4.pdf");
+        QCOMPARE(run({"--page-size", "A4", "--resolution", "600", "--print-to-pdf", a4, classFile}),
+                 0);
+        pages = ReadPdfPages(a4);
+        QCOMPARE(pages.size(), 2);
+        QCOMPARE(qRound(pages[0].width), 595);
+        QCOMPARE(pages[0].count("Last"), 51);
+        QVERIFY(pages[1].has("10:") && !pages[1].has("9:"));
+
+        const auto oneLineError = [&](const QStringList& args) {
+            QString text;
+            QVERIFY(run(args, &text) != 0);
+            QCOMPARE(text.count('\n'), 1);
+            QVERIFY(text.startsWith("markwise: "));
+        };
+        oneLineError({"--print-to-pdf", dir.filePath("x.pdf"), dir.filePath("missing.mkw")});
+        QVERIFY(!QFile::exists(dir.filePath("x.pdf")));
+        oneLineError({"--print-to-pdf", "/nonexistent-folder/x.pdf", classFile});
+        oneLineError({"--print-to-pdf", dir.filePath("y.pdf"), classFile, "--page-size", "B5"});
+        oneLineError({"--print-to-pdf", dir.filePath("y.pdf"), classFile, "--resolution", "0"});
+        oneLineError({"--print-to-pdf", dir.filePath("y.pdf")});
+    }
+};
+
+QTEST_MAIN(CommandLinePrintTest)
+#include "command_line_print_test.moc"
