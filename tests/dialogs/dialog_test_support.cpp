@@ -1,5 +1,6 @@
 #include "dialog_test_support.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QListWidget>
 #include <QTest>
@@ -53,7 +54,10 @@ void ModalDriver::Poll() {
     const auto step = m_steps.takeFirst();
     if (m_steps.isEmpty())
         m_timer.stop();
-    step(*dialog);
+    if (!QTest::qWaitForWindowActive(dialog))
+        QTest::qFail("the modal dialog never became active", __FILE__, __LINE__);
+    else
+        step(*dialog);
     if (QTest::currentTestFailed() && dialog->isVisible())
         dialog->reject();
 }
@@ -92,6 +96,16 @@ void Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 void ClickRow(QListWidget* list, int row) {
     const QRect rect = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
+} // namespace markwise::test
+
+namespace markwise::test {
+
+void ClickBox(QAbstractButton* box) {
+    // A check box stretched by its layout answers clicks on its mark and text only.
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(box->height() / 2, box->height() / 2));
 }
 
 } // namespace markwise::test

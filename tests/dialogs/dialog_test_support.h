@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class QAbstractButton;
 class QListWidget;
 
 namespace markwise::test {
@@ -87,5 +88,6 @@ bool ShowActive(QWidget& dialog);
 void Type(const QString& text);
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void ClickRow(QListWidget* list, int row);
+void ClickBox(QAbstractButton* box);
 
 } // namespace markwise::test
