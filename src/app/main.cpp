@@ -1,3 +1,4 @@
+#include "dialogs/install_dialogs.h"
 #include "gradesheet/command_line_print.h"
 #include "markwise_app.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
                      qPrintable(error));
         return 2;
     }
+    markwise::InstallEditingDialogs();
     markwise::CMarkwiseApp app;
     if (!app.InitInstance(options)) {
         return 1;
