@@ -1,8 +1,5 @@
 #include "paged_text_job.h"
 
-#include "draw_list.h"
-#include "print_text.h"
-
 #include <QPainter>
 
 namespace markwise {
@@ -14,6 +11,7 @@ bool PagedTextJob::OnPreparePrinting(CPrintInfo& info) {
 void PagedTextJob::OnBeginPrinting(QPainter&, CPrintInfo&) {
     m_morePages = 1;
     m_lineHeight = MeasurePrintLineHeight();
+    m_textPainter.emplace();
 }
 
 void PagedTextJob::OnPrepareDC(QPainter&, CPrintInfo& info) {
@@ -27,9 +25,8 @@ void PagedTextJob::OnPrint(QPainter& painter, CPrintInfo& info) {
     if (!page.morePages)
         m_morePages = 0;
     SetTwipsMapping(painter);
-    painter.setFont(PrintFont());
     painter.setPen(Qt::black);
-    DrawTexts(painter, page.texts);
+    m_textPainter->Draw(painter, page.texts);
 }
 
 ReportPrintJob::PageTexts ReportPrintJob::LayoutPage(const PageRequest& request) {

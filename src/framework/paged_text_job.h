@@ -3,8 +3,10 @@
 #include "geometry/draw_text.h"
 #include "geometry/report_print.h"
 #include "print_job.h"
+#include "print_text.h"
 
 #include <functional>
+#include <optional>
 
 namespace markwise {
 
@@ -40,6 +42,7 @@ protected:
 
 private:
     int m_lineHeight = 0; // measured once per job
+    std::optional<PrintTextPainter> m_textPainter;
 };
 
 // A report window's printout: the view gives the layout of one page (reserved lines,
