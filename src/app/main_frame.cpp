@@ -95,7 +95,12 @@ CMainFrame::CMainFrame(CMarkwiseApp& app) : m_app(app), m_mdiArea(new QMdiArea(t
 }
 
 CMainFrame::~CMainFrame() {
-    m_app.docManager().setMdiArea(nullptr);
+    // Windows close while this frame still stands, without asking; no state updates then.
+    CDocManager& manager = m_app.docManager();
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+    disconnect(&manager, nullptr, this, nullptr);
+    manager.CloseAllDocuments();
+    manager.setMdiArea(nullptr);
 }
 
 void CMainFrame::createActions() {

@@ -4,6 +4,7 @@
 #include "view.h"
 
 #include <QCloseEvent>
+#include <utility>
 
 namespace markwise {
 
@@ -15,7 +16,9 @@ CChildFrame::CChildFrame(CDocument& document, CView* view) : m_pDocument(&docume
 
 CChildFrame::~CChildFrame() {
     // The view goes first: it may still write settings, and its document must outlive it.
-    delete widget();
+    // Meanwhile this frame counts as having no view, so nothing routes a command to it.
+    CView* view = std::exchange(m_pView, nullptr);
+    delete view->widget();
     m_pDocument->removeFrame(this);
 }
 

@@ -136,7 +136,8 @@ std::vector<CDocument*> CDocManager::documents() const {
 
 CChildFrame* CDocManager::activeFrame() const {
     // The current window stays current while a dialog or another program has the focus.
-    return m_mdiArea ? qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow()) : nullptr;
+    auto* frame = m_mdiArea ? qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow()) : nullptr;
+    return frame && frame->view() ? frame : nullptr; // a frame without view is closing
 }
 
 CDocument* CDocManager::activeDocument() const {
