@@ -389,6 +389,11 @@ TEST(ClassFile, LoadAndSaveFilesOnDisk) {
 
     EXPECT_FALSE(LoadClassFile(folder.Path().string(), error));
     EXPECT_NE(error.find("folder"), std::string::npos) << error;
+
+    // Far beyond any class: refused before anything is read (the file is sparse).
+    std::filesystem::resize_file(path, std::uintmax_t{65} << 20);
+    EXPECT_FALSE(LoadClassFile(path, error));
+    EXPECT_NE(error.find("larger than any class file"), std::string::npos) << error;
 }
 
 } // namespace
