@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace markwise {
 
@@ -36,7 +37,10 @@ QListWidget* MakeList(QWidget* parent, int widthInChars, int visibleLines) {
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
     const QFontMetrics metrics = list->fontMetrics();
-    list->setMinimumSize(metrics.averageCharWidth() * widthInChars,
+    // Room for the text, a scroll bar and the frame, so that full entries are not elided.
+    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    const int text = metrics.horizontalAdvance(QString(widthInChars, QLatin1Char('n')));
+    list->setMinimumSize(text + scrollBar + 2 * list->frameWidth() + metrics.averageCharWidth(),
                          metrics.lineSpacing() * visibleLines);
     return list;
 }

@@ -44,7 +44,7 @@ void ShowLines(QListWidget* list, const QStringList& lines, int row) {
 CEditAssignmentDlg::CEditAssignmentDlg(DialogHost& host, int assignment, int student,
                                        QWidget* parent)
     : QDialog(parent), m_host(host), m_assignment(assignment), m_student(student),
-      m_assignments(MakeList(this, 14)), m_students(MakeList(this, 22)),
+      m_assignments(MakeList(this, 14)), m_students(MakeList(this, 24)),
       m_fastEdit(new QCheckBox(QStringLiteral("Fast Edit"), this)), m_title(new QLineEdit(this)),
       m_points(new QLineEdit(this)), m_score(new QLineEdit(this)),
       m_notAvailable(new QCheckBox(QStringLiteral("N/A"), this)),
@@ -72,7 +72,7 @@ void CEditAssignmentDlg::BuildLayout() {
     SetWidthInChars(m_title, 14);
     SetWidthInChars(m_points, 10);
     SetWidthInChars(m_score, 10);
-    m_description->setMinimumWidth(m_description->fontMetrics().averageCharWidth() * 36);
+    m_description->setMinimumWidth(m_description->fontMetrics().averageCharWidth() * 44);
 
     auto* assignmentColumn = new QVBoxLayout;
     assignmentColumn->addWidget(
@@ -133,6 +133,7 @@ void CEditAssignmentDlg::Refresh() {
 
     const CAssignment& assignment = doc.m_assignments[m_assignment];
     m_title->setText(toQString(assignment.m_title));
+    m_title->setCursorPosition(0);
     m_points->setText(toQString(FormatNumber15(assignment.m_pointsPossible)));
     m_description->SetLimitedText(toQString(assignment.m_description));
 

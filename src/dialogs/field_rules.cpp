@@ -44,6 +44,8 @@ LimitedLineEdit::LimitedLineEdit(int limit, QWidget* parent) : QLineEdit(parent)
 void LimitedLineEdit::SetLimitedText(const QString& text) {
     setMaxLength(std::max(m_limit, static_cast<int>(text.size())));
     setText(text);
+    // A loaded text shows from its beginning.
+    setCursorPosition(0);
 }
 
 bool ParseInteger(const QString& text, int& value) {

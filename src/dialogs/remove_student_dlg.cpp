@@ -14,7 +14,7 @@
 namespace markwise {
 
 CRemoveStudentDlg::CRemoveStudentDlg(DialogHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), m_list(MakeList(this)),
+    : QDialog(parent), m_host(host), m_list(MakeList(this, 24)),
       m_remove(MakeButton(QStringLiteral("Remove"), this)),
       m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
     setWindowTitle(QStringLiteral("Remove Student"));
