@@ -41,14 +41,17 @@ private slots:
 
         box.SetLimitedText(QStringLiteral("Featherstonehaugh"));
         QCOMPARE(box.text(), QStringLiteral("Featherstonehaugh"));
+        QCOMPARE(box.cursorPosition(), 0); // shown from its start
         QTest::keyClicks(&box, "x");
         QCOMPARE(box.text(), QStringLiteral("Featherstonehaugh"));
         // Shortened, it never grows back past what it has become.
+        QTest::keyClick(&box, Qt::Key_End);
         QTest::keyClick(&box, Qt::Key_Backspace);
         QTest::keyClicks(&box, "hh");
         QCOMPARE(box.text(), QStringLiteral("Featherstonehaug"));
 
         box.SetLimitedText(QStringLiteral("Lee"));
+        QTest::keyClick(&box, Qt::Key_End);
         QTest::keyClicks(&box, "-Thompsonn");
         QCOMPARE(box.text(), QStringLiteral("Lee-Thomps"));
     }
