@@ -1,0 +1,87 @@
+#include "core/markwise_doc.h"
+#include "dialogs/dialog_host.h"
+#include "dialogs/edit_assignment_dlg.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <string>
+
+using namespace markwise;
+
+namespace {
+
+// A class at both capacities: 1000 students, 200 assignments.
+class FullClassHost : public DialogHost {
+public:
+    FullClassHost() : m_doc(std::make_unique<CMarkwiseDoc>()) {
+        for (int s = 0; s < kMaxStudents; ++s) {
+            const std::string n = std::to_string(s);
+            m_doc->AddStudent(
+                {"First" + n.substr(0, 3), "Lastname" + n.substr(0, 2), n, "", "", ""});
+        }
+        for (int a = 0; a < kMaxAssignments; ++a)
+            m_doc->NewAssignment("Test " + std::to_string(a), "", 100.0);
+    }
+
+    CMarkwiseDoc& Document() override { return *m_doc; }
+    QWidget* Widget() override { return nullptr; }
+    void Repaint() override {}
+    void ShowLastAssignment() override {}
+    CGradeCutoffs CurrentCutoffs() const override { return {}; }
+    bool ApplyCutoffs(const CGradeCutoffs&, std::string*) override { return true; }
+
+private:
+    std::unique_ptr<CMarkwiseDoc> m_doc;
+};
+
+FullClassHost& Host() {
+    static FullClassHost host;
+    return host;
+}
+
+// Built, shown with both lists filled and laid out, and painted once.
+void BM_OpenEditAssignmentOnFullClass(benchmark::State& state) {
+    for (auto _ : state) {
+        CEditAssignmentDlg dialog(Host(), 0, 500);
+        dialog.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(dialog.isVisible());
+    }
+}
+BENCHMARK(BM_OpenEditAssignmentOnFullClass)->Unit(benchmark::kMillisecond);
+
+// One Fast Edit score: store, move to the next student, refresh both lists.
+void BM_FastEditUpdateOnFullClass(benchmark::State& state) {
+    CEditAssignmentDlg dialog(Host(), 0, 0);
+    dialog.FastEditBox()->setChecked(true);
+    dialog.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        dialog.accept();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_FastEditUpdateOnFullClass)->Unit(benchmark::kMillisecond);
+
+QtMessageHandler g_previousHandler = nullptr;
+
+void QuietOffscreenNotice(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text == QLatin1String("This plugin does not support propagateSizeHints()"))
+        return;
+    g_previousHandler(type, context, text);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_previousHandler = qInstallMessageHandler(QuietOffscreenNotice);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
