@@ -116,8 +116,9 @@ void FilePrintSetup(QWidget* parent) {
 }
 
 QPageSize DefaultPageSize() {
-    return QPageSize(QLocale().measurementSystem() == QLocale::MetricSystem ? QPageSize::A4
-                                                                            : QPageSize::Letter);
+    // Letter where US measures rule, A4 elsewhere (the United Kingdom's imperial units too).
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                : QPageSize::A4);
 }
 
 bool PrintToPdf(PrintJob& job, const PdfOptions& options, QString* error) {

@@ -45,11 +45,11 @@ void FilePrintSetup(QWidget* parent);
 
 struct PdfOptions {
     QString outputFile;
-    QPageSize pageSize; // invalid: the locale's paper (Letter where inches rule, else A4)
+    QPageSize pageSize; // invalid: the locale's paper
     int resolution = 300;
 };
 
-// The locale's paper size.
+// The locale's paper size: Letter where US units rule, else A4.
 QPageSize DefaultPageSize();
 
 // Prints the job as a PDF file, no dialog. False with a one-line reason when the file

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <utility>
 
 using namespace markwise;
 using test::ReadPdfPages;
@@ -71,6 +72,15 @@ private slots:
         QCOMPARE(pages[0].count("Last"), 51);
         QVERIFY(pages[1].has("10:") && !pages[1].has("9:"));
 
+        // Without --page-size the locale's paper: Letter in the United States, else A4.
+        const QString byLocale = dir.filePath("locale.pdf");
+        for (const auto& [locale, width] : {std::pair{"en_US.UTF-8", 612}, {"de_DE.UTF-8", 595}}) {
+            env.insert("LC_ALL", locale);
+            QCOMPARE(run({"--print-to-pdf", byLocale, classFile}), 0);
+            QCOMPARE(qRound(ReadPdfPages(byLocale).value(0).width), width);
+        }
+        env.remove("LC_ALL");
+
         const auto oneLineError = [&](const QStringList& args) {
             QString text;
             QVERIFY(run(args, &text) != 0);
@@ -83,6 +93,7 @@ private slots:
         oneLineError({"--print-to-pdf", dir.filePath("y.pdf"), classFile, "--page-size", "B5"});
         oneLineError({"--print-to-pdf", dir.filePath("y.pdf"), classFile, "--resolution", "0"});
         oneLineError({"--print-to-pdf", dir.filePath("y.pdf")});
+        oneLineError({"--print", dir.filePath("missing.mkw")});
     }
 };
 
