@@ -3,13 +3,13 @@
 #include "print_job.h"
 #include "ui_seam.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <memory>
 
 namespace markwise {
 
@@ -31,9 +31,16 @@ const QString kCannotStart = QStringLiteral("The print job could not be started.
 } // namespace
 
 QPrinter& ApplicationPrinter() {
-    // Created on first use, after the application object, and kept to the end.
-    static const std::unique_ptr<QPrinter> printer =
-        std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Created on first use and released with the application object, before the
+    // platform's print support it relies on goes away.
+    static QPrinter* printer = nullptr;
+    if (printer == nullptr) {
+        printer = new QPrinter(QPrinter::HighResolution);
+        qAddPostRoutine([] {
+            delete printer;
+            printer = nullptr;
+        });
+    }
     return *printer;
 }
 

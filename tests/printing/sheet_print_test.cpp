@@ -3,7 +3,13 @@
 #include "core/capacity.h"
 #include "core/class_file.h"
 #include "core/markwise_doc.h"
+#include "core/profile.h"
+#include "framework/command_target.h"
+#include "framework/commands.h"
+#include "framework/document.h"
 #include "framework/print_services.h"
+#include "framework/win_app.h"
+#include "gradesheet/markwise_view.h"
 #include "gradesheet/sheet_print_job.h"
 #include "pdf_pages.h"
 
@@ -165,6 +171,49 @@ private slots:
                 }
             }
         }
+    }
+
+    void gradeSheetViewPrintsItsClassThroughItsCommands() {
+        QTemporaryDir dir;
+        CWinApp app(CProfile(dir.filePath("Markwise.ini").toStdString()));
+        CDocument document(app.docManager(), makeClass(100, 20), dir.filePath("Period3.MKW"),
+                           "Period3.MKW");
+        CMarkwiseView view(document);
+        for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW}) {
+            CommandState state;
+            QVERIFY(view.updateCommand(id, state));
+        }
+        ApplicationPrinter().setPageSize(QPageSize(QPageSize::Letter));
+
+        const QString printed = dir.filePath("printed.pdf");
+        PrintSeam::setPrintDialogAnswerer([](QPrinter&) { return false; });
+        ApplicationPrinter().setOutputFormat(QPrinter::PdfFormat);
+        ApplicationPrinter().setOutputFileName(printed);
+        view.runCommand(ID_FILE_PRINT);
+        QVERIFY(!QFile::exists(printed));
+
+        PrintSeam::setPrintDialogAnswerer([](QPrinter&) { return true; });
+        view.runCommand(ID_FILE_PRINT);
+        PrintSeam::setPrintDialogAnswerer({});
+        auto pages = ReadPdfPages(printed);
+        QCOMPARE(pages.size(), 3);
+        QCOMPARE(pages[2].count("Last"), 8);
+        QVERIFY(pages[0].has("Period3") && !pages[0].has("Period3.MKW"));
+
+        const QString direct = dir.filePath("direct.pdf");
+        ApplicationPrinter().setOutputFileName(direct);
+        view.runCommand(ID_FILE_PRINT_DIRECT);
+        QCOMPARE(ReadPdfPages(direct).size(), 3);
+
+        int previewed = -1;
+        PrintSeam::setPreviewAnswerer([&previewed](QPrintPreviewDialog& dialog) {
+            auto* widget = dialog.findChild<QPrintPreviewWidget*>();
+            widget->updatePreview();
+            previewed = widget->pageCount();
+        });
+        view.runCommand(ID_FILE_PRINT_PREVIEW);
+        PrintSeam::setPreviewAnswerer({});
+        QCOMPARE(previewed, 3);
     }
 };
 
