@@ -38,8 +38,8 @@ bool asksForPrinting(int argc, char** argv) {
     return false;
 }
 
-// False with a reason when the switches do not make sense.
-bool parse(int argc, char** argv, PrintRequest& request, QString& error) {
+// Empty when the switches make sense, else the reason.
+QString parse(int argc, char** argv, PrintRequest& request) {
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         const bool hasValue = i + 1 < argc;
@@ -55,25 +55,21 @@ bool parse(int argc, char** argv, PrintRequest& request, QString& error) {
             else if (name.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
                 request.pageSize = QPageSize(QPageSize::A4);
             else
-                return error = QStringLiteral("unknown page size %1 (Letter or A4)").arg(name),
-                       false;
+                return QStringLiteral("unknown page size %1 (Letter or A4)").arg(name);
         } else if (arg == QLatin1String("--resolution") && hasValue) {
             bool ok = false;
             request.resolution = QString::fromLocal8Bit(argv[++i]).toInt(&ok);
             if (!ok || request.resolution < 72 || request.resolution > 9600)
-                return error = QStringLiteral("the resolution must be 72 to 9600 dots per inch"),
-                       false;
+                return QStringLiteral("the resolution must be 72 to 9600 dots per inch");
         } else if (arg == QLatin1String("--no-splash")) {
             continue;
         } else if (arg.startsWith(QLatin1String("--")) || !request.classFile.isEmpty()) {
-            return error = QStringLiteral("unexpected argument %1").arg(arg), false;
+            return QStringLiteral("unexpected argument %1").arg(arg);
         } else {
             request.classFile = arg;
         }
     }
-    if (request.classFile.isEmpty())
-        return error = QStringLiteral("no class file to print"), false;
-    return true;
+    return request.classFile.isEmpty() ? QStringLiteral("no class file to print") : QString();
 }
 
 int print(const PrintRequest& request) {
@@ -119,8 +115,7 @@ std::optional<int> RunCommandLinePrinting(int argc, char** argv) {
     });
     QApplication app(argc, argv);
     PrintRequest request;
-    QString error;
-    if (!parse(argc, argv, request, error))
+    if (const QString error = parse(argc, argv, request); !error.isEmpty())
         return fail(error);
     return print(request);
 }
