@@ -6,8 +6,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
   clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins libgl-dev
-  fonts-liberation fontconfig poppler-utils xvfb xauth
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
+  fonts-liberation fontconfig poppler-utils xvfb xauth imagemagick shared-mime-info desktop-file-utils
 )
 
 missing=()
