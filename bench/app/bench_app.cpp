@@ -1,0 +1,118 @@
+// The desktop program on a full class (1000 students, 200 assignments): opening it until
+// the grade sheet's first paint, and one repaint of the grade sheet.
+#include "app/main_frame.h"
+#include "app/markwise_app.h"
+#include "core/class_file.h"
+#include "core/markwise_doc.h"
+#include "framework/child_frame.h"
+#include "gradesheet/markwise_view.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace markwise;
+
+namespace {
+
+QTemporaryDir* g_dir = nullptr;
+
+QString fullClassPath() {
+    return g_dir->filePath("full.mkw");
+}
+CProfile profile() {
+    return CProfile(g_dir->filePath("Markwise.ini").toStdString());
+}
+
+void writeFullClass() {
+    auto doc = std::make_unique<CMarkwiseDoc>();
+    for (int s = 0; s < kMaxStudents; ++s) {
+        const std::string n = std::to_string(s);
+        doc->AddStudent({"First" + n, "Last" + n, "ID" + n, "B" + n, "555-" + n, "9"});
+    }
+    for (int a = 0; a < kMaxAssignments; ++a) {
+        doc->NewAssignment("Quiz " + std::to_string(a), "Chapter " + std::to_string(a), 10);
+        for (int s = 0; s < kMaxStudents; ++s) {
+            doc->m_assignments[a].SetScore((s * 7 + a) % 21 * 0.5, s);
+        }
+    }
+    std::string error;
+    if (!SaveClassFile(fullClassPath().toStdString(), *doc, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        std::exit(1);
+    }
+}
+
+CMarkwiseView* activeSheet(CMarkwiseApp& app) {
+    return static_cast<CMarkwiseView*>(app.docManager().activeFrame()->view());
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Runs the event loop until the grade sheet has been painted once more.
+void waitForPaint(CMarkwiseView* view) {
+    PaintCounter counter(view->viewport());
+    while (counter.paints == 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+}
+
+void OpenFullClassUntilFirstPaint(benchmark::State& state) {
+    for (auto _ : state) {
+        auto app = std::make_unique<CMarkwiseApp>(profile());
+        if (!app->InitInstance({false, fullClassPath()})) {
+            state.SkipWithError("the class did not open");
+            return;
+        }
+        waitForPaint(activeSheet(*app));
+        state.PauseTiming();
+        app.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OpenFullClassUntilFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void RepaintFullClass(benchmark::State& state) {
+    CMarkwiseApp app(profile());
+    app.InitInstance({false, fullClassPath()});
+    app.mainFrame()->showNormal();
+    app.mainFrame()->resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    CMarkwiseView* view = activeSheet(app);
+    waitForPaint(view);
+    PaintCounter counter(view->viewport());
+    for (auto _ : state) {
+        view->viewport()->repaint();
+    }
+    if (counter.paints != static_cast<int>(state.iterations())) {
+        state.SkipWithError("repaint() did not paint");
+    }
+    state.counters["columns"] = view->VisibleColumnCount();
+}
+BENCHMARK(RepaintFullClass)->Args({1280, 800})->Args({1920, 1200})->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    QTemporaryDir dir;
+    g_dir = &dir;
+    writeFullClass();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
