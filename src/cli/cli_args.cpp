@@ -211,38 +211,38 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         // "--name=value" and "--name value" are both accepted for long options.
         const std::size_t equals = arg.starts_with("--") ? arg.find('=') : std::string::npos;
         const std::string_view name = std::string_view(arg).substr(0, equals);
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* option = nullptr;
         for (const OptionSpec& candidate : allowed) {
             if (candidate.name == name)
-                spec = &candidate;
+                option = &candidate;
         }
-        if (spec == nullptr) {
+        if (option == nullptr) {
             error = "unknown option '" + std::string(name) + "'";
             return false;
         }
         for (std::string_view s : seen) {
-            if (s == spec->name) {
-                error = "option " + std::string(spec->name) + " given twice";
+            if (s == option->name) {
+                error = "option " + std::string(option->name) + " given twice";
                 return false;
             }
         }
-        seen.push_back(spec->name);
+        seen.push_back(option->name);
 
         std::string value;
         if (equals != std::string::npos) {
-            if (!spec->takesValue) {
-                error = "option " + std::string(spec->name) + " takes no value";
+            if (!option->takesValue) {
+                error = "option " + std::string(option->name) + " takes no value";
                 return false;
             }
             value = arg.substr(equals + 1);
-        } else if (spec->takesValue) {
+        } else if (option->takesValue) {
             if (i + 1 == args.size()) {
-                error = "option " + std::string(spec->name) + " needs a value";
+                error = "option " + std::string(option->name) + " needs a value";
                 return false;
             }
             value = args[++i];
         }
-        if (!ApplyOption(spec->name, value, options, error))
+        if (!ApplyOption(option->name, value, options, error))
             return false;
     }
     return CheckComplete(options, seen, error);
