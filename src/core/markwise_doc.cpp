@@ -132,9 +132,9 @@ void CMarkwiseDoc::SwapStudents(int i, int j) {
 }
 
 std::string CMarkwiseDoc::GetListedName(int s) const {
-    if (m_showNames == 0)
-        return s >= 0 && s < kMaxStudents ? m_studentId[s] : std::string();
-    return GetFullName(s);
+    if (m_showNames == 1)
+        return GetFullName(s);
+    return s >= 0 && s < kMaxStudents ? m_studentId[s] : std::string();
 }
 
 std::string CMarkwiseDoc::GetFullName(int s) const {

@@ -49,14 +49,17 @@ Answer UiSeam::ask(QWidget* parent, const QString& text, Buttons buttons) {
 QString UiSeam::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
     if (fileAnswerer())
         return fileAnswerer()(caption, filter);
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    // Qt's own dialog matches *.mkw regardless of case, so .MKW files show too.
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 QString UiSeam::saveFileName(QWidget* parent, const QString& caption, const QString& filter,
                              const QString& suggested) {
     if (fileAnswerer())
         return fileAnswerer()(caption, filter);
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 void UiSeam::setAnswerer(Answerer a) { answerer() = std::move(a); }
