@@ -1,5 +1,5 @@
 #include "core/atomic_file.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

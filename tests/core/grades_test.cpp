@@ -1,45 +1,33 @@
-#include "class_builder.h"
 #include "core/cutoffs.h"
 #include "core/markwise_doc.h"
+#include "support/class_builder.h"
 
 #include <gtest/gtest.h>
 
 namespace markwise {
 namespace {
 
-using test::AddNamed;
-using test::AddScored;
-using test::NewClass;
+using test::AddAssignment;
+using test::ClassOf;
 
-TEST(Cutoffs, DefaultsAndGradeOrderMapping) {
-    const CGradeCutoffs defaults;
-    const std::array<int, 12> expected = {100, 94, 90, 87, 84, 80, 77, 74, 70, 67, 64, 60};
-    EXPECT_EQ(defaults.InGradeOrder(), expected);
-
+TEST(Cutoffs, DefaultsGradeOrderAndLetterBoundaries) {
+    EXPECT_EQ(CGradeCutoffs().InGradeOrder(),
+              (std::array<int, 12>{100, 94, 90, 87, 84, 80, 77, 74, 70, 67, 64, 60}));
     const std::array<int, 12> distinct = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     const CGradeCutoffs set = CGradeCutoffs::FromGradeOrder(distinct);
-    EXPECT_EQ(set.m_cutoffAPlus, 1);
-    EXPECT_EQ(set.m_cutoffAMinus, 3);
-    EXPECT_EQ(set.m_cutoffBPlus, 4);
-    EXPECT_EQ(set.m_cutoffCMinus, 9);
-    EXPECT_EQ(set.m_cutoffD, 11);
-    EXPECT_EQ(set.m_cutoffDMinus, 12);
+    EXPECT_EQ((std::array<int, 4>{set.m_cutoffAMinus, set.m_cutoffBPlus, set.m_cutoffCMinus,
+                                  set.m_cutoffD}),
+              (std::array<int, 4>{3, 4, 9, 11}));
     EXPECT_EQ(set.InGradeOrder(), distinct);
-    EXPECT_EQ(set.Get(12), 0);
-    EXPECT_EQ(set.Get(-1), 0);
-}
+    EXPECT_EQ(set.Get(12) + set.Get(-1), 0);
 
-TEST(Cutoffs, LetterFromPercentBoundaries) {
     const CGradeCutoffs c;
-    EXPECT_EQ(LetterFromPercent(100, c), "A+");
-    EXPECT_EQ(LetterFromPercent(110, c), "A+");
-    EXPECT_EQ(LetterFromPercent(99.999, c), "A");
-    EXPECT_EQ(LetterFromPercent(94, c), "A");
-    EXPECT_EQ(LetterFromPercent(93.99, c), "A-");
-    EXPECT_EQ(LetterFromPercent(84, c), "B");
-    EXPECT_EQ(LetterFromPercent(60, c), "D-");
-    EXPECT_EQ(LetterFromPercent(59.9999, c), "F");
-    EXPECT_EQ(LetterFromPercent(-5, c), "F");
+    const std::pair<double, const char*> letters[] = {
+        {110, "A+"}, {100, "A+"}, {99.999, "A"},  {94, "A"}, {93.99, "A-"},
+        {84, "B"},   {60, "D-"},  {59.9999, "F"}, {-5, "F"},
+    };
+    for (const auto& [percent, letter] : letters)
+        EXPECT_EQ(LetterFromPercent(percent, c), letter) << percent;
 
     // Cutoffs out of order: the first match in test order wins.
     CGradeCutoffs low = c;
@@ -49,82 +37,61 @@ TEST(Cutoffs, LetterFromPercentBoundaries) {
 }
 
 TEST(Grades, StudentWithoutCountedScoresHasFullPercent) {
-    auto doc = NewClass();
-    AddNamed(*doc, "A");
-    const CGradeCutoffs c;
-    auto expectEmpty = [&] {
-        EXPECT_EQ(doc->GetTotalReceived(0), 0);
-        EXPECT_EQ(doc->GetTotalPossible(0), 0);
-        EXPECT_EQ(doc->GetPercent(0), 100);
+    auto doc = ClassOf(1);
+    auto expectEmpty = [&](const char* why) {
+        SCOPED_TRACE(why);
+        EXPECT_EQ(doc->GetTotalReceived(0) + doc->GetTotalPossible(0), 0);
         EXPECT_EQ(doc->GetPercentText(0), "100%");
-        EXPECT_EQ(doc->GetLetterGrade(0, c), "A+");
+        EXPECT_EQ(doc->GetLetterGrade(0, CGradeCutoffs()), "A+");
     };
-    expectEmpty(); // no assignments
-    AddScored(*doc, 10, {MISSING_SCORE});
-    expectEmpty(); // all missing
-    AddScored(*doc, 10, {4});
+    expectEmpty("no assignments");
+    AddAssignment(*doc, 10, {MISSING_SCORE});
+    expectEmpty("all missing");
+    AddAssignment(*doc, 10, {4});
     doc->m_firstIncluded = 2;
-    expectEmpty(); // the scored one excluded
+    expectEmpty("the scored one excluded");
 }
 
-TEST(Grades, TotalsSkipMissingScores) {
-    auto doc = NewClass();
-    AddNamed(*doc, "A");
-    AddNamed(*doc, "B");
-    AddScored(*doc, 10, {8, -0.0001});
-    AddScored(*doc, 10, {MISSING_SCORE, 5});
-    AddScored(*doc, 5, {5, MISSING_SCORE});
-    EXPECT_EQ(doc->GetTotalReceived(0), 13);
+TEST(Grades, TotalsSkipMissingScoresAndCountExtraCredit) {
+    auto doc = ClassOf(3);
+    AddAssignment(*doc, 10, {8, -0.0001, 11});
+    AddAssignment(*doc, 10, {MISSING_SCORE, 5, -3});
+    AddAssignment(*doc, 5, {5, MISSING_SCORE, MISSING_SCORE});
+    AddAssignment(*doc, 0, {MISSING_SCORE, MISSING_SCORE, 2}); // adds to received only
+    EXPECT_EQ(doc->GetTotalReceivedText(0), "13");
     EXPECT_EQ(doc->GetTotalPossible(0), 15);
     EXPECT_EQ(doc->GetPercentText(0), "86.6667%");
-    EXPECT_EQ(doc->GetTotalReceivedText(0), "13");
     EXPECT_EQ(doc->GetLetterGrade(0, CGradeCutoffs()), "B");
     // A typed -0.0001 is a missing score.
     EXPECT_EQ(doc->GetTotalPossible(1), 10);
     EXPECT_EQ(doc->GetPercent(1), 50);
-    EXPECT_EQ(doc->GetClassPossible(), 25);
+    EXPECT_EQ(doc->GetTotalReceived(2), 10);
+    EXPECT_EQ(doc->GetPercent(2), 50);
     EXPECT_EQ(doc->GetClassPossibleText(), "25");
     EXPECT_EQ(doc->GetPointsPossibleText(2), "5");
-}
 
-TEST(Grades, ExtraCreditNegativeAndZeroPointAssignments) {
-    auto doc = NewClass();
-    AddNamed(*doc, "A");
-    AddNamed(*doc, "B");
-    AddScored(*doc, 10, {11, -3});
-    AddScored(*doc, 0, {2, MISSING_SCORE});
-    const CGradeCutoffs c;
-    // The zero-point assignment adds to received only.
-    EXPECT_EQ(doc->GetTotalReceived(0), 13);
-    EXPECT_EQ(doc->GetTotalPossible(0), 10);
-    EXPECT_EQ(doc->GetPercent(0), 130);
-    EXPECT_EQ(doc->GetLetterGrade(0, c), "A+");
-    EXPECT_EQ(doc->GetPercent(1), -30);
-    EXPECT_EQ(doc->GetLetterGrade(1, c), "F");
-    // Percent is received / possible * 100, in that order.
-    auto third = NewClass();
-    AddNamed(*third, "C");
-    AddScored(*third, 3, {1});
-    EXPECT_EQ(third->GetPercent(0), 1.0 / 3.0 * 100.0);
-    EXPECT_EQ(third->GetPercentText(0), "33.3333%");
+    // Percent is received / possible * 100, in that order; above 100 and below 0 stand.
+    auto other = ClassOf(3);
+    AddAssignment(*other, 3, {1, 4, -1});
+    EXPECT_EQ(other->GetPercent(0), 1.0 / 3.0 * 100.0);
+    EXPECT_EQ(other->GetPercentText(0), "33.3333%");
+    EXPECT_EQ(other->GetLetterGrade(1, CGradeCutoffs()), "A+");
+    EXPECT_EQ(other->GetLetterGrade(2, CGradeCutoffs()), "F");
 }
 
 TEST(Grades, ExclusionCountsOnlyLaterAssignments) {
-    auto doc = NewClass();
-    AddNamed(*doc, "A");
-    AddNamed(*doc, "B");
-    AddScored(*doc, 10, {10, 1});
-    AddScored(*doc, 20, {10, 2});
-    AddScored(*doc, 30, {15, MISSING_SCORE});
-    AddScored(*doc, 40, {MISSING_SCORE, MISSING_SCORE});
-    AddScored(*doc, 50, {25, 5});
+    auto doc = ClassOf(2);
+    AddAssignment(*doc, 10, {10, 1});
+    AddAssignment(*doc, 20, {10, 2});
+    AddAssignment(*doc, 30, {15, MISSING_SCORE});
+    AddAssignment(*doc, 40, {MISSING_SCORE, MISSING_SCORE});
+    AddAssignment(*doc, 50, {25, 5});
     EXPECT_EQ(doc->GetClassPossible(), 150);
     doc->SetModifiedFlag(false);
     doc->SetFirstIncluded(2);
     EXPECT_EQ(doc->GetClassPossible(), 120);
     EXPECT_EQ(doc->GetTotalReceived(0), 40);
     EXPECT_EQ(doc->GetTotalPossible(0), 80);
-    EXPECT_EQ(doc->GetPercent(0), 50);
     EXPECT_EQ(doc->GetTotalReceived(1), 5);
     EXPECT_EQ(doc->GetTotalPossible(1), 50);
     doc->SetFirstIncluded(4);

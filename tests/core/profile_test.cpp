@@ -1,5 +1,5 @@
 #include "core/profile.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -7,12 +7,8 @@
 namespace markwise {
 namespace {
 
+using test::ReadText;
 using test::TempFolder;
-
-std::string ReadText(const std::string& path) {
-    const auto bytes = test::ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
 
 TEST(Profile, DefaultPathFollowsXdgConfigHome) {
     const std::string savedConfig =
@@ -37,15 +33,8 @@ TEST(Profile, MissingFileKeysAndJunkValuesGiveTheDefaults) {
     const std::string path = folder.File("Markwise.ini");
     test::WriteBytes(path, "[Grade Cutoffs]\nA+=95\nA=abc\nB= 83 \nC-=\nD=12x\nD-=-5\n"
                            "B+=99999999999\n[Other]\nA-=1\n");
-    const CGradeCutoffs read = CProfile(path).ReadCutoffs();
-    EXPECT_EQ(read.m_cutoffAPlus, 95);
-    EXPECT_EQ(read.m_cutoffA, 94);
-    EXPECT_EQ(read.m_cutoffAMinus, 90);
-    EXPECT_EQ(read.m_cutoffB, 83);
-    EXPECT_EQ(read.m_cutoffBPlus, 87);
-    EXPECT_EQ(read.m_cutoffCMinus, 70);
-    EXPECT_EQ(read.m_cutoffD, 64);
-    EXPECT_EQ(read.m_cutoffDMinus, -5);
+    EXPECT_EQ(CProfile(path).ReadCutoffs().InGradeOrder(),
+              (std::array<int, 12>{95, 94, 90, 87, 83, 80, 77, 74, 70, 67, 64, -5}));
 }
 
 TEST(Profile, WritingCutoffsKeepsEverythingElseAndReadsBack) {
@@ -57,17 +46,12 @@ TEST(Profile, WritingCutoffsKeepsEverythingElseAndReadsBack) {
     std::string error;
     ASSERT_TRUE(CProfile(fresh).WriteCutoffs(cutoffs, &error)) << error;
     const std::string text = ReadText(fresh);
-    EXPECT_NE(text.find("[Grade Cutoffs]"), std::string::npos) << text;
-    EXPECT_NE(text.find("A+=95\n"), std::string::npos) << text;
-    // Keys in the order the grade sheet writes them.
-    const char* order[] = {
-        "A+=", "A-=", "A=", "B+=", "B=", "B-=", "C+=", "C=", "C-=", "D+=", "D=", "D-=55"};
-    std::size_t last = 0;
-    for (const char* key : order) {
-        const std::size_t at = text.find(std::string("\n") + key);
-        ASSERT_NE(at, std::string::npos) << key;
-        EXPECT_GT(at, last) << key;
-        last = at;
+    // Under their heading, keys in the order the grade sheet writes them.
+    std::size_t at = 0;
+    for (const char* line : {"[Grade Cutoffs]\n", "A+=95\n", "A-=", "\nA=", "B+=", "\nB=", "B-=",
+                             "C+=", "\nC=", "C-=", "D+=", "\nD=", "D-=55\n"}) {
+        at = text.find(line, at);
+        ASSERT_NE(at, std::string::npos) << line << " in order in\n" << text;
     }
     EXPECT_EQ(CProfile(fresh).ReadCutoffs(), cutoffs);
 

@@ -1,4 +1,5 @@
 #include "core/capacity.h"
+#include "core/encoding.h"
 #include "core/number_text.h"
 
 #include <gtest/gtest.h>
@@ -6,56 +7,80 @@
 namespace markwise {
 namespace {
 
-TEST(NumberText, GeneralFormWithThreeDigitExponents) {
-    EXPECT_EQ(FormatG(87.5), "87.5");
-    EXPECT_EQ(FormatG(100.0), "100");
-    EXPECT_EQ(FormatG(200.0 / 3), "66.6667");
-    EXPECT_EQ(FormatG(123456), "123456");
-    EXPECT_EQ(FormatG(1234567), "1.23457e+006");
-    EXPECT_EQ(FormatG(1.25e6), "1.25e+006");
-    EXPECT_EQ(FormatG(0.0001), "0.0001");
-    EXPECT_EQ(FormatG(0.00001), "1e-005");
-    EXPECT_EQ(FormatG(-2.5e-7), "-2.5e-007");
-    EXPECT_EQ(FormatG(1e100), "1e+100");
-    EXPECT_EQ(FormatG(1e-300), "1e-300");
-    EXPECT_EQ(FormatG(0.0), "0");
-    EXPECT_EQ(FormatG(MISSING_SCORE), "-0.0001");
-    EXPECT_EQ(FormatPercentG(0.5), "0.5%");
+TEST(NumberText, GeneralAndFifteenDigitFormsWithThreeDigitExponents) {
+    const std::pair<double, const char*> general[] = {{87.5, "87.5"},
+                                                      {100.0, "100"},
+                                                      {200.0 / 3, "66.6667"},
+                                                      {123456, "123456"},
+                                                      {1234567, "1.23457e+006"},
+                                                      {0.0001, "0.0001"},
+                                                      {0.00001, "1e-005"},
+                                                      {-2.5e-7, "-2.5e-007"},
+                                                      {1e100, "1e+100"},
+                                                      {1e-300, "1e-300"},
+                                                      {0.0, "0"},
+                                                      {MISSING_SCORE, "-0.0001"}};
+    for (const auto& [value, text] : general)
+        EXPECT_EQ(FormatG(value), text);
     EXPECT_EQ(FormatPercentG(1e7), "1e+007%");
-}
 
-TEST(NumberText, FifteenDigitForm) {
-    EXPECT_EQ(FormatNumber15(22.0 / 3), "7.33333333333333");
-    EXPECT_EQ(FormatNumber15(29.0 / 3), "9.66666666666667");
-    EXPECT_EQ(FormatNumber15(10.0 / 3), "3.33333333333333");
-    EXPECT_EQ(FormatNumber15(0.1), "0.1");
-    EXPECT_EQ(FormatNumber15(12.75), "12.75");
-    EXPECT_EQ(FormatNumber15(1e20), "1e+020");
-    EXPECT_EQ(FormatNumber15(123456789012345.0), "123456789012345");
-    EXPECT_EQ(FormatNumber15(1234567890123456.0), "1.23456789012346e+015");
+    const std::pair<double, const char*> fifteen[] = {
+        {22.0 / 3, "7.33333333333333"},
+        {29.0 / 3, "9.66666666666667"},
+        {0.1, "0.1"},
+        {1e20, "1e+020"},
+        {123456789012345.0, "123456789012345"},
+        {1234567890123456.0, "1.23456789012346e+015"}};
+    for (const auto& [value, text] : fifteen)
+        EXPECT_EQ(FormatNumber15(value), text);
 }
 
 TEST(NumberText, ParseNumberTakesOneNumberWithBlanksAround) {
-    double v = 0;
-    EXPECT_TRUE(ParseNumber(" 12.5\t", v));
-    EXPECT_EQ(v, 12.5);
-    EXPECT_TRUE(ParseNumber("+3", v));
-    EXPECT_EQ(v, 3);
-    EXPECT_TRUE(ParseNumber("-0.0001", v));
-    EXPECT_EQ(v, MISSING_SCORE);
-    EXPECT_TRUE(ParseNumber(".5", v));
-    EXPECT_EQ(v, 0.5);
-    EXPECT_TRUE(ParseNumber("5.", v));
-    EXPECT_EQ(v, 5);
-    EXPECT_TRUE(ParseNumber("1e3", v));
-    EXPECT_EQ(v, 1000);
-
-    v = 42;
+    const std::pair<const char*, double> good[] = {
+        {" 12.5\t", 12.5}, {"+3", 3}, {"-0.0001", MISSING_SCORE},
+        {".5", 0.5},       {"5.", 5}, {"1e3", 1000}};
+    for (const auto& [text, expected] : good) {
+        double v = 0;
+        EXPECT_TRUE(ParseNumber(text, v)) << text;
+        EXPECT_EQ(v, expected) << text;
+    }
+    double v = 42;
     for (const char* bad : {"", "   ", "12abc", "abc", "1 2", "+-5", "+", "-", ".", "1e", "nan",
                             "inf", "1e999", "0x10", "1,5"}) {
         EXPECT_FALSE(ParseNumber(bad, v)) << bad;
         EXPECT_EQ(v, 42) << bad;
     }
+}
+
+TEST(Encoding, EveryWindows1252ByteSurvivesARoundTrip) {
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+    EXPECT_EQ(Cp1252ToUtf8("\x80\x8A\x9F\x81\x9D caf\xE9"),
+              "\u20AC\u0160\u0178\u0081\u009D caf\u00E9");
+    EXPECT_EQ(Utf8ToCp1252("\u201Cquoted\u201D \u2122"), "\x93quoted\x94 \x99");
+}
+
+TEST(Encoding, CharactersWithoutAByteAndBrokenUtf8BecomeQuestionMarks) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"\u4E2D\u6587", "??"},
+        {"a\U0001F600b", "a?b"},
+        {"\u0080", "?"},              // a C1 control whose byte Windows-1252 uses for the euro
+        {"x\xC3", "x?"},              // cut short
+        {"\xE2\x82 y", "? y"},        // cut short inside
+        {"\xC0\xAF", "??"},           // overlong
+        {"\xED\xA0\x80", "???"},      // encoded surrogate
+        {"\xF4\x90\x80\x80", "????"}, // above U+10FFFF
+        {"\xFF\xE9", "??"}};
+    for (const auto& [utf8, cp1252] : cases)
+        EXPECT_EQ(Utf8ToCp1252(utf8), cp1252);
+
+    // A, é, €, a surrogate pair, a lone low, a lone high before 'z', a lone high at the end.
+    const unsigned char units[] = {'A',  0,    0xE9, 0,    0xAC, 0x20, 0x3D, 0xD8, 0x00,
+                                   0xDE, 0x00, 0xDE, 0x3D, 0xD8, 'z',  0,    0x3D, 0xD8};
+    EXPECT_EQ(Utf16LeToCp1252(units, 9), "A\xE9\x80???z?");
+    EXPECT_EQ(Utf16LeToCp1252(units, 0), "");
 }
 
 } // namespace
