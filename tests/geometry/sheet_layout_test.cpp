@@ -1,5 +1,7 @@
+#include "geometry/sheet_hit_test.h"
 #include "geometry/sheet_layout.h"
-#include "sheet_test_doc.h"
+#include "support/class_builder.h"
+#include "support/draw_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -8,128 +10,93 @@ namespace {
 
 using test::AddAssignment;
 using test::AddStudent;
-using test::MakeClass;
-using test::MakeDoc;
+using test::FilledClass;
+using test::Lines;
+using test::NewClass;
+using Texts = std::vector<std::string>;
 
 const CGradeCutoffs kDefaults;
 
 TEST(SheetLayout, VisibleColumnsAndScrollRanges) {
-    EXPECT_EQ(VisibleColumnCount(0), 0);
-    EXPECT_EQ(VisibleColumnCount(100), 0); // negative quotient
-    EXPECT_EQ(VisibleColumnCount(475), 0);
-    EXPECT_EQ(VisibleColumnCount(476), 1);
-    EXPECT_EQ(VisibleColumnCount(575), 1);
-    EXPECT_EQ(VisibleColumnCount(576), 2);
-    EXPECT_EQ(VisibleColumnCount(1280), 9);
+    const std::pair<int, int> columns[] = {{0, 0},   {100, 0}, {475, 0}, {476, 1},
+                                           {575, 1}, {576, 2}, {1280, 9}};
+    for (const auto& [width, count] : columns)
+        EXPECT_EQ(VisibleColumnCount(width), count) << width;
 
-    auto doc = MakeClass(3, 10);
+    auto doc = FilledClass(3, 10);
     EXPECT_EQ(ShownColumnCount(*doc, 676), 3);
     EXPECT_EQ(SheetScrollSize(*doc, 676), (ScrollSize{376, 20 * (3 + 3) + 60}));
     // Room for more columns than assignments: only the assignments count.
     EXPECT_EQ(SheetScrollSize(*doc, 5000), (ScrollSize{376, 20 * (3 + 10) + 60}));
     EXPECT_EQ(SheetScrollSize(*doc, 300), (ScrollSize{376, 20 * 3 + 60}));
     EXPECT_EQ(SheetProvisionalScrollSize(*doc, 16), (ScrollSize{600, 6 * 16}));
-    EXPECT_EQ(SheetScrollSize(*MakeDoc(), 1000), (ScrollSize{376, 60}));
+    EXPECT_EQ(SheetScrollSize(*NewClass(), 1000), (ScrollSize{376, 60}));
 }
 
-TEST(SheetLayout, SmallClassInDrawingOrder) {
-    auto doc = MakeDoc();
+TEST(SheetLayout, SmallClassAndScrolledOneColumn) {
+    auto doc = NewClass();
     AddStudent(*doc, "Lee", "Ann", "7");
     AddStudent(*doc, "Roe", "Bo", "8");
-    AddAssignment(*doc, "Quiz 1", "first", 10, {0, MISSING_SCORE});
-    AddAssignment(*doc, "Quiz 2", "second", 10, {7.5, 9});
-    AddAssignment(*doc, "Test", "", 5, {-2, 5}); // not shown, but counted
-
-    const DrawList expected = {
-        {0, 16, "Lee, Ann"},   {0, 32, "Roe, Bo"},    {200, 48, "10"},  {200, 0, "1: Quiz 1"},
-        {0, 80, "1: first"},   {200, 16, "0"},        {200, 32, "N/A"}, {300, 48, "10"},
-        {300, 0, "2: Quiz 2"}, {0, 96, "2: second"},  {300, 16, "7.5"}, {300, 32, "9"},
-        {400, 0, "Totals"},    {400, 16, "5.5"},      {465, 16, "22%"}, {550, 16, "F"},
-        {400, 32, "14"},       {465, 32, "93.3333%"}, {550, 32, "A-"},  {400, 48, "25"},
-    };
-    EXPECT_EQ(LayoutSheet(*doc, {0, 576, 16}, kDefaults), expected);
-
-    // Scrolled one column right: the list numbers the shown columns with their
-    // own numbers, and a negative score and an empty description show as they are.
-    const DrawList scrolled = LayoutSheet(*doc, {1, 576, 16}, kDefaults);
-    ASSERT_EQ(scrolled.size(), expected.size());
-    EXPECT_EQ(scrolled[3], (DrawText{200, 0, "2: Quiz 2"}));
-    EXPECT_EQ(scrolled[7], (DrawText{300, 48, "5"}));
-    EXPECT_EQ(scrolled[8], (DrawText{300, 0, "3: Test"}));
-    EXPECT_EQ(scrolled[9], (DrawText{0, 96, "3: "}));
-    EXPECT_EQ(scrolled[10], (DrawText{300, 16, "-2"}));
+    AddAssignment(*doc, 10, {0, MISSING_SCORE}, "Quiz 1", "first");
+    AddAssignment(*doc, 10, {7.5, 9}, "Quiz 2", "second");
+    AddAssignment(*doc, 5, {-2, 5}, "Test"); // not shown, but counted
+    EXPECT_EQ(Lines(LayoutSheet(*doc, {0, 576, 16}, kDefaults)),
+              (Texts{"0: 200=1: Quiz 1 300=2: Quiz 2 400=Totals",
+                     "16: 0=Lee, Ann 200=0 300=7.5 400=5.5 465=22% 550=F",
+                     "32: 0=Roe, Bo 200=N/A 300=9 400=14 465=93.3333% 550=A-",
+                     "48: 200=10 300=10 400=25", "80: 0=1: first", "96: 0=2: second"}));
+    // Shown columns keep their own numbers; a negative score and an empty description
+    // show as they are.
+    EXPECT_EQ(Lines(LayoutSheet(*doc, {1, 576, 16}, kDefaults)),
+              (Texts{"0: 200=2: Quiz 2 300=3: Test 400=Totals",
+                     "16: 0=Lee, Ann 200=7.5 300=-2 400=5.5 465=22% 550=F",
+                     "32: 0=Roe, Bo 200=9 300=5 400=14 465=93.3333% 550=A-",
+                     "48: 200=10 300=5 400=25", "80: 0=2: second", "96: 0=3: "}));
 }
 
 TEST(SheetLayout, EmptyAndOneSidedClasses) {
-    EXPECT_TRUE(LayoutSheet(*MakeDoc(), {0, 1000, 16}, kDefaults).empty());
+    EXPECT_TRUE(LayoutSheet(*NewClass(), {0, 1000, 16}, kDefaults).empty());
 
-    auto students = MakeDoc();
+    // Listing by ID shows the ID even when it is empty.
+    auto students = NewClass();
     AddStudent(*students, "Lee", "Ann", "7");
-    EXPECT_EQ(LayoutSheet(*students, {0, 1000, 16}, kDefaults), (DrawList{{0, 16, "Lee, Ann"}}));
+    AddStudent(*students, "Roe", "Bo", "");
+    EXPECT_EQ(Lines(LayoutSheet(*students, {0, 1000, 16}, kDefaults)),
+              (Texts{"16: 0=Lee, Ann", "32: 0=Roe, Bo"}));
+    students->m_showNames = 0;
+    EXPECT_EQ(LayoutSheet(*students, {0, 300, 12}, kDefaults),
+              (DrawList{{0, 12, "7"}, {0, 24, ""}}));
 
     // No students: points on row 1 under the headings, descriptions from row 3.
-    auto assignments = MakeDoc();
-    AddAssignment(*assignments, "Quiz", "d", 4, {});
-    EXPECT_EQ(LayoutSheet(*assignments, {0, 1000, 16}, kDefaults), (DrawList{{200, 16, "4"},
-                                                                             {200, 0, "1: Quiz"},
-                                                                             {0, 48, "1: d"},
-                                                                             {300, 0, "Totals"},
-                                                                             {300, 16, "4"}}));
+    auto assignments = NewClass();
+    AddAssignment(*assignments, 4, {}, "Quiz", "d");
+    EXPECT_EQ(Lines(LayoutSheet(*assignments, {0, 1000, 16}, kDefaults)),
+              (Texts{"0: 200=1: Quiz 300=Totals", "16: 200=4 300=4", "48: 0=1: d"}));
 }
 
 TEST(SheetLayout, NarrowWideAndScrolledPastTheEnd) {
-    auto doc = MakeClass(2, 10);
+    auto doc = FilledClass(2, 10);
     // Narrower than 476: no column, totals at 200.
-    const DrawList narrow = LayoutSheet(*doc, {0, 475, 10}, kDefaults);
-    ASSERT_EQ(narrow.size(), 2u + 1 + 2 * 3 + 1);
-    EXPECT_EQ(narrow[2], (DrawText{200, 0, "Totals"}));
-    EXPECT_EQ(narrow[3].x, 200);
+    const Texts narrow = Lines(LayoutSheet(*doc, {0, 475, 10}, kDefaults));
+    ASSERT_EQ(narrow.size(), 4u);
+    EXPECT_EQ(narrow[0], "0: 200=Totals");
+    EXPECT_EQ(narrow[3], "30: 200=100");
 
-    // Scrolled to the last three, then widened to five columns: three columns
-    // drawn, the totals block still after five.
-    const DrawList wide = LayoutSheet(*doc, {7, 876, 10}, kDefaults);
-    std::vector<std::string> headings;
-    for (const DrawText& t : wide) {
-        if (t.y == 0) {
-            headings.push_back(t.text + "@" + std::to_string(t.x));
-        }
-    }
-    EXPECT_EQ(headings, (std::vector<std::string>{"8: Title 7@200", "9: Title 8@300",
-                                                  "10: Title 9@400", "Totals@700"}));
-    // Descriptions only for the drawn columns, on rows nS + 3 ...
-    EXPECT_EQ(wide[4], (DrawText{0, 50, "8: Description 7"}));
-}
-
-TEST(SheetLayout, ListingByIdShowsTheIdEvenWhenEmpty) {
-    auto doc = MakeDoc();
-    AddStudent(*doc, "Lee", "Ann", "7");
-    AddStudent(*doc, "Roe", "Bo", "");
-    doc->m_showNames = 0;
-    EXPECT_EQ(LayoutSheet(*doc, {0, 300, 12}, kDefaults), (DrawList{{0, 12, "7"}, {0, 24, ""}}));
-}
-
-// The texts of the full layout whose row [y, y + h) meets [top, bottom).
-DrawList FilterRows(const DrawList& all, int h, int top, int bottom) {
-    DrawList kept;
-    for (const DrawText& t : all) {
-        if (t.y < bottom && t.y + h > top) {
-            kept.push_back(t);
-        }
-    }
-    return kept;
+    // Scrolled to the last three, then widened to five columns: three columns drawn,
+    // the totals block still after five; descriptions of the drawn columns only.
+    const Texts wide = Lines(LayoutSheet(*doc, {7, 876, 10}, kDefaults));
+    EXPECT_EQ(wide.front(), "0: 200=8: Title 7 300=9: Title 8 400=10: Title 9 700=Totals");
+    EXPECT_EQ(wide[4], "50: 0=8: Description 7");
+    EXPECT_EQ(wide.back(), "70: 0=10: Description 9");
 }
 
 TEST(SheetLayout, BandAgreesWithTheFullLayout) {
-    auto doc = MakeClass(50, 8);
+    auto doc = FilledClass(50, 8);
     const SheetView view{1, 1000, 17}; // six columns: assignments 2 to 7
     const DrawList all = LayoutSheet(*doc, view, kDefaults);
     const int pointsY = 17 * 51;
     const int descriptionsY = 17 * 53;
-    struct Band {
-        int top;
-        int bottom;
-    };
-    const Band bands[] = {
+    const std::pair<int, int> bands[] = {
         {0, 1},                                   // heading row only
         {0, 17},                                  // exactly the heading row
         {16, 18},                                 // last pixel of row 0, first of row 1
@@ -139,12 +106,13 @@ TEST(SheetLayout, BandAgreesWithTheFullLayout) {
         {descriptionsY + 20, descriptionsY + 60}, // inside the description list
         {-50, 5},                                 // above the grid
         {5000, 6000},                             // below everything
-        {0, 100000},                              // everything
     };
-    for (const Band& band : bands) {
-        SCOPED_TRACE(std::to_string(band.top) + ".." + std::to_string(band.bottom));
-        EXPECT_EQ(LayoutSheetBand(*doc, view, kDefaults, band.top, band.bottom),
-                  FilterRows(all, 17, band.top, band.bottom));
+    for (const auto& [top, bottom] : bands) {
+        SCOPED_TRACE(std::to_string(top) + ".." + std::to_string(bottom));
+        DrawList meeting; // the texts whose row [y, y + 17) meets [top, bottom)
+        std::copy_if(all.begin(), all.end(), std::back_inserter(meeting),
+                     [&](const DrawText& t) { return t.y < bottom && t.y + 17 > top; });
+        EXPECT_EQ(LayoutSheetBand(*doc, view, kDefaults, top, bottom), meeting);
     }
     EXPECT_EQ(LayoutSheetBand(*doc, view, kDefaults, 0, 100000), all);
     EXPECT_EQ(LayoutSheetBand(*doc, view, kDefaults, 16, 18).size(), 7u + 1 + 6 + 3);
@@ -154,6 +122,70 @@ TEST(SheetLayout, BandAgreesWithTheFullLayout) {
     const SheetView flat{1, 1000, 0};
     EXPECT_EQ(LayoutSheetBand(*doc, flat, kDefaults, 0, 1), LayoutSheet(*doc, flat, kDefaults));
     EXPECT_TRUE(LayoutSheetBand(*doc, flat, kDefaults, 1, 100).empty());
+}
+
+TEST(SheetHitTest, ClickRulesAndTheirBorders) {
+    using Action = SheetHit::Action;
+    const SheetHit none{};
+    auto student = [](int s) { return SheetHit{Action::EditStudent, -1, s}; };
+    auto cell = [](int a, int s) { return SheetHit{Action::EditAssignment, a, s}; };
+    // Grids: row height, first shown assignment, room for columns, students, assignments.
+    const SheetGrid shifted{16, 2, 4, 3, 6};
+    const SheetGrid grid{16, 0, 3, 3, 10};
+    const SheetGrid end{16, 8, 4, 3, 10}; // scrolled past the end
+    struct Case {
+        SheetGrid grid;
+        int x, y, scrollY;
+        SheetHit hit;
+    };
+    const Case cases[] = {
+        {shifted, 250, 70, 0, none}, // points-possible row
+        {shifted, 250, 60, 0, cell(2, 2)},
+        {shifted, 50, 60, 0, student(2)},
+        {shifted, 50, 16, 0, none},        // name column at y == h
+        {shifted, 250, 16, 0, cell(2, 0)}, // score cell at y == h
+        {shifted, 200, 40, 0, none},       // the column border
+        {shifted, 200, 5, 0, none},
+        {shifted, 350, 5, 0, cell(3, 0)},  // second heading: first shown + 1
+        {shifted, 50, 10, 50, student(2)}, // the scroll position moves the click down
+        {shifted, 250, 6, 64, none},
+        {grid, 201, 0, 0, cell(0, 0)},
+        {grid, 299, 31, 0, cell(0, 0)},
+        {grid, 300, 32, 0, cell(1, 1)},
+        {grid, 199, 17, 0, student(0)},
+        {grid, 199, 63, 0, student(2)}, // last pixel of the last student
+        {grid, 199, 64, 0, none},
+        {grid, 250, 15, 0, cell(0, 0)}, // last heading pixel
+        {grid, -5, 40, 0, student(1)},
+        // Right of the shown columns is "Totals", although assignment 3 exists.
+        {grid, 499, 5, 0, cell(2, 0)},
+        {grid, 500, 5, 0, none},
+        {grid, 500, 20, 0, none},
+        {end, 399, 5, 0, cell(9, 0)},
+        {end, 400, 5, 0, none},
+        {end, 400, 20, 0, none},
+        // No room for a column, no students, no row height.
+        {{16, 0, 0, 3, 10}, 250, 20, 0, none},
+        {{16, 0, 3, 0, 10}, 50, 20, 0, none},
+        {{16, 0, 3, 0, 10}, 250, 5, 0, cell(0, 0)},
+        {{0, 0, 3, 3, 10}, 250, 20, 0, none},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(HitTestSheet(c.grid, c.x, c.y, c.scrollY), c.hit)
+            << "first " << c.grid.firstAssignment << " at " << c.x << "," << c.y;
+}
+
+TEST(SheetHitTest, ScrollCommands) {
+    int f = 0; // ten assignments, room for three: Scroll Right stops at 7
+    for (int i = 0; i < 20; ++i)
+        f = ScrollRight(f, 3, 10);
+    EXPECT_EQ(f, 7);
+    EXPECT_EQ(ScrollRight(2, 5, 4), 2); // more room than assignments
+    EXPECT_EQ(ScrollLeft(0), 0);
+    EXPECT_EQ(ScrollLeft(7), 6);
+    EXPECT_EQ(FirstAssignmentAfterNew(0, 3, 10), 7);
+    EXPECT_EQ(FirstAssignmentAfterNew(4, 3, 3), 0);
+    EXPECT_EQ(FirstAssignmentAfterNew(4, 5, 3), 4); // everything fits: unchanged
 }
 
 } // namespace

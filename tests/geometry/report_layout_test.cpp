@@ -1,0 +1,278 @@
+#include "geometry/progress_layout.h"
+#include "geometry/roster_layout.h"
+#include "geometry/student_report_layout.h"
+#include "support/class_builder.h"
+#include "support/draw_lines.h"
+
+#include <array>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+namespace markwise {
+namespace {
+
+using test::AddAssignment;
+using test::ClassOf;
+using test::Lines;
+using Texts = std::vector<std::string>;
+
+// Hit-test answers by click: {x, y, the item hit or -1 for none}.
+using Clicks = std::vector<std::array<int, 3>>;
+
+void ExpectHits(const Clicks& clicks, const std::function<std::optional<int>(int, int)>& hit) {
+    for (const auto& [x, y, item] : clicks)
+        EXPECT_EQ(hit(x, y).value_or(-1), item) << x << "," << y;
+}
+
+TEST(RosterLayout, ScreenListsEveryStudentByNameWhateverTheListing) {
+    auto doc = ClassOf(2);
+    doc->m_showNames = 0;
+    doc->m_phone[1].clear();
+    const ReportScreen screen = LayoutRosterScreen(*doc, "Period3.MKW", 20);
+    EXPECT_EQ(Lines(screen.texts), (Texts{"0: 0=Class roster for Period3",
+                                          "20: 0=Name 200=ID 300=Grade 360=Book# 430=Phone#",
+                                          "40: 0=Last0, First0 200=ID0 300=G0 360=B0 430=555-0",
+                                          "60: 0=Last1, First1 200=ID1 300=G1 360=B1 430="}));
+    EXPECT_EQ(screen.scroll, (ReportScrollSize{580, 80}));
+
+    const ReportScreen empty = LayoutRosterScreen(*ClassOf(0), "Untitled", 20);
+    EXPECT_EQ(Lines(empty.texts)[0], "0: 0=Class roster for Untitled");
+    EXPECT_EQ(empty.scroll.height, 40);
+}
+
+TEST(RosterLayout, HitTestMapsLinesToStudents) {
+    auto doc = ClassOf(3); // student lines at y 40..59, 60..79, 80..99
+    ExpectHits({{10, 5, -1},
+                {10, 25, -1},
+                {10, 40, -1}, // the first student's top pixel line
+                {10, 41, 0},
+                {10, 59, 0},
+                {10, 60, 1},
+                {10, 99, 2},
+                {10, 100, -1},
+                {580, 70, 1}, // x = 580 is still on the line
+                {581, 70, -1}},
+               [&](int x, int y) { return RosterHitTest(*doc, 20, x, y); });
+    EXPECT_FALSE(RosterHitTest(*doc, 0, 10, 70)); // no measured font yet
+    EXPECT_FALSE(RosterHitTest(*ClassOf(0), 20, 10, 41));
+}
+
+TEST(RosterLayout, PrintedPagesListOneLineMoreThanTheyReserve) {
+    // 1 inch at 300 dpi, pitch 100: 14 lines, 5 reserved, 9 students per page.
+    auto doc = ClassOf(19);
+    const ReportPrintout first = PrintRosterPage(*doc, "Period3.MKW", {300, 100, 1});
+    EXPECT_EQ(first.pagination.rowsPerPage, 9);
+    EXPECT_EQ(first.pagination.pageCount, 3);
+    const Texts lines = Lines(first.texts);
+    ASSERT_EQ(lines.size(), 2u + 9);
+    EXPECT_EQ(lines[0], "400: 0=Class roster for Period3");
+    EXPECT_EQ(lines[1], "500: 0=Name 2530=ID 3850=Grade 4620=Book# 5500=Phone#");
+    // The last student stands on line L + 5 = trunc(H x 4.7 / P) = 14.
+    EXPECT_EQ(lines.back(), "1400: 0=Last8, First8 2530=ID8 3850=G8 4620=B8 5500=555-8");
+
+    const ReportPrintout last = PrintRosterPage(*doc, "Period3.MKW", {300, 100, 3});
+    EXPECT_EQ(Lines(last.texts).back(),
+              "600: 0=Last18, First18 2530=ID18 3850=G18 4620=B18 5500=555-18");
+    EXPECT_FALSE(last.pagination.morePages);
+}
+
+// Student 1 scores 8 of 10, nothing of 10, 5 of 5.
+struct StudentReport : ::testing::Test {
+    std::unique_ptr<CMarkwiseDoc> doc = ClassOf(2);
+    CGradeCutoffs cutoffs;
+
+    StudentReport() {
+        AddAssignment(*doc, 10, {1, 8}, "Quiz 1");
+        AddAssignment(*doc, 10, {1, MISSING_SCORE}, "Quiz 2");
+        AddAssignment(*doc, 5, {1, 5}, "Test");
+    }
+    StudentReportInput In(int student = 1) const { return {*doc, student, cutoffs}; }
+};
+
+TEST_F(StudentReport, ScreenListsAssignmentsThenTotals) {
+    const ReportScreen screen = LayoutStudentReportScreen(In(), 20);
+    EXPECT_EQ(Lines(screen.texts),
+              (Texts{"0: 0=Student report for Last1, First1",
+                     "20: 0=Title 230=Received 330=Possible 430=Percent 530=Grade",
+                     "40: 0=1: Quiz 1 230=8 330=10 430=80% 530=B-",
+                     "60: 0=2: Quiz 2 230=N/A 330=10 430=N/A 530=N/A",
+                     "80: 0=3: Test 230=5 330=5 430=100% 530=A+",
+                     "100: 230=13 330=15 430=86.6667% 530=B"}));
+    EXPECT_EQ(screen.scroll, (ReportScrollSize{580, 120}));
+}
+
+TEST_F(StudentReport, AssignmentColumnsFollowTheirOwnRules) {
+    AddAssignment(*doc, 0, {0, MISSING_SCORE}, "Bonus");
+    AddAssignment(*doc, 0, {0, 3}, "Free");
+    AddAssignment(*doc, 10, {0, 11}, "Extra");
+    AddAssignment(*doc, 4, {0, -1}, "Penalty");
+    EXPECT_EQ(StudentAssignmentTexts(In(), 3), (Texts{"4: Bonus", "N/A", "0", "N/A", "A+"}));
+    EXPECT_EQ(StudentAssignmentTexts(In(), 4), (Texts{"5: Free", "3", "0", "100%", "A+"}));
+    EXPECT_EQ(StudentAssignmentTexts(In(), 5), (Texts{"6: Extra", "11", "10", "110%", "A+"}));
+    EXPECT_EQ(StudentAssignmentTexts(In(), 6), (Texts{"7: Penalty", "-1", "4", "-25%", "F"}));
+    EXPECT_EQ(StudentAssignmentTexts(In(), 7), Texts{});
+
+    // Uncounted assignments keep their own figures but leave the totals.
+    doc->m_firstIncluded = 2;
+    EXPECT_EQ(StudentAssignmentTexts(In(), 0)[3], "80%");
+    // Counted: Test 5/5, Bonus nothing, Free 3/0, Extra 11/10, Penalty -1/4.
+    EXPECT_EQ(StudentTotalsTexts(In()), (Texts{"18", "19", "94.7368%", "A"}));
+}
+
+TEST_F(StudentReport, PositionOutOfUseShowsHeadingsOnly) {
+    doc->m_studentCount = 1; // slot 1 keeps its leftover name and scores
+    for (int student : {1, -1, kMaxStudents}) {
+        SCOPED_TRACE(student);
+        const ReportScreen screen = LayoutStudentReportScreen(In(student), 20);
+        EXPECT_EQ(Lines(screen.texts),
+                  (Texts{"0: 0=Student report for ",
+                         "20: 0=Title 230=Received 330=Possible 430=Percent 530=Grade"}));
+        EXPECT_EQ(screen.scroll.height, 40);
+        EXPECT_FALSE(StudentReportHitTest(In(student), 20, 10, 41));
+        const ReportPrintout page = PrintStudentReportPage(In(student), {3150, 226, 1});
+        EXPECT_EQ(page.texts.size(), 6u);
+        EXPECT_EQ(page.pagination.pageCount, 1);
+        EXPECT_FALSE(page.pagination.morePages);
+    }
+}
+
+TEST_F(StudentReport, HitTestMapsLinesToAssignments) {
+    // Assignment lines at y 40..99, totals at 100..119.
+    ExpectHits({{10, 0, -1},
+                {10, 40, -1},
+                {10, 41, 0},
+                {10, 60, 1},
+                {579, 99, 2},
+                {580, 99, -1}, // x = 580 is outside
+                {10, 100, -1}},
+               [&](int x, int y) { return StudentReportHitTest(In(), 20, x, y); });
+    EXPECT_FALSE(StudentReportHitTest(In(), -3, 10, 70));
+}
+
+TEST_F(StudentReport, EveryPrintedPageEndsWithTheTotals) {
+    // 1 inch at 300 dpi, pitch 100: 14 lines, 7 reserved, 7 assignments per page.
+    for (int a = 3; a < 8; ++a)
+        AddAssignment(*doc, 1, {0, 1}, "Extra " + std::to_string(a + 1));
+    const Texts first = Lines(PrintStudentReportPage(In(), {300, 100, 1}).texts);
+    ASSERT_EQ(first.size(), 2u + 7 + 1);
+    EXPECT_EQ(first[0], "400: 0=Student report for Last1, First1");
+    EXPECT_EQ(first[1], "500: 0=Title 2530=Received 3630=Possible 4730=Percent 5830=Grade");
+    EXPECT_EQ(first[2], "600: 0=1: Quiz 1 2530=8 3630=10 4730=80% 5830=B-");
+    // 8 + 5 + 5 x 1 of 10 + 5 + 5 x 1, on every page.
+    EXPECT_EQ(first.back(), "1300: 2530=18 3630=20 4730=90% 5830=A-");
+
+    const ReportPrintout second = PrintStudentReportPage(In(), {300, 100, 2});
+    EXPECT_FALSE(second.pagination.morePages);
+    EXPECT_EQ(Lines(second.texts)[2], "600: 0=8: Extra 8 2530=1 3630=1 4730=100% 5830=A+");
+    EXPECT_EQ(Lines(second.texts)[3], "700: 2530=18 3630=20 4730=90% 5830=A-");
+
+    // Exactly one page of assignments: totals on line L + 6, no second page.
+    doc->m_assignmentCount = 7;
+    const ReportPrintout full = PrintStudentReportPage(In(), {300, 100, 1});
+    EXPECT_FALSE(full.pagination.morePages);
+    EXPECT_EQ(full.texts.back(), (DrawText{5830, 1300, "B+"}));
+    // Too short a page for one assignment: headings only.
+    EXPECT_EQ(PrintStudentReportPage(In(), {300, 226, 1}).texts.size(), 6u);
+}
+
+// Three students: 250/3 %, 50 %, 100 %; all three found at a cut-off of 100.
+struct ProgressReport : ::testing::Test {
+    std::unique_ptr<CMarkwiseDoc> doc = ClassOf(3);
+    std::unique_ptr<ProgressReportState> state = std::make_unique<ProgressReportState>();
+    CGradeCutoffs cutoffs;
+    std::string title = "Period3.MKW";
+
+    ProgressReport() {
+        AddAssignment(*doc, 3, {2.5, 1.5, 3}, "Quiz");
+        state->m_cutoffPercent = 100;
+        state->m_foundCount = 3;
+        state->m_foundStudents = {0, 1, 2};
+        state->m_reportComments[0] = "See me";
+        state->m_reportComments[2] = "Well done";
+    }
+    ProgressReportInput In() const { return {*doc, *state, cutoffs, title}; }
+};
+
+TEST_F(ProgressReport, ScreenListsFoundStudentsWithCurrentFigures) {
+    state->m_cutoffPercent = 72.5;
+    const ReportScreen screen = LayoutProgressScreen(In(), 16);
+    EXPECT_EQ(Lines(screen.texts), (Texts{"0: 0=Progress Report List for Period3   Cut-off = 72.5%",
+                                          "16: 0=Names 200=Percent 300=Grade 400=Comment",
+                                          "32: 0=Last0, First0 200=83.3333% 300=B- 400=See me",
+                                          "48: 0=Last1, First1 200=50% 300=F 400=",
+                                          "64: 0=Last2, First2 200=100% 300=A+ 400=Well done"}));
+    EXPECT_EQ(screen.scroll, (ReportScrollSize{600, 80}));
+
+    doc->m_showNames = 0;
+    EXPECT_EQ(Lines(LayoutProgressScreen(In(), 16).texts)[1],
+              "16: 0=IDs 200=Percent 300=Grade 400=Comment");
+    EXPECT_EQ(ProgressRowTexts(In(), 0)[0], "ID0");
+
+    // After a sort the row shows whoever now holds the position, with the row's comment.
+    std::swap(doc->m_studentId[0], doc->m_studentId[2]);
+    EXPECT_EQ(ProgressRowTexts(In(), 0), (Texts{"ID2", "83.3333%", "B-", "See me"}));
+}
+
+TEST_F(ProgressReport, RemovedPositionsKeepTheirRowButShowNoStaleData) {
+    doc->m_studentCount = 1; // slots 1 and 2 keep their leftovers
+    state->m_foundStudents[2] = -1;
+    const ReportScreen screen = LayoutProgressScreen(In(), 16);
+    ASSERT_EQ(screen.texts.size(), 17u);
+    const Texts lines = Lines(screen.texts);
+    EXPECT_EQ(lines[3], "48: 0= 200= 300= 400=");
+    EXPECT_EQ(lines[4], "64: 0= 200= 300= 400=Well done");
+    EXPECT_EQ(screen.scroll.height, 80);
+
+    // A damaged count never reads past the list.
+    state->m_foundCount = 5000;
+    EXPECT_EQ(LayoutProgressScreen(In(), 16).scroll.height, 16 * (kMaxStudents + 2));
+}
+
+TEST_F(ProgressReport, EmptyListAndBandsLayOutOnlyTheLinesTheyMeet) {
+    // [33, 48) meets row 0 (32..47) only; [47, 49) meets rows 0 and 1.
+    EXPECT_EQ(Lines(LayoutProgressScreen(In(), 16, {33, 48}).texts),
+              Texts{"32: 0=Last0, First0 200=83.3333% 300=B- 400=See me"});
+    EXPECT_EQ(LayoutProgressScreen(In(), 16, {47, 49}).texts.size(), 8u);
+    EXPECT_EQ(LayoutProgressScreen(In(), 16, {0, 1}).texts.size(), 1u);
+    EXPECT_EQ(LayoutProgressScreen(In(), 16, {33, 48}).scroll.height, 80);
+
+    state->m_foundCount = 0;
+    const ReportScreen screen = LayoutProgressScreen(In(), 16);
+    EXPECT_EQ(screen.texts.size(), 5u);
+    EXPECT_EQ(screen.scroll.height, 32);
+    const ReportPrintout page = PrintProgressPage(In(), {3150, 226, 1});
+    EXPECT_EQ(page.texts.size(), 5u);
+    EXPECT_FALSE(page.pagination.morePages);
+}
+
+TEST_F(ProgressReport, PrintedPagesRepeatHeadingsAndSplitRows) {
+    // 1 inch at 300 dpi, pitch 100: 14 lines, 8 rows per page. Ten rows: 8 + 2.
+    state->m_foundCount = 10;
+    for (int k = 3; k < 10; ++k)
+        state->m_foundStudents[k] = k % 3;
+    state->m_reportComments[9] = "Last";
+    const ReportPrintout first = PrintProgressPage(In(), {300, 100, 1});
+    EXPECT_EQ(first.pagination.pageCount, 2);
+    const Texts lines = Lines(first.texts);
+    ASSERT_EQ(lines.size(), 2u + 8);
+    EXPECT_EQ(lines[0], "400: 0=Progress Report List for Period3   Cut-off = 100%");
+    EXPECT_EQ(lines[1], "500: 0=Names 2530=Percent 3630=Grade 4730=Comment");
+    EXPECT_EQ(lines[2], "600: 0=Last0, First0 2530=83.3333% 3630=B- 4730=See me");
+    EXPECT_EQ(lines.back().substr(0, 5), "1300:"); // row 7 on line 13
+
+    const Texts second = Lines(PrintProgressPage(In(), {300, 100, 2}).texts);
+    ASSERT_EQ(second.size(), 2u + 2);
+    EXPECT_EQ(second[0].substr(0, 4), "400:");
+    EXPECT_EQ(second[2], "600: 0=Last2, First2 2530=100% 3630=A+ 4730="); // row 8
+    EXPECT_EQ(second[3], "700: 0=Last0, First0 2530=83.3333% 3630=B- 4730=Last");
+
+    // Exactly one page of rows: no second page.
+    state->m_foundCount = 8;
+    EXPECT_EQ(PrintProgressPage(In(), {300, 100, 1}).pagination.pageCount, 1);
+    EXPECT_FALSE(PrintProgressPage(In(), {300, 100, 1}).pagination.morePages);
+}
+
+} // namespace
+} // namespace markwise
