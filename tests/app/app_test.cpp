@@ -4,11 +4,8 @@
 #include "core/markwise_doc.h"
 #include "framework/child_frame.h"
 #include "framework/commands.h"
-#include "framework/document.h"
-#include "framework/offscreen_messages.h"
-#include "framework/ui_seam.h"
-#include "gradesheet/markwise_view.h"
 #include "gradesheet/view_dialogs.h"
+#include "support/qt_test_support.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -21,14 +18,13 @@
 #include <sys/resource.h>
 
 using namespace markwise;
+using namespace markwise::test;
 
 class AppTest : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<CMarkwiseApp> m_app;
-    QStringList m_messages;
-    QList<Answer> m_answers; // answers to the next questions; Ok once they run out
-    QString m_fileAnswer;
+    Messages m_messages;
 
     QString profilePath() const { return m_dir->filePath("Markwise.ini"); }
     QString sample() const {
@@ -53,44 +49,30 @@ class AppTest : public QObject {
         d.assignmentSummary = d.classSummary = d.studentSummary = none;
         d.editStudent = [](CMarkwiseView&, int) {};
         d.editAssignment = [](CMarkwiseView&, int, int) {};
-        if (started) {
+        if (started)
             frame().updateCommandStates();
-        }
         return started;
     }
     QStringList titles() {
         QStringList list;
-        for (QMdiSubWindow* window : frame().mdiArea()->subWindowList()) {
+        for (QMdiSubWindow* window : frame().mdiArea()->subWindowList())
             list << window->windowTitle();
-        }
         return list;
-    }
-    static void flushDeletes() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    QByteArray bytesOf(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
     void initTestCase() {
-        test::filterOffscreenNoise();
+        FilterOffscreenNoise();
         QApplication::setQuitOnLastWindowClosed(false);
     }
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_messages.clear();
-        m_answers.clear();
+        m_messages.texts.clear();
+        m_messages.answers.clear();
         reportViewFactories() = ReportViewFactories{};
-        UiSeam::setAnswerer([this](const QString& text, Buttons) {
-            m_messages << text;
-            return m_answers.isEmpty() ? Answer::Ok : m_answers.takeFirst();
-        });
-        UiSeam::setFileAnswerer([this](const QString&, const QString&) { return m_fileAnswer; });
     }
     void cleanup() {
-        m_answers = {Answer::Discard, Answer::Discard, Answer::Discard, Answer::Discard};
+        m_messages.answers = {Answer::Discard, Answer::Discard, Answer::Discard};
         m_app.reset();
     }
 
@@ -99,47 +81,30 @@ private slots:
         QTest::addColumn<bool>("withoutClass");
         QTest::addColumn<bool>("inGradeSheet");
         QTest::addColumn<bool>("checkedById"); // check mark after Student ID
-        auto row = [](const char* name, int id, bool none, bool sheet, bool checked = false) {
-            QTest::newRow(name) << id << none << sheet << checked;
+        const auto rows = [](const char* kind, std::initializer_list<int> ids, bool none,
+                             bool sheet, bool checked = false) {
+            for (int id : ids)
+                QTest::addRow("%s %d", kind, id) << id << none << sheet << checked;
         };
-        row("New", ID_FILE_NEW, true, true);
-        row("Open", ID_FILE_OPEN, true, true);
-        row("Close", ID_FILE_CLOSE, false, true);
-        row("Save", ID_FILE_SAVE, false, true);
-        row("Save As", ID_FILE_SAVE_AS, false, true);
-        row("Print", ID_FILE_PRINT, false, true);
-        row("Print Preview", ID_FILE_PRINT_PREVIEW, false, true);
-        row("empty recent list", ID_FILE_MRU_FILE1, false, false);
-        row("Exit", ID_APP_EXIT, true, true);
-        row("Preferences", ID_EDIT_PREFERENCES, false, true);
-        row("Class Roster, no view yet", ID_CLASS_ROSTER, false, false);
-        row("Progress Reports, no view yet", ID_CLASS_PROGRESS_REPORTS, false, false);
-        row("Student Report, no view yet", ID_STUDENT_REPORT, false, false);
-        row("Exclude", ID_CLASS_EXCLUDE, false, true);
-        row("Class Summary", ID_CLASS_SUMMARY, false, true);
-        row("New Assignment", ID_ASSIGNMENT_NEW, false, true);
-        row("Remove Assignment", ID_ASSIGNMENT_REMOVE, false, true);
-        row("Edit Assignment", ID_ASSIGNMENT_EDIT, false, true);
-        row("Assignment Summary", ID_ASSIGNMENT_SUMMARY, false, true);
-        row("New Student", ID_STUDENT_NEW, false, true);
-        row("Remove Student", ID_STUDENT_REMOVE, false, true);
-        row("Edit Student", ID_STUDENT_EDIT, false, true);
-        row("Student Summary", ID_STUDENT_SUMMARY, false, true);
-        row("Sort by Name", ID_SORT_NAME, false, true);
-        row("Sort by Total", ID_SORT_TOTAL, false, true);
-        row("Sort by Assignment", ID_SORT_ASSIGNMENT, false, true);
-        row("Sort Randomly", ID_SORT_RANDOM, false, true);
-        row("Toolbar", ID_VIEW_TOOLBAR, true, true, true);
-        row("Status Bar", ID_VIEW_STATUS_BAR, true, true, true);
-        row("Student ID", ID_VIEW_STUDENT_ID, false, true, true);
-        row("New Window", ID_WINDOW_NEW, false, true);
-        row("Cascade", ID_WINDOW_CASCADE, false, true);
-        row("Help Topics", ID_HELP_FINDER, true, true);
-        row("About", ID_APP_ABOUT, true, true);
-        row("Scroll Left", ID_SCROLL_LEFT, false, true);
-        row("Scroll Right", ID_SCROLL_RIGHT, false, true);
-        row("F1", ID_HELP, true, true);
-        row("Copy, no handler", ID_EDIT_COPY, false, false);
+        rows("always",
+             {ID_FILE_NEW, ID_FILE_OPEN, ID_APP_EXIT, ID_HELP_FINDER, ID_APP_ABOUT, ID_HELP}, true,
+             true);
+        rows(
+            "sheet",
+            {ID_FILE_CLOSE,         ID_FILE_SAVE,         ID_FILE_SAVE_AS,    ID_FILE_PRINT,
+             ID_FILE_PRINT_PREVIEW, ID_EDIT_PREFERENCES,  ID_CLASS_EXCLUDE,   ID_CLASS_SUMMARY,
+             ID_ASSIGNMENT_NEW,     ID_ASSIGNMENT_REMOVE, ID_ASSIGNMENT_EDIT, ID_ASSIGNMENT_SUMMARY,
+             ID_STUDENT_NEW,        ID_STUDENT_REMOVE,    ID_STUDENT_EDIT,    ID_STUDENT_SUMMARY,
+             ID_SORT_NAME,          ID_SORT_TOTAL,        ID_SORT_ASSIGNMENT, ID_SORT_RANDOM,
+             ID_WINDOW_NEW,         ID_WINDOW_CASCADE,    ID_SCROLL_LEFT,     ID_SCROLL_RIGHT},
+            false, true);
+        // An empty recent list, report commands without their views, a command without handler.
+        rows("never",
+             {ID_FILE_MRU_FILE1, ID_CLASS_ROSTER, ID_CLASS_PROGRESS_REPORTS, ID_STUDENT_REPORT,
+              ID_EDIT_COPY},
+             false, false);
+        rows("checked", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}, true, true, true);
+        rows("checked", {ID_VIEW_STUDENT_ID}, false, true, true);
     }
     void commandStates() {
         QFETCH(int, id);
@@ -196,7 +161,7 @@ private slots:
         QCOMPARE(titles(), (QStringList{"Markwi1", "Markwi2:1", "Markwi2:2"}));
         QCOMPARE(manager().documents().size(), std::size_t(2));
         frame().mdiArea()->subWindowList().back()->close();
-        flushDeletes();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(titles(), (QStringList{"Markwi1", "Markwi2"}));
         // A closed number is not reused.
         frame().mdiArea()->setActiveSubWindow(frame().mdiArea()->subWindowList().back());
@@ -205,104 +170,82 @@ private slots:
         QCOMPARE(titles(), (QStringList{"Markwi1", "Markwi3"}));
     }
 
-    void askToSaveOnClose() {
+    void askToSaveOnCloseAndOnExit() {
         QVERIFY(start());
-        CMarkwiseDoc& doc = manager().activeDocument()->data();
-        doc.AddStudent({"Ann", "Lee", "", "", "", ""});
-        m_answers = {Answer::Cancel};
+        manager().activeDocument()->data().AddStudent({"Ann", "Lee", "", "", "", ""});
+        m_messages.answers = {Answer::Cancel};
         frame().executeCommand(ID_FILE_CLOSE);
-        QCOMPARE(m_messages, QStringList{"Save changes to Markwi1?"});
+        QCOMPARE(m_messages.texts, QStringList{"Save changes to Markwi1?"});
         QCOMPARE(manager().documents().size(), std::size_t(1));
-
-        m_answers = {Answer::Discard};
+        m_messages.answers = {Answer::Discard};
         frame().executeCommand(ID_FILE_CLOSE);
         QVERIFY(manager().documents().empty());
 
         frame().executeCommand(ID_FILE_NEW);
         manager().activeDocument()->data().AddStudent({"Ann", "Lee", "", "", "", ""});
-        m_fileAnswer = m_dir->filePath("period3");
-        m_answers = {Answer::Save};
+        m_messages.file = m_dir->filePath("period3");
+        m_messages.answers = {Answer::Save};
         frame().executeCommand(ID_FILE_CLOSE);
         QVERIFY(manager().documents().empty());
         std::string error;
         auto saved = LoadClassFile(m_dir->filePath("period3.MKW").toStdString(), error);
         QVERIFY2(saved, error.c_str());
         QCOMPARE(saved->m_lastName[0], std::string("Lee"));
-    }
 
-    void askToSaveOnExit() {
-        QVERIFY(start());
+        // On Exit only the modified one of two classes is asked about.
+        frame().executeCommand(ID_FILE_NEW);
         frame().executeCommand(ID_FILE_NEW);
         manager().activeDocument()->data().SetModifiedFlag(true);
-        m_answers = {Answer::Cancel};
+        m_messages.texts.clear();
+        m_messages.answers = {Answer::Cancel};
         frame().executeCommand(ID_APP_EXIT);
         QVERIFY(frame().isVisible());
         QCOMPARE(manager().documents().size(), std::size_t(2));
-
-        m_fileAnswer = m_dir->filePath("exit.mkw");
-        m_answers = {Answer::Save};
+        m_messages.file = m_dir->filePath("exit.mkw");
+        m_messages.answers = {Answer::Save};
         frame().executeCommand(ID_APP_EXIT);
         QVERIFY(!frame().isVisible());
         QVERIFY(manager().documents().empty());
-        QVERIFY(QFile::exists(m_fileAnswer));
-        QCOMPARE(m_messages.size(), 2); // only the modified class was asked about
-    }
-
-    void discardOnExitWritesNothing() {
-        QVERIFY(start());
-        manager().activeDocument()->data().SetModifiedFlag(true);
-        m_answers = {Answer::Discard};
-        frame().executeCommand(ID_APP_EXIT);
-        QVERIFY(!frame().isVisible());
-        QVERIFY(manager().documents().empty());
-        QCOMPARE(QDir(m_dir->path()).entryList({"*.mkw", "*.MKW"}), QStringList());
+        QVERIFY(QFile::exists(m_messages.file));
+        QCOMPARE(m_messages.texts.size(), 2);
     }
 
     void filesThatCannotBeReadOpenNoWindow() {
         QVERIFY(start());
-        const QByteArray whole = bytesOf(sample());
+        const QByteArray whole = ReadFile(sample());
         QVERIFY(whole.size() > 100);
         const QString truncated = m_dir->filePath("truncated.mkw");
-        QFile t(truncated);
-        QVERIFY(t.open(QIODevice::WriteOnly));
-        t.write(whole.left(whole.size() / 2));
-        t.close();
         const QString over = m_dir->filePath("over.mkw");
-        QFile o(over);
-        QVERIFY(o.open(QIODevice::WriteOnly));
-        o.write(QByteArray::fromHex("e9030000000000000000")); // 1001 students
-        o.close();
-        const QString missing = m_dir->filePath("missing.mkw");
-
-        for (const QString& path : {truncated, over, missing}) {
-            m_messages.clear();
+        QVERIFY(WriteFile(truncated, whole.left(whole.size() / 2)));
+        QVERIFY(WriteFile(over, QByteArray::fromHex("e9030000000000000000"))); // 1001 students
+        for (const QString& path : {truncated, over, m_dir->filePath("missing.mkw")}) {
+            m_messages.texts.clear();
             QVERIFY(!manager().OpenDocumentFile(path));
-            QCOMPARE(m_messages.size(), 1);
-            QVERIFY2(m_messages[0].contains(QFileInfo(path).fileName()), qPrintable(m_messages[0]));
+            QCOMPARE(m_messages.texts.size(), 1);
+            QVERIFY2(m_messages.texts[0].contains(QFileInfo(path).fileName()),
+                     qPrintable(m_messages.texts[0]));
             QCOMPARE(titles(), QStringList{"Markwi1"});
         }
         QVERIFY(manager().recentFiles().isEmpty());
 
         // At start-up the program then ends without a window.
         m_app.reset();
-        m_messages.clear();
+        m_messages.texts.clear();
         QVERIFY(!start(over));
         QVERIFY(!m_app->mainFrame());
-        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.texts.size(), 1);
     }
 
     void failedSaveKeepsTheClassModifiedAndTheOldFile() {
         const QString path = copyOfSample("class.mkw");
         QVERIFY(start(path));
         CDocument& document = *manager().activeDocument();
-        QCOMPARE(titles(), QStringList{"class.mkw"});
-        const QByteArray before = bytesOf(path);
+        const QByteArray before = ReadFile(path);
         document.data().AddStudent({"New", "Student", "", "", "", ""});
 
-        // No such folder.
-        m_fileAnswer = m_dir->filePath("no/such/folder/x.mkw");
+        m_messages.file = m_dir->filePath("no/such/folder/x.mkw");
         frame().executeCommand(ID_FILE_SAVE_AS);
-        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.texts.size(), 1);
         QVERIFY(document.isModified());
         QCOMPARE(document.path(), QFileInfo(path).absoluteFilePath());
 
@@ -315,14 +258,14 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &small);
         frame().executeCommand(ID_FILE_SAVE);
         setrlimit(RLIMIT_FSIZE, &old);
-        QCOMPARE(m_messages.size(), 2);
-        QVERIFY(m_messages[1].contains("class.mkw"));
+        QCOMPARE(m_messages.texts.size(), 2);
+        QVERIFY(m_messages.texts[1].contains("class.mkw"));
         QVERIFY(document.isModified());
-        QCOMPARE(bytesOf(path), before);
+        QCOMPARE(ReadFile(path), before);
 
         frame().executeCommand(ID_FILE_SAVE);
         QVERIFY(!document.isModified());
-        QVERIFY(bytesOf(path) != before);
+        QVERIFY(ReadFile(path) != before);
     }
 
     void recentFilesKeepFourNewestFirst() {
@@ -335,16 +278,15 @@ private slots:
         const QStringList expected = opened.mid(0, 4);
         QCOMPARE(manager().recentFiles(), expected);
         QStringList stored;
-        for (const std::string& file : CProfile(profilePath().toStdString()).ReadRecentFiles()) {
+        for (const std::string& file : CProfile(profilePath().toStdString()).ReadRecentFiles())
             stored << QString::fromStdString(file);
-        }
         QCOMPARE(stored, expected);
         frame().updateCommandStates();
         QVERIFY(frame().action(ID_FILE_MRU_FILE4)->isEnabled());
         QCOMPARE(frame().action(ID_FILE_MRU_FILE1)->text(), "&1 " + expected[0]);
 
         // A later start reads the list back; reopening moves an entry to the top.
-        m_answers = {Answer::Discard};
+        m_messages.answers = {Answer::Discard};
         m_app.reset();
         QVERIFY(start());
         QCOMPARE(manager().recentFiles(), expected);
@@ -356,9 +298,8 @@ private slots:
 
     void droppedFilesOpen() {
         QVERIFY(start());
-        const QString path = copyOfSample("dropped.mkw");
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
+        data.setUrls({QUrl::fromLocalFile(copyOfSample("dropped.mkw"))});
         QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton,
                               Qt::NoModifier);
         QApplication::sendEvent(&frame(), &enter);
@@ -370,10 +311,7 @@ private slots:
     }
 
     void cutoffsComeFromTheProfileAndGoBackAtExit() {
-        QFile ini(profilePath());
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Grade Cutoffs]\nA+ = 95\nC = 71\n");
-        ini.close();
+        QVERIFY(WriteFile(profilePath(), "[Grade Cutoffs]\nA+ = 95\nC = 71\n"));
         QVERIFY(start());
         QCOMPARE(m_app->cutoffs().m_cutoffAPlus, 95);
         QCOMPARE(m_app->cutoffs().m_cutoffC, 71);
