@@ -8,12 +8,8 @@
 namespace markwise {
 namespace {
 
-using test::ReadBytes;
+using test::ReadText;
 using test::TempFolder;
-
-std::vector<unsigned char> AsBytes(const std::string& text) {
-    return {text.begin(), text.end()};
-}
 
 bool Write(const std::string& path, const std::string& text, std::string& error) {
     return WriteFileAtomically(path, text.data(), text.size(), error);
@@ -31,18 +27,18 @@ TEST(AtomicFile, WritesNewFilesAndReplacesOldOnesKeepingTheirPermissions) {
     std::string error;
 
     ASSERT_TRUE(Write(path, std::string("new\0data", 8), error)) << error;
-    EXPECT_EQ(ReadBytes(path), AsBytes(std::string("new\0data", 8)));
+    EXPECT_EQ(ReadText(path), std::string("new\0data", 8));
     const mode_t mask = ::umask(0);
     ::umask(mask);
     EXPECT_EQ(ModeOf(path), 0666 & ~mask);
 
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
     ASSERT_TRUE(Write(path, "second", error)) << error;
-    EXPECT_EQ(ReadBytes(path), AsBytes("second"));
+    EXPECT_EQ(ReadText(path), "second");
     EXPECT_EQ(ModeOf(path), 0640u);
 
     ASSERT_TRUE(Write(path, "", error)) << error;
-    EXPECT_TRUE(ReadBytes(path).empty());
+    EXPECT_EQ(ReadText(path), "");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"class.mkw"});
 }
 
@@ -57,7 +53,7 @@ TEST(AtomicFile, SavingThroughALinkReplacesTheFileItPointsTo) {
     struct stat info {};
     ASSERT_EQ(::lstat(link.c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
-    EXPECT_EQ(ReadBytes(real), AsBytes("new"));
+    EXPECT_EQ(ReadText(real), "new");
 }
 
 TEST(AtomicFile, FailureLeavesTheOldFileAndNoTemporaryFile) {
@@ -84,7 +80,7 @@ TEST(AtomicFile, FailureLeavesTheOldFileAndNoTemporaryFile) {
         EXPECT_FALSE(Write(path, "replacement", error));
         EXPECT_NE(error.find("permission"), std::string::npos) << error;
         ASSERT_EQ(::chmod(folder.Path().c_str(), 0755), 0);
-        EXPECT_EQ(ReadBytes(path), AsBytes("precious"));
+        EXPECT_EQ(ReadText(path), "precious");
         EXPECT_EQ(folder.Names().size(), 2u);
     }
 }
