@@ -20,16 +20,20 @@ void FillThreeStudents(FakeHost& host, std::initializer_list<ScoredAssignment> a
     FillClass(*host.doc, {{"Adams", "Al"}, {"Brown", "Bo"}, {"Cole", "Cy"}}, assignments);
 }
 
-double Score(const FakeHost& host, int a, int s) {
-    return host.doc->m_assignments[a].m_scores[s];
+// The scores of one assignment, for comparing whole columns.
+std::vector<double> Scores(const FakeHost& host, int a) {
+    const double* scores = host.doc->m_assignments[a].m_scores.data();
+    return {scores, scores + host.doc->m_studentCount};
 }
+
+constexpr double NA = MISSING_SCORE;
 
 } // namespace
 
 class AssignmentDialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QuietOffscreenNotice(); }
+    void initTestCase() { FilterOffscreenNoise(); }
 
     void creatingAnAssignmentLandsInEditAssignment() {
         FakeHost host;
@@ -49,8 +53,6 @@ private slots:
         driver.Then([&host](QDialog& dialog) {
             auto* edit = dynamic_cast<CEditAssignmentDlg*>(&dialog);
             QVERIFY(edit);
-            QCOMPARE(edit->Assignment(), 1);
-            QCOMPARE(edit->Student(), 0);
             QCOMPARE(edit->AssignmentList()->currentRow(), 1);
             QCOMPARE(edit->StudentList()->currentRow(), 0);
             QCOMPARE(edit->TitleBox()->text(), QStringLiteral("Homework"));
@@ -68,8 +70,7 @@ private slots:
         QCOMPARE(created.m_title, std::string("Homework"));
         QCOMPARE(created.m_pointsPossible, 25.0);
         QCOMPARE(created.m_description, std::string("Chapter 3"));
-        for (int s = 0; s < 3; ++s)
-            QCOMPARE(created.m_scores[s], MISSING_SCORE);
+        QCOMPARE(Scores(host, 1), (std::vector<double>{NA, NA, NA}));
         QCOMPARE(created.m_lastIndex, 2);
         QVERIFY(host.doc->IsModified());
     }
@@ -90,9 +91,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), dialog.PointsBox());
             QCOMPARE(host.doc->m_assignmentCount, 0);
             QVERIFY(!host.doc->IsModified());
-            // Cancel leaves as it came.
             QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
-            QCOMPARE(dialog.result(), int(QDialog::Rejected));
             QCOMPARE(dialog.CreatedAssignment(), -1);
         }
         for (int a = 0; a < kMaxAssignments; ++a)
@@ -106,12 +105,11 @@ private slots:
 
     void fastEditStoresOneScoreAfterAnother() {
         FakeHost host;
-        FillThreeStudents(host, {{"Quiz", {MISSING_SCORE, MISSING_SCORE, MISSING_SCORE}}});
+        FillThreeStudents(host, {{"Quiz", {NA, NA, NA}}});
         const int lastIndex = host.doc->m_assignments[0].m_lastIndex;
         CEditAssignmentDlg dialog(host, 0, 0);
         QVERIFY(ShowActive(dialog));
         ClickBox(dialog.FastEditBox());
-        QVERIFY(dialog.FastEditBox()->isChecked());
         // The tick takes effect at the next refresh: choose the first student again.
         ClickRow(dialog.StudentList(), 1);
         ClickRow(dialog.StudentList(), 0);
@@ -123,16 +121,13 @@ private slots:
             Type(QString::fromLatin1(score));
             Press(Qt::Key_Return);
         }
-        QCOMPARE(Score(host, 0, 0), 7.0);
-        QCOMPARE(Score(host, 0, 1), 8.0);
-        QCOMPARE(Score(host, 0, 2), 9.0);
-        QCOMPARE(dialog.Student(), 2);
+        QCOMPARE(Scores(host, 0), (std::vector<double>{7, 8, 9}));
         QCOMPARE(dialog.StudentList()->currentRow(), 2);
         QCOMPARE(dialog.ScoreBox()->selectedText(), QStringLiteral("0"));
 
         // At the last student each further Enter stores the 0 in the box there again.
         Press(Qt::Key_Return);
-        QCOMPARE(Score(host, 0, 2), 0.0);
+        QCOMPARE(Scores(host, 0), (std::vector<double>{7, 8, 0}));
         QCOMPARE(dialog.Student(), 2);
         QCOMPARE(host.repaints, 4);
         QCOMPARE(host.doc->m_assignments[0].m_lastIndex, lastIndex);
@@ -141,7 +136,7 @@ private slots:
 
     void notAvailableTickedUnderFastEditStoresAMissingScoreAndMovesOn() {
         FakeHost host;
-        FillThreeStudents(host, {{"Quiz", {4.0, MISSING_SCORE, 6.0}}});
+        FillThreeStudents(host, {{"Quiz", {4.0, NA, 6.0}}});
         CEditAssignmentDlg dialog(host, 0, 1);
         QVERIFY(ShowActive(dialog));
         QVERIFY(dialog.NotAvailableBox()->isChecked());
@@ -152,7 +147,7 @@ private slots:
         ClickBox(dialog.NotAvailableBox());
         QVERIFY(!dialog.ScoreBox()->isEnabled());
         Press(Qt::Key_Return);
-        QCOMPARE(Score(host, 0, 0), MISSING_SCORE);
+        QCOMPARE(Scores(host, 0), (std::vector<double>{NA, NA, 6.0}));
         QCOMPARE(dialog.Student(), 1);
         // Under Fast Edit a missing score shows as 0, N/A clear.
         QCOMPARE(dialog.ScoreBox()->text(), QStringLiteral("0"));
@@ -163,39 +158,28 @@ private slots:
     void editWithoutFastEditStaysOnTheStudent() {
         Messages messages;
         FakeHost host;
-        FillThreeStudents(host, {{"Quiz", {4.0, MISSING_SCORE, 6.0}}, {"Test", {1.0, 2.0, 3.0}}});
+        FillThreeStudents(host, {{"Quiz", {4.0, NA, 6.0}}, {"Test", {1.0, 2.0, 3.0}}});
         CMarkwiseDoc& doc = *host.doc;
         CEditAssignmentDlg dialog(host, 0, 1);
         QVERIFY(ShowActive(dialog));
-        QVERIFY(dialog.NotAvailableBox()->isChecked());
         QVERIFY(!dialog.ScoreBox()->isEnabled());
 
         // A typed score dropped by choosing another student changes nothing.
         ClickRow(dialog.StudentList(), 2);
         QCOMPARE(dialog.ScoreBox()->text(), QStringLiteral("6"));
-        dialog.ScoreBox()->setFocus();
-        dialog.ScoreBox()->selectAll();
-        Type(QStringLiteral("9.5"));
+        Retype(dialog.ScoreBox(), QStringLiteral("9.5"));
         ClickRow(dialog.StudentList(), 1);
-        QCOMPARE(Score(host, 0, 2), 6.0);
+        QCOMPARE(Scores(host, 0), (std::vector<double>{4.0, NA, 6.0}));
         QVERIFY(!doc.IsModified());
 
         // Clearing N/A opens the box; Update stores its number and stays on the student.
+        // Points Possible takes digits only; the title has no limit here.
         ClickBox(dialog.NotAvailableBox());
-        QVERIFY(dialog.ScoreBox()->isEnabled());
-        dialog.ScoreBox()->setFocus();
-        Type(QStringLiteral("5.25"));
-        // Points Possible takes typed digits only.
-        dialog.PointsBox()->setFocus();
-        dialog.PointsBox()->selectAll();
-        Type(QStringLiteral("1x2"));
-        QCOMPARE(dialog.PointsBox()->text(), QStringLiteral("12"));
-        // The title has no limit here.
-        dialog.TitleBox()->setFocus();
-        dialog.TitleBox()->selectAll();
-        Type(QStringLiteral("Quiz one, long"));
+        Retype(dialog.ScoreBox(), QStringLiteral("5.25"));
+        Retype(dialog.PointsBox(), QStringLiteral("1x2"));
+        Retype(dialog.TitleBox(), QStringLiteral("Quiz one, long"));
         Press(Qt::Key_Return);
-        QCOMPARE(Score(host, 0, 1), 5.25);
+        QCOMPARE(Scores(host, 0), (std::vector<double>{4.0, 5.25, 6.0}));
         QCOMPARE(doc.m_assignments[0].m_pointsPossible, 12.0);
         QCOMPARE(doc.m_assignments[0].m_title, std::string("Quiz one, long"));
         QCOMPARE(dialog.AssignmentList()->item(0)->text(), QStringLiteral("Quiz one, long"));
@@ -204,22 +188,17 @@ private slots:
 
         // A score box with no number: one message, nothing stored.
         doc.SetModifiedFlag(false);
-        dialog.ScoreBox()->setFocus();
-        dialog.ScoreBox()->selectAll();
-        Type(QStringLiteral("abc"));
+        Retype(dialog.ScoreBox(), QStringLiteral("abc"));
         Press(Qt::Key_Return);
         QCOMPARE(messages.texts,
                  QStringList{QStringLiteral("Please enter a number in \"Student Points\".")});
-        QCOMPARE(Score(host, 0, 1), 5.25);
         QVERIFY(!doc.IsModified());
 
-        // Selecting the other assignment shows its details and the same student's score.
+        // The other assignment shows its details and the same student's score.
         ClickRow(dialog.AssignmentList(), 1);
-        QCOMPARE(dialog.TitleBox()->text(), QStringLiteral("Test"));
         QCOMPARE(dialog.ScoreBox()->text(), QStringLiteral("2"));
         QCOMPARE(dialog.DescriptionBox()->text(), QStringLiteral("about Test"));
 
-        // Tab order down the dialog.
         dialog.AssignmentList()->setFocus();
         for (QWidget* next : std::initializer_list<QWidget*>{
                  dialog.StudentList(), dialog.FastEditBox(), dialog.TitleBox(), dialog.PointsBox(),
@@ -235,12 +214,10 @@ private slots:
     void removingTheMiddleAssignmentKeepsTheOthersWhole() {
         Messages messages;
         FakeHost host;
-        FillThreeStudents(host, {{"Quiz", {1.0, 2.0, 3.0}},
-                                 {"Test", {4.0, 5.0, 6.0}},
-                                 {"Lab", {7.0, MISSING_SCORE, 9.0}}});
+        FillThreeStudents(
+            host, {{"Quiz", {1.0, 2.0, 3.0}}, {"Test", {4.0, 5.0, 6.0}}, {"Lab", {7.0, NA, 9.0}}});
         CMarkwiseDoc& doc = *host.doc;
         doc.m_assignments[2].m_pointsPossible = 15.0;
-
         CRemoveAssignmentDlg dialog(host);
         QVERIFY(ShowActive(dialog));
         QCOMPARE(dialog.List()->currentRow(), 0);
@@ -257,13 +234,10 @@ private slots:
                                 "assignment!"));
         QCOMPARE(doc.m_assignmentCount, 2);
         QCOMPARE(doc.m_assignments[0].m_title, std::string("Quiz"));
-        QCOMPARE(doc.m_assignments[1].m_title, std::string("Lab"));
         QCOMPARE(doc.m_assignments[1].m_description, std::string("about Lab"));
         QCOMPARE(doc.m_assignments[1].m_pointsPossible, 15.0);
-        QCOMPARE(Score(host, 1, 0), 7.0);
-        QCOMPARE(Score(host, 1, 1), MISSING_SCORE);
-        QCOMPARE(Score(host, 1, 2), 9.0);
-        QCOMPARE(Score(host, 0, 1), 2.0);
+        QCOMPARE(Scores(host, 0), (std::vector<double>{1.0, 2.0, 3.0}));
+        QCOMPARE(Scores(host, 1), (std::vector<double>{7.0, NA, 9.0}));
         QVERIFY(doc.IsModified());
         QCOMPARE(host.repaints, 1);
         QCOMPARE(dialog.List()->count(), 2);

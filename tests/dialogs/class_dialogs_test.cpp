@@ -5,10 +5,7 @@
 #include "dialogs/preferences_dlg.h"
 #include "dialogs/sort_by_assignment_dlg.h"
 #include "framework/commands.h"
-#include "framework/document.h"
-#include "framework/win_app.h"
 #include "geometry/sheet_layout.h"
-#include "gradesheet/markwise_view.h"
 #include "gradesheet/view_dialogs.h"
 
 #include <QApplication>
@@ -24,26 +21,9 @@ using namespace markwise::test;
 
 namespace {
 
-// Two classes open, each in a grade sheet view, as the program holds them.
-struct OpenClasses {
-    explicit OpenClasses(const QString& profilePath)
-        : app(CProfile(profilePath.toStdString())),
-          first(app.docManager(), std::make_unique<CMarkwiseDoc>(), QString(), "Markwi1"),
-          second(app.docManager(), std::make_unique<CMarkwiseDoc>(), QString(), "Markwi2"),
-          firstView(std::make_unique<CMarkwiseView>(first)),
-          secondView(std::make_unique<CMarkwiseView>(second)) {}
-
-    CWinApp app;
-    CDocument first;
-    CDocument second;
-    std::unique_ptr<CMarkwiseView> firstView;
-    std::unique_ptr<CMarkwiseView> secondView;
-};
-
 // A view width whose viewport has room for exactly `columns` assignment columns.
-int WidthForColumns(const CMarkwiseView& view, int columns) {
-    const int frame = view.width() - view.viewport()->width();
-    return kSheetFixedWidth + columns * kSheetColumnWidth + kSheetColumnWidth / 2 + frame;
+int WidthForColumns(int columns) {
+    return kSheetFixedWidth + columns * kSheetColumnWidth + kSheetColumnWidth / 2;
 }
 
 } // namespace
@@ -52,7 +32,7 @@ class ClassDialogsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        QuietOffscreenNotice();
+        FilterOffscreenNoise();
         InstallEditingDialogs();
     }
 
@@ -171,10 +151,13 @@ private slots:
     void preferencesOkReachesEveryGradeSheetAndTheProfile() {
         QTemporaryDir folder;
         const QString profilePath = folder.filePath(QStringLiteral("Markwise.ini"));
-        OpenClasses classes(profilePath);
-        FillClass(classes.first.data(), {{"Adams", "Al"}}, {{"Quiz", {96.0}}});
-        classes.first.data().m_assignments[0].m_pointsPossible = 100.0;
-        QCOMPARE(classes.first.data().GetLetterGrade(0, classes.app.cutoffs()), std::string("A"));
+        CWinApp app(CProfile(profilePath.toStdString()));
+        SheetWindow first(app, NewClass());
+        SheetWindow second(app, NewClass(), "Markwi2");
+        CMarkwiseDoc& doc = first.document.data();
+        FillClass(doc, {{"Adams", "Al"}}, {{"Quiz", {96.0}}});
+        doc.m_assignments[0].m_pointsPossible = 100.0;
+        QCOMPARE(doc.GetLetterGrade(0, app.cutoffs()), std::string("A"));
 
         ModalDriver driver;
         driver.Then([](QDialog& dialog) {
@@ -184,25 +167,23 @@ private slots:
             Type(QStringLiteral("95"));
             Press(Qt::Key_Return);
         });
-        viewDialogs().preferences(*classes.secondView);
+        viewDialogs().preferences(*second.view);
         QVERIFY(driver.Done());
-
-        QCOMPARE(classes.app.cutoffs().m_cutoffAPlus, 95);
-        QCOMPARE(classes.firstView->m_cutoffs.m_cutoffAPlus, 95);
-        QCOMPARE(classes.secondView->m_cutoffs.m_cutoffAPlus, 95);
-        QCOMPARE(classes.first.data().GetLetterGrade(0, classes.app.cutoffs()), std::string("A+"));
+        QCOMPARE(app.cutoffs().m_cutoffAPlus, 95);
+        QCOMPARE(first.view->m_cutoffs, app.cutoffs());
+        QCOMPARE(second.view->m_cutoffs, app.cutoffs());
+        QCOMPARE(doc.GetLetterGrade(0, app.cutoffs()), std::string("A+"));
         // Written at once, before any window closes.
-        const CGradeCutoffs saved = CProfile(profilePath.toStdString()).ReadCutoffs();
-        QCOMPARE(saved.m_cutoffAPlus, 95);
-        QCOMPARE(saved.m_cutoffA, 94);
+        QCOMPARE(CProfile(profilePath.toStdString()).ReadCutoffs(), app.cutoffs());
     }
 
     void gradeSheetCommandsOpenTheDialogs() {
         QTemporaryDir folder;
         Messages messages;
-        OpenClasses classes(folder.filePath(QStringLiteral("Markwise.ini")));
-        CMarkwiseView& view = *classes.firstView;
-        CMarkwiseDoc& doc = classes.first.data();
+        CWinApp app(CProfile(folder.filePath(QStringLiteral("Markwise.ini")).toStdString()));
+        SheetWindow sheet(app, NewClass());
+        CMarkwiseView& view = *sheet.view;
+        CMarkwiseDoc& doc = sheet.document.data();
 
         // New Assignment without students: one message and no dialog.
         {
@@ -218,9 +199,7 @@ private slots:
         // With five assignments and room for three columns, the new sixth one is the last shown.
         FillClass(doc, {{"Adams", "Al"}, {"Brown", "Bo"}},
                   {{"A1", {}}, {"A2", {}}, {"A3", {}}, {"A4", {}}, {"A5", {}}});
-        view.resize(WidthForColumns(view, 3), 300);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        sheet.Show(WidthForColumns(3));
         QCOMPARE(view.VisibleColumnCount(), 3);
         ModalDriver driver;
         driver.Then([](QDialog&) {
