@@ -1,5 +1,9 @@
 #include "pdf_pages.h"
 
+#include "framework/print_services.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
@@ -48,6 +52,19 @@ QList<PdfPage> ReadPdfPages(const QString& path) {
                  QTextDocumentFragment::fromHtml(m.captured(7)).toPlainText()});
         }
     }
+    return pages;
+}
+
+int PreviewPageCount(const std::function<void()>& preview) {
+    int pages = -1;
+    PrintSeam::setPreviewAnswerer([&pages](QPrintPreviewDialog& dialog) {
+        if (auto* widget = dialog.findChild<QPrintPreviewWidget*>()) {
+            widget->updatePreview();
+            pages = widget->pageCount();
+        }
+    });
+    preview();
+    PrintSeam::setPreviewAnswerer({});
     return pages;
 }
 

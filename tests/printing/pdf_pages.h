@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace markwise::test {
 
@@ -26,5 +27,9 @@ struct PdfPage {
 
 // The pages of a PDF file as poppler's pdftotext reads them; empty when it cannot.
 QList<PdfPage> ReadPdfPages(const QString& path);
+
+// The pages Print Preview shows for a job, its window answered through the print seam;
+// -1 when no preview came.
+int PreviewPageCount(const std::function<void()>& preview);
 
 } // namespace markwise::test
