@@ -149,11 +149,6 @@ private slots:
         QCOMPARE(qRound(pages[0].width), 842);
         QCOMPARE(qRound(pages[0].height), 595);
 
-        // The same printer goes on to the Print dialog's job.
-        printDialogTo(pdf("dialog.pdf"));
-        RecordingJob next(1);
-        FilePrint(next, nullptr);
-        QCOMPARE(qRound(ReadPdfPages(pdf("dialog.pdf")).value(0).width), 842);
         ApplicationPrinter().setPageOrientation(QPageLayout::Portrait);
     }
 

@@ -140,20 +140,20 @@ private slots:
         ApplicationPrinter().setPageSize(QPageSize(QPageSize::Letter));
         ApplicationPrinter().setOutputFormat(QPrinter::PdfFormat);
 
+        const QString direct = m_dir.filePath("direct.pdf");
+        ApplicationPrinter().setOutputFileName(direct);
+        view.runCommand(ID_FILE_PRINT_DIRECT);
+        const auto pages = ReadPdfPages(direct);
+        QCOMPARE(pages.size(), 3);
+        QCOMPARE(pages[2].count("Last"), 8);
+        QVERIFY(pages[0].has("Period3") && !pages[0].has("Period3.MKW"));
+
         const QString printed = m_dir.filePath("printed.pdf");
         ApplicationPrinter().setOutputFileName(printed);
         PrintSeam::setPrintDialogAnswerer([](QPrinter&) { return true; });
         view.runCommand(ID_FILE_PRINT);
         PrintSeam::setPrintDialogAnswerer({});
-        const auto pages = ReadPdfPages(printed);
-        QCOMPARE(pages.size(), 3);
-        QCOMPARE(pages[2].count("Last"), 8);
-        QVERIFY(pages[0].has("Period3") && !pages[0].has("Period3.MKW"));
-
-        const QString direct = m_dir.filePath("direct.pdf");
-        ApplicationPrinter().setOutputFileName(direct);
-        view.runCommand(ID_FILE_PRINT_DIRECT);
-        QCOMPARE(ReadPdfPages(direct).size(), 3);
+        QCOMPARE(ReadPdfPages(printed).size(), 3);
         QCOMPARE(PreviewPageCount([&] { view.runCommand(ID_FILE_PRINT_PREVIEW); }), 3);
     }
 };
