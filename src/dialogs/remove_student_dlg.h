@@ -1,35 +1,19 @@
 #pragma once
 
-#include <QDialog>
-
-class QListWidget;
-class QPushButton;
+#include "remove_entry_dlg.h"
 
 namespace markwise {
 
-class DialogHost;
-
-// "Remove Student": removes the selected student with all its scores; stays open.
-class CRemoveStudentDlg : public QDialog {
+// "Remove Student": removes the selected student with all its scores; stays open. The last
+// student stays: a class always has one.
+class CRemoveStudentDlg : public CRemoveEntryDlg {
 public:
     explicit CRemoveStudentDlg(DialogHost& host, QWidget* parent = nullptr);
 
-    // Closes at once, as if cancelled, when the class has no students.
-    int exec() override;
-    // Remove and Enter; the dialog stays open.
-    void accept() override;
-
-    QListWidget* List() const { return m_list; }
-    QPushButton* RemoveButton() const { return m_remove; }
-    QPushButton* CloseButton() const { return m_close; }
-
 private:
-    void Refresh();
-
-    DialogHost& m_host;
-    QListWidget* m_list;
-    QPushButton* m_remove;
-    QPushButton* m_close;
+    int EntriesInUse() const override;
+    bool MayRemove() override;
+    void RemoveEntry(int row) override;
 };
 
 } // namespace markwise
