@@ -75,4 +75,22 @@ QBoxLayout* MakeButtonColumn(std::initializer_list<QPushButton*> buttons) {
     return column;
 }
 
+void LayOutBesideList(QWidget* dialog, const QString& label, QListWidget* list,
+                      std::initializer_list<QWidget*> side,
+                      std::initializer_list<QPushButton*> buttons) {
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(MakeLabel(label, list, dialog));
+    listColumn->addWidget(list, 1);
+
+    auto* right = new QVBoxLayout;
+    for (QWidget* widget : side)
+        right->addWidget(widget);
+    right->addStretch(1);
+    right->addLayout(MakeButtonRow(buttons));
+
+    auto* layout = new QHBoxLayout(dialog);
+    layout->addLayout(listColumn);
+    layout->addLayout(right);
+}
+
 } // namespace markwise

@@ -29,5 +29,10 @@ QPushButton* MakeButton(const QString& text, QWidget* parent);
 QBoxLayout* MakeButtonRow(std::initializer_list<QPushButton*> buttons);
 // A column of buttons pressed to the top.
 QBoxLayout* MakeButtonColumn(std::initializer_list<QPushButton*> buttons);
+// The list dialogs' layout: the labelled list at the left; at the right, the `side` widgets
+// from the top and the buttons in a row at the bottom.
+void LayOutBesideList(QWidget* dialog, const QString& label, QListWidget* list,
+                      std::initializer_list<QWidget*> side,
+                      std::initializer_list<QPushButton*> buttons);
 
 } // namespace markwise

@@ -7,11 +7,9 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace markwise {
@@ -21,10 +19,6 @@ CEditStudentDlg::CEditStudentDlg(DialogHost& host, int student, QWidget* parent)
       m_update(MakeButton(QStringLiteral("Update"), this)),
       m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
     setWindowTitle(QStringLiteral("Edit Student"));
-
-    auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(MakeLabel(QStringLiteral("Select Name:"), m_list, this));
-    listColumn->addWidget(m_list, 1);
 
     auto* group = new QGroupBox(QStringLiteral("Edit Student Data"), this);
     auto* grid = new QGridLayout(group);
@@ -43,16 +37,10 @@ CEditStudentDlg::CEditStudentDlg(DialogHost& host, int student, QWidget* parent)
     grid->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 2);
     grid->setColumnStretch(5, 1);
 
-    auto* right = new QVBoxLayout;
-    right->addWidget(group);
-    right->addWidget(
-        MakeHint(QStringLiteral("Select a name, make any changes, then click Update."), this));
-    right->addStretch(1);
-    right->addLayout(MakeButtonRow({m_update, m_close}));
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(listColumn);
-    layout->addLayout(right);
+    auto* hint =
+        MakeHint(QStringLiteral("Select a name, make any changes, then click Update."), this);
+    LayOutBesideList(this, QStringLiteral("Select Name:"), m_list, {group, hint},
+                     {m_update, m_close});
 
     m_update->setDefault(true);
     connect(m_update, &QPushButton::clicked, this, &CEditStudentDlg::accept);

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace markwise {
@@ -21,23 +20,13 @@ CExcludeAssignmentsDlg::CExcludeAssignmentsDlg(DialogHost& host, QWidget* parent
       m_cancel(MakeButton(QStringLiteral("Cancel"), this)) {
     setWindowTitle(QStringLiteral("Exclude Assignments"));
 
-    auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(MakeLabel(QStringLiteral("Select Assignment:"), m_list, this));
-    listColumn->addWidget(m_list, 1);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(m_dontExclude);
-    right->addWidget(MakeHint(
+    auto* hint = MakeHint(
         QStringLiteral("Select the first assignment you want included in the grade.  Select  "
                        "Don't Exclude to remove the exclusion from the grade.  Note that the "
                        "exclusion state is not saved with the document.  Click OK when done."),
-        this, 30));
-    right->addStretch(1);
-    right->addLayout(MakeButtonRow({m_ok, m_cancel}));
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(listColumn);
-    layout->addLayout(right);
+        this, 30);
+    LayOutBesideList(this, QStringLiteral("Select Assignment:"), m_list, {m_dontExclude, hint},
+                     {m_ok, m_cancel});
 
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CExcludeAssignmentsDlg::accept);

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace markwise {
 
@@ -18,18 +17,8 @@ CRemoveEntryDlg::CRemoveEntryDlg(DialogHost& host, const Setup& setup, QWidget* 
       m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
     setWindowTitle(setup.title);
 
-    auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(MakeLabel(setup.label, m_list, this));
-    listColumn->addWidget(m_list, 1);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(MakeHint(setup.hint, this, 28));
-    right->addStretch(1);
-    right->addLayout(MakeButtonRow({m_remove, m_close}));
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(listColumn);
-    layout->addLayout(right);
+    LayOutBesideList(this, setup.label, m_list, {MakeHint(setup.hint, this, 28)},
+                     {m_remove, m_close});
 
     m_remove->setDefault(true);
     connect(m_remove, &QPushButton::clicked, this, &CRemoveEntryDlg::accept);

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace markwise {
 
@@ -19,21 +18,11 @@ CSortByAssignmentDlg::CSortByAssignmentDlg(DialogHost& host, QWidget* parent)
       m_cancel(MakeButton(QStringLiteral("Cancel"), this)) {
     setWindowTitle(QStringLiteral("Sort by Assignment Grade"));
 
-    auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(MakeLabel(QStringLiteral("Which Assignment?"), m_list, this));
-    listColumn->addWidget(m_list, 1);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(MakeHint(QStringLiteral("Select the Assignment from the list at the left and "
-                                             "press OK.  The grades in that assignment will be "
-                                             "sorted in descending order."),
-                              this, 28));
-    right->addStretch(1);
-    right->addLayout(MakeButtonRow({m_ok, m_cancel}));
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(listColumn);
-    layout->addLayout(right);
+    auto* hint = MakeHint(QStringLiteral("Select the Assignment from the list at the left and "
+                                         "press OK.  The grades in that assignment will be "
+                                         "sorted in descending order."),
+                          this, 28);
+    LayOutBesideList(this, QStringLiteral("Which Assignment?"), m_list, {hint}, {m_ok, m_cancel});
 
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CSortByAssignmentDlg::accept);
