@@ -13,6 +13,16 @@
 
 namespace markwise {
 
+namespace {
+
+// One field of a group box: its label in the top row, its box below.
+void AddField(QGridLayout* grid, int column, QLabel* label, QWidget* box) {
+    grid->addWidget(label, 0, column);
+    grid->addWidget(box, 1, column);
+}
+
+} // namespace
+
 CAddStudentDlg::CAddStudentDlg(DialogHost& host, QWidget* parent)
     : QDialog(parent), m_host(host), m_fields(this), m_add(MakeButton(QStringLiteral("Add"), this)),
       m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
@@ -20,23 +30,17 @@ CAddStudentDlg::CAddStudentDlg(DialogHost& host, QWidget* parent)
 
     auto* basic = new QGroupBox(QStringLiteral("Basic Information"), this);
     auto* basicGrid = new QGridLayout(basic);
-    basicGrid->addWidget(m_fields.lastNameLabel, 0, 0);
-    basicGrid->addWidget(m_fields.firstNameLabel, 0, 2);
-    basicGrid->addWidget(m_fields.studentIdLabel, 0, 3);
-    basicGrid->addWidget(m_fields.lastName, 1, 0);
+    AddField(basicGrid, 0, m_fields.lastNameLabel, m_fields.lastName);
     basicGrid->addWidget(new QLabel(QStringLiteral(","), basic), 1, 1);
-    basicGrid->addWidget(m_fields.firstName, 1, 2);
-    basicGrid->addWidget(m_fields.studentId, 1, 3);
+    AddField(basicGrid, 2, m_fields.firstNameLabel, m_fields.firstName);
+    AddField(basicGrid, 3, m_fields.studentIdLabel, m_fields.studentId);
     basicGrid->setColumnStretch(4, 1);
 
     auto* extended = new QGroupBox(QStringLiteral("Extended Information"), this);
     auto* extendedGrid = new QGridLayout(extended);
-    extendedGrid->addWidget(m_fields.gradeLevelLabel, 0, 0);
-    extendedGrid->addWidget(m_fields.bookNumberLabel, 0, 1);
-    extendedGrid->addWidget(m_fields.phoneLabel, 0, 2);
-    extendedGrid->addWidget(m_fields.gradeLevel, 1, 0);
-    extendedGrid->addWidget(m_fields.bookNumber, 1, 1);
-    extendedGrid->addWidget(m_fields.phone, 1, 2);
+    AddField(extendedGrid, 0, m_fields.gradeLevelLabel, m_fields.gradeLevel);
+    AddField(extendedGrid, 1, m_fields.bookNumberLabel, m_fields.bookNumber);
+    AddField(extendedGrid, 2, m_fields.phoneLabel, m_fields.phone);
     extendedGrid->setColumnStretch(3, 1);
 
     auto* hint = MakeHint(QStringLiteral("Press TAB to move between items, and ENTER to add "
@@ -54,12 +58,7 @@ CAddStudentDlg::CAddStudentDlg(DialogHost& host, QWidget* parent)
     connect(m_add, &QPushButton::clicked, this, &CAddStudentDlg::accept);
     connect(m_close, &QPushButton::clicked, this, &CAddStudentDlg::reject);
 
-    setTabOrder(m_fields.lastName, m_fields.firstName);
-    setTabOrder(m_fields.firstName, m_fields.studentId);
-    setTabOrder(m_fields.studentId, m_fields.gradeLevel);
-    setTabOrder(m_fields.gradeLevel, m_fields.bookNumber);
-    setTabOrder(m_fields.bookNumber, m_fields.phone);
-    setTabOrder(m_fields.phone, m_add);
+    m_fields.ChainTabOrder(nullptr, m_add);
     setTabOrder(m_add, m_close);
     m_fields.lastName->setFocus();
 }

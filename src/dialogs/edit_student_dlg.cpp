@@ -47,13 +47,7 @@ CEditStudentDlg::CEditStudentDlg(DialogHost& host, int student, QWidget* parent)
     connect(m_close, &QPushButton::clicked, this, &CEditStudentDlg::reject);
     connect(m_list, &QListWidget::currentRowChanged, this, &CEditStudentDlg::SelectStudent);
 
-    setTabOrder(m_list, m_fields.lastName);
-    setTabOrder(m_fields.lastName, m_fields.firstName);
-    setTabOrder(m_fields.firstName, m_fields.studentId);
-    setTabOrder(m_fields.studentId, m_fields.gradeLevel);
-    setTabOrder(m_fields.gradeLevel, m_fields.bookNumber);
-    setTabOrder(m_fields.bookNumber, m_fields.phone);
-    setTabOrder(m_fields.phone, m_update);
+    m_fields.ChainTabOrder(m_list, m_update);
     setTabOrder(m_update, m_close);
 
     Refresh();

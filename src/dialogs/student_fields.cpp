@@ -5,6 +5,7 @@
 #include "framework/text.h"
 
 #include <QLabel>
+#include <iterator>
 
 namespace markwise {
 
@@ -49,6 +50,15 @@ bool StudentFieldBoxes::Read(FieldReader& reader, StudentFields& fields) {
     reader.Text(bookNumber, QStringLiteral("Book Number"), fields.bookNumber);
     reader.Text(phone, QStringLiteral("Telephone Number"), fields.phone);
     return reader.Ok();
+}
+
+void StudentFieldBoxes::ChainTabOrder(QWidget* before, QWidget* after) const {
+    QWidget* const chain[] = {before,     lastName,   firstName, studentId,
+                              gradeLevel, bookNumber, phone,     after};
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
+        if (chain[i])
+            QWidget::setTabOrder(chain[i], chain[i + 1]);
+    }
 }
 
 } // namespace markwise

@@ -18,6 +18,8 @@ struct StudentFieldBoxes {
     void Load(const StudentFields& fields);
     void Clear();
     bool Read(FieldReader& reader, StudentFields& fields);
+    // Tab order: `before` when given, the six boxes in reading order, then `after`.
+    void ChainTabOrder(QWidget* before, QWidget* after) const;
 
     LimitedLineEdit* lastName;
     LimitedLineEdit* firstName;
