@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/draw_text.h"
+#include "geometry/scroll_size.h"
 
 #include <climits>
 #include <span>
@@ -22,13 +23,6 @@ void AppendReportLine(DrawList& out, const ReportColumns& columns, int y,
                       const std::vector<std::string>& texts, int firstColumn = 0);
 void AppendReportHeaders(DrawList& out, const ReportColumns& columns, int y);
 
-// Total size of a report's scrolling area, in pixels.
-struct ReportScrollSize {
-    int width = 0;
-    int height = 0;
-    bool operator==(const ReportScrollSize&) const = default;
-};
-
 // The part of the document (pixel y, top inclusive, bottom exclusive) a paint needs.
 // Lines wholly outside it are not laid out; the default covers everything.
 struct VisibleBand {
@@ -42,7 +36,7 @@ struct VisibleBand {
 // What a report window paints: its texts in drawing order and its scroll size.
 struct ReportScreen {
     DrawList texts;
-    ReportScrollSize scroll;
+    ScrollSize scroll;
 };
 
 } // namespace markwise

@@ -3,6 +3,7 @@
 #include "core/cutoffs.h"
 #include "core/markwise_doc.h"
 #include "geometry/draw_text.h"
+#include "geometry/scroll_size.h"
 
 namespace markwise {
 
@@ -21,13 +22,6 @@ struct SheetView {
     int firstAssignment = 0; // m_firstAssignment, never negative
     int clientWidth = 0;     // client area width, pixels
     int rowHeight = 0;       // font height + external leading, pixels
-};
-
-struct ScrollSize {
-    int width = 0;
-    int height = 0;
-
-    bool operator==(const ScrollSize&) const = default;
 };
 
 // Assignment columns that fit a client area: (width - 376) / 100, never below 0.

@@ -35,7 +35,7 @@ TEST(RosterLayout, ScreenListsEveryStudentByNameWhateverTheListing) {
                                           "20: 0=Name 200=ID 300=Grade 360=Book# 430=Phone#",
                                           "40: 0=Last0, First0 200=ID0 300=G0 360=B0 430=555-0",
                                           "60: 0=Last1, First1 200=ID1 300=G1 360=B1 430="}));
-    EXPECT_EQ(screen.scroll, (ReportScrollSize{580, 80}));
+    EXPECT_EQ(screen.scroll, (ScrollSize{580, 80}));
 
     const ReportScreen empty = LayoutRosterScreen(*ClassOf(0), "Untitled", 20);
     EXPECT_EQ(Lines(empty.texts)[0], "0: 0=Class roster for Untitled");
@@ -95,7 +95,7 @@ TEST_F(StudentReport, ScreenListsAssignmentsThenTotals) {
                      "60: 0=2: Quiz 2 230=N/A 330=10 430=N/A 530=N/A",
                      "80: 0=3: Test 230=5 330=5 430=100% 530=A+",
                      "100: 230=13 330=15 430=86.6667% 530=B"}));
-    EXPECT_EQ(screen.scroll, (ReportScrollSize{580, 120}));
+    EXPECT_EQ(screen.scroll, (ScrollSize{580, 120}));
 }
 
 TEST_F(StudentReport, AssignmentColumnsFollowTheirOwnRules) {
@@ -198,7 +198,7 @@ TEST_F(ProgressReport, ScreenListsFoundStudentsWithCurrentFigures) {
                                           "32: 0=Last0, First0 200=83.3333% 300=B- 400=See me",
                                           "48: 0=Last1, First1 200=50% 300=F 400=",
                                           "64: 0=Last2, First2 200=100% 300=A+ 400=Well done"}));
-    EXPECT_EQ(screen.scroll, (ReportScrollSize{600, 80}));
+    EXPECT_EQ(screen.scroll, (ScrollSize{600, 80}));
 
     doc->m_showNames = 0;
     EXPECT_EQ(Lines(LayoutProgressScreen(In(), 16).texts)[1],
