@@ -7,23 +7,42 @@ namespace markwise {
 
 namespace {
 
-// Keeps the highest and lowest of the values offered; 0 and 0 when none were.
-class HighLow {
+// Gathers a summary's figures one student at a time.
+class SummaryTally {
 public:
+    explicit SummaryTally(const CGradeCutoffs& cutoffs) : m_cutoffs(cutoffs) {}
+
+    // A value toward the high, the low and the average.
     void Offer(double x) {
         if (!m_any || x >= m_high)
             m_high = x;
         if (!m_any || x <= m_low)
             m_low = x;
         m_any = true;
+        m_sum += x;
     }
-    double High() const { return m_any ? m_high : 0.0; }
-    double Low() const { return m_any ? m_low : 0.0; }
+    // Counts received out of possible into the distribution; nothing possible is 100 percent.
+    void Grade(double received, double possible) {
+        const double percent = possible == 0.0 ? 100.0 : received / possible * 100.0;
+        CountIntoDistribution(percent, m_cutoffs, m_distribution);
+    }
+    // High and low are 0 when nothing was offered; the average divides by every student.
+    SummaryFigures Figures(int students) const {
+        SummaryFigures figures;
+        figures.distribution = m_distribution;
+        figures.high = m_any ? m_high : 0.0;
+        figures.low = m_any ? m_low : 0.0;
+        figures.average = students > 0 ? m_sum / students : 0.0;
+        return figures;
+    }
 
 private:
+    const CGradeCutoffs& m_cutoffs;
+    GradeDistribution m_distribution{};
     bool m_any = false;
     double m_high = 0.0;
     double m_low = 0.0;
+    double m_sum = 0.0;
 };
 
 } // namespace
@@ -42,48 +61,31 @@ void CountIntoDistribution(double percent, const CGradeCutoffs& cutoffs, GradeDi
 
 SummaryFigures AssignmentSummary(const CMarkwiseDoc& doc, int assignment,
                                  const CGradeCutoffs& cutoffs) {
-    SummaryFigures figures;
     if (assignment < 0 || assignment >= kMaxAssignments)
-        return figures;
+        return {};
     const CAssignment& a = doc.m_assignments[assignment];
-    const double possible = a.m_pointsPossible;
     const int n = doc.StudentsInUse();
-    HighLow range;
-    double sum = 0.0;
+    SummaryTally tally(cutoffs);
     for (int s = 0; s < n; ++s) {
         const double x = a.m_scores[s];
-        if (x != MISSING_SCORE) {
-            range.Offer(x);
-            sum += x;
-        }
+        if (x != MISSING_SCORE)
+            tally.Offer(x);
         // A missing score is graded as its stored value, just below 0 percent.
-        const double percent = possible == 0.0 ? 100.0 : x / possible * 100.0;
-        CountIntoDistribution(percent, cutoffs, figures.distribution);
+        tally.Grade(x, a.m_pointsPossible);
     }
-    figures.high = range.High();
-    figures.low = range.Low();
     // The whole class divides, students without a score included.
-    figures.average = n > 0 ? sum / n : 0.0;
-    return figures;
+    return tally.Figures(n);
 }
 
 SummaryFigures ClassSummary(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs) {
-    SummaryFigures figures;
     const int n = doc.StudentsInUse();
-    HighLow range;
-    double sum = 0.0;
+    SummaryTally tally(cutoffs);
     for (int s = 0; s < n; ++s) {
         const double total = doc.GetTotalReceived(s);
-        range.Offer(total);
-        sum += total;
-        const double possible = doc.GetTotalPossible(s);
-        const double percent = possible == 0.0 ? 100.0 : total / possible * 100.0;
-        CountIntoDistribution(percent, cutoffs, figures.distribution);
+        tally.Offer(total);
+        tally.Grade(total, doc.GetTotalPossible(s));
     }
-    figures.high = range.High();
-    figures.low = range.Low();
-    figures.average = n > 0 ? sum / n : 0.0;
-    return figures;
+    return tally.Figures(n);
 }
 
 } // namespace markwise
