@@ -76,6 +76,14 @@ void PrintSeam::setPreviewAnswerer(PreviewAnswerer a) {
 }
 
 namespace {
+// A print run on the application's printer, its messages parented to `parent`.
+CPrintInfo ApplicationPrintInfo(QWidget* parent) {
+    CPrintInfo info;
+    info.m_printer = &ApplicationPrinter();
+    info.m_parent = parent;
+    return info;
+}
+
 void printWithInfo(PrintJob& job, CPrintInfo& info) {
     if (!job.OnPreparePrinting(info))
         return;
@@ -85,24 +93,18 @@ void printWithInfo(PrintJob& job, CPrintInfo& info) {
 } // namespace
 
 void FilePrint(PrintJob& job, QWidget* parent) {
-    CPrintInfo info;
-    info.m_printer = &ApplicationPrinter();
-    info.m_parent = parent;
+    CPrintInfo info = ApplicationPrintInfo(parent);
     printWithInfo(job, info);
 }
 
 void FilePrintDirect(PrintJob& job, QWidget* parent) {
-    CPrintInfo info;
-    info.m_printer = &ApplicationPrinter();
-    info.m_parent = parent;
+    CPrintInfo info = ApplicationPrintInfo(parent);
     info.m_bDirect = true;
     printWithInfo(job, info);
 }
 
 void FilePrintPreview(PrintJob& job, QWidget* parent) {
-    CPrintInfo prepared;
-    prepared.m_printer = &ApplicationPrinter();
-    prepared.m_parent = parent;
+    CPrintInfo prepared = ApplicationPrintInfo(parent);
     prepared.m_bPreview = true;
     if (!job.OnPreparePrinting(prepared))
         return;
