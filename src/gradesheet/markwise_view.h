@@ -33,7 +33,6 @@ public:
 
     int m_firstAssignment = 0;
     CGradeCutoffs m_cutoffs; // written to the profile when the view goes
-    int m_morePages = 0;     // printing: pages remain
     int m_rowHeight = 0;     // font height + leading, measured at every paint
 
     QWidget* widget() override { return this; }
