@@ -4,7 +4,6 @@
 #include "core/number_text.h"
 #include "geometry/report_title.h"
 
-#include <algorithm>
 #include <array>
 
 namespace markwise {
@@ -41,26 +40,10 @@ std::vector<std::string> ProgressRowTexts(const ProgressReportInput& in, int k) 
 }
 
 ReportScreen LayoutProgressScreen(const ProgressReportInput& in, int rowHeight, VisibleBand band) {
-    const int h = std::max(rowHeight, 0);
-    const int found = in.state.FoundInUse();
     const auto headers = Headers(in.doc);
-    const ReportColumns columns{kScreenColumns, headers};
-
-    ReportScreen out;
-    out.scroll = {kScreenWidth, h * (found + 2)};
-    if (band.Shows(0, h)) {
-        out.texts.push_back({0, 0, ProgressHeading(in)});
-    }
-    if (band.Shows(h, h)) {
-        AppendReportHeaders(out.texts, columns, h);
-    }
-    for (int k = 0; k < found; ++k) {
-        const int y = h * (k + 2);
-        if (band.Shows(y, h)) {
-            AppendReportLine(out.texts, columns, y, ProgressRowTexts(in, k));
-        }
-    }
-    return out;
+    return LayoutReportScreen(rowHeight, band, kScreenWidth, ProgressHeading(in),
+                              ReportColumns{kScreenColumns, headers}, in.state.FoundInUse(),
+                              [&in](int k) { return ProgressRowTexts(in, k); });
 }
 
 ReportPrintout PrintProgressPage(const ProgressReportInput& in, const ReportPrintPage& page) {

@@ -1,5 +1,6 @@
 #include "geometry/report_lines.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace markwise {
@@ -19,6 +20,27 @@ void AppendReportHeaders(DrawList& out, const ReportColumns& columns, int y) {
     for (std::size_t i = 0; i < columns.headers.size() && i < columns.x.size(); ++i) {
         out.push_back({columns.x[i], y, std::string(columns.headers[i])});
     }
+}
+
+ReportScreen LayoutReportScreen(int rowHeight, VisibleBand band, int scrollWidth,
+                                const std::string& heading, const ReportColumns& columns,
+                                int itemCount, const ReportItemTexts& itemTexts) {
+    const int h = std::max(rowHeight, 0);
+    ReportScreen out;
+    out.scroll = {scrollWidth, h * (itemCount + 2)};
+    if (band.Shows(0, h)) {
+        out.texts.push_back({0, 0, heading});
+    }
+    if (band.Shows(h, h)) {
+        AppendReportHeaders(out.texts, columns, h);
+    }
+    for (int item = 0; item < itemCount; ++item) {
+        const int y = h * (item + 2);
+        if (band.Shows(y, h)) {
+            AppendReportLine(out.texts, columns, y, itemTexts(item));
+        }
+    }
+    return out;
 }
 
 } // namespace markwise

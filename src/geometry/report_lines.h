@@ -4,6 +4,7 @@
 #include "geometry/scroll_size.h"
 
 #include <climits>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,5 +39,15 @@ struct ReportScreen {
     DrawList texts;
     ScrollSize scroll;
 };
+
+// Texts of one item, one per column, left to right (fewer than the columns is allowed).
+using ReportItemTexts = std::function<std::vector<std::string>(int item)>;
+
+// The screen procedure all three reports share: the heading on line 0, the column headers
+// on line 1, then the items from line 2 on, rowHeight pixels apart; only lines inside the
+// band are laid out. The scroll height covers those lines.
+ReportScreen LayoutReportScreen(int rowHeight, VisibleBand band, int scrollWidth,
+                                const std::string& heading, const ReportColumns& columns,
+                                int itemCount, const ReportItemTexts& itemTexts);
 
 } // namespace markwise

@@ -2,7 +2,6 @@
 
 #include "geometry/report_lines.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,9 +50,6 @@ struct ReportPrintout {
     ReportPagination pagination;
     int nextLine = 0; // first line below the page's last item
 };
-
-// Texts of one item, one per column, left to right (fewer than the columns is allowed).
-using ReportItemTexts = std::function<std::vector<std::string>(int item)>;
 
 // The page procedure all three reports share: lines 0 to 3 empty, the heading on
 // line 4, the column headers on line 5, then this page's items from line 6 on.

@@ -3,7 +3,6 @@
 #include "core/markwise_doc.h"
 #include "geometry/report_title.h"
 
-#include <algorithm>
 #include <array>
 
 namespace markwise {
@@ -31,25 +30,9 @@ std::vector<std::string> RosterRowTexts(const CMarkwiseDoc& doc, int s) {
 
 ReportScreen LayoutRosterScreen(const CMarkwiseDoc& doc, const std::string& documentTitle,
                                 int rowHeight, VisibleBand band) {
-    const int h = std::max(rowHeight, 0);
-    const int students = doc.StudentsInUse();
-    const ReportColumns columns{kScreenColumns, kHeaders};
-
-    ReportScreen out;
-    out.scroll = {kScreenWidth, h * (students + 2)};
-    if (band.Shows(0, h)) {
-        out.texts.push_back({0, 0, RosterHeading(documentTitle)});
-    }
-    if (band.Shows(h, h)) {
-        AppendReportHeaders(out.texts, columns, h);
-    }
-    for (int s = 0; s < students; ++s) {
-        const int y = h * (s + 2);
-        if (band.Shows(y, h)) {
-            AppendReportLine(out.texts, columns, y, RosterRowTexts(doc, s));
-        }
-    }
-    return out;
+    return LayoutReportScreen(rowHeight, band, kScreenWidth, RosterHeading(documentTitle),
+                              ReportColumns{kScreenColumns, kHeaders}, doc.StudentsInUse(),
+                              [&doc](int s) { return RosterRowTexts(doc, s); });
 }
 
 ReportPrintout PrintRosterPage(const CMarkwiseDoc& doc, const std::string& documentTitle,

@@ -67,28 +67,20 @@ std::vector<std::string> StudentTotalsTexts(const StudentReportInput& in) {
 
 ReportScreen LayoutStudentReportScreen(const StudentReportInput& in, int rowHeight,
                                        VisibleBand band) {
-    const int h = std::max(rowHeight, 0);
     const int assignments = ListedAssignments(in);
-    const bool inUse = StudentReportInUse(in);
     const ReportColumns columns{kScreenColumns, kHeaders};
-
-    ReportScreen out;
-    out.scroll = {kScreenWidth, h * (inUse ? assignments + 3 : 2)};
-    if (band.Shows(0, h)) {
-        out.texts.push_back({0, 0, StudentReportHeading(in)});
-    }
-    if (band.Shows(h, h)) {
-        AppendReportHeaders(out.texts, columns, h);
-    }
-    for (int a = 0; a < assignments; ++a) {
-        const int y = h * (a + 2);
-        if (band.Shows(y, h)) {
-            AppendReportLine(out.texts, columns, y, StudentAssignmentTexts(in, a));
+    ReportScreen out =
+        LayoutReportScreen(rowHeight, band, kScreenWidth, StudentReportHeading(in), columns,
+                           assignments, [&in](int a) { return StudentAssignmentTexts(in, a); });
+    if (StudentReportInUse(in)) {
+        // The totals line follows the last assignment.
+        const int h = std::max(rowHeight, 0);
+        const int totalsY = h * (assignments + 2);
+        out.scroll.height += h;
+        if (band.Shows(totalsY, h)) {
+            AppendReportLine(out.texts, columns, totalsY, StudentTotalsTexts(in),
+                             kTotalsFirstColumn);
         }
-    }
-    const int totalsY = h * (assignments + 2);
-    if (inUse && band.Shows(totalsY, h)) {
-        AppendReportLine(out.texts, columns, totalsY, StudentTotalsTexts(in), kTotalsFirstColumn);
     }
     return out;
 }
