@@ -41,8 +41,9 @@ TEST(ReportPagination, RowsPagesAndItemsOfEachPage) {
         const ReportPagination p = PaginateReport(c.page, c.reserved, c.items);
         EXPECT_EQ(p.rowsPerPage, c.rows);
         EXPECT_EQ(p.pageCount, c.pages);
-        if (c.onPage > 0) // an empty page has no first item
+        if (c.onPage > 0) { // an empty page has no first item
             EXPECT_EQ(p.firstItem, c.first);
+        }
         EXPECT_EQ(p.itemsOnPage, c.onPage);
         EXPECT_EQ(p.morePages, c.more);
     }
