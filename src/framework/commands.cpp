@@ -69,11 +69,11 @@ constexpr std::array<CommandInfo, 50> kCommands{{
     {ID_PREV_PANE, "", ""},
 }};
 
-constexpr std::array<int, 17> kToolbar{
+constexpr std::array<int, 18> kToolbar{
     ID_FILE_NEW,     ID_FILE_OPEN,      ID_FILE_SAVE,       kMenuSeparator,       ID_FILE_PRINT,
     kMenuSeparator,  ID_ASSIGNMENT_NEW, ID_ASSIGNMENT_EDIT, ID_ASSIGNMENT_REMOVE, kMenuSeparator,
     ID_STUDENT_NEW,  ID_STUDENT_EDIT,   ID_STUDENT_REMOVE,  kMenuSeparator,       ID_SCROLL_LEFT,
-    ID_SCROLL_RIGHT, ID_APP_ABOUT};
+    ID_SCROLL_RIGHT, kMenuSeparator,    ID_APP_ABOUT};
 
 constexpr std::array<Accelerator, 16> kAccelerators{{
     {ID_FILE_NEW, "Ctrl+N"},

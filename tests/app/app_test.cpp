@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -144,6 +145,14 @@ private slots:
         QCOMPARE(file, (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "-",
                                     "&Print...", "Print Pre&view", "P&rint Setup...", "-",
                                     "Recent File", "-", "E&xit"}));
+        QStringList buttons;
+        for (QAction* action : frame().toolBar()->actions()) {
+            buttons << (action->isSeparator() ? "-" : action->toolTip());
+        }
+        QCOMPARE(buttons, (QStringList{"New", "Open", "Save", "-", "Print", "-", "New Assignment",
+                                       "Edit Assignment", "Remove Assignment", "-", "New Student",
+                                       "Edit Student", "Remove Student", "-", "Scroll Left",
+                                       "Scroll Right", "-", "About"}));
         QCOMPARE(frame().action(ID_FILE_NEW)->shortcut(), QKeySequence("Ctrl+N"));
         QCOMPARE(frame().action(ID_SCROLL_LEFT)->toolTip(), QString("Scroll Left"));
         QCOMPARE(frame().action(ID_SCROLL_LEFT)->statusTip(),
