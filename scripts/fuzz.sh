@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 seconds=${1:-60}
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)"
+cmake --build --preset fuzz -j "$(nproc)" --target fuzz_file_reader
 work=$(mktemp -d)
 cp fuzz/corpus/* "$work"/
 build/fuzz/fuzz/fuzz_file_reader -max_total_time="$seconds" -max_len=65536 \

@@ -107,7 +107,9 @@ TEST(SheetLayout, BandAgreesWithTheFullLayout) {
         {-50, 5},                                 // above the grid
         {5000, 6000},                             // below everything
     };
-    for (const auto& [top, bottom] : bands) {
+    for (const auto& band : bands) {
+        const int top = band.first;
+        const int bottom = band.second;
         SCOPED_TRACE(std::to_string(top) + ".." + std::to_string(bottom));
         DrawList meeting; // the texts whose row [y, y + 17) meets [top, bottom)
         std::copy_if(all.begin(), all.end(), std::back_inserter(meeting),
