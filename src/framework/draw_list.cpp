@@ -3,53 +3,64 @@
 #include "text.h"
 
 #include <QFontMetrics>
-#include <QHash>
+#include <QGlyphRun>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QStaticText>
+#include <optional>
 
 namespace markwise {
 
-namespace {
-
-// Laid-out texts by font and bytes: a grade sheet repeats the same few score, percent and
-// letter texts thousands of times, and laying a text out costs far more than drawing it.
-class StaticTextCache {
-public:
-    const QStaticText& get(const QFont& font, const std::string& bytes) {
-        const QString fontKey = font.key();
-        if (fontKey != m_fontKey || m_texts.size() > kLimit) {
-            m_texts.clear();
-            m_fontKey = fontKey;
+GlyphTextPainter::GlyphTextPainter(const QFont& font) : m_font(QRawFont::fromFont(font)) {
+    std::string bytes(256, '\0');
+    for (int b = 0; b < 256; ++b)
+        bytes[b] = static_cast<char>(b);
+    const QList<quint32> glyphs = m_font.glyphIndexesForString(toQString(bytes));
+    const QList<QPointF> advances =
+        m_font.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+    // Every Windows-1252 byte is one UTF-16 unit, so glyphs line up with bytes.
+    if (glyphs.size() == 256 && advances.size() == 256) {
+        for (int b = 0; b < 256; ++b) {
+            m_glyphs[b] = glyphs[b];
+            m_advances[b] = advances[b].x();
         }
-        const QByteArray key = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
-        auto it = m_texts.find(key);
-        if (it == m_texts.end()) {
-            QStaticText text(toQString(bytes));
-            text.setTextFormat(Qt::PlainText);
-            text.setPerformanceHint(QStaticText::AggressiveCaching);
-            it = m_texts.insert(QByteArray(bytes.data(), qsizetype(bytes.size())), text);
-        }
-        return it.value();
     }
+    m_ascent = m_font.ascent();
+}
 
-private:
-    static constexpr qsizetype kLimit = 20000;
-    QString m_fontKey;
-    QHash<QByteArray, QStaticText> m_texts;
-};
-
-} // namespace
+void GlyphTextPainter::Draw(QPainter& painter, const DrawList& texts) const {
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    for (const DrawText& text : texts) {
+        qreal x = text.x;
+        for (const char c : text.text) {
+            const auto b = static_cast<unsigned char>(c);
+            if (m_glyphs[b] != 0) {
+                glyphs.append(m_glyphs[b]);
+                positions.append(QPointF(x, text.y + m_ascent));
+            }
+            x += m_advances[b];
+        }
+    }
+    if (glyphs.isEmpty())
+        return;
+    QGlyphRun run;
+    run.setRawFont(m_font);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    painter.drawGlyphRun(QPointF(0, 0), run);
+}
 
 void DrawTexts(QPainter& painter, const DrawList& texts) {
-    // On screen, laid-out texts are kept between paints; a printer or PDF page lays each
-    // text out for its own resolution.
+    // A window's font is sized for the screen; the glyphs of the last one are kept between
+    // paints. Other devices lay each text out for their own resolution.
     if (painter.device() && painter.device()->devType() == QInternal::Widget) {
-        static StaticTextCache cache;
-        const QFont font = painter.font();
-        for (const DrawText& item : texts) {
-            painter.drawStaticText(item.x, item.y, cache.get(font, item.text));
+        static std::optional<GlyphTextPainter> glyphs;
+        static QString fontKey;
+        if (!glyphs || painter.font().key() != fontKey) {
+            glyphs.emplace(painter.font());
+            fontKey = painter.font().key();
         }
+        glyphs->Draw(painter, texts);
         return;
     }
     const int ascent = painter.fontMetrics().ascent();

@@ -11,7 +11,7 @@ bool PagedTextJob::OnPreparePrinting(CPrintInfo& info) {
 void PagedTextJob::OnBeginPrinting(QPainter&, CPrintInfo&) {
     m_morePages = 1;
     m_lineHeight = MeasurePrintLineHeight();
-    m_textPainter.emplace();
+    m_textPainter.emplace(PrintFont());
 }
 
 void PagedTextJob::OnPrepareDC(QPainter&, CPrintInfo& info) {

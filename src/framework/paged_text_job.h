@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw_list.h"
 #include "geometry/draw_text.h"
 #include "geometry/report_print.h"
 #include "print_job.h"
@@ -42,7 +43,7 @@ protected:
 
 private:
     int m_lineHeight = 0; // measured once per job
-    std::optional<PrintTextPainter> m_textPainter;
+    std::optional<GlyphTextPainter> m_textPainter;
 };
 
 // A report window's printout: the view gives the layout of one page (reserved lines,
