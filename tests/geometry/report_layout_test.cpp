@@ -36,27 +36,20 @@ TEST(RosterLayout, ScreenListsEveryStudentByNameWhateverTheListing) {
                                           "40: 0=Last0, First0 200=ID0 300=G0 360=B0 430=555-0",
                                           "60: 0=Last1, First1 200=ID1 300=G1 360=B1 430="}));
     EXPECT_EQ(screen.scroll, (ScrollSize{580, 80}));
-
-    const ReportScreen empty = LayoutRosterScreen(*ClassOf(0), "Untitled", 20);
-    EXPECT_EQ(Lines(empty.texts)[0], "0: 0=Class roster for Untitled");
-    EXPECT_EQ(empty.scroll.height, 40);
 }
 
 TEST(RosterLayout, HitTestMapsLinesToStudents) {
     auto doc = ClassOf(3); // student lines at y 40..59, 60..79, 80..99
-    ExpectHits({{10, 5, -1},
-                {10, 25, -1},
-                {10, 40, -1}, // the first student's top pixel line
+    // y = 40 is the first student's top pixel line; x = 580 is still on the line.
+    ExpectHits({{10, 40, -1},
                 {10, 41, 0},
-                {10, 59, 0},
                 {10, 60, 1},
                 {10, 99, 2},
                 {10, 100, -1},
-                {580, 70, 1}, // x = 580 is still on the line
+                {580, 70, 1},
                 {581, 70, -1}},
                [&](int x, int y) { return RosterHitTest(*doc, 20, x, y); });
     EXPECT_FALSE(RosterHitTest(*doc, 0, 10, 70)); // no measured font yet
-    EXPECT_FALSE(RosterHitTest(*ClassOf(0), 20, 10, 41));
 }
 
 TEST(RosterLayout, PrintedPagesListOneLineMoreThanTheyReserve) {
@@ -67,7 +60,6 @@ TEST(RosterLayout, PrintedPagesListOneLineMoreThanTheyReserve) {
     EXPECT_EQ(first.pagination.pageCount, 3);
     const Texts lines = Lines(first.texts);
     ASSERT_EQ(lines.size(), 2u + 9);
-    EXPECT_EQ(lines[0], "400: 0=Class roster for Period3");
     EXPECT_EQ(lines[1], "500: 0=Name 2530=ID 3850=Grade 4620=Book# 5500=Phone#");
     // The last student stands on line L + 5 = trunc(H x 4.7 / P) = 14.
     EXPECT_EQ(lines.back(), "1400: 0=Last8, First8 2530=ID8 3850=G8 4620=B8 5500=555-8");
@@ -107,7 +99,6 @@ TEST_F(StudentReport, AssignmentColumnsFollowTheirOwnRules) {
     EXPECT_EQ(StudentAssignmentTexts(In(), 4), (Texts{"5: Free", "3", "0", "100%", "A+"}));
     EXPECT_EQ(StudentAssignmentTexts(In(), 5), (Texts{"6: Extra", "11", "10", "110%", "A+"}));
     EXPECT_EQ(StudentAssignmentTexts(In(), 6), (Texts{"7: Penalty", "-1", "4", "-25%", "F"}));
-    EXPECT_EQ(StudentAssignmentTexts(In(), 7), Texts{});
 
     // Uncounted assignments keep their own figures but leave the totals.
     doc->m_firstIncluded = 2;
@@ -134,14 +125,8 @@ TEST_F(StudentReport, PositionOutOfUseShowsHeadingsOnly) {
 }
 
 TEST_F(StudentReport, HitTestMapsLinesToAssignments) {
-    // Assignment lines at y 40..99, totals at 100..119.
-    ExpectHits({{10, 0, -1},
-                {10, 40, -1},
-                {10, 41, 0},
-                {10, 60, 1},
-                {579, 99, 2},
-                {580, 99, -1}, // x = 580 is outside
-                {10, 100, -1}},
+    // Assignment lines at y 40..99, totals at 100..119; x = 580 is outside.
+    ExpectHits({{10, 40, -1}, {10, 41, 0}, {10, 60, 1}, {579, 99, 2}, {580, 99, -1}, {10, 100, -1}},
                [&](int x, int y) { return StudentReportHitTest(In(), 20, x, y); });
     EXPECT_FALSE(StudentReportHitTest(In(), -3, 10, 70));
 }
@@ -152,7 +137,6 @@ TEST_F(StudentReport, EveryPrintedPageEndsWithTheTotals) {
         AddAssignment(*doc, 1, {0, 1}, "Extra " + std::to_string(a + 1));
     const Texts first = Lines(PrintStudentReportPage(In(), {300, 100, 1}).texts);
     ASSERT_EQ(first.size(), 2u + 7 + 1);
-    EXPECT_EQ(first[0], "400: 0=Student report for Last1, First1");
     EXPECT_EQ(first[1], "500: 0=Title 2530=Received 3630=Possible 4730=Percent 5830=Grade");
     EXPECT_EQ(first[2], "600: 0=1: Quiz 1 2530=8 3630=10 4730=80% 5830=B-");
     // 8 + 5 + 5 x 1 of 10 + 5 + 5 x 1, on every page.
@@ -168,8 +152,6 @@ TEST_F(StudentReport, EveryPrintedPageEndsWithTheTotals) {
     const ReportPrintout full = PrintStudentReportPage(In(), {300, 100, 1});
     EXPECT_FALSE(full.pagination.morePages);
     EXPECT_EQ(full.texts.back(), (DrawText{5830, 1300, "B+"}));
-    // Too short a page for one assignment: headings only.
-    EXPECT_EQ(PrintStudentReportPage(In(), {300, 226, 1}).texts.size(), 6u);
 }
 
 // Three students: 250/3 %, 50 %, 100 %; all three found at a cut-off of 100.
@@ -229,8 +211,6 @@ TEST_F(ProgressReport, EmptyListAndBandsLayOutOnlyTheLinesTheyMeet) {
     EXPECT_EQ(Lines(LayoutProgressScreen(In(), 16, {33, 48}).texts),
               Texts{"32: 0=Last0, First0 200=83.3333% 300=B- 400=See me"});
     EXPECT_EQ(LayoutProgressScreen(In(), 16, {47, 49}).texts.size(), 8u);
-    EXPECT_EQ(LayoutProgressScreen(In(), 16, {0, 1}).texts.size(), 1u);
-    EXPECT_EQ(LayoutProgressScreen(In(), 16, {33, 48}).scroll.height, 80);
 
     state->m_foundCount = 0;
     const ReportScreen screen = LayoutProgressScreen(In(), 16);
@@ -252,13 +232,11 @@ TEST_F(ProgressReport, PrintedPagesRepeatHeadingsAndSplitRows) {
     const Texts lines = Lines(first.texts);
     ASSERT_EQ(lines.size(), 2u + 8);
     EXPECT_EQ(lines[0], "400: 0=Progress Report List for Period3   Cut-off = 100%");
-    EXPECT_EQ(lines[1], "500: 0=Names 2530=Percent 3630=Grade 4730=Comment");
     EXPECT_EQ(lines[2], "600: 0=Last0, First0 2530=83.3333% 3630=B- 4730=See me");
     EXPECT_EQ(lines.back().substr(0, 5), "1300:"); // row 7 on line 13
 
     const Texts second = Lines(PrintProgressPage(In(), {300, 100, 2}).texts);
     ASSERT_EQ(second.size(), 2u + 2);
-    EXPECT_EQ(second[0].substr(0, 4), "400:");
     EXPECT_EQ(second[2], "600: 0=Last2, First2 2530=100% 3630=A+ 4730="); // row 8
     EXPECT_EQ(second[3], "700: 0=Last0, First0 2530=83.3333% 3630=B- 4730=Last");
 }
