@@ -5,7 +5,6 @@
 #include "support/draw_lines.h"
 
 #include <array>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -18,15 +17,16 @@ using test::ClassOf;
 using test::Lines;
 using Texts = std::vector<std::string>;
 
-// Hit-test answers by click: {x, y, the item hit or -1 for none}.
-using Clicks = std::vector<std::array<int, 3>>;
-
-void ExpectHits(const Clicks& clicks, const std::function<std::optional<int>(int, int)>& hit) {
-    for (const auto& [x, y, item] : clicks)
-        EXPECT_EQ(hit(x, y).value_or(-1), item) << x << "," << y;
+// The item hit at each click {x, y}, or -1 for none.
+template <class HitTest>
+std::vector<int> Hits(std::vector<std::array<int, 2>> clicks, HitTest hit) {
+    std::vector<int> items;
+    for (const auto& click : clicks)
+        items.push_back(hit(click[0], click[1]).value_or(-1));
+    return items;
 }
 
-TEST(RosterLayout, ScreenListsEveryStudentByNameWhateverTheListing) {
+TEST(RosterLayout, ScreenListsEveryStudentByNameAndMapsClicksToLines) {
     auto doc = ClassOf(2);
     doc->m_showNames = 0;
     doc->m_phone[1].clear();
@@ -36,19 +36,10 @@ TEST(RosterLayout, ScreenListsEveryStudentByNameWhateverTheListing) {
                                           "40: 0=Last0, First0 200=ID0 300=G0 360=B0 430=555-0",
                                           "60: 0=Last1, First1 200=ID1 300=G1 360=B1 430="}));
     EXPECT_EQ(screen.scroll, (ScrollSize{580, 80}));
-}
-
-TEST(RosterLayout, HitTestMapsLinesToStudents) {
-    auto doc = ClassOf(3); // student lines at y 40..59, 60..79, 80..99
-    // y = 40 is the first student's top pixel line; x = 580 is still on the line.
-    ExpectHits({{10, 40, -1},
-                {10, 41, 0},
-                {10, 60, 1},
-                {10, 99, 2},
-                {10, 100, -1},
-                {580, 70, 1},
-                {581, 70, -1}},
-               [&](int x, int y) { return RosterHitTest(*doc, 20, x, y); });
+    // Student lines at y 40..59 and 60..79; y = 40 is the first one's top pixel line.
+    EXPECT_EQ(Hits({{10, 40}, {10, 41}, {10, 60}, {10, 79}, {10, 80}, {580, 70}, {581, 70}},
+                   [&](int x, int y) { return RosterHitTest(*doc, 20, x, y); }),
+              (std::vector{-1, 0, 1, 1, -1, 1, -1}));
     EXPECT_FALSE(RosterHitTest(*doc, 0, 10, 70)); // no measured font yet
 }
 
@@ -78,7 +69,7 @@ struct StudentReport : ::testing::Test {
     StudentReportInput In(int student = 1) const { return {*doc, student, cutoffs}; }
 };
 
-TEST_F(StudentReport, ScreenListsAssignmentsThenTotals) {
+TEST_F(StudentReport, ScreenListsAssignmentsThenTotalsAndMapsClicks) {
     const ReportScreen screen = LayoutStudentReportScreen(In(), 20);
     EXPECT_EQ(Lines(screen.texts),
               (Texts{"0: 0=Student report for Last1, First1",
@@ -88,6 +79,11 @@ TEST_F(StudentReport, ScreenListsAssignmentsThenTotals) {
                      "80: 0=3: Test 230=5 330=5 430=100% 530=A+",
                      "100: 230=13 330=15 430=86.6667% 530=B"}));
     EXPECT_EQ(screen.scroll, (ScrollSize{580, 120}));
+    // Assignment lines at y 40..99, totals at 100..119; x = 580 is outside.
+    EXPECT_EQ(Hits({{10, 40}, {10, 41}, {10, 60}, {579, 99}, {580, 99}, {10, 100}},
+                   [&](int x, int y) { return StudentReportHitTest(In(), 20, x, y); }),
+              (std::vector{-1, 0, 1, 2, -1, -1}));
+    EXPECT_FALSE(StudentReportHitTest(In(), -3, 10, 70));
 }
 
 TEST_F(StudentReport, AssignmentColumnsFollowTheirOwnRules) {
@@ -115,20 +111,11 @@ TEST_F(StudentReport, PositionOutOfUseShowsHeadingsOnly) {
         EXPECT_EQ(Lines(screen.texts),
                   (Texts{"0: 0=Student report for ",
                          "20: 0=Title 230=Received 330=Possible 430=Percent 530=Grade"}));
-        EXPECT_EQ(screen.scroll.height, 40);
         EXPECT_FALSE(StudentReportHitTest(In(student), 20, 10, 41));
         const ReportPrintout page = PrintStudentReportPage(In(student), {3150, 226, 1});
         EXPECT_EQ(page.texts.size(), 6u);
-        EXPECT_EQ(page.pagination.pageCount, 1);
         EXPECT_FALSE(page.pagination.morePages);
     }
-}
-
-TEST_F(StudentReport, HitTestMapsLinesToAssignments) {
-    // Assignment lines at y 40..99, totals at 100..119; x = 580 is outside.
-    ExpectHits({{10, 40, -1}, {10, 41, 0}, {10, 60, 1}, {579, 99, 2}, {580, 99, -1}, {10, 100, -1}},
-               [&](int x, int y) { return StudentReportHitTest(In(), 20, x, y); });
-    EXPECT_FALSE(StudentReportHitTest(In(), -3, 10, 70));
 }
 
 TEST_F(StudentReport, EveryPrintedPageEndsWithTheTotals) {
@@ -182,13 +169,15 @@ TEST_F(ProgressReport, ScreenListsFoundStudentsWithCurrentFigures) {
                                           "64: 0=Last2, First2 200=100% 300=A+ 400=Well done"}));
     EXPECT_EQ(screen.scroll, (ScrollSize{600, 80}));
 
+    // By ID, and after a sort whoever now holds the position, with the row's comment.
     doc->m_showNames = 0;
+    std::swap(doc->m_studentId[0], doc->m_studentId[2]);
     EXPECT_EQ(Lines(LayoutProgressScreen(In(), 16).texts)[1],
               "16: 0=IDs 200=Percent 300=Grade 400=Comment");
-
-    // After a sort the row shows whoever now holds the position, with the row's comment.
-    std::swap(doc->m_studentId[0], doc->m_studentId[2]);
     EXPECT_EQ(ProgressRowTexts(In(), 0), (Texts{"ID2", "83.3333%", "B-", "See me"}));
+    // [33, 48) meets row 0 (32..47) only; [47, 49) meets rows 0 and 1.
+    EXPECT_EQ(LayoutProgressScreen(In(), 16, {33, 48}).texts.size(), 4u);
+    EXPECT_EQ(LayoutProgressScreen(In(), 16, {47, 49}).texts.size(), 8u);
 }
 
 TEST_F(ProgressReport, RemovedPositionsKeepTheirRowButShowNoStaleData) {
@@ -204,21 +193,6 @@ TEST_F(ProgressReport, RemovedPositionsKeepTheirRowButShowNoStaleData) {
     // A damaged count never reads past the list.
     state->m_foundCount = 5000;
     EXPECT_EQ(LayoutProgressScreen(In(), 16).scroll.height, 16 * (kMaxStudents + 2));
-}
-
-TEST_F(ProgressReport, EmptyListAndBandsLayOutOnlyTheLinesTheyMeet) {
-    // [33, 48) meets row 0 (32..47) only; [47, 49) meets rows 0 and 1.
-    EXPECT_EQ(Lines(LayoutProgressScreen(In(), 16, {33, 48}).texts),
-              Texts{"32: 0=Last0, First0 200=83.3333% 300=B- 400=See me"});
-    EXPECT_EQ(LayoutProgressScreen(In(), 16, {47, 49}).texts.size(), 8u);
-
-    state->m_foundCount = 0;
-    const ReportScreen screen = LayoutProgressScreen(In(), 16);
-    EXPECT_EQ(screen.texts.size(), 5u);
-    EXPECT_EQ(screen.scroll.height, 32);
-    const ReportPrintout page = PrintProgressPage(In(), {3150, 226, 1});
-    EXPECT_EQ(page.texts.size(), 5u);
-    EXPECT_FALSE(page.pagination.morePages);
 }
 
 TEST_F(ProgressReport, PrintedPagesRepeatHeadingsAndSplitRows) {
@@ -239,6 +213,13 @@ TEST_F(ProgressReport, PrintedPagesRepeatHeadingsAndSplitRows) {
     ASSERT_EQ(second.size(), 2u + 2);
     EXPECT_EQ(second[2], "600: 0=Last2, First2 2530=100% 3630=A+ 4730="); // row 8
     EXPECT_EQ(second[3], "700: 0=Last0, First0 2530=83.3333% 3630=B- 4730=Last");
+
+    // An empty list: headings only, on one page.
+    state->m_foundCount = 0;
+    EXPECT_EQ(LayoutProgressScreen(In(), 16).scroll.height, 32);
+    const ReportPrintout empty = PrintProgressPage(In(), {300, 100, 1});
+    EXPECT_EQ(empty.texts.size(), 5u);
+    EXPECT_FALSE(empty.pagination.morePages);
 }
 
 } // namespace
