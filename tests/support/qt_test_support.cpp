@@ -11,20 +11,6 @@
 
 namespace markwise::test {
 
-namespace {
-QtMessageHandler g_previousHandler = nullptr;
-}
-
-void FilterOffscreenNoise() {
-    g_previousHandler = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (message == QLatin1String("This plugin does not support propagateSizeHints()"))
-                return;
-            if (g_previousHandler)
-                g_previousHandler(type, context, message);
-        });
-}
-
 Messages::Messages() {
     UiSeam::setAnswerer([this](const QString& text, Buttons) {
         texts.append(text);

@@ -18,9 +18,6 @@ class QListWidget;
 
 namespace markwise::test {
 
-// Drops exactly the line the offscreen platform prints for every window it shows.
-void FilterOffscreenNoise();
-
 // Answers every message box and file dialog through the seam and keeps the message texts.
 // Answers are taken in turn, OK once they run out; file dialogs answer `file`.
 class Messages {
