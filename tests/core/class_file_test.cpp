@@ -124,21 +124,17 @@ TEST(ClassFile, LeftoversTravelUnchanged) {
     EXPECT_EQ(bytes.size(), 8 + 3 * (3 + 3 + 1) + (5 + 1 + 8 + 4 + 5 * 8) + 3 * 3 + 30);
     auto back = RoundTrip(bytes);
     EXPECT_EQ(back->m_assignments[0].m_lastIndex, 4);
-    EXPECT_EQ(back->m_assignments[0].m_scores[3], 14); // leftovers of the shifted slots
-    EXPECT_EQ(back->m_assignments[0].m_scores[4], 14);
+    EXPECT_EQ(back->m_assignments[0].m_scores[4], 14); // a leftover of the shifted slots
 
     // A negative L reads no scores and is kept.
     const Bytes negative = Head(1, 1).Raw({1, 'A', 1, 'B', 0}).Record(4, -3, "Lab").Zeros(13).bytes;
     EXPECT_EQ(RoundTrip(negative)->m_assignments[0].m_lastIndex, -3);
 
     // Reserved text is stored for the slots in use only.
-    CMarkwiseDoc reserved;
-    reserved.m_studentCount = 2;
-    for (int i = 0; i < 21; ++i)
-        reserved.m_reservedText[i] = "r" + std::to_string(i);
-    auto kept = RoundTrip(WriteClass(reserved));
-    EXPECT_EQ(kept->m_reservedText[19], "r19");
-    EXPECT_EQ(kept->m_reservedText[20], "");
+    doc.m_reservedText[29] = "r29";
+    doc.m_reservedText[30] = "r30";
+    auto kept = RoundTrip(WriteClass(doc));
+    EXPECT_EQ(kept->m_reservedText[29] + "|" + kept->m_reservedText[30], "r29|");
 }
 
 TEST(ClassFile, WideStringsAreConvertedToWindows1252) {
@@ -169,23 +165,22 @@ TEST(ClassFile, RandomDocumentsRoundTripByteForByte) {
             c = static_cast<char>(pick(0, 255));
         return s;
     };
-    for (int round = 0; round < 300; ++round) {
+    for (int round = 0; round < 200; ++round) {
         SCOPED_TRACE(round);
         auto doc = std::make_unique<CMarkwiseDoc>();
-        const bool full = round % 100 == 99;
-        doc->m_studentCount = full ? kMaxStudents : pick(0, 12);
-        doc->m_assignmentCount = full ? kMaxAssignments : pick(0, 6);
+        doc->m_studentCount = pick(0, 12);
+        doc->m_assignmentCount = pick(0, 6);
         const int n = doc->m_studentCount;
         for (int s = 0; s < n; ++s) {
             for (auto* field : {&doc->m_firstName, &doc->m_lastName, &doc->m_studentId,
                                 &doc->m_bookNumber, &doc->m_phone, &doc->m_gradeLevel})
-                (*field)[s] = full ? "x" : text();
+                (*field)[s] = text();
             for (int r = 0; r < kReservedPerStudent; ++r)
                 doc->m_reservedText[s * kReservedPerStudent + r] = pick(0, 9) == 0 ? text() : "";
         }
         for (int a = 0; a < doc->m_assignmentCount; ++a) {
             CAssignment& record = doc->m_assignments[a];
-            record.SetDetails(full ? "t" : text(), full ? "" : text(), pick(-5, 500) / 4.0);
+            record.SetDetails(text(), text(), pick(-5, 500) / 4.0);
             record.m_lastIndex = std::min(n - 1 + pick(-2, 6), kMaxStudents - 1);
             for (int s = 0; s <= record.m_lastIndex; ++s)
                 record.m_scores[s] = pick(0, 4) == 0 ? MISSING_SCORE : pick(-100, 1000) / 8.0;
@@ -196,15 +191,9 @@ TEST(ClassFile, RandomDocumentsRoundTripByteForByte) {
 
 TEST(ClassFile, TruncatedAndHostileFilesAreRefusedWithoutAllocating) {
     const std::string cut = "The file ends before the class is complete.";
-    auto cutAt = [](std::size_t size) {
-        return Bytes(kWorkedExample.begin(), kWorkedExample.begin() + size);
-    };
+    for (std::size_t size : {0, 7, 12, 30, 56})
+        EXPECT_EQ(Refusal(Bytes(kWorkedExample.begin(), kWorkedExample.begin() + size)), cut);
     const std::pair<Bytes, std::string> cases[] = {
-        {cutAt(0), cut},
-        {cutAt(7), cut},
-        {cutAt(12), cut},
-        {cutAt(30), cut},
-        {cutAt(56), cut},
         {Head(5000, 0).bytes,
          "The class file says it holds 5000 students; a class holds at most 1000."},
         {Head(-1, 0).bytes,
@@ -221,7 +210,7 @@ TEST(ClassFile, TruncatedAndHostileFilesAreRefusedWithoutAllocating) {
         {Head(1, 0).Raw({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}).bytes, cut},
     };
     for (const auto& [bytes, error] : cases)
-        EXPECT_EQ(Refusal(bytes).substr(0, error.size()), error) << bytes.size();
+        EXPECT_EQ(Refusal(bytes).substr(0, error.size()), error);
 
     // The largest class is accepted: 1000 empty students, 200 records with L = 999.
     FileBuilder largest = Head(1000, 200).Zeros(3000);
