@@ -43,14 +43,13 @@ TEST(SheetPrintPage, GeometryOfTheJob) {
         {5, 20, {2400, 3150, 0}, {12, 0, 1, 8}}, // a zero line height
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.students) + " students, " + std::to_string(c.area.width) +
-                     "x" + std::to_string(c.area.height) + "/" + std::to_string(c.area.lineHeight));
         const SheetPrintGeometry g =
             ComputeSheetPrintGeometry(*FilledClass(c.students, c.assignments), c.area);
         // columns, student lines per page, maximum page, first printed assignment
         EXPECT_EQ((std::array{g.columns, g.linesPerPage, g.pageCount, g.firstAssignment}),
                   (std::array{c.expected.columns, c.expected.linesPerPage, c.expected.pageCount,
-                              c.expected.firstAssignment}));
+                              c.expected.firstAssignment}))
+            << c.students << " students, " << c.area.width << "x" << c.area.height;
     }
 }
 
