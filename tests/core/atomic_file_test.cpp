@@ -17,47 +17,36 @@ bool Write(const std::string& path, const std::string& text, std::string& error)
 
 mode_t ModeOf(const std::string& path) {
     struct stat info {};
-    EXPECT_EQ(::stat(path.c_str(), &info), 0);
-    return info.st_mode & 07777;
+    EXPECT_EQ(::lstat(path.c_str(), &info), 0);
+    return info.st_mode;
 }
 
-TEST(AtomicFile, WritesNewFilesAndReplacesOldOnesKeepingTheirPermissions) {
+TEST(AtomicFile, ReplacesOldFilesKeepingTheirPermissionsAndLinks) {
     TempFolder folder;
     const std::string path = folder.File("class.mkw");
     std::string error;
-
     ASSERT_TRUE(Write(path, std::string("new\0data", 8), error)) << error;
     EXPECT_EQ(ReadText(path), std::string("new\0data", 8));
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    EXPECT_EQ(ModeOf(path), 0666 & ~mask);
-
+    EXPECT_EQ(ModeOf(path) & 07777, 0666 & ~mask);
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
     ASSERT_TRUE(Write(path, "second", error)) << error;
     EXPECT_EQ(ReadText(path), "second");
-    EXPECT_EQ(ModeOf(path), 0640u);
-
+    EXPECT_EQ(ModeOf(path) & 07777, 0640u);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"class.mkw"});
-}
 
-TEST(AtomicFile, SavingThroughALinkReplacesTheFileItPointsTo) {
-    TempFolder folder;
-    const std::string real = folder.File("real.mkw");
+    // Saving through a link replaces the file it points to.
     const std::string link = folder.File("link.mkw");
-    test::WriteBytes(real, "old");
-    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
-    std::string error;
-    ASSERT_TRUE(Write(link, "new", error)) << error;
-    struct stat info {};
-    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISLNK(info.st_mode));
-    EXPECT_EQ(ReadText(real), "new");
+    ASSERT_EQ(::symlink(path.c_str(), link.c_str()), 0);
+    ASSERT_TRUE(Write(link, "third", error)) << error;
+    EXPECT_TRUE(S_ISLNK(ModeOf(link)));
+    EXPECT_EQ(ReadText(path), "third");
 }
 
 TEST(AtomicFile, FailureLeavesTheOldFileAndNoTemporaryFile) {
     TempFolder folder;
     std::string error;
-
     // A folder where the file should be: the final rename fails.
     const std::string blocked = folder.File("blocked.mkw");
     ASSERT_EQ(::mkdir(blocked.c_str(), 0755), 0);
