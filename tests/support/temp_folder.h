@@ -48,11 +48,6 @@ inline std::string ReadText(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline std::vector<unsigned char> ReadBytes(const std::string& path) {
-    const std::string text = ReadText(path);
-    return {text.begin(), text.end()};
-}
-
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
