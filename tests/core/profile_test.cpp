@@ -23,44 +23,34 @@ TEST(Profile, DefaultPathFollowsXdgConfigHome) {
     ::setenv("HOME", savedHome.c_str(), 1);
 }
 
-TEST(Profile, MissingFileKeysAndJunkValuesGiveTheDefaults) {
+TEST(Profile, CutoffsReadWithDefaultsAndWrittenKeepingEverythingElse) {
     TempFolder folder;
-    const std::array<int, 12> defaults = {100, 94, 90, 87, 84, 80, 77, 74, 70, 67, 64, 60};
     CProfile missing(folder.File("none/Markwise.ini"));
-    EXPECT_EQ(missing.ReadCutoffs().InGradeOrder(), defaults);
+    EXPECT_EQ(missing.ReadCutoffs(), CGradeCutoffs());
     EXPECT_TRUE(missing.ReadRecentFiles().empty());
 
     const std::string path = folder.File("Markwise.ini");
-    test::WriteBytes(path, "[Grade Cutoffs]\nA+=95\nA=abc\nB= 83 \nC-=\nD=12x\nD-=-5\n"
-                           "B+=99999999999\n[Other]\nA-=1\n");
+    test::WriteBytes(
+        path, "; kept comment\n[Window]\nwidth=800\n\n[Grade Cutoffs]\nA+=95\nA=abc\n"
+              "B= 83 \nC-=\nD=12x\nD-=-5\nB+=99999999999\nNote=hand edited\n[Other]\nA-=1\n");
     EXPECT_EQ(CProfile(path).ReadCutoffs().InGradeOrder(),
               (std::array<int, 12>{95, 94, 90, 87, 83, 80, 77, 74, 70, 67, 64, -5}));
-}
 
-TEST(Profile, WritingCutoffsKeepsEverythingElseAndReadsBack) {
-    TempFolder folder;
-    const std::string fresh = folder.File("new/Markwise/Markwise.ini");
     CGradeCutoffs cutoffs;
-    cutoffs.m_cutoffAPlus = 95;
+    cutoffs.m_cutoffAPlus = 99;
     cutoffs.m_cutoffDMinus = 55;
     std::string error;
-    ASSERT_TRUE(CProfile(fresh).WriteCutoffs(cutoffs, &error)) << error;
-    // Literal keys and plain decimal values a person can edit.
-    const std::string text = ReadText(fresh);
-    EXPECT_NE(text.find("[Grade Cutoffs]\nA+=95\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\nD-=55\n"), std::string::npos) << text;
-    EXPECT_EQ(CProfile(fresh).ReadCutoffs(), cutoffs);
-
-    const std::string existing = folder.File("Markwise.ini");
-    test::WriteBytes(existing, "; kept comment\n[Window]\nwidth=800\n\n[Grade Cutoffs]\n"
-                               "A+=1\nNote=hand edited\n");
-    ASSERT_TRUE(CProfile(existing).WriteCutoffs(cutoffs, &error)) << error;
-    const std::string merged = ReadText(existing);
-    for (const char* kept : {"; kept comment", "width=800", "Note=hand edited"}) {
-        EXPECT_NE(merged.find(kept), std::string::npos) << kept << "\n" << merged;
+    ASSERT_TRUE(CProfile(path).WriteCutoffs(cutoffs, &error)) << error;
+    EXPECT_EQ(CProfile(path).ReadCutoffs(), cutoffs);
+    // Literal keys and plain decimal values a person can edit; the rest of the file stays.
+    const std::string text = ReadText(path);
+    for (const char* part : {"[Grade Cutoffs]\nA+=99\n", "\nD-=55\n", "; kept comment", "width=800",
+                             "Note=hand edited"}) {
+        EXPECT_NE(text.find(part), std::string::npos) << part << " in\n" << text;
     }
-    EXPECT_EQ(merged.find("A+=1\n"), std::string::npos) << merged;
-    EXPECT_EQ(CProfile(existing).ReadCutoffs(), cutoffs);
+    const std::string fresh = folder.File("new/Markwise/Markwise.ini");
+    ASSERT_TRUE(CProfile(fresh).WriteCutoffs(cutoffs, &error)) << error;
+    EXPECT_EQ(CProfile(fresh).ReadCutoffs(), cutoffs);
 }
 
 TEST(Profile, RecentFilesKeepFourNewestFirst) {
@@ -69,13 +59,12 @@ TEST(Profile, RecentFilesKeepFourNewestFirst) {
     CProfile profile(path);
     std::string error;
     ASSERT_TRUE(profile.WriteRecentFiles(
-        {"/a/One.MKW", "/b/Two.MKW", "/c/Three.MKW", "/d/Four.MKW", "/e/Five.MKW"}, &error))
+        {"/a/1.MKW", "/b/2.MKW", "/c/3.MKW", "/d/4.MKW", "/e/5.MKW"}, &error))
         << error;
-    EXPECT_EQ(profile.ReadRecentFiles(), (std::vector<std::string>{"/a/One.MKW", "/b/Two.MKW",
-                                                                   "/c/Three.MKW", "/d/Four.MKW"}));
+    EXPECT_EQ(profile.ReadRecentFiles(),
+              (std::vector<std::string>{"/a/1.MKW", "/b/2.MKW", "/c/3.MKW", "/d/4.MKW"}));
     ASSERT_TRUE(profile.WriteRecentFiles({"/x/Only.MKW"}, &error)) << error;
     EXPECT_EQ(ReadText(path).find("File2"), std::string::npos) << ReadText(path);
-
     test::WriteBytes(path, "[Recent File List]\nFile1=\nFile2=/kept.MKW\nFile4=/last.MKW\n");
     EXPECT_EQ(profile.ReadRecentFiles(), (std::vector<std::string>{"/kept.MKW", "/last.MKW"}));
 }
