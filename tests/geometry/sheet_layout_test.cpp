@@ -31,7 +31,7 @@ TEST(SheetLayout, VisibleColumnsAndScrollRanges) {
     EXPECT_EQ(SheetProvisionalScrollSize(*doc, 16), (ScrollSize{600, 6 * 16}));
 }
 
-TEST(SheetLayout, SmallClass) {
+TEST(SheetLayout, SmallEmptyAndOneSidedClasses) {
     auto doc = NewClass();
     AddStudent(*doc, "Lee", "Ann", "7");
     AddStudent(*doc, "Roe", "Bo", "8");
@@ -43,19 +43,12 @@ TEST(SheetLayout, SmallClass) {
                      "16: 0=Lee, Ann 200=0 300=7.5 400=5.5 465=22% 550=F",
                      "32: 0=Roe, Bo 200=N/A 300=9 400=14 465=93.3333% 550=A-",
                      "48: 200=10 300=10 400=25", "80: 0=1: first", "96: 0=2: second"}));
-}
-
-TEST(SheetLayout, EmptyAndOneSidedClasses) {
-    EXPECT_TRUE(LayoutSheet(*NewClass(), {0, 1000, 16}, kDefaults).empty());
-
     // Listing by ID shows the ID even when it is empty.
-    auto students = NewClass();
-    AddStudent(*students, "Lee", "Ann", "7");
-    AddStudent(*students, "Roe", "Bo", "");
-    students->m_showNames = 0;
-    EXPECT_EQ(LayoutSheet(*students, {0, 300, 12}, kDefaults),
-              (DrawList{{0, 12, "7"}, {0, 24, ""}}));
+    doc->m_showNames = 0;
+    doc->m_studentId[1].clear();
+    EXPECT_EQ(Lines(LayoutSheet(*doc, {0, 576, 16}, kDefaults))[2].substr(0, 14), "32: 0= 200=N/A");
 
+    EXPECT_TRUE(LayoutSheet(*NewClass(), {0, 1000, 16}, kDefaults).empty());
     // No students: points on row 1 under the headings, descriptions from row 3.
     auto assignments = NewClass();
     AddAssignment(*assignments, 4, {}, "Quiz", "d");
