@@ -1,5 +1,6 @@
 #include "main_frame.h"
 
+#include "context_help.h"
 #include "core/markwise_doc.h"
 #include "framework/child_frame.h"
 #include "framework/commands.h"
@@ -307,9 +308,11 @@ void CMainFrame::runCommand(int id) {
         break;
     case ID_HELP_FINDER:
     case ID_HELP:
-    case ID_CONTEXT_HELP:
     case ID_DEFAULT_HELP:
         m_app.WinHelp();
+        break;
+    case ID_CONTEXT_HELP:
+        ContextHelpMode::Enter(*statusBar(), [this] { m_app.WinHelp(); });
         break;
     case ID_STUDENT_REPORT:
         openReportWindow(*reportTemplate(id), true);

@@ -10,9 +10,12 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolBar>
+#include "support/offscreen_noise.h"
+
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -61,7 +64,10 @@ class AppTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void initTestCase() {
+        DropOffscreenNoise();
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         m_messages.texts.clear();
@@ -147,6 +153,15 @@ private slots:
         frame().executeCommand(ID_HELP); // F1
         QVERIFY(m_app->helpWindow() && m_app->helpWindow()->isVisible());
         QCOMPARE(m_app->helpWindow()->source(), QUrl("qrc:/help/index.html"));
+
+        // Shift+F1: the next click asks for help and does nothing else.
+        m_app->helpWindow()->close();
+        frame().executeCommand(ID_CONTEXT_HELP);
+        QCOMPARE(frame().statusBar()->currentMessage(),
+                 QString("Select an object on which to get Help"));
+        QTest::mouseClick(frame().mdiArea()->viewport(), Qt::LeftButton);
+        QVERIFY(m_app->helpWindow()->isVisible());
+        QVERIFY(frame().statusBar()->currentMessage().isEmpty());
     }
 
     void titlesAndWindowNumbers() {

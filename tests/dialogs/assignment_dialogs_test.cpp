@@ -33,6 +33,7 @@ constexpr double NA = MISSING_SCORE;
 class AssignmentDialogsTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { DropOffscreenNoise(); }
 
     void creatingAnAssignmentLandsInEditAssignment() {
         FakeHost host;

@@ -31,7 +31,10 @@ int WidthForColumns(int columns) {
 class ClassDialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { InstallEditingDialogs(); }
+    void initTestCase() {
+        DropOffscreenNoise();
+        InstallEditingDialogs();
+    }
 
     void exclusionAndDontExclude() {
         FakeHost host;

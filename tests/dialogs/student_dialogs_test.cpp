@@ -33,6 +33,7 @@ std::string Entry(const CMarkwiseDoc& doc, int s) {
 class StudentDialogsTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { DropOffscreenNoise(); }
 
     void addTakesOneNameIgnoresOnlyAnIdAndStaysOpen() {
         FakeHost host;

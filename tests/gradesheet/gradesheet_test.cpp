@@ -6,6 +6,8 @@
 #include "support/qt_test_support.h"
 
 #include <QTemporaryDir>
+#include "support/offscreen_noise.h"
+
 #include <QtTest>
 #include <memory>
 
@@ -27,6 +29,7 @@ class GradeSheetTest : public QObject {
     CMarkwiseDoc& doc() { return m_sheet->document.data(); }
 
 private slots:
+    void initTestCase() { DropOffscreenNoise(); }
     void init() {
         m_app = std::make_unique<CWinApp>(CProfile(m_dir.filePath("Markwise.ini").toStdString()));
         viewDialogs() = ViewDialogs{};

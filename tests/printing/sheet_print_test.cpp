@@ -10,6 +10,7 @@
 #include "gradesheet/sheet_print_job.h"
 #include "pdf_pages.h"
 #include "support/class_builder.h"
+#include "support/offscreen_noise.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -62,6 +63,7 @@ class SheetPrintTest : public QObject {
     QTemporaryDir m_dir;
 
 private slots:
+    void initTestCase() { DropOffscreenNoise(); }
     void hundredStudentsOnLetterPrintFullPagesOfFortySix() {
         const auto pages = printSheet(*makeClass(100, 20), m_dir.filePath("sheet.pdf"));
         // W 2466, H 3216, line 227: 12 columns, trunc(3216 x 4.7 / 227) - 8 - 12 = 46 lines.

@@ -4,6 +4,7 @@
 #include "framework/ui_seam.h"
 #include "framework/win_app.h"
 #include "gradesheet/markwise_view.h"
+#include "offscreen_noise.h"
 
 #include <QByteArray>
 #include <QDialog>
