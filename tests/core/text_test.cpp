@@ -7,7 +7,7 @@
 namespace markwise {
 namespace {
 
-TEST(NumberText, GeneralAndFifteenDigitFormsWithThreeDigitExponents) {
+TEST(NumberText, FormsWithThreeDigitExponentsAndParsing) {
     EXPECT_EQ(FormatG(200.0 / 3) + " " + FormatG(123456) + " " + FormatG(1234567) + " " +
                   FormatG(0.0001) + " " + FormatG(-2.5e-7) + " " + FormatG(1e100) + " " +
                   FormatG(MISSING_SCORE) + " " + FormatPercentG(1e7),
@@ -16,9 +16,7 @@ TEST(NumberText, GeneralAndFifteenDigitFormsWithThreeDigitExponents) {
                   FormatNumber15(0.1) + " " + FormatNumber15(123456789012345.0) + " " +
                   FormatNumber15(1234567890123456.0),
               "7.33333333333333 9.66666666666667 0.1 123456789012345 1.23456789012346e+015");
-}
 
-TEST(NumberText, ParseNumberTakesOneNumberWithBlanksAround) {
     const std::pair<const char*, double> good[] = {
         {" 12.5\t", 12.5}, {"+3", 3}, {".5", 0.5}, {"1e3", 1000}};
     for (const auto& [text, expected] : good) {
@@ -34,7 +32,7 @@ TEST(NumberText, ParseNumberTakesOneNumberWithBlanksAround) {
     }
 }
 
-TEST(Encoding, EveryWindows1252ByteSurvivesARoundTrip) {
+TEST(Encoding, Windows1252RoundTripAndQuestionMarksForTheRest) {
     std::string all;
     for (int b = 0; b < 256; ++b)
         all += static_cast<char>(b);
@@ -42,9 +40,7 @@ TEST(Encoding, EveryWindows1252ByteSurvivesARoundTrip) {
     EXPECT_EQ(Cp1252ToUtf8("\x80\x8A\x9F\x81\x9D caf\xE9"),
               "\u20AC\u0160\u0178\u0081\u009D caf\u00E9");
     EXPECT_EQ(Utf8ToCp1252("\u201Cquoted\u201D \u2122"), "\x93quoted\x94 \x99");
-}
 
-TEST(Encoding, CharactersWithoutAByteAndBrokenUtf8BecomeQuestionMarks) {
     const std::pair<const char*, const char*> cases[] = {
         {"a\U0001F600b", "a?b"},
         {"\u0080", "?"},              // a C1 control whose byte Windows-1252 uses for the euro
