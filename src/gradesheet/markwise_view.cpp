@@ -26,36 +26,40 @@ std::vector<CMarkwiseView*>& liveViews() {
     return views;
 }
 
-// Whether the dialog behind a command has been provided.
-bool hasDialog(int id) {
-    const ViewDialogs& d = viewDialogs();
+// The dialog each dialog command opens; the two editors open with the first entry chosen.
+ViewDialogs::Open dialogFor(int id) {
+    ViewDialogs& d = viewDialogs();
     switch (id) {
     case ID_ASSIGNMENT_NEW:
-        return static_cast<bool>(d.newAssignment);
+        return d.newAssignment;
     case ID_ASSIGNMENT_REMOVE:
-        return static_cast<bool>(d.removeAssignment);
-    case ID_ASSIGNMENT_EDIT:
-        return static_cast<bool>(d.editAssignment);
+        return d.removeAssignment;
     case ID_ASSIGNMENT_SUMMARY:
-        return static_cast<bool>(d.assignmentSummary);
+        return d.assignmentSummary;
     case ID_STUDENT_NEW:
-        return static_cast<bool>(d.addStudent);
+        return d.addStudent;
     case ID_STUDENT_REMOVE:
-        return static_cast<bool>(d.removeStudent);
-    case ID_STUDENT_EDIT:
-        return static_cast<bool>(d.editStudent);
+        return d.removeStudent;
     case ID_STUDENT_SUMMARY:
-        return static_cast<bool>(d.studentSummary);
+        return d.studentSummary;
     case ID_EDIT_PREFERENCES:
-        return static_cast<bool>(d.preferences);
+        return d.preferences;
     case ID_SORT_ASSIGNMENT:
-        return static_cast<bool>(d.sortByAssignment);
+        return d.sortByAssignment;
     case ID_CLASS_SUMMARY:
-        return static_cast<bool>(d.classSummary);
+        return d.classSummary;
     case ID_CLASS_EXCLUDE:
-        return static_cast<bool>(d.excludeAssignments);
+        return d.excludeAssignments;
+    case ID_ASSIGNMENT_EDIT:
+        if (!d.editAssignment)
+            return {};
+        return [edit = d.editAssignment](CMarkwiseView& view) { edit(view, 0, 0); };
+    case ID_STUDENT_EDIT:
+        if (!d.editStudent)
+            return {};
+        return [edit = d.editStudent](CMarkwiseView& view) { edit(view, 0); };
     default:
-        return false;
+        return {};
     }
 }
 
@@ -171,7 +175,7 @@ bool CMarkwiseView::updateCommand(int id, CommandState& state) {
     case ID_IGNORED_32795:
         return true;
     default:
-        return IsSheetPrintCommand(id) || hasDialog(id);
+        return IsSheetPrintCommand(id) || static_cast<bool>(dialogFor(id));
     }
 }
 
@@ -212,52 +216,15 @@ void CMarkwiseView::runCommand(int id) {
 }
 
 void CMarkwiseView::openDialog(int id) {
-    const ViewDialogs& d = viewDialogs();
-    switch (id) {
-    case ID_ASSIGNMENT_NEW:
-        // The one precondition the view checks itself.
-        if (GetDocument()->m_studentCount == 0) {
-            UiSeam::tell(this, QStringLiteral("You haven't created any students yet!"));
-        } else {
-            d.newAssignment(*this);
-        }
-        break;
-    case ID_ASSIGNMENT_REMOVE:
-        d.removeAssignment(*this);
-        break;
-    case ID_ASSIGNMENT_EDIT:
-        d.editAssignment(*this, 0, 0);
-        break;
-    case ID_ASSIGNMENT_SUMMARY:
-        d.assignmentSummary(*this);
-        break;
-    case ID_STUDENT_NEW:
-        d.addStudent(*this);
-        break;
-    case ID_STUDENT_REMOVE:
-        d.removeStudent(*this);
-        break;
-    case ID_STUDENT_EDIT:
-        d.editStudent(*this, 0);
-        break;
-    case ID_STUDENT_SUMMARY:
-        d.studentSummary(*this);
-        break;
-    case ID_EDIT_PREFERENCES:
-        d.preferences(*this);
-        break;
-    case ID_SORT_ASSIGNMENT:
-        d.sortByAssignment(*this);
-        break;
-    case ID_CLASS_SUMMARY:
-        d.classSummary(*this);
-        break;
-    case ID_CLASS_EXCLUDE:
-        d.excludeAssignments(*this);
-        break;
-    default:
-        break;
+    const ViewDialogs::Open open = dialogFor(id);
+    if (!open)
+        return;
+    // The one precondition the view checks itself.
+    if (id == ID_ASSIGNMENT_NEW && GetDocument()->m_studentCount == 0) {
+        UiSeam::tell(this, QStringLiteral("You haven't created any students yet!"));
+        return;
     }
+    open(*this);
 }
 
 } // namespace markwise
