@@ -9,6 +9,9 @@ namespace markwise {
 std::string Cp1252ToUtf8(std::string_view bytes);
 // Characters without a Windows-1252 byte become '?'.
 std::string Utf8ToCp1252(std::string_view utf8);
+// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or values
+// above U+10FFFF).
+bool IsValidUtf8(std::string_view bytes);
 // UTF-16LE code units (as a wide string in the file) to Windows-1252, '?' for the rest.
 std::string Utf16LeToCp1252(const unsigned char* data, std::size_t codeUnits);
 

@@ -44,6 +44,12 @@ std::string FormatNumber15(double value) {
     return FormatGeneral(value, 15);
 }
 
+std::string FormatShortest(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 bool ParseNumber(const std::string& text, double& value) {
     std::string_view rest(text);
     while (!rest.empty() && IsBlank(rest.front()))

@@ -11,6 +11,9 @@ std::string FormatPercentG(double value);
 // The dialogs' shortest general form: up to 15 significant digits (7.33333333333333),
 // exponent of at least three digits.
 std::string FormatNumber15(double value);
+// The shortest text that reads back to the same double, in the "C" locale and with the
+// exponent as written (17.5, 0.1, -2, 1e+300): what files meant for other programs hold.
+std::string FormatShortest(double value);
 // Parses a number typed in a dialog box (surrounding blanks allowed); false when it holds none.
 bool ParseNumber(const std::string& text, double& value);
 
