@@ -160,7 +160,7 @@ private:
     // for a formula; exactly that apostrophe goes again.
     std::string Text(std::size_t row, std::size_t column) const {
         const std::string& cell = Cell(row, column);
-        if (Ours() && cell.size() >= 2 && cell[0] == '\'' && StartsFormula(cell[1]))
+        if (Ours() && cell.starts_with('\'') && NeedsFormulaGuard(std::string_view(cell).substr(1)))
             return cell.substr(1);
         return cell;
     }

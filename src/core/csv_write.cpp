@@ -22,7 +22,11 @@ bool NeedsQuotes(std::string_view text) {
 
 } // namespace
 
-bool StartsFormula(char c) {
+bool NeedsFormulaGuard(std::string_view text) {
+    const std::size_t first = text.find_first_not_of('\'');
+    if (first == std::string_view::npos)
+        return false;
+    const char c = text[first];
     return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r';
 }
 
@@ -50,7 +54,7 @@ void CsvWriter::Text(std::string_view utf8) {
     Separate();
     std::string cell;
     cell.reserve(utf8.size() + 1);
-    if (!utf8.empty() && StartsFormula(utf8.front()))
+    if (NeedsFormulaGuard(utf8))
         cell += '\'';
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto c = static_cast<unsigned char>(utf8[i]);

@@ -8,7 +8,8 @@ namespace markwise {
 // Builds CSV text (UTF-8, comma-separated, RFC 4180 quoting, rows ending in a line feed).
 // Every CSV the program writes goes through here, so every cell follows one rule:
 // - a text cell that begins with '=', '+', '-', '@', a tab or a carriage return gets a
-//   leading apostrophe, so no spreadsheet runs it as a formula;
+//   leading apostrophe, so no spreadsheet runs it as a formula (so does one that begins
+//   with apostrophes before such a character, so that import can remove exactly one);
 // - control characters other than tab, carriage return and line feed (C0, DEL and the
 //   C1 range) are written as '?', so no terminal or spreadsheet acts on them;
 // - numbers the program formatted itself are never prefixed.
@@ -33,8 +34,9 @@ private:
     bool m_rowStarted = false;
 };
 
-// True when a text cell starting with c would be taken for a formula; the importer
-// removes the apostrophe put before such a cell.
-bool StartsFormula(char c);
+// True when a text cell gets the guarding apostrophe: it begins with a character that
+// starts a formula, or with apostrophes before one (so that removing exactly one
+// apostrophe on import gives every text back unchanged).
+bool NeedsFormulaGuard(std::string_view text);
 
 } // namespace markwise
