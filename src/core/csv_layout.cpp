@@ -3,7 +3,6 @@
 #include "csv_write.h"
 #include "encoding.h"
 #include "markwise_doc.h"
-#include "number_text.h"
 
 #include <array>
 
@@ -105,9 +104,8 @@ std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout) {
     csv.Reserve(static_cast<std::size_t>(doc.StudentsInUse() + 3) * (assignments * 6 + 64));
     WriteHeader(csv, doc, layout);
     if (layout != CsvLayout::Moodle) {
-        WriteDetailRow(csv, doc, layout, "Points Possible", [&csv](const CAssignment& a) {
-            csv.Number(FormatShortest(a.m_pointsPossible));
-        });
+        WriteDetailRow(csv, doc, layout, "Points Possible",
+                       [&csv](const CAssignment& a) { csv.Number(a.m_pointsPossible); });
     }
     if (layout == CsvLayout::Markwise) {
         WriteDetailRow(csv, doc, layout, "Description",
@@ -120,7 +118,7 @@ std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout) {
             if (score == MISSING_SCORE)
                 csv.Empty();
             else
-                csv.Number(FormatShortest(score));
+                csv.Number(score);
         }
         csv.EndRow();
     }

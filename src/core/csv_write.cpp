@@ -1,5 +1,7 @@
 #include "csv_write.h"
 
+#include "number_text.h"
+
 namespace markwise {
 
 namespace {
@@ -73,6 +75,12 @@ void CsvWriter::Text(std::string_view utf8) {
 void CsvWriter::Number(std::string_view text) {
     Separate();
     AppendField(text);
+}
+
+void CsvWriter::Number(double value) {
+    Separate();
+    char buffer[kShortestBufferSize];
+    m_out.append(buffer, FormatShortest(value, buffer)); // digits, sign, point, 'e': no quotes
 }
 
 void CsvWriter::EndRow() {

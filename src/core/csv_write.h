@@ -19,6 +19,8 @@ public:
     void Text(std::string_view utf8);
     // A number (or number-like text such as "85%") the program formatted itself.
     void Number(std::string_view text);
+    // A number in the shortest text that reads back to the same value.
+    void Number(double value);
     void Empty() { Separate(); }
     void EndRow();
 

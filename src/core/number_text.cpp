@@ -44,10 +44,13 @@ std::string FormatNumber15(double value) {
     return FormatGeneral(value, 15);
 }
 
+char* FormatShortest(double value, char* buffer) {
+    return std::to_chars(buffer, buffer + kShortestBufferSize, value).ptr;
+}
+
 std::string FormatShortest(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    char buffer[kShortestBufferSize];
+    return std::string(buffer, FormatShortest(value, buffer));
 }
 
 bool ParseNumber(const std::string& text, double& value) {
