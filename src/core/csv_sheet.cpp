@@ -6,6 +6,7 @@
 #include "file_bytes.h"
 #include "number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <unordered_set>
@@ -209,11 +210,11 @@ private:
 
     bool CollectStudentRows() {
         for (std::size_t row = m_firstStudentRow; row < m_table.rows.size(); ++row) {
-            bool blank = true;
+            bool empty = true;
             for (const std::string& cell : m_table.rows[row])
-                blank = blank && IsBlank(cell);
-            if (blank)
-                continue;
+                empty = empty && cell.empty();
+            if (empty)
+                continue; // a spreadsheet's trailing ",,,," rows
             if (m_rows.size() == static_cast<std::size_t>(kMaxStudents)) {
                 m_error = "line " + std::to_string(m_table.lines[row]) + ": more than " +
                           std::to_string(kMaxStudents) + " students";
@@ -351,7 +352,14 @@ private:
                     Number(Cell(row, column), score); // checked while choosing the columns
                 student.scores.push_back(score);
             }
-            m_sheet.students.push_back(std::move(student));
+            // A row with nothing in the columns used (only an e-mail address, say) is no student.
+            const bool nothing =
+                f.lastName.empty() && f.firstName.empty() && f.studentId.empty() &&
+                f.gradeLevel.empty() && f.bookNumber.empty() && f.phone.empty() &&
+                std::all_of(student.scores.begin(), student.scores.end(),
+                            [](double score) { return score == MISSING_SCORE; });
+            if (!nothing)
+                m_sheet.students.push_back(std::move(student));
         }
         return true;
     }
