@@ -5,10 +5,12 @@
 #include "dialogs/remove_student_dlg.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QInputMethodEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <memory>
 
 using namespace markwise;
 using namespace markwise::test;
@@ -143,6 +145,40 @@ private slots:
         Retype(edit.Fields().phone, QStringLiteral("555-2"));
         QTest::mouseClick(edit.UpdateButton(), Qt::LeftButton);
         QCOMPARE(Entry(doc, 0), std::string("Adams|Al|id0|G0|B0|555-2"));
+    }
+
+    void boxesShowAsManyOfTheWidestCharactersAsTheyAccept() {
+        FakeHost host;
+        FillClass(*host.doc, {{"Adams", "Al"}});
+        for (const bool edit : {false, true}) {
+            std::unique_ptr<QDialog> dialog;
+            StudentFieldBoxes* f = nullptr;
+            if (edit) {
+                auto* d = new CEditStudentDlg(host, 0);
+                dialog.reset(d);
+                f = &d->Fields();
+            } else {
+                auto* d = new CAddStudentDlg(host);
+                dialog.reset(d);
+                f = &d->Fields();
+            }
+            QVERIFY(ShowActive(*dialog));
+            for (LimitedLineEdit* box : {f->lastName, f->firstName, f->studentId, f->gradeLevel,
+                                         f->bookNumber, f->phone}) {
+                for (const QChar widest : {QChar('W'), QChar('M'), QChar('@'), QChar('0')}) {
+                    const QString full(box->Limit(), widest);
+                    box->setText(full);
+                    // Scrolled text would put the end nearer than the text's width.
+                    const int end =
+                        box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                    box->setCursorPosition(0);
+                    const int start =
+                        box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                    QVERIFY2(end - start >= box->fontMetrics().horizontalAdvance(full) - 1,
+                             qPrintable(full));
+                }
+            }
+        }
     }
 
     void editingThenSelectingAnotherStudentKeepsTheFirst() {
