@@ -168,10 +168,12 @@ private slots:
                 for (const QChar widest : {QChar('W'), QChar('M'), QChar('@'), QChar('0')}) {
                     const QString full(box->Limit(), widest);
                     box->setText(full);
+                    box->repaint(); // the box scrolls its text as it paints
                     // Scrolled text would put the end nearer than the text's width.
                     const int end =
                         box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
                     box->setCursorPosition(0);
+                    box->repaint();
                     const int start =
                         box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
                     QVERIFY2(end - start >= box->fontMetrics().horizontalAdvance(full) - 1,
