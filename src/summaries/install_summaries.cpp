@@ -17,6 +17,8 @@ template <auto Open> void WithHost(CMarkwiseView& view) {
 
 void InstallSummaryDialogs() {
     ViewDialogs& d = viewDialogs();
+    d.assignmentSummary = WithHost<OpenAssignmentSummary>;
+    d.classSummary = WithHost<OpenClassSummary>;
     d.studentSummary = WithHost<OpenStudentSummary>;
 }
 
