@@ -1,6 +1,7 @@
 #include "dialogs/install_dialogs.h"
 #include "gradesheet/command_line_print.h"
 #include "markwise_app.h"
+#include "summaries/install_summaries.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     markwise::InstallEditingDialogs();
+    markwise::InstallSummaryDialogs();
     markwise::CMarkwiseApp app;
     if (!app.InitInstance(options)) {
         return 1;

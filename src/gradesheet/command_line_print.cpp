@@ -23,6 +23,7 @@ struct PrintRequest {
     QString classFile;
     QPageSize pageSize; // invalid: the locale's
     int resolution = 300;
+    SheetPrintColumns columns = SheetPrintColumns::LastThatFit;
 };
 
 int fail(const QString& message) {
@@ -61,6 +62,8 @@ QString parse(int argc, char** argv, PrintRequest& request) {
             request.resolution = QString::fromLocal8Bit(argv[++i]).toInt(&ok);
             if (!ok || request.resolution < 72 || request.resolution > 9600)
                 return QStringLiteral("the resolution must be 72 to 9600 dots per inch");
+        } else if (arg == QLatin1String("--all-assignments")) {
+            request.columns = SheetPrintColumns::All;
         } else if (arg == QLatin1String("--no-splash")) {
             continue;
         } else if (arg.startsWith(QLatin1String("--")) || !request.classFile.isEmpty()) {
@@ -80,7 +83,7 @@ int print(const PrintRequest& request) {
             QStringLiteral("%1: %2").arg(request.classFile, QString::fromStdString(loadError)));
     // The title a window on this file would carry: its file name.
     SheetPrintJob job(*doc, QFileInfo(request.classFile).fileName().toStdString(),
-                      CProfile().ReadCutoffs());
+                      CProfile().ReadCutoffs(), request.columns);
 
     if (request.toPdf) {
         QString error;
