@@ -30,7 +30,7 @@ std::string StudentKey(MergeMatch match, const std::string& last, const std::str
 }
 
 std::string Quoted(const std::string& cp1252) {
-    return "\"" + Cp1252ToUtf8(cp1252) + "\"";
+    return QuotedForMessage(cp1252);
 }
 
 // Index of each key in the class, kAmbiguous for a key two entries share.

@@ -111,11 +111,36 @@ void ConvertFromUtf8(CsvTable& table) {
 
 } // namespace
 
+std::string QuotedUtf8ForMessage(std::string_view utf8) {
+    constexpr int kShown = 40;
+    std::string out = "\"";
+    int characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        const bool lead = (byte & 0xC0) != 0x80;
+        if (lead && ++characters > kShown)
+            return out + "...\"";
+        const bool c1 =
+            byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+        if (c1) {
+            out += '?';
+            ++i;
+        } else {
+            out += byte < 0x20 || byte == 0x7F ? '?' : static_cast<char>(byte);
+        }
+    }
+    return out + "\"";
+}
+
+std::string QuotedForMessage(std::string_view cp1252) {
+    return QuotedUtf8ForMessage(Cp1252ToUtf8(cp1252));
+}
+
 std::string CsvTable::Place(int line, int column) const {
     std::string place = "line " + std::to_string(line) + ", column ";
     if (!rows.empty() && column >= 0 && column < static_cast<int>(rows[0].size()) &&
         !rows[0][column].empty())
-        return place + "\"" + Cp1252ToUtf8(rows[0][column]) + "\"";
+        return place + QuotedForMessage(rows[0][column]);
     return place + std::to_string(column + 1);
 }
 

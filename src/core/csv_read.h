@@ -27,6 +27,11 @@ struct CsvTable {
     std::string Place(std::size_t row, int column) const { return Place(lines[row], column); }
 };
 
+// A cell's text in double quotes for a one-line message (UTF-8): control characters (line
+// breaks included) as '?', and cut after 40 characters with "...".
+std::string QuotedForMessage(std::string_view cp1252);
+std::string QuotedUtf8ForMessage(std::string_view utf8);
+
 // Reads CSV bytes through libcsv: UTF-8 with or without a byte-order mark, else
 // Windows-1252; comma or semicolon separators, whichever the header row has more of;
 // RFC 4180 quoting, strictly (a stray quote is an error); fields keep their spaces.

@@ -184,7 +184,7 @@ private:
     }
 
     bool NotANumber(std::size_t row, std::size_t column) {
-        return Fail(row, column, "\"" + Cp1252ToUtf8(Cell(row, column)) + "\" is not a number");
+        return Fail(row, column, QuotedForMessage(Cell(row, column)) + " is not a number");
     }
 
     bool RowLabelIs(std::size_t row, std::string_view label) const {
@@ -353,11 +353,10 @@ private:
                 student.scores.push_back(score);
             }
             // A row with nothing in the columns used (only an e-mail address, say) is no student.
-            const bool nothing =
-                f.lastName.empty() && f.firstName.empty() && f.studentId.empty() &&
-                f.gradeLevel.empty() && f.bookNumber.empty() && f.phone.empty() &&
-                std::all_of(student.scores.begin(), student.scores.end(),
-                            [](double score) { return score == MISSING_SCORE; });
+            const bool nothing = f.lastName.empty() && f.firstName.empty() && f.studentId.empty() &&
+                                 f.gradeLevel.empty() && f.bookNumber.empty() && f.phone.empty() &&
+                                 std::all_of(student.scores.begin(), student.scores.end(),
+                                             [](double score) { return score == MISSING_SCORE; });
             if (!nothing)
                 m_sheet.students.push_back(std::move(student));
         }
@@ -404,8 +403,9 @@ bool ReadCsvSheet(std::string_view bytes, CsvSheet& sheet, std::string& error,
         return false;
     }
     for (const CsvReplacedCell& cell : table.replaced) {
-        sheet.warnings.push_back(table.Place(cell.line, cell.column) + ": \"" + cell.utf8 +
-                                 "\" has characters Windows-1252 cannot hold; they became \"?\"");
+        sheet.warnings.push_back(table.Place(cell.line, cell.column) + ": " +
+                                 QuotedUtf8ForMessage(cell.utf8) +
+                                 " has characters Windows-1252 cannot hold; they became \"?\"");
     }
     return true;
 }

@@ -267,9 +267,13 @@ TEST(CsvInterchange, BadInputIsRefusedSayingWhere) {
     const std::pair<std::string, std::string> cases[] = {
         {header + "Lee,Ann,7,,,,twelve\n", "line 4, column \"Quiz 3\": \"twelve\" is not a number"},
         {header + "Lee,Ann,7,,,,1e999\n", "line 4, column \"Quiz 3\": \"1e999\" is not a number"},
+        // Messages stay one line and short.
+        {header + "Lee,Ann,7,,,,\"two\nlines" + std::string(50, 'x') + "\"\n",
+         "line 4, column \"Quiz 3\": \"two?lines" + std::string(31, 'x') + "...\" is not a number"},
         {"Name,Quiz\n\"Lee, Ann\",1\nBob,\"x\"y\n", "line 3, column \"Quiz\": malformed quoting"},
         {"Name,Quiz\nBob,x\"y\"\n", "line 2, column \"Quiz\": malformed quoting"},
-        {"Name,Quiz\n\"Lee\nAnn\",1\n\"Bob,2\n", "line 4, column \"Name\": a quoted cell is not closed"},
+        {"Name,Quiz\n\"Lee\nAnn\",1\n\"Bob,2\n",
+         "line 4, column \"Name\": a quoted cell is not closed"},
         {"Name,Quiz 1\nAnn,3\nBob,three\n", "line 3, column \"Quiz 1\": \"three\" is not a number"},
         {"Last Name,First Name,Student ID,Grade Level,Book Number,Phone\nLee,Ann,,,,\n",
          "line 2: the \"Points Possible\" and \"Description\" rows must follow the header"},
