@@ -3,6 +3,7 @@
 #include "gradesheet/command_line_print.h"
 #include "markwise_app.h"
 #include "reports/install_reports.h"
+#include "summaries/install_summaries.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
     }
     markwise::InstallEditingDialogs();
     markwise::InstallReportWindows();
+    markwise::InstallSummaryDialogs();
     markwise::CMarkwiseApp app;
     if (!app.InitInstance(options)) {
         return 1;

@@ -7,6 +7,7 @@
 #include "framework/document.h"
 #include "geometry/roster_layout.h"
 #include "report_host.h"
+#include "summaries/open_summaries.h"
 
 namespace markwise {
 
@@ -18,6 +19,7 @@ bool CRosterView::updateCommand(int id, CommandState& state) {
     case ID_STUDENT_EDIT:
     case ID_STUDENT_NEW:
     case ID_STUDENT_REMOVE:
+    case ID_STUDENT_SUMMARY:
         return true;
     default:
         return CReportView::updateCommand(id, state);
@@ -39,6 +41,9 @@ void CRosterView::runCommand(int id) {
         break;
     case ID_STUDENT_REMOVE:
         OpenRemoveStudent(host);
+        break;
+    case ID_STUDENT_SUMMARY:
+        OpenStudentSummary(host);
         break;
     default:
         CReportView::runCommand(id);
