@@ -111,6 +111,7 @@ bool CProgressReportsDlg::UpdateData(bool save) {
     if (!save) {
         m_gradeBox->setText(toQString(m_grade));
         m_percentBox->setText(QString::fromStdString(FormatNumber15(m_percent)));
+        m_percentBox->setCursorPosition(0);
         m_cutoffBox->setText(QString::fromStdString(FormatNumber15(m_cutoff)));
         m_commentBox->SetLimitedText(toQString(m_comment));
         return true;
