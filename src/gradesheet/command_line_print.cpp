@@ -24,6 +24,7 @@ struct PrintRequest {
     QPageSize pageSize; // invalid: the locale's
     int resolution = 300;
     QString report = QStringLiteral("sheet");
+    SheetPrintColumns columns = SheetPrintColumns::LastThatFit;
 };
 
 int fail(const QString& message) {
@@ -64,6 +65,8 @@ QString parse(int argc, char** argv, PrintRequest& request) {
                 return QStringLiteral("the resolution must be 72 to 9600 dots per inch");
         } else if (arg == QLatin1String("--report") && hasValue) {
             request.report = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == QLatin1String("--all-assignments")) {
+            request.columns = SheetPrintColumns::All;
         } else if (arg == QLatin1String("--no-splash")) {
             continue;
         } else if (arg.startsWith(QLatin1String("--")) || !request.classFile.isEmpty()) {
@@ -92,7 +95,7 @@ int print(const PrintRequest& request, const CommandLineReportMaker& makeReport)
         if (!report)
             return fail(QString::fromStdString(error));
     }
-    SheetPrintJob sheet(*doc, title, cutoffs);
+    SheetPrintJob sheet(*doc, title, cutoffs, request.columns);
     PrintJob& job = report ? *report : sheet;
 
     if (request.toPdf) {

@@ -94,13 +94,12 @@ CHistogramDlg::CHistogramDlg(const GradeDistribution& counts, QWidget* parent) :
             MakeStatic(text, QRect(du.X(7), du.Y(19 + 11 * k), labelWidth, du.Y(8)), this);
     }
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setGeometry(du.Rect(96, 169, 50, 14));
-    m_ok->setDefault(true);
-    connect(m_ok, &QPushButton::clicked, this, &CHistogramDlg::accept);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(du.Rect(96, 169, 50, 14));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &CHistogramDlg::accept);
 
-    m_measure = MeasureTemplate();
-    const HistogramLayout layout = LayoutHistogram(counts, m_measure);
+    const HistogramLayout layout = LayoutHistogram(counts, MeasureTemplate());
     m_legend->setText(toQString(layout.legend));
     for (int k = 0; k < kGradeCount; ++k) {
         const BarRect& bar = layout.bars[k];

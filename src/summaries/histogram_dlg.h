@@ -7,7 +7,6 @@
 #include <array>
 
 class QLabel;
-class QPushButton;
 
 namespace markwise {
 
@@ -21,9 +20,6 @@ public:
     QWidget* Bar(int bin) const { return m_bars[bin]; }
     QLabel* BinLabel(int bin) const { return m_labels[bin]; }
     QWidget* RightEdgeMarker() const { return m_rightEdge; }
-    QPushButton* OkButton() const { return m_ok; }
-    // What the bars were laid out from.
-    const HistogramMeasure& Measure() const { return m_measure; }
 
 private:
     HistogramMeasure MeasureTemplate() const;
@@ -33,8 +29,6 @@ private:
     QLabel* m_legend;
     std::array<QLabel*, kGradeCount> m_labels{};
     std::array<QWidget*, kGradeCount> m_bars{};
-    QPushButton* m_ok;
-    HistogramMeasure m_measure;
 };
 
 } // namespace markwise

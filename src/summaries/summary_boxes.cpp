@@ -14,21 +14,26 @@ namespace markwise {
 
 namespace {
 
-constexpr int kNumberChars = 17; // 15 digits, sign and point
-constexpr int kCountChars = 5;   // up to 1000 students
+// The widest texts each kind of box shows: 15 digits with sign, point and exponent, and a
+// count of up to 1000 students.
+const QString kWidestNumber = QStringLiteral("-8.88888888888888e+888");
+const QString kWidestCount = QStringLiteral("8888");
 constexpr int kBinsPerColumn = 6;
 
-QLineEdit* MakeReadOnlyBox(QWidget* parent, int chars) {
+QLineEdit* MakeReadOnlyBox(QWidget* parent, const QString& widest) {
     auto* box = new QLineEdit(parent);
     box->setReadOnly(true);
-    SetWidthInChars(box, chars);
+    // Digits are wider than the average character, so measure the widest text itself.
+    const QFontMetrics metrics = box->fontMetrics();
+    const int average = metrics.averageCharWidth();
+    SetWidthInChars(box, (metrics.horizontalAdvance(widest) + average - 1) / average);
     return box;
 }
 
 } // namespace
 
 QLineEdit* MakeValueBox(QWidget* parent) {
-    return MakeReadOnlyBox(parent, kNumberChars);
+    return MakeReadOnlyBox(parent, kWidestNumber);
 }
 
 QLineEdit* AddValueRow(QFormLayout* form, const QString& label, QWidget* parent) {
@@ -39,6 +44,7 @@ QLineEdit* AddValueRow(QFormLayout* form, const QString& label, QWidget* parent)
 
 void ShowNumber(QLineEdit* box, double value) {
     box->setText(toQString(FormatNumber15(value)));
+    box->setCursorPosition(0); // a text too long for the box shows its start
 }
 
 void DistributionBoxes::Show(const GradeDistribution& distribution) const {
@@ -51,7 +57,7 @@ DistributionBoxes MakeDistributionBoxes(QWidget* parent) {
     boxes.group = new QGroupBox(QStringLiteral("Grade Distribution"), parent);
     auto* grid = new QGridLayout(boxes.group);
     for (int k = 0; k < kGradeCount; ++k) {
-        QLineEdit* box = MakeReadOnlyBox(boxes.group, kCountChars);
+        QLineEdit* box = MakeReadOnlyBox(boxes.group, kWidestCount);
         const QString label = toQString(kGradeNames[k]) + QLatin1Char(':');
         // F sits alone in the left column, under the two columns of six.
         const int column = k < kGradeCount - 1 ? k / kBinsPerColumn : 0;

@@ -45,7 +45,8 @@ void ReadBars(ModalDriver& driver, QList<int>& lengths) {
         const auto& histogram = static_cast<CHistogramDlg&>(dialog);
         for (int k = 0; k < kGradeCount; ++k)
             lengths.append(histogram.Bar(k)->width());
-        Press(Qt::Key_Return);
+        // To the histogram itself: the keyboard focus may still be on its opener's list.
+        QTest::keyClick(&dialog, Qt::Key_Return);
     });
 }
 
@@ -174,7 +175,7 @@ private slots:
                 seen.append(Shown(*summary));
             else
                 seen.append(dialog.windowTitle());
-            Press(Qt::Key_Escape);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
         };
         driver.Then(look);
         view.runCommand(ID_CLASS_SUMMARY);

@@ -54,7 +54,7 @@ private slots:
             QVERIFY(image.pixel(pixels.right() + 1, y) != red);
         }
         QVERIFY(image.pixel(pixels.left() - 1, pixels.center().y()) != red);
-        Press(Qt::Key_Return);
+        QTest::keyClick(&dialog, Qt::Key_Return);
         QVERIFY(!dialog.isVisible());
     }
 
