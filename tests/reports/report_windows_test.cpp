@@ -3,6 +3,7 @@
 // and their printed pages.
 #include "app/main_frame.h"
 #include "app/markwise_app.h"
+#include "core/class_file.h"
 #include "core/markwise_doc.h"
 #include "dialogs/edit_assignment_dlg.h"
 #include "dialogs/edit_student_dlg.h"
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -397,6 +399,43 @@ private slots:
         for (const char* bad : {"bogus", "progress:x", "student:3", "student:-1"})
             QVERIFY2(!MakeCommandLineReport(bad, *doc, "t", cutoffs, error), bad);
         QVERIFY(!MakeCommandLineReport("students", *ClassOf(2), "t", cutoffs, error));
+    }
+
+    void previewShowsThePagesOfTheCommandLine() {
+        // A class long enough for several pages of each report.
+        const QString path = m_dir->filePath("Long.MKW");
+        std::string error;
+        auto doc = FilledClass(150, 130);
+        QVERIFY(SaveClassFile(path.toStdString(), *doc, error));
+        m_app =
+            std::make_unique<CMarkwiseApp>(CProfile(m_dir->filePath("Markwise.ini").toStdString()));
+        QVERIFY(m_app->InitInstance({false, path}));
+        QPrinter& printer = ApplicationPrinter();
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setResolution(300);
+        const auto expected = [&](const std::string& report) {
+            const auto job = MakeCommandLineReport(report, *doc, "Long.MKW", {}, error);
+            const QString file = m_dir->filePath("expected.pdf");
+            QString failure;
+            return job && PrintToPdf(*job, {file, QPageSize(QPageSize::Letter), 300}, &failure)
+                       ? int(ReadPdfPages(file).size())
+                       : -1;
+        };
+        const auto preview = [this] {
+            return PreviewPageCount([this] { frame().executeCommand(ID_FILE_PRINT_PREVIEW); });
+        };
+        frame().executeCommand(ID_CLASS_ROSTER);
+        QCOMPARE(preview(), expected("roster"));
+        QVERIFY(openProgress("60"));
+        int found = 0;
+        for (int s = 0; s < 150; ++s)
+            found += doc->GetPercent(s) <= 60 ? 1 : 0;
+        QCOMPARE(active<CProgressView>()->State().m_foundCount, found);
+        QCOMPARE(preview(), expected("progress:60"));
+        QVERIFY(openStudentReport(7));
+        const int pages = preview();
+        QVERIFY(pages > 1);
+        QCOMPARE(pages, expected("student:7"));
     }
 
     void positionsOutOfUseShowNoStaleData() {
