@@ -62,7 +62,7 @@ CProgressReportsDlg::CProgressReportsDlg(ProgressReportState& report, const CMar
 
 void CProgressReportsDlg::LayOut() {
     SetWidthInChars(m_cutoffBox, 5);
-    SetWidthInChars(m_percentBox, 15);
+    SetWidthInChars(m_percentBox, 19); // 15 digits, point and sign
     SetWidthInChars(m_gradeBox, 4);
     SetWidthInChars(m_commentBox, kCommentLimit);
 
