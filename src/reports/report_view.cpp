@@ -41,10 +41,12 @@ const CGradeCutoffs& CReportView::Cutoffs() {
 
 void CReportView::setScrollSize(const ScrollSize& size) {
     const QSize client = viewport()->size();
-    // The framework's default steps: a tenth of the range per page, a tenth of that per line.
+    // A page is a screenful less one line and a line is one report line, so that no line
+    // is ever skipped; across, the framework's tenth of the range per page.
+    const int line = m_rowHeight > 0 ? m_rowHeight : 1;
     verticalScrollBar()->setRange(0, std::max(0, size.height - client.height()));
-    verticalScrollBar()->setPageStep(std::max(1, size.height / 10));
-    verticalScrollBar()->setSingleStep(std::max(1, size.height / 100));
+    verticalScrollBar()->setPageStep(std::max(line, client.height() - line));
+    verticalScrollBar()->setSingleStep(line);
     horizontalScrollBar()->setRange(0, std::max(0, size.width - client.width()));
     horizontalScrollBar()->setPageStep(std::max(1, size.width / 10));
     horizontalScrollBar()->setSingleStep(std::max(1, size.width / 100));

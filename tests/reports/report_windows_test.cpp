@@ -31,6 +31,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -230,6 +231,9 @@ private slots:
         QVERIFY(roster);
         QTRY_VERIFY(roster->m_rowHeight > 0);
         const int h = roster->m_rowHeight;
+        // Scrolling moves by whole lines, a page by a screenful less one line.
+        QCOMPARE(roster->verticalScrollBar()->singleStep(), h);
+        QCOMPARE(roster->verticalScrollBar()->pageStep(), roster->viewport()->height() - h);
         const auto student = [](CEditStudentDlg& d) {
             return QString::number(d.List()->currentRow());
         };
