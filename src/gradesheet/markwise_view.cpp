@@ -3,6 +3,7 @@
 #include "core/markwise_doc.h"
 #include "core/sort.h"
 #include "framework/commands.h"
+#include "framework/document.h"
 #include "framework/draw_list.h"
 #include "framework/text.h"
 #include "framework/ui_seam.h"
@@ -71,6 +72,7 @@ ViewDialogs::Open dialogFor(int id) {
 CMarkwiseView::CMarkwiseView(CDocument& document)
     : CView(document), m_cutoffs(CWinApp::instance()->cutoffs()) {
     liveViews().push_back(this);
+    connect(&document, &CDocument::changed, this, &CMarkwiseView::Invalidate);
 }
 
 CMarkwiseView::~CMarkwiseView() {
@@ -218,11 +220,13 @@ void CMarkwiseView::runCommand(int id) {
         break;
     case ID_SCROLL_LEFT:
         m_firstAssignment = ScrollLeft(m_firstAssignment);
-        break;
+        Invalidate();
+        return;
     case ID_SCROLL_RIGHT:
         m_firstAssignment =
             ScrollRight(m_firstAssignment, VisibleColumnCount(), doc.AssignmentsInUse());
-        break;
+        Invalidate();
+        return;
     case ID_SORT_NAME:
         SortByName(doc);
         break;
@@ -243,7 +247,7 @@ void CMarkwiseView::runCommand(int id) {
         openDialog(id);
         return;
     }
-    Invalidate();
+    document().UpdateAllViews();
 }
 
 void CMarkwiseView::openDialog(int id) {

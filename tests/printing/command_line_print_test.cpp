@@ -102,6 +102,30 @@ private slots:
             QVERIFY(errors.startsWith("markwise: ") && errors.count('\n') == 1);
         }
         QVERIFY(!QFile::exists(dir.filePath("x.pdf")));
+
+        // Reports: the same pages the Print command gives; refused requests leave no PDF.
+        const QString roster = dir.filePath("roster.pdf");
+        QCOMPARE(run({"--print-to-pdf", roster, classFile, "--report", "roster"}), 0);
+        pages = ReadPdfPages(roster);
+        QVERIFY(!pages.isEmpty() && pages[0].has("roster") && pages[0].has("Book#"));
+        const QString students = dir.filePath("students.pdf");
+        QCOMPARE(run({"--print-to-pdf", students, classFile, "--report", "students"}), 0);
+        pages = ReadPdfPages(students);
+        QCOMPARE(pages.size(), 100); // 20 assignments fit one page
+        QVERIFY(pages[0].has("Last0,") && pages[99].has("Last99,"));
+
+        const QString empty = dir.filePath("Empty.MKW");
+        QVERIFY(SaveClassFile(empty.toStdString(), *ClassOf(3), error));
+        const QString refused = dir.filePath("refused.pdf");
+        for (const QStringList& args :
+             {QStringList{classFile, "--report", "grades"}, {classFile, "--report", "progress:7x"},
+              {classFile, "--report", "student:100"}, {empty, "--report", "students"},
+              {empty, "--report", "student:0"}}) {
+            QVERIFY(run(QStringList{"--print-to-pdf", refused} + args, &errors) != 0);
+            QVERIFY2(errors.startsWith("markwise: ") && errors.count('\n') == 1,
+                     qPrintable(errors));
+            QVERIFY(!QFile::exists(refused));
+        }
     }
 };
 
