@@ -41,7 +41,7 @@ soffice -env:UserInstallation="$profile" --headless \
   --convert-to "csv:Text - txt - csv (StarCalc):44,34,76,1" --outdir back ods/*.ods >/dev/null 2>&1
 
 python3 - <<'PY'
-import csv, glob, os, re, sys, zipfile
+import csv, glob, html, os, re, sys, zipfile
 
 def cells(path):
     with open(path, newline="", encoding="utf-8") as f:
@@ -101,7 +101,7 @@ for path in sorted(glob.glob("*_*.csv")):
 if "formula_markwise.csv" in os.listdir("."):
     content = zipfile.ZipFile("ods/formula_markwise.ods").read("content.xml").decode()
     m = re.search(r'<table:table-cell[^>]*>\s*<text:p>([^<]*HYPERLINK[^<]*)</text:p>', content)
-    print("the '=' name in Calc:", repr(m.group(1)) if m else "NOT FOUND as a text cell")
+    print("the '=' name is a text cell in Calc:", repr(html.unescape(m.group(1))) if m else "NOT FOUND")
     failed = failed or m is None
 sys.exit(1 if failed else 0)
 PY
