@@ -26,7 +26,7 @@ public:
 
     // Assignment columns that fit the client width.
     int VisibleColumnCount() const;
-    // Vertical range: 20 pixels a row; horizontal only below 376 pixels of width.
+    // Vertical range: every row drawn, no more; horizontal only below 376 pixels of width.
     void UpdateScrollSizes();
     // Repaints the whole sheet at the next turn of the event loop.
     void Invalidate();
@@ -48,6 +48,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    int lineHeight() const;
     void setScrollSize(int width, int height);
     void openDialog(int id);
 };
