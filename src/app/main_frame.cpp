@@ -240,21 +240,29 @@ void CMainFrame::updateTitle() {
         m_title = title;
         setWindowTitle(m_title);
     }
-    setWindowModified(frame && frame->document().isModified());
+    // Kept apart from the window's own flag, which a maximized class window overwrites.
+    m_modified = frame && frame->document().isModified();
+    setWindowModified(m_modified);
     showTitle();
 }
 
 QString CMainFrame::shownTitle() const {
     QString title = m_title;
-    return title.replace(QStringLiteral("[*]"),
-                         isWindowModified() ? QStringLiteral("*") : QString());
+    return title.replace(QStringLiteral("[*]"), m_modified ? QStringLiteral("*") : QString());
 }
 
 void CMainFrame::showTitle() {
     // A maximized class window makes Qt write its own title on the main window; the
     // desktop is shown ours instead.
-    if (QWindow* window = windowHandle(); window && !m_title.isEmpty())
-        window->setTitle(shownTitle());
+    QWindow* window = windowHandle();
+    if (!window || m_title.isEmpty())
+        return;
+    // Qt writes its title to the desktop past the window's own record of it, so an
+    // unchanged record does not mean the desktop shows it.
+    const QString shown = shownTitle();
+    if (window->title() == shown)
+        window->setTitle(QString());
+    window->setTitle(shown);
 }
 
 bool CMainFrame::event(QEvent* event) {

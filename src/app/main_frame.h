@@ -73,6 +73,7 @@ private:
     std::vector<QMenu*> m_documentMenus;
     bool m_documentMenusShown = false;
     QString m_title; // with the "[*]" placeholder
+    bool m_modified = false;
 };
 
 } // namespace markwise

@@ -3,9 +3,9 @@
 #include "about_dlg.h"
 #include "framework/commands.h"
 #include "framework/print_services.h"
+#include "geometry/window_place.h"
 #include "gradesheet/markwise_view.h"
 #include "main_frame.h"
-#include "geometry/window_place.h"
 #include "splash_dlg.h"
 
 #include <QGuiApplication>
@@ -85,9 +85,8 @@ void CMarkwiseApp::PlaceMainFrame() {
     const QRect area = screen->availableGeometry();
     // Room for the window manager's title bar above the client area.
     const int titleBar = m_pMainFrame->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
-    const WindowRect place =
-        PlaceMainWindow(profile().ReadMainWindow(),
-                        {area.x(), area.y(), area.width(), area.height()}, titleBar);
+    const WindowRect place = PlaceMainWindow(
+        profile().ReadMainWindow(), {area.x(), area.y(), area.width(), area.height()}, titleBar);
     m_pMainFrame->setGeometry(place.left, place.top, place.width, place.height);
 }
 

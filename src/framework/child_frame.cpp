@@ -52,8 +52,7 @@ void CChildFrame::MaximizeActive(QMdiArea* area, QMdiSubWindow* closing) {
     QMdiSubWindow* next = area->currentSubWindow();
     if (!next || next == closing) {
         next = nullptr;
-        const QList<QMdiSubWindow*> windows =
-            area->subWindowList(QMdiArea::ActivationHistoryOrder);
+        const QList<QMdiSubWindow*> windows = area->subWindowList(QMdiArea::ActivationHistoryOrder);
         for (auto it = windows.rbegin(); it != windows.rend() && !next; ++it) {
             if (*it != closing && (*it)->isVisible())
                 next = *it;

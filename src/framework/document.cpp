@@ -64,8 +64,8 @@ bool CDocument::DoSave(const QString& requested) {
     std::string error;
     if (!SaveClassFile(pathBytes(path), *m_data, error)) {
         // The changes can go somewhere else at once.
-        const Answer next = UiSeam::ask(m_manager.window(), QString::fromLocal8Bit(error),
-                                        Buttons::SaveAsCancel);
+        const Answer next =
+            UiSeam::ask(m_manager.window(), QString::fromLocal8Bit(error), Buttons::SaveAsCancel);
         return next == Answer::SaveAs && DoSave(QString());
     }
     m_data->SetModifiedFlag(false);

@@ -106,8 +106,7 @@ int ShownColumnCount(const CMarkwiseDoc& doc, int clientWidth) {
 }
 
 ScrollSize SheetScrollSize(const CMarkwiseDoc& doc, int clientWidth, int rowHeight) {
-    const int rows =
-        doc.StudentsInUse() + kRowsBesideStudents + ShownColumnCount(doc, clientWidth);
+    const int rows = doc.StudentsInUse() + kRowsBesideStudents + ShownColumnCount(doc, clientWidth);
     return {kSheetFixedWidth, (rowHeight > 0 ? rowHeight : kUnmeasuredRowHeight) * rows};
 }
 

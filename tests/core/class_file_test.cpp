@@ -194,16 +194,12 @@ TEST(ClassFile, TruncatedAndHostileFilesAreRefusedWithoutAllocating) {
     for (std::size_t size : {0, 7, 12, 30, 56})
         EXPECT_EQ(Refusal(Bytes(kWorkedExample.begin(), kWorkedExample.begin() + size)), cut);
     const std::pair<Bytes, std::string> cases[] = {
-        {Head(5000, 0).bytes,
-         "it says it holds 5000 students (at most 1000)"},
-        {Head(-1, 0).bytes,
-         "it says it holds -1 students (at most 1000)"},
-        {Head(0, 201).bytes,
-         "it says it holds 201 assignments (at most 200)"},
+        {Head(5000, 0).bytes, "it says it holds 5000 students (at most 1000)"},
+        {Head(-1, 0).bytes, "it says it holds -1 students (at most 1000)"},
+        {Head(0, 201).bytes, "it says it holds 201 assignments (at most 200)"},
         {Head(0, 1).Record(1, 1000).Zeros(8008).bytes,
          "its assignment 1 has 1001 score entries (at most 1000)"},
-        {Head(0, 2).Record(1, -1).Record(1, INT_MAX).Zeros(8008).bytes,
-         "its assignment 2 has "},
+        {Head(0, 2).Record(1, -1).Record(1, INT_MAX).Zeros(8008).bytes, "its assignment 2 has "},
         // 4 GiB claimed by a 20-byte file, as plain and as wide text.
         {Head(1, 0).Raw({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}).Zeros(5).bytes, cut},
         {Head(1, 0).Raw({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}).bytes, cut},
