@@ -35,8 +35,7 @@ public:
     // Section "Recent File List", keys "File1" ... "File4", newest first.
     static constexpr int kRecentFileCount = 4;
     std::vector<std::string> ReadRecentFiles() const;
-    bool WriteRecentFiles(const std::vector<std::string>& files,
-                          std::string* error = nullptr) const;
+    bool WriteRecentFiles(const std::vector<std::string>& files, std::string* error = nullptr) const;
 
     // Section "Main Window", keys "Left", "Top", "Width", "Height": the main window's last
     // size and place when it was not maximized. Empty when missing or not a sound rectangle.

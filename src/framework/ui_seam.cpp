@@ -20,16 +20,12 @@ UiSeam::FileAnswerer& fileAnswerer() {
 
 QMessageBox::StandardButtons standardButtons(Buttons buttons) {
     switch (buttons) {
-    case Buttons::Ok:
-        return QMessageBox::Ok;
-    case Buttons::OkCancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::Ok: return QMessageBox::Ok;
+    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case Buttons::SaveDiscardCancel:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
-    case Buttons::SaveAsCancel:
-        return QMessageBox::SaveAll | QMessageBox::Cancel;
+    case Buttons::SaveAsCancel: return QMessageBox::SaveAll | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -50,20 +46,13 @@ void labelButtons(QMessageBox& box) {
 
 Answer toAnswer(int button) {
     switch (button) {
-    case QMessageBox::Ok:
-        return Answer::Ok;
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    case QMessageBox::Save:
-        return Answer::Save;
-    case QMessageBox::Discard:
-        return Answer::Discard;
-    case QMessageBox::SaveAll:
-        return Answer::SaveAs;
-    default:
-        return Answer::Cancel;
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Save: return Answer::Save;
+    case QMessageBox::Discard: return Answer::Discard;
+    case QMessageBox::SaveAll: return Answer::SaveAs;
+    default: return Answer::Cancel;
     }
 }
 } // namespace
@@ -102,11 +91,7 @@ QString UiSeam::saveFileName(QWidget* parent, const QString& caption, const QStr
                                         QFileDialog::DontUseNativeDialog);
 }
 
-void UiSeam::setAnswerer(Answerer a) {
-    answerer() = std::move(a);
-}
-void UiSeam::setFileAnswerer(FileAnswerer a) {
-    fileAnswerer() = std::move(a);
-}
+void UiSeam::setAnswerer(Answerer a) { answerer() = std::move(a); }
+void UiSeam::setFileAnswerer(FileAnswerer a) { fileAnswerer() = std::move(a); }
 
 } // namespace markwise

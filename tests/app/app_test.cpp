@@ -4,7 +4,6 @@
 #include "framework/child_frame.h"
 #include "framework/commands.h"
 #include "gradesheet/view_dialogs.h"
-#include "support/offscreen_noise.h"
 #include "support/qt_test_support.h"
 
 #include <QAction>
@@ -15,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolBar>
+#include "support/offscreen_noise.h"
+
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
