@@ -55,8 +55,12 @@ void CWindowList::refresh(QMenu& menu) {
         return;
     m_entries.append(menu.addSeparator());
     QMdiSubWindow* active = m_area.currentSubWindow();
-    for (int i = 0; i < windows.size() && i < kListedWindows; ++i) {
-        QMdiSubWindow* window = windows[i];
+    QList<QMdiSubWindow*> listed = windows.mid(0, kListedWindows);
+    // The active window is always among those listed.
+    if (active && !listed.contains(active))
+        listed.back() = active;
+    for (int i = 0; i < listed.size(); ++i) {
+        QMdiSubWindow* window = listed[i];
         // An ampersand in a file name is shown, not taken as a keyboard letter.
         QString title = window->windowTitle();
         title.replace(QLatin1Char('&'), QLatin1String("&&"));
@@ -82,12 +86,16 @@ void CWindowList::chooseFromAll() {
     for (QMdiSubWindow* window : windows)
         titles << window->windowTitle();
     const int current = std::max<int>(0, windows.indexOf(m_area.currentSubWindow()));
-    bool chosen = false;
-    const QString title =
-        QInputDialog::getItem(m_area.window(), QStringLiteral("Select Window"),
-                              QStringLiteral("&Select Window:"), titles, current, false, &chosen);
-    const qsizetype index = titles.indexOf(title);
-    if (chosen && index >= 0)
+    QInputDialog dialog(m_area.window());
+    dialog.setWindowTitle(QStringLiteral("Select Window"));
+    dialog.setLabelText(QStringLiteral("&Select Window:"));
+    dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+    dialog.setComboBoxItems(titles);
+    dialog.setTextValue(titles[current]);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const qsizetype index = titles.indexOf(dialog.textValue());
+    if (index >= 0 && m_area.subWindowList().contains(windows[index]))
         m_area.setActiveSubWindow(windows[index]);
 }
 
