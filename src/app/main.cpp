@@ -1,6 +1,9 @@
 #include "dialogs/install_dialogs.h"
+#include "framework/print_job.h"
 #include "gradesheet/command_line_print.h"
 #include "markwise_app.h"
+#include "reports/install_reports.h"
+#include "summaries/install_summaries.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -12,7 +15,7 @@ constexpr char kUsage[] =
     "Usage: markwise [--no-splash] [class-file]\n"
     "       markwise --print [--page-size Letter|A4] class-file\n"
     "       markwise --print-to-pdf OUT.pdf [--page-size Letter|A4] [--resolution DPI]\n"
-    "                [--all-assignments] class-file\n"
+    "                [--all-assignments] [--report REPORT] class-file\n"
     "       markwise --help | --version\n"
     "\n"
     "Without a class file Markwise starts on a new class.\n"
@@ -25,6 +28,8 @@ constexpr char kUsage[] =
     "  --resolution DPI     the PDF's dots per inch, 72 to 9600 (default: 300)\n"
     "  --all-assignments    print every assignment, in strips of as many as fit across\n"
     "                       the page (default: the last assignments that fit)\n"
+    "  --report REPORT      what --print-to-pdf prints: sheet (the grade sheet, the\n"
+    "                       default), roster, progress:CUTOFF, student:N or students\n"
     "  --help               show this text and exit\n"
     "  --version            show the version and exit\n";
 
@@ -48,7 +53,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     // Printing from the command line needs no window; it runs before any application object.
-    if (const auto status = markwise::RunCommandLinePrinting(argc, argv)) {
+    if (const auto status =
+            markwise::RunCommandLinePrinting(argc, argv, markwise::MakeCommandLineReport)) {
         return *status;
     }
     QApplication application(argc, argv);
@@ -64,6 +70,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     markwise::InstallEditingDialogs();
+    markwise::InstallReportWindows();
+    markwise::InstallSummaryDialogs();
     markwise::CMarkwiseApp app;
     if (!app.InitInstance(options)) {
         return 1;

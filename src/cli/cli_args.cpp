@@ -13,6 +13,7 @@ constexpr std::string_view kUsage =
     "  markwise-cli grades FILE [--cutoffs LIST] [--first-included N]\n"
     "  markwise-cli summary FILE (--assignment N | --class) [--cutoffs LIST]"
     " [--first-included N]\n"
+    "  markwise-cli summary FILE --student N [--cutoffs LIST] [--first-included N]\n"
     "  markwise-cli sort FILE --by name|total|assignment:N [--first-included N] -o OUT\n"
     "  markwise-cli resave FILE -o OUT\n"
     "  markwise-cli --help\n";
@@ -21,7 +22,8 @@ constexpr std::string_view kHelpDetails =
     "\n"
     "grades   prints each student's totals, percent and letter grade as CSV.\n"
     "summary  prints the grade distribution with average, high and low of one\n"
-    "         assignment's scores or of the class's totals.\n"
+    "         assignment's scores or of the class's totals; with --student, one\n"
+    "         student's total, possible points, percent and letter grade.\n"
     "sort     sorts the students and saves the class to OUT.\n"
     "resave   loads the class and saves it to OUT.\n"
     "\n"
@@ -42,6 +44,7 @@ std::vector<OptionSpec> AllowedOptions(Command command) {
     case Command::Summary:
         return {{"--assignment", true},
                 {"--class", false},
+                {"--student", true},
                 {"--cutoffs", true},
                 {"--first-included", true}};
     case Command::Sort:
@@ -106,6 +109,8 @@ bool ApplyOption(std::string_view name, const std::string& value, Options& optio
         ok = ParseIndex(value, options.firstIncluded);
     } else if (name == "--assignment") {
         ok = ParseIndex(value, options.assignment);
+    } else if (name == "--student") {
+        ok = ParseIndex(value, options.student);
     } else if (name == "--class") {
         options.classSummary = true;
     } else if (name == "--by") {
@@ -130,8 +135,9 @@ bool CheckComplete(const Options& options, const std::vector<std::string_view>& 
     };
     if (options.file.empty())
         error = "missing FILE";
-    else if (options.command == Command::Summary && given("--assignment") == given("--class"))
-        error = "summary needs either --assignment N or --class";
+    else if (options.command == Command::Summary &&
+             given("--assignment") + given("--class") + given("--student") != 1)
+        error = "summary needs one of --assignment N, --class or --student N";
     else if (options.command == Command::Sort && !given("--by"))
         error = "sort needs --by";
     else if ((options.command == Command::Sort || options.command == Command::Resave) &&

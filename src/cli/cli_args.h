@@ -21,6 +21,7 @@ struct Options {
     int firstIncluded = 0;                // --first-included
     bool classSummary = false;            // summary --class
     int assignment = -1;                  // summary --assignment N, sort --by assignment:N
+    int student = -1;                     // summary --student N
     SortKey sortKey = SortKey::Name;
 };
 

@@ -28,6 +28,23 @@ CommandResult Save(const Options& options, const CMarkwiseDoc& doc) {
     return {};
 }
 
+// One student's standing, as the Student Summary dialog shows it.
+CommandResult RunStudentSummary(const Options& options, const CMarkwiseDoc& doc,
+                                const CGradeCutoffs& cutoffs) {
+    const int s = options.student;
+    const int count = doc.StudentsInUse();
+    if (s >= count)
+        return Failure(kExitUsage, options.file,
+                       "student " + std::to_string(s) + " is out of range (the class has " +
+                           std::to_string(count) + (count == 1 ? " student)" : " students)"));
+    CommandResult result;
+    result.out += "total=" + FormatNumber15(doc.GetTotalReceived(s)) + "\n";
+    result.out += "possible=" + FormatNumber15(doc.GetTotalPossible(s)) + "\n";
+    result.out += "percent=" + FormatNumber15(doc.GetPercent(s)) + "\n";
+    result.out += "grade=" + doc.GetLetterGrade(s, cutoffs) + "\n";
+    return result;
+}
+
 } // namespace
 
 CommandResult RunGrades(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs) {
@@ -46,6 +63,8 @@ CommandResult RunGrades(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs) {
 
 CommandResult RunSummary(const Options& options, const CMarkwiseDoc& doc,
                          const CGradeCutoffs& cutoffs) {
+    if (options.student >= 0)
+        return RunStudentSummary(options, doc, cutoffs);
     // The summary dialogs close at once on a class that cannot give a summary.
     if (doc.m_assignmentCount == 0)
         return Failure(kExitUsage, options.file, "the class has no assignments");

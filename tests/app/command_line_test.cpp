@@ -34,7 +34,7 @@ private slots:
         QVERIFY(help.out.startsWith("Usage: markwise [--no-splash] [class-file]\n"));
         for (const char* option :
              {"--no-splash", "--print ", "--print-to-pdf FILE", "--page-size SIZE",
-              "--resolution DPI", "--all-assignments", "--help", "--version"})
+              "--resolution DPI", "--all-assignments", "--report REPORT", "--help", "--version"})
             QVERIFY2(help.out.contains(option), option);
         QCOMPARE(help.err, QString());
         // Asked for among other arguments, help still wins and nothing is printed.

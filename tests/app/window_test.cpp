@@ -38,8 +38,18 @@ class WindowTest : public QObject {
         m_app = std::make_unique<CMarkwiseApp>(CProfile(profilePath().toStdString()));
         if (!m_app->InitInstance({false, QString()}))
             return false;
-        QApplication::setActiveWindow(&frame());
-        return QTest::qWaitForWindowActive(&frame()) && waitMaximized();
+        if (!QTest::qWaitForWindowExposed(&frame()))
+            return false;
+        // Asked again while waiting: a window manager just started may not yet pass the
+        // focus to a new window.
+        const bool active = QTest::qWaitFor(
+            [this] {
+                if (!frame().isActiveWindow())
+                    frame().activateWindow();
+                return frame().isActiveWindow();
+            },
+            10000);
+        return active && waitMaximized();
     }
     bool waitMaximized() {
         return QTest::qWaitFor([this] { return frame().windowState() & Qt::WindowMaximized; });

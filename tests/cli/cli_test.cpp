@@ -110,6 +110,29 @@ TEST_F(Cli, Summaries) {
     EXPECT_TRUE(Has(Run({"summary", file, "--assignment", "0"}).out, "average=0\n"));
 }
 
+TEST_F(Cli, StudentSummaryAsTheDialogShowsIt) {
+    EXPECT_EQ(Run({"summary", file, "--student", "0"}).out,
+              "total=22\npossible=30\npercent=73.3333333333333\ngrade=C-\n");
+    EXPECT_EQ(Run({"summary", file, "--student", "2"}).out,
+              "total=0\npossible=0\npercent=100\ngrade=A+\n");
+    // Only the Test counts, under cutoffs where 85 percent is a B+.
+    EXPECT_EQ(Run({"summary", file, "--student", "1", "--first-included", "1", "--cutoffs",
+                   "100,94,90,85,84,80,77,74,70,67,64,60"})
+                  .out,
+              "total=17\npossible=20\npercent=85\ngrade=B+\n");
+
+    const std::string prefix = "markwise-cli: " + file + ": ";
+    const CommandResult past = Run({"summary", file, "--student", "3"});
+    EXPECT_EQ(past.status, kExitUsage);
+    EXPECT_EQ(past.out, "");
+    EXPECT_EQ(past.err, prefix + "student 3 is out of range (the class has 3 students)\n");
+    Save(*markwise::test::NewClass());
+    const CommandResult none = Run({"summary", file, "--student", "0"});
+    EXPECT_EQ(none.status, kExitUsage);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err, prefix + "student 0 is out of range (the class has 0 students)\n");
+}
+
 TEST_F(Cli, SortAndResaveWriteOut) {
     using Names = std::vector<std::string>;
     const std::pair<Args, Names> cases[] = {
@@ -160,6 +183,8 @@ TEST_F(Cli, FailuresWriteNothingButOneStderrLine) {
         {{"grades", file, "--first-included", "99999999999"}, kExitUsage, "Usage:"},
         {{"summary", file}, kExitUsage, "Usage:"},
         {{"summary", file, "--class", "--assignment", "0"}, kExitUsage, "Usage:"},
+        {{"summary", file, "--student", "0", "--class"}, kExitUsage, "Usage:"},
+        {{"summary", file, "--student", "-1"}, kExitUsage, "Usage:"},
         {{"sort", file, "--by", "name"}, kExitUsage, "Usage:"},
         {{"sort", file, "--by", "assignment:-1", "-o", out}, kExitUsage, "Usage:"},
         {{"resave", file, "-o", out, "--cutoffs", cutoffs}, kExitUsage, "Usage:"},

@@ -1,0 +1,56 @@
+#include "student_summary_dlg.h"
+
+#include "core/markwise_doc.h"
+#include "dialogs/dialog_host.h"
+#include "dialogs/dialog_layout.h"
+#include "dialogs/list_lines.h"
+#include "framework/text.h"
+#include "summary_boxes.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace markwise {
+
+CStudentSummaryDlg::CStudentSummaryDlg(DialogHost& host, QWidget* parent)
+    : QDialog(parent), m_host(host), m_list(MakeList(this)),
+      m_ok(MakeButton(QStringLiteral("OK"), this)) {
+    setWindowTitle(QStringLiteral("Student Summary"));
+
+    auto* values = new QWidget(this);
+    auto* form = new QFormLayout(values);
+    form->setContentsMargins(0, 0, 0, 0);
+    m_total = AddValueRow(form, QStringLiteral("Current Total:"), values);
+    m_possible = AddValueRow(form, QStringLiteral("Current Possible:"), values);
+    m_percent = AddValueRow(form, QStringLiteral("Current Percent:"), values);
+    m_grade = AddValueRow(form, QStringLiteral("Current Grade"), values);
+    LayOutBesideList(this, QStringLiteral("Select Student:"), m_list, {values}, {m_ok});
+
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &CStudentSummaryDlg::accept);
+    connect(m_list, &QListWidget::currentRowChanged, this, &CStudentSummaryDlg::ShowStudent);
+
+    FillList(m_list, StudentLines(m_host.Document()), 0);
+    ShowStudent(m_list->currentRow());
+    m_list->setFocus();
+}
+
+int CStudentSummaryDlg::exec() {
+    if (m_host.Document().StudentsInUse() == 0)
+        return Rejected;
+    return QDialog::exec();
+}
+
+void CStudentSummaryDlg::ShowStudent(int student) {
+    if (student < 0)
+        return;
+    const CMarkwiseDoc& doc = m_host.Document();
+    ShowNumber(m_total, doc.GetTotalReceived(student));
+    ShowNumber(m_possible, doc.GetTotalPossible(student));
+    ShowNumber(m_percent, doc.GetPercent(student));
+    m_grade->setText(toQString(doc.GetLetterGrade(student, m_host.CurrentCutoffs())));
+}
+
+} // namespace markwise
