@@ -2,15 +2,13 @@
 
 #include "atomic_file.h"
 #include "encoding.h"
+#include "regular_file.h"
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace markwise {
 
@@ -155,10 +153,20 @@ bool ReadStrings(CClassReader& in, std::string* first, int count) {
     return true;
 }
 
+// what: "a score is" or "the points possible are".
+std::string NotANumber(int index, const std::string& what, double value) {
+    return "Assignment " + std::to_string(index + 1) + ": " + what +
+           (std::isnan(value) ? " not a number." : " infinite.");
+}
+
 bool ReadAssignment(CClassReader& in, int index, CAssignment& record) {
     if (!in.ReadString(record.m_title) || !in.ReadString(record.m_description) ||
         !in.ReadDouble(record.m_pointsPossible) || !in.ReadInt(record.m_lastIndex)) {
         return false;
+    }
+    // The program never writes such values, and one would poison every total.
+    if (!std::isfinite(record.m_pointsPossible)) {
+        return in.Fail(NotANumber(index, "the points possible are", record.m_pointsPossible));
     }
     // A negative last index stores no scores and is kept as it stands.
     if (record.m_lastIndex >= kMaxStudents) {
@@ -170,6 +178,9 @@ bool ReadAssignment(CClassReader& in, int index, CAssignment& record) {
     for (int s = 0; s <= record.m_lastIndex; ++s) {
         if (!in.ReadDouble(record.m_scores[s])) {
             return false;
+        }
+        if (!std::isfinite(record.m_scores[s])) {
+            return in.Fail(NotANumber(index, "a score is", record.m_scores[s]));
         }
     }
     return true;
@@ -226,63 +237,6 @@ std::size_t EstimatedSize(const CMarkwiseDoc& doc, int students, int assignments
                 std::size_t(std::max(std::min(record.m_lastIndex, kMaxStudents - 1) + 1, 0)) * 8;
     }
     return size;
-}
-
-std::string SystemReason(int error) {
-    switch (error) {
-    case ENOENT:
-        return "The file does not exist.";
-    case EACCES:
-    case EPERM:
-        return "You do not have permission to read it.";
-    case EISDIR:
-        return "It is a folder, not a file.";
-    default:
-        return std::string(std::strerror(error)) + ".";
-    }
-}
-
-// Reads a whole regular file no larger than kMaxClassFileSize.
-bool ReadClassBytes(const std::string& path, std::vector<unsigned char>& bytes,
-                    std::string& reason) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        reason = SystemReason(errno);
-        return false;
-    }
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0;
-    if (!ok) {
-        reason = SystemReason(errno);
-    } else if (S_ISDIR(info.st_mode)) {
-        ok = false;
-        reason = SystemReason(EISDIR);
-    } else if (S_ISREG(info.st_mode) && std::size_t(info.st_size) > kMaxClassFileSize) {
-        ok = false;
-        reason = "At " + std::to_string(info.st_size / (1 << 20)) +
-                 " MB it is far larger than any class file.";
-    }
-    // Read in chunks until end of file so that pipes and growing files are bounded too.
-    unsigned char chunk[1 << 16];
-    while (ok) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            ok = false;
-            reason = SystemReason(errno);
-        } else if (got == 0) {
-            break;
-        } else if (bytes.size() + std::size_t(got) > kMaxClassFileSize) {
-            ok = false;
-            reason = "It is far larger than any class file.";
-        } else {
-            bytes.insert(bytes.end(), chunk, chunk + got);
-        }
-    }
-    ::close(fd);
-    return ok;
 }
 
 } // namespace
@@ -344,7 +298,7 @@ std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, std::string
     std::vector<unsigned char> bytes;
     std::string reason;
     std::unique_ptr<CMarkwiseDoc> doc;
-    if (ReadClassBytes(path, bytes, reason)) {
+    if (ReadRegularFile(path, kMaxClassFileSize, "class file", bytes, reason)) {
         doc = ReadClass(bytes.data(), bytes.size(), reason);
     }
     if (!doc) {
