@@ -38,38 +38,6 @@ std::string LinkText(const std::string& path) {
     return length > 0 ? std::string(text, std::size_t(length)) : std::string();
 }
 
-// Saving through a symbolic link replaces the file it points to, not the link. Only a
-// regular file, or a new one in an existing folder, is replaced: a rename would turn a
-// device or pipe into a plain file, and a protected file would lose its protection since
-// the rename asks only the folder. Empty when the target is fit, else the reason.
-std::string CheckTarget(const std::string& path, std::string& target) {
-    target = path;
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) {
-        return {}; // a new file; creating the temporary finds out whether the folder will do
-    }
-    if (S_ISLNK(info.st_mode)) {
-        char resolved[PATH_MAX];
-        if (!::realpath(path.c_str(), resolved)) {
-            return "It is a link to \"" + LinkText(path) + "\", which does not exist.";
-        }
-        target = resolved;
-        if (::stat(target.c_str(), &info) != 0) {
-            return WriteReason(errno);
-        }
-    }
-    if (S_ISDIR(info.st_mode)) {
-        return WriteReason(EISDIR);
-    }
-    if (!S_ISREG(info.st_mode)) {
-        return "It is a device or a pipe, not a file.";
-    }
-    if (!IsWritable(target)) {
-        return "The file is write-protected.";
-    }
-    return {};
-}
-
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) {
@@ -179,6 +147,38 @@ void RemoveStaleTemporaries(const std::string& target) {
 
 } // namespace
 
+// Saving through a symbolic link replaces the file it points to, not the link. Only a
+// regular file, or a new one in an existing folder, is replaced: a rename would turn a
+// device or pipe into a plain file, and a protected file would lose its protection since
+// the rename asks only the folder.
+std::string CheckSaveTarget(const std::string& path, std::string& target) {
+    target = path;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        return {}; // a new file; creating the temporary finds out whether the folder will do
+    }
+    if (S_ISLNK(info.st_mode)) {
+        char resolved[PATH_MAX];
+        if (!::realpath(path.c_str(), resolved)) {
+            return "It is a link to \"" + LinkText(path) + "\", which does not exist.";
+        }
+        target = resolved;
+        if (::stat(target.c_str(), &info) != 0) {
+            return WriteReason(errno);
+        }
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return WriteReason(EISDIR);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return "It is a device or a pipe, not a file.";
+    }
+    if (!IsWritable(target)) {
+        return "The file is write-protected.";
+    }
+    return {};
+}
+
 bool IsWritable(const std::string& path) {
     return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT;
 }
@@ -186,7 +186,7 @@ bool IsWritable(const std::string& path) {
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
                          std::string& error) {
     std::string target;
-    if (const std::string unfit = CheckTarget(path, target); !unfit.empty()) {
+    if (const std::string unfit = CheckSaveTarget(path, target); !unfit.empty()) {
         error = "Could not save \"" + path + "\". " + unfit;
         return false;
     }

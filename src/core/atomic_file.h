@@ -13,6 +13,10 @@ namespace markwise {
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
                          std::string& error);
 
+// Why path may not be replaced by a save (empty when it may), as WriteFileAtomically
+// decides; target is the file a save would replace (a link's target).
+std::string CheckSaveTarget(const std::string& path, std::string& target);
+
 // False when the file exists and the user may not write it (a new file counts as writable).
 bool IsWritable(const std::string& path);
 
