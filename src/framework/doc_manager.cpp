@@ -5,6 +5,7 @@
 #include "core/markwise_doc.h"
 #include "core/profile.h"
 #include "document.h"
+#include "file_guard.h"
 #include "file_names.h"
 #include "ui_seam.h"
 #include "view.h"
@@ -64,12 +65,31 @@ void CDocManager::OnFileOpen() {
 
 CDocument* CDocManager::OpenDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    // A link or another spelling of the path of an open class reaches that class.
+    const QString canonical = QFileInfo(absolute).canonicalFilePath();
     for (const auto& document : m_documents) {
-        if (!document->path().isEmpty() && document->path() == absolute) {
+        if (!document->path().isEmpty() &&
+            (document->path() == absolute ||
+             (!canonical.isEmpty() &&
+              QFileInfo(document->path()).canonicalFilePath() == canonical))) {
             if (m_mdiArea && !document->frames().empty()) {
                 m_mdiArea->setActiveSubWindow(document->frames().front());
             }
             return document.get();
+        }
+    }
+    std::unique_ptr<QLockFile> lock;
+    if (!canonical.isEmpty()) {
+        qint64 holder = 0;
+        lock = ClassLock::take(canonical, holder);
+        const QString question =
+            QStringLiteral("%1 is already open in another Markwise window (process %2). "
+                           "Open it anyway?")
+                .arg(QFileInfo(absolute).fileName())
+                .arg(holder);
+        if (!lock && holder != 0 &&
+            UiSeam::ask(window(), question, Buttons::OpenAnywayCancel) != Answer::OpenAnyway) {
+            return nullptr;
         }
     }
     std::string error;
@@ -80,6 +100,7 @@ CDocument* CDocManager::OpenDocumentFile(const QString& path) {
     }
     CDocument* document = addDocument(std::move(data), absolute, QFileInfo(absolute).fileName());
     if (document) {
+        document->guardFile(std::move(lock));
         addToRecentFiles(absolute);
     }
     return document;
@@ -161,6 +182,10 @@ void CDocManager::saveRecentFiles() {
     }
     m_profile.WriteRecentFiles(files);
     emit recentFilesChanged();
+}
+
+void CDocManager::showStatus(const QString& text) {
+    emit statusMessage(text);
 }
 
 void CDocManager::removeDocument(CDocument* document) {

@@ -2,6 +2,9 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <utility>
+#include <vector>
 
 namespace markwise {
 
@@ -17,23 +20,35 @@ UiSeam::FileAnswerer& fileAnswerer() {
 
 QMessageBox::StandardButtons standardButtons(Buttons buttons) {
     switch (buttons) {
-    case Buttons::Ok: return QMessageBox::Ok;
-    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::Ok:
+        return QMessageBox::Ok;
+    case Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
     case Buttons::SaveDiscardCancel:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    case Buttons::OpenAnywayCancel:
+    case Buttons::OverwriteSaveAsCancel:
+        return QMessageBox::Cancel; // and buttons of their own
     }
     return QMessageBox::Ok;
 }
 
 Answer toAnswer(int button) {
     switch (button) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Save: return Answer::Save;
-    case QMessageBox::Discard: return Answer::Discard;
-    default: return Answer::Cancel;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::Cancel;
     }
 }
 } // namespace
@@ -43,7 +58,25 @@ Answer UiSeam::ask(QWidget* parent, const QString& text, Buttons buttons) {
         return answerer()(text, buttons);
     const auto icon = buttons == Buttons::Ok ? QMessageBox::Information : QMessageBox::Question;
     QMessageBox box(icon, QStringLiteral("Markwise"), text, standardButtons(buttons), parent);
-    return toAnswer(box.exec());
+    // Questions whose answers have no standard button carry named ones.
+    std::vector<std::pair<QAbstractButton*, Answer>> named;
+    const auto add = [&](const QString& label, Answer answer) {
+        named.emplace_back(box.addButton(label, QMessageBox::AcceptRole), answer);
+    };
+    if (buttons == Buttons::OpenAnywayCancel) {
+        add(QStringLiteral("Open Anyway"), Answer::OpenAnyway);
+    } else if (buttons == Buttons::OverwriteSaveAsCancel) {
+        add(QStringLiteral("Overwrite"), Answer::Overwrite);
+        add(QStringLiteral("Save As..."), Answer::SaveAs);
+    }
+    if (!named.empty())
+        box.setDefaultButton(QMessageBox::Cancel);
+    const int result = box.exec();
+    for (const auto& [button, answer] : named) {
+        if (box.clickedButton() == button)
+            return answer;
+    }
+    return toAnswer(result);
 }
 
 QString UiSeam::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
@@ -62,7 +95,11 @@ QString UiSeam::saveFileName(QWidget* parent, const QString& caption, const QStr
                                         QFileDialog::DontUseNativeDialog);
 }
 
-void UiSeam::setAnswerer(Answerer a) { answerer() = std::move(a); }
-void UiSeam::setFileAnswerer(FileAnswerer a) { fileAnswerer() = std::move(a); }
+void UiSeam::setAnswerer(Answerer a) {
+    answerer() = std::move(a);
+}
+void UiSeam::setFileAnswerer(FileAnswerer a) {
+    fileAnswerer() = std::move(a);
+}
 
 } // namespace markwise
