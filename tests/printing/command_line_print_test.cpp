@@ -130,6 +130,27 @@ private slots:
         QCOMPARE(errors, QString());
         QCOMPARE(ReadPdfPages(pdf).size(), 3);
     }
+
+    // A crafted class of 60 names of a megabyte each prints within bounded time and memory.
+    void hugeTextsPrintInBoundedMemory() {
+        QTemporaryDir dir;
+        auto doc = FilledClass(60, 3);
+        for (int s = 0; s < 60; ++s)
+            doc->m_firstName[s] = std::string(1 << 20, char('a' + s % 26));
+        doc->m_assignments[0].m_description = std::string(1 << 20, 'd');
+        const QString classFile = dir.filePath("Crafted.MKW");
+        std::string error;
+        QVERIFY(SaveClassFile(classFile.toStdString(), *doc, error));
+        QProcess markwise;
+        markwise.start(QStringLiteral(MARKWISE_EXECUTABLE),
+                       {"--print-to-pdf", dir.filePath("crafted.pdf"), classFile});
+        QVERIFY(markwise.waitForFinished(60000));
+        QCOMPARE(markwise.exitCode(), 0);
+        QVERIFY(!ReadPdfPages(dir.filePath("crafted.pdf")).empty());
+        rusage usage{};
+        QCOMPARE(::getrusage(RUSAGE_CHILDREN, &usage), 0);
+        QVERIFY2(usage.ru_maxrss < 512 * 1024, qPrintable(QString::number(usage.ru_maxrss)));
+    }
 };
 
 QTEST_MAIN(CommandLinePrintTest)
