@@ -22,7 +22,7 @@ void CDocManager::loadRecentFiles() {
     m_recentFiles.clear();
     for (const std::string& file : m_profile.ReadRecentFiles()) {
         if (!file.empty() && m_recentFiles.size() < CProfile::kRecentFileCount) {
-            m_recentFiles.append(QString::fromStdString(file));
+            m_recentFiles.append(pathFromBytes(file));
         }
     }
     emit recentFilesChanged();
@@ -66,12 +66,11 @@ void CDocManager::OnFileOpen() {
 CDocument* CDocManager::OpenDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     // A link or another spelling of the path of an open class reaches that class.
-    const QString canonical = QFileInfo(absolute).canonicalFilePath();
+    const QString canonical = canonicalPath(absolute);
     for (const auto& document : m_documents) {
         if (!document->path().isEmpty() &&
             (document->path() == absolute ||
-             (!canonical.isEmpty() &&
-              QFileInfo(document->path()).canonicalFilePath() == canonical))) {
+             (!canonical.isEmpty() && canonicalPath(document->path()) == canonical))) {
             if (m_mdiArea && !document->frames().empty()) {
                 m_mdiArea->setActiveSubWindow(document->frames().front());
             }
@@ -178,7 +177,7 @@ void CDocManager::addToRecentFiles(const QString& path) {
 void CDocManager::saveRecentFiles() {
     std::vector<std::string> files;
     for (const QString& file : m_recentFiles) {
-        files.push_back(file.toStdString());
+        files.push_back(pathBytes(file));
     }
     m_profile.WriteRecentFiles(files);
     emit recentFilesChanged();

@@ -85,7 +85,7 @@ CDocument::DiskCheck CDocument::checkDisk(const QString& path) {
         return DiskCheck::Overwrite;
     }
     const DiskStamp now = DiskStamp::of(path);
-    if (!now.exists && !QFileInfo::exists(path)) {
+    if (!now.exists) {
         return DiskCheck::Deleted;
     }
     if (now.sameBytes(m_stamp)) {
@@ -123,7 +123,7 @@ bool CDocument::saveTo(const QString& path) {
     if (absolute != m_path) {
         // The lock follows the class to its new file; none is asked for there.
         qint64 holder = 0;
-        m_lock = ClassLock::take(QFileInfo(absolute).canonicalFilePath(), holder);
+        m_lock = ClassLock::take(canonicalPath(absolute), holder);
     }
     m_data->SetModifiedFlag(false);
     m_path = absolute;

@@ -12,7 +12,8 @@ namespace markwise {
 // A class file's bytes as last read or written here, to tell whether another program
 // changed it since.
 struct DiskStamp {
-    bool exists = false;
+    bool exists = false; // anything by that name
+    // A regular file's size and hash; no hash when it cannot be read.
     qint64 size = 0;
     QByteArray hash;
 

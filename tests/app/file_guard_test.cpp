@@ -3,6 +3,7 @@
 #include "app/markwise_app.h"
 #include "core/markwise_doc.h"
 #include "framework/file_guard.h"
+#include "framework/file_names.h"
 #include "support/as_other_user.h"
 #include "support/offscreen_noise.h"
 #include "support/qt_test_support.h"
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -237,6 +239,29 @@ private slots:
         QCOMPARE(failures, 0);
         QCOMPARE(ReadFile(path), before);
         QVERIFY(ReadFile(copy).size() > before.size());
+    }
+
+    // A name that is not UTF-8 opens, is locked and saves under its own bytes.
+    void aClassNamedInAnotherEncodingSavesUnderItsOwnName() {
+        const std::string bytes = pathBytes(m_dir->path()) + "/Cours\xe9.MKW";
+        std::filesystem::copy_file(pathBytes(copyOfSample("Period3.MKW")), bytes);
+        const QString path = pathFromBytes(bytes);
+        CDocument* document = manager().OpenDocumentFile(path);
+        QVERIFY(document);
+        QVERIFY(QFile::exists(ClassLock::lockPath(canonicalPath(path))));
+        QVERIFY(document->title().startsWith("Cours"));
+        QCOMPARE(manager().OpenDocumentFile(path), document);
+        document->data().AddStudent({"New", "Student", "", "", "", ""});
+        QVERIFY(document->DoFileSave());
+        QVERIFY(m_messages.texts.isEmpty());
+        QVERIFY(std::filesystem::file_size(bytes) >
+                std::filesystem::file_size(pathBytes(m_dir->filePath("Period3.MKW"))));
+        std::size_t classes = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(pathBytes(m_dir->path())))
+            classes += entry.path().extension() == ".MKW";
+        QCOMPARE(classes, 2u);
+        QCOMPARE(pathBytes(manager().recentFiles().front()), bytes);
+        std::filesystem::remove(bytes); // beyond QTemporaryDir's reach
     }
 };
 
