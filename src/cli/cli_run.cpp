@@ -13,6 +13,8 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
     if (options.command == Command::Help)
         return {kExitOk, HelpText(), {}};
 
+    if (options.command == Command::Import)
+        return RunImport(options);
     std::unique_ptr<CMarkwiseDoc> doc = LoadClassFile(options.file, error);
     if (!doc) // the error names the file
         return {kExitFile, {}, "markwise-cli: " + error + "\n"};
@@ -28,6 +30,11 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
         return RunSort(options, *doc);
     case Command::Resave:
         return RunResave(options, *doc);
+    case Command::Export:
+        return RunExport(options, *doc);
+    case Command::Merge:
+        return RunMerge(options, *doc);
+    case Command::Import:
     case Command::Help:
         break;
     }

@@ -2,7 +2,7 @@
 
 #include "atomic_file.h"
 #include "encoding.h"
-#include "regular_file.h"
+#include "file_bytes.h"
 
 #include <algorithm>
 #include <bit>
@@ -298,7 +298,7 @@ std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, std::string
     std::vector<unsigned char> bytes;
     std::string reason;
     std::unique_ptr<CMarkwiseDoc> doc;
-    if (ReadRegularFile(path, kMaxClassFileSize, "class file", bytes, reason)) {
+    if (ReadFileBytes(path, kMaxClassFileSize, "any class file", bytes, reason)) {
         doc = ReadClass(bytes.data(), bytes.size(), reason);
     }
     if (!doc) {

@@ -1,7 +1,7 @@
 #include "profile.h"
 
 #include "atomic_file.h"
-#include "regular_file.h"
+#include "file_bytes.h"
 
 #include <cerrno>
 #include <charconv>
@@ -52,7 +52,7 @@ bool LoadProfile(const std::string& path, CSimpleIniA& ini, std::string* error) 
     }
     std::vector<unsigned char> bytes;
     std::string reason;
-    if (ReadRegularFile(path, kMaxProfileSize, "settings file", bytes, reason)) {
+    if (ReadFileBytes(path, kMaxProfileSize, "any settings file", bytes, reason)) {
         if (ini.LoadData(reinterpret_cast<const char*>(bytes.data()), bytes.size()) >= 0) {
             return true;
         }

@@ -24,7 +24,8 @@ public:
     // Section "Recent File List", keys "File1" ... "File4", newest first.
     static constexpr int kRecentFileCount = 4;
     std::vector<std::string> ReadRecentFiles() const;
-    bool WriteRecentFiles(const std::vector<std::string>& files, std::string* error = nullptr) const;
+    bool WriteRecentFiles(const std::vector<std::string>& files,
+                          std::string* error = nullptr) const;
 
 private:
     std::string m_path;

@@ -1,5 +1,5 @@
 #include "core/atomic_file.h"
-#include "core/regular_file.h"
+#include "core/file_bytes.h"
 #include "support/as_other_user.h"
 #include "support/temp_folder.h"
 
@@ -113,10 +113,10 @@ TEST(AtomicFile, OnlyRegularFilesAreReplacedAndEverythingElseIsLeftAsItWas) {
     std::vector<unsigned char> bytes;
     std::string reason;
     for (const std::string& path : {fifo, std::string("/dev/zero"), toNull}) {
-        EXPECT_FALSE(ReadRegularFile(path, 1 << 20, "class file", bytes, reason)) << path;
+        EXPECT_FALSE(ReadFileBytes(path, 1 << 20, "any class file", bytes, reason)) << path;
         EXPECT_EQ(reason, "It is a device or a pipe, not a file.");
     }
-    EXPECT_FALSE(ReadRegularFile(folder.Path(), 1 << 20, "class file", bytes, reason));
+    EXPECT_FALSE(ReadFileBytes(folder.Path(), 1 << 20, "any class file", bytes, reason));
     EXPECT_EQ(reason, "It is a folder, not a file.");
     ::alarm(0);
 }
@@ -140,7 +140,7 @@ TEST(AtomicFile, WriteProtectedFilesAreRefusedEvenThoughTheFolderIsWritable) {
             result |= 1;
         if (IsWritable(path) || !IsWritable(folder.File("new.MKW")))
             result |= 2;
-        if (ReadRegularFile(secret, 1 << 20, "class file", bytes, error) ||
+        if (ReadFileBytes(secret, 1 << 20, "any class file", bytes, error) ||
             error != "You do not have permission to read it.")
             result |= 4;
         // A new file beside them is still fine.

@@ -1,4 +1,4 @@
-#include "regular_file.h"
+#include "file_bytes.h"
 
 #include <cerrno>
 #include <cstring>
@@ -24,14 +24,15 @@ std::string ReadReason(int error) {
     }
 }
 
-std::string TooLarge(std::size_t size, const std::string& kind) {
-    return "At " + std::to_string(size / (1 << 20)) + " MB it is far larger than any " + kind + ".";
+std::string TooLarge(std::size_t size, std::string_view kind) {
+    return "At " + std::to_string(size / (1 << 20)) + " MB it is far larger than " +
+           std::string(kind) + ".";
 }
 
 } // namespace
 
-bool ReadRegularFile(const std::string& path, std::size_t maxSize, const std::string& kind,
-                     std::vector<unsigned char>& bytes, std::string& reason) {
+bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::string_view kind,
+                   std::vector<unsigned char>& bytes, std::string& reason) {
     bytes.clear();
     // O_NONBLOCK: opening a pipe with no writer would otherwise wait for one forever.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
