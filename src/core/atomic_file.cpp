@@ -160,7 +160,9 @@ std::string CheckSaveTarget(const std::string& path, std::string& target) {
     if (S_ISLNK(info.st_mode)) {
         char resolved[PATH_MAX];
         if (!::realpath(path.c_str(), resolved)) {
-            return "It is a link to \"" + LinkText(path) + "\", which does not exist.";
+            return errno == ENOENT
+                       ? "It is a link to \"" + LinkText(path) + "\", which does not exist."
+                       : WriteReason(errno);
         }
         target = resolved;
         if (::stat(target.c_str(), &info) != 0) {
