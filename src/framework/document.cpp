@@ -2,7 +2,6 @@
 
 #include "child_frame.h"
 #include "commands.h"
-#include "core/atomic_file.h"
 #include "core/class_file.h"
 #include "core/markwise_doc.h"
 #include "doc_manager.h"
@@ -118,17 +117,10 @@ CDocument::DiskCheck CDocument::checkDisk(const QString& path) {
 bool CDocument::saveTo(const QString& path) {
     std::string error;
     if (!SaveClassFile(pathBytes(path), *m_data, error)) {
-        const QString message = QString::fromLocal8Bit(error);
-        if (IsWritable(pathBytes(path))) {
-            UiSeam::tell(m_manager.window(), message);
-            return false;
-        }
-        // A protected file is no dead end: the class can go elsewhere.
-        return UiSeam::ask(m_manager.window(),
-                           message +
-                               QStringLiteral("\n\nDo you want to save it under another name?"),
-                           Buttons::YesNo) == Answer::Yes &&
-               DoSave(QString());
+        // The changes can go somewhere else at once (a write-protected file, say).
+        const Answer next =
+            UiSeam::ask(m_manager.window(), QString::fromLocal8Bit(error), Buttons::SaveAsCancel);
+        return next == Answer::SaveAs && DoSave(QString());
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (absolute != m_path) {

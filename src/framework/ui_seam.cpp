@@ -1,10 +1,10 @@
 #include "ui_seam.h"
 
+#include "win_app.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <utility>
-#include <vector>
 
 namespace markwise {
 
@@ -20,70 +20,77 @@ UiSeam::FileAnswerer& fileAnswerer() {
 
 QMessageBox::StandardButtons standardButtons(Buttons buttons) {
     switch (buttons) {
-    case Buttons::Ok:
-        return QMessageBox::Ok;
-    case Buttons::OkCancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::Ok: return QMessageBox::Ok;
+    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case Buttons::SaveDiscardCancel:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
-    case Buttons::OpenAnywayCancel:
+    case Buttons::SaveAsCancel: return QMessageBox::SaveAll | QMessageBox::Cancel;
+    // Standard buttons given other texts below.
+    case Buttons::OpenAnywayCancel: return QMessageBox::Open | QMessageBox::Cancel;
     case Buttons::OverwriteSaveAsCancel:
-        return QMessageBox::Cancel; // and buttons of their own
+        return QMessageBox::Ignore | QMessageBox::SaveAll | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
 
+// Texts with keyboard letters, the same on every desktop style.
+void labelButtons(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, const char*> labels[] = {
+        {QMessageBox::Save, "&Save"},
+        {QMessageBox::Discard, "Do&n't Save"},
+        {QMessageBox::SaveAll, "Save &As..."},
+        {QMessageBox::Open, "&Open Anyway"},
+        {QMessageBox::Ignore, "O&verwrite"},
+        {QMessageBox::Cancel, "Cancel"},
+    };
+    for (const auto& [which, text] : labels) {
+        if (QAbstractButton* button = box.button(which))
+            button->setText(QString::fromLatin1(text));
+    }
+}
+
 Answer toAnswer(int button) {
     switch (button) {
-    case QMessageBox::Ok:
-        return Answer::Ok;
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    case QMessageBox::Save:
-        return Answer::Save;
-    case QMessageBox::Discard:
-        return Answer::Discard;
-    default:
-        return Answer::Cancel;
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Save: return Answer::Save;
+    case QMessageBox::Discard: return Answer::Discard;
+    case QMessageBox::SaveAll: return Answer::SaveAs;
+    case QMessageBox::Open: return Answer::OpenAnyway;
+    case QMessageBox::Ignore: return Answer::Overwrite;
+    default: return Answer::Cancel;
     }
 }
 } // namespace
 
+QWidget* UiSeam::owner(QWidget* parent) {
+    if (parent)
+        return parent->window();
+    const CWinApp* app = CWinApp::instance();
+    return app ? app->mainWindow() : nullptr;
+}
+
 Answer UiSeam::ask(QWidget* parent, const QString& text, Buttons buttons) {
     if (answerer())
         return answerer()(text, buttons);
-    const auto icon = buttons == Buttons::Ok ? QMessageBox::Information : QMessageBox::Question;
-    QMessageBox box(icon, QStringLiteral("Markwise"), text, standardButtons(buttons), parent);
-    // Questions whose answers have no standard button carry named ones.
-    std::vector<std::pair<QAbstractButton*, Answer>> named;
-    const auto add = [&](const QString& label, Answer answer) {
-        named.emplace_back(box.addButton(label, QMessageBox::AcceptRole), answer);
-    };
-    if (buttons == Buttons::OpenAnywayCancel) {
-        add(QStringLiteral("Open Anyway"), Answer::OpenAnyway);
-    } else if (buttons == Buttons::OverwriteSaveAsCancel) {
-        add(QStringLiteral("Overwrite"), Answer::Overwrite);
-        add(QStringLiteral("Save As..."), Answer::SaveAs);
-    }
-    if (!named.empty())
+    const bool failure = buttons == Buttons::Ok || buttons == Buttons::SaveAsCancel;
+    const auto icon = failure ? QMessageBox::Warning : QMessageBox::Question;
+    QMessageBox box(icon, QStringLiteral("Markwise"), text, standardButtons(buttons),
+                    owner(parent));
+    labelButtons(box);
+    // Opening a class twice or overwriting another program's change is never the default.
+    if (buttons == Buttons::OpenAnywayCancel || buttons == Buttons::OverwriteSaveAsCancel)
         box.setDefaultButton(QMessageBox::Cancel);
-    const int result = box.exec();
-    for (const auto& [button, answer] : named) {
-        if (box.clickedButton() == button)
-            return answer;
-    }
-    return toAnswer(result);
+    return toAnswer(box.exec());
 }
 
 QString UiSeam::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
     if (fileAnswerer())
         return fileAnswerer()(caption, filter);
     // Qt's own dialog matches *.mkw regardless of case, so .MKW files show too.
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter, nullptr,
+    return QFileDialog::getOpenFileName(owner(parent), caption, QString(), filter, nullptr,
                                         QFileDialog::DontUseNativeDialog);
 }
 
@@ -91,15 +98,11 @@ QString UiSeam::saveFileName(QWidget* parent, const QString& caption, const QStr
                              const QString& suggested) {
     if (fileAnswerer())
         return fileAnswerer()(caption, filter);
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter, nullptr,
+    return QFileDialog::getSaveFileName(owner(parent), caption, suggested, filter, nullptr,
                                         QFileDialog::DontUseNativeDialog);
 }
 
-void UiSeam::setAnswerer(Answerer a) {
-    answerer() = std::move(a);
-}
-void UiSeam::setFileAnswerer(FileAnswerer a) {
-    fileAnswerer() = std::move(a);
-}
+void UiSeam::setAnswerer(Answerer a) { answerer() = std::move(a); }
+void UiSeam::setFileAnswerer(FileAnswerer a) { fileAnswerer() = std::move(a); }
 
 } // namespace markwise

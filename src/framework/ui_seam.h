@@ -9,16 +9,22 @@ class QWidget;
 namespace markwise {
 
 // Every message box and file dialog of the program goes through here, so tests can answer
-// them without a modal window. Message boxes are captioned "Markwise".
+// them without a modal window. Message boxes are captioned "Markwise" and open centred on
+// the window they belong to (the main window when none is given). A box with OK alone
+// reports a refusal or failure and carries the warning icon; the others ask a question.
+// SaveDiscardCancel: "&Save", "Do&n't Save", "Cancel". SaveAsCancel: "Save &As...", "Cancel",
+// offered when a save failed. OpenAnywayCancel: "&Open Anyway", "Cancel".
+// OverwriteSaveAsCancel: "O&verwrite", "Save &As...", "Cancel". Those last two start on Cancel.
 enum class Buttons {
     Ok,
     OkCancel,
     YesNo,
     SaveDiscardCancel,
+    SaveAsCancel,
     OpenAnywayCancel,
     OverwriteSaveAsCancel
 };
-enum class Answer { Ok, Cancel, Yes, No, Save, Discard, OpenAnyway, Overwrite, SaveAs };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard, SaveAs, OpenAnyway, Overwrite };
 
 class UiSeam {
 public:
@@ -31,6 +37,10 @@ public:
     static QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
                                 const QString& suggested);
+
+    // The window a message or dialog belongs to and is centred on: parent's window, else
+    // the main window.
+    static QWidget* owner(QWidget* parent);
 
     // Tests install answerers; an empty function restores the real dialogs.
     static void setAnswerer(Answerer answerer);

@@ -222,16 +222,14 @@ private slots:
         m_messages.file = copy;
         const int failures = AsUnprivilegedUser([&] {
             ::alarm(30);
-            m_messages.answers = {Answer::No, Answer::Yes};
+            m_messages.answers = {Answer::Cancel, Answer::SaveAs};
             int result = 0;
             if (document->DoFileSave() || !document->isModified())
-                result |= 1; // refused, and No leaves the class as it was
+                result |= 1; // refused, and Cancel leaves the class as it was
             if (!document->DoFileSave() || document->title() != "Copy.MKW")
-                result |= 2; // Yes saves it elsewhere
-            const QString expected = QStringLiteral("Could not save \"%1\". The file is "
-                                                    "write-protected.\n\nDo you want to save "
-                                                    "it under another name?")
-                                         .arg(path);
+                result |= 2; // Save As... saves it elsewhere
+            const QString expected =
+                QStringLiteral("Could not save \"%1\". The file is write-protected.").arg(path);
             if (m_messages.texts != QStringList{expected, expected})
                 result |= 4;
             return result;
