@@ -98,6 +98,8 @@ CMainFrame::CMainFrame(CMarkwiseApp& app) : m_app(app), m_mdiArea(new QMdiArea(t
     manager.setMdiArea(m_mdiArea);
     connect(&manager, &CDocManager::recentFilesChanged, this, &CMainFrame::updateRecentFiles);
     connect(&manager, &CDocManager::documentsChanged, this, &CMainFrame::updateCommandStates);
+    connect(&manager, &CDocManager::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 15000); });
     updateRecentFiles();
     updateCommandStates();
 }

@@ -26,6 +26,10 @@ QMessageBox::StandardButtons standardButtons(Buttons buttons) {
     case Buttons::SaveDiscardCancel:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     case Buttons::SaveAsCancel: return QMessageBox::SaveAll | QMessageBox::Cancel;
+    // Standard buttons given other texts below.
+    case Buttons::OpenAnywayCancel: return QMessageBox::Open | QMessageBox::Cancel;
+    case Buttons::OverwriteSaveAsCancel:
+        return QMessageBox::Ignore | QMessageBox::SaveAll | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -36,6 +40,8 @@ void labelButtons(QMessageBox& box) {
         {QMessageBox::Save, "&Save"},
         {QMessageBox::Discard, "Do&n't Save"},
         {QMessageBox::SaveAll, "Save &As..."},
+        {QMessageBox::Open, "&Open Anyway"},
+        {QMessageBox::Ignore, "O&verwrite"},
         {QMessageBox::Cancel, "Cancel"},
     };
     for (const auto& [which, text] : labels) {
@@ -52,6 +58,8 @@ Answer toAnswer(int button) {
     case QMessageBox::Save: return Answer::Save;
     case QMessageBox::Discard: return Answer::Discard;
     case QMessageBox::SaveAll: return Answer::SaveAs;
+    case QMessageBox::Open: return Answer::OpenAnyway;
+    case QMessageBox::Ignore: return Answer::Overwrite;
     default: return Answer::Cancel;
     }
 }
@@ -72,6 +80,9 @@ Answer UiSeam::ask(QWidget* parent, const QString& text, Buttons buttons) {
     QMessageBox box(icon, QStringLiteral("Markwise"), text, standardButtons(buttons),
                     owner(parent));
     labelButtons(box);
+    // Opening a class twice or overwriting another program's change is never the default.
+    if (buttons == Buttons::OpenAnywayCancel || buttons == Buttons::OverwriteSaveAsCancel)
+        box.setDefaultButton(QMessageBox::Cancel);
     return toAnswer(box.exec());
 }
 

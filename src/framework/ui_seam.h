@@ -13,9 +13,18 @@ namespace markwise {
 // the window they belong to (the main window when none is given). A box with OK alone
 // reports a refusal or failure and carries the warning icon; the others ask a question.
 // SaveDiscardCancel: "&Save", "Do&n't Save", "Cancel". SaveAsCancel: "Save &As...", "Cancel",
-// offered when a save failed.
-enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, SaveAsCancel };
-enum class Answer { Ok, Cancel, Yes, No, Save, Discard, SaveAs };
+// offered when a save failed. OpenAnywayCancel: "&Open Anyway", "Cancel".
+// OverwriteSaveAsCancel: "O&verwrite", "Save &As...", "Cancel". Those last two start on Cancel.
+enum class Buttons {
+    Ok,
+    OkCancel,
+    YesNo,
+    SaveDiscardCancel,
+    SaveAsCancel,
+    OpenAnywayCancel,
+    OverwriteSaveAsCancel
+};
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard, SaveAs, OpenAnyway, Overwrite };
 
 class UiSeam {
 public:
