@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/command_target.h"
+#include "interchange_commands.h"
 
 #include <QMainWindow>
 #include <map>
@@ -27,6 +28,7 @@ public:
     QMdiArea* mdiArea() const { return m_mdiArea; }
     QToolBar* toolBar() const { return m_wndToolBar; }
     QAction* action(int id) const;
+    InterchangeCommands& interchange() { return m_interchange; }
     // The menus on the menu bar now: those of a class window, or File, View and Help.
     std::vector<QMenu*> shownMenus() const;
 
@@ -62,6 +64,7 @@ private:
     std::vector<QMenu*> m_frameMenus;
     std::vector<QMenu*> m_documentMenus;
     bool m_documentMenusShown = false;
+    InterchangeCommands m_interchange;
 };
 
 } // namespace markwise
