@@ -3,30 +3,49 @@
 #include "csv_merge.h"
 #include "markwise_doc.h"
 
+#include <algorithm>
 #include <set>
 
 namespace markwise {
 
 MergeUndoState SaveMergeUndoState(const CMarkwiseDoc& doc, const MergePlan& plan) {
-    std::set<int> touched;
+    MergeUndoState state;
+    state.assignmentCount = doc.m_assignmentCount;
     const int count = doc.AssignmentsInUse();
-    for (std::size_t i = 0; i < plan.added.size() && count + int(i) < kMaxAssignments; ++i)
+    const int students = doc.StudentsInUse();
+    std::set<int> touched;
+    for (std::size_t i = 0; i < plan.added.size() && count + int(i) < kMaxAssignments; ++i) {
+        const CAssignment& slot = doc.m_assignments[count + int(i)];
+        state.filled.push_back({count + int(i),
+                                slot.m_title,
+                                slot.m_description,
+                                slot.m_pointsPossible,
+                                {slot.m_scores.begin(), slot.m_scores.begin() + students}});
         touched.insert(count + int(i));
+    }
     for (const MergeScoreChange& change : plan.changes)
-        touched.insert(change.assignment);
-    MergeUndoState state{doc.m_assignmentCount, doc.IsModified(), {}};
-    state.slots.reserve(touched.size());
+        if (change.assignment >= 0 && change.assignment < kMaxAssignments)
+            touched.insert(change.assignment);
     for (int a : touched)
-        if (a >= 0 && a < kMaxAssignments)
-            state.slots.emplace_back(a, doc.m_assignments[a]);
+        state.lastIndexes.emplace_back(a, doc.m_assignments[a].m_lastIndex);
     return state;
 }
 
-void RestoreMergeUndoState(CMarkwiseDoc& doc, const MergeUndoState& state) {
-    for (const auto& [a, assignment] : state.slots)
-        doc.m_assignments[a] = assignment;
+void RevertMergePlan(CMarkwiseDoc& doc, const MergePlan& plan, const MergeUndoState& state) {
+    for (auto change = plan.changes.rbegin(); change != plan.changes.rend(); ++change)
+        if (change->assignment >= 0 && change->assignment < kMaxAssignments &&
+            change->student >= 0 && change->student < kMaxStudents)
+            doc.m_assignments[change->assignment].m_scores[change->student] = change->oldScore;
+    for (const MergeUndoState::FilledSlot& filled : state.filled) {
+        CAssignment& slot = doc.m_assignments[filled.slot];
+        slot.m_title = filled.title;
+        slot.m_description = filled.description;
+        slot.m_pointsPossible = filled.pointsPossible;
+        std::copy(filled.scores.begin(), filled.scores.end(), slot.m_scores.begin());
+    }
+    for (const auto& [a, lastIndex] : state.lastIndexes)
+        doc.m_assignments[a].m_lastIndex = lastIndex;
     doc.m_assignmentCount = state.assignmentCount;
-    doc.SetModifiedFlag(state.modified);
 }
 
 } // namespace markwise

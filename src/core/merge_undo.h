@@ -1,7 +1,6 @@
 #pragma once
 
-#include "assignment.h"
-
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -10,18 +9,26 @@ namespace markwise {
 class CMarkwiseDoc;
 struct MergePlan;
 
-// What applying a merge plan overwrites, kept so that undo gives back the class exactly as
-// its file held it: each assignment slot the plan changes or fills, whole (a score set
-// above a slot's stored length lengthens it, and a filled slot may hold leftovers), the
-// assignment count and the modified flag.
+// What applying a merge plan overwrites beyond the old scores the plan itself holds, so
+// that undo gives back the class exactly as its file held it: each slot the plan fills
+// with a new assignment (a slot used before keeps leftovers), the stored length of each
+// assignment it touches (a score set above it lengthens it) and the assignment count.
 struct MergeUndoState {
+    struct FilledSlot {
+        int slot = 0;
+        std::string title;
+        std::string description;
+        double pointsPossible = 0.0;
+        std::vector<double> scores; // the class's students' entries, which the new one clears
+    };
     int assignmentCount = 0;
-    bool modified = false;
-    std::vector<std::pair<int, CAssignment>> slots;
+    std::vector<FilledSlot> filled;
+    std::vector<std::pair<int, int>> lastIndexes; // assignment, its m_lastIndex before
 };
 
-// Taken before ApplyMergePlan, from the class the plan was made for.
+// Taken just before ApplyMergePlan, from the class the plan was made for.
 MergeUndoState SaveMergeUndoState(const CMarkwiseDoc& doc, const MergePlan& plan);
-void RestoreMergeUndoState(CMarkwiseDoc& doc, const MergeUndoState& state);
+// Reverses ApplyMergePlan(doc, plan); the modified flag is left to the caller.
+void RevertMergePlan(CMarkwiseDoc& doc, const MergePlan& plan, const MergeUndoState& state);
 
 } // namespace markwise
