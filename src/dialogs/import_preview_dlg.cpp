@@ -84,11 +84,13 @@ CImportPreviewDlg::CImportPreviewDlg(const CMarkwiseDoc& doc, const MergePlan& p
     m_details->setSelectionMode(QAbstractItemView::NoSelection);
     AddSections(doc);
     m_details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_details->setMinimumSize(fontMetrics().averageCharWidth() * 64, fontMetrics().height() * 18);
+    m_details->setMinimumSize(fontMetrics().averageCharWidth() * 80, fontMetrics().height() * 18);
 
     // Nothing to change: Apply would only make an empty step to undo.
     m_apply->setEnabled(!plan.added.empty() || !plan.changes.empty());
     m_apply->setDefault(m_apply->isEnabled());
+    // The focus on a button, so no line of the list looks picked out.
+    (m_apply->isEnabled() ? m_apply : m_cancel)->setFocus();
     connect(m_apply, &QPushButton::clicked, this, &CImportPreviewDlg::accept);
     connect(m_cancel, &QPushButton::clicked, this, &CImportPreviewDlg::reject);
 
@@ -113,6 +115,7 @@ void CImportPreviewDlg::AddSections(const CMarkwiseDoc& doc) {
         for (const std::string& warning : m_plan.warnings) {
             auto* line = new QTreeWidgetItem(section, {QString::fromStdString(warning)});
             line->setFirstColumnSpanned(true);
+            line->setToolTip(0, line->text(0)); // a long sentence is cut at the edge
         }
     }
     if (!m_plan.skipped.empty()) {
