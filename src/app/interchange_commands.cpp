@@ -3,6 +3,7 @@
 #include "core/atomic_file.h"
 #include "core/csv_layout.h"
 #include "core/markwise_doc.h"
+#include "core/merge_undo.h"
 #include "dialogs/import_preview_dlg.h"
 #include "framework/commands.h"
 #include "framework/doc_manager.h"
@@ -166,13 +167,14 @@ void InterchangeCommands::OnImportScores(CDocument& document) {
         UiSeam::warn(parent, Message(error));
         return;
     }
-    if (m_questions.confirm(parent, doc, plan, QFileInfo(path).fileName()))
+    // A file that changes nothing is still previewed, but makes no empty step to undo.
+    const bool changes = !plan.added.empty() || !plan.changes.empty();
+    if (m_questions.confirm(parent, doc, plan, QFileInfo(path).fileName()) && changes)
         ApplyScoreImport(document, plan);
 }
 
 void ApplyScoreImport(CDocument& document, const MergePlan& plan) {
-    ApplyMergePlan(document.data(), plan);
-    document.UpdateAllViews();
+    document.editor().apply(QStringLiteral("Import Scores"), MergeEdit(plan));
 }
 
 } // namespace markwise

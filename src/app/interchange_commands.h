@@ -48,7 +48,7 @@ private:
 // The save dialog's filters, one per layout in CsvLayout order, ";;"-separated.
 QString CsvExportFilters();
 
-// Makes the planned score import one change of the class and repaints its windows.
+// Makes the planned score import one undoable change of the class; its windows repaint.
 void ApplyScoreImport(CDocument& document, const MergePlan& plan);
 
 } // namespace markwise

@@ -48,4 +48,41 @@ void RevertMergePlan(CMarkwiseDoc& doc, const MergePlan& plan, const MergeUndoSt
     doc.m_assignmentCount = state.assignmentCount;
 }
 
+namespace {
+
+class Merge : public ClassEdit {
+public:
+    explicit Merge(MergePlan plan) : m_plan(std::move(plan)) {
+        // Only what changes the class is kept in the history.
+        m_plan.skipped.clear();
+        m_plan.warnings.clear();
+    }
+
+    void Apply(CMarkwiseDoc& doc) override {
+        m_state = SaveMergeUndoState(doc, m_plan);
+        ApplyMergePlan(doc, m_plan);
+    }
+    void Revert(CMarkwiseDoc& doc) override { RevertMergePlan(doc, m_plan, m_state); }
+    std::size_t Bytes() const override {
+        std::size_t bytes = sizeof(*this) + m_plan.changes.size() * sizeof(MergeScoreChange) +
+                            m_state.lastIndexes.size() * sizeof(std::pair<int, int>);
+        for (const CsvAssignmentColumn& column : m_plan.added)
+            bytes += sizeof(column) + column.title.size() + column.description.size();
+        for (const MergeUndoState::FilledSlot& slot : m_state.filled)
+            bytes += sizeof(slot) + slot.title.size() + slot.description.size() +
+                     slot.scores.size() * sizeof(double);
+        return bytes;
+    }
+
+private:
+    MergePlan m_plan;
+    MergeUndoState m_state;
+};
+
+} // namespace
+
+std::unique_ptr<ClassEdit> MergeEdit(MergePlan plan) {
+    return std::make_unique<Merge>(std::move(plan));
+}
+
 } // namespace markwise

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "class_edit.h"
+#include "csv_merge.h"
+
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace markwise {
-
-class CMarkwiseDoc;
-struct MergePlan;
 
 // What applying a merge plan overwrites beyond the old scores the plan itself holds, so
 // that undo gives back the class exactly as its file held it: each slot the plan fills
@@ -30,5 +31,9 @@ struct MergeUndoState {
 MergeUndoState SaveMergeUndoState(const CMarkwiseDoc& doc, const MergePlan& plan);
 // Reverses ApplyMergePlan(doc, plan); the modified flag is left to the caller.
 void RevertMergePlan(CMarkwiseDoc& doc, const MergePlan& plan, const MergeUndoState& state);
+
+// Applying the plan as one step that can be taken back: Apply keeps what the plan
+// overwrites, Revert puts it back (the class then saves to the same bytes).
+std::unique_ptr<ClassEdit> MergeEdit(MergePlan plan);
 
 } // namespace markwise

@@ -202,6 +202,7 @@ private slots:
         // Cancel changes nothing.
         QCOMPARE(saved(document.data()), before);
         QVERIFY(!document.isModified());
+        QVERIFY(!document.editor().history().canUndo());
 
         importScores(csv, MergeMatch::Id, true);
         const CMarkwiseDoc& doc = document.data();
@@ -216,6 +217,16 @@ private slots:
         importScores(csv, MergeMatch::Id, true);
         QVERIFY(previewSummary.endsWith("0 assignments added, 0 scores changed."));
         QVERIFY(!previewApplies);
+
+        // One step: undo gives back the very file and the saved state; redo makes it again.
+        const QByteArray applied = saved(doc);
+        QVERIFY(frame().executeCommand(ID_EDIT_UNDO));
+        QCOMPARE(saved(doc), before);
+        QVERIFY(!document.isModified());
+        QVERIFY(!document.editor().history().canUndo());
+        QVERIFY(frame().executeCommand(ID_EDIT_REDO));
+        QCOMPARE(saved(doc), applied);
+        QVERIFY(document.isModified());
     }
 
     void refusedScoreImportsShowTheReasonAndChangeNothing() {
@@ -245,6 +256,7 @@ private slots:
             QCOMPARE(previews, 0);
             QCOMPARE(saved(document.data()), before);
             QVERIFY(!document.isModified());
+            QVERIFY(!document.editor().history().canUndo());
         }
     }
 };
