@@ -72,7 +72,8 @@ constexpr int kMruIds[kRecentFileCommands] = {ID_FILE_MRU_FILE1, ID_FILE_MRU_FIL
 
 } // namespace
 
-CMainFrame::CMainFrame(CMarkwiseApp& app) : m_app(app), m_mdiArea(new QMdiArea(this)) {
+CMainFrame::CMainFrame(CMarkwiseApp& app)
+    : m_app(app), m_mdiArea(new QMdiArea(this)), m_interchange(app.docManager()) {
     setWindowTitle(QStringLiteral("Markwise"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/markwise.svg")));
     setCentralWidget(m_mdiArea);
@@ -313,6 +314,9 @@ const CDocTemplate* CMainFrame::reportTemplate(int id) const {
 }
 
 bool CMainFrame::updateCommand(int id, CommandState& state) {
+    if (m_interchange.updateCommand(id, state)) {
+        return true;
+    }
     switch (id) {
     case ID_VIEW_TOOLBAR:
         state.checked = m_wndToolBar->isVisible();
@@ -341,6 +345,11 @@ bool CMainFrame::updateCommand(int id, CommandState& state) {
 }
 
 void CMainFrame::runCommand(int id) {
+    CommandState interchange;
+    if (m_interchange.updateCommand(id, interchange)) {
+        m_interchange.runCommand(id);
+        return;
+    }
     CDocManager& manager = m_app.docManager();
     switch (id) {
     case ID_VIEW_TOOLBAR:

@@ -56,6 +56,12 @@ CDocument* CDocManager::OnFileNew() {
                        QStringLiteral("Markwi%1").arg(m_untitledCount));
 }
 
+CDocument* CDocManager::OpenUntitled(std::unique_ptr<CMarkwiseDoc> data) {
+    data->SetModifiedFlag(true);
+    ++m_untitledCount;
+    return addDocument(std::move(data), QString(), QStringLiteral("Markwi%1").arg(m_untitledCount));
+}
+
 void CDocManager::OnFileOpen() {
     const QString path = UiSeam::openFileName(window(), QStringLiteral("Open"), classFileFilter());
     if (!path.isEmpty()) {

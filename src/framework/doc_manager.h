@@ -37,6 +37,9 @@ public:
 
     // A new empty class, "Markwi1", "Markwi2", ..., in a grade sheet window.
     CDocument* OnFileNew();
+    // A class made elsewhere (an imported file) as a new untitled class numbered like New,
+    // modified so that closing it asks to save. Null when no window could be made.
+    CDocument* OpenUntitled(std::unique_ptr<CMarkwiseDoc> data);
     // Asks for a file and opens it.
     void OnFileOpen();
     // Opens a class file in a grade sheet window, or activates the class when it is

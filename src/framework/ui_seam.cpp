@@ -17,6 +17,10 @@ UiSeam::FileAnswerer& fileAnswerer() {
     static UiSeam::FileAnswerer instance;
     return instance;
 }
+UiSeam::FilterAnswerer& filterAnswerer() {
+    static UiSeam::FilterAnswerer instance;
+    return instance;
+}
 
 QMessageBox::StandardButtons standardButtons(Buttons buttons) {
     switch (buttons) {
@@ -86,6 +90,16 @@ Answer UiSeam::ask(QWidget* parent, const QString& text, Buttons buttons) {
     return toAnswer(box.exec());
 }
 
+void UiSeam::warn(QWidget* parent, const QString& text) {
+    if (answerer()) {
+        answerer()(text, Buttons::Ok);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Markwise"), text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
 QString UiSeam::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
     if (fileAnswerer())
         return fileAnswerer()(caption, filter);
@@ -100,6 +114,29 @@ QString UiSeam::saveFileName(QWidget* parent, const QString& caption, const QStr
         return fileAnswerer()(caption, filter);
     return QFileDialog::getSaveFileName(owner(parent), caption, suggested, filter, nullptr,
                                         QFileDialog::DontUseNativeDialog);
+}
+
+UiSeam::SaveChoice UiSeam::saveFileChoice(QWidget* parent, const QString& caption,
+                                          const QString& filters, const QString& suggested,
+                                          const QString& defaultSuffix) {
+    if (filterAnswerer())
+        return filterAnswerer()(caption, filters);
+    if (fileAnswerer())
+        return {fileAnswerer()(caption, filters), filters.section(QStringLiteral(";;"), 0, 0)};
+    // An own dialog rather than the static call: it adds the suffix before it asks about
+    // overwriting, so the file it warns about is the one written.
+    QFileDialog dialog(parent, caption, suggested);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters.split(QStringLiteral(";;")));
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+}
+
+void UiSeam::setFilterAnswerer(FilterAnswerer a) {
+    filterAnswerer() = std::move(a);
 }
 
 void UiSeam::setAnswerer(Answerer a) { answerer() = std::move(a); }
