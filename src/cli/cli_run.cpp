@@ -17,21 +17,37 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
     if (!doc) // the error names the file
         return {kExitFile, {}, "markwise-cli: " + error + "\n"};
     doc->m_firstIncluded = options.firstIncluded;
-    const CGradeCutoffs cutoffs = options.cutoffs ? *options.cutoffs : profile.ReadCutoffs();
+    // The profile is read only for cutoffs the command line did not give; each value
+    // it could not read is named once.
+    std::string warnings;
+    CGradeCutoffs cutoffs;
+    if (options.cutoffs) {
+        cutoffs = *options.cutoffs;
+    } else {
+        for (const std::string& problem : profile.Problems())
+            warnings += "markwise-cli: warning: " + problem + "\n";
+        cutoffs = profile.ReadCutoffs();
+    }
 
+    CommandResult result;
     switch (options.command) {
     case Command::Grades:
-        return RunGrades(*doc, cutoffs);
+        result = RunGrades(*doc, cutoffs);
+        break;
     case Command::Summary:
-        return RunSummary(options, *doc, cutoffs);
+        result = RunSummary(options, *doc, cutoffs);
+        break;
     case Command::Sort:
-        return RunSort(options, *doc);
+        result = RunSort(options, *doc);
+        break;
     case Command::Resave:
-        return RunResave(options, *doc);
+        result = RunResave(options, *doc);
+        break;
     case Command::Help:
         break;
     }
-    return {};
+    result.err = warnings + result.err;
+    return result;
 }
 
 } // namespace markwise::cli

@@ -73,7 +73,7 @@ CMarkwiseView::CMarkwiseView(CDocument& document)
 CMarkwiseView::~CMarkwiseView() {
     std::erase(liveViews(), this);
     if (CWinApp* app = CWinApp::instance()) {
-        app->profile().WriteCutoffs(m_cutoffs);
+        app->profile().WriteCutoffs(m_cutoffs, CProfile::Write::Automatic);
     }
 }
 
@@ -88,7 +88,7 @@ bool CMarkwiseView::ApplyCutoffsEverywhere(const CGradeCutoffs& cutoffs, std::st
         view->m_cutoffs = cutoffs;
         view->Invalidate();
     }
-    return app->profile().WriteCutoffs(cutoffs, error);
+    return app->profile().WriteCutoffs(cutoffs, CProfile::Write::Confirmed, error);
 }
 
 int CMarkwiseView::VisibleColumnCount() const {

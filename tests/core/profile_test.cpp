@@ -40,7 +40,7 @@ TEST(Profile, CutoffsReadWithDefaultsAndWrittenKeepingEverythingElse) {
     cutoffs.m_cutoffAPlus = 99;
     cutoffs.m_cutoffDMinus = 55;
     std::string error;
-    ASSERT_TRUE(CProfile(path).WriteCutoffs(cutoffs, &error)) << error;
+    ASSERT_TRUE(CProfile(path).WriteCutoffs(cutoffs, CProfile::Write::Confirmed, &error)) << error;
     EXPECT_EQ(CProfile(path).ReadCutoffs(), cutoffs);
     // Literal keys and plain decimal values a person can edit; the rest of the file stays.
     const std::string text = ReadText(path);
@@ -49,7 +49,7 @@ TEST(Profile, CutoffsReadWithDefaultsAndWrittenKeepingEverythingElse) {
         EXPECT_NE(text.find(part), std::string::npos) << part << " in\n" << text;
     }
     const std::string fresh = folder.File("new/Markwise/Markwise.ini");
-    ASSERT_TRUE(CProfile(fresh).WriteCutoffs(cutoffs, &error)) << error;
+    ASSERT_TRUE(CProfile(fresh).WriteCutoffs(cutoffs, CProfile::Write::Confirmed, &error)) << error;
     EXPECT_EQ(CProfile(fresh).ReadCutoffs(), cutoffs);
 }
 
@@ -67,6 +67,71 @@ TEST(Profile, RecentFilesKeepFourNewestFirst) {
     EXPECT_EQ(ReadText(path).find("File2"), std::string::npos) << ReadText(path);
     test::WriteBytes(path, "[Recent File List]\nFile1=\nFile2=/kept.MKW\nFile4=/last.MKW\n");
     EXPECT_EQ(profile.ReadRecentFiles(), (std::vector<std::string>{"/kept.MKW", "/last.MKW"}));
+}
+
+// What the program could not read is named, never written back behind the teacher's back;
+// only a confirmed write replaces such a file, and then keeps every other section whole.
+TEST(Profile, BadValuesAreNamedAndTheFileKeptUntilAConfirmedWrite) {
+    TempFolder folder;
+    const std::string path = folder.File("Markwise.ini");
+    const std::string bad = "[Grade Cutoffs]\nA+=abc\nA=NaN\nB=1e308\nC=\nD=61\n"
+                            "[Recent File List]\nFile1=/a.MKW\n";
+    test::WriteBytes(path, bad);
+    const CProfile profile(path);
+    const std::vector<std::string> problems = profile.Problems();
+    ASSERT_EQ(problems.size(), 4u);
+    EXPECT_EQ(problems[0], "The grade cutoff A+ in the settings (\"abc\") is not a whole number; "
+                           "the default 100 is used.");
+    EXPECT_NE(problems[2].find("cutoff B in the settings (\"1e308\")"), std::string::npos);
+    EXPECT_NE(problems[3].find("cutoff C in the settings (\"\")"), std::string::npos);
+    EXPECT_EQ(profile.ReadCutoffs().m_cutoffD, 61);
+    EXPECT_EQ(profile.ReadCutoffs().m_cutoffAPlus, 100);
+
+    std::string error;
+    EXPECT_FALSE(profile.WriteRecentFiles({"/b.MKW"}, &error));
+    EXPECT_FALSE(profile.WriteCutoffs(CGradeCutoffs(), CProfile::Write::Automatic, &error));
+    EXPECT_NE(error.find("left as it is"), std::string::npos) << error;
+    EXPECT_EQ(ReadText(path), bad);
+
+    CGradeCutoffs chosen;
+    chosen.m_cutoffD = 65;
+    ASSERT_TRUE(profile.WriteCutoffs(chosen, CProfile::Write::Confirmed, &error)) << error;
+    EXPECT_TRUE(profile.Problems().empty());
+    EXPECT_EQ(profile.ReadCutoffs(), chosen);
+    EXPECT_EQ(profile.ReadRecentFiles(), std::vector<std::string>{"/a.MKW"});
+}
+
+TEST(Profile, NulBytesAndOversizedFiles) {
+    TempFolder folder;
+    const std::string path = folder.File("Markwise.ini");
+    const std::string withNul =
+        std::string("[Window]\nname=a\0b\n[Grade Cutoffs]\nA+=98\n[Recent File List]\n", 59) +
+        "File1=/kept.MKW\n";
+    test::WriteBytes(path, withNul);
+    const CProfile profile(path);
+    ASSERT_EQ(profile.Problems().size(), 1u);
+    EXPECT_NE(profile.Problems()[0].find("NUL"), std::string::npos);
+    // Everything after the NUL is still read, and a confirmed write keeps it.
+    EXPECT_EQ(profile.ReadCutoffs().m_cutoffAPlus, 98);
+    EXPECT_FALSE(profile.WriteRecentFiles({"/new.MKW"}));
+    EXPECT_EQ(ReadText(path), withNul);
+    ASSERT_TRUE(profile.WriteCutoffs(CGradeCutoffs(), CProfile::Write::Confirmed));
+    EXPECT_EQ(profile.ReadRecentFiles(), std::vector<std::string>{"/kept.MKW"});
+    EXPECT_NE(ReadText(path).find("[Window]\nname=a b\n"), std::string::npos) << ReadText(path);
+
+    // One byte over the cap: ignored whole, with one problem, and left alone.
+    const std::string big =
+        "[Grade Cutoffs]\nA+=50\n;" + std::string(CProfile::kMaxBytes - 23, 'x') + "\n";
+    ASSERT_EQ(big.size(), CProfile::kMaxBytes + 1);
+    test::WriteBytes(path, big);
+    ASSERT_EQ(profile.Problems().size(), 1u);
+    EXPECT_NE(profile.Problems()[0].find("larger than 1 MiB"), std::string::npos);
+    EXPECT_EQ(profile.ReadCutoffs(), CGradeCutoffs());
+    EXPECT_FALSE(profile.WriteRecentFiles({"/new.MKW"}));
+    EXPECT_EQ(ReadText(path), big);
+    test::WriteBytes(path, big.substr(0, big.size() - 2) + "\n");
+    EXPECT_TRUE(profile.Problems().empty());
+    EXPECT_EQ(profile.ReadCutoffs().m_cutoffAPlus, 50);
 }
 
 } // namespace
