@@ -42,6 +42,9 @@ public:
     // Opens a class file in a grade sheet window, or activates the class when it is
     // already open. Null when it cannot be read; the reason has been shown.
     CDocument* OpenDocumentFile(const QString& path);
+    // A class recovered after a crash, unsaved, in a grade sheet window; Save writes it to
+    // path (empty: it asks for a name, as for a new class).
+    CDocument* OpenRecovered(std::unique_ptr<CMarkwiseDoc> data, const QString& path);
     // Opens entry index (0..3) of the recent-file list; drops it when it fails.
     CDocument* OpenRecentFile(int index);
 

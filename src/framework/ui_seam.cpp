@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace markwise {
 
@@ -17,23 +18,34 @@ UiSeam::FileAnswerer& fileAnswerer() {
 
 QMessageBox::StandardButtons standardButtons(Buttons buttons) {
     switch (buttons) {
-    case Buttons::Ok: return QMessageBox::Ok;
-    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::Ok:
+        return QMessageBox::Ok;
+    case Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
     case Buttons::SaveDiscardCancel:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    case Buttons::RecoverDiscard:
+        return QMessageBox::Discard; // and Recover, added below
     }
     return QMessageBox::Ok;
 }
 
 Answer toAnswer(int button) {
     switch (button) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Save: return Answer::Save;
-    case QMessageBox::Discard: return Answer::Discard;
-    default: return Answer::Cancel;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::Cancel;
     }
 }
 } // namespace
@@ -43,6 +55,13 @@ Answer UiSeam::ask(QWidget* parent, const QString& text, Buttons buttons) {
         return answerer()(text, buttons);
     const auto icon = buttons == Buttons::Ok ? QMessageBox::Information : QMessageBox::Question;
     QMessageBox box(icon, QStringLiteral("Markwise"), text, standardButtons(buttons), parent);
+    if (buttons == Buttons::RecoverDiscard) {
+        // No escape button: a stray Escape must not decide the fate of recovered work.
+        QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
+        box.setDefaultButton(recover);
+        box.exec();
+        return box.clickedButton() == recover ? Answer::Recover : Answer::Discard;
+    }
     return toAnswer(box.exec());
 }
 
@@ -62,7 +81,11 @@ QString UiSeam::saveFileName(QWidget* parent, const QString& caption, const QStr
                                         QFileDialog::DontUseNativeDialog);
 }
 
-void UiSeam::setAnswerer(Answerer a) { answerer() = std::move(a); }
-void UiSeam::setFileAnswerer(FileAnswerer a) { fileAnswerer() = std::move(a); }
+void UiSeam::setAnswerer(Answerer a) {
+    answerer() = std::move(a);
+}
+void UiSeam::setFileAnswerer(FileAnswerer a) {
+    fileAnswerer() = std::move(a);
+}
 
 } // namespace markwise

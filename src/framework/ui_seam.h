@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 
 class QWidget;
@@ -11,8 +10,8 @@ namespace markwise {
 
 // Every message box and file dialog of the program goes through here, so tests can answer
 // them without a modal window. Message boxes are captioned "Markwise".
-enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
-enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, RecoverDiscard };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard, Recover };
 
 class UiSeam {
 public:

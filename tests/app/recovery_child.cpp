@@ -1,0 +1,26 @@
+// The program as a teacher runs it, with two edits made and never saved: the recovery
+// tests kill it and start again on the same profile. Prints "edited" after the last edit.
+#include "app/markwise_app.h"
+#include "framework/document.h"
+#include "recovery_edits.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    markwise::CMarkwiseApp app;
+    const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (!app.InitInstance({false, file})) {
+        return 1;
+    }
+    markwise::CMarkwiseDoc& doc = app.docManager().activeDocument()->data();
+    markwise::test::FirstRecoveryEdit(doc);
+    QTimer::singleShot(300, [&doc] {
+        markwise::test::SecondRecoveryEdit(doc);
+        std::puts("edited");
+        std::fflush(stdout);
+    });
+    return QApplication::exec();
+}
