@@ -74,11 +74,13 @@ bool CMarkwiseApp::InitInstance(const Options& options) {
 
     // The file type is known to the desktop through the installed entry and MIME type,
     // so nothing is registered here.
+    // Recovered classes take the place of the new empty one.
+    const bool recovered = !docManager().documents().empty();
     const bool opened = options.file.isEmpty()
-                            ? docManager().OnFileNew() != nullptr
+                            ? recovered || docManager().OnFileNew() != nullptr
                             : docManager().OpenDocumentFile(options.file) != nullptr;
     // Recovered classes keep the program open even when the command line's class fails.
-    if (!opened && docManager().documents().empty()) {
+    if (!opened && !recovered) {
         m_pMainFrame.reset();
         return false;
     }

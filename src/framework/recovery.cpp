@@ -28,7 +28,17 @@ const QString kRecordSuffix = QStringLiteral(".json");
 
 bool ProcessRuns(qint64 pid) {
     // EPERM: it runs, under another user.
-    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+    if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM)) {
+        return false;
+    }
+    // A killed process not yet reaped by its parent (a zombie) runs no more.
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return true;
+    }
+    const QByteArray line = stat.readAll();
+    const qsizetype end = line.lastIndexOf(") ");
+    return end < 0 || end + 2 >= line.size() || line[end + 2] != 'Z';
 }
 
 // Copies are named "<process>-<serial>", so the process is known even without a record.

@@ -100,6 +100,8 @@ private slots:
         const QString& question = m_messages.texts[0];
         QVERIFY(question.startsWith("Markwise did not close normally. Recover these classes?\n"));
         QVERIFY2(question.contains("Period3.MKW (" + file + "), 20"), qPrintable(question));
+        // The recovered class takes the place of the new empty one.
+        QCOMPARE(m_app->docManager().documents().size(), std::size_t(1));
         CDocument* recovered = m_app->docManager().documents().front();
         QCOMPARE(recovered->path(), file);
         QCOMPARE(recovered->title(), QString("Period3.MKW"));
@@ -132,7 +134,7 @@ private slots:
         QCOMPARE(m_messages.texts.size(), 1);
         QVERIFY2(m_messages.texts[0].contains("\nMarkwi1 (never saved), 20"),
                  qPrintable(m_messages.texts[0]));
-        QCOMPARE(m_app->docManager().documents().size(), std::size_t(1)); // only the new class
+        QCOMPARE(m_app->docManager().documents().size(), std::size_t(1)); // only a new class
         QCOMPARE(leftInFolder(), QStringList{QString("%1-1.mkw").arg(::getpid())});
     }
 
