@@ -185,6 +185,9 @@ TEST_F(Cli, FailuresWriteNothingButOneStderrLine) {
          "assignment 2 is out of range"},
         {{}, kExitUsage, "Usage:"},
         {{"frobnicate", file}, kExitUsage, "Usage:"},
+        // Control characters in a named argument neither break the line nor reach the terminal.
+        {{"gr\nades\x1b[2J", file}, kExitUsage, "unknown command 'gr?ades?[2J'\nUsage:"},
+        {{"grades", file, "--first-included", "1\r"}, kExitUsage, "invalid value '1?'"},
         {{"grades", file, file}, kExitUsage, "Usage:"},
         {{"grades", file, "--cutoffs", "100,94,90"}, kExitUsage, "Usage:"},
         {{"grades", file, "--cutoffs", cutoffs + ",50"}, kExitUsage, "Usage:"},
