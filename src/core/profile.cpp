@@ -123,13 +123,17 @@ std::vector<std::string> LoadProfile(const std::string& path, CSimpleIniA& ini) 
     if (std::filesystem::file_size(path, ec) > CProfile::kMaxBytes) {
         return {tooLarge()};
     }
+    // In pieces until the end, so that a file growing meanwhile is bounded too.
     std::ifstream in(path, std::ios::binary);
-    std::string text(CProfile::kMaxBytes + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.bad() || !in.is_open()) {
+    std::string text;
+    char chunk[1 << 14];
+    while (in && text.size() <= CProfile::kMaxBytes) {
+        in.read(chunk, sizeof chunk);
+        text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    }
+    if (!in.is_open() || in.bad()) {
         return {quoted + " could not be read. " + std::strerror(errno) + "."};
     }
-    text.resize(static_cast<std::size_t>(in.gcount()));
     if (text.size() > CProfile::kMaxBytes) {
         return {tooLarge()};
     }
