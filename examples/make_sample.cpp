@@ -121,13 +121,14 @@ void AddStudents(CMarkwiseDoc& doc, Random& random) {
         const Student& student = kStudents[i];
         // Unique six-digit IDs: steps of 23 with a jitter below 23.
         const auto id = 240100 + 23 * static_cast<int>(i) + static_cast<int>(random.Next() % 20);
-        // Distinct book numbers from 1001 to 1250: 97 and 250 share no factor.
+        // Distinct book numbers PS1001 to PS1250 (six characters, as the student dialogs allow):
+        // 97 and 250 share no factor.
         const auto book = 1001 + (97 * static_cast<int>(i) + bookOffset) % 250;
         const auto phone = static_cast<int>(random.Next() % 100);
         char phoneText[32];
         std::snprintf(phoneText, sizeof phoneText, "(503) 555-01%02d", phone);
         doc.AddStudent({student.first, student.last, std::to_string(id),
-                        "PS-" + std::to_string(book), phoneText, student.grade});
+                        "PS" + std::to_string(book), phoneText, student.grade});
     }
 }
 

@@ -1,6 +1,8 @@
 #include "dialogs/install_dialogs.h"
+#include "framework/print_job.h"
 #include "gradesheet/command_line_print.h"
 #include "markwise_app.h"
+#include "reports/install_reports.h"
 #include "summaries/install_summaries.h"
 
 #include <QApplication>
@@ -8,7 +10,8 @@
 
 int main(int argc, char* argv[]) {
     // Printing from the command line needs no window; it runs before any application object.
-    if (const auto status = markwise::RunCommandLinePrinting(argc, argv)) {
+    if (const auto status =
+            markwise::RunCommandLinePrinting(argc, argv, markwise::MakeCommandLineReport)) {
         return *status;
     }
     QApplication application(argc, argv);
@@ -25,6 +28,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     markwise::InstallEditingDialogs();
+    markwise::InstallReportWindows();
     markwise::InstallSummaryDialogs();
     markwise::CMarkwiseApp app;
     if (!app.InitInstance(options)) {

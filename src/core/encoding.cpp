@@ -1,5 +1,6 @@
 #include "encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -15,6 +16,7 @@ constexpr std::array<char32_t, 32> kHighBlock = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr char kUnmappable = '?';
+constexpr char32_t kReplacement = 0xFFFD;
 
 char32_t ByteToCodePoint(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? kHighBlock[byte - 0x80] : char32_t{byte};
@@ -38,9 +40,13 @@ void AppendUtf8(std::string& out, char32_t cp) {
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        // Windows-1252 needs nothing beyond the Basic Multilingual Plane.
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
@@ -110,6 +116,25 @@ std::string Utf8ToCp1252(std::string_view utf8) {
         out += DecodeUtf8(utf8, pos, cp) ? CodePointToByte(cp) : kUnmappable;
     }
     return out;
+}
+
+std::vector<std::string> UnstorableCharacters(std::string_view utf8) {
+    std::vector<std::string> found;
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        char32_t cp;
+        if (!DecodeUtf8(utf8, pos, cp)) {
+            cp = kReplacement;
+        } else if (CodePointToByte(cp) != kUnmappable || cp == U'?') {
+            continue;
+        }
+        std::string character;
+        AppendUtf8(character, cp);
+        if (std::find(found.begin(), found.end(), character) == found.end()) {
+            found.push_back(std::move(character));
+        }
+    }
+    return found;
 }
 
 std::string Utf16LeToCp1252(const unsigned char* data, std::size_t codeUnits) {

@@ -19,7 +19,8 @@ public:
     virtual CMarkwiseDoc& Document() = 0;
     // The parent of the dialogs and of their messages.
     virtual QWidget* Widget() = 0;
-    // Invalidates the opening view, so the sheet behind an open dialog shows each change.
+    // After a change: every window on the class repaints, so the sheet behind an open
+    // dialog shows each change.
     virtual void Repaint() = 0;
     // Scrolls the opening grade sheet so that the last assignment is its rightmost column.
     virtual void ShowLastAssignment() = 0;

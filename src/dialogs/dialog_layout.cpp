@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <algorithm>
 
 namespace markwise {
 
@@ -25,11 +26,26 @@ QLabel* MakeLabel(const QString& text, QWidget* buddy, QWidget* parent) {
     return label;
 }
 
-void SetWidthInChars(QLineEdit* box, int chars) {
+namespace {
+// Gives the box room for `textWidth` pixels of text and the cursor after it.
+void SetTextWidth(QLineEdit* box, int textWidth) {
     const QFontMetrics metrics = box->fontMetrics();
     // The box's own hint is 17 'x' wide plus frame and margins; keep those, change the text.
     const int frame = box->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
-    box->setFixedWidth(frame + chars * metrics.averageCharWidth() + metrics.averageCharWidth());
+    box->setFixedWidth(frame + textWidth + metrics.averageCharWidth());
+}
+} // namespace
+
+void SetWidthInChars(QLineEdit* box, int chars) {
+    SetTextWidth(box, chars * box->fontMetrics().averageCharWidth());
+}
+
+void SetWidthForLimit(QLineEdit* box, int chars) {
+    const QFontMetrics metrics = box->fontMetrics();
+    int widest = 0;
+    for (char16_t c = u' '; c <= u'~'; ++c)
+        widest = std::max(widest, metrics.horizontalAdvance(QChar(c)));
+    SetTextWidth(box, chars * widest);
 }
 
 QListWidget* MakeList(QWidget* parent, int widthInChars, int visibleLines) {

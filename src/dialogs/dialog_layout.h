@@ -20,6 +20,9 @@ QLabel* MakeHint(const QString& text, QWidget* parent, int widthInChars = 40);
 QLabel* MakeLabel(const QString& text, QWidget* buddy, QWidget* parent);
 // Makes a box wide enough to show `chars` average characters.
 void SetWidthInChars(QLineEdit* box, int chars);
+// Makes a box wide enough to show `chars` of the widest characters a keyboard types
+// ("WWWWWWWWWW" for a 10-character limit), so a full box is never scrolled.
+void SetWidthForLimit(QLineEdit* box, int chars);
 // A single-selection list of uniform lines, quick to fill with a whole class.
 QListWidget* MakeList(QWidget* parent, int widthInChars = 22, int visibleLines = 10);
 // Empties the list and adds the lines, then selects `row` without signalling the change.

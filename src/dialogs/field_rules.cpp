@@ -67,10 +67,23 @@ bool ParseInteger(const QString& text, int& value) {
     return true;
 }
 
-bool FieldReader::Text(const QLineEdit* box, std::string& value) {
+bool FieldReader::Text(QLineEdit* box, const QString& name, std::string& value) {
     if (!m_ok)
         return false;
-    value = fromQString(box->text());
+    const QString text = box->text();
+    const QStringList unstorable = UnstorableCharacters(text);
+    if (!unstorable.isEmpty()) {
+        QString message =
+            QStringLiteral("\"%1\" contains characters that a class file cannot store: %2.")
+                .arg(name, unstorable.join(QStringLiteral(" ")));
+        const QString plain = PlainEquivalent(text);
+        if (UnstorableCharacters(plain).isEmpty())
+            message += QStringLiteral("\nYou could type \"%1\" instead.").arg(plain);
+        else
+            message += QStringLiteral("\nPlease replace them.");
+        return Fail(box, message);
+    }
+    value = fromQString(text);
     return true;
 }
 
@@ -82,8 +95,7 @@ bool FieldReader::Text(LimitedLineEdit* box, const QString& name, std::string& v
                              .arg(name)
                              .arg(box->Limit()));
     }
-    value = fromQString(box->text());
-    return true;
+    return Text(static_cast<QLineEdit*>(box), name, value);
 }
 
 bool FieldReader::Number(QLineEdit* box, const QString& name, double& value) {

@@ -45,7 +45,9 @@ class FieldReader {
 public:
     explicit FieldReader(QWidget* dialog) : m_dialog(dialog) {}
 
-    bool Text(const QLineEdit* box, std::string& value);
+    // A text box's content as the class stores it. Characters the class file cannot hold
+    // are refused with a message naming the box and them, never replaced.
+    bool Text(QLineEdit* box, const QString& name, std::string& value);
     bool Text(LimitedLineEdit* box, const QString& name, std::string& value);
     bool Number(QLineEdit* box, const QString& name, double& value);
     bool Integer(QLineEdit* box, const QString& name, int& value);

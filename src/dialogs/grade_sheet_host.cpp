@@ -1,6 +1,7 @@
 #include "grade_sheet_host.h"
 
 #include "core/markwise_doc.h"
+#include "framework/document.h"
 #include "framework/win_app.h"
 #include "gradesheet/markwise_view.h"
 
@@ -15,7 +16,7 @@ QWidget* GradeSheetHost::Widget() {
 }
 
 void GradeSheetHost::Repaint() {
-    m_view.Invalidate();
+    m_view.document().UpdateAllViews();
 }
 
 void GradeSheetHost::ShowLastAssignment() {

@@ -13,7 +13,7 @@ namespace {
 
 LimitedLineEdit* MakeBox(int limit, QWidget* parent) {
     auto* box = new LimitedLineEdit(limit, parent);
-    SetWidthInChars(box, limit);
+    SetWidthForLimit(box, limit);
     return box;
 }
 

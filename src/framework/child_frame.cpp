@@ -30,7 +30,8 @@ void CChildFrame::closeWithoutAsking() {
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
     // Closing the last window of a changed class asks first.
-    if (m_pDocument->frames().size() == 1 && !m_pDocument->SaveModified()) {
+    if ((m_pView && !m_pView->CanClose()) ||
+        (m_pDocument->frames().size() == 1 && !m_pDocument->SaveModified())) {
         event->ignore();
         return;
     }

@@ -125,8 +125,9 @@ CChildFrame* CDocManager::CreateFrame(CDocument& document, const CDocTemplate& k
 }
 
 bool CDocManager::SaveAllModified() {
-    return std::all_of(m_documents.begin(), m_documents.end(),
-                       [](const auto& document) { return document->SaveModified(); });
+    return std::all_of(m_documents.begin(), m_documents.end(), [](const auto& document) {
+        return document->CanCloseFrames() && document->SaveModified();
+    });
 }
 
 void CDocManager::CloseAllDocuments() {

@@ -51,7 +51,8 @@ public:
     // A further window on document; null when the template has no view.
     CChildFrame* CreateFrame(CDocument& document, const CDocTemplate& kind);
 
-    // Asks to save each modified class; false when the user cancelled one.
+    // Asks to save each modified class (and to drop report comments); false when the
+    // user cancelled one.
     bool SaveAllModified();
     void CloseAllDocuments();
 

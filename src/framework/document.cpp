@@ -7,6 +7,7 @@
 #include "doc_manager.h"
 #include "file_names.h"
 #include "ui_seam.h"
+#include "view.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -44,6 +45,16 @@ void CDocument::updateFrameTitles() {
         m_frames[i]->setWindowTitle(numbered ? QStringLiteral("%1:%2").arg(m_title).arg(i + 1)
                                              : m_title);
     }
+}
+
+void CDocument::UpdateAllViews() {
+    emit changed();
+}
+
+bool CDocument::CanCloseFrames() {
+    return std::all_of(m_frames.begin(), m_frames.end(), [](CChildFrame* frame) {
+        return !frame->view() || frame->view()->CanClose();
+    });
 }
 
 bool CDocument::DoFileSave() {
@@ -108,7 +119,7 @@ bool CDocument::updateCommand(int id, CommandState&) {
 void CDocument::runCommand(int id) {
     switch (id) {
     case ID_FILE_CLOSE:
-        if (SaveModified()) {
+        if (CanCloseFrames() && SaveModified()) {
             OnCloseDocument();
         }
         break;

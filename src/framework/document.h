@@ -34,6 +34,11 @@ public:
     void removeFrame(CChildFrame* frame);
     // Window captions: the title, with ":n" while the class has several windows.
     void updateFrameTitles();
+    // Called after the class has changed: every window on it repaints.
+    void UpdateAllViews();
+    // Asks each window that holds work of its own (typed report comments) whether it may
+    // go; false when one says no, and the class must stay open.
+    bool CanCloseFrames();
 
     // Save: to the current file, or asks for a name when there is none.
     bool DoFileSave();
@@ -48,6 +53,9 @@ public:
 
     bool updateCommand(int id, CommandState& state) override;
     void runCommand(int id) override;
+
+signals:
+    void changed();
 
 private:
     CDocManager& m_manager;

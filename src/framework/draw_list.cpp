@@ -1,5 +1,6 @@
 #include "draw_list.h"
 
+#include "geometry/text_room.h"
 #include "text.h"
 
 #include <QFontMetrics>
@@ -50,17 +51,58 @@ void GlyphTextPainter::Draw(QPainter& painter, const DrawList& texts) const {
     painter.drawGlyphRun(QPointF(0, 0), run);
 }
 
+qreal GlyphTextPainter::Width(std::string_view text) const {
+    qreal width = 0;
+    for (const char c : text)
+        width += m_advances[static_cast<unsigned char>(c)];
+    return width;
+}
+
+std::string GlyphTextPainter::Elide(std::string_view text, qreal room) const {
+    if (Width(text) <= room)
+        return std::string(text);
+    constexpr char kEllipsis = '\x85';
+    qreal width = m_advances[static_cast<unsigned char>(kEllipsis)];
+    std::size_t kept = 0;
+    while (kept < text.size()) {
+        const qreal next = m_advances[static_cast<unsigned char>(text[kept])];
+        if (width + next > room)
+            break;
+        width += next;
+        ++kept;
+    }
+    while (kept > 0 && text[kept - 1] == ' ')
+        --kept;
+    return std::string(text.substr(0, kept)) + kEllipsis;
+}
+
+const GlyphTextPainter& ScreenGlyphs(const QFont& font) {
+    static std::optional<GlyphTextPainter> glyphs;
+    static QString fontKey;
+    if (!glyphs || font.key() != fontKey) {
+        glyphs.emplace(font);
+        fontKey = font.key();
+    }
+    return *glyphs;
+}
+
+qreal TextRoom(const GlyphTextPainter& glyphs, const DrawText& text, int limit) {
+    return limit - text.x - glyphs.Width(" ");
+}
+
+void ElideCrowdedTexts(const GlyphTextPainter& glyphs, DrawList& texts,
+                       const std::vector<int>& limits) {
+    for (std::size_t i = 0; i < texts.size() && i < limits.size(); ++i) {
+        if (limits[i] != kNoTextLimit)
+            texts[i].text = glyphs.Elide(texts[i].text, TextRoom(glyphs, texts[i], limits[i]));
+    }
+}
+
 void DrawTexts(QPainter& painter, const DrawList& texts) {
     // A window's font is sized for the screen; the glyphs of the last one are kept between
     // paints. Other devices lay each text out for their own resolution.
     if (painter.device() && painter.device()->devType() == QInternal::Widget) {
-        static std::optional<GlyphTextPainter> glyphs;
-        static QString fontKey;
-        if (!glyphs || painter.font().key() != fontKey) {
-            glyphs.emplace(painter.font());
-            fontKey = painter.font().key();
-        }
-        glyphs->Draw(painter, texts);
+        ScreenGlyphs(painter.font()).Draw(painter, texts);
         return;
     }
     const int ascent = painter.fontMetrics().ascent();

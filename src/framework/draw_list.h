@@ -4,6 +4,9 @@
 
 #include <QRawFont>
 #include <array>
+#include <string>
+#include <string_view>
+#include <vector>
 
 class QFont;
 class QPainter;
@@ -18,6 +21,11 @@ class GlyphTextPainter {
 public:
     explicit GlyphTextPainter(const QFont& font);
     void Draw(QPainter& painter, const DrawList& texts) const;
+    // The width Draw gives a text.
+    qreal Width(std::string_view text) const;
+    // The text as it is when it is no wider than `room`, else the longest beginning that
+    // fits with "..." (one character, Windows-1252 0x85) after it.
+    std::string Elide(std::string_view text, qreal room) const;
 
 private:
     QRawFont m_font;
@@ -25,6 +33,16 @@ private:
     std::array<qreal, 256> m_advances{};
     qreal m_ascent = 0;
 };
+
+// The glyphs screen paints use for `font`: the last font's are kept between paints.
+const GlyphTextPainter& ScreenGlyphs(const QFont& font);
+
+// Cuts, with an ellipsis, each text that would run up to the next text on its line
+// (`limits`, one per text, from TextLimits). Positions stay as they are.
+void ElideCrowdedTexts(const GlyphTextPainter& glyphs, DrawList& texts,
+                       const std::vector<int>& limits);
+// The room a text has before its limit: a space's width is kept clear of the neighbour.
+qreal TextRoom(const GlyphTextPainter& glyphs, const DrawText& text, int limit);
 
 // Draws each text with its top-left corner at its position, in the painter's current
 // font and coordinates. Screen, print and preview all draw through here.

@@ -27,7 +27,7 @@ bool DoPreparePrinting(CPrintInfo& info) {
         return false;
     if (info.m_bPreview || info.m_bDirect)
         return true;
-    return PrintSeam::runPrintDialog(*info.m_printer, info.m_parent);
+    return PrintSeam::runPrintDialog(*info.m_printer, info.m_parent, info.m_choices);
 }
 
 namespace {

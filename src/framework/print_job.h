@@ -1,12 +1,25 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
+#include <vector>
 
 class QPainter;
 class QPrinter;
 class QWidget;
 
 namespace markwise {
+
+// Yes/no choices a job offers on a tab of its own in the Print dialog, read back when the
+// dialog is accepted.
+struct PrintChoices {
+    struct Choice {
+        QString label;
+        bool checked = false;
+    };
+    QString title; // the tab's
+    std::vector<Choice> items;
+};
 
 // What the page loop tells a printing view about the job and the page, and what the
 // view tells the loop back (the last page, whether to go on).
@@ -18,7 +31,8 @@ struct CPrintInfo {
     bool m_bPreview = false;
     bool m_bDirect = false; // no print dialog: the printer as it is set up
     bool m_bContinuePrinting = true;
-    int m_nCurPage = 1; // counting from 1
+    PrintChoices m_choices; // offered by the Print dialog; none by default
+    int m_nCurPage = 1;     // counting from 1
     // The printable area of the page in printer pixels, origin at its top-left corner.
     QRect m_rectDraw;
     // The same area in 300-dots-per-inch pixels (inches x 300), the unit page layouts

@@ -3,6 +3,7 @@
 #include "print_job.h"
 #include "ui_seam.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
@@ -10,12 +11,14 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QVBoxLayout>
+#include <memory>
 
 namespace markwise {
 
 namespace {
-PrintSeam::DialogAnswerer& printAnswerer() {
-    static PrintSeam::DialogAnswerer instance;
+PrintSeam::ChoicesAnswerer& printAnswerer() {
+    static PrintSeam::ChoicesAnswerer instance;
     return instance;
 }
 PrintSeam::DialogAnswerer& pageSetupAnswerer() {
@@ -44,11 +47,31 @@ QPrinter& ApplicationPrinter() {
     return *printer;
 }
 
-bool PrintSeam::runPrintDialog(QPrinter& printer, QWidget* parent) {
+bool PrintSeam::runPrintDialog(QPrinter& printer, QWidget* parent, PrintChoices& choices) {
     if (printAnswerer())
-        return printAnswerer()(printer);
+        return printAnswerer()(printer, choices);
     QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    std::vector<QCheckBox*> boxes;
+    if (!choices.items.empty()) {
+        auto tab = std::make_unique<QWidget>();
+        tab->setWindowTitle(choices.title);
+        auto* layout = new QVBoxLayout(tab.get());
+        for (const PrintChoices::Choice& choice : choices.items) {
+            boxes.push_back(new QCheckBox(choice.label, tab.get()));
+            boxes.back()->setChecked(choice.checked);
+            layout->addWidget(boxes.back());
+        }
+        layout->addStretch();
+        dialog.setOptionTabs({tab.get()});
+        // The dialog's tab widget takes it where option tabs are supported.
+        if (tab->parent() != nullptr)
+            tab.release();
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        choices.items[i].checked = boxes[i]->isChecked();
+    return true;
 }
 
 bool PrintSeam::runPageSetupDialog(QPrinter& printer, QWidget* parent) {
@@ -66,6 +89,14 @@ void PrintSeam::runPreviewDialog(QPrintPreviewDialog& dialog) {
 }
 
 void PrintSeam::setPrintDialogAnswerer(DialogAnswerer a) {
+    if (a)
+        printAnswerer() = [a = std::move(a)](QPrinter& printer, PrintChoices&) {
+            return a(printer);
+        };
+    else
+        printAnswerer() = nullptr;
+}
+void PrintSeam::setPrintChoicesAnswerer(ChoicesAnswerer a) {
     printAnswerer() = std::move(a);
 }
 void PrintSeam::setPageSetupAnswerer(DialogAnswerer a) {

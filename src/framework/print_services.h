@@ -11,6 +11,7 @@ class QWidget;
 namespace markwise {
 
 class PrintJob;
+struct PrintChoices;
 
 // The printer the whole program prints on: Print Setup changes it and the next Print,
 // direct print and preview use what was chosen there.
@@ -22,14 +23,18 @@ class PrintSeam {
 public:
     // Gets the printer to set up; true accepts the dialog, false cancels it.
     using DialogAnswerer = std::function<bool(QPrinter& printer)>;
+    // The Print dialog's answerer may also change the job's choices.
+    using ChoicesAnswerer = std::function<bool(QPrinter& printer, PrintChoices& choices)>;
     // Gets the preview dialog instead of running it.
     using PreviewAnswerer = std::function<void(QPrintPreviewDialog& dialog)>;
 
-    static bool runPrintDialog(QPrinter& printer, QWidget* parent);
+    // The choices are shown as check boxes on their own tab and updated when accepted.
+    static bool runPrintDialog(QPrinter& printer, QWidget* parent, PrintChoices& choices);
     static bool runPageSetupDialog(QPrinter& printer, QWidget* parent);
     static void runPreviewDialog(QPrintPreviewDialog& dialog);
 
     static void setPrintDialogAnswerer(DialogAnswerer answerer);
+    static void setPrintChoicesAnswerer(ChoicesAnswerer answerer);
     static void setPageSetupAnswerer(DialogAnswerer answerer);
     static void setPreviewAnswerer(PreviewAnswerer answerer);
 };

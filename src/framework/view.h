@@ -21,6 +21,9 @@ public:
     virtual QWidget* widget() = 0;
     // Runs once after the frame shows the view, before the first paint.
     virtual void OnInitialUpdate() {}
+    // Before the window or its class closes: false keeps it open. Views that hold work
+    // of their own ask the user here.
+    virtual bool CanClose() { return true; }
 
 private:
     CDocument* m_pDocument;

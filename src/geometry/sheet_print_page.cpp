@@ -26,7 +26,8 @@ int ColumnX(int c, int offset) {
 
 } // namespace
 
-SheetPrintGeometry ComputeSheetPrintGeometry(const CMarkwiseDoc& doc, const SheetPrintArea& area) {
+SheetPrintGeometry ComputeSheetPrintGeometry(const CMarkwiseDoc& doc, const SheetPrintArea& area,
+                                             SheetPrintColumns which) {
     const int nS = doc.StudentsInUse();
     const int nA = doc.AssignmentsInUse();
     SheetPrintGeometry g;
@@ -39,25 +40,66 @@ SheetPrintGeometry ComputeSheetPrintGeometry(const CMarkwiseDoc& doc, const Shee
         g.linesPerPage = std::max(static_cast<int>(lines) - kFixedLines - g.columns, 0);
     }
     g.pageCount = g.linesPerPage > 0 ? (nS + g.linesPerPage - 1) / g.linesPerPage : 1;
-    g.firstAssignment = std::max(nA - g.columns, 0);
+    g.pagesPerStrip = std::max(g.pageCount, 1);
+    if (which == SheetPrintColumns::All) {
+        g.strips = g.columns > 0 ? (nA + g.columns - 1) / g.columns : 1;
+        g.pageCount = g.strips * g.pagesPerStrip;
+    } else {
+        g.firstAssignment = std::max(nA - g.columns, 0);
+    }
     return g;
 }
 
+namespace {
+
+// The assignments and the students one page holds.
+struct PageSlice {
+    int firstAssignment = 0;
+    int columns = 0;
+    long long firstStudentLine = 0; // lines of students before this page's
+    bool lastStrip = true;
+    bool morePages = false;
+};
+
+PageSlice SliceOfPage(const SheetPrintGeometry& g, int nS, int nA, SheetPrintColumns which,
+                      int page) {
+    const long long index = std::max(page, 1) - 1;
+    PageSlice slice;
+    if (which == SheetPrintColumns::LastThatFit) {
+        slice.firstAssignment = g.firstAssignment;
+        slice.columns = g.columns;
+        slice.firstStudentLine = index * g.linesPerPage;
+        // With no line for students every page would be alike: this one is the last.
+        slice.morePages = g.linesPerPage > 0 && slice.firstStudentLine + g.linesPerPage < nS;
+        return slice;
+    }
+    // Pages past the end belong to the last strip and hold no students.
+    const long long strip = std::min<long long>(index / g.pagesPerStrip, g.strips - 1);
+    slice.firstAssignment = static_cast<int>(strip * g.columns);
+    slice.columns = std::min(g.columns, nA - slice.firstAssignment);
+    slice.firstStudentLine = (index - strip * g.pagesPerStrip) * g.linesPerPage;
+    slice.lastStrip = strip == g.strips - 1;
+    slice.morePages = index + 1 < g.pageCount;
+    return slice;
+}
+
+} // namespace
+
 SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
                                     std::string_view documentTitle, const SheetPrintArea& area,
-                                    int page) {
+                                    int page, SheetPrintColumns which) {
     const int nS = doc.StudentsInUse();
     const int nA = doc.AssignmentsInUse();
     const int lineH = area.lineHeight;
     SheetPrintPage out;
-    out.geometry = ComputeSheetPrintGeometry(doc, area);
-    const int nCols = out.geometry.columns;
+    out.geometry = ComputeSheetPrintGeometry(doc, area, which);
     const int lines = out.geometry.linesPerPage;
-    const int off = out.geometry.firstAssignment;
+    const PageSlice slice = SliceOfPage(out.geometry, nS, nA, which, page);
+    const int nCols = slice.columns;
+    const int off = slice.firstAssignment;
 
-    const long long first = static_cast<long long>(std::max(page, 1) - 1) * lines;
-    // With no line for students every page would be alike: this one is the last.
-    out.morePages = lines > 0 && first + lines < nS;
+    const long long first = slice.firstStudentLine;
+    out.morePages = slice.morePages;
     out.studentLines = static_cast<int>(std::clamp<long long>(nS - first, 0, lines));
     const int firstStudent = static_cast<int>(std::min<long long>(first, nS));
     const int rows = out.studentLines;
@@ -82,7 +124,7 @@ SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs
                 {x, (kFirstStudentLine + r) * lineH, ScoreText(assignment, firstStudent + r)});
         }
     }
-    if (nA > 0) {
+    if (nA > 0 && slice.lastStrip) {
         const int totalsX = ColumnX(nCols, 230);
         texts.push_back({totalsX, kHeadingLine * lineH, "Totals"});
         for (int r = 0; r < rows; ++r) {

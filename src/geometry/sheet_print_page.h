@@ -26,17 +26,32 @@ struct SheetPrintArea {
     int lineHeight = 0;
 };
 
+// Which assignments the printed grade sheet holds.
+enum class SheetPrintColumns {
+    LastThatFit, // the last assignments that fit across one page
+    All,         // every assignment, in strips as wide as the page
+};
+
 struct SheetPrintGeometry {
     int columns = 0;         // assignment columns per page (nCols)
     int linesPerPage = 0;    // student lines per page (L); 0 when none fits
-    int pageCount = 0;       // the job's maximum page; 0 with no students
-    int firstAssignment = 0; // first printed assignment: the last `columns` print
+    int pageCount = 0;       // the job's maximum page; 0 with no students (LastThatFit)
+    int firstAssignment = 0; // first printed assignment: the last `columns` print (All: 0)
+    int strips = 1;          // All: assignments 1..nCols, nCols+1..2 nCols, ... across the class
+    int pagesPerStrip = 1;   // All: pages that go through the students once, at least 1
 };
 
 // Pagination of the whole job. A page too short for one student line
 // (linesPerPage 0, also for lineHeight <= 0) prints as a single page with the
-// title, headings, points and descriptions but no students, and the job ends there.
-SheetPrintGeometry ComputeSheetPrintGeometry(const CMarkwiseDoc& doc, const SheetPrintArea& area);
+// title, headings, points and descriptions but no students, and the job ends there
+// (All: one such page per strip).
+//
+// All prints the strips one after the other, each paged through the students with the
+// same lines per page as the last columns would be; names and headings are on every page,
+// the totals block on the last strip's pages only.
+SheetPrintGeometry
+ComputeSheetPrintGeometry(const CMarkwiseDoc& doc, const SheetPrintArea& area,
+                          SheetPrintColumns which = SheetPrintColumns::LastThatFit);
 
 struct SheetPrintPage {
     SheetPrintGeometry geometry;
@@ -49,6 +64,7 @@ struct SheetPrintPage {
 // is the window title; the page shows it as ReportHeadingTitle does.
 SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
                                     std::string_view documentTitle, const SheetPrintArea& area,
-                                    int page);
+                                    int page,
+                                    SheetPrintColumns which = SheetPrintColumns::LastThatFit);
 
 } // namespace markwise

@@ -23,6 +23,8 @@ struct PrintRequest {
     QString classFile;
     QPageSize pageSize; // invalid: the locale's
     int resolution = 300;
+    QString report = QStringLiteral("sheet");
+    SheetPrintColumns columns = SheetPrintColumns::LastThatFit;
 };
 
 int fail(const QString& message) {
@@ -61,6 +63,10 @@ QString parse(int argc, char** argv, PrintRequest& request) {
             request.resolution = QString::fromLocal8Bit(argv[++i]).toInt(&ok);
             if (!ok || request.resolution < 72 || request.resolution > 9600)
                 return QStringLiteral("the resolution must be 72 to 9600 dots per inch");
+        } else if (arg == QLatin1String("--report") && hasValue) {
+            request.report = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == QLatin1String("--all-assignments")) {
+            request.columns = SheetPrintColumns::All;
         } else if (arg == QLatin1String("--no-splash")) {
             continue;
         } else if (arg.startsWith(QLatin1String("--")) || !request.classFile.isEmpty()) {
@@ -72,15 +78,25 @@ QString parse(int argc, char** argv, PrintRequest& request) {
     return request.classFile.isEmpty() ? QStringLiteral("no class file to print") : QString();
 }
 
-int print(const PrintRequest& request) {
+int print(const PrintRequest& request, const CommandLineReportMaker& makeReport) {
     std::string loadError;
     const auto doc = LoadClassFile(request.classFile.toStdString(), loadError);
     if (!doc)
         return fail(
             QStringLiteral("%1: %2").arg(request.classFile, QString::fromStdString(loadError)));
     // The title a window on this file would carry: its file name.
-    SheetPrintJob job(*doc, QFileInfo(request.classFile).fileName().toStdString(),
-                      CProfile().ReadCutoffs());
+    const std::string title = QFileInfo(request.classFile).fileName().toStdString();
+    const CGradeCutoffs cutoffs = CProfile().ReadCutoffs();
+    std::unique_ptr<PrintJob> report;
+    if (request.report != QLatin1String("sheet")) {
+        std::string error = "unknown report " + request.report.toStdString();
+        if (makeReport)
+            report = makeReport(request.report.toStdString(), *doc, title, cutoffs, error);
+        if (!report)
+            return fail(QString::fromStdString(error));
+    }
+    SheetPrintJob sheet(*doc, title, cutoffs, request.columns);
+    PrintJob& job = report ? *report : sheet;
 
     if (request.toPdf) {
         QString error;
@@ -103,7 +119,8 @@ int print(const PrintRequest& request) {
 
 } // namespace
 
-std::optional<int> RunCommandLinePrinting(int argc, char** argv) {
+std::optional<int> RunCommandLinePrinting(int argc, char** argv,
+                                          const CommandLineReportMaker& makeReport) {
     if (!asksForPrinting(argc, argv))
         return std::nullopt;
     // No window is shown, so no display is needed: the offscreen platform prints as well.
@@ -117,7 +134,7 @@ std::optional<int> RunCommandLinePrinting(int argc, char** argv) {
     PrintRequest request;
     if (const QString error = parse(argc, argv, request); !error.isEmpty())
         return fail(error);
-    return print(request);
+    return print(request, makeReport);
 }
 
 } // namespace markwise

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "core/cutoffs.h"
+
+#include <functional>
+#include <memory>
 #include <optional>
+#include <string>
 
 namespace markwise {
 
@@ -8,9 +13,20 @@ namespace markwise {
 //   markwise --print FILE                     the grade sheet on the default printer
 //   markwise --print-to-pdf OUT.pdf FILE      the grade sheet printout as a PDF file
 //            [--page-size Letter|A4] [--resolution DPI]
+//            [--all-assignments]             every assignment, in strips, not only the last
+//            [--report REPORT]               "sheet" (the default) or a report makeReport knows
 // Neither shows a window or needs a display. Returns the process's exit status when the
 // command line asks for printing (errors: one line on stderr, status 1), otherwise nothing
 // and the program starts as usual.
-std::optional<int> RunCommandLinePrinting(int argc, char** argv);
+class CMarkwiseDoc;
+class PrintJob;
+
+// The printout of a report other than the grade sheet; null with a one-line reason.
+using CommandLineReportMaker = std::function<std::unique_ptr<PrintJob>(
+    const std::string& report, const CMarkwiseDoc& doc, const std::string& title,
+    const CGradeCutoffs& cutoffs, std::string& error)>;
+
+std::optional<int> RunCommandLinePrinting(int argc, char** argv,
+                                          const CommandLineReportMaker& makeReport = {});
 
 } // namespace markwise

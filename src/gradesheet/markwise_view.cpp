@@ -3,17 +3,21 @@
 #include "core/markwise_doc.h"
 #include "core/sort.h"
 #include "framework/commands.h"
+#include "framework/document.h"
 #include "framework/draw_list.h"
+#include "framework/text.h"
 #include "framework/ui_seam.h"
 #include "framework/win_app.h"
 #include "geometry/sheet_hit_test.h"
 #include "geometry/sheet_layout.h"
+#include "geometry/text_room.h"
 #include "sheet_printing.h"
 #include "view_dialogs.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 #include <ctime>
 
@@ -68,6 +72,7 @@ ViewDialogs::Open dialogFor(int id) {
 CMarkwiseView::CMarkwiseView(CDocument& document)
     : CView(document), m_cutoffs(CWinApp::instance()->cutoffs()) {
     liveViews().push_back(this);
+    connect(&document, &CDocument::changed, this, &CMarkwiseView::Invalidate);
 }
 
 CMarkwiseView::~CMarkwiseView() {
@@ -133,11 +138,39 @@ void CMarkwiseView::paintEvent(QPaintEvent*) {
     m_rowHeight = metrics.height() + metrics.leading();
 
     const int top = verticalScrollBar()->value();
-    const SheetView sheet{m_firstAssignment, viewport()->width(), m_rowHeight};
-    const DrawList texts = LayoutSheetBand(*GetDocument(), sheet, CWinApp::instance()->cutoffs(),
-                                           top, top + viewport()->height());
+    DrawList texts = sheetTexts(top, top + viewport()->height());
+    // Only the screen cuts crowded texts; paper has room for them as they are.
+    ElideCrowdedTexts(ScreenGlyphs(painter.font()), texts, TextLimits(texts));
     painter.translate(-horizontalScrollBar()->value(), -top);
     DrawTexts(painter, texts);
+}
+
+DrawList CMarkwiseView::sheetTexts(int top, int bottom) const {
+    const SheetView sheet{m_firstAssignment, viewport()->width(), m_rowHeight};
+    return LayoutSheetBand(*GetDocument(), sheet, CWinApp::instance()->cutoffs(), top, bottom);
+}
+
+bool CMarkwiseView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QAbstractScrollArea::viewportEvent(event);
+    // A text cut short shows whole in the tooltip; anywhere else there is none.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int x = help->pos().x() + horizontalScrollBar()->value();
+    const int y = help->pos().y() + verticalScrollBar()->value();
+    const DrawList texts = sheetTexts(y, y + 1);
+    const std::vector<int> limits = TextLimits(texts);
+    const int hit = TextRoomAt(texts, limits, m_rowHeight, x, y);
+    const GlyphTextPainter& glyphs = ScreenGlyphs(viewport()->font());
+    if (hit >= 0) {
+        const DrawText& text = texts[hit];
+        if (glyphs.Elide(text.text, TextRoom(glyphs, text, limits[hit])) != text.text) {
+            QToolTip::showText(help->globalPos(), toQString(text.text), viewport());
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 void CMarkwiseView::resizeEvent(QResizeEvent* event) {
@@ -187,11 +220,13 @@ void CMarkwiseView::runCommand(int id) {
         break;
     case ID_SCROLL_LEFT:
         m_firstAssignment = ScrollLeft(m_firstAssignment);
-        break;
+        Invalidate();
+        return;
     case ID_SCROLL_RIGHT:
         m_firstAssignment =
             ScrollRight(m_firstAssignment, VisibleColumnCount(), doc.AssignmentsInUse());
-        break;
+        Invalidate();
+        return;
     case ID_SORT_NAME:
         SortByName(doc);
         break;
@@ -212,7 +247,7 @@ void CMarkwiseView::runCommand(int id) {
         openDialog(id);
         return;
     }
-    Invalidate();
+    document().UpdateAllViews();
 }
 
 void CMarkwiseView::openDialog(int id) {

@@ -2,6 +2,7 @@
 
 #include "core/cutoffs.h"
 #include "framework/view.h"
+#include "geometry/draw_text.h"
 
 #include <QAbstractScrollArea>
 #include <vector>
@@ -46,8 +47,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Tooltips: the whole text of a heading, score or total cut short on screen.
+    bool viewportEvent(QEvent* event) override;
 
 private:
+    // The sheet's texts on the rows that meet [top, bottom), in content pixels.
+    DrawList sheetTexts(int top, int bottom) const;
     void setScrollSize(int width, int height);
     void openDialog(int id);
 };

@@ -1,17 +1,25 @@
 #include "sheet_print_job.h"
 
-#include "geometry/sheet_print_page.h"
-
 namespace markwise {
 
 SheetPrintJob::SheetPrintJob(const CMarkwiseDoc& doc, std::string title,
-                             const CGradeCutoffs& cutoffs)
-    : m_doc(doc), m_title(std::move(title)), m_cutoffs(cutoffs) {}
+                             const CGradeCutoffs& cutoffs, SheetPrintColumns columns)
+    : m_doc(doc), m_title(std::move(title)), m_cutoffs(cutoffs), m_columns(columns) {}
+
+bool SheetPrintJob::OnPreparePrinting(CPrintInfo& info) {
+    info.m_choices = {QStringLiteral("Grade Sheet"),
+                      {{QStringLiteral("All assignments"), m_columns == SheetPrintColumns::All}}};
+    if (!PagedTextJob::OnPreparePrinting(info))
+        return false;
+    m_columns = info.m_choices.items.front().checked ? SheetPrintColumns::All
+                                                     : SheetPrintColumns::LastThatFit;
+    return true;
+}
 
 SheetPrintJob::PageTexts SheetPrintJob::LayoutPage(const PageRequest& request) {
-    SheetPrintPage page =
-        LayoutSheetPrintPage(m_doc, m_cutoffs, m_title,
-                             {request.width, request.height, request.lineHeight}, request.page);
+    SheetPrintPage page = LayoutSheetPrintPage(m_doc, m_cutoffs, m_title,
+                                               {request.width, request.height, request.lineHeight},
+                                               request.page, m_columns);
     return {std::move(page.texts), page.geometry.pageCount, page.morePages};
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/cutoffs.h"
 #include "framework/paged_text_job.h"
+#include "geometry/sheet_print_page.h"
 
 #include <string>
 
@@ -10,12 +11,16 @@ namespace markwise {
 class CMarkwiseDoc;
 
 // The grade sheet on paper: the class's names, the last assignment columns that fit
-// across the page and the totals block, paged through the students. The document must
-// outlive the job; it is read afresh at every page.
+// across the page (or every assignment, in strips) and the totals block, paged through the
+// students. The document must outlive the job; it is read afresh at every page.
 class SheetPrintJob : public PagedTextJob {
 public:
     // title: the document's window title; the pages show it without a ".MKW"-style ending.
-    SheetPrintJob(const CMarkwiseDoc& doc, std::string title, const CGradeCutoffs& cutoffs);
+    SheetPrintJob(const CMarkwiseDoc& doc, std::string title, const CGradeCutoffs& cutoffs,
+                  SheetPrintColumns columns = SheetPrintColumns::LastThatFit);
+
+    // Offers "All assignments" in the Print dialog.
+    bool OnPreparePrinting(CPrintInfo& info) override;
 
 protected:
     PageTexts LayoutPage(const PageRequest& request) override;
@@ -24,6 +29,7 @@ private:
     const CMarkwiseDoc& m_doc;
     std::string m_title;
     CGradeCutoffs m_cutoffs;
+    SheetPrintColumns m_columns;
 };
 
 } // namespace markwise

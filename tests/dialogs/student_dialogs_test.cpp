@@ -5,9 +5,12 @@
 #include "dialogs/remove_student_dlg.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QInputMethodEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <memory>
 
 using namespace markwise;
 using namespace markwise::test;
@@ -26,6 +29,15 @@ std::string Entry(const CMarkwiseDoc& doc, int s) {
     const StudentFields f = doc.GetStudent(s);
     return f.lastName + "|" + f.firstName + "|" + f.studentId + "|" + f.gradeLevel + "|" +
            f.bookNumber + "|" + f.phone;
+}
+
+// Replaces a box's text as an input method commits characters no key produces.
+void Compose(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(box, &commit);
 }
 
 } // namespace
@@ -97,6 +109,78 @@ private slots:
         QCOMPARE(messages.texts, QStringList{QStringLiteral("All Name slots full!")});
         QCOMPARE(doc.m_studentCount, kMaxStudents);
         QCOMPARE(host.repaints, 0);
+    }
+
+    void textAClassFileCannotHoldIsRefusedAsTyped() {
+        Messages messages;
+        FakeHost host;
+        FillClass(*host.doc, {{"Adams", "Al"}});
+        CMarkwiseDoc& doc = *host.doc;
+        CAddStudentDlg add(host);
+        QVERIFY(ShowActive(add));
+        StudentFieldBoxes& f = add.Fields();
+        Compose(f.lastName, QStringLiteral("Nguy\u1EC5n"));
+        Compose(f.firstName, QStringLiteral("\u0141ukasz"));
+        Press(Qt::Key_Return);
+        QCOMPARE(doc.m_studentCount, 1);
+        QVERIFY(!doc.IsModified() && add.isVisible());
+        QCOMPARE(f.lastName->text(), QStringLiteral("Nguy\u1EC5n"));
+        QCOMPARE(QApplication::focusWidget(), f.lastName);
+        // The first refused box only, named, with its characters and a plain suggestion.
+        QCOMPARE(messages.texts, QStringList{"\"Last Name\" contains characters that a class file "
+                                             "cannot store: \u1EC5.\nYou could type \"Nguyen\" "
+                                             "instead."});
+        add.close();
+
+        CEditStudentDlg edit(host, 0);
+        QVERIFY(ShowActive(edit));
+        Compose(edit.Fields().phone, QStringLiteral("555 \u260E \U0001F600"));
+        QTest::mouseClick(edit.UpdateButton(), Qt::LeftButton);
+        QCOMPARE(Entry(doc, 0), std::string("Adams|Al|id0|G0|B0|555-0"));
+        QVERIFY(!doc.IsModified() && edit.isVisible());
+        QCOMPARE(messages.texts.size(), 2);
+        QCOMPARE(messages.texts[1], "\"Telephone Number\" contains characters that a class file "
+                                    "cannot store: \u260E \U0001F600.\nPlease replace them.");
+        // Once plain, it is stored.
+        Retype(edit.Fields().phone, QStringLiteral("555-2"));
+        QTest::mouseClick(edit.UpdateButton(), Qt::LeftButton);
+        QCOMPARE(Entry(doc, 0), std::string("Adams|Al|id0|G0|B0|555-2"));
+    }
+
+    void boxesShowAsManyOfTheWidestCharactersAsTheyAccept() {
+        FakeHost host;
+        FillClass(*host.doc, {{"Adams", "Al"}});
+        for (const bool edit : {false, true}) {
+            std::unique_ptr<QDialog> dialog;
+            StudentFieldBoxes* f = nullptr;
+            if (edit) {
+                auto* d = new CEditStudentDlg(host, 0);
+                dialog.reset(d);
+                f = &d->Fields();
+            } else {
+                auto* d = new CAddStudentDlg(host);
+                dialog.reset(d);
+                f = &d->Fields();
+            }
+            QVERIFY(ShowActive(*dialog));
+            for (LimitedLineEdit* box : {f->lastName, f->firstName, f->studentId, f->gradeLevel,
+                                         f->bookNumber, f->phone}) {
+                for (const QChar widest : {QChar('W'), QChar('M'), QChar('@'), QChar('0')}) {
+                    const QString full(box->Limit(), widest);
+                    box->setText(full);
+                    box->repaint(); // the box scrolls its text as it paints
+                    // Scrolled text would put the end nearer than the text's width.
+                    const int end =
+                        box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                    box->setCursorPosition(0);
+                    box->repaint();
+                    const int start =
+                        box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                    QVERIFY2(end - start >= box->fontMetrics().horizontalAdvance(full) - 1,
+                             qPrintable(full));
+                }
+            }
+        }
     }
 
     void editingThenSelectingAnotherStudentKeepsTheFirst() {

@@ -3,6 +3,8 @@
 #include "support/class_builder.h"
 #include "support/draw_lines.h"
 
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 
 namespace markwise {
@@ -111,6 +113,70 @@ TEST(SheetPrintPage, NoAssignmentsOrNoStudents) {
               (std::vector<std::string>{"904: 0=Period3", "1130: 2530=1:  3080=2:  3630=Totals",
                                         "1356: 2530=10 3080=10 3630=20", "2034: 0=1: Description 0",
                                         "2260: 0=2: Description 1"}));
+}
+
+// Every assignment, in strips of 12 across a letter page: 1-12, 13-24, 25-30, each paged
+// through the 100 students in 45, 45 and 10 lines; the totals on the last strip only.
+TEST(SheetPrintPage, AllAssignmentsInStrips) {
+    auto doc = FilledClass(100, 30);
+    const auto all = SheetPrintColumns::All;
+    const SheetPrintGeometry g = ComputeSheetPrintGeometry(*doc, kPage, all);
+    EXPECT_EQ((std::array{g.columns, g.linesPerPage, g.strips, g.pagesPerStrip, g.pageCount}),
+              (std::array{12, 45, 3, 3, 9}));
+    const int stripStart[] = {0, 12, 24};
+    const int stripColumns[] = {12, 12, 6};
+    const int studentLines[] = {45, 45, 10};
+    for (int p = 1; p <= 9; ++p) {
+        SCOPED_TRACE(p);
+        const int strip = (p - 1) / 3;
+        const SheetPrintPage page = LayoutSheetPrintPage(*doc, kDefaults, "P.MKW", kPage, p, all);
+        EXPECT_EQ(page.morePages, p < 9);
+        EXPECT_EQ(page.studentLines, studentLines[(p - 1) % 3]);
+        std::vector<DrawText> headings;
+        std::vector<std::string> names;
+        for (const DrawText& t : page.texts) {
+            if (t.y == Line(5))
+                headings.push_back(t);
+            else if (t.x == 0 && t.y >= Line(6) && t.y < Line(6 + page.studentLines))
+                names.push_back(t.text);
+        }
+        DrawList expected;
+        for (int c = 0; c < stripColumns[strip]; ++c)
+            expected.push_back(
+                {2530 + 550 * c, Line(5), std::to_string(stripStart[strip] + c + 1) + ": "});
+        if (strip == 2)
+            expected.push_back({2530 + 550 * 6, Line(5), "Totals"});
+        EXPECT_EQ(headings, expected);
+        ASSERT_EQ(static_cast<int>(names.size()), page.studentLines);
+        EXPECT_EQ(names.front(), doc->GetListedName((p - 1) % 3 * 45));
+        // One description line per column of the strip, two lines below the points.
+        const int pointsLine = 6 + page.studentLines;
+        const auto descriptions = std::count_if(page.texts.begin(), page.texts.end(), [&](auto& t) {
+            return t.x == 0 && t.y >= Line(pointsLine + 3);
+        });
+        EXPECT_EQ(descriptions, stripColumns[strip]);
+        const auto percent = std::count_if(page.texts.begin(), page.texts.end(), [&](auto& t) {
+            return t.text.find('%') != std::string::npos;
+        });
+        EXPECT_EQ(percent, strip == 2 ? page.studentLines : 0);
+    }
+    // Past the end: no students and no more pages.
+    const SheetPrintPage past = LayoutSheetPrintPage(*doc, kDefaults, "P", kPage, 10, all);
+    EXPECT_EQ(past.studentLines, 0);
+    EXPECT_FALSE(past.morePages);
+
+    // No students, or no room for one: one page per strip, every heading still printed.
+    for (const auto& [students, area] :
+         {std::pair{0, kPage}, std::pair{5, SheetPrintArea{2400, 1000, 226}}}) {
+        const auto cls = FilledClass(students, 30);
+        EXPECT_EQ(ComputeSheetPrintGeometry(*cls, area, all).pageCount, 3);
+        const SheetPrintPage second = LayoutSheetPrintPage(*cls, kDefaults, "P", area, 2, all);
+        EXPECT_TRUE(second.morePages);
+        EXPECT_EQ(Lines(second.texts)[1].substr(0, 15), std::to_string(Line(5)) + ": 2530=13: ");
+    }
+    // A page narrower than one column prints the totals alone, as the default does.
+    const SheetPrintGeometry narrow = ComputeSheetPrintGeometry(*doc, {649, 3150, 226}, all);
+    EXPECT_EQ((std::array{narrow.columns, narrow.strips, narrow.pageCount}), (std::array{0, 1, 2}));
 }
 
 TEST(ReportTitle, DropsAFourCharacterExtension) {

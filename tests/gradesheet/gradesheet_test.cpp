@@ -3,11 +3,12 @@
 #include "framework/commands.h"
 #include "gradesheet/view_dialogs.h"
 #include "support/class_builder.h"
+#include "support/offscreen_noise.h"
 #include "support/qt_test_support.h"
 
+#include <QHelpEvent>
 #include <QTemporaryDir>
-#include "support/offscreen_noise.h"
-
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -89,6 +90,40 @@ private slots:
         view.runCommand(ID_SCROLL_RIGHT);
         click(250, h + 1); // first shown column, now the second assignment
         QCOMPARE(opened, (QStringList{"S2", "A1/0", "A1/0"}));
+    }
+
+    void crowdedTextsAreCutOnScreenAndWholeInTheirTooltip() {
+        const auto crowded = [](const std::string& firstTitle, double firstScore) {
+            auto doc = NewClass();
+            AddStudent(*doc, "Okafor", "Chidi");
+            AddStudent(*doc, "Lee", "Dan");
+            AddAssignment(*doc, 10, {firstScore, 7}, firstTitle);
+            AddAssignment(*doc, 10, {8, 9}, "Quiz");
+            return doc;
+        };
+        // The second column looks the same whatever its neighbour's heading.
+        const auto secondHeading = [this](CMarkwiseView& view) {
+            return view.viewport()->grab().toImage().copy(300, 0, 100, view.m_rowHeight);
+        };
+        const QImage beside = secondHeading(open(crowded("Q", 8)));
+        CMarkwiseView& view = open(crowded("Lab: Specific Heat", 1250000));
+        QCOMPARE(secondHeading(view), beside);
+
+        const int h = view.m_rowHeight;
+        const auto tooltipAt = [&view](int x, int y) {
+            const QPoint at(x, y);
+            QHelpEvent help(QEvent::ToolTip, at, view.viewport()->mapToGlobal(at));
+            QApplication::sendEvent(view.viewport(), &help);
+            // An ignored event shows no tooltip (a hidden one lingers for a while).
+            return help.isAccepted() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tooltipAt(290, 2), QStringLiteral("1: Lab: Specific Heat"));
+        QCOMPARE(tooltipAt(410, h + 2), QString::fromStdString(doc().GetTotalReceivedText(0)));
+        // Texts shown whole have none: a short heading, a score, a name, the descriptions.
+        for (const QPoint& at : {QPoint(350, 2), QPoint(210, h + 2), QPoint(10, h + 2),
+                                 QPoint(410, 2 * h + 2), QPoint(10, 5 * h + 2)})
+            QCOMPARE(tooltipAt(at.x(), at.y()), QString());
+        QToolTip::hideText();
     }
 };
 

@@ -6,8 +6,10 @@
 #include "support/class_builder.h"
 
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using namespace markwise;
 using namespace markwise::test;
@@ -16,6 +18,44 @@ class CommandLinePrintTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // 100 students x 30 assignments on Letter: strips 1-12, 13-24 and 25-30, each on three
+    // pages of 46, 46 and 8 students.
+    void allAssignmentsPrintsEveryColumnInStrips() {
+        QTemporaryDir dir;
+        const QString classFile = dir.filePath("Period3.MKW");
+        std::string error;
+        QVERIFY(SaveClassFile(classFile.toStdString(), *FilledClass(100, 30), error));
+        const QString pdf = dir.filePath("all.pdf");
+        QProcess markwise;
+        markwise.start(
+            QStringLiteral(MARKWISE_EXECUTABLE),
+            {"--print-to-pdf", pdf, "--all-assignments", "--page-size", "Letter", classFile});
+        QVERIFY(markwise.waitForFinished(60000) && markwise.exitCode() == 0);
+        const auto pages = ReadPdfPages(pdf);
+        QCOMPARE(pages.size(), 9);
+        for (int strip = 0; strip < 3; ++strip) {
+            QSet<QString> students;
+            for (int p = 3 * strip; p < 3 * strip + 3; ++p) {
+                const PdfPage& page = pages[p];
+                QVERIFY(page.has("Period3"));
+                // Headings sit in the columns; description lines start at the margin.
+                for (int a = 1; a <= 30; ++a) {
+                    const QString heading = QString("%1:").arg(a);
+                    const auto headings =
+                        std::count_if(page.words.begin(), page.words.end(), [&](const PdfWord& w) {
+                            return w.text == heading && w.xMin > 20;
+                        });
+                    QCOMPARE(headings, (a - 1) / 12 == strip ? 1 : 0);
+                }
+                QCOMPARE(page.has("Totals"), strip == 2);
+                for (const PdfWord& w : page.words)
+                    if (w.text.startsWith("Last") && w.text.endsWith(','))
+                        students.insert(w.text);
+            }
+            QCOMPARE(students.size(), 100);
+        }
+    }
+
     void commandLineWritesThePdfWithoutADisplay() {
         QTemporaryDir dir;
         const QString classFile = dir.filePath("Period3.MKW");
@@ -62,6 +102,30 @@ private slots:
             QVERIFY(errors.startsWith("markwise: ") && errors.count('\n') == 1);
         }
         QVERIFY(!QFile::exists(dir.filePath("x.pdf")));
+
+        // Reports: the same pages the Print command gives; refused requests leave no PDF.
+        const QString roster = dir.filePath("roster.pdf");
+        QCOMPARE(run({"--print-to-pdf", roster, classFile, "--report", "roster"}), 0);
+        pages = ReadPdfPages(roster);
+        QVERIFY(!pages.isEmpty() && pages[0].has("roster") && pages[0].has("Book#"));
+        const QString students = dir.filePath("students.pdf");
+        QCOMPARE(run({"--print-to-pdf", students, classFile, "--report", "students"}), 0);
+        pages = ReadPdfPages(students);
+        QCOMPARE(pages.size(), 100); // 20 assignments fit one page
+        QVERIFY(pages[0].has("Last0,") && pages[99].has("Last99,"));
+
+        const QString empty = dir.filePath("Empty.MKW");
+        QVERIFY(SaveClassFile(empty.toStdString(), *ClassOf(3), error));
+        const QString refused = dir.filePath("refused.pdf");
+        for (const QStringList& args :
+             {QStringList{classFile, "--report", "grades"}, {classFile, "--report", "progress:7x"},
+              {classFile, "--report", "student:100"}, {empty, "--report", "students"},
+              {empty, "--report", "student:0"}}) {
+            QVERIFY(run(QStringList{"--print-to-pdf", refused} + args, &errors) != 0);
+            QVERIFY2(errors.startsWith("markwise: ") && errors.count('\n') == 1,
+                     qPrintable(errors));
+            QVERIFY(!QFile::exists(refused));
+        }
     }
 };
 

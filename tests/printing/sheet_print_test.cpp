@@ -145,6 +145,29 @@ private slots:
         QCOMPARE(pages.size(), 3);
         QCOMPARE(pages[2].count("Last"), 8);
         QCOMPARE(PreviewPageCount([&] { view.runCommand(ID_FILE_PRINT_PREVIEW); }), 3);
+
+        // "All assignments" ticked in the Print dialog: strips 1-12 and 13-20, three pages each.
+        const QString all = m_dir.filePath("all.pdf");
+        QStringList offered;
+        PrintSeam::setPrintChoicesAnswerer([&](QPrinter& printer, PrintChoices& choices) {
+            for (const auto& choice : choices.items)
+                offered << choice.label + (choice.checked ? "+" : "-");
+            choices.items.front().checked = true;
+            printer.setOutputFileName(all);
+            return true;
+        });
+        view.runCommand(ID_FILE_PRINT);
+        PrintSeam::setPrintDialogAnswerer({});
+        QCOMPARE(offered, QStringList{"All assignments-"});
+        const auto strips = ReadPdfPages(all);
+        QCOMPARE(strips.size(), 6);
+        QVERIFY(strips[0].has("1:") && strips[0].has("12:") && !strips[0].has("13:"));
+        QVERIFY(!strips[2].has("Totals") && strips[3].has("Totals"));
+        QVERIFY(strips[5].has("13:") && strips[5].has("20:") && strips[5].has("Last099,"));
+        // The choice holds for that job only: the next print is the last columns again.
+        ApplicationPrinter().setOutputFileName(direct);
+        view.runCommand(ID_FILE_PRINT_DIRECT);
+        QCOMPARE(ReadPdfPages(direct).size(), 3);
     }
 };
 

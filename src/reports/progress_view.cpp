@@ -1,0 +1,78 @@
+#include "progress_view.h"
+
+#include "core/markwise_doc.h"
+#include "framework/commands.h"
+#include "framework/document.h"
+#include "framework/ui_seam.h"
+#include "framework/win_app.h"
+#include "progress_reports_dlg.h"
+
+#include <algorithm>
+
+namespace markwise {
+
+CProgressView::CProgressView(CDocument& document)
+    : CReportView(document), m_state(std::make_unique<ProgressReportState>()) {}
+
+ProgressReportInput CProgressView::Input(const std::string& title) const {
+    return {*GetDocument(), *m_state, Cutoffs(), title};
+}
+
+void CProgressView::RunDialog() {
+    const CWinApp* app = CWinApp::instance();
+    // While the window is being made it has no place on screen yet: the main window owns
+    // the dialog then.
+    QWidget* parent = isVisible() ? this : (app ? app->mainWindow() : nullptr);
+    CProgressReportsDlg dialog(
+        *m_state, *GetDocument(), Cutoffs(), [this] { Invalidate(); }, parent);
+    dialog.exec();
+    m_state->m_dialogShown = 1;
+    Invalidate();
+}
+
+bool CProgressView::CanClose() {
+    const auto& comments = m_state->m_reportComments;
+    if (std::all_of(comments.begin(), comments.end(), [](const auto& c) { return c.empty(); }))
+        return true;
+    return UiSeam::ask(this, QStringLiteral("Discard the progress report comments?"),
+                       Buttons::OkCancel) == Answer::Ok;
+}
+
+bool CProgressView::updateCommand(int id, CommandState& state) {
+    switch (id) {
+    case ID_CLASS_PROGRESS_REPORTS:
+        return true;
+    case ID_VIEW_STUDENT_ID:
+        state.checked = GetDocument()->m_showNames == 0;
+        return true;
+    default:
+        return CReportView::updateCommand(id, state);
+    }
+}
+
+void CProgressView::runCommand(int id) {
+    switch (id) {
+    case ID_CLASS_PROGRESS_REPORTS:
+        RunDialog();
+        break;
+    case ID_VIEW_STUDENT_ID:
+        GetDocument()->ToggleNames();
+        document().UpdateAllViews();
+        break;
+    default:
+        CReportView::runCommand(id);
+        break;
+    }
+}
+
+ReportScreen CProgressView::LayoutScreen(int rowHeight, VisibleBand band) const {
+    const std::string title = Title();
+    return LayoutProgressScreen(Input(title), rowHeight, band);
+}
+
+ReportPrintout CProgressView::PrintPage(const ReportPrintPage& page) const {
+    const std::string title = Title();
+    return PrintProgressPage(Input(title), page);
+}
+
+} // namespace markwise

@@ -1,0 +1,31 @@
+#include "report_host.h"
+
+#include "framework/document.h"
+#include "framework/view.h"
+#include "framework/win_app.h"
+#include "gradesheet/markwise_view.h"
+
+namespace markwise {
+
+CMarkwiseDoc& ReportHost::Document() {
+    return *m_view.GetDocument();
+}
+
+QWidget* ReportHost::Widget() {
+    return m_view.widget();
+}
+
+void ReportHost::Repaint() {
+    m_view.document().UpdateAllViews();
+}
+
+CGradeCutoffs ReportHost::CurrentCutoffs() const {
+    const CWinApp* app = CWinApp::instance();
+    return app ? app->cutoffs() : CGradeCutoffs{};
+}
+
+bool ReportHost::ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
+    return CMarkwiseView::ApplyCutoffsEverywhere(cutoffs, error);
+}
+
+} // namespace markwise

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "dialogs/dialog_host.h"
+
+namespace markwise {
+
+class CView;
+
+// A report window as the opener of the editing dialogs: their changes repaint every
+// window on the class.
+class ReportHost : public DialogHost {
+public:
+    explicit ReportHost(CView& view) : m_view(view) {}
+
+    CMarkwiseDoc& Document() override;
+    QWidget* Widget() override;
+    void Repaint() override;
+    // A report has no assignment columns to scroll.
+    void ShowLastAssignment() override {}
+    CGradeCutoffs CurrentCutoffs() const override;
+    bool ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) override;
+
+private:
+    CView& m_view;
+};
+
+} // namespace markwise

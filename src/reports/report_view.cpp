@@ -1,0 +1,105 @@
+#include "report_view.h"
+
+#include "framework/commands.h"
+#include "framework/document.h"
+#include "framework/draw_list.h"
+#include "framework/paged_text_job.h"
+#include "framework/print_services.h"
+#include "framework/text.h"
+#include "framework/win_app.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace markwise {
+
+CReportView::CReportView(CDocument& document) : CView(document) {
+    connect(&document, &CDocument::changed, this, &CReportView::Invalidate);
+}
+
+void CReportView::OnInitialUpdate() {
+    // A provisional size until the first paint measures the font.
+    setScrollSize({100, 100});
+    Invalidate();
+}
+
+void CReportView::Invalidate() {
+    viewport()->update();
+}
+
+std::string CReportView::Title() const {
+    return fromQString(document().title());
+}
+
+const CGradeCutoffs& CReportView::Cutoffs() {
+    static const CGradeCutoffs defaults;
+    const CWinApp* app = CWinApp::instance();
+    return app ? app->cutoffs() : defaults;
+}
+
+void CReportView::setScrollSize(const ScrollSize& size) {
+    const QSize client = viewport()->size();
+    // A page is a screenful less one line and a line is one report line, so that no line
+    // is ever skipped; across, the framework's tenth of the range per page.
+    const int line = m_rowHeight > 0 ? m_rowHeight : 1;
+    verticalScrollBar()->setRange(0, std::max(0, size.height - client.height()));
+    verticalScrollBar()->setPageStep(std::max(line, client.height() - line));
+    verticalScrollBar()->setSingleStep(line);
+    horizontalScrollBar()->setRange(0, std::max(0, size.width - client.width()));
+    horizontalScrollBar()->setPageStep(std::max(1, size.width / 10));
+    horizontalScrollBar()->setSingleStep(std::max(1, size.width / 100));
+}
+
+void CReportView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const QFontMetrics metrics = painter.fontMetrics();
+    m_rowHeight = metrics.height() + metrics.leading();
+
+    const auto layout = [this] {
+        const int top = verticalScrollBar()->value();
+        return LayoutScreen(m_rowHeight, {top, top + viewport()->height()});
+    };
+    const int before = verticalScrollBar()->value();
+    ReportScreen screen = layout();
+    setScrollSize(screen.scroll);
+    // A shorter report (students removed) may have pulled the scroll position up.
+    if (verticalScrollBar()->value() != before)
+        screen = layout();
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    DrawTexts(painter, screen.texts);
+}
+
+void CReportView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const QPoint at = event->position().toPoint();
+        OnClick(at.x() + horizontalScrollBar()->value(), at.y() + verticalScrollBar()->value());
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CReportView::OnClick(int, int) {}
+
+bool CReportView::updateCommand(int id, CommandState&) {
+    return id == ID_FILE_PRINT || id == ID_FILE_PRINT_DIRECT || id == ID_FILE_PRINT_PREVIEW;
+}
+
+void CReportView::runCommand(int id) {
+    ReportPrintJob job([this](const ReportPrintPage& page) { return PrintPage(page); });
+    switch (id) {
+    case ID_FILE_PRINT:
+        FilePrint(job, this);
+        break;
+    case ID_FILE_PRINT_DIRECT:
+        FilePrintDirect(job, this);
+        break;
+    case ID_FILE_PRINT_PREVIEW:
+        FilePrintPreview(job, this);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace markwise

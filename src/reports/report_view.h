@@ -1,0 +1,50 @@
+#pragma once
+
+#include "framework/view.h"
+#include "geometry/report_lines.h"
+#include "geometry/report_print.h"
+
+#include <QAbstractScrollArea>
+#include <string>
+
+namespace markwise {
+
+struct CGradeCutoffs;
+
+// What the three report windows share: a scrolling page of texts laid out by geometry,
+// repainted whenever the class changes, and printed and previewed through the report
+// page procedure.
+class CReportView : public QAbstractScrollArea, public CView {
+    Q_OBJECT
+public:
+    explicit CReportView(CDocument& document);
+
+    QWidget* widget() override { return this; }
+    void OnInitialUpdate() override;
+    void Invalidate();
+
+    bool updateCommand(int id, CommandState& state) override;
+    void runCommand(int id) override;
+
+    // Text height + leading of the window's font, measured at every paint.
+    int m_rowHeight = 0;
+
+protected:
+    // The texts of the lines inside band and the report's scroll size.
+    virtual ReportScreen LayoutScreen(int rowHeight, VisibleBand band) const = 0;
+    virtual ReportPrintout PrintPage(const ReportPrintPage& page) const = 0;
+    // A left click at document point (x, y): the client point plus the scroll position.
+    virtual void OnClick(int x, int y);
+
+    // The heading's title: the document's window title.
+    std::string Title() const;
+    static const CGradeCutoffs& Cutoffs();
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void setScrollSize(const ScrollSize& size);
+};
+
+} // namespace markwise

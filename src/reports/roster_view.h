@@ -1,0 +1,23 @@
+#pragma once
+
+#include "report_view.h"
+
+namespace markwise {
+
+// The class roster: every student in class order with ID, grade level, book number and
+// phone. The student commands and a click on a student's line edit the class from here.
+class CRosterView : public CReportView {
+    Q_OBJECT
+public:
+    explicit CRosterView(CDocument& document);
+
+    bool updateCommand(int id, CommandState& state) override;
+    void runCommand(int id) override;
+
+protected:
+    ReportScreen LayoutScreen(int rowHeight, VisibleBand band) const override;
+    ReportPrintout PrintPage(const ReportPrintPage& page) const override;
+    void OnClick(int x, int y) override;
+};
+
+} // namespace markwise
