@@ -82,6 +82,7 @@ bool CDocument::DoSave(const QString& requested) {
     m_title = QFileInfo(path).fileName();
     updateFrameTitles();
     m_manager.addToRecentFiles(m_path);
+    emit saved();
     return true;
 }
 

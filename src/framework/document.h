@@ -56,6 +56,8 @@ public:
 
 signals:
     void changed();
+    // The class was written to its file and is unmodified now.
+    void saved();
 
 private:
     CDocManager& m_manager;

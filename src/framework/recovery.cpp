@@ -22,7 +22,8 @@ namespace markwise {
 
 namespace {
 
-constexpr int kPollMilliseconds = 1000;
+// Within the two seconds promised, and seldom enough that a burst of edits is one write.
+constexpr int kWriteDelayMilliseconds = 1000;
 const QString kCopySuffix = QStringLiteral(".mkw");
 const QString kRecordSuffix = QStringLiteral(".json");
 
@@ -71,8 +72,27 @@ QString CRecoveryCopies::DefaultFolder() {
 
 CRecoveryCopies::CRecoveryCopies(CDocManager& manager, QString folder)
     : m_manager(manager), m_folder(std::move(folder)) {
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(kWriteDelayMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &CRecoveryCopies::WriteChangedCopies);
-    m_timer.start(kPollMilliseconds);
+    connect(&manager, &CDocManager::documentsChanged, this, &CRecoveryCopies::WatchDocuments);
+    WatchDocuments();
+}
+
+void CRecoveryCopies::WatchDocuments() {
+    for (CDocument* document : m_manager.documents()) {
+        connect(document, &CDocument::changed, this, &CRecoveryCopies::NoteChange,
+                Qt::UniqueConnection);
+        // Saved: the copy goes at once.
+        connect(document, &CDocument::saved, this, &CRecoveryCopies::WriteChangedCopies,
+                Qt::UniqueConnection);
+    }
+}
+
+void CRecoveryCopies::NoteChange() {
+    if (!m_timer.isActive()) {
+        m_timer.start();
+    }
 }
 
 CRecoveryCopies::~CRecoveryCopies() {
@@ -119,9 +139,10 @@ bool CRecoveryCopies::Write(const CDocument& document, Copy& copy,
     record[QStringLiteral("time")] = QDateTime::currentDateTime().toString(Qt::ISODate);
     record[QStringLiteral("process")] = static_cast<qint64>(::getpid());
     const QByteArray recordBytes = QJsonDocument(record).toJson();
-    if (!WriteBytes(base + kCopySuffix, bytes.data(), bytes.size()) ||
-        !WriteBytes(base + kRecordSuffix, recordBytes.constData(),
-                    static_cast<std::size_t>(recordBytes.size()))) {
+    // The record first: ended between the two, the previous copy (or none) stays whole.
+    if (!WriteBytes(base + kRecordSuffix, recordBytes.constData(),
+                    static_cast<std::size_t>(recordBytes.size())) ||
+        !WriteBytes(base + kCopySuffix, bytes.data(), bytes.size())) {
         return false;
     }
     copy.bytes = std::move(bytes);

@@ -19,6 +19,7 @@ class CDocument;
 // record (path or untitled, title, time, process) in the recovery folder, both written
 // through the atomic save. A copy goes when its class is saved or closed and when the
 // program ends normally; one left by a process that no longer runs is offered at start.
+// A class's change signal says when to write.
 class CRecoveryCopies : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +32,9 @@ public:
 
     const QString& folder() const { return m_folder; }
 
+    // The one hook for changes: a class changed, so copies are written within a second
+    // (changes in between are taken along).
+    void NoteChange();
     // Writes the copy of every class with unsaved changes that differs from its last copy,
     // and removes the copies of classes saved meanwhile.
     void WriteChangedCopies();
@@ -53,6 +57,7 @@ private:
         QString base; // file name without extension, unique to this process and class
         std::vector<unsigned char> bytes;
     };
+    void WatchDocuments();
     void Forget(QObject* document);
     bool Write(const CDocument& document, Copy& copy, std::vector<unsigned char> bytes);
 

@@ -15,10 +15,13 @@ int main(int argc, char* argv[]) {
     if (!app.InitInstance({false, file})) {
         return 1;
     }
-    markwise::CMarkwiseDoc& doc = app.docManager().activeDocument()->data();
-    markwise::test::FirstRecoveryEdit(doc);
-    QTimer::singleShot(300, [&doc] {
-        markwise::test::SecondRecoveryEdit(doc);
+    // Edited as the dialogs do: the operation, then the document's change signal.
+    markwise::CDocument& document = *app.docManager().activeDocument();
+    markwise::test::FirstRecoveryEdit(document.data());
+    document.UpdateAllViews();
+    QTimer::singleShot(300, [&document] {
+        markwise::test::SecondRecoveryEdit(document.data());
+        document.UpdateAllViews();
         std::puts("edited");
         std::fflush(stdout);
     });

@@ -88,10 +88,12 @@ private slots:
         std::unique_ptr<QProcess> child = StartEditingChild(file);
         sinceEdit.start();
         QVERIFY(child);
+        const qint64 pid = child->processId();
         // The copy follows the last change within two seconds (a little more on a busy machine).
-        QTRY_VERIFY_WITH_TIMEOUT(!OnlyCopy().isEmpty() && ReadFile(OnlyCopy()) == edited, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(leftInFolder().size() == 2 && ReadFile(OnlyCopy()) == edited,
+                                 3000);
         QVERIFY2(sinceEdit.elapsed() < 3000, qPrintable(QString::number(sinceEdit.elapsed())));
-        ::kill(static_cast<pid_t>(child->processId()), SIGKILL);
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
         QVERIFY(child->waitForFinished(10000));
 
         m_messages.answers = {Answer::Recover};
@@ -109,11 +111,10 @@ private slots:
         QCOMPARE(ReadFile(file), original);
         // The abandoned copy is replaced by this process's own.
         QCOMPARE(leftInFolder().size(), 2);
-        QVERIFY(!leftInFolder().join(' ').contains(QString::number(child->processId()) + "-"));
+        QVERIFY(!leftInFolder().join(' ').contains(QString::number(pid) + "-"));
 
         QVERIFY(recovered->DoFileSave());
         QCOMPARE(ReadFile(file), edited);
-        m_app->recoveryCopies()->WriteChangedCopies();
         QCOMPARE(leftInFolder(), QStringList());
     }
 
@@ -141,23 +142,23 @@ private slots:
     void savedClosedAndNormallyEndedClassesLeaveNoCopy() {
         const QString file = copyOfSample("Period4.MKW");
         QVERIFY(start(file));
-        CRecoveryCopies& copies = *m_app->recoveryCopies();
         CDocManager& manager = m_app->docManager();
         CDocument* document = manager.activeDocument();
-        copies.WriteChangedCopies();
+        document->UpdateAllViews();
+        QTest::qWait(1500);
         QCOMPARE(leftInFolder(), QStringList()); // nothing unsaved, nothing written
 
+        // The change signal brings the copy within two seconds; saving takes it away at once.
         FirstRecoveryEdit(document->data());
-        copies.WriteChangedCopies();
-        QCOMPARE(leftInFolder().size(), 2);
+        document->UpdateAllViews();
+        QTRY_COMPARE_WITH_TIMEOUT(leftInFolder().size(), 2, 2000);
         QVERIFY(document->DoFileSave());
-        copies.WriteChangedCopies();
         QCOMPARE(leftInFolder(), QStringList());
 
         // Closed without saving by the teacher's choice.
         SecondRecoveryEdit(document->data());
-        copies.WriteChangedCopies();
-        QCOMPARE(leftInFolder().size(), 2);
+        document->UpdateAllViews();
+        QTRY_COMPARE_WITH_TIMEOUT(leftInFolder().size(), 2, 2000);
         m_messages.answers = {Answer::Discard};
         m_app->mainFrame()->executeCommand(ID_FILE_CLOSE);
         QVERIFY(manager.documents().empty());
@@ -165,7 +166,7 @@ private slots:
 
         // An unsaved class at a normal end.
         manager.OnFileNew()->data().SetModifiedFlag(true);
-        copies.WriteChangedCopies();
+        m_app->recoveryCopies()->WriteChangedCopies();
         QCOMPARE(leftInFolder().size(), 2);
         m_app.reset();
         QCOMPARE(leftInFolder(), QStringList());
