@@ -64,7 +64,8 @@ bool CMarkwiseApp::InitInstance(const Options& options) {
 
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
     m_recovery = std::make_unique<CRecoveryCopies>(docManager());
-    m_recovery->OfferRecovery(m_pMainFrame.get());
+    // Asked before the main window shows, so on its own in the middle of the screen.
+    m_recovery->OfferRecovery(nullptr);
     // A logout or kill: keep the unsaved work, then end as asked.
     m_signals = std::make_unique<TerminationSignals>();
     connect(m_signals.get(), &TerminationSignals::received, this, [this](int signalNumber) {
