@@ -28,6 +28,9 @@ constexpr std::string_view kUsage =
     "  markwise-cli summary FILE --student N [--cutoffs LIST] [--first-included N]\n"
     "  markwise-cli sort FILE --by name|total|assignment:N [--first-included N] -o OUT\n"
     "  markwise-cli resave FILE -o OUT\n"
+    "  markwise-cli export FILE --format markwise|canvas|moodle [-o OUT.csv]\n"
+    "  markwise-cli import IN.csv -o OUT.MKW\n"
+    "  markwise-cli merge CLASS.MKW IN.csv --match id|name [--dry-run] -o OUT.MKW\n"
     "  markwise-cli --help\n";
 
 constexpr std::string_view kHelpDetails =
@@ -38,6 +41,12 @@ constexpr std::string_view kHelpDetails =
     "         student's total, possible points, percent and letter grade.\n"
     "sort     sorts the students and saves the class to OUT.\n"
     "resave   loads the class and saves it to OUT.\n"
+    "export   writes the class as CSV in a spreadsheet's or learning platform's layout,\n"
+    "         to OUT.csv or the standard output.\n"
+    "import   reads a CSV (a markwise or canvas export, or a roster) as a new class.\n"
+    "merge    merges a CSV's scores into the class, matching students by ID or by\n"
+    "         name; blank cells keep scores, rows matching no student are listed and\n"
+    "         skipped, new titles become assignments. --dry-run only prints the summary.\n"
     "\n"
     "N is a 0-based index; --first-included N counts only assignments N onward.\n"
     "LIST is twelve comma-separated whole percents for A+,A,A-,B+,B,B-,C+,C,C-,D+,D,D-;\n"
@@ -62,7 +71,12 @@ std::vector<OptionSpec> AllowedOptions(Command command) {
     case Command::Sort:
         return {{"--by", true}, {"--first-included", true}, {"-o", true}};
     case Command::Resave:
+    case Command::Import:
         return {{"-o", true}};
+    case Command::Export:
+        return {{"--format", true}, {"-o", true}};
+    case Command::Merge:
+        return {{"--match", true}, {"--dry-run", false}, {"-o", true}};
     case Command::Help:
         break;
     }
@@ -70,11 +84,14 @@ std::vector<OptionSpec> AllowedOptions(Command command) {
 }
 
 bool ParseCommand(std::string_view word, Command& command) {
-    static constexpr std::array<std::pair<std::string_view, Command>, 4> kCommands = {{
+    static constexpr std::array<std::pair<std::string_view, Command>, 7> kCommands = {{
         {"grades", Command::Grades},
         {"summary", Command::Summary},
         {"sort", Command::Sort},
         {"resave", Command::Resave},
+        {"export", Command::Export},
+        {"import", Command::Import},
+        {"merge", Command::Merge},
     }};
     for (const auto& [name, value] : kCommands) {
         if (word == name) {
@@ -127,6 +144,15 @@ bool ApplyOption(std::string_view name, const std::string& value, Options& optio
         options.classSummary = true;
     } else if (name == "--by") {
         ok = ParseSortKey(value, options);
+    } else if (name == "--format") {
+        const auto layout = CsvLayoutFromName(value);
+        ok = layout.has_value();
+        options.layout = layout.value_or(CsvLayout::Markwise);
+    } else if (name == "--match") {
+        ok = value == "id" || value == "name";
+        options.match = value == "name" ? MergeMatch::Name : MergeMatch::Id;
+    } else if (name == "--dry-run") {
+        options.dryRun = true;
     } else if (name == "-o") {
         ok = !value.empty();
         options.output = value;
@@ -145,14 +171,22 @@ bool CheckComplete(const Options& options, const std::vector<std::string_view>& 
         }
         return false;
     };
+    const bool merge = options.command == Command::Merge;
     if (options.file.empty())
-        error = "missing FILE";
+        error = merge ? "missing CLASS.MKW" : "missing FILE";
+    else if (merge && options.csvFile.empty())
+        error = "missing IN.csv";
+    else if (options.command == Command::Export && !given("--format"))
+        error = "export needs --format";
+    else if (merge && !given("--match"))
+        error = "merge needs --match";
     else if (options.command == Command::Summary &&
              given("--assignment") + given("--class") + given("--student") != 1)
         error = "summary needs one of --assignment N, --class or --student N";
     else if (options.command == Command::Sort && !given("--by"))
         error = "sort needs --by";
-    else if ((options.command == Command::Sort || options.command == Command::Resave) &&
+    else if ((options.command == Command::Sort || options.command == Command::Resave ||
+              options.command == Command::Import || (merge && !options.dryRun)) &&
              !given("-o"))
         error = "missing -o OUT";
     return error.empty();
@@ -218,11 +252,12 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
             continue;
         }
         if (optionsEnded || arg.size() < 2 || arg.front() != '-') {
-            if (!options.file.empty()) {
+            std::string& slot = options.file.empty() ? options.file : options.csvFile;
+            if (!slot.empty() || (&slot == &options.csvFile && options.command != Command::Merge)) {
                 error = "unexpected argument '" + Shown(arg) + "'";
                 return false;
             }
-            options.file = arg;
+            slot = arg;
             continue;
         }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/csv_layout.h"
+#include "core/csv_merge.h"
 #include "core/cutoffs.h"
 
 #include <optional>
@@ -9,20 +11,24 @@
 
 namespace markwise::cli {
 
-enum class Command { Help, Grades, Summary, Sort, Resave };
+enum class Command { Help, Grades, Summary, Sort, Resave, Export, Import, Merge };
 enum class SortKey { Name, Total, Assignment };
 
 // What the command line asks for. Indices are 0-based slot positions.
 struct Options {
     Command command = Command::Help;
-    std::string file;
-    std::string output;                   // -o OUT (sort, resave)
+    std::string file;                     // the class, or the CSV for import
+    std::string csvFile;                  // merge: the CSV merged into the class
+    std::string output;                   // -o OUT (sort, resave, export, import, merge)
     std::optional<CGradeCutoffs> cutoffs; // --cutoffs; otherwise the profile's set
     int firstIncluded = 0;                // --first-included
     bool classSummary = false;            // summary --class
     int assignment = -1;                  // summary --assignment N, sort --by assignment:N
     int student = -1;                     // summary --student N
     SortKey sortKey = SortKey::Name;
+    CsvLayout layout = CsvLayout::Markwise; // export --format
+    MergeMatch match = MergeMatch::Id;      // merge --match
+    bool dryRun = false;                    // merge --dry-run
 };
 
 // Fills options from the arguments after the program name. On bad usage returns false

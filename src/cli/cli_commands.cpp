@@ -1,12 +1,16 @@
 #include "cli_commands.h"
 
+#include "core/atomic_file.h"
 #include "core/class_file.h"
+#include "core/csv_layout.h"
+#include "core/csv_merge.h"
+#include "core/csv_sheet.h"
+#include "core/csv_write.h"
 #include "core/encoding.h"
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
 #include "core/sort.h"
 #include "core/summary.h"
-#include "csv.h"
 
 namespace markwise::cli {
 
@@ -26,6 +30,14 @@ CommandResult Save(const Options& options, const CMarkwiseDoc& doc) {
     if (!SaveClassFile(options.output, doc, error)) // the error names the file
         return {kExitFile, {}, "markwise-cli: " + error + "\n"};
     return {};
+}
+
+// Characters the class cannot hold, one warning line each.
+std::string Warnings(const std::string& file, const std::vector<std::string>& warnings) {
+    std::string err;
+    for (const std::string& warning : warnings)
+        err += "markwise-cli: " + file + ": warning: " + warning + "\n";
+    return err;
 }
 
 // One student's standing, as the Student Summary dialog shows it.
@@ -48,17 +60,23 @@ CommandResult RunStudentSummary(const Options& options, const CMarkwiseDoc& doc,
 } // namespace
 
 CommandResult RunGrades(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs) {
-    CommandResult result;
-    AppendCsvRow(result.out,
-                 {"slot", "last", "first", "id", "received", "possible", "percent", "letter"});
+    CsvWriter csv;
+    for (const char* title :
+         {"slot", "last", "first", "id", "received", "possible", "percent", "letter"})
+        csv.Text(title);
+    csv.EndRow();
     for (int s = 0; s < doc.m_studentCount; ++s) {
-        AppendCsvRow(result.out,
-                     {std::to_string(s), Cp1252ToUtf8(doc.m_lastName[s]),
-                      Cp1252ToUtf8(doc.m_firstName[s]), Cp1252ToUtf8(doc.m_studentId[s]),
-                      doc.GetTotalReceivedText(s), FormatG(doc.GetTotalPossible(s)),
-                      doc.GetPercentText(s), doc.GetLetterGrade(s, cutoffs)});
+        csv.Number(std::to_string(s));
+        csv.Text(Cp1252ToUtf8(doc.m_lastName[s]));
+        csv.Text(Cp1252ToUtf8(doc.m_firstName[s]));
+        csv.Text(Cp1252ToUtf8(doc.m_studentId[s]));
+        csv.Number(doc.GetTotalReceivedText(s));
+        csv.Number(FormatG(doc.GetTotalPossible(s)));
+        csv.Number(doc.GetPercentText(s));
+        csv.Text(doc.GetLetterGrade(s, cutoffs));
+        csv.EndRow();
     }
-    return result;
+    return {kExitOk, csv.Take(), {}};
 }
 
 CommandResult RunSummary(const Options& options, const CMarkwiseDoc& doc,
@@ -108,6 +126,48 @@ CommandResult RunSort(const Options& options, CMarkwiseDoc& doc) {
 
 CommandResult RunResave(const Options& options, const CMarkwiseDoc& doc) {
     return Save(options, doc);
+}
+
+CommandResult RunExport(const Options& options, const CMarkwiseDoc& doc) {
+    std::string csv = ExportCsv(doc, options.layout);
+    if (options.output.empty())
+        return {kExitOk, std::move(csv), {}};
+    std::string error;
+    if (!WriteFileAtomically(options.output, csv.data(), csv.size(), error))
+        return {kExitFile, {}, "markwise-cli: " + error + "\n"};
+    return {};
+}
+
+CommandResult RunImport(const Options& options) {
+    CsvSheet sheet;
+    std::string error;
+    if (!LoadCsvSheet(options.file, sheet, error))
+        return Failure(kExitFile, options.file, error);
+    const std::unique_ptr<CMarkwiseDoc> doc = ClassFromSheet(sheet);
+    CommandResult result = Save(options, *doc);
+    if (result.status == kExitOk)
+        result.err = Warnings(options.file, sheet.warnings);
+    return result;
+}
+
+CommandResult RunMerge(const Options& options, CMarkwiseDoc& doc) {
+    CsvSheet sheet;
+    MergePlan plan;
+    std::string error;
+    if (!LoadCsvSheet(options.csvFile, sheet, error, AssignmentTitles(doc)) ||
+        !PlanMerge(doc, sheet, options.match, plan, error))
+        return Failure(kExitFile, options.csvFile, error);
+    if (!options.dryRun) {
+        ApplyMergePlan(doc, plan);
+        CommandResult saved = Save(options, doc);
+        if (saved.status != kExitOk)
+            return saved;
+    }
+    CommandResult result{kExitOk, plan.SummaryText(), Warnings(options.csvFile, plan.warnings)};
+    for (const MergeSkippedRow& row : plan.skipped)
+        result.out +=
+            "skipped line " + std::to_string(row.line) + ": " + Cp1252ToUtf8(row.name) + "\n";
+    return result;
 }
 
 } // namespace markwise::cli

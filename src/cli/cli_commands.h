@@ -29,5 +29,9 @@ CommandResult RunSummary(const Options& options, const CMarkwiseDoc& doc,
                          const CGradeCutoffs& cutoffs);
 CommandResult RunSort(const Options& options, CMarkwiseDoc& doc);
 CommandResult RunResave(const Options& options, const CMarkwiseDoc& doc);
+CommandResult RunExport(const Options& options, const CMarkwiseDoc& doc);
+// Reads options.file as CSV; no class is loaded first.
+CommandResult RunImport(const Options& options);
+CommandResult RunMerge(const Options& options, CMarkwiseDoc& doc);
 
 } // namespace markwise::cli

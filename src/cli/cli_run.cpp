@@ -5,6 +5,20 @@
 
 namespace markwise::cli {
 
+namespace {
+
+// The command line's cutoffs, else the profile's; each profile value that could not be
+// read is named once in warnings.
+CGradeCutoffs Cutoffs(const Options& options, const CProfile& profile, std::string& warnings) {
+    if (options.cutoffs)
+        return *options.cutoffs;
+    for (const std::string& problem : profile.Problems())
+        warnings += "markwise-cli: warning: " + problem + "\n";
+    return profile.ReadCutoffs();
+}
+
+} // namespace
+
 CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profile) {
     Options options;
     std::string error;
@@ -13,36 +27,31 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
     if (options.command == Command::Help)
         return {kExitOk, HelpText(), {}};
 
+    if (options.command == Command::Import)
+        return RunImport(options);
     std::unique_ptr<CMarkwiseDoc> doc = LoadClassFile(options.file, error);
     if (!doc) // the error names the file
         return {kExitFile, {}, "markwise-cli: " + error + "\n"};
     doc->m_firstIncluded = options.firstIncluded;
-    // The profile is read only for cutoffs the command line did not give; each value
-    // it could not read is named once.
-    std::string warnings;
-    CGradeCutoffs cutoffs;
-    if (options.cutoffs) {
-        cutoffs = *options.cutoffs;
-    } else {
-        for (const std::string& problem : profile.Problems())
-            warnings += "markwise-cli: warning: " + problem + "\n";
-        cutoffs = profile.ReadCutoffs();
-    }
 
+    std::string warnings;
     CommandResult result;
     switch (options.command) {
     case Command::Grades:
-        result = RunGrades(*doc, cutoffs);
+        result = RunGrades(*doc, Cutoffs(options, profile, warnings));
         break;
     case Command::Summary:
-        result = RunSummary(options, *doc, cutoffs);
+        result = RunSummary(options, *doc, Cutoffs(options, profile, warnings));
         break;
     case Command::Sort:
-        result = RunSort(options, *doc);
-        break;
+        return RunSort(options, *doc);
     case Command::Resave:
-        result = RunResave(options, *doc);
-        break;
+        return RunResave(options, *doc);
+    case Command::Export:
+        return RunExport(options, *doc);
+    case Command::Merge:
+        return RunMerge(options, *doc);
+    case Command::Import:
     case Command::Help:
         break;
     }

@@ -118,6 +118,22 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+bool IsValidUtf8(std::string_view bytes) {
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        // Plain ASCII runs are the common case; skip them a byte at a time cheaply.
+        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        char32_t cp;
+        if (!DecodeUtf8(bytes, pos, cp)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::vector<std::string> UnstorableCharacters(std::string_view utf8) {
     std::vector<std::string> found;
     std::size_t pos = 0;

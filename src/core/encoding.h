@@ -10,6 +10,9 @@ namespace markwise {
 std::string Cp1252ToUtf8(std::string_view bytes);
 // Characters without a Windows-1252 byte become '?'.
 std::string Utf8ToCp1252(std::string_view utf8);
+// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or values
+// above U+10FFFF).
+bool IsValidUtf8(std::string_view bytes);
 // The characters of a UTF-8 text that have no Windows-1252 byte, each once, in order of
 // first appearance, as UTF-8 (a broken sequence as U+FFFD). Empty when the text can be stored.
 std::vector<std::string> UnstorableCharacters(std::string_view utf8);

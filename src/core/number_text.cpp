@@ -44,6 +44,15 @@ std::string FormatNumber15(double value) {
     return FormatGeneral(value, 15);
 }
 
+char* FormatShortest(double value, char* buffer) {
+    return std::to_chars(buffer, buffer + kShortestBufferSize, value).ptr;
+}
+
+std::string FormatShortest(double value) {
+    char buffer[kShortestBufferSize];
+    return std::string(buffer, FormatShortest(value, buffer));
+}
+
 bool ParseNumber(const std::string& text, double& value) {
     std::string_view rest(text);
     while (!rest.empty() && IsBlank(rest.front()))

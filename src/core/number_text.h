@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace markwise {
@@ -11,6 +12,12 @@ std::string FormatPercentG(double value);
 // The dialogs' shortest general form: up to 15 significant digits (7.33333333333333),
 // exponent of at least three digits.
 std::string FormatNumber15(double value);
+// The shortest text that reads back to the same double, in the "C" locale and with the
+// exponent as written (17.5, 0.1, -2, 1e+300): what files meant for other programs hold.
+std::string FormatShortest(double value);
+// The same into a buffer of at least kShortestBufferSize chars; returns the end.
+inline constexpr std::size_t kShortestBufferSize = 32;
+char* FormatShortest(double value, char* buffer);
 // Parses a number typed in a dialog box (surrounding blanks allowed); false when it holds none.
 bool ParseNumber(const std::string& text, double& value);
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace markwise {
+
+class CMarkwiseDoc;
+
+// The CSV layouts the program writes:
+// - Markwise: every text and number a class holds (the reserved text aside), with a
+//   "Points Possible" and a "Description" row under the header;
+// - Canvas: the learning platform's grade book layout, with a "Points Possible" row;
+// - Moodle: names, ID number and scores only.
+enum class CsvLayout { Markwise, Canvas, Moodle };
+
+// "markwise", "canvas" or "moodle"; nothing for any other text.
+std::optional<CsvLayout> CsvLayoutFromName(std::string_view name);
+std::string_view CsvLayoutName(CsvLayout layout);
+
+// The whole CSV (UTF-8) of the class in the layout, students in class order. Texts are
+// converted from Windows-1252; a missing score is an empty cell; numbers are written in
+// the shortest text that reads back to the same value.
+std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout);
+
+} // namespace markwise

@@ -1,0 +1,197 @@
+#include "csv_merge.h"
+
+#include "capacity.h"
+#include "encoding.h"
+#include "markwise_doc.h"
+
+#include <unordered_map>
+
+namespace markwise {
+
+namespace {
+
+constexpr int kAmbiguous = -1;
+
+std::string Key(std::string_view text) {
+    return CsvMatchKey(text);
+}
+
+// Empty when the student has nothing to be matched by.
+std::string StudentKey(MergeMatch match, const std::string& last, const std::string& first,
+                       const std::string& id) {
+    if (match == MergeMatch::Id)
+        return Key(id);
+    std::string lastKey = Key(last);
+    std::string firstKey = Key(first);
+    if (lastKey.empty() && firstKey.empty())
+        return {};
+    // Length-prefixed, since a name may hold any byte.
+    return std::to_string(lastKey.size()) + ':' + lastKey + firstKey;
+}
+
+std::string Quoted(const std::string& cp1252) {
+    return QuotedForMessage(cp1252);
+}
+
+// Index of each key in the class, kAmbiguous for a key two entries share.
+template <typename KeyOf> std::unordered_map<std::string, int> IndexOf(int count, KeyOf keyOf) {
+    std::unordered_map<std::string, int> index;
+    index.reserve(static_cast<std::size_t>(count) * 2);
+    for (int i = 0; i < count; ++i) {
+        std::string key = keyOf(i);
+        if (key.empty())
+            continue;
+        const auto [it, inserted] = index.emplace(std::move(key), i);
+        if (!inserted)
+            it->second = kAmbiguous;
+    }
+    return index;
+}
+
+class MergePlanner {
+public:
+    MergePlanner(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match, MergePlan& plan,
+                 std::string& error)
+        : m_doc(doc), m_sheet(sheet), m_match(match), m_plan(plan), m_error(error) {}
+
+    bool Plan() {
+        if (m_match == MergeMatch::Id && !m_sheet.hasIds)
+            return Fail("line 1: no column holds student IDs");
+        if (m_match == MergeMatch::Name && !m_sheet.hasNames)
+            return Fail("line 1: no column holds names");
+        return MatchAssignments() && MatchStudents();
+    }
+
+private:
+    bool Fail(std::string message) {
+        m_error = std::move(message);
+        return false;
+    }
+
+    std::string KeyText() const { return m_match == MergeMatch::Id ? "student ID " : "name "; }
+
+    std::string RowName(const CsvStudentRow& row) const {
+        const StudentFields& f = row.fields;
+        if (m_sheet.hasNames)
+            return f.lastName + ", " + f.firstName;
+        return f.studentId;
+    }
+
+    bool MatchAssignments() {
+        // Titles are matched even when empty: an untitled column meets an untitled assignment.
+        const auto classTitles = IndexOf(m_doc.AssignmentsInUse(), [this](int a) {
+            return "=" + Key(m_doc.m_assignments[a].m_title);
+        });
+        std::unordered_map<std::string, int> csvTitles;
+        for (std::size_t c = 0; c < m_sheet.assignments.size(); ++c) {
+            const CsvAssignmentColumn& column = m_sheet.assignments[c];
+            const std::string key = "=" + Key(column.title);
+            if (!csvTitles.emplace(key, static_cast<int>(c)).second)
+                return Fail("line 1: the title " + Quoted(column.title) + " appears twice");
+            const auto found = classTitles.find(key);
+            if (found == classTitles.end()) {
+                m_target.push_back(m_doc.AssignmentsInUse() +
+                                   static_cast<int>(m_plan.added.size()));
+                m_plan.added.push_back(column);
+            } else if (found->second == kAmbiguous) {
+                return Fail("line 1: the title " + Quoted(column.title) +
+                            " belongs to two assignments in the class");
+            } else {
+                m_target.push_back(found->second);
+            }
+        }
+        if (m_doc.AssignmentsInUse() + static_cast<int>(m_plan.added.size()) > kMaxAssignments)
+            return Fail("the class would have more than " + std::to_string(kMaxAssignments) +
+                        " assignments");
+        return true;
+    }
+
+    bool MatchStudents() {
+        const auto classKeys = IndexOf(m_doc.StudentsInUse(), [this](int s) {
+            return StudentKey(m_match, m_doc.m_lastName[s], m_doc.m_firstName[s],
+                              m_doc.m_studentId[s]);
+        });
+        std::unordered_map<std::string, int> csvLines;
+        for (const CsvStudentRow& row : m_sheet.students) {
+            const StudentFields& f = row.fields;
+            const std::string key = StudentKey(m_match, f.lastName, f.firstName, f.studentId);
+            const std::string shown = m_match == MergeMatch::Id ? f.studentId : RowName(row);
+            if (!key.empty()) {
+                const auto [seen, first] = csvLines.emplace(key, row.line);
+                if (!first)
+                    return Fail("line " + std::to_string(row.line) + ": " + KeyText() +
+                                Quoted(shown) + " also appears on line " +
+                                std::to_string(seen->second));
+            }
+            const auto found = key.empty() ? classKeys.end() : classKeys.find(key);
+            if (found == classKeys.end()) {
+                m_plan.skipped.push_back({row.line, RowName(row)});
+                continue;
+            }
+            if (found->second == kAmbiguous)
+                return Fail("line " + std::to_string(row.line) + ": " + KeyText() + Quoted(shown) +
+                            " belongs to two students in the class");
+            ++m_plan.matched;
+            AddChanges(found->second, row);
+        }
+        return true;
+    }
+
+    void AddChanges(int student, const CsvStudentRow& row) {
+        for (std::size_t c = 0; c < row.scores.size(); ++c) {
+            const double score = row.scores[c];
+            if (score == MISSING_SCORE)
+                continue; // a blank cell keeps the score
+            const int a = m_target[c];
+            const double old = a < m_doc.AssignmentsInUse()
+                                   ? m_doc.m_assignments[a].m_scores[student]
+                                   : MISSING_SCORE;
+            if (old != score)
+                m_plan.changes.push_back({student, a, old, score});
+        }
+    }
+
+    const CMarkwiseDoc& m_doc;
+    const CsvSheet& m_sheet;
+    MergeMatch m_match;
+    MergePlan& m_plan;
+    std::string& m_error;
+    std::vector<int> m_target; // the class assignment each CSV column merges into
+};
+
+} // namespace
+
+std::vector<std::string> AssignmentTitles(const CMarkwiseDoc& doc) {
+    std::vector<std::string> titles;
+    for (int a = 0; a < doc.AssignmentsInUse(); ++a)
+        titles.push_back(doc.m_assignments[a].m_title);
+    return titles;
+}
+
+std::string MergePlan::SummaryText() const {
+    return "matched=" + std::to_string(matched) + "\nskipped=" + std::to_string(skipped.size()) +
+           "\nassignments added=" + std::to_string(added.size()) +
+           "\nscores changed=" + std::to_string(changes.size()) + "\n";
+}
+
+bool PlanMerge(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match, MergePlan& plan,
+               std::string& error) {
+    plan = MergePlan{};
+    if (!MergePlanner(doc, sheet, match, plan, error).Plan()) {
+        plan = MergePlan{};
+        return false;
+    }
+    plan.warnings = sheet.warnings;
+    return true;
+}
+
+void ApplyMergePlan(CMarkwiseDoc& doc, const MergePlan& plan) {
+    for (const CsvAssignmentColumn& column : plan.added)
+        doc.NewAssignment(column.title, column.description, column.pointsPossible);
+    for (const MergeScoreChange& change : plan.changes)
+        doc.m_assignments[change.assignment].SetScore(change.newScore, change.student);
+    if (!plan.added.empty() || !plan.changes.empty())
+        doc.SetModifiedFlag(true);
+}
+
+} // namespace markwise

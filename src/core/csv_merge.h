@@ -1,0 +1,59 @@
+#pragma once
+
+#include "csv_sheet.h"
+
+#include <string>
+#include <vector>
+
+namespace markwise {
+
+class CMarkwiseDoc;
+
+// How CSV rows find their students: by student ID, or by last and first name. Either way
+// case and surrounding spaces are ignored.
+enum class MergeMatch { Id, Name };
+
+// A score the merge changes. assignment may index an assignment the merge adds (at the
+// end of the class); its old score is then MISSING_SCORE.
+struct MergeScoreChange {
+    int student = 0;
+    int assignment = 0;
+    double oldScore = MISSING_SCORE;
+    double newScore = MISSING_SCORE;
+};
+
+// A CSV row that matched no student; it is left out.
+struct MergeSkippedRow {
+    int line = 0;
+    std::string name; // "Last, First", or the student ID when matching by ID (Windows-1252)
+};
+
+// Everything a merge would do, worked out before anything changes, so that a preview can
+// show it and one undoable step can apply it (and reverse it from the old scores).
+struct MergePlan {
+    int matched = 0; // rows that found their student
+    std::vector<MergeSkippedRow> skipped;
+    std::vector<CsvAssignmentColumn> added; // appended to the class in this order
+    std::vector<MergeScoreChange> changes;  // only scores whose value changes
+    std::vector<std::string> warnings;      // characters replaced by '?' (UTF-8 sentences)
+
+    // "matched=3\nskipped=1\nassignments added=1\nscores changed=7\n"
+    std::string SummaryText() const;
+};
+
+// The class's titles, for ReadCsvSheet's scoreTitles when reading a CSV to merge.
+std::vector<std::string> AssignmentTitles(const CMarkwiseDoc& doc);
+
+// Plans merging the sheet's scores into the class. A blank cell leaves a score as it is;
+// new titles become assignments. Refuses (false, error set, plan empty) when a key the
+// match uses or an assignment title appears twice in the CSV, when a CSV key or title
+// would match two of the class's students or assignments, when the CSV has no column to
+// match by, or when the class would exceed 200 assignments.
+bool PlanMerge(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match, MergePlan& plan,
+               std::string& error);
+
+// Adds the plan's assignments and sets its new scores; marks the class modified when
+// anything changes. The plan must come from PlanMerge on this class as it is.
+void ApplyMergePlan(CMarkwiseDoc& doc, const MergePlan& plan);
+
+} // namespace markwise

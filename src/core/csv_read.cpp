@@ -1,0 +1,216 @@
+#include "csv_read.h"
+
+#include "encoding.h"
+
+#include <algorithm>
+#include <csv.h>
+
+namespace markwise {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// libcsv trims spaces and tabs from unquoted fields by default; a class's texts keep them.
+int NoSpaces(unsigned char) {
+    return 0;
+}
+
+// Counts commas and semicolons outside quotes in the first row; semicolon wins only
+// with a majority, so a plain file with no separator at all reads as comma-separated.
+char DetectSeparator(std::string_view bytes) {
+    int commas = 0;
+    int semicolons = 0;
+    bool quoted = false;
+    for (const char c : bytes) {
+        if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && (c == '\n' || c == '\r'))
+            break;
+        else if (!quoted && c == ',')
+            ++commas;
+        else if (!quoted && c == ';')
+            ++semicolons;
+    }
+    return semicolons > commas ? ';' : ',';
+}
+
+// Line breaks: CR LF, LF, or a CR on its own.
+std::size_t LineBreaks(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++count;
+    }
+    return count;
+}
+
+// Collects libcsv's callbacks into rows, remembering where each row starts.
+struct Collector {
+    CsvTable& table;
+    std::size_t maxRows;
+    std::size_t maxColumns;
+    std::vector<std::string> row;
+    int line = 1;         // line being fed to the parser
+    int rowStartLine = 1; // line the current row started on
+    int lastRowEnd = 0;   // line the last complete row ended on
+    std::string limitError;
+
+    void Field(const char* data, std::size_t size) {
+        if (!limitError.empty())
+            return;
+        std::string_view cell(data == nullptr ? "" : data, size);
+        if (row.empty())
+            rowStartLine = line - static_cast<int>(LineBreaks(cell));
+        if (row.size() == maxColumns) {
+            limitError = "line " + std::to_string(rowStartLine) + ": more than " +
+                         std::to_string(maxColumns) + " columns";
+            return;
+        }
+        row.emplace_back(cell);
+    }
+
+    void EndRow() {
+        if (!limitError.empty())
+            return;
+        if (table.rows.size() == maxRows) {
+            limitError = "line " + std::to_string(rowStartLine) +
+                         ": more rows than a class can hold (1000 students)";
+            return;
+        }
+        table.rows.push_back(std::move(row));
+        table.lines.push_back(rowStartLine);
+        row.clear();
+        lastRowEnd = line;
+    }
+
+    static void OnField(void* data, std::size_t size, void* self) {
+        static_cast<Collector*>(self)->Field(static_cast<const char*>(data), size);
+    }
+    static void OnRow(int, void* self) { static_cast<Collector*>(self)->EndRow(); }
+};
+
+// Converts the UTF-8 cells to Windows-1252, noting each cell that lost characters.
+void ConvertFromUtf8(CsvTable& table) {
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        auto& cells = table.rows[r];
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            std::string& cell = cells[c];
+            if (std::all_of(cell.begin(), cell.end(),
+                            [](char ch) { return static_cast<unsigned char>(ch) < 0x80; }))
+                continue;
+            std::string converted = Utf8ToCp1252(cell);
+            // '?' stays '?', so more of them means characters were replaced.
+            if (std::count(converted.begin(), converted.end(), '?') >
+                std::count(cell.begin(), cell.end(), '?'))
+                table.replaced.push_back({table.lines[r], static_cast<int>(c), cell});
+            cell = std::move(converted);
+        }
+    }
+}
+
+} // namespace
+
+std::string QuotedUtf8ForMessage(std::string_view utf8) {
+    constexpr int kShown = 40;
+    std::string out = "\"";
+    int characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        const bool lead = (byte & 0xC0) != 0x80;
+        if (lead && ++characters > kShown)
+            return out + "...\"";
+        const bool c1 =
+            byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+        if (c1) {
+            out += '?';
+            ++i;
+        } else {
+            out += byte < 0x20 || byte == 0x7F ? '?' : static_cast<char>(byte);
+        }
+    }
+    return out + "\"";
+}
+
+std::string QuotedForMessage(std::string_view cp1252) {
+    return QuotedUtf8ForMessage(Cp1252ToUtf8(cp1252));
+}
+
+std::string CsvTable::Place(int line, int column) const {
+    std::string place = "line " + std::to_string(line) + ", column ";
+    if (!rows.empty() && column >= 0 && column < static_cast<int>(rows[0].size()) &&
+        !rows[0][column].empty())
+        return place + QuotedForMessage(rows[0][column]);
+    return place + std::to_string(column + 1);
+}
+
+bool ReadCsv(std::string_view bytes, CsvTable& table, std::string& error, std::size_t maxRows,
+             std::size_t maxColumns) {
+    table = CsvTable{};
+    if (bytes.starts_with(kByteOrderMark))
+        bytes.remove_prefix(kByteOrderMark.size());
+    table.utf8 = IsValidUtf8(bytes);
+    table.separator = DetectSeparator(bytes);
+
+    csv_parser parser;
+    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
+        error = "cannot start the CSV reader";
+        return false;
+    }
+    csv_set_delim(&parser, static_cast<unsigned char>(table.separator));
+    csv_set_space_func(&parser, NoSpaces);
+
+    Collector collector{table, maxRows, maxColumns, {}, 1, 1, 0, {}};
+    // Fed a line at a time, so every callback knows the line it is on.
+    std::size_t start = 0;
+    bool failed = false;
+    while (start < bytes.size() && !failed && collector.limitError.empty()) {
+        std::size_t end = start;
+        while (end < bytes.size() && bytes[end] != '\n' &&
+               !(bytes[end] == '\r' && (end + 1 == bytes.size() || bytes[end + 1] != '\n')))
+            ++end;
+        end = std::min(end + 1, bytes.size());
+        const std::size_t length = end - start;
+        failed = csv_parse(&parser, bytes.data() + start, length, Collector::OnField,
+                           Collector::OnRow, &collector) != length;
+        if (!failed) {
+            start = end;
+            ++collector.line;
+        }
+    }
+    bool unclosed = false;
+    if (!failed && collector.limitError.empty()) {
+        --collector.line; // csv_fini reports on the last line fed
+        unclosed = csv_fini(&parser, Collector::OnField, Collector::OnRow, &collector) != 0 ||
+                   csv_error(&parser) != CSV_SUCCESS;
+        failed = unclosed;
+    }
+    const int parseError = csv_error(&parser);
+    csv_free(&parser);
+
+    if (!collector.limitError.empty()) {
+        error = collector.limitError;
+        return false;
+    }
+    if (failed) {
+        if (table.utf8)
+            ConvertFromUtf8(table); // the header names the column
+        const int column = static_cast<int>(collector.row.size());
+        if (parseError != CSV_EPARSE)
+            error = "not enough memory to read the file";
+        else if (unclosed) // the open quote is somewhere after the last complete row
+            error = table.Place(collector.lastRowEnd + 1, column) + ": a quoted cell is not closed";
+        else
+            error = table.Place(collector.line, column) + ": malformed quoting";
+        return false;
+    }
+    if (table.rows.empty()) {
+        error = "the file holds no header row";
+        return false;
+    }
+    if (table.utf8)
+        ConvertFromUtf8(table);
+    return true;
+}
+
+} // namespace markwise

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace markwise {
+
+// Reads a whole file of at most maxSize bytes (pipes and growing files included). On
+// failure returns false and sets reason to a sentence such as "The file does not exist."
+// or "It is far larger than <kind>.".
+bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::string_view kind,
+                   std::vector<unsigned char>& bytes, std::string& reason);
+
+} // namespace markwise

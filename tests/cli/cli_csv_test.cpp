@@ -1,0 +1,134 @@
+#include "cli/cli_run.h"
+#include "core/class_file.h"
+#include "core/profile.h"
+#include "support/class_builder.h"
+#include "support/temp_folder.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace markwise::cli {
+namespace {
+
+using Args = std::vector<std::string>;
+using markwise::test::ReadText;
+using markwise::test::TempFolder;
+using markwise::test::WriteBytes;
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// Lee, Ann (7) and Smith, Bob (8); Quiz, 10 points: 9 and missing.
+struct CliCsv : ::testing::Test {
+    TempFolder dir;
+    std::string file = dir.File("class.mkw");
+    std::string out = dir.File("out.mkw");
+    std::string csv = dir.File("in.csv");
+
+    void SetUp() override {
+        auto doc = markwise::test::NewClass();
+        markwise::test::AddStudent(*doc, "Lee", "Ann", "7");
+        markwise::test::AddStudent(*doc, "Smith", "Bob", "8");
+        markwise::test::AddAssignment(*doc, 10, {9}, "Quiz");
+        std::string error;
+        ASSERT_TRUE(SaveClassFile(file, *doc, error)) << error;
+    }
+    CommandResult Run(const Args& args) { return RunCli(args, CProfile(dir.File("profile.ini"))); }
+};
+
+TEST_F(CliCsv, ExportImportAndMerge) {
+    const CommandResult exported = Run({"export", file, "--format", "moodle"});
+    EXPECT_EQ(exported.status, kExitOk);
+    EXPECT_EQ(exported.out, "First name,Last name,ID number,Quiz\nAnn,Lee,7,9\nBob,Smith,8,\n");
+    const std::string exportFile = dir.File("class.csv");
+    EXPECT_EQ(Run({"export", file, "--format=markwise", "-o", exportFile}).out, "");
+    EXPECT_TRUE(Has(ReadText(exportFile), "Points Possible,,,,,,10\n"));
+
+    const CommandResult imported = Run({"import", exportFile, "-o", out});
+    EXPECT_EQ(imported.status, kExitOk) << imported.err;
+    EXPECT_EQ(imported.out + imported.err, "");
+    EXPECT_EQ(ReadText(out), ReadText(file));
+
+    // UTF-8 that Windows-1252 cannot hold: a warning on stderr, the rest goes ahead.
+    WriteBytes(csv, "ID number,Quiz,Bonus\n7,6,1\n8,,2\n99,5,\n\"\xE2\x98\x83\",1,1\n");
+    const std::string before = ReadText(file);
+    const auto names = dir.Names();
+    const CommandResult dry = Run({"merge", file, csv, "--match", "id", "--dry-run"});
+    EXPECT_EQ(dry.status, kExitOk) << dry.err;
+    EXPECT_EQ(dry.out, "matched=2\nskipped=2\nassignments added=1\nscores changed=3\n"
+                       "skipped line 4: 99\nskipped line 5: ?\n");
+    EXPECT_EQ(dry.err, "markwise-cli: " + csv +
+                           ": warning: line 5, column \"ID number\": "
+                           "\"\xE2\x98\x83\" has characters Windows-1252 cannot hold; they became "
+                           "\"?\"\n");
+    EXPECT_EQ(dir.Names(), names); // a dry run writes nothing
+    EXPECT_EQ(ReadText(file), before);
+
+    const CommandResult merged = Run({"merge", file, csv, "--match", "id", "-o", out});
+    EXPECT_EQ(merged.status, kExitOk) << merged.err;
+    EXPECT_EQ(merged.out, dry.out);
+    std::string error;
+    const auto doc = LoadClassFile(out, error);
+    ASSERT_TRUE(doc) << error;
+    EXPECT_EQ(doc->m_assignmentCount, 2);
+    EXPECT_EQ(doc->m_assignments[0].m_scores[0], 6);
+    EXPECT_EQ(doc->m_assignments[1].m_scores[1], 2);
+}
+
+TEST_F(CliCsv, GradesCellsAreSafeForSpreadsheets) {
+    auto doc = markwise::test::NewClass();
+    markwise::test::AddStudent(*doc, "=cmd|' /C calc'!A0", "\x1B[2J", "-1");
+    std::string error;
+    ASSERT_TRUE(SaveClassFile(file, *doc, error)) << error;
+    const CommandResult grades = Run({"grades", file});
+    EXPECT_TRUE(Has(grades.out, "\n0,'=cmd|' /C calc'!A0,?[2J,'-1,0,0,100%,A+\n")) << grades.out;
+}
+
+TEST_F(CliCsv, FailuresChangeNothingAndSayOneLine) {
+    WriteBytes(csv, "Name,Quiz\n\"Lee, Ann\",twelve\n");
+    const std::string bad = csv;
+    const std::string quoting = dir.File("quoting.csv");
+    WriteBytes(quoting, "Name,Quiz\n\"Lee, Ann\"x,1\n");
+    const std::string absent = dir.File("absent.csv");
+    const std::tuple<Args, int, std::string> cases[] = {
+        {{"merge", file, bad, "--match", "name", "-o", out},
+         kExitFile,
+         "markwise-cli: " + bad + ": line 2, column \"Quiz\": \"twelve\" is not a number\n"},
+        {{"import", quoting, "-o", out},
+         kExitFile,
+         "markwise-cli: " + quoting + ": line 2, column \"Name\": malformed quoting\n"},
+        {{"import", absent, "-o", out}, kExitFile, absent + ": The file does not exist.\n"},
+        {{"merge", dir.File("absent.mkw"), bad, "--match", "id", "-o", out},
+         kExitFile,
+         "absent.mkw"},
+        {{"export", file, "--format", "moodle", "-o", dir.File("no/such/dir.csv")},
+         kExitFile,
+         "no/such/dir.csv"},
+        {{"export", file}, kExitUsage, "export needs --format"},
+        {{"export", file, "--format", "excel"}, kExitUsage, "invalid value 'excel' for --format"},
+        {{"import", bad}, kExitUsage, "missing -o OUT"},
+        {{"merge", file, "--match", "id", "-o", out}, kExitUsage, "missing IN.csv"},
+        {{"merge", file, bad, "-o", out}, kExitUsage, "merge needs --match"},
+        {{"merge", file, bad, "--match", "email", "-o", out}, kExitUsage, "--match"},
+        {{"merge", file, bad, "--match", "id"}, kExitUsage, "missing -o OUT"},
+        {{"import", bad, bad, "-o", out}, kExitUsage, "unexpected argument"},
+    };
+    const std::string before = ReadText(file);
+    for (const auto& [args, status, message] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        const CommandResult result = Run(args);
+        EXPECT_EQ(result.status, status);
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(Has(result.err, message)) << result.err;
+        if (status == kExitFile) {
+            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(ReadText(file), before);
+}
+
+} // namespace
+} // namespace markwise::cli

@@ -1,0 +1,301 @@
+#include "core/csv_layout.h"
+#include "core/csv_read.h"
+#include "core/csv_sheet.h"
+#include "core/csv_write.h"
+#include "core/encoding.h"
+#include "core/number_text.h"
+#include "support/class_builder.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace markwise {
+namespace {
+
+using test::AddAssignment;
+using test::AddStudent;
+using test::NewClass;
+
+// Windows-1252 bytes a class may hold and a CSV carries unchanged: printable ASCII with
+// every character CSV and spreadsheets treat specially, tab, line breaks, and the
+// printable upper half (the code page's undefined bytes are C1 controls, written as '?').
+std::string RandomText(std::mt19937& rng, std::size_t maxLength) {
+    static const std::string kSpecial = ",;\"' \t\r\n=+-@\x80\xE9\xFF\x9F";
+    std::uniform_int_distribution<std::size_t> length(0, maxLength);
+    std::uniform_int_distribution<int> pick(0, 9);
+    std::string text;
+    for (std::size_t n = length(rng); text.size() < n;) {
+        const int kind = pick(rng);
+        if (kind < 3)
+            text +=
+                kSpecial[std::uniform_int_distribution<std::size_t>(0, kSpecial.size() - 1)(rng)];
+        else if (kind < 4)
+            text += static_cast<char>(std::uniform_int_distribution<int>(0xA0, 0xFF)(rng));
+        else
+            text += static_cast<char>(std::uniform_int_distribution<int>(0x20, 0x7E)(rng));
+    }
+    return text;
+}
+
+double RandomNumber(std::mt19937& rng) {
+    static const double kChosen[] = {17.5, 0.1, -2, 1e+300, 0, 1e-5, 7.333333333333333, 100};
+    const int kind = std::uniform_int_distribution<int>(0, 2)(rng);
+    if (kind == 0)
+        return kChosen[std::uniform_int_distribution<int>(0, 7)(rng)];
+    if (kind == 1)
+        return std::uniform_int_distribution<int>(-5, 120)(rng) / 2.0;
+    return std::uniform_real_distribution<double>(-1e6, 1e6)(rng);
+}
+
+// A random class; plainNames keeps names and IDs free of commas and apostrophes so that the
+// platforms' "Last, First" cell can be split again.
+std::unique_ptr<CMarkwiseDoc> RandomClass(std::mt19937& rng, int students, int assignments,
+                                          bool plainNames) {
+    auto doc = NewClass();
+    auto name = [&rng, plainNames]() {
+        std::string text = RandomText(rng, 12);
+        if (plainNames)
+            std::erase(text, ',');
+        return "N" + text; // never empty, so no row is blank
+    };
+    for (int s = 0; s < students; ++s) {
+        doc->AddStudent({name(), name(), RandomText(rng, 8), RandomText(rng, 6),
+                         RandomText(rng, 10), RandomText(rng, 6)});
+    }
+    for (int a = 0; a < assignments; ++a) {
+        std::vector<double> scores;
+        for (int s = 0; s < students; ++s)
+            scores.push_back(rng() % 5 == 0 ? MISSING_SCORE : RandomNumber(rng));
+        AddAssignment(*doc, RandomNumber(rng), scores, "T" + std::to_string(a) + RandomText(rng, 9),
+                      RandomText(rng, 30));
+    }
+    return doc;
+}
+
+std::unique_ptr<CMarkwiseDoc> Import(const std::string& csv, std::string& error,
+                                     CsvSheet* sheetOut = nullptr) {
+    CsvSheet sheet;
+    auto doc = ImportCsvClass(csv, sheet, error);
+    if (sheetOut)
+        *sheetOut = sheet;
+    return doc;
+}
+
+// Compares what the layout carries.
+void ExpectSameClass(const CMarkwiseDoc& a, const CMarkwiseDoc& b, CsvLayout layout) {
+    ASSERT_EQ(a.m_studentCount, b.m_studentCount);
+    ASSERT_EQ(a.m_assignmentCount, b.m_assignmentCount);
+    for (int s = 0; s < a.m_studentCount; ++s) {
+        EXPECT_EQ(a.m_lastName[s], b.m_lastName[s]) << s;
+        EXPECT_EQ(a.m_firstName[s], b.m_firstName[s]) << s;
+        EXPECT_EQ(a.m_studentId[s], b.m_studentId[s]) << s;
+        if (layout == CsvLayout::Markwise) {
+            EXPECT_EQ(a.GetStudent(s).gradeLevel, b.GetStudent(s).gradeLevel);
+            EXPECT_EQ(a.m_bookNumber[s], b.m_bookNumber[s]);
+            EXPECT_EQ(a.m_phone[s], b.m_phone[s]);
+        }
+    }
+    for (int i = 0; i < a.m_assignmentCount; ++i) {
+        const CAssignment& x = a.m_assignments[i];
+        const CAssignment& y = b.m_assignments[i];
+        EXPECT_EQ(x.m_title, y.m_title);
+        if (layout == CsvLayout::Markwise) {
+            EXPECT_EQ(x.m_description, y.m_description);
+        }
+        EXPECT_EQ(x.m_pointsPossible, y.m_pointsPossible);
+        for (int s = 0; s < a.m_studentCount; ++s)
+            EXPECT_EQ(x.m_scores[s], y.m_scores[s]) << "assignment " << i << " student " << s;
+    }
+}
+
+TEST(CsvInterchange, RandomClassesRoundTripThroughEveryLayout) {
+    std::mt19937 rng(20261207);
+    for (const CsvLayout layout : {CsvLayout::Markwise, CsvLayout::Canvas, CsvLayout::Moodle}) {
+        for (int round = 0; round < 12; ++round) {
+            SCOPED_TRACE(std::string(CsvLayoutName(layout)) + " round " + std::to_string(round));
+            auto doc = RandomClass(rng, round * 3, round % 5 * 2, layout != CsvLayout::Markwise);
+            if (layout == CsvLayout::Moodle) {
+                // Moodle carries no points: they come back as each column's highest score.
+                for (int a = 0; a < doc->m_assignmentCount; ++a) {
+                    double highest = 0;
+                    bool any = false;
+                    for (int s = 0; s < doc->m_studentCount; ++s) {
+                        const double v = doc->m_assignments[a].m_scores[s];
+                        if (v != MISSING_SCORE && (!any || v > highest)) {
+                            highest = v;
+                            any = true;
+                        }
+                    }
+                    doc->m_assignments[a].m_pointsPossible = highest;
+                }
+            }
+            const std::string csv = ExportCsv(*doc, layout);
+            std::string error;
+            auto back = Import(csv, error);
+            ASSERT_TRUE(back) << error << "\n" << csv;
+            ExpectSameClass(*doc, *back, layout);
+            EXPECT_EQ(ExportCsv(*back, layout), csv);
+        }
+    }
+    // A text longer than a 16-bit length prefix holds, with spaces at both ends.
+    auto doc = NewClass();
+    const std::string longText = "  " + std::string(70000, 'x') + "\n\"y\" ";
+    AddStudent(*doc, longText, " First ", " 007 ");
+    AddAssignment(*doc, 10, {MISSING_SCORE}, " Quiz ", longText);
+    std::string error;
+    auto back = Import(ExportCsv(*doc, CsvLayout::Markwise), error);
+    ASSERT_TRUE(back) << error;
+    ExpectSameClass(*doc, *back, CsvLayout::Markwise);
+}
+
+TEST(CsvInterchange, LayoutsAndNumbersAsWritten) {
+    auto doc = NewClass();
+    AddStudent(*doc, "Smith", "Ann", "1001");
+    AddStudent(*doc, "O'Neil, Jr.", "Bob", "1002");
+    AddAssignment(*doc, 20, {17.5, MISSING_SCORE}, "Quiz 1", "Units");
+    AddAssignment(*doc, 1e+300, {0.1, -2}, "Big");
+    EXPECT_EQ(ExportCsv(*doc, CsvLayout::Markwise),
+              "Last Name,First Name,Student ID,Grade Level,Book Number,Phone,Quiz 1,Big\n"
+              "Points Possible,,,,,,20,1e+300\n"
+              "Description,,,,,,Units,\n"
+              "Smith,Ann,1001,G0,B0,555-0,17.5,0.1\n"
+              "\"O'Neil, Jr.\",Bob,1002,G1,B1,555-1,,-2\n");
+    EXPECT_EQ(ExportCsv(*doc, CsvLayout::Canvas),
+              "Student,ID,SIS User ID,SIS Login ID,Section,Quiz 1,Big\n"
+              "Points Possible,,,,,20,1e+300\n"
+              "\"Smith, Ann\",,1001,,,17.5,0.1\n"
+              "\"O'Neil, Jr., Bob\",,1002,,,,-2\n");
+    EXPECT_EQ(ExportCsv(*doc, CsvLayout::Moodle), "First name,Last name,ID number,Quiz 1,Big\n"
+                                                  "Ann,Smith,1001,17.5,0.1\n"
+                                                  "Bob,\"O'Neil, Jr.\",1002,,-2\n");
+    EXPECT_EQ(FormatShortest(7.0 / 3), "2.3333333333333335");
+    EXPECT_EQ(FormatShortest(1e-5), "1e-05");
+}
+
+TEST(CsvInterchange, EveryWrittenCellIsSafeForSpreadsheetsAndTerminals) {
+    CsvWriter csv;
+    for (const char* text : {"=SUM(A1)", "+1", "-x", "@cmd", "\tx", "\rx", "'=x", "''@", "a=b",
+                             "'plain", "esc\x1B bell\x07 del\x7F nul"})
+        csv.Text(text);
+    csv.Text(std::string("nul\0", 4));
+    csv.Text("c1 \xC2\x85 \xC2\x9F kept \xC2\xA0");
+    csv.Number("-2");
+    csv.EndRow();
+    EXPECT_EQ(csv.Data(), "'=SUM(A1),'+1,'-x,'@cmd,'\tx,\"'\rx\",''=x,'''@,a=b,'plain,"
+                          "esc? bell? del? nul,nul?,c1 ? ? kept \xC2\xA0,-2\n");
+
+    // A class's own texts: its undefined Windows-1252 bytes are C1 controls.
+    auto doc = NewClass();
+    AddStudent(*doc, "=HYPERLINK(\"http://x\")", "\x81", "-5");
+    const std::string canvas = ExportCsv(*doc, CsvLayout::Canvas);
+    EXPECT_NE(canvas.find("\"'=HYPERLINK(\"\"http://x\"\"), ?\",,'-5,"), std::string::npos)
+        << canvas;
+    // Exactly that apostrophe goes again on import; a roster keeps what it says.
+    std::string error;
+    auto back = Import(ExportCsv(*doc, CsvLayout::Markwise), error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_EQ(back->m_lastName[0], "=HYPERLINK(\"http://x\")");
+    EXPECT_EQ(back->m_studentId[0], "-5");
+    back = Import("Name,Student ID\n'=x,'-5\n", error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_EQ(back->m_lastName[0], "'=x");
+    EXPECT_EQ(back->m_studentId[0], "'-5");
+}
+
+TEST(CsvInterchange, EncodingsSeparatorsAndRosters) {
+    std::string error;
+    CsvSheet sheet;
+    // UTF-8 with a byte-order mark; a character Windows-1252 lacks becomes '?' and is named.
+    auto doc =
+        Import("\xEF\xBB\xBFSurname,Given Name,Quiz\nZo\xC3\xAB,\xE2\x82\xAC\xF0\x9F\x98\x80,3\n",
+               error, &sheet);
+    ASSERT_TRUE(doc) << error;
+    EXPECT_EQ(doc->m_lastName[0], "Zo\xEB");
+    EXPECT_EQ(doc->m_firstName[0], "\x80?");
+    ASSERT_EQ(sheet.warnings.size(), 1u);
+    EXPECT_EQ(sheet.warnings[0].substr(0, 33), "line 2, column \"Given Name\": \"\xE2\x82\xAC");
+    // Bytes that are not UTF-8 are Windows-1252 already.
+    doc = Import("last name;first name;Quiz 1;Quiz 2\nZo\xEB;\x80;17,5;\"1,25\"\n", error, &sheet);
+    ASSERT_TRUE(doc) << error;
+    EXPECT_EQ(doc->m_lastName[0], "Zo\xEB");
+    EXPECT_EQ(doc->m_firstName[0], "\x80");
+    EXPECT_EQ(doc->m_assignments[0].m_scores[0], 17.5); // decimal commas in semicolon files
+    EXPECT_EQ(doc->m_assignments[1].m_scores[0], 1.25);
+    EXPECT_TRUE(sheet.warnings.empty());
+
+    // A roster: a "name" column either way round, a points row, text columns left out,
+    // number columns become assignments worth their highest score, CR LF line ends.
+    doc = Import("Student,Email,ID Number,Grade,Lab,Extra\r\n"
+                 "Points Possible,,,,50,\r\n"
+                 "\"Lee, Ann\",a@x,7,10,40,3\r\n"
+                 "Bob Di Marco,b@x,8,11,,4.5\r\n",
+                 error, &sheet);
+    ASSERT_TRUE(doc) << error;
+    EXPECT_EQ(sheet.kind, CsvKind::Roster);
+    ASSERT_EQ(doc->m_studentCount, 2);
+    EXPECT_EQ(doc->GetFullName(0), "Lee, Ann");
+    EXPECT_EQ(doc->GetFullName(1), "Marco, Bob Di");
+    EXPECT_EQ(doc->m_studentId[1], "8");
+    EXPECT_EQ(doc->m_gradeLevel[1], "11");
+    ASSERT_EQ(doc->m_assignmentCount, 2);
+    EXPECT_EQ(doc->m_assignments[0].m_pointsPossible, 50);
+    EXPECT_EQ(doc->m_assignments[1].m_title, "Extra");
+    EXPECT_EQ(doc->m_assignments[1].m_pointsPossible, 4.5);
+    EXPECT_EQ(doc->m_assignments[0].m_scores[1], MISSING_SCORE);
+    EXPECT_EQ(sheet.ignoredColumns, std::vector<std::string>{"Email"});
+    // The platform's read-only columns (text in the points row) are left out.
+    doc = Import("Student,ID,SIS User ID,SIS Login ID,Section,Quiz,Current Score\n"
+                 "    Points Possible,,,,,10,(read only)\n\"Lee, Ann\",55,7,ann,S1,9,90\n",
+                 error, &sheet);
+    ASSERT_TRUE(doc) << error;
+    EXPECT_EQ(sheet.kind, CsvKind::Canvas);
+    EXPECT_EQ(doc->m_assignmentCount, 1);
+    EXPECT_EQ(doc->m_studentId[0], "7");
+}
+
+TEST(CsvInterchange, BadInputIsRefusedSayingWhere) {
+    const std::string header =
+        "Last Name,First Name,Student ID,Grade Level,Book Number,Phone,Quiz 3\n"
+        "Points Possible,,,,,,10\nDescription,,,,,,\n";
+    std::string many = "Name,Quiz\n";
+    for (int s = 0; s <= kMaxStudents; ++s)
+        many += "S" + std::to_string(s) + ",1\n";
+    std::string wide = "Name";
+    for (int a = 0; a <= kMaxAssignments; ++a)
+        wide += ",A" + std::to_string(a);
+    wide += "\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {header + "Lee,Ann,7,,,,twelve\n", "line 4, column \"Quiz 3\": \"twelve\" is not a number"},
+        {header + "Lee,Ann,7,,,,1e999\n", "line 4, column \"Quiz 3\": \"1e999\" is not a number"},
+        // Messages stay one line and short.
+        {header + "Lee,Ann,7,,,,\"two\nlines" + std::string(50, 'x') + "\"\n",
+         "line 4, column \"Quiz 3\": \"two?lines" + std::string(31, 'x') + "...\" is not a number"},
+        {"Name,Quiz\n\"Lee, Ann\",1\nBob,\"x\"y\n", "line 3, column \"Quiz\": malformed quoting"},
+        {"Name,Quiz\nBob,x\"y\"\n", "line 2, column \"Quiz\": malformed quoting"},
+        {"Name,Quiz\n\"Lee\nAnn\",1\n\"Bob,2\n",
+         "line 4, column \"Name\": a quoted cell is not closed"},
+        {"Name,Quiz 1\nAnn,3\nBob,three\n", "line 3, column \"Quiz 1\": \"three\" is not a number"},
+        {"Last Name,First Name,Student ID,Grade Level,Book Number,Phone\nLee,Ann,,,,\n",
+         "line 2: the \"Points Possible\" and \"Description\" rows must follow the header"},
+        {many, "line 1002: more than 1000 students"},
+        {wide, "line 1, column \"A200\": more than 200 assignments"},
+        {"Email,Quiz\nx@y,1\n", "line 1: no column holds names or student IDs"},
+        {"", "the file holds no header row"},
+    };
+    for (const auto& [csv, message] : cases) {
+        SCOPED_TRACE(csv.substr(0, 80));
+        std::string error;
+        CsvSheet sheet;
+        sheet.warnings = {"stale"};
+        EXPECT_EQ(Import(csv, error, &sheet), nullptr);
+        EXPECT_EQ(error, message);
+        EXPECT_TRUE(sheet.students.empty() && sheet.warnings.empty());
+    }
+    // Line numbers count the lines of the file, quoted line breaks included.
+    std::string error;
+    EXPECT_FALSE(Import("Name,Quiz\n\"A\r\nB\",1\n\n\"C\",x\"\n", error));
+    EXPECT_EQ(error, "line 5, column \"Quiz\": malformed quoting");
+}
+
+} // namespace
+} // namespace markwise

@@ -1,0 +1,125 @@
+#include "core/class_file.h"
+#include "core/csv_merge.h"
+#include "support/class_builder.h"
+
+#include <gtest/gtest.h>
+
+namespace markwise {
+namespace {
+
+using test::AddAssignment;
+using test::AddStudent;
+using test::NewClass;
+
+// Lee, Ann (7) and Smith, Bob (8) with Quiz (10 points): 9 and missing.
+std::unique_ptr<CMarkwiseDoc> SmallClass() {
+    auto doc = NewClass();
+    AddStudent(*doc, "Lee", "Ann", "7");
+    AddStudent(*doc, "Smith", "Bob", "8");
+    AddAssignment(*doc, 10, {9, MISSING_SCORE}, "Quiz");
+    doc->SetModifiedFlag(false);
+    return doc;
+}
+
+bool Plan(const CMarkwiseDoc& doc, const std::string& csv, MergeMatch match, MergePlan& plan,
+          std::string& error) {
+    CsvSheet sheet;
+    return ReadCsvSheet(csv, sheet, error, AssignmentTitles(doc)) &&
+           PlanMerge(doc, sheet, match, plan, error);
+}
+
+TEST(CsvMerge, ByIdAndByNameKeepBlanksSkipStrangersAndAddAssignments) {
+    struct Case {
+        MergeMatch match;
+        std::string csv;
+    };
+    // The same merge told both ways: Ann's quiz 9 -> 6, Bob's blank quiz stays missing,
+    // a stranger is skipped, "Bonus" is new (5 points from its points row).
+    const Case cases[] = {
+        {MergeMatch::Id, "ID Number,Quiz,Bonus\nPoints Possible,,5\n 7 ,6,2\n8,,4\n99,1,1\n"},
+        {MergeMatch::Name,
+         "Last Name,First Name, quiz ,Bonus\nPoints Possible,,,5\n LEE ,ann,6,2\nsmith,BOB,,4\n"
+         "Nobody,Here,1,1\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.csv);
+        auto doc = SmallClass();
+        MergePlan plan;
+        std::string error;
+        ASSERT_TRUE(Plan(*doc, c.csv, c.match, plan, error)) << error;
+        EXPECT_EQ(plan.SummaryText(),
+                  "matched=2\nskipped=1\nassignments added=1\nscores changed=3\n");
+        ASSERT_EQ(plan.skipped.size(), 1u);
+        EXPECT_EQ(plan.skipped[0].line, 5);
+        EXPECT_EQ(plan.skipped[0].name, c.match == MergeMatch::Id ? "99" : "Nobody, Here");
+        ASSERT_EQ(plan.added.size(), 1u);
+        EXPECT_EQ(plan.added[0].title, "Bonus");
+        ASSERT_EQ(plan.changes.size(), 3u);
+        EXPECT_EQ(plan.changes[0].oldScore, 9);
+        EXPECT_EQ(plan.changes[0].newScore, 6);
+        EXPECT_EQ(plan.changes[1].assignment, 1);
+        EXPECT_EQ(plan.changes[1].oldScore, MISSING_SCORE);
+        EXPECT_FALSE(doc->IsModified()); // planning changes nothing
+
+        ApplyMergePlan(*doc, plan);
+        EXPECT_TRUE(doc->IsModified());
+        ASSERT_EQ(doc->m_assignmentCount, 2);
+        EXPECT_EQ(doc->m_assignments[0].m_scores[0], 6);
+        EXPECT_EQ(doc->m_assignments[0].m_scores[1], MISSING_SCORE);
+        EXPECT_EQ(doc->m_assignments[1].m_pointsPossible, 5);
+        EXPECT_EQ(doc->m_assignments[1].m_scores[1], 4);
+        EXPECT_EQ(doc->m_studentCount, 2);
+
+        // The same file again changes nothing.
+        ASSERT_TRUE(Plan(*doc, c.csv, c.match, plan, error)) << error;
+        EXPECT_EQ(plan.SummaryText(),
+                  "matched=2\nskipped=1\nassignments added=0\nscores changed=0\n");
+    }
+}
+
+TEST(CsvMerge, AmbiguousKeysAndTitlesAreRefusedWithNothingChanged) {
+    auto doc = SmallClass();
+    AddStudent(*doc, "Lee", "Ann", "7"); // a second Ann Lee with the same ID
+    AddAssignment(*doc, 10, {}, "Test");
+    AddAssignment(*doc, 10, {}, "test ");
+    const auto before = WriteClass(*doc);
+    const std::tuple<MergeMatch, std::string, std::string> cases[] = {
+        {MergeMatch::Id, "ID Number,Quiz\n8,1\n 8,2\n",
+         "line 3: student ID \" 8\" also appears on line 2"},
+        {MergeMatch::Name, "Name,Quiz\nBob Smith,1\nbob smith,2\n",
+         "line 3: name \"smith, bob\" also appears on line 2"},
+        {MergeMatch::Id, "ID Number,Quiz\n7,1\n",
+         "line 2: student ID \"7\" belongs to two students in the class"},
+        {MergeMatch::Name, "Name,Quiz\n\"Lee, Ann\",1\n",
+         "line 2: name \"Lee, Ann\" belongs to two students in the class"},
+        {MergeMatch::Id, "ID Number,Quiz,QUIZ\n8,1,2\n",
+         "line 1: the title \"QUIZ\" appears twice"},
+        {MergeMatch::Id, "ID Number,TEST\n8,1\n",
+         "line 1: the title \"TEST\" belongs to two assignments in the class"},
+        {MergeMatch::Id, "Name,Quiz\nBob Smith,1\n", "line 1: no column holds student IDs"},
+        {MergeMatch::Name, "ID Number,Quiz\n8,1\n", "line 1: no column holds names"},
+    };
+    for (const auto& [match, csv, message] : cases) {
+        SCOPED_TRACE(csv);
+        MergePlan plan;
+        plan.matched = 5;
+        std::string error;
+        EXPECT_FALSE(Plan(*doc, csv, match, plan, error));
+        EXPECT_EQ(error, message);
+        EXPECT_EQ(plan.matched, 0);
+    }
+    EXPECT_EQ(WriteClass(*doc), before);
+
+    // A class near its 200 assignments cannot take more than fit.
+    auto full = SmallClass();
+    while (full->m_assignmentCount < kMaxAssignments - 1)
+        AddAssignment(*full, 1, {});
+    MergePlan plan;
+    std::string error;
+    EXPECT_TRUE(Plan(*full, "ID Number,New 1\n7,1\n", MergeMatch::Id, plan, error)) << error;
+    EXPECT_FALSE(Plan(*full, "ID Number,New 1,New 2\n7,1,2\n", MergeMatch::Id, plan, error));
+    EXPECT_EQ(error, "the class would have more than 200 assignments");
+}
+
+} // namespace
+} // namespace markwise
