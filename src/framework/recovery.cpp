@@ -115,7 +115,8 @@ void CRecoveryCopies::WriteChangedCopies() {
         if (found == m_copies.end()) {
             Copy copy{QStringLiteral("%1-%2").arg(::getpid()).arg(++m_serial), {}};
             // A class closed without saving is the teacher's choice: its copy goes with it.
-            connect(document, &QObject::destroyed, this, &CRecoveryCopies::Forget);
+            connect(document, &QObject::destroyed, this, &CRecoveryCopies::Forget,
+                    Qt::UniqueConnection);
             if (Write(*document, copy, std::move(bytes))) {
                 m_copies.emplace(document, std::move(copy));
             }
