@@ -55,6 +55,8 @@ public:
 private:
     // Names once, at start, each setting replaced by its default.
     void TellProfileProblems();
+    // The main window's place when not maximized: where it was last, inside the screen.
+    void PlaceMainFrame();
 
     CDocTemplate m_gradeSheetTemplate;
     CDocTemplate m_pStudentReportTemplate;

@@ -1,7 +1,10 @@
 #include "ui_seam.h"
 
+#include "win_app.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPushButton>
 
 namespace markwise {
@@ -18,46 +21,65 @@ UiSeam::FileAnswerer& fileAnswerer() {
 
 QMessageBox::StandardButtons standardButtons(Buttons buttons) {
     switch (buttons) {
-    case Buttons::Ok:
-        return QMessageBox::Ok;
-    case Buttons::OkCancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::Ok: return QMessageBox::Ok;
+    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case Buttons::SaveDiscardCancel:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
-    case Buttons::RecoverDiscard:
-        return QMessageBox::Discard; // and Recover, added below
+    case Buttons::SaveAsCancel: return QMessageBox::SaveAll | QMessageBox::Cancel;
+    case Buttons::RecoverDiscard: return QMessageBox::Discard; // and Recover, added below
     }
     return QMessageBox::Ok;
 }
 
+// Texts with keyboard letters, the same on every desktop style.
+void labelButtons(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, const char*> labels[] = {
+        {QMessageBox::Save, "&Save"},
+        {QMessageBox::Discard, "Do&n't Save"},
+        {QMessageBox::SaveAll, "Save &As..."},
+        {QMessageBox::Cancel, "Cancel"},
+    };
+    for (const auto& [which, text] : labels) {
+        if (QAbstractButton* button = box.button(which))
+            button->setText(QString::fromLatin1(text));
+    }
+}
+
 Answer toAnswer(int button) {
     switch (button) {
-    case QMessageBox::Ok:
-        return Answer::Ok;
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    case QMessageBox::Save:
-        return Answer::Save;
-    case QMessageBox::Discard:
-        return Answer::Discard;
-    default:
-        return Answer::Cancel;
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Save: return Answer::Save;
+    case QMessageBox::Discard: return Answer::Discard;
+    case QMessageBox::SaveAll: return Answer::SaveAs;
+    default: return Answer::Cancel;
     }
 }
 } // namespace
 
+QWidget* UiSeam::owner(QWidget* parent) {
+    if (parent)
+        return parent->window();
+    // A main window not shown yet (questions at start) would place the box at its corner.
+    const CWinApp* app = CWinApp::instance();
+    QWidget* main = app ? app->mainWindow() : nullptr;
+    return main && main->isVisible() ? main : nullptr;
+}
+
 Answer UiSeam::ask(QWidget* parent, const QString& text, Buttons buttons) {
     if (answerer())
         return answerer()(text, buttons);
-    const auto icon = buttons == Buttons::Ok ? QMessageBox::Information : QMessageBox::Question;
-    QMessageBox box(icon, QStringLiteral("Markwise"), text, standardButtons(buttons), parent);
+    const bool failure = buttons == Buttons::Ok || buttons == Buttons::SaveAsCancel;
+    const auto icon = failure ? QMessageBox::Warning : QMessageBox::Question;
+    QMessageBox box(icon, QStringLiteral("Markwise"), text, standardButtons(buttons),
+                    owner(parent));
+    labelButtons(box);
     if (buttons == Buttons::RecoverDiscard) {
         // No escape button: a stray Escape must not decide the fate of recovered work.
-        QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
+        QPushButton* recover = box.addButton(QStringLiteral("&Recover"), QMessageBox::AcceptRole);
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
         box.setDefaultButton(recover);
         box.exec();
         return box.clickedButton() == recover ? Answer::Recover : Answer::Discard;
@@ -69,7 +91,7 @@ QString UiSeam::openFileName(QWidget* parent, const QString& caption, const QStr
     if (fileAnswerer())
         return fileAnswerer()(caption, filter);
     // Qt's own dialog matches *.mkw regardless of case, so .MKW files show too.
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter, nullptr,
+    return QFileDialog::getOpenFileName(owner(parent), caption, QString(), filter, nullptr,
                                         QFileDialog::DontUseNativeDialog);
 }
 
@@ -77,15 +99,11 @@ QString UiSeam::saveFileName(QWidget* parent, const QString& caption, const QStr
                              const QString& suggested) {
     if (fileAnswerer())
         return fileAnswerer()(caption, filter);
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter, nullptr,
+    return QFileDialog::getSaveFileName(owner(parent), caption, suggested, filter, nullptr,
                                         QFileDialog::DontUseNativeDialog);
 }
 
-void UiSeam::setAnswerer(Answerer a) {
-    answerer() = std::move(a);
-}
-void UiSeam::setFileAnswerer(FileAnswerer a) {
-    fileAnswerer() = std::move(a);
-}
+void UiSeam::setAnswerer(Answerer a) { answerer() = std::move(a); }
+void UiSeam::setFileAnswerer(FileAnswerer a) { fileAnswerer() = std::move(a); }
 
 } // namespace markwise
