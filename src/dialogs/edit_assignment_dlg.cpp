@@ -3,6 +3,7 @@
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
 #include "dialog_host.h"
+#include "framework/class_editor.h"
 #include "dialog_layout.h"
 #include "field_rules.h"
 #include "framework/text.h"
@@ -43,7 +44,8 @@ void ShowLines(QListWidget* list, const QStringList& lines, int row) {
 
 CEditAssignmentDlg::CEditAssignmentDlg(DialogHost& host, int assignment, int student,
                                        QWidget* parent)
-    : QDialog(parent), m_host(host), m_assignment(assignment), m_student(student),
+    : QDialog(parent), m_host(host), m_session(host.Editor().newSession()),
+      m_assignment(assignment), m_student(student),
       m_assignments(MakeList(this, 14)), m_students(MakeList(this, 24)),
       m_fastEdit(new QCheckBox(QStringLiteral("Fast Edit"), this)), m_title(new QLineEdit(this)),
       m_points(new QLineEdit(this)), m_score(new QLineEdit(this)),
@@ -172,8 +174,7 @@ void CEditAssignmentDlg::NotAvailableClicked(bool checked) {
 }
 
 void CEditAssignmentDlg::accept() {
-    CMarkwiseDoc& doc = m_host.Document();
-    const int students = doc.StudentsInUse();
+    const int students = m_host.Document().StudentsInUse();
     const int student = m_student < students ? m_student : -1;
 
     FieldReader reader(this);
@@ -190,8 +191,9 @@ void CEditAssignmentDlg::accept() {
     if (!reader.Ok())
         return;
 
-    doc.EditAssignment(m_assignment, title, description, points, student, score);
-    m_host.Repaint();
+    m_host.Editor().storeAssignment(m_session,
+                                    {m_assignment, title, description, points, student, score},
+                                    m_fastEdit->isChecked());
     if (m_fastEdit->isChecked() && m_student < students - 1)
         ++m_student;
     Refresh();

@@ -16,6 +16,11 @@ void CWinApp::LoadProfileSettings() {
     m_profileProblems = m_profile.Problems();
 }
 
+void CWinApp::setCutoffs(const CGradeCutoffs& cutoffs) {
+    m_cutoffs = cutoffs;
+    emit cutoffsChanged(m_cutoffs);
+}
+
 CWinApp::~CWinApp() {
     if (g_instance == this) {
         g_instance = nullptr;

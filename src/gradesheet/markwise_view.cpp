@@ -1,7 +1,7 @@
 #include "markwise_view.h"
 
 #include "core/markwise_doc.h"
-#include "core/sort.h"
+#include "framework/class_editor.h"
 #include "framework/commands.h"
 #include "framework/document.h"
 #include "framework/draw_list.h"
@@ -74,6 +74,11 @@ CMarkwiseView::CMarkwiseView(CDocument& document)
     : CView(document), m_cutoffs(CWinApp::instance()->cutoffs()) {
     liveViews().push_back(this);
     connect(&document, &CDocument::changed, this, &CMarkwiseView::Invalidate);
+    connect(CWinApp::instance(), &CWinApp::cutoffsChanged, this,
+            [this](const CGradeCutoffs& cutoffs) {
+                m_cutoffs = cutoffs;
+                Invalidate();
+            });
 }
 
 CMarkwiseView::~CMarkwiseView() {
@@ -90,10 +95,6 @@ const std::vector<CMarkwiseView*>& CMarkwiseView::AllViews() {
 bool CMarkwiseView::ApplyCutoffsEverywhere(const CGradeCutoffs& cutoffs, std::string* error) {
     CWinApp* app = CWinApp::instance();
     app->setCutoffs(cutoffs);
-    for (CMarkwiseView* view : liveViews()) {
-        view->m_cutoffs = cutoffs;
-        view->Invalidate();
-    }
     return app->profile().WriteCutoffs(cutoffs, CProfile::Write::Confirmed, error);
 }
 
@@ -215,11 +216,12 @@ bool CMarkwiseView::updateCommand(int id, CommandState& state) {
 }
 
 void CMarkwiseView::runCommand(int id) {
-    CMarkwiseDoc& doc = *GetDocument();
+    const CMarkwiseDoc& doc = *GetDocument();
+    CClassEditor& editor = document().editor();
     switch (id) {
     case ID_VIEW_STUDENT_ID:
-        doc.ToggleNames();
-        break;
+        editor.toggleListing();
+        return;
     case ID_SCROLL_LEFT:
         m_firstAssignment = ScrollLeft(m_firstAssignment);
         Invalidate();
@@ -230,14 +232,15 @@ void CMarkwiseView::runCommand(int id) {
         Invalidate();
         return;
     case ID_SORT_NAME:
-        SortByName(doc);
-        break;
+        editor.apply(QStringLiteral("Sort by Name"), SortEdit(SortKind::Name));
+        return;
     case ID_SORT_TOTAL:
-        SortByTotal(doc);
-        break;
+        editor.apply(QStringLiteral("Sort by Total Grade"), SortEdit(SortKind::Total));
+        return;
     case ID_SORT_RANDOM:
-        ShuffleStudents(doc, static_cast<unsigned int>(std::time(nullptr)));
-        break;
+        editor.apply(QStringLiteral("Sort Randomly"),
+                     ShuffleEdit(static_cast<unsigned int>(std::time(nullptr))));
+        return;
     case ID_IGNORED_32795:
         return;
     case ID_FILE_PRINT:
@@ -249,7 +252,6 @@ void CMarkwiseView::runCommand(int id) {
         openDialog(id);
         return;
     }
-    document().UpdateAllViews();
 }
 
 void CMarkwiseView::openDialog(int id) {

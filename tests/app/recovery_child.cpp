@@ -15,13 +15,12 @@ int main(int argc, char* argv[]) {
     if (!app.InitInstance({false, file})) {
         return 1;
     }
-    // Edited as the dialogs do: the operation, then the document's change signal.
+    // Edited as the dialogs do, through the class's editor.
     markwise::CDocument& document = *app.docManager().activeDocument();
-    markwise::test::FirstRecoveryEdit(document.data());
-    document.UpdateAllViews();
+    document.editor().apply(QStringLiteral("Add Student"), markwise::test::FirstRecoveryEdit());
     QTimer::singleShot(300, [&document] {
-        markwise::test::SecondRecoveryEdit(document.data());
-        document.UpdateAllViews();
+        document.editor().apply(QStringLiteral("Edit Student"),
+                                markwise::test::SecondRecoveryEdit(document.data()));
         std::puts("edited");
         std::fflush(stdout);
     });

@@ -37,8 +37,8 @@ class RecoveryTest : public QObject {
         std::unique_ptr<CMarkwiseDoc> doc = file.isEmpty()
                                                 ? std::make_unique<CMarkwiseDoc>()
                                                 : LoadClassFile(file.toStdString(), error);
-        FirstRecoveryEdit(*doc);
-        SecondRecoveryEdit(*doc);
+        FirstRecoveryEdit()->Apply(*doc);
+        SecondRecoveryEdit(*doc)->Apply(*doc);
         const std::vector<unsigned char> bytes = WriteClass(*doc);
         return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     }
@@ -149,15 +149,13 @@ private slots:
         QCOMPARE(leftInFolder(), QStringList()); // nothing unsaved, nothing written
 
         // The change signal brings the copy within two seconds; saving takes it away at once.
-        FirstRecoveryEdit(document->data());
-        document->UpdateAllViews();
+        document->editor().apply("Add Student", FirstRecoveryEdit());
         QTRY_COMPARE_WITH_TIMEOUT(leftInFolder().size(), 2, 2000);
         QVERIFY(document->DoFileSave());
         QCOMPARE(leftInFolder(), QStringList());
 
         // Closed without saving by the teacher's choice.
-        SecondRecoveryEdit(document->data());
-        document->UpdateAllViews();
+        document->editor().apply("Edit Student", SecondRecoveryEdit(document->data()));
         QTRY_COMPARE_WITH_TIMEOUT(leftInFolder().size(), 2, 2000);
         m_messages.answers = {Answer::Discard};
         m_app->mainFrame()->executeCommand(ID_FILE_CLOSE);
@@ -165,7 +163,7 @@ private slots:
         QCOMPARE(leftInFolder(), QStringList());
 
         // An unsaved class at a normal end.
-        manager.OnFileNew()->data().SetModifiedFlag(true);
+        manager.OnFileNew()->editor().apply("Add Student", FirstRecoveryEdit());
         m_app->recoveryCopies()->WriteChangedCopies();
         QCOMPARE(leftInFolder().size(), 2);
         m_app.reset();

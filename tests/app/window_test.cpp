@@ -4,6 +4,7 @@
 #include "app/main_frame.h"
 #include "app/markwise_app.h"
 #include "app/window_list.h"
+#include "core/class_edit.h"
 #include "core/markwise_doc.h"
 #include "framework/child_frame.h"
 #include "framework/commands.h"
@@ -25,6 +26,9 @@
 using namespace markwise;
 using namespace markwise::test;
 
+// A window manager on a busy machine can take seconds to map, place or activate a window.
+constexpr int kSlowDesktop = 20000;
+
 class WindowTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
@@ -38,8 +42,10 @@ class WindowTest : public QObject {
         m_app = std::make_unique<CMarkwiseApp>(CProfile(profilePath().toStdString()));
         if (!m_app->InitInstance({false, QString()}))
             return false;
-        if (!QTest::qWaitForWindowExposed(&frame()))
+        if (!QTest::qWaitForWindowExposed(&frame(), kSlowDesktop)) {
+            qWarning("the main window was never exposed");
             return false;
+        }
         // Asked again while waiting: a window manager just started may not yet pass the
         // focus to a new window.
         const bool active = QTest::qWaitFor(
@@ -48,11 +54,17 @@ class WindowTest : public QObject {
                     frame().activateWindow();
                 return frame().isActiveWindow();
             },
-            10000);
-        return active && waitMaximized();
+            kSlowDesktop);
+        if (!active)
+            qWarning("the main window never became active");
+        const bool maxed = waitMaximized();
+        if (!maxed)
+            qWarning("the main window was never maximized");
+        return active && maxed;
     }
     bool waitMaximized() {
-        return QTest::qWaitFor([this] { return frame().windowState() & Qt::WindowMaximized; });
+        return QTest::qWaitFor([this] { return frame().windowState() & Qt::WindowMaximized; },
+                               kSlowDesktop);
     }
     QString activeTitle() {
         QMdiSubWindow* window = area().currentSubWindow();
@@ -75,9 +87,14 @@ class WindowTest : public QObject {
         return std::abs(off.x()) <= frame().width() / 10 &&
                std::abs(off.y()) <= frame().height() / 10;
     }
+    // A real change, so that the class counts as modified.
+    void markChanged() {
+        manager().activeDocument()->editor().apply(
+            "Add Student", AddStudentEdit({"Changed", "Class", "", "", "", ""}));
+    }
     void stop() {
         for (CDocument* document : manager().documents())
-            document->data().SetModifiedFlag(false);
+            document->editor().markSaved();
         m_app.reset();
     }
 
@@ -102,24 +119,24 @@ private slots:
         QCOMPARE(entries, (QStringList{"&1 Markwi1", "&2 Markwi2", "&3 Markwi3 (active)"}));
 
         QTest::keyClick(&frame(), Qt::Key_F6, Qt::ControlModifier);
-        QTRY_COMPARE(activeTitle(), QString("Markwi1"));
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi1"), kSlowDesktop);
         QTest::keyClick(&frame(), Qt::Key_Tab, Qt::ControlModifier);
-        QTRY_COMPARE(activeTitle(), QString("Markwi2"));
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi2"), kSlowDesktop);
         QTest::keyClick(&frame(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-        QTRY_COMPARE(activeTitle(), QString("Markwi1"));
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi1"), kSlowDesktop);
         QTest::keyClick(&frame(), Qt::Key_F6, Qt::ControlModifier | Qt::ShiftModifier);
-        QTRY_COMPARE(activeTitle(), QString("Markwi3"));
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi3"), kSlowDesktop);
         // Choosing an entry activates its window.
         emit windowMenu->aboutToShow();
         frame().windowList().entries()[2]->trigger();
-        QTRY_COMPARE(activeTitle(), QString("Markwi2"));
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi2"), kSlowDesktop);
 
         // Ctrl+F4 closes the active window; the next one stays maximized.
         QVERIFY(area().currentSubWindow()->isMaximized());
         QTest::keyClick(&frame(), Qt::Key_F4, Qt::ControlModifier);
-        QTRY_COMPARE(area().subWindowList().size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(area().subWindowList().size(), 2, kSlowDesktop);
         QVERIFY(area().currentSubWindow());
-        QTRY_VERIFY(area().currentSubWindow()->isMaximized());
+        QTRY_VERIFY_WITH_TIMEOUT(area().currentSubWindow()->isMaximized(), kSlowDesktop);
 
         // Beyond nine windows the list ends with "More Windows...".
         for (int i = 0; i < 8; ++i)
@@ -140,46 +157,47 @@ private slots:
         });
         listed.back()->trigger();
         QVERIFY(driver.Done());
-        QTRY_COMPARE(activeTitle(), QString("Markwi4"));
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi4"), kSlowDesktop);
     }
 
     void closingAMaximizedWindowLeavesTheNextMaximized() {
         QVERIFY(start());
         manager().OnFileNew();
         frame().executeCommand(ID_WINDOW_NEW); // Markwi2:1, Markwi2:2
-        QTRY_VERIFY(area().currentSubWindow()->isMaximized());
+        QTRY_VERIFY_WITH_TIMEOUT(area().currentSubWindow()->isMaximized(), kSlowDesktop);
         frame().executeCommand(ID_FILE_CLOSE); // both windows of Markwi2 go
-        QTRY_COMPARE(activeTitle(), QString("Markwi1"));
-        QTRY_VERIFY(area().currentSubWindow()->isMaximized());
-        QTRY_VERIFY(area().currentSubWindow()->width() >= area().viewport()->width() - 2);
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi1"), kSlowDesktop);
+        QTRY_VERIFY_WITH_TIMEOUT(area().currentSubWindow()->isMaximized(), kSlowDesktop);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            area().currentSubWindow()->width() >= area().viewport()->width() - 2, kSlowDesktop);
 
         // Windows that were not maximized stay as they are.
         manager().OnFileNew();
         frame().executeCommand(ID_WINDOW_CASCADE);
-        QTRY_VERIFY(!area().currentSubWindow()->isMaximized());
+        QTRY_VERIFY_WITH_TIMEOUT(!area().currentSubWindow()->isMaximized(), kSlowDesktop);
         area().currentSubWindow()->close();
-        QTRY_COMPARE(area().subWindowList().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(area().subWindowList().size(), 1, kSlowDesktop);
         QVERIFY(!area().subWindowList()[0]->isMaximized());
     }
 
     void titleNamesTheActiveWindowMaximizedOrNotWithTheChangesMarker() {
         QVERIFY(start());
-        QTRY_COMPARE(desktopTitle(), QString("Markwise - Markwi1"));
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi1"), kSlowDesktop);
         manager().OnFileNew();
-        QTRY_COMPARE(desktopTitle(), QString("Markwise - Markwi2"));
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi2"), kSlowDesktop);
         area().currentSubWindow()->showNormal();
         frame().updateCommandStates();
-        QTRY_COMPARE(desktopTitle(), QString("Markwise - Markwi2"));
-        manager().activeDocument()->data().SetModifiedFlag(true);
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi2"), kSlowDesktop);
+        markChanged();
         frame().updateCommandStates();
-        QTRY_COMPARE(desktopTitle(), QString("Markwise - Markwi2*"));
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi2*"), kSlowDesktop);
         area().currentSubWindow()->showMaximized();
-        QTRY_COMPARE(desktopTitle(), QString("Markwise - Markwi2*"));
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi2*"), kSlowDesktop);
         area().setActiveSubWindow(area().subWindowList()[0]);
-        QTRY_COMPARE(desktopTitle(), QString("Markwise - Markwi1"));
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi1"), kSlowDesktop);
         frame().executeCommand(ID_FILE_CLOSE);
         frame().executeCommand(ID_WINDOW_NEW);
-        QTRY_COMPARE(desktopTitle(), QString("Markwise - Markwi2:2*"));
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi2:2*"), kSlowDesktop);
     }
 
     void restoredMainWindowLiesInsideTheScreenWhereItWasLast() {
@@ -189,13 +207,13 @@ private slots:
         QVERIFY(start());
         const QRect screen = frame().screen()->availableGeometry();
         frame().showNormal();
-        QTRY_VERIFY(!(frame().windowState() & Qt::WindowMaximized));
-        QTRY_VERIFY(screen.contains(frame().frameGeometry()));
+        QTRY_VERIFY_WITH_TIMEOUT(!(frame().windowState() & Qt::WindowMaximized), kSlowDesktop);
+        QTRY_VERIFY_WITH_TIMEOUT(screen.contains(frame().frameGeometry()), kSlowDesktop);
         QVERIFY(frame().frameGeometry().top() >= screen.top());
 
         const QRect chosen(150, 120, 700, 450);
         frame().setGeometry(chosen);
-        QTRY_COMPARE(frame().geometry(), chosen);
+        QTRY_COMPARE_WITH_TIMEOUT(frame().geometry(), chosen, kSlowDesktop);
         frame().showMaximized();
         QVERIFY(waitMaximized());
         frame().executeCommand(ID_APP_EXIT);
@@ -205,17 +223,17 @@ private slots:
 
         QVERIFY(start());
         frame().showNormal();
-        QTRY_COMPARE(frame().geometry(), chosen);
+        QTRY_COMPARE_WITH_TIMEOUT(frame().geometry(), chosen, kSlowDesktop);
     }
 
     void messagesAndHelpOpenCentredOnTheMainWindow() {
         QVERIFY(start());
         frame().showNormal();
         frame().setGeometry(100, 100, 800, 500);
-        QTRY_COMPARE(frame().geometry(), QRect(100, 100, 800, 500));
+        QTRY_COMPARE_WITH_TIMEOUT(frame().geometry(), QRect(100, 100, 800, 500), kSlowDesktop);
 
         // The question before closing a changed class: keyboard letters on its buttons.
-        manager().activeDocument()->data().SetModifiedFlag(true);
+        markChanged();
         ModalDriver driver;
         QString buttons;
         QPoint boxCentre;
@@ -224,7 +242,7 @@ private slots:
             for (QAbstractButton* button : box.buttons())
                 buttons += button->text() + ";";
             QCOMPARE(box.icon(), QMessageBox::Question);
-            QTRY_VERIFY(near(centre(box), centre(frame())));
+            QTRY_VERIFY_WITH_TIMEOUT(near(centre(box), centre(frame())), kSlowDesktop);
             boxCentre = centre(box);
             QAbstractButton* dontSave = box.button(QMessageBox::Discard);
             QCOMPARE(dontSave->shortcut(), QKeySequence(Qt::ALT | Qt::Key_N));
@@ -251,7 +269,7 @@ private slots:
             auto& box = static_cast<QMessageBox&>(dialog);
             QCOMPARE(box.icon(), QMessageBox::Warning);
             text = box.text();
-            QTRY_VERIFY(near(centre(box), centre(frame())));
+            QTRY_VERIFY_WITH_TIMEOUT(near(centre(box), centre(frame())), kSlowDesktop);
             boxCentre = centre(box);
             box.button(QMessageBox::Ok)->click();
         });
@@ -262,8 +280,8 @@ private slots:
 
         frame().executeCommand(ID_HELP);
         QTextBrowser* help = m_app->helpWindow();
-        QVERIFY(help && QTest::qWaitForWindowExposed(help));
-        QTRY_VERIFY(near(centre(*help), centre(frame())));
+        QVERIFY(help && QTest::qWaitForWindowExposed(help, kSlowDesktop));
+        QTRY_VERIFY_WITH_TIMEOUT(near(centre(*help), centre(frame())), kSlowDesktop);
     }
 };
 
