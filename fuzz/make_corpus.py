@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the fuzzer's seed corpus: a few small, valid class files."""
+"""Writes the fuzzers' seed corpora: valid class files, profiles, command lines and texts."""
 import os
 import struct
 
@@ -59,11 +59,33 @@ CORPUS = {
         [wide("Zo\u00eb \u20ac")], plain(["Lee"]), [wide("")],
         [record("T" * 300, "", 1.0, 0, [1.0])],
         plain([""]), plain([""]), plain([""]), plain([""] * 10)),
+    # The longest texts: a 32-bit length prefix and the largest 16-bit one.
+    "long_texts.mkw": class_file(
+        plain(["A" * 65534]), plain(["B" * 65533]), plain(["7"]),
+        [record("Essay", "d" * 0xFE, 10.0, 0, [9.0])],
+        plain([""]), plain([""]), plain([""]), plain([""] * 10)),
 }
+CORPUS = {"file_reader/" + name: data for name, data in CORPUS.items()}
+
+CORPUS.update({
+    "profile/typical.ini": b"[Grade Cutoffs]\nA+=97\nA=93\nA-=90\nB+=87\nB=83\nB-=80\n"
+                           b"C+=77\nC=73\nC-=70\nD+=67\nD=63\nD-=60\n\n[Recent File List]\n"
+                           b"File1=/home/t/Period3.MKW\nFile2=/home/t/Period4.MKW\n",
+    "profile/bad_values.ini": b"; edited by hand\n[Grade Cutoffs]\nA+=abc\nA=NaN\nB=1e308\nC=\n"
+                              b"D= 61 \n[Other]\nkey=value\n",
+    "profile/nul.ini": b"[Window]\nname=a\0b\n[Grade Cutoffs]\nA+=98\n",
+    "cli_args/grades.txt": b"grades\0class.mkw\0--cutoffs=100,94,90,87,84,80,77,73,70,67,64,60",
+    "cli_args/summary.txt": b"summary\0--first-included\x002\0--assignment\x003\0class.mkw",
+    "cli_args/sort.txt": b"sort\0class.mkw\0--by\0assignment:2\0-o\0out.mkw",
+    "cli_args/resave.txt": b"resave\0class.mkw\0-o\0out.mkw",
+    "encoding/cp1252.txt": bytes(range(256)),
+    "encoding/utf8.txt": "Zo\u00eb \u20ac \U0001F600 caf\u00e9".encode("utf-8"),
+})
 
 if __name__ == "__main__":
     folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
     os.makedirs(folder, exist_ok=True)
     for name, data in CORPUS.items():
+        os.makedirs(os.path.dirname(os.path.join(folder, name)), exist_ok=True)
         with open(os.path.join(folder, name), "wb") as f:
             f.write(data)

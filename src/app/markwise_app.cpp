@@ -3,6 +3,9 @@
 #include "about_dlg.h"
 #include "framework/commands.h"
 #include "framework/print_services.h"
+#include "framework/recovery.h"
+#include "framework/termination_signals.h"
+#include "framework/ui_seam.h"
 #include "geometry/window_place.h"
 #include "gradesheet/markwise_view.h"
 #include "main_frame.h"
@@ -39,6 +42,8 @@ CMarkwiseApp::CMarkwiseApp(const CProfile& profile) : CWinApp(profile) {}
 CMarkwiseApp::~CMarkwiseApp() {
     // Windows first: each grade sheet view writes its cutoffs as it goes.
     m_pMainFrame.reset();
+    m_signals.reset();
+    m_recovery.reset(); // a normal end: no copies are left
     delete m_helpWindow;
 }
 
@@ -64,18 +69,43 @@ bool CMarkwiseApp::InitInstance(const Options& options) {
     // the main window rather than on a window not yet on the screen.
     PlaceMainFrame();
     m_pMainFrame->showMaximized();
+    m_recovery = std::make_unique<CRecoveryCopies>(docManager());
+    m_recovery->OfferRecovery(m_pMainFrame.get());
+    // A logout or kill: keep the unsaved work, then end as asked.
+    m_signals = std::make_unique<TerminationSignals>();
+    connect(m_signals.get(), &TerminationSignals::received, this, [this](int signalNumber) {
+        m_recovery->WriteChangedCopies();
+        TerminationSignals::EndBy(signalNumber);
+    });
 
     // The file type is known to the desktop through the installed entry and MIME type,
     // so nothing is registered here.
+    // Recovered classes take the place of the new empty one.
+    const bool recovered = !docManager().documents().empty();
     const bool opened = options.file.isEmpty()
-                            ? docManager().OnFileNew() != nullptr
+                            ? recovered || docManager().OnFileNew() != nullptr
                             : docManager().OpenDocumentFile(options.file) != nullptr;
-    if (!opened) {
+    // Recovered classes keep the program open even when the command line's class fails.
+    if (!opened && !recovered) {
         m_pMainFrame.reset();
         return false;
     }
     m_pMainFrame->updateCommandStates();
+    TellProfileProblems();
     return true;
+}
+
+void CMarkwiseApp::TellProfileProblems() {
+    if (profileProblems().empty()) {
+        return;
+    }
+    QString text = QStringLiteral("Some settings could not be read:\n");
+    for (const std::string& problem : profileProblems()) {
+        text += QStringLiteral("\n") + QString::fromStdString(problem);
+    }
+    text += QStringLiteral("\n\nThe settings file is left as it is until you choose OK in "
+                           "Preferences.");
+    UiSeam::tell(m_pMainFrame.get(), text);
 }
 
 void CMarkwiseApp::PlaceMainFrame() {

@@ -11,6 +11,8 @@
 namespace markwise {
 
 class CMainFrame;
+class CRecoveryCopies;
+class TerminationSignals;
 
 // The application object: start-up, the document templates, New, Open, recent files,
 // Exit, About and help.
@@ -27,12 +29,14 @@ public:
     explicit CMarkwiseApp(const CProfile& profile = CProfile());
     ~CMarkwiseApp() override;
 
-    // Splash, settings, templates, main frame, command line, maximized main window.
+    // Splash, settings, templates, main frame, classes left by a crash, command line,
+    // maximized main window.
     // False when the main frame cannot be made or the command line's class cannot be
     // opened (the reason has been shown); the program then ends.
     bool InitInstance(const Options& options);
 
     CMainFrame* mainFrame() const { return m_pMainFrame.get(); }
+    CRecoveryCopies* recoveryCopies() const { return m_recovery.get(); }
     QWidget* mainWindow() const override;
 
     const CDocTemplate& gradeSheetTemplate() const { return m_gradeSheetTemplate; }
@@ -49,6 +53,8 @@ public:
     void runCommand(int id) override;
 
 private:
+    // Names once, at start, each setting replaced by its default.
+    void TellProfileProblems();
     // The main window's place when not maximized: where it was last, inside the screen.
     void PlaceMainFrame();
 
@@ -57,6 +63,8 @@ private:
     CDocTemplate m_pProgressTemplate;
     CDocTemplate m_pRosterTemplate;
     std::unique_ptr<CMainFrame> m_pMainFrame;
+    std::unique_ptr<CRecoveryCopies> m_recovery;
+    std::unique_ptr<TerminationSignals> m_signals;
     QPointer<QTextBrowser> m_helpWindow;
 };
 

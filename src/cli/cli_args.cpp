@@ -8,6 +8,18 @@ namespace markwise::cli {
 
 namespace {
 
+// An argument named in a usage error: control characters show as '?', so the error stays
+// one line and no escape sequence reaches the terminal.
+std::string Shown(std::string_view text) {
+    std::string shown(text);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = '?';
+        }
+    }
+    return shown;
+}
+
 constexpr std::string_view kUsage =
     "Usage:\n"
     "  markwise-cli grades FILE [--cutoffs LIST] [--first-included N]\n"
@@ -146,7 +158,7 @@ bool ApplyOption(std::string_view name, const std::string& value, Options& optio
         options.output = value;
     }
     if (!ok)
-        error = "invalid value '" + value + "' for " + std::string(name);
+        error = "invalid value '" + Shown(value) + "' for " + std::string(name);
     return ok;
 }
 
@@ -222,7 +234,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
     if (args[0] == "--help" || args[0] == "-h")
         return true;
     if (!ParseCommand(args[0], options.command)) {
-        error = "unknown command '" + args[0] + "'";
+        error = "unknown command '" + Shown(args[0]) + "'";
         return false;
     }
 
@@ -242,7 +254,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         if (optionsEnded || arg.size() < 2 || arg.front() != '-') {
             std::string& slot = options.file.empty() ? options.file : options.csvFile;
             if (!slot.empty() || (&slot == &options.csvFile && options.command != Command::Merge)) {
-                error = "unexpected argument '" + arg + "'";
+                error = "unexpected argument '" + Shown(arg) + "'";
                 return false;
             }
             slot = arg;
@@ -258,7 +270,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
                 option = &candidate;
         }
         if (option == nullptr) {
-            error = "unknown option '" + std::string(name) + "'";
+            error = "unknown option '" + Shown(name) + "'";
             return false;
         }
         for (std::string_view s : seen) {

@@ -5,6 +5,20 @@
 
 namespace markwise::cli {
 
+namespace {
+
+// The command line's cutoffs, else the profile's; each profile value that could not be
+// read is named once in warnings.
+CGradeCutoffs Cutoffs(const Options& options, const CProfile& profile, std::string& warnings) {
+    if (options.cutoffs)
+        return *options.cutoffs;
+    for (const std::string& problem : profile.Problems())
+        warnings += "markwise-cli: warning: " + problem + "\n";
+    return profile.ReadCutoffs();
+}
+
+} // namespace
+
 CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profile) {
     Options options;
     std::string error;
@@ -19,13 +33,16 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
     if (!doc) // the error names the file
         return {kExitFile, {}, "markwise-cli: " + error + "\n"};
     doc->m_firstIncluded = options.firstIncluded;
-    const CGradeCutoffs cutoffs = options.cutoffs ? *options.cutoffs : profile.ReadCutoffs();
 
+    std::string warnings;
+    CommandResult result;
     switch (options.command) {
     case Command::Grades:
-        return RunGrades(*doc, cutoffs);
+        result = RunGrades(*doc, Cutoffs(options, profile, warnings));
+        break;
     case Command::Summary:
-        return RunSummary(options, *doc, cutoffs);
+        result = RunSummary(options, *doc, Cutoffs(options, profile, warnings));
+        break;
     case Command::Sort:
         return RunSort(options, *doc);
     case Command::Resave:
@@ -38,7 +55,8 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
     case Command::Help:
         break;
     }
-    return {};
+    result.err = warnings + result.err;
+    return result;
 }
 
 } // namespace markwise::cli

@@ -242,26 +242,34 @@ std::size_t EstimatedSize(const CMarkwiseDoc& doc, int students, int assignments
 
 std::unique_ptr<CMarkwiseDoc> ReadClass(const unsigned char* data, std::size_t size,
                                         std::string& error) {
-    CClassReader in(data, size);
     auto doc = std::make_unique<CMarkwiseDoc>();
-    int n = 0;
-    int m = 0;
-    bool ok = ReadCounts(in, n, m) && ReadStrings(in, doc->m_firstName.data(), n) &&
-              ReadStrings(in, doc->m_lastName.data(), n) &&
-              ReadStrings(in, doc->m_studentId.data(), n);
-    for (int a = 0; ok && a < m; ++a) {
-        ok = ReadAssignment(in, a, doc->m_assignments[a]);
-    }
-    ok = ok && ReadStrings(in, doc->m_bookNumber.data(), n) &&
-         ReadStrings(in, doc->m_phone.data(), n) && ReadStrings(in, doc->m_gradeLevel.data(), n) &&
-         ReadStrings(in, doc->m_reservedText.data(), n * kReservedPerStudent);
-    if (!ok) {
-        error = in.Error();
+    if (!ReadClassInto(data, size, *doc, error)) {
         return nullptr;
     }
-    doc->m_studentCount = n;
-    doc->m_assignmentCount = m;
     return doc;
+}
+
+bool ReadClassInto(const unsigned char* data, std::size_t size, CMarkwiseDoc& doc,
+                   std::string& error) {
+    CClassReader in(data, size);
+    int n = 0;
+    int m = 0;
+    bool ok = ReadCounts(in, n, m) && ReadStrings(in, doc.m_firstName.data(), n) &&
+              ReadStrings(in, doc.m_lastName.data(), n) &&
+              ReadStrings(in, doc.m_studentId.data(), n);
+    for (int a = 0; ok && a < m; ++a) {
+        ok = ReadAssignment(in, a, doc.m_assignments[a]);
+    }
+    ok = ok && ReadStrings(in, doc.m_bookNumber.data(), n) &&
+         ReadStrings(in, doc.m_phone.data(), n) && ReadStrings(in, doc.m_gradeLevel.data(), n) &&
+         ReadStrings(in, doc.m_reservedText.data(), n * kReservedPerStudent);
+    if (!ok) {
+        error = in.Error();
+        return false;
+    }
+    doc.m_studentCount = n;
+    doc.m_assignmentCount = m;
+    return true;
 }
 
 std::vector<unsigned char> WriteClass(const CMarkwiseDoc& doc) {

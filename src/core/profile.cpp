@@ -1,15 +1,15 @@
 #include "profile.h"
 
 #include "atomic_file.h"
-#include "file_bytes.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <sys/stat.h>
+#include <fstream>
 #include <system_error>
 
 // Keys and values are stored as the bytes given; no wide-character conversion is wanted.
@@ -22,9 +22,6 @@
 namespace markwise {
 
 namespace {
-
-// A settings file is a few hundred bytes; reading one of gigabytes would only waste memory.
-constexpr std::size_t kMaxProfileSize = 1u << 20;
 
 constexpr const char* kCutoffSection = "Grade Cutoffs";
 constexpr const char* kRecentSection = "Recent File List";
@@ -43,28 +40,6 @@ void Configure(CSimpleIniA& ini) {
     ini.SetMultiKey(false);
     ini.SetMultiLine(false);
     ini.SetSpaces(false);
-}
-
-// Loads the profile. A missing file is an empty profile; any other failure is reported,
-// so that a writer never replaces a file it could not read.
-bool LoadProfile(const std::string& path, CSimpleIniA& ini, std::string* error) {
-    Configure(ini);
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) {
-        return true; // no profile yet: an empty one
-    }
-    std::vector<unsigned char> bytes;
-    std::string reason;
-    if (ReadFileBytes(path, kMaxProfileSize, "any settings file", bytes, reason)) {
-        if (ini.LoadData(reinterpret_cast<const char*>(bytes.data()), bytes.size()) >= 0) {
-            return true;
-        }
-        reason = "It is damaged.";
-    }
-    if (error) {
-        *error = "Could not read the settings file \"" + path + "\". " + reason;
-    }
-    return false;
 }
 
 bool ParseInt(const char* text, int& value) {
@@ -106,6 +81,94 @@ bool SaveProfile(const std::string& path, const CSimpleIniA& ini, std::string* e
     return false;
 }
 
+// A value shown in a message: long or odd values are cut, control bytes shown as "?".
+std::string Shown(std::string_view value) {
+    std::string shown(value.substr(0, 40));
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = '?';
+        }
+    }
+    return value.size() > 40 ? shown + "..." : shown;
+}
+
+void CheckCutoffValues(const CSimpleIniA& ini, std::vector<std::string>& problems) {
+    const CGradeCutoffs defaults;
+    for (int grade = 0; grade < kGradeCount - 1; ++grade) {
+        const std::string key(kGradeNames[grade]);
+        const char* text = ini.GetValue(kCutoffSection, key.c_str());
+        int value;
+        if (text && !ParseInt(text, value)) {
+            problems.push_back("The grade cutoff " + key + " in the settings (\"" + Shown(text) +
+                               "\") is not a whole number; the default " +
+                               std::to_string(defaults.Get(grade)) + " is used.");
+        }
+    }
+}
+
+// Reads the profile into ini. A missing file is an empty profile. Returns what could not
+// be read as written; ini then holds what could.
+std::vector<std::string> LoadProfile(const std::string& path, CSimpleIniA& ini) {
+    Configure(ini);
+    const std::string quoted = "The settings file \"" + path + "\"";
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return {};
+    }
+    if (ec) {
+        return {quoted + " could not be read. " + ec.message() + "."};
+    }
+    if (status.type() != std::filesystem::file_type::regular) {
+        return {quoted + " is not a regular file and was ignored."};
+    }
+    const auto tooLarge = [&] { return quoted + " is larger than 1 MiB and was ignored."; };
+    if (std::filesystem::file_size(path, ec) > CProfile::kMaxBytes) {
+        return {tooLarge()};
+    }
+    // In pieces until the end, so that a file growing meanwhile is bounded too.
+    std::ifstream in(path, std::ios::binary);
+    std::string text;
+    char chunk[1 << 14];
+    while (in && text.size() <= CProfile::kMaxBytes) {
+        in.read(chunk, sizeof chunk);
+        text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    }
+    if (!in.is_open() || in.bad()) {
+        return {quoted + " could not be read. " + std::strerror(errno) + "."};
+    }
+    if (text.size() > CProfile::kMaxBytes) {
+        return {tooLarge()};
+    }
+    std::vector<std::string> problems;
+    // The parser stops at a NUL byte, which would drop everything after it.
+    if (text.find('\0') != std::string::npos) {
+        std::replace(text.begin(), text.end(), '\0', ' ');
+        problems.push_back(quoted + " contains NUL bytes; they were read as spaces.");
+    }
+    if (ini.LoadData(text) < 0) {
+        problems.push_back(quoted + " is damaged.");
+    }
+    CheckCutoffValues(ini, problems);
+    return problems;
+}
+
+// Loads the profile, lets change edit it and saves it, unless the file could not be fully
+// read and the teacher did not ask for this write.
+template <typename Change>
+bool Rewrite(const std::string& path, CProfile::Write kind, std::string* error, Change change) {
+    CSimpleIniA ini;
+    const std::vector<std::string> problems = LoadProfile(path, ini);
+    if (!problems.empty() && kind == CProfile::Write::Automatic) {
+        if (error) {
+            *error = problems.front() + " It was left as it is.";
+        }
+        return false;
+    }
+    change(ini);
+    return SaveProfile(path, ini, error);
+}
+
 } // namespace
 
 std::string CProfile::DefaultPath() {
@@ -122,12 +185,15 @@ std::string CProfile::DefaultPath() {
 
 CProfile::CProfile(std::string path) : m_path(std::move(path)) {}
 
+std::vector<std::string> CProfile::Problems() const {
+    CSimpleIniA ini;
+    return LoadProfile(m_path, ini);
+}
+
 CGradeCutoffs CProfile::ReadCutoffs() const {
     CGradeCutoffs cutoffs;
     CSimpleIniA ini;
-    if (!LoadProfile(m_path, ini, nullptr)) {
-        return cutoffs;
-    }
+    LoadProfile(m_path, ini);
     for (int grade = 0; grade < kGradeCount - 1; ++grade) {
         const std::string key(kGradeNames[grade]);
         const char* text = ini.GetValue(kCutoffSection, key.c_str());
@@ -139,24 +205,19 @@ CGradeCutoffs CProfile::ReadCutoffs() const {
     return cutoffs;
 }
 
-bool CProfile::WriteCutoffs(const CGradeCutoffs& cutoffs, std::string* error) const {
-    CSimpleIniA ini;
-    if (!LoadProfile(m_path, ini, error)) {
-        return false;
-    }
-    for (const int grade : kWriteOrder) {
-        const std::string key(kGradeNames[grade]);
-        ini.SetValue(kCutoffSection, key.c_str(), std::to_string(cutoffs.Get(grade)).c_str());
-    }
-    return SaveProfile(m_path, ini, error);
+bool CProfile::WriteCutoffs(const CGradeCutoffs& cutoffs, Write kind, std::string* error) const {
+    return Rewrite(m_path, kind, error, [&](CSimpleIniA& ini) {
+        for (const int grade : kWriteOrder) {
+            const std::string key(kGradeNames[grade]);
+            ini.SetValue(kCutoffSection, key.c_str(), std::to_string(cutoffs.Get(grade)).c_str());
+        }
+    });
 }
 
 std::vector<std::string> CProfile::ReadRecentFiles() const {
     std::vector<std::string> files;
     CSimpleIniA ini;
-    if (!LoadProfile(m_path, ini, nullptr)) {
-        return files;
-    }
+    LoadProfile(m_path, ini);
     for (int i = 0; i < kRecentFileCount; ++i) {
         const char* file = ini.GetValue(kRecentSection, RecentKey(i).c_str());
         if (file && *file) {
@@ -167,31 +228,26 @@ std::vector<std::string> CProfile::ReadRecentFiles() const {
 }
 
 bool CProfile::WriteRecentFiles(const std::vector<std::string>& files, std::string* error) const {
-    CSimpleIniA ini;
-    if (!LoadProfile(m_path, ini, error)) {
-        return false;
-    }
-    int written = 0;
-    for (const std::string& file : files) {
-        // A name with a line break cannot be kept in a line-based file.
-        if (written == kRecentFileCount || file.empty() ||
-            file.find_first_of("\r\n") != std::string::npos) {
-            continue;
+    return Rewrite(m_path, Write::Automatic, error, [&](CSimpleIniA& ini) {
+        int written = 0;
+        for (const std::string& file : files) {
+            // A name with a line break cannot be kept in a line-based file.
+            if (written == kRecentFileCount || file.empty() ||
+                file.find_first_of("\r\n") != std::string::npos) {
+                continue;
+            }
+            ini.SetValue(kRecentSection, RecentKey(written).c_str(), file.c_str());
+            ++written;
         }
-        ini.SetValue(kRecentSection, RecentKey(written).c_str(), file.c_str());
-        ++written;
-    }
-    for (int i = written; i < kRecentFileCount; ++i) {
-        ini.Delete(kRecentSection, RecentKey(i).c_str(), true);
-    }
-    return SaveProfile(m_path, ini, error);
+        for (int i = written; i < kRecentFileCount; ++i) {
+            ini.Delete(kRecentSection, RecentKey(i).c_str(), true);
+        }
+    });
 }
 
 std::optional<WindowRect> CProfile::ReadMainWindow() const {
     CSimpleIniA ini;
-    if (!LoadProfile(m_path, ini, nullptr)) {
-        return std::nullopt;
-    }
+    LoadProfile(m_path, ini);
     std::array<int, 4> values{};
     for (std::size_t i = 0; i < kWindowKeys.size(); ++i) {
         const char* text = ini.GetValue(kWindowSection, kWindowKeys[i]);
@@ -206,15 +262,12 @@ std::optional<WindowRect> CProfile::ReadMainWindow() const {
 }
 
 bool CProfile::WriteMainWindow(const WindowRect& rect, std::string* error) const {
-    CSimpleIniA ini;
-    if (!LoadProfile(m_path, ini, error)) {
-        return false;
-    }
-    const std::array<int, 4> values = {rect.left, rect.top, rect.width, rect.height};
-    for (std::size_t i = 0; i < kWindowKeys.size(); ++i) {
-        ini.SetValue(kWindowSection, kWindowKeys[i], std::to_string(values[i]).c_str());
-    }
-    return SaveProfile(m_path, ini, error);
+    return Rewrite(m_path, Write::Automatic, error, [&](CSimpleIniA& ini) {
+        const std::array<int, 4> values = {rect.left, rect.top, rect.width, rect.height};
+        for (std::size_t i = 0; i < kWindowKeys.size(); ++i) {
+            ini.SetValue(kWindowSection, kWindowKeys[i], std::to_string(values[i]).c_str());
+        }
+    });
 }
 
 } // namespace markwise

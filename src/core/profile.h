@@ -2,6 +2,7 @@
 
 #include "cutoffs.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,9 +29,20 @@ public:
     explicit CProfile(std::string path = DefaultPath());
     const std::string& Path() const { return m_path; }
 
+    // A profile larger than this is ignored as a whole.
+    static constexpr std::size_t kMaxBytes = 1024 * 1024;
+
+    // One line for each thing the program could not read as written (a value replaced by
+    // its default, NUL bytes, a file too large or unreadable). While there is any, only
+    // a write the teacher confirmed replaces the file; every other write leaves it as it is.
+    std::vector<std::string> Problems() const;
+
+    // Who asked for a write: the program on its own, or the teacher (Preferences' OK).
+    enum class Write { Automatic, Confirmed };
+
     // Section "Grade Cutoffs", keys "A+" ... "D-"; defaults for missing or unparsable keys.
     CGradeCutoffs ReadCutoffs() const;
-    bool WriteCutoffs(const CGradeCutoffs& cutoffs, std::string* error = nullptr) const;
+    bool WriteCutoffs(const CGradeCutoffs& cutoffs, Write kind, std::string* error = nullptr) const;
 
     // Section "Recent File List", keys "File1" ... "File4", newest first.
     static constexpr int kRecentFileCount = 4;

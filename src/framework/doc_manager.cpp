@@ -111,6 +111,15 @@ CDocument* CDocManager::OpenDocumentFile(const QString& path) {
     return document;
 }
 
+CDocument* CDocManager::OpenRecovered(std::unique_ptr<CMarkwiseDoc> data, const QString& path) {
+    if (path.isEmpty()) {
+        ++m_untitledCount;
+        return addDocument(std::move(data), QString(),
+                           QStringLiteral("Markwi%1").arg(m_untitledCount));
+    }
+    return addDocument(std::move(data), path, QFileInfo(path).fileName());
+}
+
 CDocument* CDocManager::OpenRecentFile(int index) {
     if (index < 0 || index >= m_recentFiles.size()) {
         return nullptr;

@@ -46,6 +46,9 @@ public:
     // already open (by any spelling of its path). Null when it cannot be read (the reason
     // has been shown) or when it is open in another Markwise and the user cancels.
     CDocument* OpenDocumentFile(const QString& path);
+    // A class recovered after a crash, unsaved, in a grade sheet window; Save writes it to
+    // path (empty: it asks for a name, as for a new class).
+    CDocument* OpenRecovered(std::unique_ptr<CMarkwiseDoc> data, const QString& path);
     // Opens entry index (0..3) of the recent-file list; drops it when it fails.
     CDocument* OpenRecentFile(int index);
 

@@ -136,6 +136,7 @@ bool CDocument::saveTo(const QString& path) {
     m_stamp = DiskStamp::of(m_path);
     updateFrameTitles();
     m_manager.addToRecentFiles(m_path);
+    emit saved();
     return true;
 }
 

@@ -66,6 +66,8 @@ public:
 
 signals:
     void changed();
+    // The class was written to its file and is unmodified now.
+    void saved();
 
 private:
     enum class DiskCheck { Unchanged, Deleted, Overwrite, SaveAs, Cancel };

@@ -24,16 +24,23 @@ UiSeam::FilterAnswerer& filterAnswerer() {
 
 QMessageBox::StandardButtons standardButtons(Buttons buttons) {
     switch (buttons) {
-    case Buttons::Ok: return QMessageBox::Ok;
-    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::Ok:
+        return QMessageBox::Ok;
+    case Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
     case Buttons::SaveDiscardCancel:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
-    case Buttons::SaveAsCancel: return QMessageBox::SaveAll | QMessageBox::Cancel;
+    case Buttons::SaveAsCancel:
+        return QMessageBox::SaveAll | QMessageBox::Cancel;
     // Standard buttons given other texts below.
-    case Buttons::OpenAnywayCancel: return QMessageBox::Open | QMessageBox::Cancel;
+    case Buttons::OpenAnywayCancel:
+        return QMessageBox::Open | QMessageBox::Cancel;
     case Buttons::OverwriteSaveAsCancel:
         return QMessageBox::Ignore | QMessageBox::SaveAll | QMessageBox::Cancel;
+    case Buttons::RecoverDiscard:
+        return QMessageBox::Discard; // and Recover, added below
     }
     return QMessageBox::Ok;
 }
@@ -41,12 +48,9 @@ QMessageBox::StandardButtons standardButtons(Buttons buttons) {
 // Texts with keyboard letters, the same on every desktop style.
 void labelButtons(QMessageBox& box) {
     const std::pair<QMessageBox::StandardButton, const char*> labels[] = {
-        {QMessageBox::Save, "&Save"},
-        {QMessageBox::Discard, "Do&n't Save"},
-        {QMessageBox::SaveAll, "Save &As..."},
-        {QMessageBox::Open, "&Open Anyway"},
-        {QMessageBox::Ignore, "O&verwrite"},
-        {QMessageBox::Cancel, "Cancel"},
+        {QMessageBox::Save, "&Save"},          {QMessageBox::Discard, "Do&n't Save"},
+        {QMessageBox::SaveAll, "Save &As..."}, {QMessageBox::Open, "&Open Anyway"},
+        {QMessageBox::Ignore, "O&verwrite"},   {QMessageBox::Cancel, "Cancel"},
     };
     for (const auto& [which, text] : labels) {
         if (QAbstractButton* button = box.button(which))
@@ -56,15 +60,24 @@ void labelButtons(QMessageBox& box) {
 
 Answer toAnswer(int button) {
     switch (button) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Save: return Answer::Save;
-    case QMessageBox::Discard: return Answer::Discard;
-    case QMessageBox::SaveAll: return Answer::SaveAs;
-    case QMessageBox::Open: return Answer::OpenAnyway;
-    case QMessageBox::Ignore: return Answer::Overwrite;
-    default: return Answer::Cancel;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    case QMessageBox::SaveAll:
+        return Answer::SaveAs;
+    case QMessageBox::Open:
+        return Answer::OpenAnyway;
+    case QMessageBox::Ignore:
+        return Answer::Overwrite;
+    default:
+        return Answer::Cancel;
     }
 }
 } // namespace
@@ -72,8 +85,10 @@ Answer toAnswer(int button) {
 QWidget* UiSeam::owner(QWidget* parent) {
     if (parent)
         return parent->window();
+    // A main window not shown yet (questions at start) would place the box at its corner.
     const CWinApp* app = CWinApp::instance();
-    return app ? app->mainWindow() : nullptr;
+    QWidget* main = app ? app->mainWindow() : nullptr;
+    return main && main->isVisible() ? main : nullptr;
 }
 
 Answer UiSeam::ask(QWidget* parent, const QString& text, Buttons buttons) {
@@ -87,6 +102,14 @@ Answer UiSeam::ask(QWidget* parent, const QString& text, Buttons buttons) {
     // Opening a class twice or overwriting another program's change is never the default.
     if (buttons == Buttons::OpenAnywayCancel || buttons == Buttons::OverwriteSaveAsCancel)
         box.setDefaultButton(QMessageBox::Cancel);
+    if (buttons == Buttons::RecoverDiscard) {
+        // No escape button: a stray Escape must not decide the fate of recovered work.
+        QPushButton* recover = box.addButton(QStringLiteral("&Recover"), QMessageBox::AcceptRole);
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+        box.setDefaultButton(recover);
+        box.exec();
+        return box.clickedButton() == recover ? Answer::Recover : Answer::Discard;
+    }
     return toAnswer(box.exec());
 }
 
@@ -96,7 +119,7 @@ void UiSeam::warn(QWidget* parent, const QString& text) {
         return;
     }
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Markwise"), text, QMessageBox::Ok,
-                    parent);
+                    owner(parent));
     box.exec();
 }
 
@@ -139,7 +162,11 @@ void UiSeam::setFilterAnswerer(FilterAnswerer a) {
     filterAnswerer() = std::move(a);
 }
 
-void UiSeam::setAnswerer(Answerer a) { answerer() = std::move(a); }
-void UiSeam::setFileAnswerer(FileAnswerer a) { fileAnswerer() = std::move(a); }
+void UiSeam::setAnswerer(Answerer a) {
+    answerer() = std::move(a);
+}
+void UiSeam::setFileAnswerer(FileAnswerer a) {
+    fileAnswerer() = std::move(a);
+}
 
 } // namespace markwise

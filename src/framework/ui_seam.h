@@ -14,7 +14,8 @@ namespace markwise {
 // reports a refusal or failure and carries the warning icon; the others ask a question.
 // SaveDiscardCancel: "&Save", "Do&n't Save", "Cancel". SaveAsCancel: "Save &As...", "Cancel",
 // offered when a save failed. OpenAnywayCancel: "&Open Anyway", "Cancel".
-// OverwriteSaveAsCancel: "O&verwrite", "Save &As...", "Cancel". Those last two start on Cancel.
+// OverwriteSaveAsCancel: "O&verwrite", "Save &As...", "Cancel". Those two start on Cancel.
+// RecoverDiscard: "&Recover", "&Discard", with no escape button.
 enum class Buttons {
     Ok,
     OkCancel,
@@ -22,9 +23,10 @@ enum class Buttons {
     SaveDiscardCancel,
     SaveAsCancel,
     OpenAnywayCancel,
-    OverwriteSaveAsCancel
+    OverwriteSaveAsCancel,
+    RecoverDiscard
 };
-enum class Answer { Ok, Cancel, Yes, No, Save, Discard, SaveAs, OpenAnyway, Overwrite };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard, SaveAs, OpenAnyway, Overwrite, Recover };
 
 class UiSeam {
 public:

@@ -13,6 +13,7 @@ CWinApp::CWinApp(const CProfile& profile) : m_profile(profile), m_docManager(m_p
 void CWinApp::LoadProfileSettings() {
     m_docManager.loadRecentFiles();
     m_cutoffs = m_profile.ReadCutoffs();
+    m_profileProblems = m_profile.Problems();
 }
 
 void CWinApp::setCutoffs(const CGradeCutoffs& cutoffs) {

@@ -6,6 +6,8 @@
 #include "doc_manager.h"
 
 #include <QObject>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -24,6 +26,8 @@ public:
     CProfile& profile() { return m_profile; }
     // The recent-file list and the grade cutoffs, from the profile.
     void LoadProfileSettings();
+    // What LoadProfileSettings could not read as written, one line each.
+    const std::vector<std::string>& profileProblems() const { return m_profileProblems; }
     CDocManager& docManager() { return m_docManager; }
 
     // The current set: every letter grade and distribution uses it.
@@ -44,6 +48,7 @@ signals:
 private:
     CProfile m_profile;
     CGradeCutoffs m_cutoffs;
+    std::vector<std::string> m_profileProblems;
     CDocManager m_docManager;
 };
 

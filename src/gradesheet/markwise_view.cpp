@@ -84,7 +84,7 @@ CMarkwiseView::CMarkwiseView(CDocument& document)
 CMarkwiseView::~CMarkwiseView() {
     std::erase(liveViews(), this);
     if (CWinApp* app = CWinApp::instance()) {
-        app->profile().WriteCutoffs(m_cutoffs);
+        app->profile().WriteCutoffs(m_cutoffs, CProfile::Write::Automatic);
     }
 }
 
@@ -95,7 +95,7 @@ const std::vector<CMarkwiseView*>& CMarkwiseView::AllViews() {
 bool CMarkwiseView::ApplyCutoffsEverywhere(const CGradeCutoffs& cutoffs, std::string* error) {
     CWinApp* app = CWinApp::instance();
     app->setCutoffs(cutoffs);
-    return app->profile().WriteCutoffs(cutoffs, error);
+    return app->profile().WriteCutoffs(cutoffs, CProfile::Write::Confirmed, error);
 }
 
 int CMarkwiseView::VisibleColumnCount() const {

@@ -4,6 +4,7 @@
 #include "framework/child_frame.h"
 #include "framework/commands.h"
 #include "gradesheet/view_dialogs.h"
+#include "support/offscreen_noise.h"
 #include "support/qt_test_support.h"
 
 #include <QAction>
@@ -14,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolBar>
-#include "support/offscreen_noise.h"
-
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -310,6 +309,30 @@ private slots:
         QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&frame(), &drop);
         QCOMPARE(titles(), (QStringList{"Markwi1", "dropped.mkw"}));
+    }
+
+    void profileNotReadWholeIsNamedAtStartAndKeptUntilPreferencesOk() {
+        const QByteArray bad =
+            "[Grade Cutoffs]\nA+=abc\nC = 71\n[Recent File List]\nFile1=/x.MKW\n";
+        QVERIFY(WriteFile(profilePath(), bad));
+        QVERIFY(start(copyOfSample("p.mkw")));
+        QCOMPARE(m_messages.texts.size(), 1);
+        QVERIFY2(m_messages.texts[0].startsWith("Some settings could not be read:\n\nThe grade "
+                                                "cutoff A+ in the settings (\"abc\") is not a "
+                                                "whole number; the default 100 is used.\n"),
+                 qPrintable(m_messages.texts[0]));
+        QCOMPARE(m_app->cutoffs().m_cutoffC, 71);
+        QCOMPARE(m_app->cutoffs().m_cutoffAPlus, 100);
+        // Opening a class (the recent-file list) and closing its view (the cutoffs) leave it.
+        frame().executeCommand(ID_FILE_CLOSE);
+        QCOMPARE(ReadFile(profilePath()), bad);
+        // Preferences' OK writes it, keeping the rest.
+        std::string error;
+        QVERIFY(CMarkwiseView::ApplyCutoffsEverywhere(m_app->cutoffs(), &error));
+        const CProfile profile(profilePath().toStdString());
+        QVERIFY(profile.Problems().empty());
+        QCOMPARE(profile.ReadCutoffs(), m_app->cutoffs());
+        QCOMPARE(profile.ReadRecentFiles(), std::vector<std::string>{"/x.MKW"});
     }
 
     void cutoffsComeFromTheProfileAndGoBackAtExit() {

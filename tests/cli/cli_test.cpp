@@ -76,10 +76,24 @@ TEST_F(Cli, GradesOneRowPerStudentInSlotOrderInUtf8) {
     // C at 73 lifts 73.3 percent from C- to C; the option wins over the profile.
     CGradeCutoffs lenient;
     lenient.m_cutoffAPlus = 70;
-    ASSERT_TRUE(CProfile(dir.File("profile.ini")).WriteCutoffs(lenient));
+    ASSERT_TRUE(
+        CProfile(dir.File("profile.ini")).WriteCutoffs(lenient, CProfile::Write::Automatic));
     EXPECT_TRUE(Has(Run({"grades", file}).out, ",73.3333%,A+\n"));
     EXPECT_TRUE(Has(Run({"grades", file, "--cutoffs=100,94,90,87,84,80,77,73,70,67,64,60"}).out,
                     ",73.3333%,C\n"));
+}
+
+TEST_F(Cli, ProfileValuesItCannotReadAreNamedOnceAndTheProfileKept) {
+    const std::string profile = "[Grade Cutoffs]\nA+=70\nC-=NaN\n";
+    WriteBytes(dir.File("profile.ini"), profile);
+    const CommandResult result = Run({"grades", file});
+    EXPECT_EQ(result.status, kExitOk);
+    EXPECT_EQ(result.err, "markwise-cli: warning: The grade cutoff C- in the settings (\"NaN\") is "
+                          "not a whole number; the default 70 is used.\n");
+    EXPECT_TRUE(Has(result.out, ",73.3333%,A+\n"));
+    // Cutoffs given on the command line leave the profile unread.
+    EXPECT_EQ(Run({"grades", file, "--cutoffs=100,94,90,87,84,80,77,73,70,67,64,60"}).err, "");
+    EXPECT_EQ(ReadText(dir.File("profile.ini")), profile);
 }
 
 TEST_F(Cli, Summaries) {
@@ -178,6 +192,9 @@ TEST_F(Cli, FailuresWriteNothingButOneStderrLine) {
          "assignment 2 is out of range"},
         {{}, kExitUsage, "Usage:"},
         {{"frobnicate", file}, kExitUsage, "Usage:"},
+        // Control characters in a named argument neither break the line nor reach the terminal.
+        {{"gr\nades\x1b[2J", file}, kExitUsage, "unknown command 'gr?ades?[2J'\nUsage:"},
+        {{"grades", file, "--first-included", "1\r"}, kExitUsage, "invalid value '1?'"},
         {{"grades", file, file}, kExitUsage, "Usage:"},
         {{"grades", file, "--cutoffs", "100,94,90"}, kExitUsage, "Usage:"},
         {{"grades", file, "--cutoffs", cutoffs + ",50"}, kExitUsage, "Usage:"},

@@ -42,7 +42,7 @@ TEST(Profile, CutoffsReadWithDefaultsAndWrittenKeepingEverythingElse) {
     cutoffs.m_cutoffAPlus = 99;
     cutoffs.m_cutoffDMinus = 55;
     std::string error;
-    ASSERT_TRUE(CProfile(path).WriteCutoffs(cutoffs, &error)) << error;
+    ASSERT_TRUE(CProfile(path).WriteCutoffs(cutoffs, CProfile::Write::Confirmed, &error)) << error;
     EXPECT_EQ(CProfile(path).ReadCutoffs(), cutoffs);
     // Literal keys and plain decimal values a person can edit; the rest of the file stays.
     const std::string text = ReadText(path);
@@ -51,7 +51,7 @@ TEST(Profile, CutoffsReadWithDefaultsAndWrittenKeepingEverythingElse) {
         EXPECT_NE(text.find(part), std::string::npos) << part << " in\n" << text;
     }
     const std::string fresh = folder.File("new/Markwise/Markwise.ini");
-    ASSERT_TRUE(CProfile(fresh).WriteCutoffs(cutoffs, &error)) << error;
+    ASSERT_TRUE(CProfile(fresh).WriteCutoffs(cutoffs, CProfile::Write::Confirmed, &error)) << error;
     EXPECT_EQ(CProfile(fresh).ReadCutoffs(), cutoffs);
 }
 
@@ -80,7 +80,7 @@ TEST(Profile, APipeOrProtectedProfileIsReadAtOnceAndNeverReplaced) {
     EXPECT_EQ(CProfile(fifo).ReadCutoffs(), CGradeCutoffs());
     std::string error;
     EXPECT_FALSE(CProfile(fifo).WriteRecentFiles({"/a.MKW"}, &error));
-    EXPECT_NE(error.find("not a file"), std::string::npos) << error;
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
     struct stat info {};
     EXPECT_TRUE(::stat(fifo.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
 
@@ -92,13 +92,79 @@ TEST(Profile, APipeOrProtectedProfileIsReadAtOnceAndNeverReplaced) {
                   std::string reason;
                   CGradeCutoffs cutoffs;
                   cutoffs.m_cutoffAPlus = 99;
-                  const bool refused = !CProfile(path).WriteCutoffs(cutoffs, &reason) &&
-                                       reason.find("write-protected") != std::string::npos;
+                  const bool refused =
+                      !CProfile(path).WriteCutoffs(cutoffs, CProfile::Write::Confirmed, &reason) &&
+                      reason.find("write-protected") != std::string::npos;
                   return refused && CProfile(path).ReadCutoffs().m_cutoffAPlus == 95 ? 0 : 1;
               }),
               0);
     EXPECT_EQ(ReadText(path), original);
     ::alarm(0);
+}
+
+// What the program could not read is named, never written back behind the teacher's back;
+// only a confirmed write replaces such a file, and then keeps every other section whole.
+TEST(Profile, BadValuesAreNamedAndTheFileKeptUntilAConfirmedWrite) {
+    TempFolder folder;
+    const std::string path = folder.File("Markwise.ini");
+    const std::string bad = "[Grade Cutoffs]\nA+=abc\nA=NaN\nB=1e308\nC=\nD=61\n"
+                            "[Recent File List]\nFile1=/a.MKW\n";
+    test::WriteBytes(path, bad);
+    const CProfile profile(path);
+    const std::vector<std::string> problems = profile.Problems();
+    ASSERT_EQ(problems.size(), 4u);
+    EXPECT_EQ(problems[0], "The grade cutoff A+ in the settings (\"abc\") is not a whole number; "
+                           "the default 100 is used.");
+    EXPECT_NE(problems[2].find("cutoff B in the settings (\"1e308\")"), std::string::npos);
+    EXPECT_NE(problems[3].find("cutoff C in the settings (\"\")"), std::string::npos);
+    EXPECT_EQ(profile.ReadCutoffs().m_cutoffD, 61);
+    EXPECT_EQ(profile.ReadCutoffs().m_cutoffAPlus, 100);
+
+    std::string error;
+    EXPECT_FALSE(profile.WriteRecentFiles({"/b.MKW"}, &error));
+    EXPECT_FALSE(profile.WriteCutoffs(CGradeCutoffs(), CProfile::Write::Automatic, &error));
+    EXPECT_NE(error.find("left as it is"), std::string::npos) << error;
+    EXPECT_EQ(ReadText(path), bad);
+
+    CGradeCutoffs chosen;
+    chosen.m_cutoffD = 65;
+    ASSERT_TRUE(profile.WriteCutoffs(chosen, CProfile::Write::Confirmed, &error)) << error;
+    EXPECT_TRUE(profile.Problems().empty());
+    EXPECT_EQ(profile.ReadCutoffs(), chosen);
+    EXPECT_EQ(profile.ReadRecentFiles(), std::vector<std::string>{"/a.MKW"});
+}
+
+TEST(Profile, NulBytesAndOversizedFiles) {
+    TempFolder folder;
+    const std::string path = folder.File("Markwise.ini");
+    const std::string withNul =
+        std::string("[Window]\nname=a\0b\n[Grade Cutoffs]\nA+=98\n[Recent File List]\n", 59) +
+        "File1=/kept.MKW\n";
+    test::WriteBytes(path, withNul);
+    const CProfile profile(path);
+    ASSERT_EQ(profile.Problems().size(), 1u);
+    EXPECT_NE(profile.Problems()[0].find("NUL"), std::string::npos);
+    // Everything after the NUL is still read, and a confirmed write keeps it.
+    EXPECT_EQ(profile.ReadCutoffs().m_cutoffAPlus, 98);
+    EXPECT_FALSE(profile.WriteRecentFiles({"/new.MKW"}));
+    EXPECT_EQ(ReadText(path), withNul);
+    ASSERT_TRUE(profile.WriteCutoffs(CGradeCutoffs(), CProfile::Write::Confirmed));
+    EXPECT_EQ(profile.ReadRecentFiles(), std::vector<std::string>{"/kept.MKW"});
+    EXPECT_NE(ReadText(path).find("[Window]\nname=a b\n"), std::string::npos) << ReadText(path);
+
+    // One byte over the cap: ignored whole, with one problem, and left alone.
+    const std::string big =
+        "[Grade Cutoffs]\nA+=50\n;" + std::string(CProfile::kMaxBytes - 23, 'x') + "\n";
+    ASSERT_EQ(big.size(), CProfile::kMaxBytes + 1);
+    test::WriteBytes(path, big);
+    ASSERT_EQ(profile.Problems().size(), 1u);
+    EXPECT_NE(profile.Problems()[0].find("larger than 1 MiB"), std::string::npos);
+    EXPECT_EQ(profile.ReadCutoffs(), CGradeCutoffs());
+    EXPECT_FALSE(profile.WriteRecentFiles({"/new.MKW"}));
+    EXPECT_EQ(ReadText(path), big);
+    test::WriteBytes(path, big.substr(0, big.size() - 2) + "\n");
+    EXPECT_TRUE(profile.Problems().empty());
+    EXPECT_EQ(profile.ReadCutoffs().m_cutoffAPlus, 50);
 }
 
 TEST(Profile, MainWindowPlaceInItsOwnSectionKeepingTheOthers) {

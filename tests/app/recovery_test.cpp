@@ -1,0 +1,175 @@
+#include "app/main_frame.h"
+#include "app/markwise_app.h"
+#include "core/class_file.h"
+#include "framework/commands.h"
+#include "framework/recovery.h"
+#include "recovery_edits.h"
+#include "support/offscreen_noise.h"
+#include "support/qt_test_support.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+
+using namespace markwise;
+using namespace markwise::test;
+
+class RecoveryTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CMarkwiseApp> m_app;
+    Messages m_messages;
+
+    QString stateHome() const { return m_dir->filePath("state"); }
+    QString recoveryFolder() const { return stateHome() + "/Markwise/recovery"; }
+    QStringList leftInFolder() const { return QDir(recoveryFolder()).entryList(QDir::Files); }
+    QString copyOfSample(const QString& name) {
+        const QString path = m_dir->filePath(name);
+        QFile::copy(qEnvironmentVariable("MARKWISE_SOURCE_DIR") + "/examples/sample.mkw", path);
+        return path;
+    }
+    // What the child's class is after its edits, as a file.
+    static QByteArray EditedBytes(const QString& file) {
+        std::string error;
+        std::unique_ptr<CMarkwiseDoc> doc = file.isEmpty()
+                                                ? std::make_unique<CMarkwiseDoc>()
+                                                : LoadClassFile(file.toStdString(), error);
+        FirstRecoveryEdit()->Apply(*doc);
+        SecondRecoveryEdit(*doc)->Apply(*doc);
+        const std::vector<unsigned char> bytes = WriteClass(*doc);
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    }
+    // The program on file, running until the test ends it, with its two edits made.
+    std::unique_ptr<QProcess> StartEditingChild(const QString& file) {
+        auto child = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_STATE_HOME", stateHome());
+        env.insert("XDG_CONFIG_HOME", m_dir->path());
+        child->setProcessEnvironment(env);
+        child->start(RECOVERY_CHILD, file.isEmpty() ? QStringList() : QStringList{file});
+        while (!child->canReadLine() && child->waitForReadyRead(20000)) {
+        }
+        return child->readLine().trimmed() == "edited" ? std::move(child) : nullptr;
+    }
+    QString OnlyCopy() const {
+        const QStringList copies = QDir(recoveryFolder()).entryList({"*.mkw"}, QDir::Files);
+        return copies.size() == 1 ? recoveryFolder() + "/" + copies[0] : QString();
+    }
+    bool start(const QString& file = QString()) {
+        m_app =
+            std::make_unique<CMarkwiseApp>(CProfile(m_dir->filePath("Markwise.ini").toStdString()));
+        return m_app->InitInstance({false, file});
+    }
+
+private slots:
+    void initTestCase() {
+        DropOffscreenNoise();
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_STATE_HOME", stateHome().toLocal8Bit());
+        m_messages.texts.clear();
+        m_messages.answers.clear();
+    }
+    void cleanup() {
+        m_messages.answers = {Answer::Discard, Answer::Discard, Answer::Discard};
+        m_app.reset();
+    }
+
+    void killedProgramIsRecoveredAsItWasAtItsLastChange() {
+        const QString file = copyOfSample("Period3.MKW");
+        const QByteArray original = ReadFile(file);
+        const QByteArray edited = EditedBytes(file);
+        QElapsedTimer sinceEdit;
+        std::unique_ptr<QProcess> child = StartEditingChild(file);
+        sinceEdit.start();
+        QVERIFY(child);
+        const qint64 pid = child->processId();
+        // The copy follows the last change within two seconds (a little more on a busy machine).
+        QTRY_VERIFY_WITH_TIMEOUT(leftInFolder().size() == 2 && ReadFile(OnlyCopy()) == edited,
+                                 3000);
+        QVERIFY2(sinceEdit.elapsed() < 3000, qPrintable(QString::number(sinceEdit.elapsed())));
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
+        QVERIFY(child->waitForFinished(10000));
+
+        m_messages.answers = {Answer::Recover};
+        QVERIFY(start());
+        QCOMPARE(m_messages.texts.size(), 1);
+        const QString& question = m_messages.texts[0];
+        QVERIFY(question.startsWith("Markwise did not close normally. Recover these classes?\n"));
+        QVERIFY2(question.contains("Period3.MKW (" + file + "), 20"), qPrintable(question));
+        // The recovered class takes the place of the new empty one.
+        QCOMPARE(m_app->docManager().documents().size(), std::size_t(1));
+        CDocument* recovered = m_app->docManager().documents().front();
+        QCOMPARE(recovered->path(), file);
+        QCOMPARE(recovered->title(), QString("Period3.MKW"));
+        QVERIFY(recovered->isModified());
+        QCOMPARE(ReadFile(file), original);
+        // The abandoned copy is replaced by this process's own.
+        QCOMPARE(leftInFolder().size(), 2);
+        QVERIFY(!leftInFolder().join(' ').contains(QString::number(pid) + "-"));
+
+        QVERIFY(recovered->DoFileSave());
+        QCOMPARE(ReadFile(file), edited);
+        QCOMPARE(leftInFolder(), QStringList());
+    }
+
+    void terminatedProgramWritesItsCopyAndDiscardRemovesIt() {
+        const QByteArray edited = EditedBytes(QString());
+        std::unique_ptr<QProcess> child = StartEditingChild(QString());
+        QVERIFY(child);
+        ::kill(static_cast<pid_t>(child->processId()), SIGTERM);
+        QVERIFY(child->waitForFinished(10000));
+        QCOMPARE(child->exitStatus(), QProcess::CrashExit);
+        QVERIFY(!OnlyCopy().isEmpty());
+        QCOMPARE(ReadFile(OnlyCopy()), edited);
+
+        // A copy of a process that still runs (this one) is not offered.
+        QVERIFY(QFile::copy(OnlyCopy(), recoveryFolder() + QString("/%1-1.mkw").arg(::getpid())));
+        m_messages.answers = {Answer::Discard};
+        QVERIFY(start());
+        QCOMPARE(m_messages.texts.size(), 1);
+        QVERIFY2(m_messages.texts[0].contains("\nMarkwi1 (never saved), 20"),
+                 qPrintable(m_messages.texts[0]));
+        QCOMPARE(m_app->docManager().documents().size(), std::size_t(1)); // only a new class
+        QCOMPARE(leftInFolder(), QStringList{QString("%1-1.mkw").arg(::getpid())});
+    }
+
+    void savedClosedAndNormallyEndedClassesLeaveNoCopy() {
+        const QString file = copyOfSample("Period4.MKW");
+        QVERIFY(start(file));
+        CDocManager& manager = m_app->docManager();
+        CDocument* document = manager.activeDocument();
+        document->UpdateAllViews();
+        QTest::qWait(1500);
+        QCOMPARE(leftInFolder(), QStringList()); // nothing unsaved, nothing written
+
+        // The change signal brings the copy within two seconds; saving takes it away at once.
+        document->editor().apply("Add Student", FirstRecoveryEdit());
+        QTRY_COMPARE_WITH_TIMEOUT(leftInFolder().size(), 2, 2000);
+        QVERIFY(document->DoFileSave());
+        QCOMPARE(leftInFolder(), QStringList());
+
+        // Closed without saving by the teacher's choice.
+        document->editor().apply("Edit Student", SecondRecoveryEdit(document->data()));
+        QTRY_COMPARE_WITH_TIMEOUT(leftInFolder().size(), 2, 2000);
+        m_messages.answers = {Answer::Discard};
+        m_app->mainFrame()->executeCommand(ID_FILE_CLOSE);
+        QVERIFY(manager.documents().empty());
+        QCOMPARE(leftInFolder(), QStringList());
+
+        // An unsaved class at a normal end.
+        manager.OnFileNew()->editor().apply("Add Student", FirstRecoveryEdit());
+        m_app->recoveryCopies()->WriteChangedCopies();
+        QCOMPARE(leftInFolder().size(), 2);
+        m_app.reset();
+        QCOMPARE(leftInFolder(), QStringList());
+    }
+};
+
+QTEST_MAIN(RecoveryTest)
+#include "recovery_test.moc"
