@@ -27,10 +27,10 @@ int main(int argc, char* argv[]) {
                      qPrintable(error));
         return 2;
     }
-    markwise::InstallEditingDialogs();
-    markwise::InstallReportWindows();
-    markwise::InstallSummaryDialogs();
     markwise::CMarkwiseApp app;
+    markwise::InstallEditingDialogs(app.viewDialogs());
+    markwise::InstallSummaryDialogs(app.viewDialogs());
+    markwise::InstallReportWindows(app.reportViews());
     if (!app.InitInstance(options)) {
         return 1;
     }

@@ -2,6 +2,7 @@
 
 #include "framework/doc_template.h"
 #include "framework/win_app.h"
+#include "gradesheet/view_dialogs.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -27,6 +28,11 @@ public:
     explicit CMarkwiseApp(const CProfile& profile = CProfile());
     ~CMarkwiseApp() override;
 
+    // What the grade sheet's dialog commands open and how report windows are made: the
+    // layers that provide them fill these before InitInstance.
+    ViewDialogs& viewDialogs() { return m_viewDialogs; }
+    ReportViewFactories& reportViews() { return m_reportViews; }
+
     // Splash, settings, templates, main frame, command line, maximized main window.
     // False when the main frame cannot be made or the command line's class cannot be
     // opened (the reason has been shown); the program then ends.
@@ -49,6 +55,8 @@ public:
     void runCommand(int id) override;
 
 private:
+    ViewDialogs m_viewDialogs;
+    ReportViewFactories m_reportViews;
     CDocTemplate m_gradeSheetTemplate;
     CDocTemplate m_pStudentReportTemplate;
     CDocTemplate m_pProgressTemplate;

@@ -4,6 +4,7 @@
 #include "framework/child_frame.h"
 #include "framework/commands.h"
 #include "gradesheet/view_dialogs.h"
+#include "support/offscreen_noise.h"
 #include "support/qt_test_support.h"
 
 #include <QAction>
@@ -14,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolBar>
-#include "support/offscreen_noise.h"
-
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -45,7 +44,7 @@ class AppTest : public QObject {
         const bool started = m_app->InitInstance({false, file});
         // Every dialog entry present, so the table below does not depend on which
         // dialog layers this build carries.
-        ViewDialogs& d = viewDialogs();
+        ViewDialogs& d = m_app->viewDialogs();
         const auto none = [](CMarkwiseView&) {};
         d.addStudent = d.removeStudent = d.newAssignment = d.removeAssignment = none;
         d.excludeAssignments = d.preferences = d.sortByAssignment = none;
@@ -72,7 +71,6 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_messages.texts.clear();
         m_messages.answers.clear();
-        reportViewFactories() = ReportViewFactories{};
     }
     void cleanup() {
         m_messages.answers = {Answer::Discard, Answer::Discard, Answer::Discard};
