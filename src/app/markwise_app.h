@@ -55,6 +55,9 @@ public:
     void runCommand(int id) override;
 
 private:
+    // The main window's place when not maximized: where it was last, inside the screen.
+    void PlaceMainFrame();
+
     ViewDialogs m_viewDialogs;
     ReportViewFactories m_reportViews;
     CDocTemplate m_gradeSheetTemplate;
