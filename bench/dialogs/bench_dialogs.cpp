@@ -1,7 +1,7 @@
 #include "core/markwise_doc.h"
 #include "dialogs/dialog_host.h"
-#include "framework/class_editor.h"
 #include "dialogs/edit_assignment_dlg.h"
+#include "framework/class_editor.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -74,10 +74,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "markwise: %s\n%s", qPrintable(error), kUsage);
         return 2;
     }
-    markwise::InstallEditingDialogs();
-    markwise::InstallReportWindows();
-    markwise::InstallSummaryDialogs();
     markwise::CMarkwiseApp app;
+    markwise::InstallEditingDialogs(app.viewDialogs());
+    markwise::InstallSummaryDialogs(app.viewDialogs());
+    markwise::InstallReportWindows(app.reportViews());
     if (!app.InitInstance(options)) {
         return 1;
     }

@@ -54,15 +54,14 @@ bool CMarkwiseApp::InitInstance(const Options& options) {
     }
     LoadProfileSettings();
 
-    m_gradeSheetTemplate.createView = [](CDocument& document) -> CView* {
-        return new CMarkwiseView(document);
+    m_gradeSheetTemplate.createView = [this](CDocument& document) -> CView* {
+        return new CMarkwiseView(document, m_viewDialogs);
     };
     docManager().setGradeSheetTemplate(m_gradeSheetTemplate);
     docManager().setFrameIcon(QIcon(QStringLiteral(":/icons/application-x-markwise.svg")));
-    const ReportViewFactories& reports = reportViewFactories();
-    m_pStudentReportTemplate.createView = reports.studentReport;
-    m_pProgressTemplate.createView = reports.progressReport;
-    m_pRosterTemplate.createView = reports.classRoster;
+    m_pStudentReportTemplate.createView = m_reportViews.studentReport;
+    m_pProgressTemplate.createView = m_reportViews.progressReport;
+    m_pRosterTemplate.createView = m_reportViews.classRoster;
 
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
     // Shown before the command line's class opens, so a message about it is centred on

@@ -2,6 +2,7 @@
 
 #include "framework/doc_template.h"
 #include "framework/win_app.h"
+#include "gradesheet/view_dialogs.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -28,6 +29,11 @@ public:
 
     explicit CMarkwiseApp(const CProfile& profile = CProfile());
     ~CMarkwiseApp() override;
+
+    // What the grade sheet's dialog commands open and how report windows are made: the
+    // layers that provide them fill these before InitInstance.
+    ViewDialogs& viewDialogs() { return m_viewDialogs; }
+    ReportViewFactories& reportViews() { return m_reportViews; }
 
     // Splash, settings, templates, main frame, classes left by a crash, command line,
     // maximized main window.
@@ -58,6 +64,8 @@ private:
     // The main window's place when not maximized: where it was last, inside the screen.
     void PlaceMainFrame();
 
+    ViewDialogs m_viewDialogs;
+    ReportViewFactories m_reportViews;
     CDocTemplate m_gradeSheetTemplate;
     CDocTemplate m_pStudentReportTemplate;
     CDocTemplate m_pProgressTemplate;

@@ -302,9 +302,7 @@ public:
         }
     }
     void Revert(CMarkwiseDoc& doc) override { RestoreStudentOrder(doc, m_order); }
-    std::size_t Bytes() const override {
-        return sizeof(*this) + m_order.capacity() * sizeof(int);
-    }
+    std::size_t Bytes() const override { return sizeof(*this) + m_order.capacity() * sizeof(int); }
     bool MarksModified() const override { return m_marks; }
 
 private:
@@ -327,9 +325,8 @@ std::unique_ptr<ClassEdit> RemoveStudentEdit(int student) {
     return std::make_unique<RemoveStudent>(student);
 }
 
-std::unique_ptr<ClassEdit> NewAssignmentEdit(const std::string& title,
-                                             const std::string& description,
-                                             double pointsPossible) {
+std::unique_ptr<ClassEdit>
+NewAssignmentEdit(const std::string& title, const std::string& description, double pointsPossible) {
     return std::make_unique<NewAssignment>(title, description, pointsPossible);
 }
 
@@ -345,11 +342,9 @@ std::unique_ptr<ClassEdit> SortEdit(SortKind kind, int assignment) {
     switch (kind) {
     case SortKind::Name:
         // Sorting by name leaves the modified flag alone.
-        return std::make_unique<Reorder>([](CMarkwiseDoc& doc) { return SortByName(doc); },
-                                         false);
+        return std::make_unique<Reorder>([](CMarkwiseDoc& doc) { return SortByName(doc); }, false);
     case SortKind::Total:
-        return std::make_unique<Reorder>([](CMarkwiseDoc& doc) { return SortByTotal(doc); },
-                                         true);
+        return std::make_unique<Reorder>([](CMarkwiseDoc& doc) { return SortByTotal(doc); }, true);
     case SortKind::Assignment:
         break;
     }

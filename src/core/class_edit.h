@@ -33,8 +33,7 @@ std::unique_ptr<ClassEdit> EditStudentEdit(int student, const StudentFields& fie
 std::unique_ptr<ClassEdit> RemoveStudentEdit(int student);
 
 std::unique_ptr<ClassEdit> NewAssignmentEdit(const std::string& title,
-                                             const std::string& description,
-                                             double pointsPossible);
+                                             const std::string& description, double pointsPossible);
 std::unique_ptr<ClassEdit> RemoveAssignmentEdit(int assignment);
 std::unique_ptr<ClassEdit> ExcludeEdit(int firstIncluded);
 

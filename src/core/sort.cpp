@@ -16,8 +16,7 @@ namespace {
 // Slot to[i] receives the student that was in slot from[i]. The same end state as the
 // exchanges that produced the order, but each assignment's scores are moved in one
 // sequential pass instead of one strided pass per exchange.
-template <typename From, typename To>
-void Rearrange(CMarkwiseDoc& doc, int n, From from, To to) {
+template <typename From, typename To> void Rearrange(CMarkwiseDoc& doc, int n, From from, To to) {
     std::vector<std::string> text(n);
     for (const StudentFieldColumn& c : kStudentFieldColumns) {
         auto& field = doc.*c.column;

@@ -1,9 +1,9 @@
 #include "add_student_dlg.h"
 
 #include "dialog_host.h"
-#include "framework/class_editor.h"
 #include "dialog_layout.h"
 #include "field_rules.h"
+#include "framework/class_editor.h"
 #include "framework/ui_seam.h"
 
 #include <QGridLayout>

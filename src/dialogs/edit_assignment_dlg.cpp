@@ -3,9 +3,9 @@
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
 #include "dialog_host.h"
-#include "framework/class_editor.h"
 #include "dialog_layout.h"
 #include "field_rules.h"
+#include "framework/class_editor.h"
 #include "framework/text.h"
 #include "list_lines.h"
 
@@ -45,10 +45,9 @@ void ShowLines(QListWidget* list, const QStringList& lines, int row) {
 CEditAssignmentDlg::CEditAssignmentDlg(DialogHost& host, int assignment, int student,
                                        QWidget* parent)
     : QDialog(parent), m_host(host), m_session(host.Editor().newSession()),
-      m_assignment(assignment), m_student(student),
-      m_assignments(MakeList(this, 14)), m_students(MakeList(this, 24)),
-      m_fastEdit(new QCheckBox(QStringLiteral("Fast Edit"), this)), m_title(new QLineEdit(this)),
-      m_points(new QLineEdit(this)), m_score(new QLineEdit(this)),
+      m_assignment(assignment), m_student(student), m_assignments(MakeList(this, 14)),
+      m_students(MakeList(this, 24)), m_fastEdit(new QCheckBox(QStringLiteral("Fast Edit"), this)),
+      m_title(new QLineEdit(this)), m_points(new QLineEdit(this)), m_score(new QLineEdit(this)),
       m_notAvailable(new QCheckBox(QStringLiteral("N/A"), this)),
       m_description(new LimitedLineEdit(kDescriptionLimit, this)),
       m_update(MakeButton(QStringLiteral("Update"), this)),

@@ -1,9 +1,9 @@
 #include "edit_student_dlg.h"
 
 #include "dialog_host.h"
-#include "framework/class_editor.h"
 #include "dialog_layout.h"
 #include "field_rules.h"
+#include "framework/class_editor.h"
 #include "list_lines.h"
 
 #include <QGridLayout>

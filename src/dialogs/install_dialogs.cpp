@@ -16,8 +16,7 @@ template <auto Open, typename... Args> void WithHost(CMarkwiseView& view, Args..
 
 } // namespace
 
-void InstallEditingDialogs() {
-    ViewDialogs& d = viewDialogs();
+void InstallEditingDialogs(ViewDialogs& d) {
     d.addStudent = WithHost<OpenAddStudent>;
     d.editStudent = WithHost<OpenEditStudent, int>;
     d.removeStudent = WithHost<OpenRemoveStudent>;

@@ -2,8 +2,10 @@
 
 namespace markwise {
 
+struct ViewDialogs;
+
 // Connects the grade sheet's commands and clicks to the editing dialogs, Preferences and
-// Sort by Assignment Grade. Called once at start-up.
-void InstallEditingDialogs();
+// Sort by Assignment Grade.
+void InstallEditingDialogs(ViewDialogs& dialogs);
 
 } // namespace markwise

@@ -2,8 +2,8 @@
 
 #include "core/markwise_doc.h"
 #include "dialog_host.h"
-#include "framework/class_editor.h"
 #include "dialog_layout.h"
+#include "framework/class_editor.h"
 #include "list_lines.h"
 
 #include <QLabel>

@@ -118,12 +118,6 @@ std::span<const CommandInfo> commandTable() {
     return kCommands;
 }
 
-const CommandInfo* findCommand(int id) {
-    const auto it = std::find_if(kCommands.begin(), kCommands.end(),
-                                 [id](const CommandInfo& c) { return c.id == id; });
-    return it == kCommands.end() ? nullptr : &*it;
-}
-
 const std::vector<MenuInfo>& frameMenus() {
     static const std::vector<MenuInfo> menus{
         {"&File",
@@ -168,9 +162,6 @@ std::span<const Accelerator> accelerators() {
 
 std::string_view menuText(const CommandInfo& info) {
     return before(info.caption, '\t');
-}
-std::string_view shortcutText(const CommandInfo& info) {
-    return after(info.caption, '\t');
 }
 std::string_view statusPrompt(const CommandInfo& info) {
     return before(info.prompt, '\n');

@@ -92,9 +92,8 @@ struct Accelerator {
     std::string_view keys; // QKeySequence portable text
 };
 
-// Every command with a caption or prompt; null when id is not in the table.
+// Every command with a caption or prompt.
 std::span<const CommandInfo> commandTable();
-const CommandInfo* findCommand(int id);
 
 // Menu bar while no class window is open, and while one is active.
 const std::vector<MenuInfo>& frameMenus();
@@ -106,9 +105,8 @@ std::span<const int> toolbarButtons();
 // Key bindings of the main accelerator table (those in captions included).
 std::span<const Accelerator> accelerators();
 
-// The caption without its shortcut text; the shortcut text; the prompt's two halves.
+// The caption without its shortcut text; the prompt's two halves.
 std::string_view menuText(const CommandInfo& info);
-std::string_view shortcutText(const CommandInfo& info);
 std::string_view statusPrompt(const CommandInfo& info);
 std::string_view tooltipText(const CommandInfo& info);
 

@@ -16,13 +16,12 @@ struct CDocTemplate {
     bool available() const { return static_cast<bool>(createView); }
 };
 
-// The report windows' views, filled at start-up by the layer that provides them.
+// The report windows' views: the application owns them and the layer that provides them
+// fills them at start-up.
 struct ReportViewFactories {
     CDocTemplate::ViewFactory studentReport;
     CDocTemplate::ViewFactory progressReport;
     CDocTemplate::ViewFactory classRoster;
 };
-
-ReportViewFactories& reportViewFactories();
 
 } // namespace markwise

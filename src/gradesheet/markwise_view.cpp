@@ -24,16 +24,11 @@
 
 namespace markwise {
 
-namespace {
-
-std::vector<CMarkwiseView*>& liveViews() {
-    static std::vector<CMarkwiseView*> views;
-    return views;
-}
+namespace {} // namespace
 
 // The dialog each dialog command opens; the two editors open with the first entry chosen.
-ViewDialogs::Open dialogFor(int id) {
-    ViewDialogs& d = viewDialogs();
+ViewDialogs::Open CMarkwiseView::dialogFor(int id) const {
+    const ViewDialogs& d = m_dialogs;
     switch (id) {
     case ID_ASSIGNMENT_NEW:
         return d.newAssignment;
@@ -68,11 +63,8 @@ ViewDialogs::Open dialogFor(int id) {
     }
 }
 
-} // namespace
-
-CMarkwiseView::CMarkwiseView(CDocument& document)
-    : CView(document), m_cutoffs(CWinApp::instance()->cutoffs()) {
-    liveViews().push_back(this);
+CMarkwiseView::CMarkwiseView(CDocument& document, const ViewDialogs& dialogs)
+    : CView(document), m_cutoffs(CWinApp::instance()->cutoffs()), m_dialogs(dialogs) {
     connect(&document, &CDocument::changed, this, &CMarkwiseView::Invalidate);
     connect(CWinApp::instance(), &CWinApp::cutoffsChanged, this,
             [this](const CGradeCutoffs& cutoffs) {
@@ -82,14 +74,9 @@ CMarkwiseView::CMarkwiseView(CDocument& document)
 }
 
 CMarkwiseView::~CMarkwiseView() {
-    std::erase(liveViews(), this);
     if (CWinApp* app = CWinApp::instance()) {
         app->profile().WriteCutoffs(m_cutoffs, CProfile::Write::Automatic);
     }
-}
-
-const std::vector<CMarkwiseView*>& CMarkwiseView::AllViews() {
-    return liveViews();
 }
 
 bool CMarkwiseView::ApplyCutoffsEverywhere(const CGradeCutoffs& cutoffs, std::string* error) {
@@ -188,7 +175,7 @@ void CMarkwiseView::mousePressEvent(QMouseEvent* event) {
                              doc.StudentsInUse(), doc.AssignmentsInUse()};
         const QPoint at = event->position().toPoint();
         const SheetHit hit = HitTestSheet(grid, at.x(), at.y(), verticalScrollBar()->value());
-        const ViewDialogs& dialogs = viewDialogs();
+        const ViewDialogs& dialogs = m_dialogs;
         if (hit.action == SheetHit::Action::EditStudent && dialogs.editStudent) {
             dialogs.editStudent(*this, hit.student);
         } else if (hit.action == SheetHit::Action::EditAssignment && dialogs.editAssignment) {

@@ -3,6 +3,7 @@
 #include "core/cutoffs.h"
 #include "framework/view.h"
 #include "geometry/draw_text.h"
+#include "view_dialogs.h"
 
 #include <QAbstractScrollArea>
 #include <vector>
@@ -15,14 +16,13 @@ namespace markwise {
 class CMarkwiseView : public QAbstractScrollArea, public CView {
     Q_OBJECT
 public:
-    explicit CMarkwiseView(CDocument& document);
+    // dialogs: the application's table, which outlives every view.
+    CMarkwiseView(CDocument& document, const ViewDialogs& dialogs);
     // Writes this view's cutoffs to the profile.
     ~CMarkwiseView() override;
 
-    // Every grade sheet view that exists, oldest first.
-    static const std::vector<CMarkwiseView*>& AllViews();
-    // Preferences accepted: the new set becomes the application's, goes to the profile at
-    // once and to every open grade sheet view, so no window later writes back an old set.
+    // Preferences accepted: the new set becomes the application's, which tells every
+    // window, and goes to the profile at once, so no window later writes back an old set.
     static bool ApplyCutoffsEverywhere(const CGradeCutoffs& cutoffs, std::string* error = nullptr);
 
     // Assignment columns that fit the client width.
@@ -56,6 +56,10 @@ private:
     DrawList sheetTexts(int top, int bottom) const;
     void setScrollSize(int width, int height);
     void openDialog(int id);
+    // The dialog a command opens; empty when none is installed.
+    ViewDialogs::Open dialogFor(int id) const;
+
+    const ViewDialogs& m_dialogs;
 };
 
 } // namespace markwise

@@ -6,8 +6,9 @@ namespace markwise {
 
 class CMarkwiseView;
 
-// Where the grade sheet's commands and clicks open their dialogs. The dialog layers fill
-// these at start-up; a command whose entry is empty is not handled and so shows disabled.
+// Where the grade sheet's commands and clicks open their dialogs. The application owns the
+// table and the dialog layers fill it at start-up; a command whose entry is empty is not
+// handled and so shows disabled.
 struct ViewDialogs {
     using Open = std::function<void(CMarkwiseView& view)>;
 
@@ -24,7 +25,5 @@ struct ViewDialogs {
     Open classSummary;
     Open studentSummary;
 };
-
-ViewDialogs& viewDialogs();
 
 } // namespace markwise

@@ -60,8 +60,7 @@ bool HasStudentsAndAssignments(const CMarkwiseDoc& doc, std::string& error) {
 
 } // namespace
 
-void InstallReportWindows() {
-    ReportViewFactories& factories = reportViewFactories();
+void InstallReportWindows(ReportViewFactories& factories) {
     // Each dialog runs while the window is made, so it shows before the window does.
     factories.progressReport = [](CDocument& document) -> CView* {
         auto* view = new CProgressView(document);

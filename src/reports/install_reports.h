@@ -9,10 +9,10 @@ namespace markwise {
 
 class CMarkwiseDoc;
 class PrintJob;
+struct ReportViewFactories;
 
 // Makes the three report windows available to the main frame's report commands.
-// Called once at start-up.
-void InstallReportWindows();
+void InstallReportWindows(ReportViewFactories& factories);
 
 // The printout a command line's `--report` value asks for: "roster", "progress:CUTOFF"
 // (empty comments), "student:N" (0-based class position) or "students" (every student's

@@ -15,8 +15,7 @@ template <auto Open> void WithHost(CMarkwiseView& view) {
 
 } // namespace
 
-void InstallSummaryDialogs() {
-    ViewDialogs& d = viewDialogs();
+void InstallSummaryDialogs(ViewDialogs& d) {
     d.assignmentSummary = WithHost<OpenAssignmentSummary>;
     d.classSummary = WithHost<OpenClassSummary>;
     d.studentSummary = WithHost<OpenStudentSummary>;

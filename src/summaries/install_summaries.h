@@ -2,8 +2,10 @@
 
 namespace markwise {
 
+struct ViewDialogs;
+
 // Connects the grade sheet's Assignment, Class and Student Summary commands to their
-// dialogs. Called once at start-up.
-void InstallSummaryDialogs();
+// dialogs.
+void InstallSummaryDialogs(ViewDialogs& dialogs);
 
 } // namespace markwise

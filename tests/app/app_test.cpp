@@ -44,7 +44,7 @@ class AppTest : public QObject {
         const bool started = m_app->InitInstance({false, file});
         // Every dialog entry present, so the table below does not depend on which
         // dialog layers this build carries.
-        ViewDialogs& d = viewDialogs();
+        ViewDialogs& d = m_app->viewDialogs();
         const auto none = [](CMarkwiseView&) {};
         d.addStudent = d.removeStudent = d.newAssignment = d.removeAssignment = none;
         d.excludeAssignments = d.preferences = d.sortByAssignment = none;
@@ -71,7 +71,6 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_messages.texts.clear();
         m_messages.answers.clear();
-        reportViewFactories() = ReportViewFactories{};
     }
     void cleanup() {
         m_messages.answers = {Answer::Discard, Answer::Discard, Answer::Discard};

@@ -5,8 +5,8 @@
 #include "dialogs/dialog_test_support.h"
 #include "dialogs/edit_assignment_dlg.h"
 #include "dialogs/edit_student_dlg.h"
-#include "dialogs/field_rules.h"
 #include "dialogs/exclude_assignments_dlg.h"
+#include "dialogs/field_rules.h"
 #include "dialogs/install_dialogs.h"
 #include "dialogs/remove_entry_dlg.h"
 #include "dialogs/sort_by_assignment_dlg.h"
@@ -74,15 +74,15 @@ private slots:
     void initTestCase() {
         DropOffscreenNoise();
         QApplication::setQuitOnLastWindowClosed(false);
-        InstallEditingDialogs();
     }
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         m_path = m_dir->filePath("class.mkw");
         std::string error;
         QVERIFY(SaveClassFile(m_path.toStdString(), *FilledClass(6, 4), error));
-        m_app = std::make_unique<CMarkwiseApp>(
-            CProfile(m_dir->filePath("Markwise.ini").toStdString()));
+        m_app =
+            std::make_unique<CMarkwiseApp>(CProfile(m_dir->filePath("Markwise.ini").toStdString()));
+        InstallEditingDialogs(m_app->viewDialogs());
         QVERIFY(m_app->InitInstance({false, m_path}));
         m_messages.texts.clear();
         m_messages.answers.clear();

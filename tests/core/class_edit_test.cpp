@@ -2,9 +2,8 @@
 #include "core/class_file.h"
 #include "support/class_builder.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace markwise {
 namespace {
@@ -40,7 +39,7 @@ std::unique_ptr<CMarkwiseDoc> UntidyClass() {
     auto doc = FilledClass(8, 6);
     doc->RemoveStudent(7);
     doc->RemoveAssignment(5);
-    doc->m_assignments[1].m_lastIndex = 4; // carries fewer entries than the class has
+    doc->m_assignments[1].m_lastIndex = 4;  // carries fewer entries than the class has
     doc->m_assignments[3].m_scores[20] = 9; // a stray entry above the class
     doc->m_assignments[2].SetScore(3, 12);  // a last index above the class
     doc->m_reservedText[3] = "kept";
@@ -54,8 +53,14 @@ struct Case {
 
 TEST(ClassEdit, EveryEditRevertsToTheExactSlotsAndRedoesToTheSameBytes) {
     const std::vector<Case> cases{
-        {"add", [] { return AddStudentEdit({"Ann", "Lee", "9", "B", "P", "G"}); }},
-        {"edit student", [] { return EditStudentEdit(2, {"X", "Y", "Z", "", "", ""}); }},
+        {"add",
+         [] {
+             return AddStudentEdit({"Ann", "Lee", "9", "B", "P", "G"});
+         }},
+        {"edit student",
+         [] {
+             return EditStudentEdit(2, {"X", "Y", "Z", "", "", ""});
+         }},
         {"remove first student", [] { return RemoveStudentEdit(0); }},
         {"remove middle student", [] { return RemoveStudentEdit(3); }},
         {"remove last student", [] { return RemoveStudentEdit(6); }},

@@ -86,6 +86,31 @@ TEST(Sort, ByAssignmentPutsMissingBelowZeroAndCarriesEverything) {
     EXPECT_EQ(IdsOf(*totals), (Ids{"none", "low", "half", "neg"}));
 }
 
+// The plain reading of the classic sort: exchanges made on the class as the scan goes,
+// every comparison recomputing both percents.
+void PlainSortByTotal(CMarkwiseDoc& doc) {
+    const int n = doc.m_studentCount;
+    for (int i = 0; i < n; ++i) {
+        double best = doc.GetPercent(i);
+        int b = i;
+        for (int j = i; j < n; ++j) {
+            if (!(doc.GetPercent(j) < best)) {
+                best = doc.GetPercent(j);
+                b = j;
+            }
+        }
+        doc.SwapStudents(i, b);
+    }
+}
+
+TEST(Sort, ByTotalGivesThePlainSortsOrderTiesIncluded) {
+    auto fast = test::FilledClass(300, 7); // many equal percents
+    auto plain = std::make_unique<CMarkwiseDoc>(*fast);
+    SortByTotal(*fast);
+    PlainSortByTotal(*plain);
+    EXPECT_EQ(IdsOf(*fast), IdsOf(*plain));
+}
+
 TEST(Sort, ShuffleFollowsTheClassicGenerator) {
     // Seed 1 draws 41, 18467, 6334, 26500, 19169: partners 0, 2, 0, 4, 2.
     auto doc = ClassWithIds({"A", "B", "C", "D", "E"});

@@ -31,10 +31,7 @@ int WidthForColumns(int columns) {
 class ClassDialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        DropOffscreenNoise();
-        InstallEditingDialogs();
-    }
+    void initTestCase() { DropOffscreenNoise(); }
 
     void exclusionAndDontExclude() {
         FakeHost host;
@@ -128,6 +125,7 @@ private slots:
         filled->m_assignments[0].m_pointsPossible = 100.0;
         SheetWindow first(app, std::move(filled));
         SheetWindow second(app, NewClass(), "Markwi2");
+        InstallEditingDialogs(second.dialogs);
         const CMarkwiseDoc& doc = first.document.data();
         QCOMPARE(doc.GetLetterGrade(0, app.cutoffs()), std::string("A"));
 
@@ -139,7 +137,7 @@ private slots:
             Type(QStringLiteral("95"));
             Press(Qt::Key_Return);
         });
-        viewDialogs().preferences(*second.view);
+        second.dialogs.preferences(*second.view);
         QVERIFY(driver.Done());
         QCOMPARE(first.view->m_cutoffs, app.cutoffs());
         QCOMPARE(second.view->m_cutoffs, app.cutoffs());
@@ -155,6 +153,7 @@ private slots:
         {
             // New Assignment without students: one message and no dialog.
             SheetWindow empty(app, NewClass());
+            InstallEditingDialogs(empty.dialogs);
             ModalDriver none;
             none.Then([](QDialog& dialog) { QFAIL(qPrintable(dialog.windowTitle())); });
             empty.view->runCommand(ID_ASSIGNMENT_NEW);
@@ -169,6 +168,7 @@ private slots:
         FillClass(*filled, {{"Adams", "Al"}, {"Brown", "Bo"}},
                   {{"A1", {}}, {"A2", {}}, {"A3", {}}, {"A4", {}}, {"A5", {}}});
         SheetWindow sheet(app, std::move(filled));
+        InstallEditingDialogs(sheet.dialogs);
         CMarkwiseView& view = *sheet.view;
         const CMarkwiseDoc& doc = sheet.document.data();
         sheet.Show(WidthForColumns(3));

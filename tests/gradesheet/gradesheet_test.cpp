@@ -36,7 +36,6 @@ private slots:
     void initTestCase() { DropOffscreenNoise(); }
     void init() {
         m_app = std::make_unique<CWinApp>(CProfile(m_dir.filePath("Markwise.ini").toStdString()));
-        viewDialogs() = ViewDialogs{};
     }
     void cleanup() {
         m_sheet.reset();
@@ -120,8 +119,10 @@ private slots:
         CMarkwiseView& view = open(FilledClass(3, 4));
         const int h = view.m_rowHeight;
         QStringList opened;
-        viewDialogs().editStudent = [&](CMarkwiseView&, int s) { opened << QString("S%1").arg(s); };
-        viewDialogs().editAssignment = [&](CMarkwiseView&, int a, int s) {
+        m_sheet->dialogs.editStudent = [&](CMarkwiseView&, int s) {
+            opened << QString("S%1").arg(s);
+        };
+        m_sheet->dialogs.editAssignment = [&](CMarkwiseView&, int a, int s) {
             opened << QString("A%1/%2").arg(a).arg(s);
         };
         auto click = [&](int x, int y) {

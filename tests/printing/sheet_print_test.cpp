@@ -134,7 +134,8 @@ private slots:
         CWinApp app(CProfile(m_dir.filePath("Markwise.ini").toStdString()));
         CDocument document(app.docManager(), makeClass(100, 20), m_dir.filePath("Period3.MKW"),
                            "Period3.MKW");
-        CMarkwiseView view(document);
+        const ViewDialogs none;
+        CMarkwiseView view(document, none);
         ApplicationPrinter().setPageSize(QPageSize(QPageSize::Letter));
         ApplicationPrinter().setOutputFormat(QPrinter::PdfFormat);
 

@@ -76,8 +76,13 @@ class ReportWindowsTest : public QObject {
     bool start() {
         const QString path = m_dir->filePath("sample.mkw");
         QFile::copy(qEnvironmentVariable("MARKWISE_SOURCE_DIR") + "/examples/sample.mkw", path);
+        return startWith(path);
+    }
+    bool startWith(const QString& path) {
         m_app =
             std::make_unique<CMarkwiseApp>(CProfile(m_dir->filePath("Markwise.ini").toStdString()));
+        InstallEditingDialogs(m_app->viewDialogs());
+        InstallReportWindows(m_app->reportViews());
         return m_app->InitInstance({false, path});
     }
     template <typename View> View* active() {
@@ -137,8 +142,6 @@ private slots:
     void initTestCase() {
         DropOffscreenNoise();
         QApplication::setQuitOnLastWindowClosed(false);
-        InstallEditingDialogs();
-        InstallReportWindows();
     }
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
@@ -412,9 +415,7 @@ private slots:
         std::string error;
         auto doc = FilledClass(150, 130);
         QVERIFY(SaveClassFile(path.toStdString(), *doc, error));
-        m_app =
-            std::make_unique<CMarkwiseApp>(CProfile(m_dir->filePath("Markwise.ini").toStdString()));
-        QVERIFY(m_app->InitInstance({false, path}));
+        QVERIFY(startWith(path));
         QPrinter& printer = ApplicationPrinter();
         printer.setPageSize(QPageSize(QPageSize::Letter));
         printer.setResolution(300);

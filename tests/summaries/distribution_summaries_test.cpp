@@ -55,11 +55,7 @@ void ReadBars(ModalDriver& driver, QList<int>& lengths) {
 class DistributionSummariesTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        DropOffscreenNoise();
-        InstallEditingDialogs();
-        InstallSummaryDialogs();
-    }
+    void initTestCase() { DropOffscreenNoise(); }
 
     void assignmentSummaryReplacesEveryNumber() {
         FakeHost host;
@@ -160,6 +156,8 @@ private slots:
         FillClass(*doc, {{"Ames", "A"}, {"Bell", "B"}}, {{"Quiz", {96, 8.5}}});
         doc->m_assignments[0].m_pointsPossible = 100;
         SheetWindow sheet(app, std::move(doc));
+        InstallEditingDialogs(sheet.dialogs);
+        InstallSummaryDialogs(sheet.dialogs);
         CMarkwiseView& view = *sheet.view;
         for (const int id : {ID_CLASS_SUMMARY, ID_ASSIGNMENT_SUMMARY, ID_STUDENT_SUMMARY}) {
             CommandState state;

@@ -27,7 +27,7 @@ Messages::~Messages() {
 SheetWindow::SheetWindow(CWinApp& app, std::unique_ptr<CMarkwiseDoc> doc, const QString& title,
                          const QString& path)
     : document(app.docManager(), std::move(doc), path, title),
-      view(std::make_unique<CMarkwiseView>(document)) {}
+      view(std::make_unique<CMarkwiseView>(document, dialogs)) {}
 
 CMarkwiseView& SheetWindow::Show(int width) {
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

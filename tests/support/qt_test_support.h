@@ -40,6 +40,8 @@ struct SheetWindow {
     // Shows the view with room for `width` client pixels and paints it once.
     CMarkwiseView& Show(int width);
 
+    // Empty: the commands that open dialogs are not handled until a test fills it.
+    ViewDialogs dialogs;
     CDocument document;
     std::unique_ptr<CMarkwiseView> view;
 };
