@@ -7,7 +7,7 @@ namespace markwise {
 
 namespace {
 
-constexpr std::array<CommandInfo, 50> kCommands{{
+constexpr std::array<CommandInfo, 51> kCommands{{
     {ID_FILE_NEW, "&New\tCtrl+N", "Create a new data file\nNew"},
     {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen"},
     {ID_FILE_CLOSE, "&Close", "Close the active document\nClose"},
@@ -22,6 +22,7 @@ constexpr std::array<CommandInfo, 50> kCommands{{
     {ID_FILE_MRU_FILE3, "Recent File", "Open this document"},
     {ID_FILE_MRU_FILE4, "Recent File", "Open this document"},
     {ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit"},
+    {ID_EDIT_COPY, "&Copy\tCtrl+C", "Copy the grade sheet to the clipboard\nCopy"},
     {ID_EDIT_PREFERENCES, "P&references...", "Change Certain Options\nPreferences"},
     {ID_CLASS_ROSTER, "&View Class Roster...", "View a class roster\nClass Roster"},
     {ID_CLASS_PROGRESS_REPORTS, "&Progress Reports...",
@@ -132,7 +133,7 @@ const std::vector<MenuInfo>& documentMenus() {
          {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, kMenuSeparator,
           ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, kMenuSeparator,
           kMenuRecentFiles, kMenuSeparator, ID_APP_EXIT}},
-        {"&Edit", {ID_EDIT_PREFERENCES}},
+        {"&Edit", {ID_EDIT_COPY, kMenuSeparator, ID_EDIT_PREFERENCES}},
         {"&Class",
          {ID_CLASS_ROSTER, ID_CLASS_PROGRESS_REPORTS, ID_CLASS_EXCLUDE, ID_CLASS_SUMMARY}},
         {"&Assignment",

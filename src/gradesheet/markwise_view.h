@@ -3,11 +3,14 @@
 #include "core/cutoffs.h"
 #include "framework/view.h"
 #include "geometry/draw_text.h"
+#include "geometry/sheet_cursor.h"
 
 #include <QAbstractScrollArea>
 #include <vector>
 
 namespace markwise {
+
+class SheetKeyboard;
 
 // The grade sheet: students down, assignment columns across, totals at the right.
 // Only vertical scrolling uses the scroll bar; Scroll Left and Scroll Right move the
@@ -40,6 +43,10 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate();
 
+    // The keyboard's current cell and the in-place score editor.
+    SheetKeyboard& Keyboard() const { return *m_keyboard; }
+    SheetCell CurrentCell() const;
+
     bool updateCommand(int id, CommandState& state) override;
     void runCommand(int id) override;
 
@@ -47,6 +54,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     // Tooltips: the whole text of a heading, score or total cut short on screen.
     bool viewportEvent(QEvent* event) override;
 
@@ -55,6 +65,8 @@ private:
     DrawList sheetTexts(int top, int bottom) const;
     void setScrollSize(int width, int height);
     void openDialog(int id);
+
+    SheetKeyboard* m_keyboard;
 };
 
 } // namespace markwise
