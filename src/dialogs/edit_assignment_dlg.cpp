@@ -44,7 +44,8 @@ void ShowLines(QListWidget* list, const QStringList& lines, int row) {
 CEditAssignmentDlg::CEditAssignmentDlg(DialogHost& host, int assignment, int student,
                                        QWidget* parent)
     : QDialog(parent), m_host(host), m_assignment(assignment), m_student(student),
-      m_assignments(MakeList(this, 14)), m_students(MakeList(this, 24)),
+      m_assignments(MakeList(this, QStringLiteral("Assignments"), 14)),
+      m_students(MakeList(this, QStringLiteral("Students"), 24)),
       m_fastEdit(new QCheckBox(QStringLiteral("Fast Edit"), this)), m_title(new QLineEdit(this)),
       m_points(new QLineEdit(this)), m_score(new QLineEdit(this)),
       m_notAvailable(new QCheckBox(QStringLiteral("N/A"), this)),

@@ -45,7 +45,7 @@ public:
     QList<QAccessibleInterface*> columnHeaderCells() const override;
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return m_column; }
-    int rowIndex() const override { return m_row; }
+    int rowIndex() const override { return m_row - 1; } // -1: a column header
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override;

@@ -26,7 +26,9 @@ void StoreSheetScore(CMarkwiseView& view, int assignment, int student, double sc
     view.document().UpdateAllViews();
 }
 
-SheetKeyboard::SheetKeyboard(CMarkwiseView& view) : QObject(&view), m_view(view) {}
+SheetKeyboard::SheetKeyboard(CMarkwiseView& view) : QObject(&view), m_view(view) {
+    Refresh();
+}
 
 SheetExtent SheetKeyboard::extent() const {
     const CMarkwiseDoc& doc = *m_view.GetDocument();
@@ -80,6 +82,11 @@ void SheetKeyboard::Refresh() {
 }
 
 bool SheetKeyboard::KeyPress(QKeyEvent* event) {
+    // Keys that still reach the sheet while its editor is open belong to the editor.
+    if (m_editor) {
+        QCoreApplication::sendEvent(m_editor, event);
+        return true;
+    }
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     std::optional<CursorMove> move;
     switch (event->key()) {
