@@ -66,8 +66,8 @@ void SheetKeyboard::SetCell(SheetCell cell) {
         m_view.Invalidate();
     } else {
         // The frame is drawn just inside the cell; repaint only the two cells.
-        m_view.viewport()->update(before.adjusted(-1, -1, 1, 1));
-        m_view.viewport()->update(viewportRect(m_cell).adjusted(-1, -1, 1, 1));
+        m_view.viewport()->update(before.adjusted(-3, -1, 1, 1));
+        m_view.viewport()->update(viewportRect(m_cell).adjusted(-3, -1, 1, 1));
     }
     NotifySheetFocus(m_view, m_cell);
     emit cellChanged();
@@ -177,7 +177,9 @@ void SheetKeyboard::PaintFrame(QPainter& painter) const {
     painter.save();
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(box.x + 1, box.y + 1, box.width - 2, box.height - 2));
+    // Texts start at the cell's left edge, so the frame sits just left of it.
+    const int left = std::max(1, box.x - 2);
+    painter.drawRect(QRect(left, box.y + 1, box.x + box.width - 3 - left, box.height - 2));
     painter.restore();
 }
 
@@ -220,7 +222,7 @@ void SheetKeyboard::closeEditor() {
     editor->hide();
     editor->deleteLater();
     m_view.setFocus();
-    m_view.viewport()->update(viewportRect(m_cell).adjusted(-1, -1, 1, 1));
+    m_view.viewport()->update(viewportRect(m_cell).adjusted(-3, -1, 1, 1));
 }
 
 } // namespace markwise
