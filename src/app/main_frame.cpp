@@ -9,6 +9,7 @@
 #include "framework/ui_seam.h"
 #include "framework/view.h"
 #include "markwise_app.h"
+#include "window_list.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,6 +23,7 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindow>
 
 namespace markwise {
 
@@ -83,6 +85,11 @@ CMainFrame::CMainFrame(CMarkwiseApp& app) : m_app(app), m_mdiArea(new QMdiArea(t
         m_documentMenus.push_back(createMenu(menu.title, menu.items));
     }
     showMenuSet(false);
+    m_windowList = new CWindowList(*this, *m_mdiArea);
+    for (QMenu* menu : m_documentMenus) {
+        if (menu->title() == QLatin1String("&Window"))
+            m_windowList->attach(*menu);
+    }
     createToolBar();
     createStatusBar();
 
@@ -223,7 +230,57 @@ bool CMainFrame::executeCommand(int id) {
     return ran;
 }
 
+void CMainFrame::updateTitle() {
+    CChildFrame* frame = m_app.docManager().activeFrame();
+    QString title = QStringLiteral("Markwise");
+    if (frame)
+        title += QStringLiteral(" - ") + frame->windowTitle();
+    title += QStringLiteral("[*]");
+    if (title != m_title) {
+        m_title = title;
+        setWindowTitle(m_title);
+    }
+    // Kept apart from the window's own flag, which a maximized class window overwrites.
+    m_modified = frame && frame->document().isModified();
+    setWindowModified(m_modified);
+    showTitle();
+}
+
+QString CMainFrame::shownTitle() const {
+    QString title = m_title;
+    return title.replace(QStringLiteral("[*]"), m_modified ? QStringLiteral("*") : QString());
+}
+
+void CMainFrame::showTitle() {
+    // A maximized class window makes Qt write its own title on the main window; the
+    // desktop is shown ours instead.
+    QWindow* window = windowHandle();
+    if (!window || m_title.isEmpty())
+        return;
+    // Qt writes its title to the desktop past the window's own record of it, so an
+    // unchanged record does not mean the desktop shows it.
+    const QString shown = shownTitle();
+    if (window->title() == shown)
+        window->setTitle(QString());
+    window->setTitle(shown);
+}
+
+bool CMainFrame::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::ModifiedChange)
+        showTitle();
+    return handled;
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Back from a dialog or another program: a class may have changed meanwhile.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        updateTitle();
+}
+
 void CMainFrame::updateCommandStates() {
+    updateTitle();
     const bool documentWindow = m_app.docManager().activeFrame() != nullptr;
     if (documentWindow != m_documentMenusShown) {
         showMenuSet(documentWindow);
@@ -349,6 +406,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     manager.CloseAllDocuments();
+    const QRect normal = normalGeometry();
+    m_app.profile().WriteMainWindow({normal.x(), normal.y(), normal.width(), normal.height()});
     event->accept();
 }
 

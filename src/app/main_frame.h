@@ -14,6 +14,7 @@ class QToolBar;
 namespace markwise {
 
 class CMarkwiseApp;
+class CWindowList;
 struct CDocTemplate;
 
 // The top-level window: menus, toolbar, status bar and the area holding the class and
@@ -27,6 +28,10 @@ public:
     QMdiArea* mdiArea() const { return m_mdiArea; }
     QToolBar* toolBar() const { return m_wndToolBar; }
     QAction* action(int id) const;
+    CWindowList& windowList() const { return *m_windowList; }
+    // "Markwise - " and the active window's title, with the unsaved-changes marker, as
+    // the desktop shows it, whether or not the class windows are maximized.
+    QString shownTitle() const;
     // The menus on the menu bar now: those of a class window, or File, View and Help.
     std::vector<QMenu*> shownMenus() const;
 
@@ -35,12 +40,15 @@ public:
     bool executeCommand(int id);
     // Recomputes enabled and checked states and picks the menu set.
     void updateCommandStates();
+    void updateTitle();
     CommandState commandState(int id) const;
 
     bool updateCommand(int id, CommandState& state) override;
     void runCommand(int id) override;
 
 protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -51,6 +59,7 @@ private:
     void createToolBar();
     void createStatusBar();
     void showMenuSet(bool documentMenus);
+    void showTitle();
     void updateRecentFiles();
     void openReportWindow(const CDocTemplate& kind, bool needsStudentsAndAssignments);
     const CDocTemplate* reportTemplate(int id) const;
@@ -58,10 +67,13 @@ private:
     CMarkwiseApp& m_app;
     QMdiArea* m_mdiArea;
     QToolBar* m_wndToolBar = nullptr;
+    CWindowList* m_windowList = nullptr;
     std::map<int, QAction*> m_actions;
     std::vector<QMenu*> m_frameMenus;
     std::vector<QMenu*> m_documentMenus;
     bool m_documentMenusShown = false;
+    QString m_title; // with the "[*]" placeholder
+    bool m_modified = false;
 };
 
 } // namespace markwise

@@ -3,12 +3,14 @@
 #include "about_dlg.h"
 #include "framework/commands.h"
 #include "framework/print_services.h"
+#include "geometry/window_place.h"
 #include "gradesheet/markwise_view.h"
 #include "main_frame.h"
 #include "splash_dlg.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -58,6 +60,10 @@ bool CMarkwiseApp::InitInstance(const Options& options) {
     m_pRosterTemplate.createView = reports.classRoster;
 
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
+    // Shown before the command line's class opens, so a message about it is centred on
+    // the main window rather than on a window not yet on the screen.
+    PlaceMainFrame();
+    m_pMainFrame->showMaximized();
 
     // The file type is known to the desktop through the installed entry and MIME type,
     // so nothing is registered here.
@@ -68,13 +74,20 @@ bool CMarkwiseApp::InitInstance(const Options& options) {
         m_pMainFrame.reset();
         return false;
     }
-    // Without a window manager nothing maximizes a window, so fill the screen first.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        m_pMainFrame->setGeometry(screen->availableGeometry());
-    }
-    m_pMainFrame->showMaximized();
     m_pMainFrame->updateCommandStates();
     return true;
+}
+
+void CMarkwiseApp::PlaceMainFrame() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // Room for the window manager's title bar above the client area.
+    const int titleBar = m_pMainFrame->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+    const WindowRect place = PlaceMainWindow(
+        profile().ReadMainWindow(), {area.x(), area.y(), area.width(), area.height()}, titleBar);
+    m_pMainFrame->setGeometry(place.left, place.top, place.width, place.height);
 }
 
 QWidget* CMarkwiseApp::mainWindow() const {
@@ -83,11 +96,16 @@ QWidget* CMarkwiseApp::mainWindow() const {
 
 void CMarkwiseApp::WinHelp() {
     if (!m_helpWindow) {
-        m_helpWindow = new QTextBrowser();
+        // A window of its own that stays with the main window and opens centred on it.
+        m_helpWindow = new QTextBrowser(m_pMainFrame.get());
+        m_helpWindow->setWindowFlag(Qt::Window);
         m_helpWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_helpWindow->setWindowTitle(QStringLiteral("Markwise Help"));
         m_helpWindow->setWindowIcon(QIcon(QStringLiteral(":/icons/markwise.svg")));
-        m_helpWindow->resize(640, 560);
+        QRect place(QPoint(), QSize(640, 560));
+        if (m_pMainFrame)
+            place.moveCenter(m_pMainFrame->geometry().center());
+        m_helpWindow->setGeometry(place);
     }
     // Every request opens the entry page.
     m_helpWindow->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));

@@ -49,6 +49,9 @@ public:
     void runCommand(int id) override;
 
 private:
+    // The main window's place when not maximized: where it was last, inside the screen.
+    void PlaceMainFrame();
+
     CDocTemplate m_gradeSheetTemplate;
     CDocTemplate m_pStudentReportTemplate;
     CDocTemplate m_pProgressTemplate;

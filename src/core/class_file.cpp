@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 
 namespace markwise {
 
@@ -61,7 +62,7 @@ public:
             return false;
         }
         if (nestedWide) {
-            return Fail("The class file holds a damaged text field.");
+            return Fail("it holds a damaged text field");
         }
         const std::size_t bytes = std::size_t{length} * 2;
         if (!Require(bytes)) {
@@ -80,7 +81,7 @@ public:
 private:
     bool Require(std::size_t bytes) {
         if (static_cast<std::size_t>(m_end - m_pos) < bytes) {
-            return Fail("The file ends before the class is complete.");
+            return Fail("it ends before the class is complete");
         }
         return true;
     }
@@ -132,13 +133,12 @@ bool ReadCounts(CClassReader& in, int& students, int& assignments) {
         return false;
     }
     if (students < 0 || students > kMaxStudents) {
-        return in.Fail("The class file says it holds " + std::to_string(students) +
-                       " students; a class holds at most " + std::to_string(kMaxStudents) + ".");
+        return in.Fail("it says it holds " + std::to_string(students) + " students (at most " +
+                       std::to_string(kMaxStudents) + ")");
     }
     if (assignments < 0 || assignments > kMaxAssignments) {
-        return in.Fail("The class file says it holds " + std::to_string(assignments) +
-                       " assignments; a class holds at most " + std::to_string(kMaxAssignments) +
-                       ".");
+        return in.Fail("it says it holds " + std::to_string(assignments) +
+                       " assignments (at most " + std::to_string(kMaxAssignments) + ")");
     }
     return true;
 }
@@ -159,10 +159,9 @@ bool ReadAssignment(CClassReader& in, int index, CAssignment& record) {
     }
     // A negative last index stores no scores and is kept as it stands.
     if (record.m_lastIndex >= kMaxStudents) {
-        return in.Fail("Assignment " + std::to_string(index + 1) + " in the class file has " +
+        return in.Fail("its assignment " + std::to_string(index + 1) + " has " +
                        std::to_string(std::int64_t{record.m_lastIndex} + 1) +
-                       " score entries; a class holds at most " + std::to_string(kMaxStudents) +
-                       " students.");
+                       " score entries (at most " + std::to_string(kMaxStudents) + ")");
     }
     for (int s = 0; s <= record.m_lastIndex; ++s) {
         if (!in.ReadDouble(record.m_scores[s])) {
@@ -284,11 +283,19 @@ std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, std::string
     std::vector<unsigned char> bytes;
     std::string reason;
     std::unique_ptr<CMarkwiseDoc> doc;
-    if (ReadFileBytes(path, kMaxClassFileSize, "any class file", bytes, reason)) {
-        doc = ReadClass(bytes.data(), bytes.size(), reason);
-    }
-    if (!doc) {
+    if (!ReadFileBytes(path, kMaxClassFileSize, "any class file", bytes, reason)) {
         error = "Could not open \"" + path + "\". " + reason;
+        return nullptr;
+    }
+    // Plain words first, then what the reader found.
+    const std::string name = std::filesystem::path(path).filename().string();
+    if (bytes.empty()) {
+        error = name + " is empty: it holds no class.";
+        return nullptr;
+    }
+    doc = ReadClass(bytes.data(), bytes.size(), reason);
+    if (!doc) {
+        error = name + " is not a Markwise class file, or it is damaged: " + reason + ".";
     }
     return doc;
 }

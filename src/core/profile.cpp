@@ -2,6 +2,7 @@
 
 #include "atomic_file.h"
 
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
@@ -22,6 +23,8 @@ namespace {
 
 constexpr const char* kCutoffSection = "Grade Cutoffs";
 constexpr const char* kRecentSection = "Recent File List";
+constexpr const char* kWindowSection = "Main Window";
+constexpr std::array<const char*, 4> kWindowKeys = {"Left", "Top", "Width", "Height"};
 
 // The order in which the grade sheet has always written the keys.
 constexpr std::array<int, kGradeCount - 1> kWriteOrder = {0, 2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11};
@@ -170,6 +173,36 @@ bool CProfile::WriteRecentFiles(const std::vector<std::string>& files, std::stri
     }
     for (int i = written; i < kRecentFileCount; ++i) {
         ini.Delete(kRecentSection, RecentKey(i).c_str(), true);
+    }
+    return SaveProfile(m_path, ini, error);
+}
+
+std::optional<WindowRect> CProfile::ReadMainWindow() const {
+    CSimpleIniA ini;
+    if (!LoadProfile(m_path, ini, nullptr)) {
+        return std::nullopt;
+    }
+    std::array<int, 4> values{};
+    for (std::size_t i = 0; i < kWindowKeys.size(); ++i) {
+        const char* text = ini.GetValue(kWindowSection, kWindowKeys[i]);
+        if (!text || !ParseInt(text, values[i])) {
+            return std::nullopt;
+        }
+    }
+    if (values[2] <= 0 || values[3] <= 0) {
+        return std::nullopt;
+    }
+    return WindowRect{values[0], values[1], values[2], values[3]};
+}
+
+bool CProfile::WriteMainWindow(const WindowRect& rect, std::string* error) const {
+    CSimpleIniA ini;
+    if (!LoadProfile(m_path, ini, error)) {
+        return false;
+    }
+    const std::array<int, 4> values = {rect.left, rect.top, rect.width, rect.height};
+    for (std::size_t i = 0; i < kWindowKeys.size(); ++i) {
+        ini.SetValue(kWindowSection, kWindowKeys[i], std::to_string(values[i]).c_str());
     }
     return SaveProfile(m_path, ini, error);
 }

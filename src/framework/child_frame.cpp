@@ -4,6 +4,7 @@
 #include "view.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
 #include <utility>
 
 namespace markwise {
@@ -23,9 +24,13 @@ CChildFrame::~CChildFrame() {
 }
 
 void CChildFrame::closeWithoutAsking() {
+    QMdiArea* area = mdiArea();
+    const bool wasMaximized = isMaximized();
     // At once, not at the next turn of the event loop, so the document is gone when the
     // command that closed it returns.
     delete this;
+    if (wasMaximized)
+        MaximizeActive(area);
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
@@ -35,7 +40,29 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    const bool wasMaximized = isMaximized();
     QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted() && wasMaximized)
+        MaximizeActive(mdiArea(), this);
+}
+
+void CChildFrame::MaximizeActive(QMdiArea* area, QMdiSubWindow* closing) {
+    if (!area)
+        return;
+    // The window the area activates next, else the most recently active one left.
+    QMdiSubWindow* next = area->currentSubWindow();
+    if (!next || next == closing) {
+        next = nullptr;
+        const QList<QMdiSubWindow*> windows = area->subWindowList(QMdiArea::ActivationHistoryOrder);
+        for (auto it = windows.rbegin(); it != windows.rend() && !next; ++it) {
+            if (*it != closing && (*it)->isVisible())
+                next = *it;
+        }
+    }
+    if (next) {
+        next->showMaximized();
+        area->setActiveSubWindow(next);
+    }
 }
 
 bool CChildFrame::updateCommand(int, CommandState&) {

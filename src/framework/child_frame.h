@@ -30,6 +30,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A maximized window that closes leaves the next one maximized, as it found it.
+    static void MaximizeActive(QMdiArea* area, QMdiSubWindow* closing = nullptr);
+
     CDocument* m_pDocument;
     CView* m_pView;
 };

@@ -74,8 +74,10 @@ bool CDocument::DoSave(const QString& requested) {
     }
     std::string error;
     if (!SaveClassFile(pathBytes(path), *m_data, error)) {
-        UiSeam::tell(m_manager.window(), QString::fromLocal8Bit(error));
-        return false;
+        // The changes can go somewhere else at once.
+        const Answer next =
+            UiSeam::ask(m_manager.window(), QString::fromLocal8Bit(error), Buttons::SaveAsCancel);
+        return next == Answer::SaveAs && DoSave(QString());
     }
     m_data->SetModifiedFlag(false);
     m_path = QFileInfo(path).absoluteFilePath();

@@ -43,7 +43,8 @@ public:
     // Save: to the current file, or asks for a name when there is none.
     bool DoFileSave();
     // Save As: asks for a name when path is empty. False when cancelled or failed;
-    // a failure has been shown and leaves the class modified and the old file intact.
+    // a failure is shown with Save As offered, and leaves the class modified and the old
+    // file intact.
     bool DoSave(const QString& path);
     // Before closing: asks to save a modified class. False when the user cancels
     // or the save fails, so the close must not go on.

@@ -1,7 +1,10 @@
 #include "ui_seam.h"
 
+#include "win_app.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace markwise {
 
@@ -22,8 +25,23 @@ QMessageBox::StandardButtons standardButtons(Buttons buttons) {
     case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case Buttons::SaveDiscardCancel:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    case Buttons::SaveAsCancel: return QMessageBox::SaveAll | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
+}
+
+// Texts with keyboard letters, the same on every desktop style.
+void labelButtons(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, const char*> labels[] = {
+        {QMessageBox::Save, "&Save"},
+        {QMessageBox::Discard, "Do&n't Save"},
+        {QMessageBox::SaveAll, "Save &As..."},
+        {QMessageBox::Cancel, "Cancel"},
+    };
+    for (const auto& [which, text] : labels) {
+        if (QAbstractButton* button = box.button(which))
+            button->setText(QString::fromLatin1(text));
+    }
 }
 
 Answer toAnswer(int button) {
@@ -33,16 +51,27 @@ Answer toAnswer(int button) {
     case QMessageBox::No: return Answer::No;
     case QMessageBox::Save: return Answer::Save;
     case QMessageBox::Discard: return Answer::Discard;
+    case QMessageBox::SaveAll: return Answer::SaveAs;
     default: return Answer::Cancel;
     }
 }
 } // namespace
 
+QWidget* UiSeam::owner(QWidget* parent) {
+    if (parent)
+        return parent->window();
+    const CWinApp* app = CWinApp::instance();
+    return app ? app->mainWindow() : nullptr;
+}
+
 Answer UiSeam::ask(QWidget* parent, const QString& text, Buttons buttons) {
     if (answerer())
         return answerer()(text, buttons);
-    const auto icon = buttons == Buttons::Ok ? QMessageBox::Information : QMessageBox::Question;
-    QMessageBox box(icon, QStringLiteral("Markwise"), text, standardButtons(buttons), parent);
+    const bool failure = buttons == Buttons::Ok || buttons == Buttons::SaveAsCancel;
+    const auto icon = failure ? QMessageBox::Warning : QMessageBox::Question;
+    QMessageBox box(icon, QStringLiteral("Markwise"), text, standardButtons(buttons),
+                    owner(parent));
+    labelButtons(box);
     return toAnswer(box.exec());
 }
 
@@ -50,7 +79,7 @@ QString UiSeam::openFileName(QWidget* parent, const QString& caption, const QStr
     if (fileAnswerer())
         return fileAnswerer()(caption, filter);
     // Qt's own dialog matches *.mkw regardless of case, so .MKW files show too.
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter, nullptr,
+    return QFileDialog::getOpenFileName(owner(parent), caption, QString(), filter, nullptr,
                                         QFileDialog::DontUseNativeDialog);
 }
 
@@ -58,7 +87,7 @@ QString UiSeam::saveFileName(QWidget* parent, const QString& caption, const QStr
                              const QString& suggested) {
     if (fileAnswerer())
         return fileAnswerer()(caption, filter);
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter, nullptr,
+    return QFileDialog::getSaveFileName(owner(parent), caption, suggested, filter, nullptr,
                                         QFileDialog::DontUseNativeDialog);
 }
 

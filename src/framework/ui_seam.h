@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 
 class QWidget;
@@ -10,9 +9,13 @@ class QWidget;
 namespace markwise {
 
 // Every message box and file dialog of the program goes through here, so tests can answer
-// them without a modal window. Message boxes are captioned "Markwise".
-enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
-enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
+// them without a modal window. Message boxes are captioned "Markwise" and open centred on
+// the window they belong to (the main window when none is given). A box with OK alone
+// reports a refusal or failure and carries the warning icon; the others ask a question.
+// SaveDiscardCancel: "&Save", "Do&n't Save", "Cancel". SaveAsCancel: "Save &As...", "Cancel",
+// offered when a save failed.
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, SaveAsCancel };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard, SaveAs };
 
 class UiSeam {
 public:
@@ -25,6 +28,10 @@ public:
     static QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
                                 const QString& suggested);
+
+    // The window a message or dialog belongs to and is centred on: parent's window, else
+    // the main window.
+    static QWidget* owner(QWidget* parent);
 
     // Tests install answerers; an empty function restores the real dialogs.
     static void setAnswerer(Answerer answerer);

@@ -9,8 +9,8 @@
 namespace markwise {
 namespace {
 
-constexpr int kScrollRowHeight = 20;
-constexpr int kScrollExtraHeight = 60;
+constexpr int kUnmeasuredRowHeight = 20;
+constexpr int kRowsBesideStudents = 3; // heading, points possible, blank
 constexpr int kProvisionalWidth = 600;
 
 // The rows [first, last] that a layout emits; first > last emits none.
@@ -105,9 +105,9 @@ int ShownColumnCount(const CMarkwiseDoc& doc, int clientWidth) {
     return std::min(VisibleColumnCount(clientWidth), doc.AssignmentsInUse());
 }
 
-ScrollSize SheetScrollSize(const CMarkwiseDoc& doc, int clientWidth) {
-    const int rows = doc.StudentsInUse() + ShownColumnCount(doc, clientWidth);
-    return {kSheetFixedWidth, kScrollRowHeight * rows + kScrollExtraHeight};
+ScrollSize SheetScrollSize(const CMarkwiseDoc& doc, int clientWidth, int rowHeight) {
+    const int rows = doc.StudentsInUse() + kRowsBesideStudents + ShownColumnCount(doc, clientWidth);
+    return {kSheetFixedWidth, (rowHeight > 0 ? rowHeight : kUnmeasuredRowHeight) * rows};
 }
 
 ScrollSize SheetProvisionalScrollSize(const CMarkwiseDoc& doc, int rowHeight) {

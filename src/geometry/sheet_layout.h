@@ -30,8 +30,10 @@ int VisibleColumnCount(int clientWidth);
 // block starts at 200 + 100 * nV.
 int ShownColumnCount(const CMarkwiseDoc& doc, int clientWidth);
 
-// UpdateScrollSizes: 376 wide, 20 pixels per row whatever the font.
-ScrollSize SheetScrollSize(const CMarkwiseDoc& doc, int clientWidth);
+// UpdateScrollSizes: 376 wide, and as high as the rows drawn: the heading, the students,
+// the points-possible and blank rows and one description row per shown column, rowHeight
+// each (20 while the font is not measured yet), so the range ends where the sheet ends.
+ScrollSize SheetScrollSize(const CMarkwiseDoc& doc, int clientWidth, int rowHeight);
 // OnUpdate's range, which the next paint replaces: 600 x (nS + 3) * rowHeight.
 ScrollSize SheetProvisionalScrollSize(const CMarkwiseDoc& doc, int rowHeight);
 

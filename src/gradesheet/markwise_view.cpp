@@ -5,6 +5,7 @@
 #include "framework/commands.h"
 #include "framework/document.h"
 #include "framework/draw_list.h"
+#include "framework/scrolling.h"
 #include "framework/text.h"
 #include "framework/ui_seam.h"
 #include "framework/win_app.h"
@@ -112,24 +113,25 @@ int CMarkwiseView::VisibleColumnCount() const {
     return markwise::VisibleColumnCount(viewport()->width());
 }
 
+int CMarkwiseView::lineHeight() const {
+    // The height painting measures; known from the font before the first paint too.
+    const QFontMetrics metrics = viewport()->fontMetrics();
+    return metrics.height() + metrics.leading();
+}
+
 void CMarkwiseView::setScrollSize(int width, int height) {
     const QSize client = viewport()->size();
-    // The framework's default steps: a tenth of the range per page, a tenth of that per line.
-    verticalScrollBar()->setRange(0, std::max(0, height - client.height()));
-    verticalScrollBar()->setPageStep(std::max(1, height / 10));
-    verticalScrollBar()->setSingleStep(std::max(1, height / 100));
-    horizontalScrollBar()->setRange(0, std::max(0, width - client.width()));
-    horizontalScrollBar()->setPageStep(std::max(1, width / 10));
-    horizontalScrollBar()->setSingleStep(std::max(1, width / 100));
+    SetScrollBar(*verticalScrollBar(), height, client.height(), lineHeight());
+    SetScrollBar(*horizontalScrollBar(), width, client.width(), lineHeight());
 }
 
 void CMarkwiseView::UpdateScrollSizes() {
-    const ScrollSize size = SheetScrollSize(*GetDocument(), viewport()->width());
+    const ScrollSize size = SheetScrollSize(*GetDocument(), viewport()->width(), lineHeight());
     setScrollSize(size.width, size.height);
 }
 
 void CMarkwiseView::OnUpdate() {
-    const ScrollSize size = SheetProvisionalScrollSize(*GetDocument(), m_rowHeight);
+    const ScrollSize size = SheetProvisionalScrollSize(*GetDocument(), lineHeight());
     setScrollSize(size.width, size.height);
     Invalidate();
 }

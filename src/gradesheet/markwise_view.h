@@ -30,7 +30,7 @@ public:
 
     // Assignment columns that fit the client width.
     int VisibleColumnCount() const;
-    // Vertical range: 20 pixels a row; horizontal only below 376 pixels of width.
+    // Vertical range: every row drawn, no more; horizontal only below 376 pixels of width.
     void UpdateScrollSizes();
     // Repaints the whole sheet at the next turn of the event loop.
     void Invalidate();
@@ -61,6 +61,7 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
+    int lineHeight() const;
     // The sheet's texts on the rows that meet [top, bottom), in content pixels.
     DrawList sheetTexts(int top, int bottom) const;
     void setScrollSize(int width, int height);

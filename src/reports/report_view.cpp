@@ -5,6 +5,7 @@
 #include "framework/draw_list.h"
 #include "framework/paged_text_job.h"
 #include "framework/print_services.h"
+#include "framework/scrolling.h"
 #include "framework/text.h"
 #include "framework/win_app.h"
 
@@ -41,12 +42,9 @@ const CGradeCutoffs& CReportView::Cutoffs() {
 
 void CReportView::setScrollSize(const ScrollSize& size) {
     const QSize client = viewport()->size();
-    // A page is a screenful less one line and a line is one report line, so that no line
-    // is ever skipped; across, the framework's tenth of the range per page.
-    const int line = m_rowHeight > 0 ? m_rowHeight : 1;
-    verticalScrollBar()->setRange(0, std::max(0, size.height - client.height()));
-    verticalScrollBar()->setPageStep(std::max(line, client.height() - line));
-    verticalScrollBar()->setSingleStep(line);
+    // Down the report, the steps every scrolling view shares; across, the framework's
+    // tenth of the range per page.
+    SetScrollBar(*verticalScrollBar(), size.height, client.height(), m_rowHeight);
     horizontalScrollBar()->setRange(0, std::max(0, size.width - client.width()));
     horizontalScrollBar()->setPageStep(std::max(1, size.width / 10));
     horizontalScrollBar()->setSingleStep(std::max(1, size.width / 100));

@@ -249,6 +249,29 @@ private slots:
         frame().executeCommand(ID_FILE_SAVE);
         QVERIFY(!document.isModified());
         QVERIFY(ReadFile(path) != before);
+
+        // Closing asks to save; the save fails and offers Save As, which puts the changes
+        // in another file at once and lets the close go on.
+        document.data().AddStudent({"Third", "Try", "", "", "", ""});
+        document.data().SetModifiedFlag(true);
+        const QByteArray saved = ReadFile(path);
+        m_messages.texts.clear();
+        m_messages.answers = {Answer::Save, Answer::SaveAs};
+        m_messages.file = m_dir->filePath("elsewhere.mkw");
+        setrlimit(RLIMIT_FSIZE, &small);
+        QVERIFY(!document.SaveModified()); // the limit holds for Save As too
+        setrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(m_messages.texts.size(), 3); // question, failure, failure again
+        QVERIFY(document.isModified());
+        m_messages.texts.clear();
+        m_messages.answers = {Answer::Save, Answer::SaveAs};
+        QFile::remove(path);
+        QVERIFY(QDir().mkdir(path)); // a folder where the file was: saving there fails
+        QVERIFY(document.SaveModified());
+        QCOMPARE(m_messages.texts.size(), 2);
+        QVERIFY(!document.isModified());
+        QCOMPARE(document.title(), QString("elsewhere.mkw"));
+        QVERIFY(ReadFile(m_messages.file) != saved);
     }
 
     void recentFilesKeepFourNewestFirst() {

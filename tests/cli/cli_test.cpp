@@ -161,7 +161,9 @@ TEST_F(Cli, FailuresWriteNothingButOneStderrLine) {
     // Each case: arguments, exit status, a part of the one message on stderr.
     const std::tuple<Args, int, std::string> cases[] = {
         {{"grades", absent}, kExitFile, absent},
-        {{"summary", truncated, "--class"}, kExitFile, truncated},
+        {{"summary", truncated, "--class"},
+         kExitFile,
+         "truncated.mkw is not a Markwise class file, or it is damaged: it ends before"},
         {{"resave", dir.File(""), "-o", out}, kExitFile, dir.File("")},
         {{"sort", file, "--by", "name", "-o", unwritable}, kExitFile, unwritable},
         {{"sort", file, "--by", "assignment:2", "-o", out},

@@ -69,5 +69,22 @@ TEST(Profile, RecentFilesKeepFourNewestFirst) {
     EXPECT_EQ(profile.ReadRecentFiles(), (std::vector<std::string>{"/kept.MKW", "/last.MKW"}));
 }
 
+TEST(Profile, MainWindowPlaceInItsOwnSectionKeepingTheOthers) {
+    TempFolder folder;
+    const std::string path = folder.File("Markwise.ini");
+    test::WriteBytes(path, "[Grade Cutoffs]\nA+=95\n[Main Window]\nLeft=5\nTop=x\n");
+    CProfile profile(path);
+    EXPECT_FALSE(profile.ReadMainWindow()) << "a place with a broken key is no place";
+    ASSERT_TRUE(profile.WriteMainWindow({-20, 30, 800, 600}));
+    EXPECT_EQ(profile.ReadMainWindow(), (WindowRect{-20, 30, 800, 600}));
+    EXPECT_EQ(profile.ReadCutoffs().m_cutoffAPlus, 95);
+    const std::string text = ReadText(path);
+    EXPECT_NE(text.find("[Main Window]\nLeft=-20\nTop=30\nWidth=800\nHeight=600"),
+              std::string::npos)
+        << text;
+    ASSERT_TRUE(profile.WriteMainWindow({0, 0, 0, 600}));
+    EXPECT_FALSE(profile.ReadMainWindow()) << "no window is zero pixels wide";
+}
+
 } // namespace
 } // namespace markwise

@@ -3,6 +3,7 @@
 #include "support/class_builder.h"
 #include "support/draw_lines.h"
 
+#include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
 
@@ -25,9 +26,18 @@ TEST(SheetLayout, VisibleColumnsAndScrollRanges) {
 
     auto doc = FilledClass(3, 10);
     EXPECT_EQ(ShownColumnCount(*doc, 676), 3);
-    EXPECT_EQ(SheetScrollSize(*doc, 676), (ScrollSize{376, 20 * (3 + 3) + 60}));
+    // Heading, 3 students, points, blank and 3 description rows: the range ends with them.
+    EXPECT_EQ(SheetScrollSize(*doc, 676, 13), (ScrollSize{376, 13 * (1 + 3 + 2 + 3)}));
     // Room for more columns than assignments: only the assignments count.
-    EXPECT_EQ(SheetScrollSize(*doc, 5000), (ScrollSize{376, 20 * (3 + 10) + 60}));
+    EXPECT_EQ(SheetScrollSize(*doc, 5000, 13), (ScrollSize{376, 13 * (1 + 3 + 2 + 10)}));
+    // Before the font is measured rows count 20 pixels.
+    EXPECT_EQ(SheetScrollSize(*doc, 676, 0), (ScrollSize{376, 20 * 9}));
+    // The last row drawn ends exactly at the end of the range.
+    const DrawList texts = LayoutSheet(*doc, {0, 676, 13}, kDefaults);
+    int bottom = 0;
+    for (const DrawText& text : texts)
+        bottom = std::max(bottom, text.y + 13);
+    EXPECT_EQ(bottom, SheetScrollSize(*doc, 676, 13).height);
     EXPECT_EQ(SheetProvisionalScrollSize(*doc, 16), (ScrollSize{600, 6 * 16}));
 }
 

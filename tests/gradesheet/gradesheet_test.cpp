@@ -7,8 +7,10 @@
 #include "support/qt_test_support.h"
 
 #include <QHelpEvent>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <QtTest>
 #include <memory>
 
@@ -38,6 +40,48 @@ private slots:
     void cleanup() {
         m_sheet.reset();
         m_app.reset();
+    }
+
+    void pagingAThousandStudentsShowsEveryOneAndEndsWithTheSheet() {
+        CMarkwiseView& view = open(FilledClass(1000, 10));
+        QScrollBar* bar = view.verticalScrollBar();
+        const int h = view.m_rowHeight;
+        const int visible = view.viewport()->height();
+        QVERIFY(h > 0 && visible > 3 * h);
+        // Heading, students, points possible, blank row, three descriptions: nothing more.
+        QCOMPARE(bar->maximum() + visible, h * (1 + 1000 + 2 + 3));
+
+        view.setFocus();
+        QTest::keyClick(&view, Qt::Key_Down);
+        QCOMPARE(bar->value(), h);
+        QTest::keyClick(&view, Qt::Key_Up);
+        QCOMPARE(bar->value(), 0);
+        QWheelEvent notch(QPointF(50, 50), view.viewport()->mapToGlobal(QPointF(50, 50)), {},
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view.viewport(), &notch);
+        QCOMPARE(bar->value(), h * QApplication::wheelScrollLines());
+        bar->setValue(0);
+
+        // Page Down to the end: each student is shown whole on some page.
+        std::vector<bool> seen(1000, false);
+        int pages = 0;
+        for (;;) {
+            const int top = bar->value();
+            for (int i = 0; i < 1000; ++i)
+                if (h * (i + 1) >= top && h * (i + 2) <= top + visible)
+                    seen[i] = true;
+            if (top == bar->maximum())
+                break;
+            QTest::keyClick(&view, Qt::Key_PageDown);
+            QVERIFY2(bar->value() > top, "Page Down stopped before the end");
+            QVERIFY(bar->value() - top <= visible - h);
+            ++pages;
+        }
+        QCOMPARE(std::count(seen.begin(), seen.end(), false), 0);
+        QCOMPARE(pages, (h * 1006 - visible + visible - h - 1) / (visible - h));
+        for (int i = 0; i < pages; ++i)
+            QTest::keyClick(&view, Qt::Key_PageUp);
+        QCOMPARE(bar->value(), 0);
     }
 
     void scrollLimitsAndSortsModifiedFlag() {

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/profile.h"
+
+#include <optional>
+
+namespace markwise {
+
+// Where the main window goes when it is not maximized, in screen pixels. The client area
+// is placed; the window manager's frame adds frameTop pixels of title bar above it.
+// A remembered rectangle is kept when it fits the available area; otherwise it is shrunk
+// and moved inside, so the title bar can always be reached. Without one, the window takes
+// three quarters of the available area, centred.
+WindowRect PlaceMainWindow(const std::optional<WindowRect>& remembered, const WindowRect& available,
+                           int frameTop);
+
+} // namespace markwise

@@ -1,0 +1,283 @@
+// What only a window manager shows: maximized class windows, the restored main window,
+// the title the desktop shows, and messages and help centred on the main window. Runs
+// under Xvfb and openbox (tests/support/with_window_manager.sh).
+#include "app/main_frame.h"
+#include "app/markwise_app.h"
+#include "app/window_list.h"
+#include "core/markwise_doc.h"
+#include "framework/child_frame.h"
+#include "framework/commands.h"
+#include "support/qt_test_support.h"
+
+#include <QAction>
+#include <QInputDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+using namespace markwise;
+using namespace markwise::test;
+
+// A window manager on a busy machine can take seconds to map, place or activate a window.
+constexpr int kSlowDesktop = 20000;
+
+class WindowTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    std::unique_ptr<CMarkwiseApp> m_app;
+
+    QString profilePath() const { return m_dir.filePath("Markwise.ini"); }
+    CMainFrame& frame() { return *m_app->mainFrame(); }
+    QMdiArea& area() { return *frame().mdiArea(); }
+    CDocManager& manager() { return m_app->docManager(); }
+    bool start() {
+        m_app = std::make_unique<CMarkwiseApp>(CProfile(profilePath().toStdString()));
+        if (!m_app->InitInstance({false, QString()}))
+            return false;
+        if (!QTest::qWaitForWindowExposed(&frame(), kSlowDesktop)) {
+            qWarning("the main window was never exposed");
+            return false;
+        }
+        // Asked again while waiting: a window manager just started may not yet pass the
+        // focus to a new window.
+        const bool active = QTest::qWaitFor(
+            [this] {
+                if (!frame().isActiveWindow())
+                    frame().activateWindow();
+                return frame().isActiveWindow();
+            },
+            kSlowDesktop);
+        if (!active)
+            qWarning("the main window never became active");
+        const bool maxed = waitMaximized();
+        if (!maxed)
+            qWarning("the main window was never maximized");
+        return active && maxed;
+    }
+    bool waitMaximized() {
+        return QTest::qWaitFor([this] { return frame().windowState() & Qt::WindowMaximized; },
+                               kSlowDesktop);
+    }
+    QString activeTitle() {
+        QMdiSubWindow* window = area().currentSubWindow();
+        return window ? window->windowTitle() : QString();
+    }
+    // The title as the window manager has it, not as Qt keeps it.
+    QString desktopTitle() {
+        QProcess xprop;
+        xprop.start("xprop", {"-id", QString::number(frame().winId()), "_NET_WM_NAME"});
+        xprop.waitForFinished(5000);
+        const QString line = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+        const qsizetype quote = line.indexOf('"');
+        return quote < 0 ? line : line.mid(quote + 1).chopped(1);
+    }
+    static QPoint centre(const QWidget& widget) { return widget.frameGeometry().center(); }
+    // Centred as the toolkit centres dialogs: within a tenth of the main window's size
+    // (the window manager's frame shifts it a little), nowhere near a corner.
+    bool near(QPoint a, QPoint b) {
+        const QPoint off = a - b;
+        return std::abs(off.x()) <= frame().width() / 10 &&
+               std::abs(off.y()) <= frame().height() / 10;
+    }
+    void stop() {
+        for (CDocument* document : manager().documents())
+            document->data().SetModifiedFlag(false);
+        m_app.reset();
+    }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void cleanup() {
+        if (m_app)
+            stop();
+    }
+
+    void windowMenuListsWindowsAndKeysMoveBetweenThem() {
+        QVERIFY(start());
+        manager().OnFileNew();
+        manager().OnFileNew();
+        QMenu* windowMenu = frame().shownMenus()[7];
+        QCOMPARE(windowMenu->title(), QString("&Window"));
+        emit windowMenu->aboutToShow();
+        QStringList entries;
+        for (QAction* entry : frame().windowList().entries())
+            if (!entry->isSeparator())
+                entries << entry->text() + (entry->isChecked() ? " (active)" : "");
+        QCOMPARE(entries, (QStringList{"&1 Markwi1", "&2 Markwi2", "&3 Markwi3 (active)"}));
+
+        QTest::keyClick(&frame(), Qt::Key_F6, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi1"), kSlowDesktop);
+        QTest::keyClick(&frame(), Qt::Key_Tab, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi2"), kSlowDesktop);
+        QTest::keyClick(&frame(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi1"), kSlowDesktop);
+        QTest::keyClick(&frame(), Qt::Key_F6, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi3"), kSlowDesktop);
+        // Choosing an entry activates its window.
+        emit windowMenu->aboutToShow();
+        frame().windowList().entries()[2]->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi2"), kSlowDesktop);
+
+        // Ctrl+F4 closes the active window; the next one stays maximized.
+        QVERIFY(area().currentSubWindow()->isMaximized());
+        QTest::keyClick(&frame(), Qt::Key_F4, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(area().subWindowList().size(), 2, kSlowDesktop);
+        QVERIFY(area().currentSubWindow());
+        QTRY_VERIFY_WITH_TIMEOUT(area().currentSubWindow()->isMaximized(), kSlowDesktop);
+
+        // Beyond nine windows the list ends with "More Windows...".
+        for (int i = 0; i < 8; ++i)
+            manager().OnFileNew();
+        emit windowMenu->aboutToShow();
+        const QList<QAction*>& listed = frame().windowList().entries();
+        QCOMPARE(listed.size(), 1 + 9 + 1);
+        // The active window, the last opened, takes the ninth place.
+        QCOMPARE(listed[9]->text(), QString("&9 Markwi11"));
+        QVERIFY(listed[9]->isChecked());
+        QCOMPARE(listed.back()->text(), QString("&More Windows..."));
+        ModalDriver driver;
+        driver.Then([](QDialog& dialog) {
+            auto& choose = static_cast<QInputDialog&>(dialog);
+            QCOMPARE(choose.comboBoxItems().size(), 10);
+            choose.setTextValue("Markwi4");
+            choose.accept();
+        });
+        listed.back()->trigger();
+        QVERIFY(driver.Done());
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi4"), kSlowDesktop);
+    }
+
+    void closingAMaximizedWindowLeavesTheNextMaximized() {
+        QVERIFY(start());
+        manager().OnFileNew();
+        frame().executeCommand(ID_WINDOW_NEW); // Markwi2:1, Markwi2:2
+        QTRY_VERIFY_WITH_TIMEOUT(area().currentSubWindow()->isMaximized(), kSlowDesktop);
+        frame().executeCommand(ID_FILE_CLOSE); // both windows of Markwi2 go
+        QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi1"), kSlowDesktop);
+        QTRY_VERIFY_WITH_TIMEOUT(area().currentSubWindow()->isMaximized(), kSlowDesktop);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            area().currentSubWindow()->width() >= area().viewport()->width() - 2, kSlowDesktop);
+
+        // Windows that were not maximized stay as they are.
+        manager().OnFileNew();
+        frame().executeCommand(ID_WINDOW_CASCADE);
+        QTRY_VERIFY_WITH_TIMEOUT(!area().currentSubWindow()->isMaximized(), kSlowDesktop);
+        area().currentSubWindow()->close();
+        QTRY_COMPARE_WITH_TIMEOUT(area().subWindowList().size(), 1, kSlowDesktop);
+        QVERIFY(!area().subWindowList()[0]->isMaximized());
+    }
+
+    void titleNamesTheActiveWindowMaximizedOrNotWithTheChangesMarker() {
+        QVERIFY(start());
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi1"), kSlowDesktop);
+        manager().OnFileNew();
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi2"), kSlowDesktop);
+        area().currentSubWindow()->showNormal();
+        frame().updateCommandStates();
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi2"), kSlowDesktop);
+        manager().activeDocument()->data().SetModifiedFlag(true);
+        frame().updateCommandStates();
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi2*"), kSlowDesktop);
+        area().currentSubWindow()->showMaximized();
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi2*"), kSlowDesktop);
+        area().setActiveSubWindow(area().subWindowList()[0]);
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi1"), kSlowDesktop);
+        frame().executeCommand(ID_FILE_CLOSE);
+        frame().executeCommand(ID_WINDOW_NEW);
+        QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi2:2*"), kSlowDesktop);
+    }
+
+    void restoredMainWindowLiesInsideTheScreenWhereItWasLast() {
+        // A place from another screen arrangement, far off this one.
+        QVERIFY(WriteFile(profilePath(), "[Main Window]\nLeft=2500\nTop=-300\nWidth=900\n"
+                                         "Height=2000\n"));
+        QVERIFY(start());
+        const QRect screen = frame().screen()->availableGeometry();
+        frame().showNormal();
+        QTRY_VERIFY_WITH_TIMEOUT(!(frame().windowState() & Qt::WindowMaximized), kSlowDesktop);
+        QTRY_VERIFY_WITH_TIMEOUT(screen.contains(frame().frameGeometry()), kSlowDesktop);
+        QVERIFY(frame().frameGeometry().top() >= screen.top());
+
+        const QRect chosen(150, 120, 700, 450);
+        frame().setGeometry(chosen);
+        QTRY_COMPARE_WITH_TIMEOUT(frame().geometry(), chosen, kSlowDesktop);
+        frame().showMaximized();
+        QVERIFY(waitMaximized());
+        frame().executeCommand(ID_APP_EXIT);
+        m_app.reset();
+        QCOMPARE(CProfile(profilePath().toStdString()).ReadMainWindow(),
+                 (WindowRect{150, 120, 700, 450}));
+
+        QVERIFY(start());
+        frame().showNormal();
+        QTRY_COMPARE_WITH_TIMEOUT(frame().geometry(), chosen, kSlowDesktop);
+    }
+
+    void messagesAndHelpOpenCentredOnTheMainWindow() {
+        QVERIFY(start());
+        frame().showNormal();
+        frame().setGeometry(100, 100, 800, 500);
+        QTRY_COMPARE_WITH_TIMEOUT(frame().geometry(), QRect(100, 100, 800, 500), kSlowDesktop);
+
+        // The question before closing a changed class: keyboard letters on its buttons.
+        manager().activeDocument()->data().SetModifiedFlag(true);
+        ModalDriver driver;
+        QString buttons;
+        QPoint boxCentre;
+        driver.Then([&](QDialog& dialog) {
+            auto& box = static_cast<QMessageBox&>(dialog);
+            for (QAbstractButton* button : box.buttons())
+                buttons += button->text() + ";";
+            QCOMPARE(box.icon(), QMessageBox::Question);
+            QTRY_VERIFY_WITH_TIMEOUT(near(centre(box), centre(frame())), kSlowDesktop);
+            boxCentre = centre(box);
+            QAbstractButton* dontSave = box.button(QMessageBox::Discard);
+            QCOMPARE(dontSave->shortcut(), QKeySequence(Qt::ALT | Qt::Key_N));
+            dontSave->click();
+        });
+        frame().executeCommand(ID_FILE_CLOSE);
+        QVERIFY(driver.Done());
+        QVERIFY(manager().documents().empty());
+        QCOMPARE(buttons.split(';', Qt::SkipEmptyParts).size(), 3);
+        QVERIFY(buttons.contains("&Save;") && buttons.contains("Do&n't Save;") &&
+                buttons.contains("Cancel;"));
+        QVERIFY2(near(boxCentre, centre(frame())),
+                 qPrintable(QString("the question is centred at %1,%2, the main window at %3,%4")
+                                .arg(boxCentre.x())
+                                .arg(boxCentre.y())
+                                .arg(centre(frame()).x())
+                                .arg(centre(frame()).y())));
+
+        // A file that cannot be opened: the warning icon, centred too.
+        const QString bad = m_dir.filePath("x.mkw");
+        QVERIFY(WriteFile(bad, QByteArray("rcls\0\0\0\0", 8)));
+        QString text;
+        driver.Then([&](QDialog& dialog) {
+            auto& box = static_cast<QMessageBox&>(dialog);
+            QCOMPARE(box.icon(), QMessageBox::Warning);
+            text = box.text();
+            QTRY_VERIFY_WITH_TIMEOUT(near(centre(box), centre(frame())), kSlowDesktop);
+            boxCentre = centre(box);
+            box.button(QMessageBox::Ok)->click();
+        });
+        QVERIFY(!manager().OpenDocumentFile(bad));
+        QCOMPARE(text, QString("x.mkw is not a Markwise class file, or it is damaged: it says it "
+                               "holds 1936483186 students (at most 1000)."));
+        QVERIFY2(near(boxCentre, centre(frame())), "the warning is not centred");
+
+        frame().executeCommand(ID_HELP);
+        QTextBrowser* help = m_app->helpWindow();
+        QVERIFY(help && QTest::qWaitForWindowExposed(help, kSlowDesktop));
+        QTRY_VERIFY_WITH_TIMEOUT(near(centre(*help), centre(frame())), kSlowDesktop);
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
