@@ -1,5 +1,6 @@
 #include "core/markwise_doc.h"
 #include "dialogs/dialog_host.h"
+#include "framework/class_editor.h"
 #include "dialogs/edit_assignment_dlg.h"
 
 #include <QApplication>
@@ -25,15 +26,16 @@ public:
             m_doc->NewAssignment("Test " + std::to_string(a), "", 100.0);
     }
 
-    CMarkwiseDoc& Document() override { return *m_doc; }
+    const CMarkwiseDoc& Document() override { return *m_doc; }
+    CClassEditor& Editor() override { return m_editor; }
     QWidget* Widget() override { return nullptr; }
-    void Repaint() override {}
     void ShowLastAssignment() override {}
     CGradeCutoffs CurrentCutoffs() const override { return {}; }
     bool ApplyCutoffs(const CGradeCutoffs&, std::string*) override { return true; }
 
 private:
     std::unique_ptr<CMarkwiseDoc> m_doc;
+    CClassEditor m_editor{*m_doc};
 };
 
 FullClassHost& Host() {

@@ -1,5 +1,6 @@
 #include "core/markwise_doc.h"
 #include "dialogs/dialog_host.h"
+#include "framework/class_editor.h"
 #include "summaries/assignment_summary_dlg.h"
 #include "summaries/class_summary_dlg.h"
 #include "summaries/histogram_dlg.h"
@@ -32,15 +33,16 @@ public:
         }
     }
 
-    CMarkwiseDoc& Document() override { return *m_doc; }
+    const CMarkwiseDoc& Document() override { return *m_doc; }
+    CClassEditor& Editor() override { return m_editor; }
     QWidget* Widget() override { return nullptr; }
-    void Repaint() override {}
     void ShowLastAssignment() override {}
     CGradeCutoffs CurrentCutoffs() const override { return {}; }
     bool ApplyCutoffs(const CGradeCutoffs&, std::string*) override { return true; }
 
 private:
     std::unique_ptr<CMarkwiseDoc> m_doc;
+    CClassEditor m_editor{*m_doc};
 };
 
 // Built, computed, shown and painted once.

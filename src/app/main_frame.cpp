@@ -288,6 +288,9 @@ void CMainFrame::updateCommandStates() {
     for (const auto& [id, action] : m_actions) {
         const CommandState state = commandState(id);
         action->setEnabled(state.enabled);
+        if (!state.text.isEmpty()) {
+            action->setText(state.text);
+        }
         if (action->isCheckable()) {
             action->setChecked(state.checked);
         }

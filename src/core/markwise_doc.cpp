@@ -5,19 +5,6 @@
 
 namespace markwise {
 
-namespace {
-
-void StoreFields(CMarkwiseDoc& doc, int s, const StudentFields& fields) {
-    doc.m_firstName[s] = fields.firstName;
-    doc.m_lastName[s] = fields.lastName;
-    doc.m_studentId[s] = fields.studentId;
-    doc.m_bookNumber[s] = fields.bookNumber;
-    doc.m_phone[s] = fields.phone;
-    doc.m_gradeLevel[s] = fields.gradeLevel;
-}
-
-} // namespace
-
 // Every slot starts empty and every score as not entered; the arrays are members, so
 // construction allocates nothing beyond the object itself.
 CMarkwiseDoc::CMarkwiseDoc() = default;
@@ -30,7 +17,7 @@ CMarkwiseDoc::AddResult CMarkwiseDoc::AddStudent(const StudentFields& fields) {
     const int n = StudentsInUse();
     if (n >= kMaxStudents)
         return AddResult::Full;
-    StoreFields(*this, n, fields);
+    PutStudent(n, fields);
     m_studentCount = n + 1;
     for (int a = 0; a < AssignmentsInUse(); ++a)
         m_assignments[a].SetScore(MISSING_SCORE, n);
@@ -38,17 +25,26 @@ CMarkwiseDoc::AddResult CMarkwiseDoc::AddStudent(const StudentFields& fields) {
 }
 
 StudentFields CMarkwiseDoc::GetStudent(int s) const {
+    StudentFields fields;
+    if (s >= 0 && s < kMaxStudents) {
+        for (const StudentFieldColumn& c : kStudentFieldColumns)
+            fields.*c.field = (this->*c.column)[s];
+    }
+    return fields;
+}
+
+void CMarkwiseDoc::PutStudent(int s, const StudentFields& fields) {
     if (s < 0 || s >= kMaxStudents)
-        return {};
-    return {m_firstName[s],  m_lastName[s], m_studentId[s],
-            m_bookNumber[s], m_phone[s],    m_gradeLevel[s]};
+        return;
+    for (const StudentFieldColumn& c : kStudentFieldColumns)
+        (this->*c.column)[s] = fields.*c.field;
 }
 
 void CMarkwiseDoc::EditStudent(int s, const StudentFields& fields) {
     if (s < 0 || s >= StudentsInUse())
         return;
     SetModifiedFlag(true);
-    StoreFields(*this, s, fields);
+    PutStudent(s, fields);
 }
 
 void CMarkwiseDoc::RemoveStudent(int s) {
@@ -58,12 +54,8 @@ void CMarkwiseDoc::RemoveStudent(int s) {
     SetModifiedFlag(true);
     // Copies rather than moves: the vacated last slot keeps its old contents as a leftover.
     for (int i = s; i < n - 1; ++i) {
-        m_firstName[i] = m_firstName[i + 1];
-        m_lastName[i] = m_lastName[i + 1];
-        m_studentId[i] = m_studentId[i + 1];
-        m_bookNumber[i] = m_bookNumber[i + 1];
-        m_phone[i] = m_phone[i + 1];
-        m_gradeLevel[i] = m_gradeLevel[i + 1];
+        for (const StudentFieldColumn& c : kStudentFieldColumns)
+            (this->*c.column)[i] = (this->*c.column)[i + 1];
         for (int a = 0; a < AssignmentsInUse(); ++a)
             m_assignments[a].m_scores[i] = m_assignments[a].m_scores[i + 1];
     }
@@ -121,12 +113,8 @@ void CMarkwiseDoc::SwapStudents(int i, int j) {
     const int n = StudentsInUse();
     if (i < 0 || i >= n || j < 0 || j >= n)
         return;
-    std::swap(m_lastName[i], m_lastName[j]);
-    std::swap(m_firstName[i], m_firstName[j]);
-    std::swap(m_studentId[i], m_studentId[j]);
-    std::swap(m_bookNumber[i], m_bookNumber[j]);
-    std::swap(m_phone[i], m_phone[j]);
-    std::swap(m_gradeLevel[i], m_gradeLevel[j]);
+    for (const StudentFieldColumn& c : kStudentFieldColumns)
+        std::swap((this->*c.column)[i], (this->*c.column)[j]);
     for (int a = 0; a < AssignmentsInUse(); ++a)
         std::swap(m_assignments[a].m_scores[i], m_assignments[a].m_scores[j]);
 }

@@ -53,6 +53,8 @@ public:
     // Both names empty: ignored. Otherwise marks modified; Full when 1000 students exist.
     AddResult AddStudent(const StudentFields& fields);
     StudentFields GetStudent(int s) const;
+    // Stores the fields in any slot, in use or not, leaving the counts and the flag alone.
+    void PutStudent(int s, const StudentFields& fields);
     void EditStudent(int s, const StudentFields& fields);
     // Shifts the following students (and their scores) down one slot.
     void RemoveStudent(int s);
@@ -88,5 +90,20 @@ public:
 private:
     bool m_modified = false;
 };
+
+// The six text fields as columns of the class and members of StudentFields, so code that
+// copies a student's texts names them once, here.
+struct StudentFieldColumn {
+    std::array<std::string, kMaxStudents> CMarkwiseDoc::*column;
+    std::string StudentFields::*field;
+};
+inline constexpr std::array<StudentFieldColumn, 6> kStudentFieldColumns{{
+    {&CMarkwiseDoc::m_firstName, &StudentFields::firstName},
+    {&CMarkwiseDoc::m_lastName, &StudentFields::lastName},
+    {&CMarkwiseDoc::m_studentId, &StudentFields::studentId},
+    {&CMarkwiseDoc::m_bookNumber, &StudentFields::bookNumber},
+    {&CMarkwiseDoc::m_phone, &StudentFields::phone},
+    {&CMarkwiseDoc::m_gradeLevel, &StudentFields::gradeLevel},
+}};
 
 } // namespace markwise

@@ -13,26 +13,40 @@ namespace markwise {
 
 namespace {
 
-// Slot i receives the student that was in slot from[i]. The same end state as the
+// Slot to[i] receives the student that was in slot from[i]. The same end state as the
 // exchanges that produced the order, but each assignment's scores are moved in one
 // sequential pass instead of one strided pass per exchange.
-void MoveStudents(CMarkwiseDoc& doc, const std::vector<int>& from) {
-    const int n = static_cast<int>(from.size());
+template <typename From, typename To>
+void Rearrange(CMarkwiseDoc& doc, int n, From from, To to) {
     std::vector<std::string> text(n);
-    for (auto* field : {&doc.m_lastName, &doc.m_firstName, &doc.m_studentId, &doc.m_bookNumber,
-                        &doc.m_phone, &doc.m_gradeLevel}) {
+    for (const StudentFieldColumn& c : kStudentFieldColumns) {
+        auto& field = doc.*c.column;
         for (int i = 0; i < n; ++i)
-            text[i] = std::move((*field)[from[i]]);
+            text[to(i)] = std::move(field[from(i)]);
         for (int i = 0; i < n; ++i)
-            (*field)[i] = std::move(text[i]);
+            field[i] = std::move(text[i]);
     }
     std::vector<double> scores(n);
     for (int a = 0; a < doc.AssignmentsInUse(); ++a) {
         auto& column = doc.m_assignments[a].m_scores;
         for (int i = 0; i < n; ++i)
-            scores[i] = column[from[i]];
+            scores[to(i)] = column[from(i)];
         std::copy(scores.begin(), scores.end(), column.begin());
     }
+}
+
+// An order fits when it is a permutation of the slots in use; anything else is left alone.
+bool Fits(const CMarkwiseDoc& doc, const StudentOrder& order) {
+    const int n = static_cast<int>(order.size());
+    if (n != doc.StudentsInUse())
+        return false;
+    std::vector<bool> seen(n, false);
+    for (int slot : order) {
+        if (slot < 0 || slot >= n || seen[slot])
+            return false;
+        seen[slot] = true;
+    }
+    return true;
 }
 
 // The classic selection sort: of several equal keys the one nearest the end of the
@@ -40,7 +54,7 @@ void MoveStudents(CMarkwiseDoc& doc, const std::vector<int>& from) {
 // and travels with its student through the exchanges, which are made on the keys and
 // slot numbers only; the document is rearranged once at the end.
 template <typename Key, typename Test>
-void SelectionSort(CMarkwiseDoc& doc, std::vector<Key>& keys, Test passes) {
+StudentOrder SelectionSort(CMarkwiseDoc& doc, std::vector<Key>& keys, Test passes) {
     const int n = static_cast<int>(keys.size());
     std::vector<int> from(n);
     std::iota(from.begin(), from.end(), 0);
@@ -54,42 +68,57 @@ void SelectionSort(CMarkwiseDoc& doc, std::vector<Key>& keys, Test passes) {
         std::swap(from[i], from[b]);
     }
     MoveStudents(doc, from);
+    return from;
 }
 
 } // namespace
 
-void SortByName(CMarkwiseDoc& doc) {
+void MoveStudents(CMarkwiseDoc& doc, const StudentOrder& order) {
+    if (Fits(doc, order))
+        Rearrange(
+            doc, static_cast<int>(order.size()), [&](int i) { return order[i]; },
+            [](int i) { return i; });
+}
+
+void RestoreStudentOrder(CMarkwiseDoc& doc, const StudentOrder& order) {
+    if (Fits(doc, order))
+        Rearrange(
+            doc, static_cast<int>(order.size()), [](int i) { return i; },
+            [&](int i) { return order[i]; });
+}
+
+StudentOrder SortByName(CMarkwiseDoc& doc) {
     const int n = doc.StudentsInUse();
     std::vector<std::string> keys(n);
     for (int s = 0; s < n; ++s)
         keys[s] = doc.m_lastName[s] + ", " + doc.m_firstName[s];
     // Byte-wise, as unsigned chars up to the first NUL: upper case sorts before lower case.
-    SelectionSort(doc, keys, [](const std::string& key, const std::string& best) {
+    return SelectionSort(doc, keys, [](const std::string& key, const std::string& best) {
         return std::strcmp(key.c_str(), best.c_str()) <= 0;
     });
 }
 
-void SortByTotal(CMarkwiseDoc& doc) {
+StudentOrder SortByTotal(CMarkwiseDoc& doc) {
     doc.SetModifiedFlag(true);
     const int n = doc.StudentsInUse();
     std::vector<double> keys(n);
     for (int s = 0; s < n; ++s)
         keys[s] = doc.GetPercent(s);
-    SelectionSort(doc, keys, [](double key, double best) { return !(key < best); });
+    return SelectionSort(doc, keys, [](double key, double best) { return !(key < best); });
 }
 
-void SortByAssignment(CMarkwiseDoc& doc, int assignment) {
+StudentOrder SortByAssignment(CMarkwiseDoc& doc, int assignment) {
     if (assignment < 0 || assignment >= doc.AssignmentsInUse())
-        return;
+        return {};
     doc.SetModifiedFlag(true);
     const int n = doc.StudentsInUse();
     const auto& scores = doc.m_assignments[assignment].m_scores;
     // A missing score takes part as its stored value, just below 0.
     std::vector<double> keys(scores.begin(), scores.begin() + n);
-    SelectionSort(doc, keys, [](double key, double best) { return !(key < best); });
+    return SelectionSort(doc, keys, [](double key, double best) { return !(key < best); });
 }
 
-void ShuffleStudents(CMarkwiseDoc& doc, unsigned int seed) {
+StudentOrder ShuffleStudents(CMarkwiseDoc& doc, unsigned int seed) {
     doc.SetModifiedFlag(true);
     const int n = doc.StudentsInUse();
     std::vector<int> from(n);
@@ -104,6 +133,7 @@ void ShuffleStudents(CMarkwiseDoc& doc, unsigned int seed) {
         std::swap(from[i], from[j]);
     }
     MoveStudents(doc, from);
+    return from;
 }
 
 } // namespace markwise

@@ -1,6 +1,7 @@
 #include "add_student_dlg.h"
 
 #include "dialog_host.h"
+#include "framework/class_editor.h"
 #include "dialog_layout.h"
 #include "field_rules.h"
 #include "framework/ui_seam.h"
@@ -68,17 +69,13 @@ void CAddStudentDlg::accept() {
     StudentFields fields;
     if (!m_fields.Read(reader, fields))
         return;
-    switch (m_host.Document().AddStudent(fields)) {
-    case CMarkwiseDoc::AddResult::Ignored:
-        // Both names empty: nothing to add, and the boxes keep what was typed.
+    // Both names empty: nothing to add, and the boxes keep what was typed.
+    if (fields.firstName.empty() && fields.lastName.empty())
         return;
-    case CMarkwiseDoc::AddResult::Added:
-        m_host.Repaint();
-        break;
-    case CMarkwiseDoc::AddResult::Full:
+    const bool full = m_host.Document().StudentsInUse() >= kMaxStudents;
+    m_host.Editor().apply(QStringLiteral("Add Student"), AddStudentEdit(fields));
+    if (full)
         UiSeam::tell(this, QStringLiteral("All Name slots full!"));
-        break;
-    }
     m_fields.Clear();
     m_fields.lastName->setFocus();
 }

@@ -8,6 +8,7 @@ class QWidget;
 
 namespace markwise {
 
+class CClassEditor;
 class CMarkwiseDoc;
 
 // What an editing dialog needs of the window that opened it. The grade sheet view provides
@@ -16,12 +17,12 @@ class DialogHost {
 public:
     virtual ~DialogHost() = default;
 
-    virtual CMarkwiseDoc& Document() = 0;
+    virtual const CMarkwiseDoc& Document() = 0;
+    // Every change goes through here; it repaints every window on the class, so the sheet
+    // behind an open dialog shows each change.
+    virtual CClassEditor& Editor() = 0;
     // The parent of the dialogs and of their messages.
     virtual QWidget* Widget() = 0;
-    // After a change: every window on the class repaints, so the sheet behind an open
-    // dialog shows each change.
-    virtual void Repaint() = 0;
     // Scrolls the opening grade sheet so that the last assignment is its rightmost column.
     virtual void ShowLastAssignment() = 0;
     // The application's current grade cutoffs.

@@ -5,6 +5,7 @@
 #include "dialog_host.h"
 #include "dialog_layout.h"
 #include "field_rules.h"
+#include "framework/class_editor.h"
 #include "framework/text.h"
 #include "list_lines.h"
 
@@ -43,7 +44,8 @@ void ShowLines(QListWidget* list, const QStringList& lines, int row) {
 
 CEditAssignmentDlg::CEditAssignmentDlg(DialogHost& host, int assignment, int student,
                                        QWidget* parent)
-    : QDialog(parent), m_host(host), m_assignment(assignment), m_student(student),
+    : QDialog(parent), m_host(host), m_session(host.Editor().newSession()),
+      m_assignment(assignment), m_student(student),
       m_assignments(MakeList(this, QStringLiteral("Assignments"), 14)),
       m_students(MakeList(this, QStringLiteral("Students"), 24)),
       m_fastEdit(new QCheckBox(QStringLiteral("Fast Edit"), this)), m_title(new QLineEdit(this)),
@@ -173,8 +175,7 @@ void CEditAssignmentDlg::NotAvailableClicked(bool checked) {
 }
 
 void CEditAssignmentDlg::accept() {
-    CMarkwiseDoc& doc = m_host.Document();
-    const int students = doc.StudentsInUse();
+    const int students = m_host.Document().StudentsInUse();
     const int student = m_student < students ? m_student : -1;
 
     FieldReader reader(this);
@@ -191,8 +192,9 @@ void CEditAssignmentDlg::accept() {
     if (!reader.Ok())
         return;
 
-    doc.EditAssignment(m_assignment, title, description, points, student, score);
-    m_host.Repaint();
+    m_host.Editor().storeAssignment(m_session,
+                                    {m_assignment, title, description, points, student, score},
+                                    m_fastEdit->isChecked());
     if (m_fastEdit->isChecked() && m_student < students - 1)
         ++m_student;
     Refresh();

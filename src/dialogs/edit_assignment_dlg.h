@@ -47,6 +47,8 @@ private:
     void NotAvailableClicked(bool checked);
 
     DialogHost& m_host;
+    // Everything one opening stores is one undo step.
+    int m_session;
     int m_assignment;
     int m_student;
     QListWidget* m_assignments;

@@ -1,6 +1,7 @@
 #include "edit_student_dlg.h"
 
 #include "dialog_host.h"
+#include "framework/class_editor.h"
 #include "dialog_layout.h"
 #include "field_rules.h"
 #include "list_lines.h"
@@ -84,8 +85,7 @@ void CEditStudentDlg::accept() {
     StudentFields fields;
     if (!m_fields.Read(reader, fields))
         return;
-    m_host.Document().EditStudent(student, fields);
-    m_host.Repaint();
+    m_host.Editor().apply(QStringLiteral("Edit Student"), EditStudentEdit(student, fields));
     m_student = student;
     Refresh();
 }

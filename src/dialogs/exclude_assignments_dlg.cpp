@@ -2,6 +2,7 @@
 
 #include "core/markwise_doc.h"
 #include "dialog_host.h"
+#include "framework/class_editor.h"
 #include "dialog_layout.h"
 #include "list_lines.h"
 
@@ -49,8 +50,7 @@ int CExcludeAssignmentsDlg::exec() {
 
 void CExcludeAssignmentsDlg::accept() {
     const int first = m_dontExclude->isChecked() ? 0 : std::max(0, m_list->currentRow());
-    m_host.Document().SetFirstIncluded(first);
-    m_host.Repaint();
+    m_host.Editor().apply(QStringLiteral("Exclude Assignments"), ExcludeEdit(first));
     QDialog::accept();
 }
 

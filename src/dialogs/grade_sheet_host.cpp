@@ -7,16 +7,16 @@
 
 namespace markwise {
 
-CMarkwiseDoc& GradeSheetHost::Document() {
+const CMarkwiseDoc& GradeSheetHost::Document() {
     return *m_view.GetDocument();
+}
+
+CClassEditor& GradeSheetHost::Editor() {
+    return m_view.document().editor();
 }
 
 QWidget* GradeSheetHost::Widget() {
     return &m_view;
-}
-
-void GradeSheetHost::Repaint() {
-    m_view.document().UpdateAllViews();
 }
 
 void GradeSheetHost::ShowLastAssignment() {

@@ -11,9 +11,9 @@ class GradeSheetHost : public DialogHost {
 public:
     explicit GradeSheetHost(CMarkwiseView& view) : m_view(view) {}
 
-    CMarkwiseDoc& Document() override;
+    const CMarkwiseDoc& Document() override;
+    CClassEditor& Editor() override;
     QWidget* Widget() override;
-    void Repaint() override;
     void ShowLastAssignment() override;
     CGradeCutoffs CurrentCutoffs() const override;
     bool ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) override;

@@ -2,6 +2,7 @@
 
 #include "core/markwise_doc.h"
 #include "dialog_host.h"
+#include "framework/class_editor.h"
 #include "dialog_layout.h"
 #include "field_rules.h"
 #include "framework/ui_seam.h"
@@ -74,13 +75,13 @@ void CNewAssignmentDlg::accept() {
     reader.Text(m_description, QStringLiteral("Assignment Description"), description);
     if (!reader.Ok())
         return;
-    CMarkwiseDoc& doc = m_host.Document();
-    const int slot = doc.AssignmentsInUse();
-    if (!doc.NewAssignment(title, description, points))
+    const int slot = m_host.Document().AssignmentsInUse();
+    if (slot >= kMaxAssignments)
         return;
+    m_host.Editor().apply(QStringLiteral("New Assignment"),
+                          NewAssignmentEdit(title, description, points));
     m_created = slot;
     m_host.ShowLastAssignment();
-    m_host.Repaint();
     QDialog::accept();
 }
 

@@ -100,7 +100,6 @@ void CPreferencesDlg::accept() {
                                           "\n%1\nThey apply until Markwise closes.")
                                .arg(QString::fromStdString(error)));
     }
-    m_host.Repaint();
     QDialog::accept();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/markwise_doc.h"
 #include "dialog_host.h"
+#include "framework/class_editor.h"
 #include "list_lines.h"
 
 namespace markwise {
@@ -23,7 +24,7 @@ int CRemoveAssignmentDlg::EntriesInUse() const {
 }
 
 void CRemoveAssignmentDlg::RemoveEntry(int row) {
-    Host().Document().RemoveAssignment(row);
+    Host().Editor().apply(QStringLiteral("Remove Assignment"), RemoveAssignmentEdit(row));
 }
 
 } // namespace markwise

@@ -50,7 +50,6 @@ void CRemoveEntryDlg::accept() {
         return;
     RemoveEntry(row);
     Refresh();
-    m_host.Repaint();
 }
 
 } // namespace markwise

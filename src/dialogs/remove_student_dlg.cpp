@@ -2,6 +2,7 @@
 
 #include "core/markwise_doc.h"
 #include "dialog_host.h"
+#include "framework/class_editor.h"
 #include "framework/ui_seam.h"
 #include "list_lines.h"
 
@@ -33,7 +34,7 @@ bool CRemoveStudentDlg::MayRemove() {
 }
 
 void CRemoveStudentDlg::RemoveEntry(int row) {
-    Host().Document().RemoveStudent(row);
+    Host().Editor().apply(QStringLiteral("Remove Student"), RemoveStudentEdit(row));
 }
 
 } // namespace markwise

@@ -1,8 +1,8 @@
 #include "sort_by_assignment_dlg.h"
 
 #include "core/markwise_doc.h"
-#include "core/sort.h"
 #include "dialog_host.h"
+#include "framework/class_editor.h"
 #include "dialog_layout.h"
 #include "list_lines.h"
 
@@ -44,8 +44,8 @@ void CSortByAssignmentDlg::accept() {
     const int assignment = m_list->currentRow();
     if (assignment < 0)
         return;
-    SortByAssignment(m_host.Document(), assignment);
-    m_host.Repaint();
+    m_host.Editor().apply(QStringLiteral("Sort by Assignment Grade"),
+                          SortEdit(SortKind::Assignment, assignment));
     QDialog::accept();
 }
 

@@ -27,7 +27,7 @@ CommandState CommandRoute::state(int id) const {
             return state;
         }
     }
-    return CommandState{false, false};
+    return CommandState{false, false, {}};
 }
 
 bool CommandRoute::run(int id) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <initializer_list>
 #include <vector>
 
@@ -9,6 +10,8 @@ namespace markwise {
 struct CommandState {
     bool enabled = true;
     bool checked = false;
+    // When set, the menu caption for now ("&Undo Remove Student"); else the table's.
+    QString text;
 };
 
 // One stop on a command's route (view, document, child frame, main frame, application).

@@ -7,7 +7,7 @@ namespace markwise {
 
 namespace {
 
-constexpr std::array<CommandInfo, 51> kCommands{{
+constexpr std::array<CommandInfo, 52> kCommands{{
     {ID_FILE_NEW, "&New\tCtrl+N", "Create a new data file\nNew"},
     {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen"},
     {ID_FILE_CLOSE, "&Close", "Close the active document\nClose"},
@@ -22,6 +22,8 @@ constexpr std::array<CommandInfo, 51> kCommands{{
     {ID_FILE_MRU_FILE3, "Recent File", "Open this document"},
     {ID_FILE_MRU_FILE4, "Recent File", "Open this document"},
     {ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit"},
+    {ID_EDIT_UNDO, "&Undo\tCtrl+Z", "Undo the last change\nUndo"},
+    {ID_EDIT_REDO, "&Redo\tCtrl+Y", "Redo the change last undone\nRedo"},
     {ID_EDIT_COPY, "&Copy\tCtrl+C", "Copy the grade sheet to the clipboard\nCopy"},
     {ID_EDIT_PREFERENCES, "P&references...", "Change Certain Options\nPreferences"},
     {ID_CLASS_ROSTER, "&View Class Roster...", "View a class roster\nClass Roster"},
@@ -62,7 +64,6 @@ constexpr std::array<CommandInfo, 51> kCommands{{
     {ID_SCROLL_RIGHT, "Scroll Right", "Scroll the Assignments Right\nScroll Right"},
     {ID_HELP, "", "Display help for current task or command\nHelp"},
     {ID_CONTEXT_HELP, "", "Display help for clicked on buttons, menus and windows\nHelp"},
-    {ID_EDIT_UNDO, "", ""},
     {ID_EDIT_CUT, "", ""},
     {ID_EDIT_COPY, "", ""},
     {ID_EDIT_PASTE, "", ""},
@@ -76,7 +77,7 @@ constexpr std::array<int, 18> kToolbar{
     ID_STUDENT_NEW,  ID_STUDENT_EDIT,   ID_STUDENT_REMOVE,  kMenuSeparator,       ID_SCROLL_LEFT,
     ID_SCROLL_RIGHT, kMenuSeparator,    ID_APP_ABOUT};
 
-constexpr std::array<Accelerator, 16> kAccelerators{{
+constexpr std::array<Accelerator, 18> kAccelerators{{
     {ID_FILE_NEW, "Ctrl+N"},
     {ID_FILE_OPEN, "Ctrl+O"},
     {ID_FILE_SAVE, "Ctrl+S"},
@@ -85,6 +86,8 @@ constexpr std::array<Accelerator, 16> kAccelerators{{
     {ID_CONTEXT_HELP, "Shift+F1"},
     {ID_EDIT_UNDO, "Ctrl+Z"},
     {ID_EDIT_UNDO, "Alt+Backspace"},
+    {ID_EDIT_REDO, "Ctrl+Y"},
+    {ID_EDIT_REDO, "Ctrl+Shift+Z"},
     {ID_EDIT_CUT, "Ctrl+X"},
     {ID_EDIT_CUT, "Shift+Del"},
     {ID_EDIT_COPY, "Ctrl+C"},
@@ -133,7 +136,9 @@ const std::vector<MenuInfo>& documentMenus() {
          {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, kMenuSeparator,
           ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, kMenuSeparator,
           kMenuRecentFiles, kMenuSeparator, ID_APP_EXIT}},
-        {"&Edit", {ID_EDIT_COPY, kMenuSeparator, ID_EDIT_PREFERENCES}},
+        {"&Edit",
+         {ID_EDIT_UNDO, ID_EDIT_REDO, kMenuSeparator, ID_EDIT_COPY, kMenuSeparator,
+          ID_EDIT_PREFERENCES}},
         {"&Class",
          {ID_CLASS_ROSTER, ID_CLASS_PROGRESS_REPORTS, ID_CLASS_EXCLUDE, ID_CLASS_SUMMARY}},
         {"&Assignment",

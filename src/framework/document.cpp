@@ -16,8 +16,10 @@ namespace markwise {
 
 CDocument::CDocument(CDocManager& manager, std::unique_ptr<CMarkwiseDoc> data, QString path,
                      QString title)
-    : m_manager(manager), m_data(std::move(data)), m_path(std::move(path)),
-      m_title(std::move(title)) {}
+    : m_manager(manager), m_data(std::move(data)), m_editor(*m_data), m_path(std::move(path)),
+      m_title(std::move(title)) {
+    connect(&m_editor, &CClassEditor::changed, this, &CDocument::UpdateAllViews);
+}
 
 CDocument::~CDocument() = default;
 
@@ -79,7 +81,7 @@ bool CDocument::DoSave(const QString& requested) {
             UiSeam::ask(m_manager.window(), QString::fromLocal8Bit(error), Buttons::SaveAsCancel);
         return next == Answer::SaveAs && DoSave(QString());
     }
-    m_data->SetModifiedFlag(false);
+    m_editor.markSaved();
     m_path = QFileInfo(path).absoluteFilePath();
     m_title = QFileInfo(path).fileName();
     updateFrameTitles();
@@ -114,12 +116,32 @@ void CDocument::OnCloseDocument() {
     }
 }
 
-bool CDocument::updateCommand(int id, CommandState&) {
-    return id == ID_FILE_CLOSE || id == ID_FILE_SAVE || id == ID_FILE_SAVE_AS;
+bool CDocument::updateCommand(int id, CommandState& state) {
+    const QUndoStack& history = m_editor.history();
+    switch (id) {
+    case ID_EDIT_UNDO:
+        state.enabled = history.canUndo();
+        state.text = state.enabled ? QStringLiteral("&Undo %1").arg(history.undoText())
+                                   : QStringLiteral("&Undo");
+        return true;
+    case ID_EDIT_REDO:
+        state.enabled = history.canRedo();
+        state.text = state.enabled ? QStringLiteral("&Redo %1").arg(history.redoText())
+                                   : QStringLiteral("&Redo");
+        return true;
+    default:
+        return id == ID_FILE_CLOSE || id == ID_FILE_SAVE || id == ID_FILE_SAVE_AS;
+    }
 }
 
 void CDocument::runCommand(int id) {
     switch (id) {
+    case ID_EDIT_UNDO:
+        m_editor.undo();
+        break;
+    case ID_EDIT_REDO:
+        m_editor.redo();
+        break;
     case ID_FILE_CLOSE:
         if (CanCloseFrames() && SaveModified()) {
             OnCloseDocument();

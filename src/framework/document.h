@@ -1,5 +1,6 @@
 #pragma once
 
+#include "class_editor.h"
 #include "command_target.h"
 
 #include <QObject>
@@ -22,7 +23,9 @@ public:
               QString title);
     ~CDocument() override;
 
-    CMarkwiseDoc& data() const { return *m_data; }
+    // The class as it stands; it changes only through editor().
+    const CMarkwiseDoc& data() const { return *m_data; }
+    CClassEditor& editor() { return m_editor; }
     const QString& path() const { return m_path; }
     // The file name, or "Markwi" and a running number for a new class.
     const QString& title() const { return m_title; }
@@ -34,7 +37,8 @@ public:
     void removeFrame(CChildFrame* frame);
     // Window captions: the title, with ":n" while the class has several windows.
     void updateFrameTitles();
-    // Called after the class has changed: every window on it repaints.
+    // The one place changed() is emitted: after every change the editor makes, every
+    // window on the class repaints.
     void UpdateAllViews();
     // Asks each window that holds work of its own (typed report comments) whether it may
     // go; false when one says no, and the class must stay open.
@@ -61,6 +65,7 @@ signals:
 private:
     CDocManager& m_manager;
     std::unique_ptr<CMarkwiseDoc> m_data;
+    CClassEditor m_editor;
     QString m_path;
     QString m_title;
     std::vector<CChildFrame*> m_frames;

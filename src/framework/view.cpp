@@ -4,7 +4,7 @@
 
 namespace markwise {
 
-CMarkwiseDoc* CView::GetDocument() const {
+const CMarkwiseDoc* CView::GetDocument() const {
     return &m_pDocument->data();
 }
 

@@ -15,7 +15,8 @@ public:
     explicit CView(CDocument& document) : m_pDocument(&document) {}
 
     CDocument& document() const { return *m_pDocument; }
-    CMarkwiseDoc* GetDocument() const;
+    // The class, to read; changes go through document().editor().
+    const CMarkwiseDoc* GetDocument() const;
 
     // The widget the child frame shows.
     virtual QWidget* widget() = 0;

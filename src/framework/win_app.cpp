@@ -15,6 +15,11 @@ void CWinApp::LoadProfileSettings() {
     m_cutoffs = m_profile.ReadCutoffs();
 }
 
+void CWinApp::setCutoffs(const CGradeCutoffs& cutoffs) {
+    m_cutoffs = cutoffs;
+    emit cutoffsChanged(m_cutoffs);
+}
+
 CWinApp::~CWinApp() {
     if (g_instance == this) {
         g_instance = nullptr;

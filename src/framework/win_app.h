@@ -28,7 +28,8 @@ public:
 
     // The current set: every letter grade and distribution uses it.
     const CGradeCutoffs& cutoffs() const { return m_cutoffs; }
-    void setCutoffs(const CGradeCutoffs& cutoffs) { m_cutoffs = cutoffs; }
+    // Every window that shows grades connects to cutoffsChanged and repaints.
+    void setCutoffs(const CGradeCutoffs& cutoffs);
 
     // Every help request opens the entry page of the user guide.
     virtual void WinHelp() {}
@@ -36,6 +37,9 @@ public:
 
     bool updateCommand(int, CommandState&) override { return false; }
     void runCommand(int) override {}
+
+signals:
+    void cutoffsChanged(const CGradeCutoffs& cutoffs);
 
 private:
     CProfile m_profile;

@@ -1,7 +1,7 @@
 #include "markwise_view.h"
 
 #include "core/markwise_doc.h"
-#include "core/sort.h"
+#include "framework/class_editor.h"
 #include "framework/commands.h"
 #include "framework/document.h"
 #include "framework/draw_list.h"
@@ -81,6 +81,11 @@ CMarkwiseView::CMarkwiseView(CDocument& document)
     setFocusPolicy(Qt::StrongFocus);
     InstallSheetAccessibility();
     connect(&document, &CDocument::changed, this, &CMarkwiseView::Invalidate);
+    connect(CWinApp::instance(), &CWinApp::cutoffsChanged, this,
+            [this](const CGradeCutoffs& cutoffs) {
+                m_cutoffs = cutoffs;
+                Invalidate();
+            });
     connect(&document, &CDocument::changed, m_keyboard, &SheetKeyboard::Refresh);
 }
 
@@ -102,10 +107,6 @@ const std::vector<CMarkwiseView*>& CMarkwiseView::AllViews() {
 bool CMarkwiseView::ApplyCutoffsEverywhere(const CGradeCutoffs& cutoffs, std::string* error) {
     CWinApp* app = CWinApp::instance();
     app->setCutoffs(cutoffs);
-    for (CMarkwiseView* view : liveViews()) {
-        view->m_cutoffs = cutoffs;
-        view->Invalidate();
-    }
     return app->profile().WriteCutoffs(cutoffs, error);
 }
 
@@ -262,11 +263,12 @@ bool CMarkwiseView::updateCommand(int id, CommandState& state) {
 }
 
 void CMarkwiseView::runCommand(int id) {
-    CMarkwiseDoc& doc = *GetDocument();
+    const CMarkwiseDoc& doc = *GetDocument();
+    CClassEditor& editor = document().editor();
     switch (id) {
     case ID_VIEW_STUDENT_ID:
-        doc.ToggleNames();
-        break;
+        editor.toggleListing();
+        return;
     case ID_SCROLL_LEFT:
         m_firstAssignment = ScrollLeft(m_firstAssignment);
         Invalidate();
@@ -277,14 +279,15 @@ void CMarkwiseView::runCommand(int id) {
         Invalidate();
         return;
     case ID_SORT_NAME:
-        SortByName(doc);
-        break;
+        editor.apply(QStringLiteral("Sort by Name"), SortEdit(SortKind::Name));
+        return;
     case ID_SORT_TOTAL:
-        SortByTotal(doc);
-        break;
+        editor.apply(QStringLiteral("Sort by Total Grade"), SortEdit(SortKind::Total));
+        return;
     case ID_SORT_RANDOM:
-        ShuffleStudents(doc, static_cast<unsigned int>(std::time(nullptr)));
-        break;
+        editor.apply(QStringLiteral("Sort Randomly"),
+                     ShuffleEdit(static_cast<unsigned int>(std::time(nullptr))));
+        return;
     case ID_IGNORED_32795:
         return;
     case ID_EDIT_COPY:
@@ -299,7 +302,6 @@ void CMarkwiseView::runCommand(int id) {
         openDialog(id);
         return;
     }
-    document().UpdateAllViews();
 }
 
 void CMarkwiseView::openDialog(int id) {

@@ -1,6 +1,7 @@
 #include "sheet_keyboard.h"
 
 #include "core/markwise_doc.h"
+#include "framework/class_editor.h"
 #include "framework/commands.h"
 #include "framework/document.h"
 #include "framework/ui_seam.h"
@@ -18,12 +19,15 @@
 namespace markwise {
 
 void StoreSheetScore(CMarkwiseView& view, int assignment, int student, double score) {
-    CMarkwiseDoc& doc = *view.GetDocument();
+    const CMarkwiseDoc& doc = *view.GetDocument();
     if (assignment < 0 || assignment >= doc.AssignmentsInUse())
         return;
     const CAssignment& a = doc.m_assignments[assignment];
-    doc.EditAssignment(assignment, a.m_title, a.m_description, a.m_pointsPossible, student, score);
-    view.document().UpdateAllViews();
+    // A session of its own, so each stored score is one step to undo.
+    CClassEditor& editor = view.document().editor();
+    editor.storeAssignment(
+        editor.newSession(),
+        {assignment, a.m_title, a.m_description, a.m_pointsPossible, student, score}, false);
 }
 
 SheetKeyboard::SheetKeyboard(CMarkwiseView& view) : QObject(&view), m_view(view) {
@@ -124,7 +128,14 @@ bool SheetKeyboard::KeyPress(QKeyEvent* event) {
         break;
     }
     if (move) {
-        SetCell(MoveCell(m_cell, *move, extent()));
+        const SheetCell next = MoveCell(m_cell, *move, extent());
+        // At the last student the lines below (points possible, descriptions) are still
+        // reached by scrolling, so an up or down key that moves no cell scrolls instead.
+        const bool vertical = *move == CursorMove::Up || *move == CursorMove::Down ||
+                              *move == CursorMove::PageUp || *move == CursorMove::PageDown;
+        if (next == m_cell && vertical)
+            return false;
+        SetCell(next);
         return true;
     }
     if (m_cell.student < 0)

@@ -56,8 +56,7 @@ void CProgressView::runCommand(int id) {
         RunDialog();
         break;
     case ID_VIEW_STUDENT_ID:
-        GetDocument()->ToggleNames();
-        document().UpdateAllViews();
+        document().editor().toggleListing();
         break;
     default:
         CReportView::runCommand(id);

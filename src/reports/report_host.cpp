@@ -7,16 +7,16 @@
 
 namespace markwise {
 
-CMarkwiseDoc& ReportHost::Document() {
+const CMarkwiseDoc& ReportHost::Document() {
     return *m_view.GetDocument();
+}
+
+CClassEditor& ReportHost::Editor() {
+    return m_view.document().editor();
 }
 
 QWidget* ReportHost::Widget() {
     return m_view.widget();
-}
-
-void ReportHost::Repaint() {
-    m_view.document().UpdateAllViews();
 }
 
 CGradeCutoffs ReportHost::CurrentCutoffs() const {

@@ -12,9 +12,9 @@ class ReportHost : public DialogHost {
 public:
     explicit ReportHost(CView& view) : m_view(view) {}
 
-    CMarkwiseDoc& Document() override;
+    const CMarkwiseDoc& Document() override;
+    CClassEditor& Editor() override;
     QWidget* Widget() override;
-    void Repaint() override;
     // A report has no assignment columns to scroll.
     void ShowLastAssignment() override {}
     CGradeCutoffs CurrentCutoffs() const override;

@@ -18,6 +18,8 @@ namespace markwise {
 
 CReportView::CReportView(CDocument& document) : CView(document) {
     connect(&document, &CDocument::changed, this, &CReportView::Invalidate);
+    if (const CWinApp* app = CWinApp::instance())
+        connect(app, &CWinApp::cutoffsChanged, this, &CReportView::Invalidate);
 }
 
 void CReportView::OnInitialUpdate() {

@@ -1,7 +1,6 @@
 #include "roster_view.h"
 
 #include "core/markwise_doc.h"
-#include "core/sort.h"
 #include "dialogs/open_dialogs.h"
 #include "framework/commands.h"
 #include "framework/document.h"
@@ -30,8 +29,7 @@ void CRosterView::runCommand(int id) {
     ReportHost host(*this);
     switch (id) {
     case ID_SORT_NAME:
-        SortByName(*GetDocument());
-        document().UpdateAllViews();
+        document().editor().apply(QStringLiteral("Sort by Name"), SortEdit(SortKind::Name));
         break;
     case ID_STUDENT_EDIT:
         OpenEditStudent(host, 0);

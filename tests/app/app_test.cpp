@@ -183,7 +183,8 @@ private slots:
 
     void askToSaveOnCloseAndOnExit() {
         QVERIFY(start());
-        manager().activeDocument()->data().AddStudent({"Ann", "Lee", "", "", "", ""});
+        manager().activeDocument()->editor().apply("Add Student",
+                                                   AddStudentEdit({"Ann", "Lee", "", "", "", ""}));
         m_messages.answers = {Answer::Cancel};
         frame().executeCommand(ID_FILE_CLOSE);
         QCOMPARE(m_messages.texts, QStringList{"Save changes to Markwi1?"});
@@ -197,7 +198,7 @@ private slots:
         // On Exit only the modified one of two classes is asked about.
         frame().executeCommand(ID_FILE_NEW);
         frame().executeCommand(ID_FILE_NEW);
-        manager().activeDocument()->data().SetModifiedFlag(true);
+        manager().activeDocument()->editor().apply("Sort Randomly", ShuffleEdit(1));
         m_messages.texts.clear();
         m_messages.answers = {Answer::Cancel};
         frame().executeCommand(ID_APP_EXIT);
@@ -231,7 +232,7 @@ private slots:
         QVERIFY(start(path));
         CDocument& document = *manager().activeDocument();
         const QByteArray before = ReadFile(path);
-        document.data().AddStudent({"New", "Student", "", "", "", ""});
+        document.editor().apply("Add Student", AddStudentEdit({"New", "Student", "", "", "", ""}));
 
         // The disk fills while writing (a file-size limit holds even for root).
         struct rlimit old {};
@@ -252,8 +253,7 @@ private slots:
 
         // Closing asks to save; the save fails and offers Save As, which puts the changes
         // in another file at once and lets the close go on.
-        document.data().AddStudent({"Third", "Try", "", "", "", ""});
-        document.data().SetModifiedFlag(true);
+        document.editor().apply("Add Student", AddStudentEdit({"Third", "Try", "", "", "", ""}));
         const QByteArray saved = ReadFile(path);
         m_messages.texts.clear();
         m_messages.answers = {Answer::Save, Answer::SaveAs};

@@ -57,6 +57,7 @@ private slots:
     }
 
     void aClassBuiltAndScoredWithKeysAlone() {
+        Messages messages;
         NoMouse noMouse;
         qApp->installEventFilter(&noMouse);
         CMarkwiseApp app(CProfile(m_dir.filePath("Markwise.ini").toStdString()));
@@ -66,7 +67,7 @@ private slots:
         frame.show();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         auto* view = static_cast<CMarkwiseView*>(app.docManager().activeFrame()->view());
-        CMarkwiseDoc& doc = *view->GetDocument();
+        const CMarkwiseDoc& doc = *view->GetDocument();
 
         ModalDriver driver;
         driver.Then([](QDialog&) {
@@ -113,7 +114,7 @@ private slots:
         QVERIFY(doc.IsModified());
         QCOMPARE(noMouse.mouseEvents, 0);
         qApp->removeEventFilter(&noMouse);
-        doc.SetModifiedFlag(false);
+        messages.answers = {Answer::Discard, Answer::Discard};
     }
 };
 

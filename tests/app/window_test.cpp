@@ -4,6 +4,7 @@
 #include "app/main_frame.h"
 #include "app/markwise_app.h"
 #include "app/window_list.h"
+#include "core/class_edit.h"
 #include "core/markwise_doc.h"
 #include "framework/child_frame.h"
 #include "framework/commands.h"
@@ -86,9 +87,14 @@ class WindowTest : public QObject {
         return std::abs(off.x()) <= frame().width() / 10 &&
                std::abs(off.y()) <= frame().height() / 10;
     }
+    // A real change, so that the class counts as modified.
+    void markChanged() {
+        manager().activeDocument()->editor().apply(
+            "Add Student", AddStudentEdit({"Changed", "Class", "", "", "", ""}));
+    }
     void stop() {
         for (CDocument* document : manager().documents())
-            document->data().SetModifiedFlag(false);
+            document->editor().markSaved();
         m_app.reset();
     }
 
@@ -182,7 +188,7 @@ private slots:
         area().currentSubWindow()->showNormal();
         frame().updateCommandStates();
         QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi2"), kSlowDesktop);
-        manager().activeDocument()->data().SetModifiedFlag(true);
+        markChanged();
         frame().updateCommandStates();
         QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi2*"), kSlowDesktop);
         area().currentSubWindow()->showMaximized();
@@ -227,7 +233,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(frame().geometry(), QRect(100, 100, 800, 500), kSlowDesktop);
 
         // The question before closing a changed class: keyboard letters on its buttons.
-        manager().activeDocument()->data().SetModifiedFlag(true);
+        markChanged();
         ModalDriver driver;
         QString buttons;
         QPoint boxCentre;

@@ -123,11 +123,12 @@ private slots:
         QTemporaryDir folder;
         const QString profilePath = folder.filePath(QStringLiteral("Markwise.ini"));
         CWinApp app(CProfile(profilePath.toStdString()));
-        SheetWindow first(app, NewClass());
+        auto filled = NewClass();
+        FillClass(*filled, {{"Adams", "Al"}}, {{"Quiz", {96.0}}});
+        filled->m_assignments[0].m_pointsPossible = 100.0;
+        SheetWindow first(app, std::move(filled));
         SheetWindow second(app, NewClass(), "Markwi2");
-        CMarkwiseDoc& doc = first.document.data();
-        FillClass(doc, {{"Adams", "Al"}}, {{"Quiz", {96.0}}});
-        doc.m_assignments[0].m_pointsPossible = 100.0;
+        const CMarkwiseDoc& doc = first.document.data();
         QCOMPARE(doc.GetLetterGrade(0, app.cutoffs()), std::string("A"));
 
         ModalDriver driver;
@@ -151,24 +152,25 @@ private slots:
         QTemporaryDir folder;
         Messages messages;
         CWinApp app(CProfile(folder.filePath(QStringLiteral("Markwise.ini")).toStdString()));
-        SheetWindow sheet(app, NewClass());
-        CMarkwiseView& view = *sheet.view;
-        CMarkwiseDoc& doc = sheet.document.data();
-
-        // New Assignment without students: one message and no dialog.
         {
+            // New Assignment without students: one message and no dialog.
+            SheetWindow empty(app, NewClass());
             ModalDriver none;
             none.Then([](QDialog& dialog) { QFAIL(qPrintable(dialog.windowTitle())); });
-            view.runCommand(ID_ASSIGNMENT_NEW);
+            empty.view->runCommand(ID_ASSIGNMENT_NEW);
             QTest::qWait(20);
+            QCOMPARE(empty.document.data().m_assignmentCount, 0);
         }
         QCOMPARE(messages.texts,
                  QStringList{QStringLiteral("You haven't created any students yet!")});
-        QCOMPARE(doc.m_assignmentCount, 0);
 
         // With five assignments and room for three columns, the new sixth one is the last shown.
-        FillClass(doc, {{"Adams", "Al"}, {"Brown", "Bo"}},
+        auto filled = NewClass();
+        FillClass(*filled, {{"Adams", "Al"}, {"Brown", "Bo"}},
                   {{"A1", {}}, {"A2", {}}, {"A3", {}}, {"A4", {}}, {"A5", {}}});
+        SheetWindow sheet(app, std::move(filled));
+        CMarkwiseView& view = *sheet.view;
+        const CMarkwiseDoc& doc = sheet.document.data();
         sheet.Show(WidthForColumns(3));
         QCOMPARE(view.VisibleColumnCount(), 3);
         ModalDriver driver;

@@ -2,6 +2,7 @@
 
 #include "core/markwise_doc.h"
 #include "dialogs/dialog_host.h"
+#include "framework/class_editor.h"
 #include "support/class_builder.h"
 #include "support/qt_test_support.h"
 
@@ -12,14 +13,18 @@
 
 namespace markwise::test {
 
-// Stands in for the grade sheet that opens the dialogs and records what they asked of it.
+// Stands in for the grade sheet that opens the dialogs and records what they asked of it;
+// repaints counts the editor's change signals.
 class FakeHost : public DialogHost {
 public:
-    FakeHost() : doc(NewClass()) {}
+    FakeHost() : doc(NewClass()), editor(std::make_unique<CClassEditor>(*doc)) {
+        QObject::connect(editor.get(), &CClassEditor::changed, editor.get(),
+                         [this] { ++repaints; });
+    }
 
-    CMarkwiseDoc& Document() override { return *doc; }
+    const CMarkwiseDoc& Document() override { return *doc; }
+    CClassEditor& Editor() override { return *editor; }
     QWidget* Widget() override { return nullptr; }
-    void Repaint() override { ++repaints; }
     void ShowLastAssignment() override { ++scrolledToLast; }
     CGradeCutoffs CurrentCutoffs() const override { return cutoffs; }
     bool ApplyCutoffs(const CGradeCutoffs& set, std::string*) override {
@@ -28,6 +33,7 @@ public:
     }
 
     std::unique_ptr<CMarkwiseDoc> doc;
+    std::unique_ptr<CClassEditor> editor;
     int repaints = 0;
     int scrolledToLast = 0;
     CGradeCutoffs cutoffs;

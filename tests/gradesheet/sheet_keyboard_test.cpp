@@ -1,5 +1,6 @@
 #include "core/class_file.h"
 #include "core/markwise_doc.h"
+#include "framework/class_editor.h"
 #include "framework/commands.h"
 #include "framework/text.h"
 #include "geometry/sheet_layout.h"
@@ -21,6 +22,7 @@
 using namespace markwise;
 using namespace markwise::test;
 
+
 class SheetKeyboardTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
@@ -36,7 +38,7 @@ class SheetKeyboardTest : public QObject {
         view.setFocus();
         return view;
     }
-    CMarkwiseDoc& doc() { return m_sheet->document.data(); }
+    const CMarkwiseDoc& doc() { return m_sheet->document.data(); }
     double score(int a, int s) { return doc().m_assignments[a].m_scores[s]; }
 
 private slots:
@@ -165,6 +167,32 @@ private slots:
         Press(Qt::Key_Left);
         Press(Qt::Key_Delete);
         QCOMPARE(score(0, 2), MISSING_SCORE);
+
+        // Each stored score and the Delete is one step: six undos restore the class.
+        CClassEditor& editor = m_sheet->document.editor();
+        QCOMPARE(editor.history().count(), 6);
+        editor.undo();
+        QCOMPARE(score(0, 2), 3.0);
+        editor.undo(); // the emptied editor
+        QCOMPARE(score(1, 3), 8.0);
+        QCOMPARE(score(1, 2), MISSING_SCORE);
+        editor.undo();
+        QCOMPARE(score(1, 2), 7.0);
+        editor.undo();
+        QCOMPARE(score(1, 1), 6.0);
+        editor.undo();
+        QCOMPARE(score(0, 1), 2.0);
+        QCOMPARE(score(0, 0), 7.5);
+        editor.undo();
+        QCOMPARE(score(0, 0), 1.0);
+        QVERIFY(!doc().IsModified());
+        editor.redo();
+        QCOMPARE(score(0, 0), 7.5);
+        editor.redo();
+        editor.redo();
+        editor.redo();
+        editor.redo();
+        editor.redo();
         // On a name nothing is typed in place and Delete removes nothing.
         Press(Qt::Key_Left);
         Type("5");
@@ -231,6 +259,31 @@ private slots:
         QCOMPARE(focused->tableCellInterface()->rowIndex(), 1);
         QCOMPARE(focused->tableCellInterface()->columnIndex(), 1);
         QVERIFY(focused->state().focused);
+    }
+
+    void paintsWithThePaletteInBands() {
+        CMarkwiseView& view = open(FilledClass(4, 2));
+        QPalette dark = view.palette();
+        dark.setColor(QPalette::Base, QColor(20, 20, 20));
+        dark.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
+        dark.setColor(QPalette::Button, QColor(70, 70, 70));
+        dark.setColor(QPalette::Text, QColor(240, 240, 240));
+        dark.setColor(QPalette::Highlight, QColor(0, 120, 215));
+        view.setPalette(dark);
+        const QImage image = view.viewport()->grab().toImage();
+        const int h = view.m_rowHeight;
+        const int empty = view.viewport()->width() - 5; // right of the grade column
+        QCOMPARE(image.pixelColor(empty, h / 2), dark.color(QPalette::Button));
+        QCOMPARE(image.pixelColor(empty, h + h / 2), dark.color(QPalette::Base));
+        QCOMPARE(image.pixelColor(empty, 2 * h + h / 2), dark.color(QPalette::AlternateBase));
+        QCOMPARE(image.pixelColor(empty, 7 * h + h / 2), dark.color(QPalette::Base));
+        QCOMPARE(image.pixelColor(1, h + h / 2), dark.color(QPalette::Highlight)); // the frame
+        // The first name is drawn in a light colour on the dark base.
+        int light = 0;
+        for (int x = 3; x < 150; ++x)
+            for (int y = h; y < 2 * h; ++y)
+                light += image.pixelColor(x, y).lightness() > 160;
+        QVERIFY(light > 10);
     }
 
     void copyPutsTabTextAndAnHtmlTableOnTheClipboard() {

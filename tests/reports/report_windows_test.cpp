@@ -206,7 +206,8 @@ private slots:
 
         // A class without assignments: Student Report does nothing at all.
         frame().executeCommand(ID_FILE_NEW);
-        manager().activeDocument()->data().AddStudent({"Ann", "Lee", "", "", "", ""});
+        manager().activeDocument()->editor().apply("Add Student",
+                                                   AddStudentEdit({"Ann", "Lee", "", "", "", ""}));
         {
             ModalDriver never;
             never.Then([](QDialog& dialog) { QFAIL(qPrintable(dialog.windowTitle())); });
@@ -215,7 +216,7 @@ private slots:
         }
         QCOMPARE(windows(), 6);
         QVERIFY(m_messages.texts.isEmpty());
-        manager().activeDocument()->data().SetModifiedFlag(false);
+        manager().activeDocument()->editor().markSaved();
 
         // No class window: the command-failure message.
         m_messages.answers = {Answer::Ok};
@@ -448,9 +449,7 @@ private slots:
         CStuView* report = openStudentReport(29);
         QVERIFY(report && progress);
         QTRY_VERIFY(report->m_rowHeight > 0);
-        CMarkwiseDoc& doc = *report->GetDocument();
-        doc.RemoveStudent(29);
-        manager().activeDocument()->UpdateAllViews();
+        manager().activeDocument()->editor().apply("Remove Student", RemoveStudentEdit(29));
         QTest::qWait(30);
         // The report on the removed position lists nothing, so a click opens nothing.
         const auto chosen = [](CEditAssignmentDlg&) { return QStringLiteral("opened"); };

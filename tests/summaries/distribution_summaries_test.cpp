@@ -156,11 +156,11 @@ private slots:
     void gradeSheetCommandsUseTheCutoffsInForce() {
         QTemporaryDir folder;
         CWinApp app(CProfile(folder.filePath(QStringLiteral("Markwise.ini")).toStdString()));
-        SheetWindow sheet(app, NewClass());
+        auto doc = NewClass();
+        FillClass(*doc, {{"Ames", "A"}, {"Bell", "B"}}, {{"Quiz", {96, 8.5}}});
+        doc->m_assignments[0].m_pointsPossible = 100;
+        SheetWindow sheet(app, std::move(doc));
         CMarkwiseView& view = *sheet.view;
-        CMarkwiseDoc& doc = sheet.document.data();
-        FillClass(doc, {{"Ames", "A"}, {"Bell", "B"}}, {{"Quiz", {96, 8.5}}});
-        doc.m_assignments[0].m_pointsPossible = 100;
         for (const int id : {ID_CLASS_SUMMARY, ID_ASSIGNMENT_SUMMARY, ID_STUDENT_SUMMARY}) {
             CommandState state;
             QVERIFY(view.updateCommand(id, state) && state.enabled);

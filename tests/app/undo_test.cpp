@@ -1,0 +1,251 @@
+#include "app/main_frame.h"
+#include "app/markwise_app.h"
+#include "core/class_file.h"
+#include "core/markwise_doc.h"
+#include "dialogs/dialog_test_support.h"
+#include "dialogs/edit_assignment_dlg.h"
+#include "dialogs/edit_student_dlg.h"
+#include "dialogs/field_rules.h"
+#include "dialogs/exclude_assignments_dlg.h"
+#include "dialogs/install_dialogs.h"
+#include "dialogs/remove_entry_dlg.h"
+#include "dialogs/sort_by_assignment_dlg.h"
+#include "dialogs/student_fields.h"
+#include "framework/child_frame.h"
+#include "framework/commands.h"
+#include "framework/view.h"
+#include "support/class_builder.h"
+#include "support/offscreen_noise.h"
+#include "support/qt_test_support.h"
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+using namespace markwise;
+using namespace markwise::test;
+
+class UndoTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CMarkwiseApp> m_app;
+    Messages m_messages;
+    QString m_path;
+
+    CMainFrame& frame() { return *m_app->mainFrame(); }
+    CDocument& document() { return *m_app->docManager().activeDocument(); }
+    QByteArray savedBytes() {
+        const std::vector<unsigned char> bytes = WriteClass(document().data());
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
+    }
+    QString caption(int id) {
+        frame().updateCommandStates();
+        return frame().action(id)->text();
+    }
+    bool enabled(int id) {
+        frame().updateCommandStates();
+        return frame().action(id)->isEnabled();
+    }
+    void run(int id) { frame().executeCommand(id); }
+
+    // Makes the change, then checks Undo's name for it, that Undo gives back the saved bytes
+    // from before and Redo those from after, one step each.
+    void undoAndRedo(const QString& name, const std::function<void()>& change) {
+        const QByteArray before = savedBytes();
+        const int steps = document().editor().history().count();
+        change();
+        const QByteArray after = savedBytes();
+        QCOMPARE(document().editor().history().count(), steps + 1);
+        QCOMPARE(caption(ID_EDIT_UNDO), "&Undo " + name);
+        run(ID_EDIT_UNDO);
+        QCOMPARE(savedBytes(), before);
+        QCOMPARE(caption(ID_EDIT_REDO), "&Redo " + name);
+        run(ID_EDIT_REDO);
+        QCOMPARE(savedBytes(), after);
+    }
+
+private slots:
+    void initTestCase() {
+        DropOffscreenNoise();
+        QApplication::setQuitOnLastWindowClosed(false);
+        InstallEditingDialogs();
+    }
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_path = m_dir->filePath("class.mkw");
+        std::string error;
+        QVERIFY(SaveClassFile(m_path.toStdString(), *FilledClass(6, 4), error));
+        m_app = std::make_unique<CMarkwiseApp>(
+            CProfile(m_dir->filePath("Markwise.ini").toStdString()));
+        QVERIFY(m_app->InitInstance({false, m_path}));
+        m_messages.texts.clear();
+        m_messages.answers.clear();
+    }
+    void cleanup() {
+        m_messages.answers = {Answer::Discard, Answer::Discard};
+        m_app.reset();
+    }
+
+    void everyKindOfChangeIsUndoneAndRedoneByteForByte() {
+        QCOMPARE(caption(ID_EDIT_UNDO), QStringLiteral("&Undo"));
+        QVERIFY(!enabled(ID_EDIT_UNDO) && !enabled(ID_EDIT_REDO));
+        ModalDriver driver;
+        undoAndRedo("Add Student", [&] {
+            driver.Then([](QDialog&) {
+                Type("Zed");
+                Press(Qt::Key_Return);
+                Press(Qt::Key_Escape);
+            });
+            run(ID_STUDENT_NEW);
+        });
+        undoAndRedo("Edit Student", [&] {
+            driver.Then([](QDialog& dialog) {
+                Retype(static_cast<CEditStudentDlg&>(dialog).Fields().lastName, "Renamed");
+                Press(Qt::Key_Return);
+                Press(Qt::Key_Escape);
+            });
+            run(ID_STUDENT_EDIT);
+        });
+        undoAndRedo("Remove Student", [&] {
+            m_messages.answers = {Answer::Ok};
+            driver.Then([](QDialog& dialog) {
+                ClickRow(static_cast<CRemoveEntryDlg&>(dialog).List(), 2);
+                Press(Qt::Key_Return);
+                Press(Qt::Key_Escape);
+            });
+            run(ID_STUDENT_REMOVE);
+        });
+        undoAndRedo("New Assignment", [&] {
+            driver.Then([](QDialog&) {
+                Type("Quiz 9");
+                Press(Qt::Key_Return);
+            });
+            driver.Then([](QDialog&) { Press(Qt::Key_Escape); });
+            run(ID_ASSIGNMENT_NEW);
+        });
+        // Three scores and a changed title in one opening: one step.
+        undoAndRedo("Fast Edit scores", [&] {
+            driver.Then([](QDialog& dialog) {
+                auto& edit = static_cast<CEditAssignmentDlg&>(dialog);
+                ClickRow(edit.AssignmentList(), 1);
+                Retype(edit.TitleBox(), "Renamed quiz");
+                Retype(edit.ScoreBox(), "7");
+                Press(Qt::Key_Return);
+                ClickBox(edit.FastEditBox());
+                for (const char* score : {"8", "9"}) {
+                    edit.ScoreBox()->setFocus();
+                    Type(score);
+                    Press(Qt::Key_Return);
+                }
+                Press(Qt::Key_Escape);
+            });
+            run(ID_ASSIGNMENT_EDIT);
+        });
+        undoAndRedo("Remove Assignment", [&] {
+            m_messages.answers = {Answer::Ok};
+            driver.Then([](QDialog& dialog) {
+                ClickRow(static_cast<CRemoveEntryDlg&>(dialog).List(), 0);
+                Press(Qt::Key_Return);
+                Press(Qt::Key_Escape);
+            });
+            run(ID_ASSIGNMENT_REMOVE);
+        });
+        undoAndRedo("Sort by Total Grade", [&] { run(ID_SORT_TOTAL); });
+        undoAndRedo("Sort by Name", [&] { run(ID_SORT_NAME); });
+        undoAndRedo("Sort Randomly", [&] { run(ID_SORT_RANDOM); });
+        undoAndRedo("Sort by Assignment Grade", [&] {
+            driver.Then([](QDialog& dialog) {
+                ClickRow(static_cast<CSortByAssignmentDlg&>(dialog).List(), 2);
+                Press(Qt::Key_Return);
+            });
+            run(ID_SORT_ASSIGNMENT);
+        });
+        // The file does not hold the excluded assignments; the class does.
+        undoAndRedo("Exclude Assignments", [&] {
+            driver.Then([](QDialog& dialog) {
+                auto& exclude = static_cast<CExcludeAssignmentsDlg&>(dialog);
+                ClickBox(exclude.DontExcludeBox());
+                ClickRow(exclude.List(), 1);
+                Press(Qt::Key_Return);
+            });
+            run(ID_CLASS_EXCLUDE);
+        });
+        QVERIFY(driver.Done());
+        QCOMPARE(document().data().m_firstIncluded, 1);
+        run(ID_EDIT_UNDO);
+        QCOMPARE(document().data().m_firstIncluded, 0);
+        QVERIFY(enabled(ID_EDIT_REDO));
+
+        // The listing toggle is no step: it leaves the history alone.
+        const int steps = document().editor().history().count();
+        run(ID_VIEW_STUDENT_ID);
+        QCOMPARE(document().editor().history().count(), steps);
+        QVERIFY(enabled(ID_EDIT_REDO));
+    }
+
+    void modifiedFollowsTheSavedState() {
+        const QByteArray opened = savedBytes();
+        run(ID_SORT_TOTAL);
+        QVERIFY(document().isModified());
+        run(ID_EDIT_UNDO);
+        QVERIFY(!document().isModified());
+        run(ID_EDIT_REDO);
+        QVERIFY(document().isModified());
+        // Sorting by name leaves the flag alone, undone or not.
+        run(ID_EDIT_UNDO);
+        run(ID_SORT_NAME);
+        QVERIFY(!document().isModified());
+
+        run(ID_SORT_RANDOM);
+        run(ID_FILE_SAVE);
+        QVERIFY(!document().isModified());
+        QVERIFY(enabled(ID_EDIT_UNDO)); // saving keeps the history
+        run(ID_EDIT_UNDO);
+        QVERIFY(document().isModified());
+        run(ID_EDIT_REDO);
+        QVERIFY(!document().isModified());
+        run(ID_EDIT_UNDO);
+        run(ID_EDIT_UNDO);
+        QCOMPARE(savedBytes(), opened);
+        QVERIFY(document().isModified()); // the file on disk is the shuffled class
+
+        // Back at the saved state, closing asks nothing.
+        run(ID_EDIT_REDO);
+        run(ID_EDIT_REDO);
+        m_messages.texts.clear();
+        run(ID_FILE_CLOSE);
+        QVERIFY(m_messages.texts.isEmpty());
+        QVERIFY(m_app->docManager().documents().empty());
+    }
+
+    void undoInOneWindowRepaintsTheOthers() {
+        run(ID_WINDOW_NEW);
+        QCOMPARE(document().frames().size(), std::size_t(2));
+        run(ID_WINDOW_TILE_HORZ);
+        auto* other = static_cast<QAbstractScrollArea*>(document().frames()[0]->view()->widget());
+        QVERIFY(other->isVisible());
+        run(ID_SORT_TOTAL);
+        QTest::qWait(20);
+        QSignalSpy changed(&document(), &CDocument::changed);
+        struct PaintCount : QObject {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* event) override {
+                paints += event->type() == QEvent::Paint;
+                return false;
+            }
+        } count;
+        other->viewport()->installEventFilter(&count);
+        run(ID_EDIT_UNDO);
+        QCOMPARE(changed.count(), 1);
+        QTRY_VERIFY(count.paints > 0);
+    }
+};
+
+QTEST_MAIN(UndoTest)
+#include "undo_test.moc"

@@ -1,0 +1,92 @@
+#include "core/class_file.h"
+#include "framework/class_editor.h"
+#include "support/class_builder.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace markwise;
+
+class ClassEditorTest : public QObject {
+    Q_OBJECT
+
+    static std::vector<unsigned char> Bytes(const CClassEditor& editor) {
+        return WriteClass(editor.data());
+    }
+    static std::unique_ptr<ClassEdit> Rename(int n) {
+        return EditStudentEdit(n % 5, {"First", "Name " + std::to_string(n), "", "", "", ""});
+    }
+
+private slots:
+    // The history keeps the newest steps that fit, and what it keeps still undoes and
+    // redoes exactly; a saved state that was dropped leaves the class modified for good.
+    void theOldestStepsGoFirstWhenTheHistoryIsFull() {
+        auto doc = test::FilledClass(5, 2);
+        CClassEditor editor(*doc);
+        editor.apply("Edit Student", Rename(0));
+        const std::size_t step = editor.historyBytes();
+        editor.setHistoryLimit(step * 10);
+
+        std::vector<std::vector<unsigned char>> states{Bytes(editor)};
+        for (int n = 1; n <= 40; ++n) {
+            editor.apply("Edit Student", Rename(n));
+            states.push_back(Bytes(editor));
+            QVERIFY(editor.historyBytes() <= editor.historyLimit());
+            if (n == 35)
+                editor.markSaved();
+        }
+        const int kept = editor.history().count();
+        QVERIFY(kept >= 8 && kept <= 10);
+        while (editor.history().canUndo())
+            editor.undo();
+        QCOMPARE(Bytes(editor), states[states.size() - 1 - kept]);
+        QVERIFY(doc->IsModified());
+        for (int i = 0; i < kept - 5; ++i)
+            editor.redo();
+        QVERIFY(!doc->IsModified()); // the state saved after step 35
+        while (editor.history().canRedo())
+            editor.redo();
+        QCOMPARE(Bytes(editor), states.back());
+
+        // Dropping the saved state itself: modified even back at the bytes saved.
+        editor.undo();
+        editor.undo();
+        editor.markSaved();
+        editor.redo();
+        editor.redo();
+        editor.setHistoryLimit(0);
+        QCOMPARE(editor.history().count(), 1);
+        editor.undo();
+        QVERIFY(doc->IsModified());
+    }
+
+    // One session's stores merge into one step, named for Fast Edit once it was used;
+    // every change is signalled once.
+    void oneStepPerSessionAndOneSignalPerChange() {
+        auto doc = test::FilledClass(5, 2);
+        doc->SetModifiedFlag(false);
+        CClassEditor editor(*doc);
+        QSignalSpy changed(&editor, &CClassEditor::changed);
+        const std::vector<unsigned char> before = Bytes(editor);
+        const int session = editor.newSession();
+        editor.storeAssignment(session, {0, "Title 0", "Description 0", 10, 1, 4}, false);
+        QCOMPARE(editor.history().undoText(), QStringLiteral("Edit Assignment"));
+        for (int s = 2; s < 5; ++s)
+            editor.storeAssignment(session, {0, "Title 0", "Description 0", 10, s, 5}, true);
+        editor.storeAssignment(editor.newSession(), {1, "Title 1", "", 10, 0, 1}, false);
+        QCOMPARE(editor.history().count(), 2);
+        QCOMPARE(changed.count(), 5);
+        editor.undo();
+        QCOMPARE(editor.history().undoText(), QStringLiteral("Fast Edit scores"));
+        editor.undo();
+        QCOMPARE(Bytes(editor), before);
+        QVERIFY(!doc->IsModified());
+        QCOMPARE(changed.count(), 7);
+        editor.toggleListing();
+        QCOMPARE(changed.count(), 8);
+        QCOMPARE(editor.history().count(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(ClassEditorTest)
+#include "class_editor_test.moc"
