@@ -7,7 +7,7 @@ namespace markwise {
 
 namespace {
 
-constexpr std::array<CommandInfo, 52> kCommands{{
+constexpr std::array<CommandInfo, 51> kCommands{{
     {ID_FILE_NEW, "&New\tCtrl+N", "Create a new data file\nNew"},
     {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen"},
     {ID_FILE_CLOSE, "&Close", "Close the active document\nClose"},
@@ -65,7 +65,6 @@ constexpr std::array<CommandInfo, 52> kCommands{{
     {ID_HELP, "", "Display help for current task or command\nHelp"},
     {ID_CONTEXT_HELP, "", "Display help for clicked on buttons, menus and windows\nHelp"},
     {ID_EDIT_CUT, "", ""},
-    {ID_EDIT_COPY, "", ""},
     {ID_EDIT_PASTE, "", ""},
     {ID_NEXT_PANE, "", ""},
     {ID_PREV_PANE, "", ""},

@@ -3,6 +3,8 @@
 #include "core/markwise_doc.h"
 #include "dialogs/install_dialogs.h"
 #include "framework/child_frame.h"
+#include "framework/class_editor.h"
+#include "framework/commands.h"
 #include "gradesheet/markwise_view.h"
 #include "support/offscreen_noise.h"
 #include "support/qt_test_support.h"
@@ -113,6 +115,10 @@ private slots:
                 QCOMPARE(doc.m_assignments[a].m_scores[s], a + s * 0.5);
         QVERIFY(doc.IsModified());
         QCOMPARE(noMouse.mouseEvents, 0);
+        // Three students, ten assignments, thirty scores: each one step; Edit > Copy is there under
+        // its own name.
+        QCOMPARE(view->document().editor().history().count(), 3 + 10 + 30);
+        QCOMPARE(frame.action(ID_EDIT_COPY)->text(), QString("&Copy"));
         qApp->removeEventFilter(&noMouse);
         messages.answers = {Answer::Discard, Answer::Discard};
     }
