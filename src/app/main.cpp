@@ -1,4 +1,5 @@
 #include "dialogs/install_dialogs.h"
+#include "framework/file_names.h"
 #include "framework/print_job.h"
 #include "gradesheet/command_line_print.h"
 #include "markwise_app.h"
@@ -63,8 +64,12 @@ int main(int argc, char* argv[]) {
 
     markwise::CMarkwiseApp::Options options;
     QString error;
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
+    // From the bytes, which QApplication has rid of its own options: a class file's name
+    // need not be UTF-8.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << markwise::pathFromBytes(argv[i]);
+    }
     if (!markwise::CMarkwiseApp::ParseCommandLine(arguments, options, error)) {
         std::fprintf(stderr, "markwise: %s\n%s", qPrintable(error), kUsage);
         return 2;

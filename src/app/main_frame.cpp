@@ -72,7 +72,8 @@ constexpr int kMruIds[kRecentFileCommands] = {ID_FILE_MRU_FILE1, ID_FILE_MRU_FIL
 
 } // namespace
 
-CMainFrame::CMainFrame(CMarkwiseApp& app) : m_app(app), m_mdiArea(new QMdiArea(this)) {
+CMainFrame::CMainFrame(CMarkwiseApp& app)
+    : m_app(app), m_mdiArea(new QMdiArea(this)), m_interchange(app.docManager()) {
     setWindowTitle(QStringLiteral("Markwise"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/markwise.svg")));
     setCentralWidget(m_mdiArea);
@@ -98,6 +99,8 @@ CMainFrame::CMainFrame(CMarkwiseApp& app) : m_app(app), m_mdiArea(new QMdiArea(t
     manager.setMdiArea(m_mdiArea);
     connect(&manager, &CDocManager::recentFilesChanged, this, &CMainFrame::updateRecentFiles);
     connect(&manager, &CDocManager::documentsChanged, this, &CMainFrame::updateCommandStates);
+    connect(&manager, &CDocManager::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 15000); });
     updateRecentFiles();
     updateCommandStates();
 }
@@ -311,6 +314,9 @@ const CDocTemplate* CMainFrame::reportTemplate(int id) const {
 }
 
 bool CMainFrame::updateCommand(int id, CommandState& state) {
+    if (m_interchange.updateCommand(id, state)) {
+        return true;
+    }
     switch (id) {
     case ID_VIEW_TOOLBAR:
         state.checked = m_wndToolBar->isVisible();
@@ -339,6 +345,11 @@ bool CMainFrame::updateCommand(int id, CommandState& state) {
 }
 
 void CMainFrame::runCommand(int id) {
+    CommandState interchange;
+    if (m_interchange.updateCommand(id, interchange)) {
+        m_interchange.runCommand(id);
+        return;
+    }
     CDocManager& manager = m_app.docManager();
     switch (id) {
     case ID_VIEW_TOOLBAR:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/command_target.h"
+#include "interchange_commands.h"
 
 #include <QMainWindow>
 #include <map>
@@ -28,6 +29,7 @@ public:
     QMdiArea* mdiArea() const { return m_mdiArea; }
     QToolBar* toolBar() const { return m_wndToolBar; }
     QAction* action(int id) const;
+    InterchangeCommands& interchange() { return m_interchange; }
     CWindowList& windowList() const { return *m_windowList; }
     // "Markwise - " and the active window's title, with the unsaved-changes marker, as
     // the desktop shows it, whether or not the class windows are maximized.
@@ -72,6 +74,7 @@ private:
     std::vector<QMenu*> m_frameMenus;
     std::vector<QMenu*> m_documentMenus;
     bool m_documentMenusShown = false;
+    InterchangeCommands m_interchange;
     QString m_title; // with the "[*]" placeholder
     bool m_modified = false;
 };

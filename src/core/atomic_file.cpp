@@ -6,9 +6,12 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace markwise {
 
@@ -29,14 +32,10 @@ std::string WriteReason(int error) {
     }
 }
 
-// Saving through a symbolic link replaces the file it points to, not the link.
-std::string ResolveTarget(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-        return path;
-    }
-    char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+std::string LinkText(const std::string& path) {
+    char text[PATH_MAX];
+    const ssize_t length = ::readlink(path.c_str(), text, sizeof text);
+    return length > 0 ? std::string(text, std::size_t(length)) : std::string();
 }
 
 std::string FolderOf(const std::string& path) {
@@ -45,6 +44,12 @@ std::string FolderOf(const std::string& path) {
         return ".";
     }
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Temporaries are named ".<name>.<process>-<random>.tmp", so those left behind by a save
+// that was killed can be told from those of a save still running.
+std::string TemporaryPrefix(const std::string& target) {
+    return "." + target.substr(target.rfind('/') + 1) + ".";
 }
 
 std::uint64_t NextRandom() {
@@ -63,7 +68,6 @@ std::uint64_t NextRandom() {
 int CreateTemporary(const std::string& target, std::string& tempPath) {
     static constexpr char kDigits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     const std::string folder = FolderOf(target);
-    const std::string base = target.substr(target.rfind('/') + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::uint64_t bits = NextRandom();
         std::string suffix(8, '0');
@@ -71,7 +75,8 @@ int CreateTemporary(const std::string& target, std::string& tempPath) {
             c = kDigits[bits % 36];
             bits /= 36;
         }
-        tempPath = folder + "/." + base + "." + suffix + ".tmp";
+        tempPath = folder + "/" + TemporaryPrefix(target) + std::to_string(::getpid()) + "-" +
+                   suffix + ".tmp";
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
@@ -104,11 +109,90 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
+bool ProcessIsGone(const std::string& pidText) {
+    if (pidText.empty() || pidText.size() > 9 ||
+        pidText.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    const long pid = std::strtol(pidText.c_str(), nullptr, 10);
+    return pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+}
+
+void RemoveStaleTemporaries(const std::string& target) {
+    const std::string folder = FolderOf(target);
+    const std::string prefix = TemporaryPrefix(target);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) {
+        return;
+    }
+    std::vector<std::string> stale;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() <= prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0 ||
+            name.compare(name.size() - 4, 4, ".tmp") != 0) {
+            continue;
+        }
+        const std::string tag = name.substr(prefix.size(), name.size() - prefix.size() - 4);
+        const std::size_t dash = tag.find('-');
+        if (dash != std::string::npos && tag.size() - dash - 1 == 8 &&
+            ProcessIsGone(tag.substr(0, dash))) {
+            stale.push_back(folder + "/" + name);
+        }
+    }
+    ::closedir(dir);
+    for (const std::string& path : stale) {
+        ::unlink(path.c_str());
+    }
+}
+
 } // namespace
+
+// Saving through a symbolic link replaces the file it points to, not the link. Only a
+// regular file, or a new one in an existing folder, is replaced: a rename would turn a
+// device or pipe into a plain file, and a protected file would lose its protection since
+// the rename asks only the folder.
+std::string CheckSaveTarget(const std::string& path, std::string& target) {
+    target = path;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        return {}; // a new file; creating the temporary finds out whether the folder will do
+    }
+    if (S_ISLNK(info.st_mode)) {
+        char resolved[PATH_MAX];
+        if (!::realpath(path.c_str(), resolved)) {
+            return errno == ENOENT
+                       ? "It is a link to \"" + LinkText(path) + "\", which does not exist."
+                       : WriteReason(errno);
+        }
+        target = resolved;
+        if (::stat(target.c_str(), &info) != 0) {
+            return WriteReason(errno);
+        }
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return WriteReason(EISDIR);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return "It is a device or a pipe, not a file.";
+    }
+    if (!IsWritable(target)) {
+        return "The file is write-protected.";
+    }
+    return {};
+}
+
+bool IsWritable(const std::string& path) {
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT;
+}
 
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
                          std::string& error) {
-    const std::string target = ResolveTarget(path);
+    std::string target;
+    if (const std::string unfit = CheckSaveTarget(path, target); !unfit.empty()) {
+        error = "Could not save \"" + path + "\". " + unfit;
+        return false;
+    }
+    RemoveStaleTemporaries(target);
     std::string tempPath;
     const int fd = CreateTemporary(target, tempPath);
     if (fd < 0) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -152,10 +153,20 @@ bool ReadStrings(CClassReader& in, std::string* first, int count) {
     return true;
 }
 
+// what: "a score is" or "the points possible are".
+std::string NotANumber(int index, const std::string& what, double value) {
+    return "Assignment " + std::to_string(index + 1) + ": " + what +
+           (std::isnan(value) ? " not a number." : " infinite.");
+}
+
 bool ReadAssignment(CClassReader& in, int index, CAssignment& record) {
     if (!in.ReadString(record.m_title) || !in.ReadString(record.m_description) ||
         !in.ReadDouble(record.m_pointsPossible) || !in.ReadInt(record.m_lastIndex)) {
         return false;
+    }
+    // The program never writes such values, and one would poison every total.
+    if (!std::isfinite(record.m_pointsPossible)) {
+        return in.Fail(NotANumber(index, "the points possible are", record.m_pointsPossible));
     }
     // A negative last index stores no scores and is kept as it stands.
     if (record.m_lastIndex >= kMaxStudents) {
@@ -166,6 +177,9 @@ bool ReadAssignment(CClassReader& in, int index, CAssignment& record) {
     for (int s = 0; s <= record.m_lastIndex; ++s) {
         if (!in.ReadDouble(record.m_scores[s])) {
             return false;
+        }
+        if (!std::isfinite(record.m_scores[s])) {
+            return in.Fail(NotANumber(index, "a score is", record.m_scores[s]));
         }
     }
     return true;

@@ -10,7 +10,7 @@ namespace markwise {
 
 namespace {
 
-std::string SystemReason(int error) {
+std::string ReadReason(int error) {
     switch (error) {
     case ENOENT:
         return "The file does not exist.";
@@ -24,28 +24,37 @@ std::string SystemReason(int error) {
     }
 }
 
+std::string TooLarge(std::size_t size, std::string_view kind) {
+    return "At " + std::to_string(size / (1 << 20)) + " MB it is far larger than " +
+           std::string(kind) + ".";
+}
+
 } // namespace
 
 bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::string_view kind,
                    std::vector<unsigned char>& bytes, std::string& reason) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    bytes.clear();
+    // O_NONBLOCK: opening a pipe with no writer would otherwise wait for one forever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        reason = SystemReason(errno);
+        reason = ReadReason(errno);
         return false;
     }
     struct stat info {};
     bool ok = ::fstat(fd, &info) == 0;
     if (!ok) {
-        reason = SystemReason(errno);
+        reason = ReadReason(errno);
     } else if (S_ISDIR(info.st_mode)) {
         ok = false;
-        reason = SystemReason(EISDIR);
-    } else if (S_ISREG(info.st_mode) && std::size_t(info.st_size) > maxSize) {
+        reason = ReadReason(EISDIR);
+    } else if (!S_ISREG(info.st_mode)) {
         ok = false;
-        reason = "At " + std::to_string(info.st_size / (1 << 20)) + " MB it is far larger than " +
-                 std::string(kind) + ".";
+        reason = "It is a device or a pipe, not a file.";
+    } else if (std::size_t(info.st_size) > maxSize) {
+        ok = false;
+        reason = TooLarge(std::size_t(info.st_size), kind);
     }
-    // Read in chunks until end of file so that pipes and growing files are bounded too.
+    // Read until end of file, so that a file growing meanwhile is bounded too.
     unsigned char chunk[1 << 16];
     while (ok) {
         const ssize_t got = ::read(fd, chunk, sizeof chunk);
@@ -54,17 +63,20 @@ bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::string_vie
         }
         if (got < 0) {
             ok = false;
-            reason = SystemReason(errno);
+            reason = ReadReason(errno);
         } else if (got == 0) {
             break;
         } else if (bytes.size() + std::size_t(got) > maxSize) {
             ok = false;
-            reason = "It is far larger than " + std::string(kind) + ".";
+            reason = TooLarge(bytes.size() + std::size_t(got), kind);
         } else {
             bytes.insert(bytes.end(), chunk, chunk + got);
         }
     }
     ::close(fd);
+    if (!ok) {
+        bytes.clear();
+    }
     return ok;
 }
 

@@ -7,9 +7,10 @@
 
 namespace markwise {
 
-// Reads a whole file of at most maxSize bytes (pipes and growing files included). On
-// failure returns false and sets reason to a sentence such as "The file does not exist."
-// or "It is far larger than <kind>.".
+// Reads a whole regular file of at most maxSize bytes (a file growing meanwhile included).
+// The file is opened without blocking, so a pipe, device or folder given by mistake is
+// refused at once instead of hanging or reading forever. On failure returns false and sets
+// reason to a sentence such as "The file does not exist." or "It is far larger than <kind>.".
 bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::string_view kind,
                    std::vector<unsigned char>& bytes, std::string& reason);
 

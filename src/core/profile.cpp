@@ -1,6 +1,7 @@
 #include "profile.h"
 
 #include "atomic_file.h"
+#include "file_bytes.h"
 
 #include <array>
 #include <cerrno>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 
 // Keys and values are stored as the bytes given; no wide-character conversion is wanted.
@@ -20,6 +22,9 @@
 namespace markwise {
 
 namespace {
+
+// A settings file is a few hundred bytes; reading one of gigabytes would only waste memory.
+constexpr std::size_t kMaxProfileSize = 1u << 20;
 
 constexpr const char* kCutoffSection = "Grade Cutoffs";
 constexpr const char* kRecentSection = "Recent File List";
@@ -44,15 +49,20 @@ void Configure(CSimpleIniA& ini) {
 // so that a writer never replaces a file it could not read.
 bool LoadProfile(const std::string& path, CSimpleIniA& ini, std::string* error) {
     Configure(ini);
-    errno = 0;
-    const SI_Error rc = ini.LoadFile(path.c_str());
-    if (rc >= 0 || (rc == SI_FILE && errno == ENOENT)) {
-        return true;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) {
+        return true; // no profile yet: an empty one
+    }
+    std::vector<unsigned char> bytes;
+    std::string reason;
+    if (ReadFileBytes(path, kMaxProfileSize, "any settings file", bytes, reason)) {
+        if (ini.LoadData(reinterpret_cast<const char*>(bytes.data()), bytes.size()) >= 0) {
+            return true;
+        }
+        reason = "It is damaged.";
     }
     if (error) {
-        *error = "Could not read the settings file \"" + path + "\". " +
-                 (rc == SI_FILE && errno != 0 ? std::string(std::strerror(errno)) + "."
-                                              : std::string("It is damaged."));
+        *error = "Could not read the settings file \"" + path + "\". " + reason;
     }
     return false;
 }

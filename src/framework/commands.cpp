@@ -7,12 +7,18 @@ namespace markwise {
 
 namespace {
 
-constexpr std::array<CommandInfo, 51> kCommands{{
+constexpr std::array<CommandInfo, 54> kCommands{{
     {ID_FILE_NEW, "&New\tCtrl+N", "Create a new data file\nNew"},
     {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen"},
     {ID_FILE_CLOSE, "&Close", "Close the active document\nClose"},
     {ID_FILE_SAVE, "&Save\tCtrl+S", "Save the active document\nSave"},
     {ID_FILE_SAVE_AS, "Save &As...", "Save the active document with a new name\nSave As"},
+    {ID_FILE_CSV_IMPORT, "&Import...",
+     "Open a class list or grade book saved as CSV as a new class\nImport"},
+    {ID_FILE_CSV_IMPORT_SCORES, "I&mport Scores...",
+     "Bring scores from a CSV file into the active class\nImport Scores"},
+    {ID_FILE_CSV_EXPORT, "E&xport...",
+     "Save the active class as CSV for a spreadsheet or learning platform\nExport"},
     {ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active document\nPrint"},
     {ID_FILE_PRINT_PREVIEW, "Print Pre&view", "Display full pages\nPrint Preview"},
     {ID_FILE_PRINT_SETUP, "P&rint Setup...",
@@ -121,8 +127,8 @@ const CommandInfo* findCommand(int id) {
 const std::vector<MenuInfo>& frameMenus() {
     static const std::vector<MenuInfo> menus{
         {"&File",
-         {ID_FILE_NEW, ID_FILE_OPEN, kMenuSeparator, ID_FILE_PRINT_SETUP, kMenuSeparator,
-          kMenuRecentFiles, kMenuSeparator, ID_APP_EXIT}},
+         {ID_FILE_NEW, ID_FILE_OPEN, kMenuSeparator, ID_FILE_CSV_IMPORT, kMenuSeparator,
+          ID_FILE_PRINT_SETUP, kMenuSeparator, kMenuRecentFiles, kMenuSeparator, ID_APP_EXIT}},
         {"&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}},
         {"&Help", {ID_HELP_FINDER, kMenuSeparator, ID_APP_ABOUT}},
     };
@@ -133,6 +139,7 @@ const std::vector<MenuInfo>& documentMenus() {
     static const std::vector<MenuInfo> menus{
         {"&File",
          {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, kMenuSeparator,
+          ID_FILE_CSV_IMPORT, ID_FILE_CSV_IMPORT_SCORES, ID_FILE_CSV_EXPORT, kMenuSeparator,
           ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, kMenuSeparator,
           kMenuRecentFiles, kMenuSeparator, ID_APP_EXIT}},
         {"&Edit",

@@ -63,6 +63,10 @@ enum CommandId : int {
     ID_CLASS_ROSTER = 32799,
     ID_SORT_RANDOM = 32800,
     ID_CLASS_EXCLUDE = 32801,
+    // CSV interchange with spreadsheets and learning platforms.
+    ID_FILE_CSV_IMPORT = 32840,
+    ID_FILE_CSV_IMPORT_SCORES = 32841,
+    ID_FILE_CSV_EXPORT = 32842,
 };
 
 inline constexpr int kRecentFileCommands = 4;

@@ -5,6 +5,7 @@
 #include "core/markwise_doc.h"
 #include "core/profile.h"
 #include "document.h"
+#include "file_guard.h"
 #include "file_names.h"
 #include "ui_seam.h"
 #include "view.h"
@@ -21,7 +22,7 @@ void CDocManager::loadRecentFiles() {
     m_recentFiles.clear();
     for (const std::string& file : m_profile.ReadRecentFiles()) {
         if (!file.empty() && m_recentFiles.size() < CProfile::kRecentFileCount) {
-            m_recentFiles.append(QString::fromStdString(file));
+            m_recentFiles.append(pathFromBytes(file));
         }
     }
     emit recentFilesChanged();
@@ -55,6 +56,12 @@ CDocument* CDocManager::OnFileNew() {
                        QStringLiteral("Markwi%1").arg(m_untitledCount));
 }
 
+CDocument* CDocManager::OpenUntitled(std::unique_ptr<CMarkwiseDoc> data) {
+    data->SetModifiedFlag(true);
+    ++m_untitledCount;
+    return addDocument(std::move(data), QString(), QStringLiteral("Markwi%1").arg(m_untitledCount));
+}
+
 void CDocManager::OnFileOpen() {
     const QString path = UiSeam::openFileName(window(), QStringLiteral("Open"), classFileFilter());
     if (!path.isEmpty()) {
@@ -64,12 +71,30 @@ void CDocManager::OnFileOpen() {
 
 CDocument* CDocManager::OpenDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    // A link or another spelling of the path of an open class reaches that class.
+    const QString canonical = canonicalPath(absolute);
     for (const auto& document : m_documents) {
-        if (!document->path().isEmpty() && document->path() == absolute) {
+        if (!document->path().isEmpty() &&
+            (document->path() == absolute ||
+             (!canonical.isEmpty() && canonicalPath(document->path()) == canonical))) {
             if (m_mdiArea && !document->frames().empty()) {
                 m_mdiArea->setActiveSubWindow(document->frames().front());
             }
             return document.get();
+        }
+    }
+    std::unique_ptr<QLockFile> lock;
+    if (!canonical.isEmpty()) {
+        qint64 holder = 0;
+        lock = ClassLock::take(canonical, holder);
+        const QString question =
+            QStringLiteral("%1 is already open in another Markwise window (process %2). "
+                           "Open it anyway?")
+                .arg(QFileInfo(absolute).fileName())
+                .arg(holder);
+        if (!lock && holder != 0 &&
+            UiSeam::ask(window(), question, Buttons::OpenAnywayCancel) != Answer::OpenAnyway) {
+            return nullptr;
         }
     }
     std::string error;
@@ -80,6 +105,7 @@ CDocument* CDocManager::OpenDocumentFile(const QString& path) {
     }
     CDocument* document = addDocument(std::move(data), absolute, QFileInfo(absolute).fileName());
     if (document) {
+        document->guardFile(std::move(lock));
         addToRecentFiles(absolute);
     }
     return document;
@@ -158,10 +184,14 @@ void CDocManager::addToRecentFiles(const QString& path) {
 void CDocManager::saveRecentFiles() {
     std::vector<std::string> files;
     for (const QString& file : m_recentFiles) {
-        files.push_back(file.toStdString());
+        files.push_back(pathBytes(file));
     }
     m_profile.WriteRecentFiles(files);
     emit recentFilesChanged();
+}
+
+void CDocManager::showStatus(const QString& text) {
+    emit statusMessage(text);
 }
 
 void CDocManager::removeDocument(CDocument* document) {

@@ -37,10 +37,14 @@ public:
 
     // A new empty class, "Markwi1", "Markwi2", ..., in a grade sheet window.
     CDocument* OnFileNew();
+    // A class made elsewhere (an imported file) as a new untitled class numbered like New,
+    // modified so that closing it asks to save. Null when no window could be made.
+    CDocument* OpenUntitled(std::unique_ptr<CMarkwiseDoc> data);
     // Asks for a file and opens it.
     void OnFileOpen();
     // Opens a class file in a grade sheet window, or activates the class when it is
-    // already open. Null when it cannot be read; the reason has been shown.
+    // already open (by any spelling of its path). Null when it cannot be read (the reason
+    // has been shown) or when it is open in another Markwise and the user cancels.
     CDocument* OpenDocumentFile(const QString& path);
     // Opens entry index (0..3) of the recent-file list; drops it when it fails.
     CDocument* OpenRecentFile(int index);
@@ -62,12 +66,16 @@ public:
     const QStringList& recentFiles() const { return m_recentFiles; }
     void addToRecentFiles(const QString& path);
 
+    // A passing note for the status bar.
+    void showStatus(const QString& text);
+
     // Called by a document as its last window closes.
     void removeDocument(CDocument* document);
 
 signals:
     void recentFilesChanged();
     void documentsChanged();
+    void statusMessage(const QString& text);
 
 private:
     void saveRecentFiles();

@@ -74,19 +74,74 @@ bool CDocument::DoSave(const QString& requested) {
         }
         path = withClassExtension(path);
     }
+    const DiskCheck check = checkDisk(path);
+    if (check == DiskCheck::Cancel) {
+        return false;
+    }
+    if (check == DiskCheck::SaveAs) {
+        return DoSave(QString());
+    }
+    if (!saveTo(path)) {
+        return false;
+    }
+    if (check == DiskCheck::Deleted) {
+        m_manager.showStatus(
+            QStringLiteral("%1 was deleted on disk; it has been written again.").arg(m_title));
+    }
+    return true;
+}
+
+CDocument::DiskCheck CDocument::checkDisk(const QString& path) {
+    if (m_path.isEmpty() || !m_stamp.exists ||
+        QFileInfo(path).absoluteFilePath() != QFileInfo(m_path).absoluteFilePath()) {
+        return DiskCheck::Overwrite;
+    }
+    const DiskStamp now = DiskStamp::of(path);
+    if (!now.exists) {
+        return DiskCheck::Deleted;
+    }
+    if (now.sameBytes(m_stamp)) {
+        return DiskCheck::Unchanged;
+    }
+    switch (UiSeam::ask(
+        m_manager.window(),
+        QStringLiteral("%1 was changed on disk since it was opened or saved here.").arg(m_title),
+        Buttons::OverwriteSaveAsCancel)) {
+    case Answer::Overwrite:
+        return DiskCheck::Overwrite;
+    case Answer::SaveAs:
+        return DiskCheck::SaveAs;
+    default:
+        return DiskCheck::Cancel;
+    }
+}
+
+bool CDocument::saveTo(const QString& path) {
     std::string error;
     if (!SaveClassFile(pathBytes(path), *m_data, error)) {
-        // The changes can go somewhere else at once.
+        // The changes can go somewhere else at once (a write-protected file, say).
         const Answer next =
             UiSeam::ask(m_manager.window(), QString::fromLocal8Bit(error), Buttons::SaveAsCancel);
         return next == Answer::SaveAs && DoSave(QString());
     }
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (absolute != m_path) {
+        // The lock follows the class to its new file; none is asked for there.
+        qint64 holder = 0;
+        m_lock = ClassLock::take(canonicalPath(absolute), holder);
+    }
     m_editor.markSaved();
-    m_path = QFileInfo(path).absoluteFilePath();
+    m_path = absolute;
     m_title = QFileInfo(path).fileName();
+    m_stamp = DiskStamp::of(m_path);
     updateFrameTitles();
     m_manager.addToRecentFiles(m_path);
     return true;
+}
+
+void CDocument::guardFile(std::unique_ptr<QLockFile> lock) {
+    m_lock = std::move(lock);
+    m_stamp = DiskStamp::of(m_path);
 }
 
 bool CDocument::SaveModified() {

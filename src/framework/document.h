@@ -2,6 +2,7 @@
 
 #include "class_editor.h"
 #include "command_target.h"
+#include "file_guard.h"
 
 #include <QObject>
 #include <QString>
@@ -53,6 +54,10 @@ public:
     // Before closing: asks to save a modified class. False when the user cancels
     // or the save fails, so the close must not go on.
     bool SaveModified();
+    // Holds lock (may be null) while the class is open, and remembers the file's bytes
+    // as just read, to notice when another program changes them.
+    void guardFile(std::unique_ptr<QLockFile> lock);
+
     // Closes every window without asking.
     void OnCloseDocument();
 
@@ -63,12 +68,20 @@ signals:
     void changed();
 
 private:
+    enum class DiskCheck { Unchanged, Deleted, Overwrite, SaveAs, Cancel };
+    // Whether saving to path may replace what is there: asks when another program changed
+    // the file since it was opened or saved here.
+    DiskCheck checkDisk(const QString& path);
+    bool saveTo(const QString& path);
+
     CDocManager& m_manager;
     std::unique_ptr<CMarkwiseDoc> m_data;
     CClassEditor m_editor;
     QString m_path;
     QString m_title;
     std::vector<CChildFrame*> m_frames;
+    std::unique_ptr<QLockFile> m_lock;
+    DiskStamp m_stamp;
 };
 
 } // namespace markwise

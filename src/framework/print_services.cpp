@@ -1,18 +1,26 @@
 #include "print_services.h"
 
+#include "core/atomic_file.h"
 #include "print_job.h"
 #include "ui_seam.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <QVBoxLayout>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace markwise {
 
@@ -28,6 +36,15 @@ PrintSeam::DialogAnswerer& pageSetupAnswerer() {
 PrintSeam::PreviewAnswerer& previewAnswerer() {
     static PrintSeam::PreviewAnswerer instance;
     return instance;
+}
+
+// The painter reports no write errors, so the file itself is checked: it must end with
+// the PDF trailer and reach the disk.
+bool IsCompletePdf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16 || !file.seek(file.size() - 16))
+        return false;
+    return file.read(16).trimmed().endsWith("%%EOF") && ::fsync(file.handle()) == 0;
 }
 
 const QString kCannotStart = QStringLiteral("The print job could not be started.");
@@ -162,32 +179,57 @@ QPageSize DefaultPageSize() {
 }
 
 bool PrintToPdf(PrintJob& job, const PdfOptions& options, QString* error) {
-    // Found out here, so the reason reaches the user instead of a painter warning.
-    QFile probe(options.outputFile);
-    if (!probe.open(QIODevice::WriteOnly)) {
+    const auto fail = [&](const QString& reason) {
         if (error != nullptr)
-            *error =
-                QStringLiteral("cannot write %1: %2").arg(options.outputFile, probe.errorString());
+            *error = QStringLiteral("cannot write %1: %2").arg(options.outputFile, reason);
         return false;
-    }
-    probe.close();
+    };
+    // Devices, pipes, folders, dangling links and protected files are refused as for a save.
+    std::string target;
+    const std::string unfit =
+        CheckSaveTarget(QFile::encodeName(options.outputFile).toStdString(), target);
+    if (!unfit.empty())
+        return fail(QString::fromLocal8Bit(unfit));
+
+    // The pages go to a temporary file beside the PDF, renamed over it only once complete:
+    // a full disk or a failure midway leaves no broken PDF and any old one as it was.
+    const QFileInfo info(QFile::decodeName(target.c_str()));
+    QTemporaryFile temporary(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+                             QStringLiteral(".XXXXXX.tmp"));
+    if (!temporary.open())
+        return fail(temporary.errorString());
+    temporary.close();
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(options.outputFile);
+    printer.setOutputFileName(temporary.fileName());
     printer.setResolution(options.resolution);
     printer.setPageSize(options.pageSize.isValid() ? options.pageSize : DefaultPageSize());
 
-    CPrintInfo info;
-    info.m_printer = &printer;
-    info.m_bDirect = true;
-    if (!job.OnPreparePrinting(info))
+    CPrintInfo printInfo;
+    printInfo.m_printer = &printer;
+    printInfo.m_bDirect = true;
+    if (!job.OnPreparePrinting(printInfo))
         return true;
-    if (!RunPageLoop(job, info)) {
-        if (error != nullptr)
-            *error = QStringLiteral("cannot write %1").arg(options.outputFile);
-        return false;
+    if (!RunPageLoop(job, printInfo))
+        return fail(QStringLiteral("the pages could not be drawn"));
+    if (!IsCompletePdf(temporary.fileName()))
+        return fail(QStringLiteral("the disk may be full"));
+    // Like any new file (the temporary's own mode is private), or as the old PDF was.
+    const QByteArray temporaryName = QFile::encodeName(temporary.fileName());
+    struct stat old {};
+    mode_t mode = 0;
+    if (::stat(target.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        mode = ::umask(0);
+        ::umask(mode);
+        mode = 0666 & ~mode;
     }
+    if (::chmod(temporaryName.constData(), mode) != 0 ||
+        ::rename(temporaryName.constData(), target.c_str()) != 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    temporary.setAutoRemove(false);
     return true;
 }
 

@@ -17,6 +17,10 @@ UiSeam::FileAnswerer& fileAnswerer() {
     static UiSeam::FileAnswerer instance;
     return instance;
 }
+UiSeam::FilterAnswerer& filterAnswerer() {
+    static UiSeam::FilterAnswerer instance;
+    return instance;
+}
 
 QMessageBox::StandardButtons standardButtons(Buttons buttons) {
     switch (buttons) {
@@ -26,6 +30,10 @@ QMessageBox::StandardButtons standardButtons(Buttons buttons) {
     case Buttons::SaveDiscardCancel:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     case Buttons::SaveAsCancel: return QMessageBox::SaveAll | QMessageBox::Cancel;
+    // Standard buttons given other texts below.
+    case Buttons::OpenAnywayCancel: return QMessageBox::Open | QMessageBox::Cancel;
+    case Buttons::OverwriteSaveAsCancel:
+        return QMessageBox::Ignore | QMessageBox::SaveAll | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -36,6 +44,8 @@ void labelButtons(QMessageBox& box) {
         {QMessageBox::Save, "&Save"},
         {QMessageBox::Discard, "Do&n't Save"},
         {QMessageBox::SaveAll, "Save &As..."},
+        {QMessageBox::Open, "&Open Anyway"},
+        {QMessageBox::Ignore, "O&verwrite"},
         {QMessageBox::Cancel, "Cancel"},
     };
     for (const auto& [which, text] : labels) {
@@ -52,6 +62,8 @@ Answer toAnswer(int button) {
     case QMessageBox::Save: return Answer::Save;
     case QMessageBox::Discard: return Answer::Discard;
     case QMessageBox::SaveAll: return Answer::SaveAs;
+    case QMessageBox::Open: return Answer::OpenAnyway;
+    case QMessageBox::Ignore: return Answer::Overwrite;
     default: return Answer::Cancel;
     }
 }
@@ -72,7 +84,20 @@ Answer UiSeam::ask(QWidget* parent, const QString& text, Buttons buttons) {
     QMessageBox box(icon, QStringLiteral("Markwise"), text, standardButtons(buttons),
                     owner(parent));
     labelButtons(box);
+    // Opening a class twice or overwriting another program's change is never the default.
+    if (buttons == Buttons::OpenAnywayCancel || buttons == Buttons::OverwriteSaveAsCancel)
+        box.setDefaultButton(QMessageBox::Cancel);
     return toAnswer(box.exec());
+}
+
+void UiSeam::warn(QWidget* parent, const QString& text) {
+    if (answerer()) {
+        answerer()(text, Buttons::Ok);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Markwise"), text, QMessageBox::Ok,
+                    parent);
+    box.exec();
 }
 
 QString UiSeam::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
@@ -89,6 +114,29 @@ QString UiSeam::saveFileName(QWidget* parent, const QString& caption, const QStr
         return fileAnswerer()(caption, filter);
     return QFileDialog::getSaveFileName(owner(parent), caption, suggested, filter, nullptr,
                                         QFileDialog::DontUseNativeDialog);
+}
+
+UiSeam::SaveChoice UiSeam::saveFileChoice(QWidget* parent, const QString& caption,
+                                          const QString& filters, const QString& suggested,
+                                          const QString& defaultSuffix) {
+    if (filterAnswerer())
+        return filterAnswerer()(caption, filters);
+    if (fileAnswerer())
+        return {fileAnswerer()(caption, filters), filters.section(QStringLiteral(";;"), 0, 0)};
+    // An own dialog rather than the static call: it adds the suffix before it asks about
+    // overwriting, so the file it warns about is the one written.
+    QFileDialog dialog(parent, caption, suggested);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters.split(QStringLiteral(";;")));
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+}
+
+void UiSeam::setFilterAnswerer(FilterAnswerer a) {
+    filterAnswerer() = std::move(a);
 }
 
 void UiSeam::setAnswerer(Answerer a) { answerer() = std::move(a); }

@@ -13,9 +13,18 @@ namespace markwise {
 // the window they belong to (the main window when none is given). A box with OK alone
 // reports a refusal or failure and carries the warning icon; the others ask a question.
 // SaveDiscardCancel: "&Save", "Do&n't Save", "Cancel". SaveAsCancel: "Save &As...", "Cancel",
-// offered when a save failed.
-enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, SaveAsCancel };
-enum class Answer { Ok, Cancel, Yes, No, Save, Discard, SaveAs };
+// offered when a save failed. OpenAnywayCancel: "&Open Anyway", "Cancel".
+// OverwriteSaveAsCancel: "O&verwrite", "Save &As...", "Cancel". Those last two start on Cancel.
+enum class Buttons {
+    Ok,
+    OkCancel,
+    YesNo,
+    SaveDiscardCancel,
+    SaveAsCancel,
+    OpenAnywayCancel,
+    OverwriteSaveAsCancel
+};
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard, SaveAs, OpenAnyway, Overwrite };
 
 class UiSeam {
 public:
@@ -24,10 +33,25 @@ public:
 
     static Answer ask(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok);
     static void tell(QWidget* parent, const QString& text) { ask(parent, text, Buttons::Ok); }
+    // A refusal: the same OK box with the warning icon; tests see it as an OK message.
+    static void warn(QWidget* parent, const QString& text);
     // Empty when cancelled.
     static QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
                                 const QString& suggested);
+    // A save dialog whose filters (";;"-separated) are choices of format: the chosen name,
+    // with defaultSuffix added when it has none, and the chosen filter. Tests answer it with
+    // the file answerer (first filter) or, to pick another filter, the filter answerer.
+    struct SaveChoice {
+        QString path; // empty when cancelled
+        QString filter;
+    };
+    using FilterAnswerer =
+        std::function<SaveChoice(const QString& caption, const QString& filters)>;
+    static SaveChoice saveFileChoice(QWidget* parent, const QString& caption,
+                                     const QString& filters, const QString& suggested,
+                                     const QString& defaultSuffix);
+    static void setFilterAnswerer(FilterAnswerer answerer);
 
     // The window a message or dialog belongs to and is centred on: parent's window, else
     // the main window.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace markwise {
@@ -17,5 +19,13 @@ struct DrawText {
 };
 
 using DrawList = std::vector<DrawText>;
+
+// More than any line can show: layouts take no more of a text than this, however long the
+// document keeps it, so a crafted file's megabyte names cost no gigabytes to lay out and
+// draw. (Windows-1252 has one byte per character, so any cut is a clean one.)
+inline constexpr std::size_t kLineTextLimit = 1000;
+inline std::string LineText(std::string_view text) {
+    return std::string(text.substr(0, kLineTextLimit));
+}
 
 } // namespace markwise

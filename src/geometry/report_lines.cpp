@@ -12,7 +12,7 @@ void AppendReportLine(DrawList& out, const ReportColumns& columns, int y,
         if (firstColumn < 0 || column >= columns.x.size()) {
             return;
         }
-        out.push_back({columns.x[column], y, texts[i]});
+        out.push_back({columns.x[column], y, LineText(texts[i])});
     }
 }
 
@@ -29,7 +29,7 @@ ReportScreen LayoutReportScreen(int rowHeight, VisibleBand band, int scrollWidth
     ReportScreen out;
     out.scroll = {scrollWidth, h * (itemCount + 2)};
     if (band.Shows(0, h)) {
-        out.texts.push_back({0, 0, heading});
+        out.texts.push_back({0, 0, LineText(heading)});
     }
     if (band.Shows(h, h)) {
         AppendReportHeaders(out.texts, columns, h);

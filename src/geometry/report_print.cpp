@@ -56,7 +56,7 @@ ReportPrintout PrintReportPage(const ReportPrintPage& page, int reservedLines, i
     ReportPrintout out;
     out.pagination = PaginateReport(page, reservedLines, itemCount);
     const int pitch = std::max(page.linePitch, 0);
-    out.texts.push_back({0, 4 * pitch, heading});
+    out.texts.push_back({0, 4 * pitch, LineText(heading)});
     AppendReportHeaders(out.texts, columns, 5 * pitch);
     int line = 6;
     for (int k = 0; k < out.pagination.itemsOnPage; ++k, ++line) {

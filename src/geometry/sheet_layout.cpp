@@ -51,7 +51,7 @@ DrawList Layout(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCuto
     out.reserve(static_cast<size_t>(bandStudents) * (nV + 4) + static_cast<size_t>(nV) * 3 + 2);
 
     for (int i = firstStudent; i < endStudent; ++i) {
-        out.push_back({0, h * (i + 1), doc.GetListedName(i)});
+        out.push_back({0, h * (i + 1), LineText(doc.GetListedName(i))});
     }
 
     for (int j = 0; j < nV && f + j < nA; ++j) {

@@ -109,7 +109,8 @@ SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs
     texts.reserve(static_cast<size_t>(rows) * (nCols + 4) + static_cast<size_t>(nCols) * 3 + 3);
     texts.push_back({0, kTitleLine * lineH, ReportHeadingTitle(documentTitle)});
     for (int r = 0; r < rows; ++r) {
-        texts.push_back({0, (kFirstStudentLine + r) * lineH, doc.GetListedName(firstStudent + r)});
+        texts.push_back(
+            {0, (kFirstStudentLine + r) * lineH, LineText(doc.GetListedName(firstStudent + r))});
     }
     for (int c = 0; c < nCols; ++c) {
         const int a = off + c;

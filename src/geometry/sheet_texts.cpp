@@ -1,13 +1,14 @@
 #include "geometry/sheet_texts.h"
 
 #include "core/number_text.h"
+#include "geometry/draw_text.h"
 
 namespace markwise {
 
 std::string NumberedText(int assignment, std::string_view text) {
     std::string out = std::to_string(assignment + 1);
     out += ": ";
-    out += text;
+    out += LineText(text);
     return out;
 }
 

@@ -21,6 +21,8 @@ struct PrintRequest {
     bool toPdf = false;
     QString pdfFile;
     QString classFile;
+    // As the file system spells it: a name that is not UTF-8 does not survive a QString.
+    QByteArray classPath;
     QPageSize pageSize; // invalid: the locale's
     int resolution = 300;
     QString report = QStringLiteral("sheet");
@@ -73,6 +75,7 @@ QString parse(int argc, char** argv, PrintRequest& request) {
             return QStringLiteral("unexpected argument %1").arg(arg);
         } else {
             request.classFile = arg;
+            request.classPath = argv[i];
         }
     }
     return request.classFile.isEmpty() ? QStringLiteral("no class file to print") : QString();
@@ -80,10 +83,10 @@ QString parse(int argc, char** argv, PrintRequest& request) {
 
 int print(const PrintRequest& request, const CommandLineReportMaker& makeReport) {
     std::string loadError;
-    const auto doc = LoadClassFile(request.classFile.toStdString(), loadError);
+    const auto doc = LoadClassFile(request.classPath.toStdString(), loadError);
     if (!doc)
         return fail(
-            QStringLiteral("%1: %2").arg(request.classFile, QString::fromStdString(loadError)));
+            QStringLiteral("%1: %2").arg(request.classFile, QString::fromLocal8Bit(loadError)));
     // The title a window on this file would carry: its file name.
     const std::string title = QFileInfo(request.classFile).fileName().toStdString();
     const CGradeCutoffs cutoffs = CProfile().ReadCutoffs();

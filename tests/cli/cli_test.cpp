@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <tuple>
 
@@ -158,6 +159,9 @@ TEST_F(Cli, FailuresWriteNothingButOneStderrLine) {
     const std::string absent = dir.File("absent.mkw");
     const std::string unwritable = dir.File("no-such-folder/sorted.mkw");
     const std::string cutoffs = "100,94,90,87,84,80,77,74,70,67,64,60";
+    // Neither read nor replaced, and no wait for a writer: a pipe in a class's place.
+    const std::string fifo = dir.File("fifo.mkw");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     // Each case: arguments, exit status, a part of the one message on stderr.
     const std::tuple<Args, int, std::string> cases[] = {
         {{"grades", absent}, kExitFile, absent},
@@ -166,6 +170,9 @@ TEST_F(Cli, FailuresWriteNothingButOneStderrLine) {
          "truncated.mkw is not a Markwise class file, or it is damaged: it ends before"},
         {{"resave", dir.File(""), "-o", out}, kExitFile, dir.File("")},
         {{"sort", file, "--by", "name", "-o", unwritable}, kExitFile, unwritable},
+        {{"grades", fifo}, kExitFile, "It is a device or a pipe, not a file."},
+        {{"summary", "/dev/zero", "--class"}, kExitFile, "It is a device or a pipe, not a file."},
+        {{"resave", file, "-o", fifo}, kExitFile, "It is a device or a pipe, not a file."},
         {{"sort", file, "--by", "assignment:2", "-o", out},
          kExitUsage,
          "assignment 2 is out of range"},

@@ -1,8 +1,13 @@
 #include "core/atomic_file.h"
+#include "core/file_bytes.h"
+#include "support/as_other_user.h"
 #include "support/temp_folder.h"
 
+#include <algorithm>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace markwise {
@@ -55,17 +60,117 @@ TEST(AtomicFile, FailureLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_NE(error.find("folder"), std::string::npos) << error;
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"blocked.mkw"});
 
-    // A read-only folder, where permissions count (not for root).
-    if (::geteuid() != 0) {
-        const std::string path = folder.File("class.mkw");
-        test::WriteBytes(path, "precious");
-        ASSERT_EQ(::chmod(folder.Path().c_str(), 0555), 0);
-        EXPECT_FALSE(Write(path, "replacement", error));
-        EXPECT_NE(error.find("permission"), std::string::npos) << error;
-        ASSERT_EQ(::chmod(folder.Path().c_str(), 0755), 0);
-        EXPECT_EQ(ReadText(path), "precious");
-        EXPECT_EQ(folder.Names().size(), 2u);
+    // A read-only folder, where permissions count.
+    const std::string path = folder.File("class.mkw");
+    test::WriteBytes(path, "precious");
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0); // only the folder stands in the way
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0555), 0);
+    EXPECT_EQ(test::AsUnprivilegedUser([&] {
+                  std::string reason;
+                  return !Write(path, "replacement", reason) &&
+                                 reason.find("permission") != std::string::npos
+                             ? 0
+                             : 1;
+              }),
+              0);
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0755), 0);
+    EXPECT_EQ(ReadText(path), "precious");
+    EXPECT_EQ(folder.Names().size(), 2u);
+}
+
+TEST(AtomicFile, OnlyRegularFilesAreReplacedAndEverythingElseIsLeftAsItWas) {
+    ::alarm(20); // a save or read that blocks fails the test instead of hanging it
+    TempFolder folder;
+    std::string error;
+    auto expectRefused = [&](const std::string& path, const std::string& reason) {
+        EXPECT_FALSE(Write(path, "replacement", error)) << path;
+        EXPECT_NE(error.find(reason), std::string::npos) << error;
+    };
+    const std::string fifo = folder.File("fifo.mkw");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    expectRefused(fifo, "not a file");
+    EXPECT_TRUE(S_ISFIFO(ModeOf(fifo)));
+
+    // A link to a device: the device stays a device.
+    const std::string toNull = folder.File("null.mkw");
+    ASSERT_EQ(::symlink("/dev/null", toNull.c_str()), 0);
+    expectRefused(toNull, "not a file");
+    EXPECT_TRUE(S_ISCHR(ModeOf("/dev/null")));
+    if (::geteuid() == 0) {
+        const std::string device = folder.File("device.mkw");
+        ASSERT_EQ(::mknod(device.c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+        expectRefused(device, "not a file");
+        EXPECT_TRUE(S_ISCHR(ModeOf(device)));
     }
+
+    const std::string dangling = folder.File("dangling.mkw");
+    ASSERT_EQ(::symlink("gone/Period3.MKW", dangling.c_str()), 0);
+    expectRefused(dangling, "It is a link to \"gone/Period3.MKW\", which does not exist.");
+    EXPECT_TRUE(S_ISLNK(ModeOf(dangling)));
+    EXPECT_EQ(folder.Names().size(), 3u + (::geteuid() == 0)); // no temporary left
+
+    // The same kinds of file are refused for reading, at once and with one reason.
+    std::vector<unsigned char> bytes;
+    std::string reason;
+    for (const std::string& path : {fifo, std::string("/dev/zero"), toNull}) {
+        EXPECT_FALSE(ReadFileBytes(path, 1 << 20, "any class file", bytes, reason)) << path;
+        EXPECT_EQ(reason, "It is a device or a pipe, not a file.");
+    }
+    EXPECT_FALSE(ReadFileBytes(folder.Path(), 1 << 20, "any class file", bytes, reason));
+    EXPECT_EQ(reason, "It is a folder, not a file.");
+    ::alarm(0);
+}
+
+TEST(AtomicFile, WriteProtectedFilesAreRefusedEvenThoughTheFolderIsWritable) {
+    TempFolder folder;
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0777), 0);
+    const std::string path = folder.File("Period3.MKW");
+    const std::string secret = folder.File("secret.MKW");
+    test::WriteBytes(path, "precious");
+    test::WriteBytes(secret, "private");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(secret.c_str(), 0600), 0);
+    // Each failed check sets its own bit, so the report says which.
+    const int failures = test::AsUnprivilegedUser([&] {
+        std::string error;
+        std::vector<unsigned char> bytes;
+        int result = 0;
+        if (Write(path, "replacement", error) ||
+            error.find("The file is write-protected.") == std::string::npos)
+            result |= 1;
+        if (IsWritable(path) || !IsWritable(folder.File("new.MKW")))
+            result |= 2;
+        if (ReadFileBytes(secret, 1 << 20, "any class file", bytes, error) ||
+            error != "You do not have permission to read it.")
+            result |= 4;
+        // A new file beside them is still fine.
+        if (!Write(folder.File("new.MKW"), "fresh", error))
+            result |= 8;
+        return result;
+    });
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(ReadText(path), "precious");
+    EXPECT_EQ(ModeOf(path) & 07777, 0444u);
+    EXPECT_EQ(folder.Names().size(), 3u);
+}
+
+TEST(AtomicFile, SavingRemovesTemporariesThatEndedProcessesLeftBehind) {
+    TempFolder folder;
+    const std::string path = folder.File("Period3.MKW");
+    const std::string ended = std::to_string(test::EndedProcessId());
+    const std::string running = std::to_string(::getpid());
+    for (const std::string& name : std::vector<std::string>{
+             ".Period3.MKW." + ended + "-abcd1234.tmp", ".Period3.MKW." + running + "-abcd1234.tmp",
+             ".Period4.MKW." + ended + "-abcd1234.tmp", ".Period3.MKW.abcd1234.tmp", "notes.txt"})
+        test::WriteBytes(folder.File(name), "left over");
+    std::string error;
+    ASSERT_TRUE(Write(path, "saved", error)) << error;
+    std::vector<std::string> names = folder.Names();
+    std::sort(names.begin(), names.end());
+    // Only the temporary of this file from an ended process goes.
+    EXPECT_EQ(names, (std::vector<std::string>{
+                         ".Period3.MKW." + running + "-abcd1234.tmp", ".Period3.MKW.abcd1234.tmp",
+                         ".Period4.MKW." + ended + "-abcd1234.tmp", "Period3.MKW", "notes.txt"}));
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "core/profile.h"
+#include "support/as_other_user.h"
 #include "support/temp_folder.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace markwise {
 namespace {
@@ -67,6 +69,36 @@ TEST(Profile, RecentFilesKeepFourNewestFirst) {
     EXPECT_EQ(ReadText(path).find("File2"), std::string::npos) << ReadText(path);
     test::WriteBytes(path, "[Recent File List]\nFile1=\nFile2=/kept.MKW\nFile4=/last.MKW\n");
     EXPECT_EQ(profile.ReadRecentFiles(), (std::vector<std::string>{"/kept.MKW", "/last.MKW"}));
+}
+
+TEST(Profile, APipeOrProtectedProfileIsReadAtOnceAndNeverReplaced) {
+    ::alarm(20); // a read that blocks fails the test instead of hanging it
+    TempFolder folder;
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0777), 0);
+    const std::string fifo = folder.File("fifo.ini");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    EXPECT_EQ(CProfile(fifo).ReadCutoffs(), CGradeCutoffs());
+    std::string error;
+    EXPECT_FALSE(CProfile(fifo).WriteRecentFiles({"/a.MKW"}, &error));
+    EXPECT_NE(error.find("not a file"), std::string::npos) << error;
+    struct stat info {};
+    EXPECT_TRUE(::stat(fifo.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+
+    const std::string path = folder.File("Markwise.ini");
+    const std::string original = "[Grade Cutoffs]\nA+=95\n";
+    test::WriteBytes(path, original);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    EXPECT_EQ(test::AsUnprivilegedUser([&] {
+                  std::string reason;
+                  CGradeCutoffs cutoffs;
+                  cutoffs.m_cutoffAPlus = 99;
+                  const bool refused = !CProfile(path).WriteCutoffs(cutoffs, &reason) &&
+                                       reason.find("write-protected") != std::string::npos;
+                  return refused && CProfile(path).ReadCutoffs().m_cutoffAPlus == 95 ? 0 : 1;
+              }),
+              0);
+    EXPECT_EQ(ReadText(path), original);
+    ::alarm(0);
 }
 
 TEST(Profile, MainWindowPlaceInItsOwnSectionKeepingTheOthers) {

@@ -49,6 +49,19 @@ private slots:
         QCOMPARE(withClassExtension("/tmp/period3.mkw"), QString("/tmp/period3.mkw"));
         QCOMPARE(withClassExtension("/tmp/v1.2/period3"), QString("/tmp/v1.2/period3.MKW"));
     }
+
+    // File names keep their bytes through a QString, UTF-8 or not.
+    void pathsRoundTripTheirBytes() {
+        QCOMPARE(pathFromBytes("/tmp/caf\xc3\xa9 \xf0\x9f\x93\x9a.MKW"),
+                 QString::fromUtf8("/tmp/caf\xc3\xa9 \xf0\x9f\x93\x9a.MKW"));
+        for (const std::string bytes :
+             {"/tmp/caf\xc3\xa9.MKW", "/tmp/Cours\xe9.MKW", "\xff\xfe", "\xc3", "x\xc3\x28",
+              "\xed\xa0\x80 encoded surrogate", "\xc0\xaf overlong", "\xf4\x90\x80\x80 too high",
+              "\xe9\xc3\xa9\xe9"}) {
+            QCOMPARE(pathBytes(pathFromBytes(bytes)), bytes);
+        }
+        QCOMPARE(pathFromBytes("Cours\xe9.MKW").size(), 10);
+    }
 };
 
 QTEST_MAIN(FrameworkTest)

@@ -1,4 +1,5 @@
 #include "geometry/report_title.h"
+#include "geometry/sheet_layout.h"
 #include "geometry/sheet_print_page.h"
 #include "support/class_builder.h"
 #include "support/draw_lines.h"
@@ -184,6 +185,33 @@ TEST(ReportTitle, DropsAFourCharacterExtension) {
         {"a.b.mkw", "a.b"}, {".MKW", ""}, {"Markwi1", "Markwi1"}, {"MKW", "MKW"}};
     for (const auto& [title, heading] : cases)
         EXPECT_EQ(ReportHeadingTitle(title), heading) << title;
+}
+
+// Megabyte texts are cut for the page (and the screen) alone; the class keeps them whole.
+TEST(SheetPrintPage, LongTextsAreCutForLayoutOnly) {
+    auto doc = test::NewClass();
+    const std::string huge(1 << 20, 'x');
+    test::AddStudent(*doc, huge, huge);
+    test::AddAssignment(*doc, 10, {5}, huge, huge);
+    doc->m_showNames = 1;
+    const auto longest = [](const DrawList& texts) {
+        std::size_t size = 0;
+        for (const DrawText& text : texts)
+            size = std::max(size, text.text.size());
+        return size;
+    };
+    const DrawList page = Page(*doc, 1).texts;
+    EXPECT_EQ(longest(page), kLineTextLimit + 3); // "1: " and the cut description
+    SheetView view;
+    view.clientWidth = 2000;
+    view.rowHeight = 20;
+    EXPECT_EQ(longest(LayoutSheetBand(*doc, view, kDefaults, 0, 1000)), kLineTextLimit + 3);
+    // The name line is the cut text itself.
+    EXPECT_TRUE(std::any_of(page.begin(), page.end(), [&](const DrawText& text) {
+        return text.text == huge.substr(0, kLineTextLimit);
+    }));
+    EXPECT_EQ(doc->m_lastName[0], huge);
+    EXPECT_EQ(doc->m_assignments[0].m_title, huge);
 }
 
 } // namespace

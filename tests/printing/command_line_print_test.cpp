@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
 
 using namespace markwise;
 using namespace markwise::test;
@@ -126,6 +129,91 @@ private slots:
                      qPrintable(errors));
             QVERIFY(!QFile::exists(refused));
         }
+    }
+
+    // A disk that fills up, or a target that is no file, leaves no PDF and an old one intact.
+    void failedPdfsLeaveNothingBehind() {
+        QTemporaryDir dir;
+        // A name that is not UTF-8 is opened as the file system spells it.
+        const QByteArray classPath = QFile::encodeName(dir.path()) + "/Cours\xe9.MKW";
+        struct RemoveClass { // beyond QTemporaryDir's reach
+            std::string path;
+            ~RemoveClass() { std::filesystem::remove(path); }
+        } removeClass{classPath.toStdString()};
+        std::string error;
+        QVERIFY(SaveClassFile(classPath.toStdString(), *FilledClass(100, 20), error));
+        const QString pdf = dir.filePath("out.pdf");
+        {
+            QFile old(pdf);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old pdf");
+        }
+        const QString nullLink = dir.filePath("null.pdf");
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), nullLink));
+
+        const auto runBytes = [&](const QString& output, rlim_t fileSizeLimit, QString* errors) {
+            // QProcess passes arguments as UTF-8, so the shell spells the class's name.
+            QProcess markwise;
+            markwise.setProgram(QStringLiteral("/bin/sh"));
+            markwise.setArguments(
+                {"-c",
+                 "exec \"$0\" --page-size Letter --print-to-pdf \"$1\" \"$(printf "
+                 "'%s/Cours\\351.MKW' \"$2\")\"",
+                 QStringLiteral(MARKWISE_EXECUTABLE), output, dir.path()});
+            markwise.setChildProcessModifier([fileSizeLimit] {
+                // A full disk, as far as this process can tell: writes fail with EFBIG.
+                ::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{fileSizeLimit, fileSizeLimit};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            });
+            markwise.start();
+            if (!markwise.waitForFinished(60000))
+                return -2;
+            *errors = QString::fromLocal8Bit(markwise.readAllStandardError());
+            return markwise.exitStatus() == QProcess::NormalExit ? markwise.exitCode() : -1;
+        };
+
+        QString errors;
+        QVERIFY(runBytes(pdf, 4096, &errors) != 0);
+        QVERIFY2(errors.startsWith("markwise: cannot write ") && errors.count('\n') == 1,
+                 qPrintable(errors));
+        QVERIFY(runBytes(nullLink, RLIM_INFINITY, &errors) != 0);
+        QVERIFY2(errors.contains("not a file") && errors.count('\n') == 1, qPrintable(errors));
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old pdf"));
+        // Nothing but the class, the old PDF and the link: no temporary left. (QDir cannot
+        // list a name that is not UTF-8.)
+        const std::filesystem::path folder(dir.path().toStdString());
+        const auto entries = std::distance(std::filesystem::directory_iterator(folder),
+                                           std::filesystem::directory_iterator());
+        QCOMPARE(entries, 3);
+
+        // Without the limit the same run succeeds and replaces the old PDF.
+        QCOMPARE(runBytes(pdf, RLIM_INFINITY, &errors), 0);
+        QCOMPARE(errors, QString());
+        QCOMPARE(ReadPdfPages(pdf).size(), 3);
+    }
+
+    // A crafted class of 60 names of a megabyte each prints within bounded time and memory.
+    void hugeTextsPrintInBoundedMemory() {
+        QTemporaryDir dir;
+        auto doc = FilledClass(60, 3);
+        for (int s = 0; s < 60; ++s)
+            doc->m_firstName[s] = std::string(1 << 20, char('a' + s % 26));
+        doc->m_assignments[0].m_description = std::string(1 << 20, 'd');
+        const QString classFile = dir.filePath("Crafted.MKW");
+        std::string error;
+        QVERIFY(SaveClassFile(classFile.toStdString(), *doc, error));
+        QProcess markwise;
+        markwise.start(QStringLiteral(MARKWISE_EXECUTABLE),
+                       {"--print-to-pdf", dir.filePath("crafted.pdf"), classFile});
+        QVERIFY(markwise.waitForFinished(60000));
+        QCOMPARE(markwise.exitCode(), 0);
+        QVERIFY(!ReadPdfPages(dir.filePath("crafted.pdf")).empty());
+        rusage usage{};
+        QCOMPARE(::getrusage(RUSAGE_CHILDREN, &usage), 0);
+        QVERIFY2(usage.ru_maxrss < 512 * 1024, qPrintable(QString::number(usage.ru_maxrss)));
     }
 };
 

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/csv_merge.h"
+#include "framework/command_target.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace markwise {
+
+class CDocManager;
+class CDocument;
+
+// The File menu's CSV commands: Export (the active class in one of three layouts), Import
+// (a CSV file as a new untitled class) and Import Scores (into the active class, after a
+// preview). A file that cannot be used shows the reason and changes nothing.
+class InterchangeCommands : public CommandTarget {
+public:
+    // The two questions Import Scores asks after the file: how rows find their students,
+    // and whether to apply what the preview shows. The program shows dialogs; tests answer.
+    struct ScoreImportQuestions {
+        std::function<std::optional<MergeMatch>(QWidget* parent, const CsvSheet& sheet)>
+            chooseMatch;
+        std::function<bool(QWidget* parent, const CMarkwiseDoc& doc, const MergePlan& plan,
+                           const QString& fileName)>
+            confirm;
+    };
+
+    explicit InterchangeCommands(CDocManager& manager);
+
+    ScoreImportQuestions& scoreImportQuestions() { return m_questions; }
+
+    bool updateCommand(int id, CommandState& state) override;
+    void runCommand(int id) override;
+
+    void OnExport(CDocument& document);
+    CDocument* OnImport();
+    void OnImportScores(CDocument& document);
+
+private:
+    CDocManager& m_manager;
+    ScoreImportQuestions m_questions;
+};
+
+// The save dialog's filters, one per layout in CsvLayout order, ";;"-separated.
+QString CsvExportFilters();
+
+// Makes the planned score import one undoable change of the class; its windows repaint.
+void ApplyScoreImport(CDocument& document, const MergePlan& plan);
+
+} // namespace markwise

@@ -1,0 +1,155 @@
+#include "import_preview_dlg.h"
+
+#include "core/markwise_doc.h"
+#include "core/number_text.h"
+#include "dialog_layout.h"
+#include "framework/text.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace markwise {
+
+namespace {
+
+QString Counted(qsizetype count, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+}
+
+QString ScoreText(double score) {
+    return score == MISSING_SCORE ? QStringLiteral("N/A")
+                                  : QString::fromStdString(FormatShortest(score));
+}
+
+// The title of assignment a, which may be one the plan adds after the class's own.
+QString AssignmentTitle(const CMarkwiseDoc& doc, const MergePlan& plan, int a) {
+    const int count = doc.AssignmentsInUse();
+    if (a < count)
+        return toQString(doc.m_assignments[a].m_title);
+    const std::size_t added = std::size_t(a - count);
+    return added < plan.added.size() ? toQString(plan.added[added].title) : QString();
+}
+
+QTreeWidgetItem* Section(QTreeWidget* tree, const QString& heading) {
+    auto* item = new QTreeWidgetItem(tree, {heading});
+    item->setFirstColumnSpanned(true);
+    QFont bold = item->font(0);
+    bold.setBold(true);
+    item->setFont(0, bold);
+    item->setExpanded(true);
+    return item;
+}
+
+} // namespace
+
+std::optional<MergeMatch> ChooseMergeMatch(QWidget* parent, const CsvSheet& sheet) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Import Scores"));
+    auto* byId = new QRadioButton(QStringLiteral("By &student ID"), &dialog);
+    auto* byName = new QRadioButton(QStringLiteral("By &last and first name"), &dialog);
+    (sheet.hasIds || !sheet.hasNames ? byId : byName)->setChecked(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("Match the file's rows to students:"), &dialog));
+    layout->addWidget(byId);
+    layout->addWidget(byName);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return byId->isChecked() ? MergeMatch::Id : MergeMatch::Name;
+}
+
+CImportPreviewDlg::CImportPreviewDlg(const CMarkwiseDoc& doc, const MergePlan& plan,
+                                     const QString& fileName, QWidget* parent)
+    : QDialog(parent), m_plan(plan), m_summary(new QLabel(this)), m_details(new QTreeWidget(this)),
+      m_apply(MakeButton(QStringLiteral("Apply"), this)),
+      m_cancel(MakeButton(QStringLiteral("Cancel"), this)) {
+    setWindowTitle(QStringLiteral("Import Scores from %1").arg(fileName));
+    m_summary->setText(SummaryText());
+    m_summary->setWordWrap(true);
+
+    m_details->setColumnCount(4);
+    m_details->setHeaderLabels({QStringLiteral("Student"), QStringLiteral("Assignment"),
+                                QStringLiteral("Old"), QStringLiteral("New")});
+    m_details->setRootIsDecorated(false);
+    m_details->setUniformRowHeights(true);
+    m_details->setSelectionMode(QAbstractItemView::NoSelection);
+    AddSections(doc);
+    m_details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_details->setMinimumSize(fontMetrics().averageCharWidth() * 80, fontMetrics().height() * 18);
+
+    // Nothing to change: Apply would only make an empty step to undo.
+    m_apply->setEnabled(!plan.added.empty() || !plan.changes.empty());
+    m_apply->setDefault(m_apply->isEnabled());
+    // The focus on a button, so no line of the list looks picked out.
+    (m_apply->isEnabled() ? m_apply : m_cancel)->setFocus();
+    connect(m_apply, &QPushButton::clicked, this, &CImportPreviewDlg::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &CImportPreviewDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_details, 1);
+    layout->addLayout(MakeButtonRow({m_apply, m_cancel}));
+}
+
+QString CImportPreviewDlg::SummaryText() const {
+    return QStringLiteral("%1, %2, %3, %4.")
+        .arg(Counted(m_plan.matched, "student matched", "students matched"),
+             Counted(qsizetype(m_plan.skipped.size()), "row skipped", "rows skipped"),
+             Counted(qsizetype(m_plan.added.size()), "assignment added", "assignments added"),
+             Counted(qsizetype(m_plan.changes.size()), "score changed", "scores changed"));
+}
+
+void CImportPreviewDlg::AddSections(const CMarkwiseDoc& doc) {
+    if (!m_plan.warnings.empty()) {
+        QTreeWidgetItem* section =
+            Section(m_details, QStringLiteral("Characters replaced by \"?\""));
+        for (const std::string& warning : m_plan.warnings) {
+            auto* line = new QTreeWidgetItem(section, {QString::fromStdString(warning)});
+            line->setFirstColumnSpanned(true);
+            line->setToolTip(0, line->text(0)); // a long sentence is cut at the edge
+        }
+    }
+    if (!m_plan.skipped.empty()) {
+        QTreeWidgetItem* section =
+            Section(m_details, QStringLiteral("Rows skipped: no student matches them"));
+        for (const MergeSkippedRow& row : m_plan.skipped) {
+            auto* line = new QTreeWidgetItem(
+                section, {QStringLiteral("line %1: %2").arg(row.line).arg(toQString(row.name))});
+            line->setFirstColumnSpanned(true);
+        }
+    }
+    if (!m_plan.added.empty()) {
+        QTreeWidgetItem* section = Section(m_details, QStringLiteral("Assignments added"));
+        for (const CsvAssignmentColumn& column : m_plan.added) {
+            auto* line = new QTreeWidgetItem(
+                section, {QString(), toQString(column.title), QString(),
+                          QStringLiteral("%1 points")
+                              .arg(QString::fromStdString(FormatShortest(column.pointsPossible)))});
+            line->setToolTip(1, toQString(column.description));
+        }
+    }
+    if (!m_plan.changes.empty()) {
+        QTreeWidgetItem* section = Section(m_details, QStringLiteral("Scores changed"));
+        for (const MergeScoreChange& change : m_plan.changes) {
+            new QTreeWidgetItem(section, {toQString(doc.GetFullName(change.student)),
+                                          AssignmentTitle(doc, m_plan, change.assignment),
+                                          ScoreText(change.oldScore), ScoreText(change.newScore)});
+        }
+    }
+    if (m_details->topLevelItemCount() == 0) {
+        auto* line = new QTreeWidgetItem(m_details, {QStringLiteral("The file changes no score.")});
+        line->setFirstColumnSpanned(true);
+    }
+    m_details->expandAll();
+}
+
+} // namespace markwise

@@ -1,0 +1,271 @@
+// Classes that another program holds or changes, and files that must not be replaced.
+#include "app/main_frame.h"
+#include "app/markwise_app.h"
+#include "core/class_edit.h"
+#include "core/markwise_doc.h"
+#include "framework/file_guard.h"
+#include "framework/file_names.h"
+#include "support/as_other_user.h"
+#include "support/offscreen_noise.h"
+#include "support/qt_test_support.h"
+
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace markwise;
+using namespace markwise::test;
+
+namespace {
+
+// Another process holding the lock of a class, as a second Markwise does; ended on
+// request with SIGKILL, as a crash ends one, which leaves its lock file behind.
+class OtherHolder {
+public:
+    explicit OtherHolder(const QString& canonicalPath) {
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return;
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            QLockFile lock(ClassLock::lockPath(canonicalPath));
+            const char locked = lock.tryLock(0) ? 'y' : 'n';
+            (void)!::write(ready[1], &locked, 1);
+            ::alarm(60); // never outlives a broken test
+            for (;;)
+                ::pause();
+        }
+        char locked = 'n';
+        (void)!::read(ready[0], &locked, 1);
+        m_locked = locked == 'y';
+        ::close(ready[0]);
+        ::close(ready[1]);
+    }
+    ~OtherHolder() { kill(); }
+    bool locked() const { return m_locked; }
+    qint64 pid() const { return m_pid; }
+    void kill() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+            m_pid = 0;
+        }
+    }
+
+private:
+    pid_t m_pid = 0;
+    bool m_locked = false;
+};
+
+} // namespace
+
+class FileGuardTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CMarkwiseApp> m_app;
+    Messages m_messages;
+
+    CDocManager& manager() { return m_app->docManager(); }
+    QString copyOfSample(const QString& name) {
+        const QString path = m_dir->filePath(name);
+        QFile::copy(qEnvironmentVariable("MARKWISE_SOURCE_DIR") + "/examples/sample.mkw", path);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        return path;
+    }
+    void start() {
+        m_app =
+            std::make_unique<CMarkwiseApp>(CProfile(m_dir->filePath("Markwise.ini").toStdString()));
+        QVERIFY(m_app->InitInstance({false, QString()}));
+    }
+    // Start opens an empty class of its own.
+    int classCount() { return int(manager().documents().size()) - 1; }
+
+private slots:
+    void initTestCase() {
+        DropOffscreenNoise();
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_messages.texts.clear();
+        m_messages.answers.clear();
+        start();
+    }
+    void cleanup() {
+        m_messages.answers = {Answer::Discard, Answer::Discard, Answer::Discard};
+        m_app.reset();
+    }
+
+    void anotherSpellingOfAnOpenClassActivatesIt() {
+        const QString path = copyOfSample("Period3.MKW");
+        QVERIFY(QDir(m_dir->path()).mkdir("sub"));
+        const QString link = m_dir->filePath("sub/link.MKW");
+        QVERIFY(QFile::link(path, link));
+        CDocument* first = manager().OpenDocumentFile(path);
+        QVERIFY(first);
+        for (const QString& other :
+             {link, m_dir->path() + "/sub/../Period3.MKW", m_dir->path() + "//./Period3.MKW"})
+            QCOMPARE(manager().OpenDocumentFile(other), first);
+        QCOMPARE(classCount(), 1);
+        QVERIFY(m_messages.texts.isEmpty());
+    }
+
+    void aClassOpenElsewhereAsksAndAStaleLockIsTakenOver() {
+        const QString path = copyOfSample("Period3.MKW");
+        const QString link = m_dir->filePath("Alias.MKW");
+        QVERIFY(QFile::link(path, link));
+        OtherHolder other(QFileInfo(path).canonicalFilePath());
+        QVERIFY(other.locked());
+        const QString question = QStringLiteral("%1 is already open in another Markwise window "
+                                                "(process %2). Open it anyway?");
+
+        m_messages.answers = {Answer::Cancel};
+        QVERIFY(!manager().OpenDocumentFile(path));
+        QCOMPARE(m_messages.texts, QStringList{question.arg("Period3.MKW").arg(other.pid())});
+        QCOMPARE(classCount(), 0);
+
+        // Any spelling of the path meets the same lock.
+        m_messages.texts.clear();
+        m_messages.answers = {Answer::OpenAnyway};
+        CDocument* opened = manager().OpenDocumentFile(link);
+        QVERIFY(opened);
+        QCOMPARE(m_messages.texts, QStringList{question.arg("Alias.MKW").arg(other.pid())});
+        opened->OnCloseDocument();
+
+        // The holder dies without cleaning up: its lock is taken over silently.
+        other.kill();
+        QVERIFY(QFile::exists(ClassLock::lockPath(QFileInfo(path).canonicalFilePath())));
+        m_messages.texts.clear();
+        opened = manager().OpenDocumentFile(path);
+        QVERIFY(opened);
+        QVERIFY(m_messages.texts.isEmpty());
+        // Now held here: another holder cannot take it, and closing frees it.
+        OtherHolder late(QFileInfo(path).canonicalFilePath());
+        QVERIFY(!late.locked());
+        opened->OnCloseDocument();
+        OtherHolder after(QFileInfo(path).canonicalFilePath());
+        QVERIFY(after.locked());
+    }
+
+    void aFileChangedOnDiskIsNotOverwrittenWithoutAsking() {
+        const QString path = copyOfSample("Period3.MKW");
+        const QString elsewhere = m_dir->filePath("Elsewhere.MKW");
+        CDocument* document = manager().OpenDocumentFile(path);
+        QVERIFY(document);
+        const QString question =
+            QStringLiteral("Period3.MKW was changed on disk since it was opened or saved here.");
+        const auto edit = [&] {
+            document->editor().apply("Add Student",
+                                     AddStudentEdit({"New", "Student", "", "", "", ""}));
+        };
+        const QByteArray theirs = ReadFile(path).left(ReadFile(path).size() - 1) + "x";
+
+        // Touched only (same bytes, a new time): no question.
+        edit();
+        QVERIFY(WriteFile(path, ReadFile(path)));
+        QVERIFY(document->DoFileSave());
+        QVERIFY(m_messages.texts.isEmpty());
+        const QByteArray ours = ReadFile(path);
+
+        edit();
+        QVERIFY(WriteFile(path, theirs));
+        m_messages.answers = {Answer::Cancel};
+        QVERIFY(!document->DoFileSave());
+        QCOMPARE(m_messages.texts, QStringList{question});
+        QCOMPARE(ReadFile(path), theirs);
+        QVERIFY(document->isModified());
+
+        // Save As... keeps their file and puts ours elsewhere.
+        m_messages.texts.clear();
+        m_messages.answers = {Answer::SaveAs};
+        m_messages.file = elsewhere;
+        QVERIFY(document->DoFileSave());
+        QCOMPARE(m_messages.texts, QStringList{question});
+        QCOMPARE(ReadFile(path), theirs);
+        QVERIFY(ReadFile(elsewhere).size() > ours.size());
+        QCOMPARE(document->title(), QStringLiteral("Elsewhere.MKW"));
+
+        // Overwrite replaces their change; the file is then ours again, so no second question.
+        edit();
+        QVERIFY(WriteFile(elsewhere, theirs));
+        m_messages.texts.clear();
+        m_messages.answers = {Answer::Overwrite};
+        QVERIFY(document->DoFileSave());
+        QCOMPARE(m_messages.texts.size(), 1);
+        QVERIFY(ReadFile(elsewhere) != theirs);
+        edit();
+        QVERIFY(document->DoFileSave());
+        QCOMPARE(m_messages.texts.size(), 1);
+
+        // Deleted meanwhile: written again, and the status bar says so.
+        edit();
+        QVERIFY(QFile::remove(elsewhere));
+        QVERIFY(document->DoFileSave());
+        QCOMPARE(m_messages.texts.size(), 1);
+        QVERIFY(ReadFile(elsewhere).size() > ours.size());
+        QCOMPARE(m_app->mainFrame()->statusBar()->currentMessage(),
+                 QStringLiteral("Elsewhere.MKW was deleted on disk; it has been written again."));
+    }
+
+    // Permissions count only for a user other than root, so the check runs as one.
+    void aWriteProtectedClassIsRefusedAndSaveAsOffered() {
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
+        const QString path = copyOfSample("Period3.MKW");
+        const QString copy = m_dir->filePath("Copy.MKW");
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
+        const QByteArray before = ReadFile(path);
+        CDocument* document = manager().OpenDocumentFile(path);
+        QVERIFY(document);
+        document->editor().apply("Add Student", AddStudentEdit({"New", "Student", "", "", "", ""}));
+        m_messages.file = copy;
+        const int failures = AsUnprivilegedUser([&] {
+            ::alarm(30);
+            m_messages.answers = {Answer::Cancel, Answer::SaveAs};
+            int result = 0;
+            if (document->DoFileSave() || !document->isModified())
+                result |= 1; // refused, and Cancel leaves the class as it was
+            if (!document->DoFileSave() || document->title() != "Copy.MKW")
+                result |= 2; // Save As... saves it elsewhere
+            const QString expected =
+                QStringLiteral("Could not save \"%1\". The file is write-protected.").arg(path);
+            if (m_messages.texts != QStringList{expected, expected})
+                result |= 4;
+            return result;
+        });
+        QCOMPARE(failures, 0);
+        QCOMPARE(ReadFile(path), before);
+        QVERIFY(ReadFile(copy).size() > before.size());
+    }
+
+    // A name that is not UTF-8 opens, is locked and saves under its own bytes.
+    void aClassNamedInAnotherEncodingSavesUnderItsOwnName() {
+        const std::string bytes = pathBytes(m_dir->path()) + "/Cours\xe9.MKW";
+        std::filesystem::copy_file(pathBytes(copyOfSample("Period3.MKW")), bytes);
+        const QString path = pathFromBytes(bytes);
+        CDocument* document = manager().OpenDocumentFile(path);
+        QVERIFY(document);
+        QVERIFY(QFile::exists(ClassLock::lockPath(canonicalPath(path))));
+        QVERIFY(document->title().startsWith("Cours"));
+        QCOMPARE(manager().OpenDocumentFile(path), document);
+        document->editor().apply("Add Student", AddStudentEdit({"New", "Student", "", "", "", ""}));
+        QVERIFY(document->DoFileSave());
+        QVERIFY(m_messages.texts.isEmpty());
+        QVERIFY(std::filesystem::file_size(bytes) >
+                std::filesystem::file_size(pathBytes(m_dir->filePath("Period3.MKW"))));
+        std::size_t classes = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(pathBytes(m_dir->path())))
+            classes += entry.path().extension() == ".MKW";
+        QCOMPARE(classes, 2u);
+        QCOMPARE(pathBytes(manager().recentFiles().front()), bytes);
+        std::filesystem::remove(bytes); // beyond QTemporaryDir's reach
+    }
+};
+
+QTEST_MAIN(FileGuardTest)
+#include "file_guard_test.moc"

@@ -1,0 +1,78 @@
+#include "core/class_file.h"
+#include "core/csv_merge.h"
+#include "core/merge_undo.h"
+#include "support/class_builder.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace markwise {
+namespace {
+
+std::string SavedBytes(const CMarkwiseDoc& doc, const test::TempFolder& folder) {
+    const std::string path = folder.File("class.mkw");
+    std::string error;
+    EXPECT_TRUE(SaveClassFile(path, doc, error)) << error;
+    return test::ReadText(path);
+}
+
+// Every slot, used or not, as the class holds it.
+void ExpectSameSlots(const CMarkwiseDoc& a, const CMarkwiseDoc& b) {
+    for (int i = 0; i < kMaxAssignments; ++i) {
+        const CAssignment& x = a.m_assignments[i];
+        const CAssignment& y = b.m_assignments[i];
+        EXPECT_TRUE(x.m_title == y.m_title && x.m_description == y.m_description &&
+                    x.m_pointsPossible == y.m_pointsPossible && x.m_lastIndex == y.m_lastIndex &&
+                    x.m_scores == y.m_scores)
+            << "slot " << i;
+    }
+}
+
+// Undo must give back the very file and every slot: a new assignment lands in a slot that
+// holds an earlier assignment's leftovers, and a score set for a student above an
+// assignment's stored length lengthens what the file stores.
+TEST(MergeUndo, RevertGivesBackTheSameFileBytes) {
+    auto doc = test::NewClass();
+    test::AddStudent(*doc, "Lee", "Ann", "7");
+    test::AddAssignment(*doc, 10, {9}, "Quiz");
+    test::AddAssignment(*doc, 20, {15}, "Gone");
+    doc->RemoveAssignment(1); // slot 1 keeps "Gone" and its score as leftovers
+    test::AddStudent(*doc, "Smith", "Bob", "8");
+    test::AddStudent(*doc, "Young", "Cy", "9");
+    // As a file may hold it: entries stored for the first student only.
+    doc->m_assignments[0].m_lastIndex = 0;
+    doc->SetModifiedFlag(false);
+    const auto original = std::make_unique<CMarkwiseDoc>(*doc);
+    test::TempFolder folder;
+    const std::string before = SavedBytes(*doc, folder);
+
+    CsvSheet sheet;
+    std::string error;
+    ASSERT_TRUE(ReadCsvSheet("Student ID,Quiz,Bonus,Extra\n7,,1,\n9,4,,2\n42,1,1,1\n", sheet, error,
+                             AssignmentTitles(*doc)))
+        << error;
+    MergePlan plan;
+    ASSERT_TRUE(PlanMerge(*doc, sheet, MergeMatch::Id, plan, error)) << error;
+    ASSERT_EQ(plan.added.size(), 2u);
+    ASSERT_EQ(plan.skipped.size(), 1u);
+
+    const MergeUndoState state = SaveMergeUndoState(*doc, plan);
+    ApplyMergePlan(*doc, plan);
+    EXPECT_EQ(doc->m_assignmentCount, 3);
+    EXPECT_EQ(doc->m_assignments[0].m_scores[2], 4.0);
+    EXPECT_NE(SavedBytes(*doc, folder), before);
+
+    RevertMergePlan(*doc, plan, state);
+    EXPECT_EQ(SavedBytes(*doc, folder), before);
+    EXPECT_EQ(doc->m_assignmentCount, original->m_assignmentCount);
+    ExpectSameSlots(*doc, *original);
+    // Applying again after the revert makes the same change.
+    ApplyMergePlan(*doc, plan);
+    const std::string applied = SavedBytes(*doc, folder);
+    RevertMergePlan(*doc, plan, state);
+    ApplyMergePlan(*doc, plan);
+    EXPECT_EQ(SavedBytes(*doc, folder), applied);
+}
+
+} // namespace
+} // namespace markwise
