@@ -6,8 +6,11 @@
 #include "core/markwise_doc.h"
 #include "framework/child_frame.h"
 #include "gradesheet/markwise_view.h"
+#include "gradesheet/sheet_cell_editor.h"
+#include "gradesheet/sheet_keyboard.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -100,6 +103,59 @@ void RepaintFullClass(benchmark::State& state) {
     state.counters["columns"] = view->VisibleColumnCount();
 }
 BENCHMARK(RepaintFullClass)->Args({1280, 800})->Args({1920, 1200})->Unit(benchmark::kMicrosecond);
+
+void sendKey(QWidget* to, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(to, &press);
+}
+
+// A grade sheet on the full class in a 1280 x 800 window, painted once, focused.
+CMarkwiseView* openForKeys(CMarkwiseApp& app) {
+    app.InitInstance({false, fullClassPath()});
+    app.mainFrame()->showNormal();
+    app.mainFrame()->resize(1280, 800);
+    CMarkwiseView* view = activeSheet(app);
+    waitForPaint(view);
+    view->setFocus();
+    sendKey(view, Qt::Key_Right);
+    sendKey(view, Qt::Key_Down);
+    waitForPaint(view);
+    return view;
+}
+
+// One arrow key: the current cell moves and the two cells it touched repaint.
+void MoveCurrentCell(benchmark::State& state) {
+    CMarkwiseApp app(profile());
+    CMarkwiseView* view = openForKeys(app);
+    bool down = true;
+    for (auto _ : state) {
+        sendKey(view, down ? Qt::Key_Down : Qt::Key_Up);
+        waitForPaint(view);
+        down = !down;
+    }
+}
+BENCHMARK(MoveCurrentCell)->Unit(benchmark::kMicrosecond);
+
+// A score typed in place and stored with Enter, until the sheet has repainted.
+void StoreTypedScore(benchmark::State& state) {
+    CMarkwiseApp app(profile());
+    CMarkwiseView* view = openForKeys(app);
+    SheetKeyboard& keys = view->Keyboard();
+    int stored = 0;
+    for (auto _ : state) {
+        keys.OpenEditor(QStringLiteral("7.5"));
+        sendKey(keys.Editor(), Qt::Key_Return);
+        waitForPaint(view);
+        ++stored;
+        state.PauseTiming();
+        sendKey(view, Qt::Key_Up);
+        waitForPaint(view);
+        state.ResumeTiming();
+    }
+    if (keys.Editor() || stored == 0)
+        state.SkipWithError("the score was not stored");
+}
+BENCHMARK(StoreTypedScore)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

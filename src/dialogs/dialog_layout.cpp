@@ -48,8 +48,9 @@ void SetWidthForLimit(QLineEdit* box, int chars) {
     SetTextWidth(box, chars * widest);
 }
 
-QListWidget* MakeList(QWidget* parent, int widthInChars, int visibleLines) {
+QListWidget* MakeList(QWidget* parent, const QString& name, int widthInChars, int visibleLines) {
     auto* list = new QListWidget(parent);
+    list->setAccessibleName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
     const QFontMetrics metrics = list->fontMetrics();

@@ -24,7 +24,9 @@ void SetWidthInChars(QLineEdit* box, int chars);
 // ("WWWWWWWWWW" for a 10-character limit), so a full box is never scrolled.
 void SetWidthForLimit(QLineEdit* box, int chars);
 // A single-selection list of uniform lines, quick to fill with a whole class.
-QListWidget* MakeList(QWidget* parent, int widthInChars = 22, int visibleLines = 10);
+// `name` is what a screen reader calls the list.
+QListWidget* MakeList(QWidget* parent, const QString& name, int widthInChars = 22,
+                      int visibleLines = 10);
 // Empties the list and adds the lines, then selects `row` without signalling the change.
 void FillList(QListWidget* list, const QStringList& lines, int row);
 QPushButton* MakeButton(const QString& text, QWidget* parent);

@@ -16,7 +16,8 @@
 namespace markwise {
 
 CEditStudentDlg::CEditStudentDlg(DialogHost& host, int student, QWidget* parent)
-    : QDialog(parent), m_host(host), m_student(student), m_list(MakeList(this, 24)), m_fields(this),
+    : QDialog(parent), m_host(host), m_student(student),
+      m_list(MakeList(this, QStringLiteral("Students"), 24)), m_fields(this),
       m_update(MakeButton(QStringLiteral("Update"), this)),
       m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
     setWindowTitle(QStringLiteral("Edit Student"));

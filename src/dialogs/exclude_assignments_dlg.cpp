@@ -15,7 +15,7 @@
 namespace markwise {
 
 CExcludeAssignmentsDlg::CExcludeAssignmentsDlg(DialogHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), m_list(MakeList(this, 16)),
+    : QDialog(parent), m_host(host), m_list(MakeList(this, QStringLiteral("Assignments"), 16)),
       m_dontExclude(new QCheckBox(QStringLiteral("Don't Exclude"), this)),
       m_ok(MakeButton(QStringLiteral("OK"), this)),
       m_cancel(MakeButton(QStringLiteral("Cancel"), this)) {

@@ -13,7 +13,7 @@
 namespace markwise {
 
 CSortByAssignmentDlg::CSortByAssignmentDlg(DialogHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), m_list(MakeList(this, 16)),
+    : QDialog(parent), m_host(host), m_list(MakeList(this, QStringLiteral("Assignments"), 16)),
       m_ok(MakeButton(QStringLiteral("OK"), this)),
       m_cancel(MakeButton(QStringLiteral("Cancel"), this)) {
     setWindowTitle(QStringLiteral("Sort by Assignment Grade"));

@@ -12,6 +12,10 @@
 #include "geometry/sheet_hit_test.h"
 #include "geometry/sheet_layout.h"
 #include "geometry/text_room.h"
+#include "sheet_accessible.h"
+#include "sheet_clipboard.h"
+#include "sheet_keyboard.h"
+#include "sheet_paint.h"
 #include "sheet_printing.h"
 #include "view_dialogs.h"
 
@@ -23,8 +27,6 @@
 #include <ctime>
 
 namespace markwise {
-
-namespace {} // namespace
 
 // The dialog each dialog command opens; the two editors open with the first entry chosen.
 ViewDialogs::Open CMarkwiseView::dialogFor(int id) const {
@@ -64,13 +66,21 @@ ViewDialogs::Open CMarkwiseView::dialogFor(int id) const {
 }
 
 CMarkwiseView::CMarkwiseView(CDocument& document, const ViewDialogs& dialogs)
-    : CView(document), m_cutoffs(CWinApp::instance()->cutoffs()), m_dialogs(dialogs) {
+    : CView(document), m_cutoffs(CWinApp::instance()->cutoffs()), m_dialogs(dialogs),
+      m_keyboard(new SheetKeyboard(*this)) {
+    setFocusPolicy(Qt::StrongFocus);
+    InstallSheetAccessibility();
     connect(&document, &CDocument::changed, this, &CMarkwiseView::Invalidate);
     connect(CWinApp::instance(), &CWinApp::cutoffsChanged, this,
             [this](const CGradeCutoffs& cutoffs) {
                 m_cutoffs = cutoffs;
                 Invalidate();
             });
+    connect(&document, &CDocument::changed, m_keyboard, &SheetKeyboard::Refresh);
+}
+
+SheetCell CMarkwiseView::CurrentCell() const {
+    return m_keyboard->Cell();
 }
 
 CMarkwiseView::~CMarkwiseView() {
@@ -121,18 +131,31 @@ void CMarkwiseView::Invalidate() {
     viewport()->update();
 }
 
-void CMarkwiseView::paintEvent(QPaintEvent*) {
+void CMarkwiseView::paintEvent(QPaintEvent* event) {
     UpdateScrollSizes();
     QPainter painter(viewport());
     const QFontMetrics metrics = painter.fontMetrics();
     m_rowHeight = metrics.height() + metrics.leading();
 
+    // Only the rows the update touches: moving the current cell repaints two cells.
     const int top = verticalScrollBar()->value();
-    DrawList texts = sheetTexts(top, top + viewport()->height());
+    const int left = horizontalScrollBar()->value();
+    const QRect dirty = event->rect();
+    DrawList texts = sheetTexts(top + dirty.top(), top + dirty.bottom() + 1);
     // Only the screen cuts crowded texts; paper has room for them as they are.
-    ElideCrowdedTexts(ScreenGlyphs(painter.font()), texts, TextLimits(texts));
-    painter.translate(-horizontalScrollBar()->value(), -top);
+    const GlyphTextPainter& glyphs = ScreenGlyphs(painter.font());
+    ElideCrowdedTexts(glyphs, texts, TextLimits(texts));
+    painter.translate(-left, -top);
+    PaintSheetBands(painter, palette(), m_rowHeight, GetDocument()->StudentsInUse(),
+                    top + dirty.top(), top + dirty.bottom() + 1, left, viewport()->width());
     DrawTexts(painter, texts);
+    m_keyboard->PaintFrame(painter);
+    if (top > 0 && dirty.top() < m_rowHeight) {
+        DrawList headings = sheetTexts(0, 1);
+        ElideCrowdedTexts(glyphs, headings, TextLimits(headings));
+        PaintStickyHeadings(painter, palette(), m_rowHeight, top, left, viewport()->width(),
+                            std::move(headings));
+    }
 }
 
 DrawList CMarkwiseView::sheetTexts(int top, int bottom) const {
@@ -174,7 +197,16 @@ void CMarkwiseView::mousePressEvent(QMouseEvent* event) {
         const SheetGrid grid{m_rowHeight, m_firstAssignment, VisibleColumnCount(),
                              doc.StudentsInUse(), doc.AssignmentsInUse()};
         const QPoint at = event->position().toPoint();
-        const SheetHit hit = HitTestSheet(grid, at.x(), at.y(), verticalScrollBar()->value());
+        // The heading line stays at the top while the students scroll under it, so a click
+        // there means the heading, never the student hidden behind it.
+        const bool onHeading = at.y() < m_rowHeight;
+        const int scroll = onHeading ? 0 : verticalScrollBar()->value();
+        const SheetHit hit = HitTestSheet(grid, at.x(), at.y(), scroll);
+        if (hit.student >= 0 && hit.action != SheetHit::Action::None) {
+            const bool onName = hit.action == SheetHit::Action::EditStudent;
+            if (!onHeading)
+                m_keyboard->SetCell({hit.student, onName ? kNameColumn : hit.assignment});
+        }
         const ViewDialogs& dialogs = m_dialogs;
         if (hit.action == SheetHit::Action::EditStudent && dialogs.editStudent) {
             dialogs.editStudent(*this, hit.student);
@@ -183,6 +215,21 @@ void CMarkwiseView::mousePressEvent(QMouseEvent* event) {
         }
     }
     QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CMarkwiseView::keyPressEvent(QKeyEvent* event) {
+    if (!m_keyboard->KeyPress(event))
+        QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CMarkwiseView::wheelEvent(QWheelEvent* event) {
+    if (!m_keyboard->Wheel(event))
+        QAbstractScrollArea::wheelEvent(event);
+}
+
+bool CMarkwiseView::focusNextPrevChild(bool) {
+    // Tab and Shift+Tab move the current cell instead of leaving the sheet.
+    return false;
 }
 
 bool CMarkwiseView::updateCommand(int id, CommandState& state) {
@@ -196,6 +243,7 @@ bool CMarkwiseView::updateCommand(int id, CommandState& state) {
     case ID_SORT_TOTAL:
     case ID_SORT_RANDOM:
     case ID_IGNORED_32795:
+    case ID_EDIT_COPY:
         return true;
     default:
         return IsSheetPrintCommand(id) || static_cast<bool>(dialogFor(id));
@@ -229,6 +277,9 @@ void CMarkwiseView::runCommand(int id) {
                      ShuffleEdit(static_cast<unsigned int>(std::time(nullptr))));
         return;
     case ID_IGNORED_32795:
+        return;
+    case ID_EDIT_COPY:
+        CopySheetToClipboard(doc, CWinApp::instance()->cutoffs());
         return;
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_DIRECT:

@@ -3,12 +3,15 @@
 #include "core/cutoffs.h"
 #include "framework/view.h"
 #include "geometry/draw_text.h"
+#include "geometry/sheet_cursor.h"
 #include "view_dialogs.h"
 
 #include <QAbstractScrollArea>
 #include <vector>
 
 namespace markwise {
+
+class SheetKeyboard;
 
 // The grade sheet: students down, assignment columns across, totals at the right.
 // Only vertical scrolling uses the scroll bar; Scroll Left and Scroll Right move the
@@ -32,6 +35,9 @@ public:
     // Repaints the whole sheet at the next turn of the event loop.
     void Invalidate();
 
+    // What the sheet's commands, clicks and keys open.
+    const ViewDialogs& Dialogs() const { return m_dialogs; }
+
     int m_firstAssignment = 0;
     CGradeCutoffs m_cutoffs; // written to the profile when the view goes
     int m_rowHeight = 0;     // font height + leading, measured at every paint
@@ -40,6 +46,10 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate();
 
+    // The keyboard's current cell and the in-place score editor.
+    SheetKeyboard& Keyboard() const { return *m_keyboard; }
+    SheetCell CurrentCell() const;
+
     bool updateCommand(int id, CommandState& state) override;
     void runCommand(int id) override;
 
@@ -47,6 +57,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     // Tooltips: the whole text of a heading, score or total cut short on screen.
     bool viewportEvent(QEvent* event) override;
 
@@ -60,6 +73,8 @@ private:
     ViewDialogs::Open dialogFor(int id) const;
 
     const ViewDialogs& m_dialogs;
+
+    SheetKeyboard* m_keyboard;
 };
 
 } // namespace markwise

@@ -32,7 +32,7 @@ CProgressReportsDlg::CProgressReportsDlg(ProgressReportState& report, const CMar
                                          std::function<void()> repaint, QWidget* parent)
     : QDialog(parent), m_report(report), m_doc(doc), m_cutoffs(cutoffs),
       m_repaint(std::move(repaint)), m_cutoffBox(new QLineEdit(this)),
-      m_list(MakeList(this, 18, 8)), m_percentBox(new QLineEdit(this)),
+      m_list(MakeList(this, QStringLiteral("Students"), 18, 8)), m_percentBox(new QLineEdit(this)),
       m_gradeBox(new QLineEdit(this)), m_commentBox(new LimitedLineEdit(kCommentLimit, this)),
       m_find(MakeButton(QStringLiteral("Find Students"), this)),
       m_generate(MakeButton(QStringLiteral("Generate"), this)),

@@ -67,6 +67,9 @@ void CReportView::paintEvent(QPaintEvent*) {
     // A shorter report (students removed) may have pulled the scroll position up.
     if (verticalScrollBar()->value() != before)
         screen = layout();
+    // The palette's own colours, so a dark theme stays legible.
+    painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
+    painter.setPen(palette().color(QPalette::Text));
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     DrawTexts(painter, screen.texts);
 }

@@ -11,7 +11,8 @@
 namespace markwise {
 
 CStudentReportDlg::CStudentReportDlg(const CMarkwiseDoc& doc, int& student, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_student(student), m_list(MakeList(this)),
+    : QDialog(parent), m_doc(doc), m_student(student),
+      m_list(MakeList(this, QStringLiteral("Students"))),
       m_ok(MakeButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("Student Report"));
     QWidget* hint = MakeHint(QStringLiteral("Select the student for whom you wish to generate "

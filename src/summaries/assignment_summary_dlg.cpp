@@ -15,7 +15,7 @@
 namespace markwise {
 
 CAssignmentSummaryDlg::CAssignmentSummaryDlg(DialogHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), m_list(MakeList(this, 18)),
+    : QDialog(parent), m_host(host), m_list(MakeList(this, QStringLiteral("Assignments"), 18)),
       m_distribution(MakeDistributionBoxes(this)), m_ok(MakeButton(QStringLiteral("OK"), this)),
       m_histogram(MakeButton(QStringLiteral("Histogram..."), this)) {
     setWindowTitle(QStringLiteral("Assignment Summary"));

@@ -15,7 +15,7 @@
 namespace markwise {
 
 CStudentSummaryDlg::CStudentSummaryDlg(DialogHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), m_list(MakeList(this)),
+    : QDialog(parent), m_host(host), m_list(MakeList(this, QStringLiteral("Students"))),
       m_ok(MakeButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("Student Summary"));
 

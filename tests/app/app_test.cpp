@@ -97,12 +97,12 @@ private slots:
              ID_ASSIGNMENT_NEW,     ID_ASSIGNMENT_REMOVE, ID_ASSIGNMENT_EDIT, ID_ASSIGNMENT_SUMMARY,
              ID_STUDENT_NEW,        ID_STUDENT_REMOVE,    ID_STUDENT_EDIT,    ID_STUDENT_SUMMARY,
              ID_SORT_NAME,          ID_SORT_TOTAL,        ID_SORT_ASSIGNMENT, ID_SORT_RANDOM,
-             ID_WINDOW_NEW,         ID_WINDOW_CASCADE,    ID_SCROLL_LEFT,     ID_SCROLL_RIGHT},
+             ID_WINDOW_NEW,         ID_WINDOW_CASCADE,    ID_SCROLL_LEFT,     ID_SCROLL_RIGHT,
+             ID_EDIT_COPY},
             false, true);
         // An empty recent list, report commands without their views, a command without handler.
         rows("never",
-             {ID_FILE_MRU_FILE1, ID_CLASS_ROSTER, ID_CLASS_PROGRESS_REPORTS, ID_STUDENT_REPORT,
-              ID_EDIT_COPY},
+             {ID_FILE_MRU_FILE1, ID_CLASS_ROSTER, ID_CLASS_PROGRESS_REPORTS, ID_STUDENT_REPORT},
              false, false);
         rows("checked", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}, true, true, true);
         rows("checked", {ID_VIEW_STUDENT_ID}, false, true, true);

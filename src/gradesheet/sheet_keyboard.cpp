@@ -1,0 +1,239 @@
+#include "sheet_keyboard.h"
+
+#include "core/markwise_doc.h"
+#include "framework/class_editor.h"
+#include "framework/commands.h"
+#include "framework/document.h"
+#include "framework/ui_seam.h"
+#include "markwise_view.h"
+#include "sheet_accessible.h"
+#include "sheet_cell_editor.h"
+#include "view_dialogs.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace markwise {
+
+void StoreSheetScore(CMarkwiseView& view, int assignment, int student, double score) {
+    const CMarkwiseDoc& doc = *view.GetDocument();
+    if (assignment < 0 || assignment >= doc.AssignmentsInUse())
+        return;
+    const CAssignment& a = doc.m_assignments[assignment];
+    // A session of its own, so each stored score is one step to undo.
+    CClassEditor& editor = view.document().editor();
+    editor.storeAssignment(
+        editor.newSession(),
+        {assignment, a.m_title, a.m_description, a.m_pointsPossible, student, score}, false);
+}
+
+SheetKeyboard::SheetKeyboard(CMarkwiseView& view) : QObject(&view), m_view(view) {
+    Refresh();
+}
+
+SheetExtent SheetKeyboard::extent() const {
+    const CMarkwiseDoc& doc = *m_view.GetDocument();
+    const int h = std::max(1, m_view.m_rowHeight);
+    // One row of the screen is the heading line that stays at the top.
+    return {doc.StudentsInUse(), doc.AssignmentsInUse(),
+            std::max(1, m_view.viewport()->height() / h - 1)};
+}
+
+QRect SheetKeyboard::viewportRect(SheetCell cell) const {
+    const CellBox box = SheetCellBox(cell, m_view.m_firstAssignment, m_view.VisibleColumnCount(),
+                                     m_view.m_rowHeight);
+    if (!box.visible)
+        return {};
+    return QRect(box.x - m_view.horizontalScrollBar()->value(),
+                 box.y - m_view.verticalScrollBar()->value(), box.width, box.height);
+}
+
+void SheetKeyboard::SetCell(SheetCell cell) {
+    cell = ClampCell(cell, extent());
+    const QRect before = viewportRect(m_cell);
+    m_cell = cell;
+    const CMarkwiseDoc& doc = *m_view.GetDocument();
+    const int first = FirstAssignmentShowing(m_view.m_firstAssignment, cell.column,
+                                             m_view.VisibleColumnCount(), doc.AssignmentsInUse());
+    QScrollBar* vertical = m_view.verticalScrollBar();
+    const int y = ScrollYShowing(vertical->value(), cell.student, m_view.m_rowHeight,
+                                 m_view.viewport()->height());
+    if (first != m_view.m_firstAssignment || y != vertical->value()) {
+        m_view.m_firstAssignment = first;
+        // The range may lag one paint behind a class that just grew.
+        if (y > vertical->maximum())
+            m_view.UpdateScrollSizes();
+        vertical->setValue(y);
+        m_view.Invalidate();
+    } else {
+        // The frame is drawn just inside the cell; repaint only the two cells.
+        m_view.viewport()->update(before.adjusted(-3, -1, 1, 1));
+        m_view.viewport()->update(viewportRect(m_cell).adjusted(-3, -1, 1, 1));
+    }
+    NotifySheetFocus(m_view, m_cell);
+    emit cellChanged();
+}
+
+void SheetKeyboard::Refresh() {
+    const SheetCell kept =
+        ClampCell(m_cell.student < 0 ? SheetCell{0, kNameColumn} : m_cell, extent());
+    m_cell = kept;
+    if (m_editor && !m_cell.IsScore())
+        closeEditor();
+}
+
+bool SheetKeyboard::KeyPress(QKeyEvent* event) {
+    // Keys that still reach the sheet while its editor is open belong to the editor.
+    if (m_editor) {
+        QCoreApplication::sendEvent(m_editor, event);
+        return true;
+    }
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    std::optional<CursorMove> move;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        move = CursorMove::Left;
+        break;
+    case Qt::Key_Right:
+        move = CursorMove::Right;
+        break;
+    case Qt::Key_Up:
+        move = CursorMove::Up;
+        break;
+    case Qt::Key_Down:
+        move = CursorMove::Down;
+        break;
+    case Qt::Key_Home:
+        move = ctrl ? CursorMove::FirstStudent : CursorMove::FirstAssignment;
+        break;
+    case Qt::Key_End:
+        move = ctrl ? CursorMove::LastStudent : CursorMove::LastAssignment;
+        break;
+    case Qt::Key_PageUp:
+        move = CursorMove::PageUp;
+        break;
+    case Qt::Key_PageDown:
+        move = CursorMove::PageDown;
+        break;
+    case Qt::Key_Tab:
+        move = event->modifiers() & Qt::ShiftModifier ? CursorMove::Left : CursorMove::Right;
+        break;
+    case Qt::Key_Backtab:
+        move = CursorMove::Left;
+        break;
+    default:
+        break;
+    }
+    if (move) {
+        const SheetCell next = MoveCell(m_cell, *move, extent());
+        // At the last student the lines below (points possible, descriptions) are still
+        // reached by scrolling, so an up or down key that moves no cell scrolls instead.
+        const bool vertical = *move == CursorMove::Up || *move == CursorMove::Down ||
+                              *move == CursorMove::PageUp || *move == CursorMove::PageDown;
+        if (next == m_cell && vertical)
+            return false;
+        SetCell(next);
+        return true;
+    }
+    if (m_cell.student < 0)
+        return false;
+    const ViewDialogs& dialogs = m_view.Dialogs();
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_cell.IsScore() && dialogs.editAssignment)
+            dialogs.editAssignment(m_view, m_cell.column, m_cell.student);
+        else if (!m_cell.IsScore() && dialogs.editStudent)
+            dialogs.editStudent(m_view, m_cell.student);
+        return true;
+    case Qt::Key_Delete:
+        if (m_cell.IsScore())
+            StoreSheetScore(m_view, m_cell.column, m_cell.student, MISSING_SCORE);
+        return true;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (m_cell.IsScore() && !ctrl && !text.isEmpty() && text.at(0).isPrint()) {
+        OpenEditor(text);
+        return true;
+    }
+    return false;
+}
+
+bool SheetKeyboard::Wheel(QWheelEvent* event) {
+    QPoint delta = event->angleDelta();
+    // Shift+wheel arrives as vertical steps on most systems, horizontal on some.
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const int steps = delta.x() != 0 ? delta.x() : (shift ? delta.y() : 0);
+    if (steps == 0)
+        return false;
+    const int clicks = std::max(1, std::abs(steps) / 120);
+    for (int i = 0; i < clicks; ++i)
+        m_view.runCommand(steps > 0 ? ID_SCROLL_LEFT : ID_SCROLL_RIGHT);
+    return true;
+}
+
+void SheetKeyboard::PaintFrame(QPainter& painter) const {
+    const CellBox box = SheetCellBox(m_cell, m_view.m_firstAssignment, m_view.VisibleColumnCount(),
+                                     m_view.m_rowHeight);
+    if (!box.visible)
+        return;
+    QPen pen(m_view.palette().color(QPalette::Highlight));
+    pen.setWidth(2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.save();
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    // Texts start at the cell's left edge, so the frame sits just left of it.
+    const int left = std::max(1, box.x - 2);
+    painter.drawRect(QRect(left, box.y + 1, box.x + box.width - 3 - left, box.height - 2));
+    painter.restore();
+}
+
+void SheetKeyboard::OpenEditor(const QString& text) {
+    if (!m_cell.IsScore())
+        return;
+    if (!m_editor) {
+        m_editor = new SheetCellEditor(m_view.viewport());
+        connect(m_editor, &SheetCellEditor::storeRequested, this, &SheetKeyboard::storeEditor);
+        connect(m_editor, &SheetCellEditor::cancelRequested, this, &SheetKeyboard::closeEditor);
+    }
+    m_editor->setGeometry(viewportRect(m_cell).adjusted(2, 2, -2, -2));
+    m_editor->setText(text);
+    m_editor->show();
+    m_editor->setFocus();
+}
+
+void SheetKeyboard::storeEditor(CursorMove then) {
+    if (!m_editor || !m_cell.IsScore())
+        return;
+    const std::optional<double> score = ParseCellScore(m_editor->text());
+    if (!score) {
+        UiSeam::tell(&m_view, QStringLiteral("Please enter a number in \"Student Points\"."));
+        m_editor->setFocus();
+        m_editor->selectAll();
+        return;
+    }
+    const SheetCell stored = m_cell;
+    closeEditor();
+    StoreSheetScore(m_view, stored.column, stored.student, *score);
+    SetCell(MoveCell(stored, then, extent()));
+}
+
+void SheetKeyboard::closeEditor() {
+    if (!m_editor)
+        return;
+    // Deleted later: this may run inside the editor's own key handler.
+    SheetCellEditor* editor = m_editor;
+    m_editor = nullptr;
+    editor->hide();
+    editor->deleteLater();
+    m_view.setFocus();
+    m_view.viewport()->update(viewportRect(m_cell).adjusted(-3, -1, 1, 1));
+}
+
+} // namespace markwise

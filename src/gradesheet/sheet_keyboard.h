@@ -1,0 +1,58 @@
+#pragma once
+
+#include "geometry/sheet_cursor.h"
+
+#include <QObject>
+#include <QRect>
+
+class QKeyEvent;
+class QPainter;
+class QWheelEvent;
+
+namespace markwise {
+
+class CMarkwiseView;
+class SheetCellEditor;
+
+// The grade sheet's keyboard: the current cell, its focus frame, the keys that move it,
+// Enter for the editors, and scores typed in place.
+class SheetKeyboard : public QObject {
+    Q_OBJECT
+public:
+    explicit SheetKeyboard(CMarkwiseView& view);
+
+    SheetCell Cell() const { return m_cell; }
+    // Moves the current cell (kept inside the class), scrolls it into view and repaints
+    // the two cells that changed.
+    void SetCell(SheetCell cell);
+    // True when the key was the sheet's to handle.
+    bool KeyPress(QKeyEvent* event);
+    // Shift+wheel and the horizontal wheel step the assignment columns.
+    bool Wheel(QWheelEvent* event);
+    // The focus frame, on a painter already in content pixels.
+    void PaintFrame(QPainter& painter) const;
+    // After the class changed: the cell stays inside it, the editor follows it.
+    void Refresh();
+
+    SheetCellEditor* Editor() const { return m_editor; }
+    void OpenEditor(const QString& text);
+
+signals:
+    void cellChanged();
+
+private:
+    SheetExtent extent() const;
+    // The cell's rectangle in viewport pixels, where it is painted now.
+    QRect viewportRect(SheetCell cell) const;
+    void storeEditor(CursorMove then);
+    void closeEditor();
+
+    CMarkwiseView& m_view;
+    SheetCell m_cell;
+    SheetCellEditor* m_editor = nullptr;
+};
+
+// The one way a score typed in place or cleared reaches the class.
+void StoreSheetScore(CMarkwiseView& view, int assignment, int student, double score);
+
+} // namespace markwise

@@ -1,0 +1,120 @@
+#include "app/about_dlg.h"
+#include "dialogs/add_student_dlg.h"
+#include "dialogs/dialog_test_support.h"
+#include "dialogs/edit_assignment_dlg.h"
+#include "dialogs/edit_student_dlg.h"
+#include "dialogs/exclude_assignments_dlg.h"
+#include "dialogs/new_assignment_dlg.h"
+#include "dialogs/preferences_dlg.h"
+#include "dialogs/remove_assignment_dlg.h"
+#include "dialogs/remove_student_dlg.h"
+#include "dialogs/sort_by_assignment_dlg.h"
+#include "reports/progress_reports_dlg.h"
+#include "reports/student_report_dlg.h"
+#include "summaries/assignment_summary_dlg.h"
+#include "summaries/class_summary_dlg.h"
+#include "summaries/histogram_dlg.h"
+#include "summaries/student_summary_dlg.h"
+#include "support/offscreen_noise.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+using namespace markwise;
+using namespace markwise::test;
+
+namespace {
+
+// The letter after a single '&' in a control's text, lower case; none for "&&" or no '&'.
+QChar mnemonicOf(const QString& text) {
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&')
+            continue;
+        if (text[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toLower();
+    }
+    return {};
+}
+
+} // namespace
+
+class DialogAccessTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { DropOffscreenNoise(); }
+
+    void everyControlIsNamedAndMnemonicsAreUnique() {
+        FakeHost host;
+        FillClass(*host.doc, {{"Lee", "Ann"}, {"Roe", "Bo"}},
+                  {{"Quiz", {7, 8}}, {"Test", {9, 10}}});
+        ProgressReportState report;
+        int student = 0;
+        const GradeDistribution counts{};
+        const std::vector<std::pair<QString, std::function<QDialog*()>>> dialogs{
+            {"Add Student", [&] { return new CAddStudentDlg(host); }},
+            {"Edit Student", [&] { return new CEditStudentDlg(host, 0); }},
+            {"Remove Student", [&] { return new CRemoveStudentDlg(host); }},
+            {"New Assignment", [&] { return new CNewAssignmentDlg(host); }},
+            {"Edit Assignment", [&] { return new CEditAssignmentDlg(host, 0, 0); }},
+            {"Remove Assignment", [&] { return new CRemoveAssignmentDlg(host); }},
+            {"Exclude Assignments", [&] { return new CExcludeAssignmentsDlg(host); }},
+            {"Preferences", [&] { return new CPreferencesDlg(host); }},
+            {"Sort by Assignment", [&] { return new CSortByAssignmentDlg(host); }},
+            {"Assignment Summary", [&] { return new CAssignmentSummaryDlg(host); }},
+            {"Class Summary", [&] { return new CClassSummaryDlg(host); }},
+            {"Student Summary", [&] { return new CStudentSummaryDlg(host); }},
+            {"Histogram", [&] { return new CHistogramDlg(counts); }},
+            {"Progress Reports",
+             [&] { return new CProgressReportsDlg(report, *host.doc, host.cutoffs, [] {}); }},
+            {"Student Report", [&] { return new CStudentReportDlg(*host.doc, student); }},
+            {"About", [&] { return new CAboutDlg(); }},
+        };
+        QStringList unnamed;
+        QStringList repeated;
+        for (const auto& [title, make] : dialogs) {
+            std::unique_ptr<QDialog> dialog(make());
+            dialog->show();
+            QMap<QChar, QString> letters;
+            for (QWidget* w : dialog->findChildren<QWidget*>()) {
+                if (!w->isVisibleTo(dialog.get()))
+                    continue;
+                QString text;
+                if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
+                    text = label->text();
+                else if (auto* button = qobject_cast<QAbstractButton*>(w))
+                    text = button->text();
+                else if (auto* group = qobject_cast<QGroupBox*>(w))
+                    text = group->title();
+                if (const QChar letter = mnemonicOf(text); !letter.isNull()) {
+                    if (letters.contains(letter))
+                        repeated << QString("%1: %2 / %3").arg(title, letters[letter], text);
+                    letters.insert(letter, text);
+                }
+                if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
+                    continue;
+                // Viewports and inner parts of composite controls are named by their owner.
+                if (w->parentWidget() && w->parentWidget()->focusProxy() == w)
+                    continue;
+                QAccessibleInterface* access = QAccessible::queryAccessibleInterface(w);
+                if (!access || access->text(QAccessible::Name).trimmed().isEmpty())
+                    unnamed << QString("%1: %2 %3")
+                                   .arg(title, w->metaObject()->className(), w->objectName());
+            }
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n')));
+        QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join('\n')));
+    }
+};
+
+QTEST_MAIN(DialogAccessTest)
+#include "dialog_access_test.moc"

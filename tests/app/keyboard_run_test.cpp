@@ -1,0 +1,128 @@
+#include "app/main_frame.h"
+#include "app/markwise_app.h"
+#include "core/markwise_doc.h"
+#include "dialogs/install_dialogs.h"
+#include "framework/child_frame.h"
+#include "framework/class_editor.h"
+#include "framework/commands.h"
+#include "gradesheet/markwise_view.h"
+#include "support/offscreen_noise.h"
+#include "support/qt_test_support.h"
+
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace markwise;
+using namespace markwise::test;
+
+// Refuses every mouse event the program receives, so the run below is keys alone.
+class NoMouse : public QObject {
+public:
+    int mouseEvents = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            ++mouseEvents;
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+class KeyboardRunTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    // Opens a menu by its mnemonic and picks an entry by its own.
+    static void pickMenu(QWidget* frame, Qt::Key menu, Qt::Key entry) {
+        // A closed dialog leaves no window active under the offscreen platform.
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        // Through the window, as the system delivers keys, so the menu bar's shortcuts see them.
+        QTest::keyClick(frame->windowHandle(), menu, Qt::AltModifier);
+        // The menu opens at the next turn of the event loop.
+        QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+        QWidget* popup = QApplication::activePopupWidget();
+        QTest::keyClick(popup->windowHandle(), entry);
+    }
+
+private slots:
+    void initTestCase() {
+        DropOffscreenNoise();
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void aClassBuiltAndScoredWithKeysAlone() {
+        Messages messages;
+        NoMouse noMouse;
+        qApp->installEventFilter(&noMouse);
+        CMarkwiseApp app(CProfile(m_dir.filePath("Markwise.ini").toStdString()));
+        InstallEditingDialogs(app.viewDialogs());
+        QVERIFY(app.InitInstance({false, QString()}));
+        CMainFrame& frame = *app.mainFrame();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        auto* view = static_cast<CMarkwiseView*>(app.docManager().activeFrame()->view());
+        const CMarkwiseDoc& doc = *view->GetDocument();
+
+        ModalDriver driver;
+        driver.Then([](QDialog&) {
+            for (const char* last : {"Ames", "Baker", "Cole"}) {
+                Type(QString::fromLatin1(last));
+                Press(Qt::Key_Return);
+            }
+            Press(Qt::Key_Escape);
+        });
+        pickMenu(&frame, Qt::Key_S, Qt::Key_N); // Student > New Student...
+        QVERIFY(driver.Done());
+        QCOMPARE(doc.StudentsInUse(), 3);
+
+        // Ten assignments; each lands in Edit Assignment, which Escape leaves.
+        for (int a = 0; a < 10; ++a) {
+            driver.Then([a](QDialog&) {
+                Type(QString("Quiz%1").arg(a));
+                Press(Qt::Key_Tab);
+                Type("10");
+                Press(Qt::Key_Return);
+            });
+            driver.Then([](QDialog&) { Press(Qt::Key_Escape); });
+            pickMenu(&frame, Qt::Key_A, Qt::Key_N); // Assignment > New Assignment...
+            QVERIFY(driver.Done());
+        }
+        QCOMPARE(doc.AssignmentsInUse(), 10);
+
+        // Thirty scores: down each column with Enter, across to the next with Tab.
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        view->setFocus();
+        Press(Qt::Key_Home, Qt::ControlModifier);
+        Press(Qt::Key_Home);
+        for (int a = 0; a < 10; ++a) {
+            for (int s = 0; s < 3; ++s) {
+                Type(QString::number(a + s * 0.5));
+                Press(s < 2 ? Qt::Key_Return : Qt::Key_Tab);
+            }
+            Press(Qt::Key_Home, Qt::ControlModifier);
+        }
+        for (int a = 0; a < 10; ++a)
+            for (int s = 0; s < 3; ++s)
+                QCOMPARE(doc.m_assignments[a].m_scores[s], a + s * 0.5);
+        QVERIFY(doc.IsModified());
+        QCOMPARE(noMouse.mouseEvents, 0);
+        // Three students, ten assignments, thirty scores: each one step; Edit > Copy is there under
+        // its own name.
+        QCOMPARE(view->document().editor().history().count(), 3 + 10 + 30);
+        QCOMPARE(frame.action(ID_EDIT_COPY)->text(), QString("&Copy"));
+        qApp->removeEventFilter(&noMouse);
+        messages.answers = {Answer::Discard, Answer::Discard};
+    }
+};
+
+QTEST_MAIN(KeyboardRunTest)
+#include "keyboard_run_test.moc"
