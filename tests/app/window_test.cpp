@@ -56,7 +56,7 @@ class WindowTest : public QObject {
             },
             kSlowDesktop);
         if (!active)
-            qWarning("the main window never became active");
+            qWarning("the main window was never active");
         const bool maxed = waitMaximized();
         if (!maxed)
             qWarning("the main window was never maximized");
