@@ -4,8 +4,7 @@
 #include "framework/child_frame.h"
 #include "framework/commands.h"
 #include "gradesheet/view_dialogs.h"
-#include "support/offscreen_noise.h"
-#include "support/qt_test_support.h"
+#include "support/app_fixture.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -22,26 +21,10 @@
 using namespace markwise;
 using namespace markwise::test;
 
-class AppTest : public QObject {
+class AppTest : public QObject, AppFixture {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CMarkwiseApp> m_app;
-    Messages m_messages;
-
-    QString profilePath() const { return m_dir->filePath("Markwise.ini"); }
-    QString sample() const {
-        return qEnvironmentVariable("MARKWISE_SOURCE_DIR") + "/examples/sample.mkw";
-    }
-    QString copyOfSample(const QString& name) {
-        const QString path = m_dir->filePath(name);
-        QFile::copy(sample(), path);
-        return path;
-    }
-    CMainFrame& frame() { return *m_app->mainFrame(); }
-    CDocManager& manager() { return m_app->docManager(); }
     bool start(const QString& file = QString()) {
-        m_app = std::make_unique<CMarkwiseApp>(CProfile(profilePath().toStdString()));
-        const bool started = m_app->InitInstance({false, file});
+        const bool started = CreateApp().InitInstance({false, file});
         // Every dialog entry present, so the table below does not depend on which
         // dialog layers this build carries.
         ViewDialogs& d = m_app->viewDialogs();
@@ -63,19 +46,9 @@ class AppTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        DropOffscreenNoise();
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_messages.texts.clear();
-        m_messages.answers.clear();
-    }
-    void cleanup() {
-        m_messages.answers = {Answer::Discard, Answer::Discard, Answer::Discard};
-        m_app.reset();
-    }
+    void initTestCase() { PrepareApplication(); }
+    void init() { FreshFolder(); }
+    void cleanup() { CloseApp(); }
 
     void commandStates_data() {
         QTest::addColumn<int>("id");

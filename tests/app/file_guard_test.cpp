@@ -5,9 +5,8 @@
 #include "core/markwise_doc.h"
 #include "framework/file_guard.h"
 #include "framework/file_names.h"
+#include "support/app_fixture.h"
 #include "support/as_other_user.h"
-#include "support/offscreen_noise.h"
-#include "support/qt_test_support.h"
 
 #include <QFileInfo>
 #include <QMdiArea>
@@ -65,42 +64,24 @@ private:
 
 } // namespace
 
-class FileGuardTest : public QObject {
+class FileGuardTest : public QObject, AppFixture {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CMarkwiseApp> m_app;
-    Messages m_messages;
-
-    CDocManager& manager() { return m_app->docManager(); }
     QString copyOfSample(const QString& name) {
-        const QString path = m_dir->filePath(name);
-        QFile::copy(qEnvironmentVariable("MARKWISE_SOURCE_DIR") + "/examples/sample.mkw", path);
+        const QString path = AppFixture::copyOfSample(name);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
         return path;
     }
-    void start() {
-        m_app =
-            std::make_unique<CMarkwiseApp>(CProfile(m_dir->filePath("Markwise.ini").toStdString()));
-        QVERIFY(m_app->InitInstance({false, QString()}));
-    }
+    void start() { QVERIFY(CreateApp().InitInstance({false, QString()})); }
     // Start opens an empty class of its own.
     int classCount() { return int(manager().documents().size()) - 1; }
 
 private slots:
-    void initTestCase() {
-        DropOffscreenNoise();
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
+    void initTestCase() { PrepareApplication(); }
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_messages.texts.clear();
-        m_messages.answers.clear();
+        FreshFolder();
         start();
     }
-    void cleanup() {
-        m_messages.answers = {Answer::Discard, Answer::Discard, Answer::Discard};
-        m_app.reset();
-    }
+    void cleanup() { CloseApp(); }
 
     void anotherSpellingOfAnOpenClassActivatesIt() {
         const QString path = copyOfSample("Period3.MKW");

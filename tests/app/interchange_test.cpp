@@ -6,7 +6,7 @@
 #include "core/markwise_doc.h"
 #include "dialogs/import_preview_dlg.h"
 #include "framework/commands.h"
-#include "support/qt_test_support.h"
+#include "support/app_fixture.h"
 
 #include <QMdiArea>
 #include <QMenu>
@@ -20,22 +20,14 @@ using namespace markwise::test;
 
 // The File menu's CSV commands, driven through the program's command route with every
 // dialog answered by the test.
-class InterchangeTest : public QObject {
+class InterchangeTest : public QObject, AppFixture {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CMarkwiseApp> m_app;
-    Messages m_messages;
-
-    CMainFrame& frame() { return *m_app->mainFrame(); }
-    CDocManager& manager() { return m_app->docManager(); }
     QString path(const QString& name) const { return m_dir->filePath(name); }
 
     // The sample class, open from a copy.
     CDocument& startWithSample() {
-        const QString copy = path("sample.mkw");
-        QFile::copy(qEnvironmentVariable("MARKWISE_SOURCE_DIR") + "/examples/sample.mkw", copy);
-        m_app = std::make_unique<CMarkwiseApp>(CProfile(path("Markwise.ini").toStdString()));
-        [&] { QVERIFY(m_app->InitInstance({false, copy})); }();
+        const QString copy = copyOfSample();
+        [&] { QVERIFY(CreateApp().InitInstance({false, copy})); }();
         return *manager().activeDocument();
     }
     // The bytes the class file of doc holds.
@@ -84,21 +76,14 @@ class InterchangeTest : public QObject {
     int previews = 0;
 
 private slots:
-    void initTestCase() {
-        DropOffscreenNoise();
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
+    void initTestCase() { PrepareApplication(); }
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_messages.texts.clear();
-        m_messages.answers.clear();
-        m_messages.file.clear();
+        FreshFolder();
         previews = 0;
     }
     void cleanup() {
         UiSeam::setFilterAnswerer({});
-        m_messages.answers = {Answer::Discard, Answer::Discard, Answer::Discard};
-        m_app.reset();
+        CloseApp();
     }
 
     void fileMenuOffersTheCommandsOnlyWhereTheyApply() {

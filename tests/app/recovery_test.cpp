@@ -4,8 +4,7 @@
 #include "framework/commands.h"
 #include "framework/recovery.h"
 #include "recovery_edits.h"
-#include "support/offscreen_noise.h"
-#include "support/qt_test_support.h"
+#include "support/app_fixture.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,20 +16,12 @@
 using namespace markwise;
 using namespace markwise::test;
 
-class RecoveryTest : public QObject {
+class RecoveryTest : public QObject, AppFixture {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CMarkwiseApp> m_app;
-    Messages m_messages;
 
     QString stateHome() const { return m_dir->filePath("state"); }
     QString recoveryFolder() const { return stateHome() + "/Markwise/recovery"; }
     QStringList leftInFolder() const { return QDir(recoveryFolder()).entryList(QDir::Files); }
-    QString copyOfSample(const QString& name) {
-        const QString path = m_dir->filePath(name);
-        QFile::copy(qEnvironmentVariable("MARKWISE_SOURCE_DIR") + "/examples/sample.mkw", path);
-        return path;
-    }
     // What the child's class is after its edits, as a file.
     static QByteArray EditedBytes(const QString& file) {
         std::string error;
@@ -58,27 +49,15 @@ class RecoveryTest : public QObject {
         const QStringList copies = QDir(recoveryFolder()).entryList({"*.mkw"}, QDir::Files);
         return copies.size() == 1 ? recoveryFolder() + "/" + copies[0] : QString();
     }
-    bool start(const QString& file = QString()) {
-        m_app =
-            std::make_unique<CMarkwiseApp>(CProfile(m_dir->filePath("Markwise.ini").toStdString()));
-        return m_app->InitInstance({false, file});
-    }
+    bool start(const QString& file = QString()) { return CreateApp().InitInstance({false, file}); }
 
 private slots:
-    void initTestCase() {
-        DropOffscreenNoise();
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
+    void initTestCase() { PrepareApplication(); }
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
+        FreshFolder();
         qputenv("XDG_STATE_HOME", stateHome().toLocal8Bit());
-        m_messages.texts.clear();
-        m_messages.answers.clear();
     }
-    void cleanup() {
-        m_messages.answers = {Answer::Discard, Answer::Discard, Answer::Discard};
-        m_app.reset();
-    }
+    void cleanup() { CloseApp(); }
 
     void killedProgramIsRecoveredAsItWasAtItsLastChange() {
         const QString file = copyOfSample("Period3.MKW");

@@ -14,9 +14,8 @@
 #include "framework/child_frame.h"
 #include "framework/commands.h"
 #include "framework/view.h"
+#include "support/app_fixture.h"
 #include "support/class_builder.h"
-#include "support/offscreen_noise.h"
-#include "support/qt_test_support.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -31,14 +30,10 @@
 using namespace markwise;
 using namespace markwise::test;
 
-class UndoTest : public QObject {
+class UndoTest : public QObject, AppFixture {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CMarkwiseApp> m_app;
-    Messages m_messages;
     QString m_path;
 
-    CMainFrame& frame() { return *m_app->mainFrame(); }
     CDocument& document() { return *m_app->docManager().activeDocument(); }
     QByteArray savedBytes() {
         const std::vector<unsigned char> bytes = WriteClass(document().data());
@@ -71,26 +66,18 @@ class UndoTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        DropOffscreenNoise();
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
+    void initTestCase() { PrepareApplication(); }
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
+        FreshFolder();
         m_path = m_dir->filePath("class.mkw");
         std::string error;
         QVERIFY(SaveClassFile(m_path.toStdString(), *FilledClass(6, 4), error));
-        m_app =
-            std::make_unique<CMarkwiseApp>(CProfile(m_dir->filePath("Markwise.ini").toStdString()));
-        InstallEditingDialogs(m_app->viewDialogs());
+        InstallEditingDialogs(CreateApp().viewDialogs());
         QVERIFY(m_app->InitInstance({false, m_path}));
         m_messages.texts.clear();
         m_messages.answers.clear();
     }
-    void cleanup() {
-        m_messages.answers = {Answer::Discard, Answer::Discard};
-        m_app.reset();
-    }
+    void cleanup() { CloseApp({Answer::Discard, Answer::Discard}); }
 
     void everyKindOfChangeIsUndoneAndRedoneByteForByte() {
         QCOMPARE(caption(ID_EDIT_UNDO), QStringLiteral("&Undo"));

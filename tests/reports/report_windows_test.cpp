@@ -20,9 +20,8 @@
 #include "reports/roster_view.h"
 #include "reports/stu_view.h"
 #include "reports/student_report_dlg.h"
+#include "support/app_fixture.h"
 #include "support/class_builder.h"
-#include "support/offscreen_noise.h"
-#include "support/qt_test_support.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -65,23 +64,11 @@ int NumberedLines(const PdfPage& page) {
 
 } // namespace
 
-class ReportWindowsTest : public QObject {
+class ReportWindowsTest : public QObject, AppFixture {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CMarkwiseApp> m_app;
-    Messages m_messages;
-
-    CMainFrame& frame() { return *m_app->mainFrame(); }
-    CDocManager& manager() { return m_app->docManager(); }
-    bool start() {
-        const QString path = m_dir->filePath("sample.mkw");
-        QFile::copy(qEnvironmentVariable("MARKWISE_SOURCE_DIR") + "/examples/sample.mkw", path);
-        return startWith(path);
-    }
+    bool start() { return startWith(copyOfSample()); }
     bool startWith(const QString& path) {
-        m_app =
-            std::make_unique<CMarkwiseApp>(CProfile(m_dir->filePath("Markwise.ini").toStdString()));
-        InstallEditingDialogs(m_app->viewDialogs());
+        InstallEditingDialogs(CreateApp().viewDialogs());
         InstallReportWindows(m_app->reportViews());
         return m_app->InitInstance({false, path});
     }
@@ -139,19 +126,9 @@ class ReportWindowsTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        DropOffscreenNoise();
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_messages.texts.clear();
-        m_messages.answers.clear();
-    }
-    void cleanup() {
-        m_messages.answers = {Answer::Ok, Answer::Discard, Answer::Ok, Answer::Discard};
-        m_app.reset();
-    }
+    void initTestCase() { PrepareApplication(); }
+    void init() { FreshFolder(); }
+    void cleanup() { CloseApp({Answer::Ok, Answer::Discard, Answer::Ok, Answer::Discard}); }
 
     void commandsFollowTheKindOfWindow() {
         QVERIFY(start());
