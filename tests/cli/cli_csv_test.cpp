@@ -78,7 +78,7 @@ TEST_F(CliCsv, FailuresChangeNothingAndSayOneLine) {
     const std::string quoting = dir.File("quoting.csv");
     WriteBytes(quoting, "Name,Quiz\n\"Lee, Ann\"x,1\n");
     const std::string absent = dir.File("absent.csv");
-    const std::tuple<Args, int, std::string> cases[] = {
+    const test::FailureCase cases[] = {
         {{"merge", file, bad, "--match", "name", "-o", out},
          kExitFile,
          "markwise-cli: " + bad + ": line 2, column \"Quiz\": \"twelve\" is not a number\n"},
@@ -102,16 +102,7 @@ TEST_F(CliCsv, FailuresChangeNothingAndSayOneLine) {
         {{"import", bad, bad, "-o", out}, kExitUsage, "unexpected argument"},
     };
     const std::string before = ReadText(file);
-    for (const auto& [args, status, message] : cases) {
-        SCOPED_TRACE(::testing::PrintToString(args));
-        const CommandResult result = Run(args);
-        EXPECT_EQ(result.status, status);
-        EXPECT_EQ(result.out, "");
-        EXPECT_TRUE(Has(result.err, message)) << result.err;
-        if (status == kExitFile) {
-            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
-        }
-    }
+    ExpectFailures(cases);
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(ReadText(file), before);
 }

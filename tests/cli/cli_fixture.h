@@ -7,13 +7,18 @@
 #include "support/class_builder.h"
 #include "support/temp_folder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <span>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace markwise::cli::test {
 
 using Args = std::vector<std::string>;
+// Arguments, the status they must end with, and a part of what stderr must say.
+using FailureCase = std::tuple<Args, int, std::string>;
 
 inline bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -30,6 +35,19 @@ struct CliFixture : ::testing::Test {
     }
     // The tool in-process, with a profile of its own (absent: default cutoffs).
     CommandResult Run(const Args& args) { return RunCli(args, CProfile(dir.File("profile.ini"))); }
+    // Each case fails as it should: nothing on stdout, and a file failure in one line.
+    void ExpectFailures(std::span<const FailureCase> cases) {
+        for (const auto& [args, status, message] : cases) {
+            SCOPED_TRACE(::testing::PrintToString(args));
+            const CommandResult result = Run(args);
+            EXPECT_EQ(result.status, status);
+            EXPECT_EQ(result.out, "");
+            EXPECT_TRUE(Has(result.err, message)) << result.err;
+            if (status == kExitFile) {
+                EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+            }
+        }
+    }
 };
 
 } // namespace markwise::cli::test

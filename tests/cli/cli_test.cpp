@@ -161,7 +161,7 @@ TEST_F(Cli, FailuresWriteNothingButOneStderrLine) {
     const std::string fifo = dir.File("fifo.mkw");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     // Each case: arguments, exit status, a part of the one message on stderr.
-    const std::tuple<Args, int, std::string> cases[] = {
+    const test::FailureCase cases[] = {
         {{"grades", absent}, kExitFile, absent},
         {{"summary", truncated, "--class"},
          kExitFile,
@@ -195,16 +195,7 @@ TEST_F(Cli, FailuresWriteNothingButOneStderrLine) {
         {{"sort", file, "--by", "assignment:-1", "-o", out}, kExitUsage, "Usage:"},
         {{"resave", file, "-o", out, "--cutoffs", cutoffs}, kExitUsage, "Usage:"},
     };
-    for (const auto& [args, status, message] : cases) {
-        SCOPED_TRACE(::testing::PrintToString(args));
-        const CommandResult result = Run(args);
-        EXPECT_EQ(result.status, status);
-        EXPECT_EQ(result.out, "");
-        EXPECT_TRUE(Has(result.err, message)) << result.err;
-        if (status == kExitFile) {
-            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
-        }
-    }
+    ExpectFailures(cases);
     EXPECT_FALSE(std::filesystem::exists(out));
     const CommandResult help = Run({"sort", "x.mkw", "-h"});
     EXPECT_EQ(help.status, kExitOk);
