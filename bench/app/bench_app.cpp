@@ -8,6 +8,7 @@
 #include "gradesheet/markwise_view.h"
 #include "gradesheet/sheet_cell_editor.h"
 #include "gradesheet/sheet_keyboard.h"
+#include "support/full_class.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -28,17 +29,7 @@ CProfile profile() {
 }
 
 void writeFullClass() {
-    auto doc = std::make_unique<CMarkwiseDoc>();
-    for (int s = 0; s < kMaxStudents; ++s) {
-        const std::string n = std::to_string(s);
-        doc->AddStudent({"First" + n, "Last" + n, "ID" + n, "B" + n, "555-" + n, "9"});
-    }
-    for (int a = 0; a < kMaxAssignments; ++a) {
-        doc->NewAssignment("Quiz " + std::to_string(a), "Chapter " + std::to_string(a), 10);
-        for (int s = 0; s < kMaxStudents; ++s) {
-            doc->m_assignments[a].SetScore((s * 7 + a) % 21 * 0.5, s);
-        }
-    }
+    const auto doc = bench::FullClass();
     std::string error;
     if (!SaveClassFile(fullClassPath().toStdString(), *doc, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());

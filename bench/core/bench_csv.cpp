@@ -2,7 +2,7 @@
 #include "core/csv_layout.h"
 #include "core/csv_merge.h"
 #include "core/csv_sheet.h"
-#include "full_class.h"
+#include "support/full_class.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Loading and saving a full class: 1000 students, 200 assignments, every score entered.
 #include "core/class_file.h"
-#include "full_class.h"
+#include "support/full_class.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

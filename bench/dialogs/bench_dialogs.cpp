@@ -2,6 +2,7 @@
 #include "dialogs/dialog_host.h"
 #include "dialogs/edit_assignment_dlg.h"
 #include "framework/class_editor.h"
+#include "support/full_class_host.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,30 +14,7 @@ using namespace markwise;
 
 namespace {
 
-// A class at both capacities: 1000 students, 200 assignments.
-class FullClassHost : public DialogHost {
-public:
-    FullClassHost() : m_doc(std::make_unique<CMarkwiseDoc>()) {
-        for (int s = 0; s < kMaxStudents; ++s) {
-            const std::string n = std::to_string(s);
-            m_doc->AddStudent(
-                {"First" + n.substr(0, 3), "Lastname" + n.substr(0, 2), n, "", "", ""});
-        }
-        for (int a = 0; a < kMaxAssignments; ++a)
-            m_doc->NewAssignment("Test " + std::to_string(a), "", 100.0);
-    }
-
-    const CMarkwiseDoc& Document() override { return *m_doc; }
-    CClassEditor& Editor() override { return m_editor; }
-    QWidget* Widget() override { return nullptr; }
-    void ShowLastAssignment() override {}
-    CGradeCutoffs CurrentCutoffs() const override { return {}; }
-    bool ApplyCutoffs(const CGradeCutoffs&, std::string*) override { return true; }
-
-private:
-    std::unique_ptr<CMarkwiseDoc> m_doc;
-    CClassEditor m_editor{*m_doc};
-};
+using bench::FullClassHost;
 
 FullClassHost& Host() {
     static FullClassHost host;

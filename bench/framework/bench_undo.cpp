@@ -1,5 +1,6 @@
 #include "core/markwise_doc.h"
 #include "framework/class_editor.h"
+#include "support/full_class.h"
 
 #include <benchmark/benchmark.h>
 #include <functional>
@@ -10,26 +11,12 @@ using namespace markwise;
 
 namespace {
 
-// 1000 students and 200 assignments, every score entered but a few.
-std::unique_ptr<CMarkwiseDoc> FullClass() {
-    auto doc = std::make_unique<CMarkwiseDoc>();
-    for (int s = 0; s < kMaxStudents; ++s) {
-        const std::string n = std::to_string(s);
-        doc->AddStudent({"First" + n, "Last" + std::to_string(s * 7919 % 1000), n, "", "", ""});
-    }
-    for (int a = 0; a < kMaxAssignments; ++a) {
-        doc->NewAssignment("Test " + std::to_string(a), "Chapter " + std::to_string(a), 100.0);
-        for (int s = 0; s < kMaxStudents; ++s)
-            doc->m_assignments[a].SetScore((s + a) % 17 == 0 ? MISSING_SCORE : (s * 7 + a) % 101,
-                                           s);
-    }
-    doc->SetModifiedFlag(false);
-    return doc;
-}
+// Every score entered but a few, so steps also carry missing scores.
+constexpr int kMissingEvery = 17;
 
 // Times Undo and Redo of the one step `make` pushes, each on its own.
 void TimeUndoRedo(benchmark::State& state, const std::function<void(CClassEditor&)>& make) {
-    auto doc = FullClass();
+    auto doc = bench::FullClass(kMissingEvery);
     CClassEditor editor(*doc);
     make(editor);
     const bool undo = state.range(0) == 0;
@@ -81,7 +68,7 @@ void BM_EditOneScore(benchmark::State& state) {
 
 // The history after 1000 separate score edits and 10 sorts.
 void BM_HistoryMemory(benchmark::State& state) {
-    auto doc = FullClass();
+    auto doc = bench::FullClass(kMissingEvery);
     std::size_t bytes = 0;
     for (auto _ : state) {
         CClassEditor editor(*doc);

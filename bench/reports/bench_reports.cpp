@@ -9,6 +9,7 @@
 #include "reports/progress_view.h"
 #include "reports/roster_view.h"
 #include "reports/stu_view.h"
+#include "support/full_class.h"
 
 #include <QApplication>
 #include <QWindow>
@@ -19,24 +20,10 @@ using namespace markwise;
 
 namespace {
 
-std::unique_ptr<CMarkwiseDoc> FullClass() {
-    auto doc = std::make_unique<CMarkwiseDoc>();
-    for (int s = 0; s < kMaxStudents; ++s) {
-        const std::string n = std::to_string(s);
-        doc->AddStudent({"First" + n, "Last" + n, "ID" + n, "B" + n, "555-" + n, "9"});
-    }
-    for (int a = 0; a < kMaxAssignments; ++a) {
-        doc->NewAssignment("Quiz " + std::to_string(a), "Chapter " + std::to_string(a), 10);
-        for (int s = 0; s < kMaxStudents; ++s)
-            doc->m_assignments[a].SetScore((s * 7 + a) % 21 * 0.5, s);
-    }
-    return doc;
-}
-
 CDocument& Document() {
     static CProfile profile("/dev/null");
     static CDocManager manager(profile);
-    static CDocument document(manager, FullClass(), QString(), QStringLiteral("Full.MKW"));
+    static CDocument document(manager, bench::FullClass(), QString(), QStringLiteral("Full.MKW"));
     return document;
 }
 

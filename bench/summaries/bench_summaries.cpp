@@ -4,6 +4,7 @@
 #include "summaries/assignment_summary_dlg.h"
 #include "summaries/class_summary_dlg.h"
 #include "summaries/histogram_dlg.h"
+#include "support/full_class_host.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -15,35 +16,9 @@ using namespace markwise;
 
 namespace {
 
-// A class at both capacities, 1000 students and 200 assignments, every score entered
-// but a few, spread over the whole range of grades.
-class FullClassHost : public DialogHost {
-public:
-    FullClassHost() : m_doc(std::make_unique<CMarkwiseDoc>()) {
-        for (int s = 0; s < kMaxStudents; ++s) {
-            const std::string n = std::to_string(s);
-            m_doc->AddStudent({"First" + n, "Last" + n, n, "", "", ""});
-        }
-        for (int a = 0; a < kMaxAssignments; ++a) {
-            m_doc->NewAssignment("Test " + std::to_string(a), "", 100.0);
-            for (int s = 0; s < kMaxStudents; ++s) {
-                const double score = (s * 7 + a * 13) % 101;
-                m_doc->m_assignments[a].SetScore((s + a) % 17 == 0 ? MISSING_SCORE : score, s);
-            }
-        }
-    }
-
-    const CMarkwiseDoc& Document() override { return *m_doc; }
-    CClassEditor& Editor() override { return m_editor; }
-    QWidget* Widget() override { return nullptr; }
-    void ShowLastAssignment() override {}
-    CGradeCutoffs CurrentCutoffs() const override { return {}; }
-    bool ApplyCutoffs(const CGradeCutoffs&, std::string*) override { return true; }
-
-private:
-    std::unique_ptr<CMarkwiseDoc> m_doc;
-    CClassEditor m_editor{*m_doc};
-};
+// Every score entered but a few, so the summaries also skip missing ones.
+constexpr int kMissingEvery = 17;
+using bench::FullClassHost;
 
 // Built, computed, shown and painted once.
 void OpenClassSummary(benchmark::State& state, FullClassHost& host) {
@@ -92,7 +67,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietOffscreenNotice);
     QApplication application(argc, argv);
-    FullClassHost host;
+    FullClassHost host(kMissingEvery);
     benchmark::RegisterBenchmark("BM_OpenClassSummaryOnFullClass", OpenClassSummary, std::ref(host))
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BM_AssignmentSummarySelectionChangeOnFullClass",

@@ -1,8 +1,4 @@
-#include "cli/cli_run.h"
-#include "core/class_file.h"
-#include "core/profile.h"
-#include "support/class_builder.h"
-#include "support/temp_folder.h"
+#include "cli_fixture.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -11,20 +7,13 @@
 namespace markwise::cli {
 namespace {
 
-using Args = std::vector<std::string>;
 using markwise::test::ReadText;
-using markwise::test::TempFolder;
 using markwise::test::WriteBytes;
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::Args;
+using test::Has;
 
 // Lee, Ann (7) and Smith, Bob (8); Quiz, 10 points: 9 and missing.
-struct CliCsv : ::testing::Test {
-    TempFolder dir;
-    std::string file = dir.File("class.mkw");
-    std::string out = dir.File("out.mkw");
+struct CliCsv : test::CliFixture {
     std::string csv = dir.File("in.csv");
 
     void SetUp() override {
@@ -32,10 +21,8 @@ struct CliCsv : ::testing::Test {
         markwise::test::AddStudent(*doc, "Lee", "Ann", "7");
         markwise::test::AddStudent(*doc, "Smith", "Bob", "8");
         markwise::test::AddAssignment(*doc, 10, {9}, "Quiz");
-        std::string error;
-        ASSERT_TRUE(SaveClassFile(file, *doc, error)) << error;
+        Save(*doc);
     }
-    CommandResult Run(const Args& args) { return RunCli(args, CProfile(dir.File("profile.ini"))); }
 };
 
 TEST_F(CliCsv, ExportImportAndMerge) {
@@ -80,8 +67,7 @@ TEST_F(CliCsv, ExportImportAndMerge) {
 TEST_F(CliCsv, GradesCellsAreSafeForSpreadsheets) {
     auto doc = markwise::test::NewClass();
     markwise::test::AddStudent(*doc, "=cmd|' /C calc'!A0", "\x1B[2J", "-1");
-    std::string error;
-    ASSERT_TRUE(SaveClassFile(file, *doc, error)) << error;
+    Save(*doc);
     const CommandResult grades = Run({"grades", file});
     EXPECT_TRUE(Has(grades.out, "\n0,'=cmd|' /C calc'!A0,?[2J,'-1,0,0,100%,A+\n")) << grades.out;
 }
@@ -92,7 +78,7 @@ TEST_F(CliCsv, FailuresChangeNothingAndSayOneLine) {
     const std::string quoting = dir.File("quoting.csv");
     WriteBytes(quoting, "Name,Quiz\n\"Lee, Ann\"x,1\n");
     const std::string absent = dir.File("absent.csv");
-    const std::tuple<Args, int, std::string> cases[] = {
+    const test::FailureCase cases[] = {
         {{"merge", file, bad, "--match", "name", "-o", out},
          kExitFile,
          "markwise-cli: " + bad + ": line 2, column \"Quiz\": \"twelve\" is not a number\n"},
@@ -116,16 +102,7 @@ TEST_F(CliCsv, FailuresChangeNothingAndSayOneLine) {
         {{"import", bad, bad, "-o", out}, kExitUsage, "unexpected argument"},
     };
     const std::string before = ReadText(file);
-    for (const auto& [args, status, message] : cases) {
-        SCOPED_TRACE(::testing::PrintToString(args));
-        const CommandResult result = Run(args);
-        EXPECT_EQ(result.status, status);
-        EXPECT_EQ(result.out, "");
-        EXPECT_TRUE(Has(result.err, message)) << result.err;
-        if (status == kExitFile) {
-            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
-        }
-    }
+    ExpectFailures(cases);
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(ReadText(file), before);
 }

@@ -1,10 +1,6 @@
 #include "cli/cli_args.h"
-#include "cli/cli_run.h"
-#include "core/class_file.h"
-#include "core/profile.h"
+#include "cli_fixture.h"
 #include "core/summary.h"
-#include "support/class_builder.h"
-#include "support/temp_folder.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -16,26 +12,20 @@
 namespace markwise::cli {
 namespace {
 
-using Args = std::vector<std::string>;
 using markwise::test::ReadText;
 using markwise::test::TempFolder;
 using markwise::test::WriteBytes;
+using test::Args;
+using test::Has;
 
 const std::string kHeader = "slot,last,first,id,received,possible,percent,letter\n";
 const std::string kSmith = "0,\"Smith, Jr.\",\"Bob \"\"Bobby\"\"\",1001,";
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 // Three students, two assignments (Quiz, 10 points; Test, 20 points):
 //   slot 0  Smith, Jr. / Bob "Bobby" (1001)   2, 20    22 of 30
 //   slot 1  Dupont / Ren\xE9 (1002)            N/A, 17  17 of 20
 //   slot 2  Lee / Ann (7)                      N/A, N/A  0 of 0
-struct Cli : ::testing::Test {
-    TempFolder dir;
-    std::string file = dir.File("class.mkw");
-    std::string out = dir.File("out.mkw");
+struct Cli : test::CliFixture {
 
     void SetUp() override {
         auto doc = markwise::test::NewClass();
@@ -46,12 +36,6 @@ struct Cli : ::testing::Test {
         markwise::test::AddAssignment(*doc, 20, {20, 17}, "Test");
         Save(*doc);
     }
-    void Save(const CMarkwiseDoc& doc) {
-        std::string error;
-        ASSERT_TRUE(SaveClassFile(file, doc, error)) << error;
-    }
-    // The tool in-process, with a profile of its own (absent: default cutoffs).
-    CommandResult Run(const Args& args) { return RunCli(args, CProfile(dir.File("profile.ini"))); }
     // Last names of the saved OUT after a successful sort.
     std::vector<std::string> SortedNames(const Args& args) {
         const CommandResult result = Run(args);
@@ -177,7 +161,7 @@ TEST_F(Cli, FailuresWriteNothingButOneStderrLine) {
     const std::string fifo = dir.File("fifo.mkw");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     // Each case: arguments, exit status, a part of the one message on stderr.
-    const std::tuple<Args, int, std::string> cases[] = {
+    const test::FailureCase cases[] = {
         {{"grades", absent}, kExitFile, absent},
         {{"summary", truncated, "--class"},
          kExitFile,
@@ -211,16 +195,7 @@ TEST_F(Cli, FailuresWriteNothingButOneStderrLine) {
         {{"sort", file, "--by", "assignment:-1", "-o", out}, kExitUsage, "Usage:"},
         {{"resave", file, "-o", out, "--cutoffs", cutoffs}, kExitUsage, "Usage:"},
     };
-    for (const auto& [args, status, message] : cases) {
-        SCOPED_TRACE(::testing::PrintToString(args));
-        const CommandResult result = Run(args);
-        EXPECT_EQ(result.status, status);
-        EXPECT_EQ(result.out, "");
-        EXPECT_TRUE(Has(result.err, message)) << result.err;
-        if (status == kExitFile) {
-            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
-        }
-    }
+    ExpectFailures(cases);
     EXPECT_FALSE(std::filesystem::exists(out));
     const CommandResult help = Run({"sort", "x.mkw", "-h"});
     EXPECT_EQ(help.status, kExitOk);

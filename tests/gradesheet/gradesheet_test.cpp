@@ -1,14 +1,12 @@
-#include "core/markwise_doc.h"
-#include "core/profile.h"
 #include "framework/commands.h"
 #include "gradesheet/view_dialogs.h"
+#include "sheet_fixture.h"
 #include "support/class_builder.h"
 #include "support/offscreen_noise.h"
 #include "support/qt_test_support.h"
 
 #include <QHelpEvent>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QtTest>
@@ -17,30 +15,14 @@
 using namespace markwise;
 using namespace markwise::test;
 
-class GradeSheetTest : public QObject {
+class GradeSheetTest : public QObject, public SheetFixture {
     Q_OBJECT
-    QTemporaryDir m_dir;
-    std::unique_ptr<CWinApp> m_app;
-    std::unique_ptr<SheetWindow> m_sheet;
-
-    CMarkwiseView& open(std::unique_ptr<CMarkwiseDoc> doc, int width = 676) {
-        doc->SetModifiedFlag(false);
-        m_sheet.reset();
-        m_sheet = std::make_unique<SheetWindow>(*m_app, std::move(doc));
-        return m_sheet->Show(width);
-    }
-    const CMarkwiseDoc& doc() { return m_sheet->document.data(); }
     void markSaved() { m_sheet->document.editor().markSaved(); }
 
 private slots:
     void initTestCase() { DropOffscreenNoise(); }
-    void init() {
-        m_app = std::make_unique<CWinApp>(CProfile(m_dir.filePath("Markwise.ini").toStdString()));
-    }
-    void cleanup() {
-        m_sheet.reset();
-        m_app.reset();
-    }
+    void init() { startApp(); }
+    void cleanup() { closeAll(); }
 
     void pagingAThousandStudentsShowsEveryOneAndEndsWithTheSheet() {
         CMarkwiseView& view = open(FilledClass(1000, 10));

@@ -7,6 +7,7 @@
 #include "gradesheet/sheet_cell_editor.h"
 #include "gradesheet/sheet_keyboard.h"
 #include "gradesheet/view_dialogs.h"
+#include "sheet_fixture.h"
 #include "support/class_builder.h"
 #include "support/offscreen_noise.h"
 #include "support/qt_test_support.h"
@@ -15,40 +16,27 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 using namespace markwise;
 using namespace markwise::test;
 
-class SheetKeyboardTest : public QObject {
+class SheetKeyboardTest : public QObject, public SheetFixture {
     Q_OBJECT
-    QTemporaryDir m_dir;
-    std::unique_ptr<CWinApp> m_app;
-    std::unique_ptr<SheetWindow> m_sheet;
-
+    // The sheet opened with the keyboard focus, as the keys below need.
     CMarkwiseView& open(std::unique_ptr<CMarkwiseDoc> doc, int width = 676) {
-        doc->SetModifiedFlag(false);
-        m_sheet.reset();
-        m_sheet = std::make_unique<SheetWindow>(*m_app, std::move(doc));
-        CMarkwiseView& view = m_sheet->Show(width);
+        CMarkwiseView& view = SheetFixture::open(std::move(doc), width);
         view.activateWindow();
         view.setFocus();
         return view;
     }
-    const CMarkwiseDoc& doc() { return m_sheet->document.data(); }
     double score(int a, int s) { return doc().m_assignments[a].m_scores[s]; }
 
 private slots:
     void initTestCase() { DropOffscreenNoise(); }
-    void init() {
-        m_app = std::make_unique<CWinApp>(CProfile(m_dir.filePath("Markwise.ini").toStdString()));
-    }
-    void cleanup() {
-        m_sheet.reset();
-        m_app.reset();
-    }
+    void init() { startApp(); }
+    void cleanup() { closeAll(); }
 
     void keysMoveTheCellScrollAndEnterOpensTheEditors() {
         CMarkwiseView& view = open(FilledClass(60, 10));

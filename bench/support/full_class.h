@@ -1,6 +1,8 @@
 #pragma once
 
-// A full class for the benchmarks: 1000 students, 200 assignments, every score entered.
+// A full class for the benchmarks: 1000 students, 200 assignments, every score entered
+// (or, with missingEvery > 0, every score but those where (student + assignment) is a
+// multiple of it, so summaries and undo also meet missing scores).
 #include "core/markwise_doc.h"
 
 #include <memory>
@@ -9,7 +11,7 @@
 
 namespace markwise::bench {
 
-inline std::unique_ptr<CMarkwiseDoc> FullClass() {
+inline std::unique_ptr<CMarkwiseDoc> FullClass(int missingEvery = 0) {
     static const char* const kFirst[] = {"Ann",   "Bartholomew", "Chloe",   "Dmitri", "Esperanza",
                                          "Farid", "Grace",       "Hiroshi", "Ingrid", "Jamal"};
     static const char* const kLast[] = {
@@ -34,7 +36,9 @@ inline std::unique_ptr<CMarkwiseDoc> FullClass() {
         record.SetDetails("Quiz " + std::to_string(a + 1),
                           "Chapter " + std::to_string(a / 10 + 1) + " review questions", points);
         for (int s = 0; s < markwise::kMaxStudents; ++s) {
-            record.SetScore(double(rng() % 1000) * points / 1000.0, s);
+            const double score = double(rng() % 1000) * points / 1000.0;
+            const bool missing = missingEvery > 0 && (s + a) % missingEvery == 0;
+            record.SetScore(missing ? markwise::MISSING_SCORE : score, s);
         }
     }
     return doc;

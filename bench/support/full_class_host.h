@@ -1,0 +1,29 @@
+#pragma once
+
+// A dialog host over a full class, for the benchmarks of the dialogs and summaries.
+#include "dialogs/dialog_host.h"
+#include "framework/class_editor.h"
+#include "support/full_class.h"
+
+#include <memory>
+#include <string>
+
+namespace markwise::bench {
+
+class FullClassHost : public DialogHost {
+public:
+    explicit FullClassHost(int missingEvery = 0) : m_doc(FullClass(missingEvery)) {}
+
+    const CMarkwiseDoc& Document() override { return *m_doc; }
+    CClassEditor& Editor() override { return m_editor; }
+    QWidget* Widget() override { return nullptr; }
+    void ShowLastAssignment() override {}
+    CGradeCutoffs CurrentCutoffs() const override { return {}; }
+    bool ApplyCutoffs(const CGradeCutoffs&, std::string*) override { return true; }
+
+private:
+    std::unique_ptr<CMarkwiseDoc> m_doc;
+    CClassEditor m_editor{*m_doc};
+};
+
+} // namespace markwise::bench
