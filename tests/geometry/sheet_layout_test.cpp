@@ -152,7 +152,8 @@ TEST(SheetHitTest, ScrollCommands) {
         f = ScrollRight(f, 3, 10);
     EXPECT_EQ(f, 7);
     EXPECT_EQ(ScrollRight(2, 5, 4), 2); // more room than assignments
-    EXPECT_EQ(ScrollLeft(0) + ScrollLeft(7), 6);
+    EXPECT_EQ(ScrollLeft(0), 0);
+    EXPECT_EQ(ScrollLeft(7), 6);
     EXPECT_EQ(FirstAssignmentAfterNew(0, 3, 10), 7);
     EXPECT_EQ(FirstAssignmentAfterNew(4, 3, 3), 0);
     EXPECT_EQ(FirstAssignmentAfterNew(4, 5, 3), 4); // everything fits: unchanged
