@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sys/resource.h>
 
 using namespace markwise;
@@ -82,7 +84,7 @@ private slots:
         }
     }
 
-    // Page size and resolution as asked; reports as the Print command gives them.
+    // Page size and resolution as asked; a report as the Print command gives it.
     void sheetAndReportsWithoutADisplay() {
         const QString classFile = saved("Period3.MKW", *FilledClass(100, 20));
         QString errors;
@@ -112,11 +114,6 @@ private slots:
         QCOMPARE(pages[0].count("Last"), 61);
         QVERIFY(pages[1].has("Phone#"));
         QVERIFY(pages[1].has("Last61,"));
-        const QString students = path("students.pdf");
-        QCOMPARE(Run({"--print-to-pdf", students, classFile, "--report", "students"}), 0);
-        pages = ReadPdfPages(students);
-        QCOMPARE(pages.size(), 100); // 20 assignments fit one page
-        QVERIFY(pages[99].has("Last99,"));
     }
 
     void refusedRequestsWriteNoPdf() {
@@ -150,11 +147,7 @@ private slots:
         std::string error;
         QVERIFY(SaveClassFile(classPath.toStdString(), *FilledClass(100, 20), error));
         const QString pdf = dir.filePath("out.pdf");
-        {
-            QFile old(pdf);
-            QVERIFY(old.open(QIODevice::WriteOnly));
-            old.write("old pdf");
-        }
+        std::ofstream(pdf.toStdString()) << "old pdf";
         const QString nullLink = dir.filePath("null.pdf");
         QVERIFY(QFile::link(QStringLiteral("/dev/null"), nullLink));
 
@@ -187,9 +180,8 @@ private slots:
         QVERIFY(runBytes(nullLink, RLIM_INFINITY, &errors) != 0);
         QVERIFY2(OneErrorLine(errors), qPrintable(errors));
         QVERIFY(errors.contains("not a file"));
-        QFile old(pdf);
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("old pdf"));
+        std::ifstream old(pdf.toStdString());
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(old), {}), std::string("old pdf"));
         // Nothing but the class, the old PDF and the link: no temporary left. (QDir cannot
         // list a name that is not UTF-8.)
         const std::filesystem::path folder(dir.path().toStdString());
