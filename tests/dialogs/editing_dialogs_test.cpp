@@ -271,36 +271,6 @@ private slots:
         QCOMPARE(dialog.List()->currentRow(), 2);
     }
 
-    void creatingAnAssignmentLandsInEditAssignment() {
-        FakeHost host;
-        FillThree(host, {{"Quiz", {5.0, 6.0, 7.0}}});
-        ModalDriver driver;
-        driver.Then([](QDialog&) {
-            Type(QStringLiteral("Homework12")); // eight characters at most
-            Press(Qt::Key_Tab);                 // Tab selects the 0
-            Type(QStringLiteral("25"));
-            Press(Qt::Key_Tab);
-            Type(QStringLiteral("Chapter 3"));
-            Press(Qt::Key_Return);
-        });
-        driver.Then([&host](QDialog& dialog) {
-            auto* edit = dynamic_cast<CEditAssignmentDlg*>(&dialog);
-            QVERIFY(edit);
-            QCOMPARE(edit->AssignmentList()->currentRow(), 1);
-            QCOMPARE(edit->StudentList()->currentRow(), 0);
-            QVERIFY(edit->NotAvailableBox()->isChecked());
-            QCOMPARE(host.scrolledToLast, 1);
-            Press(Qt::Key_Escape);
-        });
-        OpenNewAssignment(host);
-        QVERIFY(driver.Done());
-        const CAssignment& created = host.doc->m_assignments[1];
-        QCOMPARE(created.m_title, std::string("Homework"));
-        QCOMPARE(created.m_pointsPossible, 25.0);
-        QCOMPARE(created.m_description, std::string("Chapter 3"));
-        QCOMPARE(Scores(host, 1), (std::vector<double>{NA, NA, NA}));
-    }
-
     void fastEditStoresOneScoreAfterAnother() {
         FakeHost host;
         FillThree(host, {{"Quiz", {NA, NA, NA}}});
@@ -489,12 +459,13 @@ private slots:
         QVERIFY(host.applied.empty());
     }
 
-    void gradeSheetCommandsOpenTheDialogs() {
+    // New Assignment from the grade sheet: without students one message and no dialog;
+    // otherwise the new assignment, scrolled into the last column, lands in Edit Assignment.
+    void newAssignmentFromTheGradeSheet() {
         QTemporaryDir folder;
         Messages messages;
         CWinApp app(CProfile(folder.filePath(QStringLiteral("Markwise.ini")).toStdString()));
         {
-            // New Assignment without students: one message and no dialog.
             SheetWindow empty(app, NewClass());
             InstallEditingDialogs(empty.dialogs);
             ModalDriver none;
@@ -505,9 +476,8 @@ private slots:
         QCOMPARE(messages.texts,
                  QStringList{QStringLiteral("You haven't created any students yet!")});
 
-        // With five assignments and room for three columns, the new sixth one is the last shown.
         auto filled = NewClass();
-        FillClass(*filled, {{"Adams", "Al"}},
+        FillClass(*filled, {{"Adams", "Al"}, {"Brown", "Bo"}},
                   {{"A1", {}}, {"A2", {}}, {"A3", {}}, {"A4", {}}, {"A5", {}}});
         SheetWindow sheet(app, std::move(filled));
         InstallEditingDialogs(sheet.dialogs);
@@ -516,17 +486,30 @@ private slots:
         QCOMPARE(view.VisibleColumnCount(), 3);
         ModalDriver driver;
         driver.Then([](QDialog&) {
-            Type(QStringLiteral("A6"));
+            Type(QStringLiteral("Homework12")); // eight characters at most
+            Press(Qt::Key_Tab);                 // Tab selects the 0
+            Type(QStringLiteral("25"));
+            Press(Qt::Key_Tab);
+            Type(QStringLiteral("Chapter 3"));
             Press(Qt::Key_Return);
         });
         driver.Then([](QDialog& dialog) {
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Assignment"));
+            auto* edit = dynamic_cast<CEditAssignmentDlg*>(&dialog);
+            QVERIFY(edit);
+            QCOMPARE(edit->AssignmentList()->currentRow(), 5);
+            QCOMPARE(edit->StudentList()->currentRow(), 0);
+            QVERIFY(edit->NotAvailableBox()->isChecked());
             Press(Qt::Key_Escape);
         });
         view.runCommand(ID_ASSIGNMENT_NEW);
         QVERIFY(driver.Done());
-        QCOMPARE(sheet.document.data().m_assignmentCount, 6);
         QCOMPARE(view.m_firstAssignment, 3);
+        const CAssignment& created = sheet.document.data().m_assignments[5];
+        QCOMPARE(created.m_title, std::string("Homework"));
+        QCOMPARE(created.m_pointsPossible, 25.0);
+        QCOMPARE(created.m_description, std::string("Chapter 3"));
+        QCOMPARE(created.m_scores[0], NA);
+        QCOMPARE(created.m_scores[1], NA);
     }
 };
 
