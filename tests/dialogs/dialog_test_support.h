@@ -25,7 +25,7 @@ public:
     const CMarkwiseDoc& Document() override { return *doc; }
     CClassEditor& Editor() override { return *editor; }
     QWidget* Widget() override { return nullptr; }
-    void ShowLastAssignment() override { ++scrolledToLast; }
+    void ShowLastAssignment() override {}
     CGradeCutoffs CurrentCutoffs() const override { return cutoffs; }
     bool ApplyCutoffs(const CGradeCutoffs& set, std::string*) override {
         applied.push_back(set);
@@ -35,7 +35,6 @@ public:
     std::unique_ptr<CMarkwiseDoc> doc;
     std::unique_ptr<CClassEditor> editor;
     int repaints = 0;
-    int scrolledToLast = 0;
     CGradeCutoffs cutoffs;
     std::vector<CGradeCutoffs> applied;
 };

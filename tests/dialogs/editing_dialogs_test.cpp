@@ -1,0 +1,517 @@
+// The editing dialogs, driven by keys and clicks. What the class does with an entry is the
+// core's (doc_operations_test, sort_test, grades_test), and tests/app/undo_test.cpp undoes
+// and redoes each dialog's change; here: what the dialogs show, refuse and pass on.
+#include "dialog_test_support.h"
+#include "dialogs/add_student_dlg.h"
+#include "dialogs/edit_assignment_dlg.h"
+#include "dialogs/edit_student_dlg.h"
+#include "dialogs/exclude_assignments_dlg.h"
+#include "dialogs/field_rules.h"
+#include "dialogs/install_dialogs.h"
+#include "dialogs/new_assignment_dlg.h"
+#include "dialogs/open_dialogs.h"
+#include "dialogs/preferences_dlg.h"
+#include "dialogs/remove_assignment_dlg.h"
+#include "dialogs/remove_student_dlg.h"
+#include "dialogs/sort_by_assignment_dlg.h"
+#include "framework/commands.h"
+#include "geometry/sheet_layout.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QInputMethodEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace markwise;
+using namespace markwise::test;
+
+namespace {
+
+constexpr double NA = MISSING_SCORE;
+
+void FillThree(FakeHost& host, std::initializer_list<ScoredAssignment> assignments = {}) {
+    FillClass(*host.doc, {{"Adams", "Al"}, {"Brown", "Bo"}, {"Cole", "Cy"}}, assignments);
+}
+
+// The scores of one assignment, for comparing whole columns.
+std::vector<double> Scores(const FakeHost& host, int a) {
+    const double* scores = host.doc->m_assignments[a].m_scores.data();
+    return {scores, scores + host.doc->m_studentCount};
+}
+
+QStringList Lines(const QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines.append(list->item(i)->text());
+    return lines;
+}
+
+// Every field of a student, for comparing whole entries.
+std::string Entry(const CMarkwiseDoc& doc, int s) {
+    const StudentFields f = doc.GetStudent(s);
+    return f.lastName + "|" + f.firstName + "|" + f.studentId + "|" + f.gradeLevel + "|" +
+           f.bookNumber + "|" + f.phone;
+}
+
+// Replaces a box's text as an input method commits characters no key produces.
+void Compose(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(box, &commit);
+}
+
+} // namespace
+
+class EditingDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { DropOffscreenNoise(); }
+
+    void boxRules() {
+        // A value loaded from the class is not a typed key: it stays, and digits extend it.
+        QLineEdit digits;
+        DigitsOnlyFilter::Install(&digits);
+        digits.setText(QStringLiteral("7.5"));
+        QTest::keyClicks(&digits, "5e-");
+        QCOMPARE(digits.text(), QStringLiteral("7.55"));
+        QVERIFY(DigitsOnlyFilter::AllowsKeyText(QStringLiteral("\r")));
+        QVERIFY(!DigitsOnlyFilter::AllowsKeyText(QStringLiteral("\u0663"))); // Arabic-Indic 3
+
+        // A longer stored text shows whole, from its start, but never grows.
+        LimitedLineEdit box(10);
+        box.SetLimitedText(QStringLiteral("Featherstonehaugh"));
+        QCOMPARE(box.cursorPosition(), 0);
+        QTest::keyClick(&box, Qt::Key_End);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClicks(&box, "hh");
+        QCOMPARE(box.text(), QStringLiteral("Featherstonehaug"));
+        box.SetLimitedText(QStringLiteral("Lee"));
+        QTest::keyClick(&box, Qt::Key_End);
+        QTest::keyClicks(&box, "-Thompsonn");
+        QCOMPARE(box.text(), QStringLiteral("Lee-Thomps"));
+
+        int read = 11;
+        QVERIFY(ParseInteger(QStringLiteral("  +87 "), read));
+        QCOMPARE(read, 87);
+        QVERIFY(ParseInteger(QStringLiteral("-3"), read));
+        QCOMPARE(read, -3);
+        for (const char* bad : {"", "   ", "9a", "1.5", "+-5", "--5", "99999999999", "+"}) {
+            QVERIFY2(!ParseInteger(QString::fromLatin1(bad), read), bad);
+            QCOMPARE(read, -3);
+        }
+    }
+
+    void readerShowsOneMessageAndStopsAtTheFirstBadBox() {
+        Messages messages;
+        QWidget dialog;
+        auto* name = new LimitedLineEdit(8, &dialog);
+        auto* points = new QLineEdit(QStringLiteral("ten"), &dialog);
+        name->SetLimitedText(QStringLiteral("Midterm 1"));
+        FieldReader reader(&dialog);
+        std::string text = "unchanged";
+        double number = 0.0;
+        QVERIFY(!reader.Text(name, QStringLiteral("Assignment Title"), text));
+        QVERIFY(!reader.Number(points, QStringLiteral("Points Possible"), number));
+        QVERIFY(!reader.Ok());
+        QCOMPARE(text, std::string("unchanged"));
+        QCOMPARE(messages.texts,
+                 QStringList{QStringLiteral("\"Assignment Title\" holds more than 8 characters. "
+                                            "Please shorten it.")});
+    }
+
+    void addTakesOneNameIgnoresOnlyAnIdAndStaysOpen() {
+        FakeHost host;
+        FillClass(*host.doc, {{"Baker", "Ann"}});
+        CMarkwiseDoc& doc = *host.doc;
+        CAddStudentDlg dialog(host);
+        QVERIFY(ShowActive(dialog));
+        StudentFieldBoxes& f = dialog.Fields();
+        QCOMPARE(QApplication::focusWidget(), f.lastName);
+        for (QWidget* next :
+             std::initializer_list<QWidget*>{f.firstName, f.studentId, f.gradeLevel, f.bookNumber,
+                                             f.phone, dialog.AddButton(), dialog.CloseButton()}) {
+            Press(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+
+        // Only a last name: added, the boxes emptied.
+        f.lastName->setFocus();
+        Type(QStringLiteral("Carter"));
+        Press(Qt::Key_Tab);
+        Press(Qt::Key_Tab);
+        Type(QStringLiteral("S-77"));
+        Press(Qt::Key_Return);
+        QCOMPARE(Entry(doc, 1), std::string("Carter||S-77|||"));
+        QCOMPARE(host.repaints, 1);
+        QVERIFY(f.lastName->text().isEmpty());
+        QVERIFY(f.studentId->text().isEmpty());
+
+        // Only an ID, with the Add button: nothing added, nothing marked, the ID stays.
+        doc.SetModifiedFlag(false);
+        f.studentId->setFocus();
+        Type(QStringLiteral("X1"));
+        QTest::mouseClick(dialog.AddButton(), Qt::LeftButton);
+        QCOMPARE(doc.m_studentCount, 2);
+        QVERIFY(!doc.IsModified());
+        QCOMPARE(f.studentId->text(), QStringLiteral("X1"));
+        Press(Qt::Key_Escape); // Close Dialog
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void fullClassesAreRefusedWithAMessage() {
+        Messages messages;
+        FakeHost host;
+        for (int s = 0; s < kMaxStudents; ++s)
+            AddStudent(*host.doc, "L" + std::to_string(s));
+        for (int a = 0; a < kMaxAssignments; ++a)
+            host.doc->NewAssignment("A", "", 1.0);
+        CAddStudentDlg dialog(host);
+        QVERIFY(ShowActive(dialog));
+        Type(QStringLiteral("Late"));
+        Press(Qt::Key_Return);
+        QCOMPARE(messages.texts, QStringList{QStringLiteral("All Name slots full!")});
+        QCOMPARE(host.doc->m_studentCount, kMaxStudents);
+        dialog.close();
+
+        ModalDriver driver; // must never find a dialog to drive
+        driver.Then([](QDialog& dialog) { QFAIL(qPrintable(dialog.windowTitle())); });
+        OpenNewAssignment(host);
+        QCOMPARE(messages.texts.last(), QStringLiteral("All Assignment slots full!"));
+        QCOMPARE(host.doc->m_assignmentCount, kMaxAssignments);
+    }
+
+    // Refused as typed, never replaced: the dialog stays open and the class unchanged.
+    void textAClassFileCannotHoldIsRefused() {
+        Messages messages;
+        FakeHost host;
+        FillClass(*host.doc, {{"Adams", "Al"}});
+        CMarkwiseDoc& doc = *host.doc;
+        CAddStudentDlg add(host);
+        QVERIFY(ShowActive(add));
+        StudentFieldBoxes& f = add.Fields();
+        Compose(f.lastName, QStringLiteral("Nguy\u1EC5n"));
+        Compose(f.firstName, QStringLiteral("\u0141ukasz"));
+        Press(Qt::Key_Return);
+        QCOMPARE(doc.m_studentCount, 1);
+        QVERIFY(!doc.IsModified());
+        QVERIFY(add.isVisible());
+        QCOMPARE(f.lastName->text(), QStringLiteral("Nguy\u1EC5n"));
+        QCOMPARE(QApplication::focusWidget(), f.lastName);
+        // The first refused box only, named, with its characters and a plain suggestion.
+        QCOMPARE(messages.texts, QStringList{"\"Last Name\" contains characters that a class file "
+                                             "cannot store: \u1EC5.\nYou could type \"Nguyen\" "
+                                             "instead."});
+        add.close();
+
+        CEditStudentDlg edit(host, 0);
+        QVERIFY(ShowActive(edit));
+        Compose(edit.Fields().phone, QStringLiteral("555 \u260E \U0001F600"));
+        QTest::mouseClick(edit.UpdateButton(), Qt::LeftButton);
+        QCOMPARE(Entry(doc, 0), std::string("Adams|Al|id0|G0|B0|555-0"));
+        QVERIFY(!doc.IsModified());
+        QVERIFY(edit.isVisible());
+        QCOMPARE(messages.texts.value(1), "\"Telephone Number\" contains characters that a class "
+                                          "file cannot store: \u260E \U0001F600.\nPlease replace "
+                                          "them.");
+    }
+
+    // Both student dialogs build their boxes alike (student_fields.cpp).
+    void boxesShowAsManyOfTheWidestCharactersAsTheyAccept() {
+        FakeHost host;
+        CAddStudentDlg dialog(host);
+        QVERIFY(ShowActive(dialog));
+        const StudentFieldBoxes& f = dialog.Fields();
+        for (LimitedLineEdit* box :
+             {f.lastName, f.firstName, f.studentId, f.gradeLevel, f.bookNumber, f.phone}) {
+            for (const QChar widest : {QChar('W'), QChar('M'), QChar('@'), QChar('0')}) {
+                const QString full(box->Limit(), widest);
+                box->setText(full);
+                box->repaint(); // the box scrolls its text as it paints
+                // Scrolled text would put the end nearer than the text's width.
+                const int end = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                box->setCursorPosition(0);
+                box->repaint();
+                const int start =
+                    box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                QVERIFY2(end - start >= box->fontMetrics().horizontalAdvance(full) - 1,
+                         qPrintable(full));
+            }
+        }
+    }
+
+    void editingThenSelectingAnotherStudentKeepsTheFirst() {
+        FakeHost host;
+        FillThree(host);
+        CMarkwiseDoc& doc = *host.doc;
+        doc.m_showNames = 0; // the dialogs list names even while the sheet lists IDs
+        CEditStudentDlg dialog(host, 1);
+        QVERIFY(ShowActive(dialog));
+        QCOMPARE(Lines(dialog.List()), (QStringList{"Adams, Al", "Brown, Bo", "Cole, Cy"}));
+        QCOMPARE(dialog.Fields().phone->text(), QStringLiteral("555-1"));
+
+        // Typed but not updated: lost when another entry is picked.
+        Retype(dialog.Fields().lastName, QStringLiteral("Browne"));
+        ClickRow(dialog.List(), 2);
+        QCOMPARE(dialog.Fields().lastName->text(), QStringLiteral("Cole"));
+        QVERIFY(!doc.IsModified());
+
+        // Update stores the fields and rebuilds the list, still on the same entry.
+        Retype(dialog.Fields().lastName, QStringLiteral("Coleman"));
+        Press(Qt::Key_Tab);
+        Press(Qt::Key_Backspace);
+        Press(Qt::Key_Return);
+        QCOMPARE(Entry(doc, 2), std::string("Coleman||id2|G2|B2|555-2"));
+        QCOMPARE(host.repaints, 1);
+        QCOMPARE(dialog.List()->item(2)->text(), QStringLiteral("Coleman, "));
+        QCOMPARE(dialog.List()->currentRow(), 2);
+    }
+
+    void fastEditStoresOneScoreAfterAnother() {
+        FakeHost host;
+        FillThree(host, {{"Quiz", {NA, NA, NA}}});
+        CEditAssignmentDlg dialog(host, 0, 0);
+        QVERIFY(ShowActive(dialog));
+        ClickBox(dialog.FastEditBox());
+        // The tick takes effect at the next refresh: choose the first student again.
+        ClickRow(dialog.StudentList(), 1);
+        ClickRow(dialog.StudentList(), 0);
+        QCOMPARE(dialog.ScoreBox()->text(), QStringLiteral("0"));
+        QVERIFY(!dialog.NotAvailableBox()->isChecked());
+        QCOMPARE(QApplication::focusWidget(), dialog.ScoreBox());
+        for (const char* score : {"7", "8", "9"}) {
+            Type(QString::fromLatin1(score));
+            Press(Qt::Key_Return);
+        }
+        QCOMPARE(Scores(host, 0), (std::vector<double>{7, 8, 9}));
+        QCOMPARE(dialog.ScoreBox()->selectedText(), QStringLiteral("0"));
+
+        // At the last student each further Enter stores the 0 in the box there again.
+        Press(Qt::Key_Return);
+        QCOMPARE(Scores(host, 0), (std::vector<double>{7, 8, 0}));
+        QCOMPARE(dialog.Student(), 2);
+        QCOMPARE(host.repaints, 4);
+
+        // N/A ticked stores a missing score and moves on; there a missing score shows as 0.
+        ClickRow(dialog.StudentList(), 0);
+        ClickBox(dialog.NotAvailableBox());
+        QVERIFY(!dialog.ScoreBox()->isEnabled());
+        Press(Qt::Key_Return);
+        QCOMPARE(Scores(host, 0), (std::vector<double>{NA, 8, 0}));
+        QCOMPARE(dialog.Student(), 1);
+        ClickRow(dialog.StudentList(), 0);
+        QCOMPARE(dialog.ScoreBox()->text(), QStringLiteral("0"));
+        QVERIFY(!dialog.NotAvailableBox()->isChecked());
+    }
+
+    void editWithoutFastEditStaysOnTheStudent() {
+        Messages messages;
+        FakeHost host;
+        FillThree(host, {{"Quiz", {4.0, NA, 6.0}}, {"Test", {1.0, 2.0, 3.0}}});
+        CMarkwiseDoc& doc = *host.doc;
+        CEditAssignmentDlg dialog(host, 0, 1);
+        QVERIFY(ShowActive(dialog));
+        QVERIFY(!dialog.ScoreBox()->isEnabled());
+
+        // A typed score dropped by choosing another student changes nothing.
+        ClickRow(dialog.StudentList(), 2);
+        Retype(dialog.ScoreBox(), QStringLiteral("9.5"));
+        ClickRow(dialog.StudentList(), 1);
+        QVERIFY(!doc.IsModified());
+
+        // Clearing N/A opens the box; Update stores its number and stays on the student.
+        // Points Possible takes digits only; the title has no limit here.
+        ClickBox(dialog.NotAvailableBox());
+        Retype(dialog.ScoreBox(), QStringLiteral("5.25"));
+        Retype(dialog.PointsBox(), QStringLiteral("1x2"));
+        Retype(dialog.TitleBox(), QStringLiteral("Quiz one, long"));
+        Press(Qt::Key_Return);
+        QCOMPARE(Scores(host, 0), (std::vector<double>{4.0, 5.25, 6.0}));
+        QCOMPARE(doc.m_assignments[0].m_pointsPossible, 12.0);
+        QCOMPARE(dialog.AssignmentList()->item(0)->text(), QStringLiteral("Quiz one, long"));
+        QCOMPARE(dialog.Student(), 1);
+
+        // A score box with no number: one message, nothing stored.
+        doc.SetModifiedFlag(false);
+        Retype(dialog.ScoreBox(), QStringLiteral("abc"));
+        Press(Qt::Key_Return);
+        QCOMPARE(messages.texts,
+                 QStringList{QStringLiteral("Please enter a number in \"Student Points\".")});
+        QVERIFY(!doc.IsModified());
+
+        // The other assignment shows its details and the same student's score.
+        ClickRow(dialog.AssignmentList(), 1);
+        QCOMPARE(dialog.ScoreBox()->text(), QStringLiteral("2"));
+        QCOMPARE(dialog.DescriptionBox()->text(), QStringLiteral("about Test"));
+    }
+
+    // Students and assignments alike: the chosen entry goes after the question and the
+    // dialog stays open. Only the last student may not go.
+    void removingTheChosenEntryAfterTheQuestion() {
+        Messages messages;
+        FakeHost host;
+        FillThree(host, {{"Quiz", {}}, {"Test", {}}, {"Lab", {}}});
+        CMarkwiseDoc& doc = *host.doc;
+        CRemoveStudentDlg students(host);
+        CRemoveAssignmentDlg assignments(host);
+        const std::pair<CRemoveEntryDlg*, QStringList> cases[] = {
+            {&students, {"Adams, Al", "Cole, Cy"}}, {&assignments, {"Quiz", "Lab"}}};
+        for (const auto& [dialog, left] : cases) {
+            QVERIFY(ShowActive(*dialog));
+            ClickRow(dialog->List(), 1);
+            messages.answers = {Answer::Cancel}; // changes nothing
+            Press(Qt::Key_Return);
+            QCOMPARE(dialog->List()->count(), 3);
+            QTest::mouseClick(dialog->RemoveButton(), Qt::LeftButton);
+            QCOMPARE(Lines(dialog->List()), left);
+            QCOMPARE(dialog->List()->currentRow(), 0);
+            dialog->close();
+        }
+        const QString question =
+            QStringLiteral("Are you sure you want to remove this %1?\nClicking "
+                           "OK will result in the loss of all data entered "
+                           "for that %1!");
+        QCOMPARE(messages.texts,
+                 (QStringList{question.arg("student"), question.arg("student"),
+                              question.arg("assignment"), question.arg("assignment")}));
+        QCOMPARE(host.repaints, 2);
+
+        QVERIFY(ShowActive(assignments));
+        Press(Qt::Key_Return);
+        Press(Qt::Key_Return);
+        QCOMPARE(doc.m_assignmentCount, 0);
+        QVERIFY(ShowActive(students));
+        Press(Qt::Key_Return);
+        messages.texts.clear();
+        Press(Qt::Key_Return);
+        QCOMPARE(messages.texts,
+                 QStringList{QStringLiteral(
+                     "You can't remove all the students!  If you want to replace this student, "
+                     "select Edit Student from the student Menu, and change all of the "
+                     "information.")});
+        QCOMPARE(doc.m_studentCount, 1);
+        // Without entries the dialogs close at once.
+        QCOMPARE(CEditAssignmentDlg(host, 0, 0).exec(), int(QDialog::Rejected));
+        QCOMPARE(CRemoveAssignmentDlg(host).exec(), int(QDialog::Rejected));
+        FakeHost empty;
+        QCOMPARE(CEditStudentDlg(empty, 0).exec(), int(QDialog::Rejected));
+        QCOMPARE(CRemoveStudentDlg(empty).exec(), int(QDialog::Rejected));
+    }
+
+    // Both open the same way every time and pass the chosen assignment on.
+    void exclusionAndSortTakeTheChosenAssignment() {
+        FakeHost host;
+        FillClass(*host.doc, {{"Low", "L"}, {"High", "H"}},
+                  {{"Q1", {9.0, 8.0}}, {"Q2", {1.0, 2.0}}, {"Q3", {}}});
+        CMarkwiseDoc& doc = *host.doc;
+        for (const int row : {2, -1}) { // -1: OK at once
+            CExcludeAssignmentsDlg dialog(host);
+            QVERIFY(ShowActive(dialog));
+            QVERIFY(dialog.DontExcludeBox()->isChecked());
+            QCOMPARE(dialog.List()->currentRow(), 0);
+            if (row >= 0) {
+                ClickBox(dialog.DontExcludeBox());
+                ClickRow(dialog.List(), row);
+            }
+            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+            QCOMPARE(doc.m_firstIncluded, std::max(row, 0));
+        }
+        CSortByAssignmentDlg sort(host);
+        QVERIFY(ShowActive(sort));
+        Press(Qt::Key_Down);
+        Press(Qt::Key_Return);
+        QCOMPARE(doc.m_lastName[0], std::string("High"));
+        QCOMPARE(host.repaints, 3);
+
+        FakeHost one;
+        FillClass(*one.doc, {{"Only", "One"}});
+        QCOMPARE(CExcludeAssignmentsDlg(one).exec(), int(QDialog::Rejected));
+        QCOMPARE(CSortByAssignmentDlg(one).exec(), int(QDialog::Rejected));
+    }
+
+    void preferencesDefaultThenCancelChangesNothing() {
+        Messages messages;
+        FakeHost host;
+        host.cutoffs.Set(11, 55);
+        CPreferencesDlg dialog(host);
+        QVERIFY(ShowActive(dialog));
+        QCOMPARE(dialog.CutoffBox(11)->text(), QStringLiteral("55"));
+        QTest::mouseClick(dialog.DefaultButton(), Qt::LeftButton);
+        const auto defaults = CGradeCutoffs().InGradeOrder();
+        for (int grade = 0; grade < kGradeCount - 1; ++grade)
+            QCOMPARE(dialog.CutoffBox(grade)->text(), QString::number(defaults[grade]));
+        Press(Qt::Key_Escape);
+        QVERIFY(host.applied.empty());
+
+        // An empty box: a message, the dialog stays, nothing applied.
+        CPreferencesDlg again(host);
+        QVERIFY(ShowActive(again));
+        QTest::keyClick(again.CutoffBox(4), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(again.CutoffBox(4), Qt::Key_Delete);
+        QTest::mouseClick(again.OkButton(), Qt::LeftButton);
+        QCOMPARE(messages.texts,
+                 QStringList{QStringLiteral("Please enter a whole number in \"B\".")});
+        QVERIFY(again.isVisible());
+        QVERIFY(host.applied.empty());
+    }
+
+    // New Assignment from the grade sheet: without students one message and no dialog;
+    // otherwise the new assignment, scrolled into the last column, lands in Edit Assignment.
+    void newAssignmentFromTheGradeSheet() {
+        QTemporaryDir folder;
+        Messages messages;
+        CWinApp app(CProfile(folder.filePath(QStringLiteral("Markwise.ini")).toStdString()));
+        {
+            SheetWindow empty(app, NewClass());
+            InstallEditingDialogs(empty.dialogs);
+            ModalDriver none;
+            none.Then([](QDialog& dialog) { QFAIL(qPrintable(dialog.windowTitle())); });
+            empty.view->runCommand(ID_ASSIGNMENT_NEW);
+            QTest::qWait(20);
+        }
+        QCOMPARE(messages.texts,
+                 QStringList{QStringLiteral("You haven't created any students yet!")});
+
+        auto filled = NewClass();
+        FillClass(*filled, {{"Adams", "Al"}, {"Brown", "Bo"}},
+                  {{"A1", {}}, {"A2", {}}, {"A3", {}}, {"A4", {}}, {"A5", {}}});
+        SheetWindow sheet(app, std::move(filled));
+        InstallEditingDialogs(sheet.dialogs);
+        CMarkwiseView& view = *sheet.view;
+        sheet.Show(kSheetFixedWidth + 3 * kSheetColumnWidth + kSheetColumnWidth / 2);
+        QCOMPARE(view.VisibleColumnCount(), 3);
+        ModalDriver driver;
+        driver.Then([](QDialog&) {
+            Type(QStringLiteral("Homework12")); // eight characters at most
+            Press(Qt::Key_Tab);                 // Tab selects the 0
+            Type(QStringLiteral("25"));
+            Press(Qt::Key_Tab);
+            Type(QStringLiteral("Chapter 3"));
+            Press(Qt::Key_Return);
+        });
+        driver.Then([](QDialog& dialog) {
+            auto* edit = dynamic_cast<CEditAssignmentDlg*>(&dialog);
+            QVERIFY(edit);
+            QCOMPARE(edit->AssignmentList()->currentRow(), 5);
+            QCOMPARE(edit->StudentList()->currentRow(), 0);
+            QVERIFY(edit->NotAvailableBox()->isChecked());
+            Press(Qt::Key_Escape);
+        });
+        view.runCommand(ID_ASSIGNMENT_NEW);
+        QVERIFY(driver.Done());
+        QCOMPARE(view.m_firstAssignment, 3);
+        const CAssignment& created = sheet.document.data().m_assignments[5];
+        QCOMPARE(created.m_title, std::string("Homework"));
+        QCOMPARE(created.m_pointsPossible, 25.0);
+        QCOMPARE(created.m_description, std::string("Chapter 3"));
+        QCOMPARE(created.m_scores[0], NA);
+        QCOMPARE(created.m_scores[1], NA);
+    }
+};
+
+QTEST_MAIN(EditingDialogsTest)
+#include "editing_dialogs_test.moc"

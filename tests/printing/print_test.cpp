@@ -1,0 +1,248 @@
+// The page loop, the print, setup and preview dialogs' paths, and the grade sheet on paper,
+// checked on the pages poppler reads back from PDF files.
+#include "core/profile.h"
+#include "framework/commands.h"
+#include "framework/document.h"
+#include "framework/draw_list.h"
+#include "framework/paged_text_job.h"
+#include "framework/print_services.h"
+#include "framework/print_text.h"
+#include "framework/win_app.h"
+#include "gradesheet/markwise_view.h"
+#include "gradesheet/sheet_print_job.h"
+#include "pdf_pages.h"
+#include "support/class_builder.h"
+#include "support/offscreen_noise.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+
+using namespace markwise;
+using namespace markwise::test;
+
+namespace {
+
+// Records the hooks the loop calls; page n says "Page<n>"; the page count is maxPage,
+// known from the start.
+class RecordingJob : public PrintJob {
+public:
+    explicit RecordingJob(int pages = 3) : maxPage(pages) {}
+    QStringList calls;
+    int maxPage;
+    QRect rectDraw;
+
+    bool OnPreparePrinting(CPrintInfo& info) override {
+        calls << "prepare";
+        info.SetMaxPage(maxPage);
+        return DoPreparePrinting(info);
+    }
+    void OnBeginPrinting(QPainter&, CPrintInfo&) override { calls << "begin"; }
+    void OnPrepareDC(QPainter& painter, CPrintInfo& info) override {
+        calls << QString("dc %1").arg(info.m_nCurPage);
+        PrintJob::OnPrepareDC(painter, info);
+    }
+    void OnPrint(QPainter& painter, CPrintInfo& info) override {
+        calls << QString("print %1").arg(info.m_nCurPage);
+        rectDraw = info.m_rectDraw;
+        SetTwipsMapping(painter);
+        painter.setFont(PrintFont());
+        DrawTexts(painter, {{0, 0, "Page" + std::to_string(info.m_nCurPage)}});
+    }
+    void OnEndPrinting(QPainter&, CPrintInfo&) override { calls << "end"; }
+};
+
+// Claims pageCount pages but reports nothing left after page 1, so a printer stops after
+// one page while a preview shows them all.
+class FixedPagesJob : public PagedTextJob {
+public:
+    int pageCount = 3;
+
+protected:
+    PageTexts LayoutPage(const PageRequest&) override {
+        return {{{0, 0, "Stubborn"}}, pageCount, false};
+    }
+};
+
+constexpr double kMargin = 10;    // Qt's default page margins, points
+constexpr double kLinePt = 11.35; // 227 twips
+
+QList<PdfPage> printSheet(const CMarkwiseDoc& doc, const QString& file, int dpi) {
+    SheetPrintJob job(doc, "Period3.MKW", CGradeCutoffs());
+    QString error;
+    if (!PrintToPdf(job, {file, QPageSize(QPageSize::Letter), dpi}, &error))
+        return {};
+    return ReadPdfPages(file);
+}
+
+// Whether a word's top lies on text line k of the page.
+bool onLine(const PdfWord* word, int k) {
+    return word && qAbs(word->yMin - (kMargin + k * kLinePt)) < 1.5;
+}
+
+} // namespace
+
+class PrintTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    QString pdf(const QString& name) const { return m_dir.filePath(name); }
+
+private slots:
+    void initTestCase() { DropOffscreenNoise(); }
+    void cleanup() {
+        PrintSeam::setPrintDialogAnswerer({});
+        PrintSeam::setPageSetupAnswerer({});
+        PrintSeam::setPrintChoicesAnswerer({});
+    }
+
+    void loopCallsHooksInOrderAndStopsOnTheContinueFlag() {
+        RecordingJob job;
+        QString error;
+        QVERIFY(PrintToPdf(job, {pdf("a.pdf"), QPageSize(QPageSize::Letter), 300}, &error));
+        QCOMPARE(job.calls, QStringList({"prepare", "begin", "dc 1", "print 1", "dc 2", "print 2",
+                                         "dc 3", "print 3", "dc 4", "end"}));
+        const auto pages = ReadPdfPages(pdf("a.pdf"));
+        QCOMPARE(pages.size(), 3);
+        QVERIFY(pages[2].has("Page3"));
+        QCOMPARE(job.rectDraw, QRect(0, 0, 2466, 3216));
+
+        RecordingJob unwritable;
+        QVERIFY(!PrintToPdf(unwritable, {"/nonexistent-folder/out.pdf", QPageSize(), 300}, &error));
+        QVERIFY(error.contains("/nonexistent-folder/out.pdf"));
+    }
+
+    void printDialogCancelPrintsNothingAndItsPageRangeIsFollowed() {
+        ApplicationPrinter().setOutputFormat(QPrinter::PdfFormat);
+        ApplicationPrinter().setOutputFileName(pdf("cancelled.pdf"));
+        PrintSeam::setPrintDialogAnswerer([](QPrinter&) { return false; });
+        RecordingJob cancelled;
+        FilePrint(cancelled, nullptr);
+        QCOMPARE(cancelled.calls, QStringList({"prepare"}));
+        QVERIFY(!QFile::exists(pdf("cancelled.pdf")));
+
+        PrintSeam::setPrintDialogAnswerer([this](QPrinter& printer) {
+            printer.setOutputFileName(pdf("range.pdf"));
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(2, 3);
+            return true;
+        });
+        RecordingJob ranged(5);
+        FilePrint(ranged, nullptr);
+        const auto pages = ReadPdfPages(pdf("range.pdf"));
+        QCOMPARE(pages.size(), 2);
+        QVERIFY(pages[0].has("Page2"));
+        QVERIFY(pages[1].has("Page3"));
+        ApplicationPrinter().setPrintRange(QPrinter::AllPages);
+
+        // Print Setup's choice is used by the next print.
+        PrintSeam::setPageSetupAnswerer([](QPrinter& printer) {
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setPageOrientation(QPageLayout::Landscape);
+            return true;
+        });
+        FilePrintSetup(nullptr);
+        ApplicationPrinter().setOutputFileName(pdf("direct.pdf"));
+        RecordingJob job(1);
+        FilePrintDirect(job, nullptr);
+        const auto landscape = ReadPdfPages(pdf("direct.pdf"));
+        QCOMPARE(landscape.size(), 1);
+        QCOMPARE(qRound(landscape[0].width), 842);
+        ApplicationPrinter().setPageOrientation(QPageLayout::Portrait);
+    }
+
+    void previewShowsTheLastPageCountWhileAPrinterStopsEarlier() {
+        FixedPagesJob job;
+        QString error;
+        QVERIFY(PrintToPdf(job, {pdf("p.pdf"), QPageSize(QPageSize::Letter), 300}, &error));
+        QCOMPARE(ReadPdfPages(pdf("p.pdf")).size(), 1);
+        QCOMPARE(PreviewPageCount([&] { FilePrintPreview(job, nullptr); }), 3);
+        job.pageCount = 0; // nothing to page through still shows its one page
+        QCOMPARE(PreviewPageCount([&] { FilePrintPreview(job, nullptr); }), 1);
+    }
+
+    // What each page holds is geometry's (sheet_print_page_test); here: where it lands on
+    // paper, the same at every resolution and inside the printable area.
+    void hundredStudentsOnLetterAtEveryResolution() {
+        const auto doc = FilledClass(100, 20);
+        const auto reference = printSheet(*doc, pdf("300.pdf"), 300);
+        // W 2466, H 3216, line 227: 12 columns, trunc(3216 x 4.7 / 227) - 8 - 12 = 46 lines.
+        QCOMPARE(reference.size(), 3);
+        const int names[] = {46, 46, 8};
+        for (int p = 0; p < 3; ++p) {
+            QCOMPARE(reference[p].count("Last"), names[p]);
+            QVERIFY(onLine(reference[p].find("Period3"), 4));
+            QVERIFY(onLine(reference[p].find("Totals"), 5));
+        }
+        // Full page: students on lines 6 to 51, then points, two blank lines and the
+        // twelve description lines down to line 66.
+        QVERIFY(onLine(reference[0].find("Last0,"), 6));
+        QVERIFY(onLine(reference[0].find("Last45,"), 51));
+        QVERIFY(qAbs(reference[0].find("Last0,")->xMin - kMargin) < 1.5);
+        const QList<PdfWord>& words = reference[0].words;
+        QVERIFY(onLine(&*std::max_element(words.begin(), words.end(),
+                                          [](auto& a, auto& b) { return a.yMin < b.yMin; }),
+                       66));
+
+        for (int dpi : {600, 1200}) {
+            const auto pages = printSheet(*doc, pdf(QString("r%1.pdf").arg(dpi)), dpi);
+            QCOMPARE(pages.size(), reference.size());
+            for (int p = 0; p < pages.size(); ++p) {
+                const PdfPage& page = pages[p];
+                QCOMPARE(page.words.size(), reference[p].words.size());
+                for (int w = 0; w < page.words.size(); ++w) {
+                    const PdfWord& word = page.words[w];
+                    QCOMPARE(word.text, reference[p].words[w].text);
+                    QVERIFY(qAbs(word.xMin - reference[p].words[w].xMin) < 0.5);
+                    QVERIFY(qAbs(word.yMin - reference[p].words[w].yMin) < 0.5);
+                    QVERIFY2(word.xMin >= kMargin - 0.5 && word.yMin >= kMargin - 0.5 &&
+                                 word.xMax <= page.width - kMargin &&
+                                 word.yMax <= page.height - kMargin,
+                             qPrintable(QString("%1 at %2 dpi").arg(word.text).arg(dpi)));
+                }
+            }
+        }
+    }
+
+    void gradeSheetViewPrintsItsClassThroughItsCommands() {
+        CWinApp app(CProfile(pdf("Markwise.ini").toStdString()));
+        CDocument document(app.docManager(), FilledClass(100, 20), pdf("Period3.MKW"),
+                           "Period3.MKW");
+        const ViewDialogs none;
+        CMarkwiseView view(document, none);
+        ApplicationPrinter().setPageSize(QPageSize(QPageSize::Letter));
+        ApplicationPrinter().setOutputFormat(QPrinter::PdfFormat);
+
+        const QString direct = pdf("direct.pdf");
+        ApplicationPrinter().setOutputFileName(direct);
+        view.runCommand(ID_FILE_PRINT_DIRECT);
+        QCOMPARE(ReadPdfPages(direct).size(), 3);
+        QCOMPARE(PreviewPageCount([&] { view.runCommand(ID_FILE_PRINT_PREVIEW); }), 3);
+
+        // "All assignments" ticked in the Print dialog: strips 1-12 and 13-20, three pages each.
+        const QString all = pdf("all.pdf");
+        QStringList offered;
+        PrintSeam::setPrintChoicesAnswerer([&](QPrinter& printer, PrintChoices& choices) {
+            for (const auto& choice : choices.items)
+                offered << choice.label + (choice.checked ? "+" : "-");
+            choices.items.front().checked = true;
+            printer.setOutputFileName(all);
+            return true;
+        });
+        view.runCommand(ID_FILE_PRINT);
+        QCOMPARE(offered, QStringList{"All assignments-"});
+        const auto strips = ReadPdfPages(all);
+        QCOMPARE(strips.size(), 6);
+        QVERIFY(strips[0].has("1:"));
+        QVERIFY(strips[5].has("20:"));
+        // The choice holds for that job only: the next print is the last columns again.
+        ApplicationPrinter().setOutputFileName(direct);
+        view.runCommand(ID_FILE_PRINT_DIRECT);
+        QCOMPARE(ReadPdfPages(direct).size(), 3);
+    }
+};
+
+QTEST_MAIN(PrintTest)
+#include "print_test.moc"
