@@ -80,38 +80,21 @@ QString CsvExportFilters() {
 }
 
 InterchangeCommands::InterchangeCommands(CDocManager& manager)
-    : m_manager(manager), m_questions{AskMatch, ShowPreview} {}
-
-bool InterchangeCommands::updateCommand(int id, CommandState& state) {
-    switch (id) {
-    case ID_FILE_CSV_IMPORT:
-        return true;
-    case ID_FILE_CSV_EXPORT:
-    case ID_FILE_CSV_IMPORT_SCORES:
+    : m_manager(manager), m_questions{AskMatch, ShowPreview} {
+    handle(ID_FILE_CSV_IMPORT, [this] { OnImport(); });
+    // Export and Import Scores work on the active class.
+    const auto activeClass = [this](void (InterchangeCommands::*run)(CDocument&)) {
+        return [this, run] {
+            if (CDocument* document = m_manager.activeDocument())
+                (this->*run)(*document);
+        };
+    };
+    const auto hasClass = [this](CommandState& state) {
         state.enabled = m_manager.activeDocument() != nullptr;
-        return true;
-    default:
-        return false;
-    }
-}
-
-void InterchangeCommands::runCommand(int id) {
-    CDocument* document = m_manager.activeDocument();
-    switch (id) {
-    case ID_FILE_CSV_IMPORT:
-        OnImport();
-        break;
-    case ID_FILE_CSV_EXPORT:
-        if (document)
-            OnExport(*document);
-        break;
-    case ID_FILE_CSV_IMPORT_SCORES:
-        if (document)
-            OnImportScores(*document);
-        break;
-    default:
-        break;
-    }
+    };
+    handle(ID_FILE_CSV_EXPORT, activeClass(&InterchangeCommands::OnExport)).state(hasClass);
+    handle(ID_FILE_CSV_IMPORT_SCORES, activeClass(&InterchangeCommands::OnImportScores))
+        .state(hasClass);
 }
 
 void InterchangeCommands::OnExport(CDocument& document) {

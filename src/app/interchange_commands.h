@@ -33,9 +33,6 @@ public:
 
     ScoreImportQuestions& scoreImportQuestions() { return m_questions; }
 
-    bool updateCommand(int id, CommandState& state) override;
-    void runCommand(int id) override;
-
     void OnExport(CDocument& document);
     CDocument* OnImport();
     void OnImportScores(CDocument& document);

@@ -33,40 +33,6 @@ QString qt(std::string_view text) {
     return QString::fromUtf8(text.data(), text.size());
 }
 
-// Toolbar pictures, drawn for this program as scalable images.
-QString iconName(int id) {
-    switch (id) {
-    case ID_FILE_NEW:
-        return QStringLiteral("file-new");
-    case ID_FILE_OPEN:
-        return QStringLiteral("file-open");
-    case ID_FILE_SAVE:
-        return QStringLiteral("file-save");
-    case ID_FILE_PRINT:
-        return QStringLiteral("file-print");
-    case ID_ASSIGNMENT_NEW:
-        return QStringLiteral("assignment-new");
-    case ID_ASSIGNMENT_EDIT:
-        return QStringLiteral("assignment-edit");
-    case ID_ASSIGNMENT_REMOVE:
-        return QStringLiteral("assignment-remove");
-    case ID_STUDENT_NEW:
-        return QStringLiteral("student-new");
-    case ID_STUDENT_EDIT:
-        return QStringLiteral("student-edit");
-    case ID_STUDENT_REMOVE:
-        return QStringLiteral("student-remove");
-    case ID_SCROLL_LEFT:
-        return QStringLiteral("scroll-left");
-    case ID_SCROLL_RIGHT:
-        return QStringLiteral("scroll-right");
-    case ID_APP_ABOUT:
-        return QStringLiteral("about");
-    default:
-        return QString();
-    }
-}
-
 constexpr int kMruIds[kRecentFileCommands] = {ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE2,
                                               ID_FILE_MRU_FILE3, ID_FILE_MRU_FILE4};
 
@@ -78,6 +44,7 @@ CMainFrame::CMainFrame(CMarkwiseApp& app)
     setWindowIcon(QIcon(QStringLiteral(":/icons/markwise.svg")));
     setCentralWidget(m_mdiArea);
     setAcceptDrops(true);
+    addCommands();
     createActions();
     for (const MenuInfo& menu : frameMenus()) {
         m_frameMenus.push_back(createMenu(menu.title, menu.items));
@@ -114,20 +81,62 @@ CMainFrame::~CMainFrame() {
     manager.setMdiArea(nullptr);
 }
 
+void CMainFrame::addCommands() {
+    handle(ID_VIEW_TOOLBAR, [this] {
+        m_wndToolBar->setVisible(!m_wndToolBar->isVisible());
+    }).state([this](CommandState& state) { state.checked = m_wndToolBar->isVisible(); });
+    handle(ID_VIEW_STATUS_BAR, [this] {
+        statusBar()->setVisible(!statusBar()->isVisible());
+    }).state([this](CommandState& state) { state.checked = statusBar()->isVisible(); });
+
+    CDocManager& manager = m_app.docManager();
+    const auto classWindowOpen = [&manager](CommandState& state) {
+        state.enabled = manager.activeFrame() != nullptr;
+    };
+    handle(ID_WINDOW_NEW, [this, &manager] {
+        if (CChildFrame* frame = manager.activeFrame()) {
+            manager.CreateFrame(frame->document(), m_app.gradeSheetTemplate());
+        }
+    }).state(classWindowOpen);
+    handle(ID_WINDOW_CASCADE, [this] { m_mdiArea->cascadeSubWindows(); }).state(classWindowOpen);
+    handle(ID_WINDOW_TILE_HORZ, [this] { m_mdiArea->tileSubWindows(); }).state(classWindowOpen);
+    handle(ID_WINDOW_ARRANGE, [this] {
+        // Minimized windows line up along the bottom edge again.
+        for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+            if (window->isMinimized()) {
+                window->showMinimized();
+            }
+        }
+    }).state(classWindowOpen);
+
+    for (int id : {ID_HELP_FINDER, ID_HELP, ID_DEFAULT_HELP}) {
+        handle(id, [this] { m_app.WinHelp(); });
+    }
+    handle(ID_CONTEXT_HELP,
+           [this] { ContextHelpMode::Enter(*statusBar(), [this] { m_app.WinHelp(); }); });
+
+    // Report windows, while this build has them.
+    const auto report = [this](int id, const CDocTemplate& kind, bool needsStudentsAndAssignments) {
+        handle(id, [this, &kind, needsStudentsAndAssignments] {
+            openReportWindow(kind, needsStudentsAndAssignments);
+        }).onlyWhile([&kind] { return kind.available(); });
+    };
+    report(ID_STUDENT_REPORT, m_app.studentReportTemplate(), true);
+    report(ID_CLASS_PROGRESS_REPORTS, m_app.progressTemplate(), false);
+    report(ID_CLASS_ROSTER, m_app.rosterTemplate(), false);
+}
+
 void CMainFrame::createActions() {
     for (const CommandInfo& info : commandTable()) {
         auto* action = new QAction(qt(menuText(info)), this);
         action->setStatusTip(qt(statusPrompt(info)));
         action->setToolTip(qt(tooltipText(info)));
-        const QString icon = iconName(info.id);
-        if (!icon.isEmpty()) {
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+        if (!info.icon.empty()) {
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(qt(info.icon))));
         }
+        action->setCheckable(info.checkable);
         connect(action, &QAction::triggered, this, [this, id = info.id] { executeCommand(id); });
         m_actions[info.id] = action;
-    }
-    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_STUDENT_ID}) {
-        m_actions[id]->setCheckable(true);
     }
     // Key bindings: those shown in captions and the rest of the accelerator table.
     std::map<int, QList<QKeySequence>> keys;
@@ -216,19 +225,19 @@ void CMainFrame::updateRecentFiles() {
     updateCommandStates();
 }
 
-CommandState CMainFrame::commandState(int id) const {
+CommandRoute CMainFrame::route() {
     CChildFrame* frame = m_app.docManager().activeFrame();
     CView* view = frame ? frame->view() : nullptr;
     CDocument* document = frame ? &frame->document() : nullptr;
-    const CommandRoute route{view, document, frame, const_cast<CMainFrame*>(this), &m_app};
-    return route.state(id);
+    return CommandRoute{view, document, this, &m_interchange, &m_app};
+}
+
+CommandState CMainFrame::commandState(int id) {
+    return route().state(id);
 }
 
 bool CMainFrame::executeCommand(int id) {
-    CChildFrame* frame = m_app.docManager().activeFrame();
-    CView* view = frame ? frame->view() : nullptr;
-    CDocument* document = frame ? &frame->document() : nullptr;
-    const bool ran = CommandRoute{view, document, frame, this, &m_app}.run(id);
+    const bool ran = route().run(id);
     updateCommandStates();
     return ran;
 }
@@ -297,103 +306,6 @@ void CMainFrame::updateCommandStates() {
         if (action->isCheckable()) {
             action->setChecked(state.checked);
         }
-    }
-}
-
-const CDocTemplate* CMainFrame::reportTemplate(int id) const {
-    switch (id) {
-    case ID_STUDENT_REPORT:
-        return &m_app.studentReportTemplate();
-    case ID_CLASS_PROGRESS_REPORTS:
-        return &m_app.progressTemplate();
-    case ID_CLASS_ROSTER:
-        return &m_app.rosterTemplate();
-    default:
-        return nullptr;
-    }
-}
-
-bool CMainFrame::updateCommand(int id, CommandState& state) {
-    if (m_interchange.updateCommand(id, state)) {
-        return true;
-    }
-    switch (id) {
-    case ID_VIEW_TOOLBAR:
-        state.checked = m_wndToolBar->isVisible();
-        return true;
-    case ID_VIEW_STATUS_BAR:
-        state.checked = statusBar()->isVisible();
-        return true;
-    case ID_WINDOW_NEW:
-    case ID_WINDOW_CASCADE:
-    case ID_WINDOW_TILE_HORZ:
-    case ID_WINDOW_ARRANGE:
-        state.enabled = m_app.docManager().activeFrame() != nullptr;
-        return true;
-    case ID_HELP_FINDER:
-    case ID_HELP:
-    case ID_CONTEXT_HELP:
-    case ID_DEFAULT_HELP:
-        return true;
-    case ID_STUDENT_REPORT:
-    case ID_CLASS_PROGRESS_REPORTS:
-    case ID_CLASS_ROSTER:
-        return reportTemplate(id)->available();
-    default:
-        return false;
-    }
-}
-
-void CMainFrame::runCommand(int id) {
-    CommandState interchange;
-    if (m_interchange.updateCommand(id, interchange)) {
-        m_interchange.runCommand(id);
-        return;
-    }
-    CDocManager& manager = m_app.docManager();
-    switch (id) {
-    case ID_VIEW_TOOLBAR:
-        m_wndToolBar->setVisible(!m_wndToolBar->isVisible());
-        break;
-    case ID_VIEW_STATUS_BAR:
-        statusBar()->setVisible(!statusBar()->isVisible());
-        break;
-    case ID_WINDOW_NEW:
-        if (CChildFrame* frame = manager.activeFrame()) {
-            manager.CreateFrame(frame->document(), m_app.gradeSheetTemplate());
-        }
-        break;
-    case ID_WINDOW_CASCADE:
-        m_mdiArea->cascadeSubWindows();
-        break;
-    case ID_WINDOW_TILE_HORZ:
-        m_mdiArea->tileSubWindows();
-        break;
-    case ID_WINDOW_ARRANGE:
-        // Minimized windows line up along the bottom edge again.
-        for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
-            if (window->isMinimized()) {
-                window->showMinimized();
-            }
-        }
-        break;
-    case ID_HELP_FINDER:
-    case ID_HELP:
-    case ID_DEFAULT_HELP:
-        m_app.WinHelp();
-        break;
-    case ID_CONTEXT_HELP:
-        ContextHelpMode::Enter(*statusBar(), [this] { m_app.WinHelp(); });
-        break;
-    case ID_STUDENT_REPORT:
-        openReportWindow(*reportTemplate(id), true);
-        break;
-    case ID_CLASS_PROGRESS_REPORTS:
-    case ID_CLASS_ROSTER:
-        openReportWindow(*reportTemplate(id), false);
-        break;
-    default:
-        break;
     }
 }
 

@@ -37,16 +37,13 @@ public:
     // The menus on the menu bar now: those of a class window, or File, View and Help.
     std::vector<QMenu*> shownMenus() const;
 
-    // Runs id on the first target of the route (view, document, child frame, main frame,
+    // Runs id on the first target of the route (view, document, main frame, CSV commands,
     // application) that handles it; false when none does.
     bool executeCommand(int id);
     // Recomputes enabled and checked states and picks the menu set.
     void updateCommandStates();
     void updateTitle();
-    CommandState commandState(int id) const;
-
-    bool updateCommand(int id, CommandState& state) override;
-    void runCommand(int id) override;
+    CommandState commandState(int id);
 
 protected:
     bool event(QEvent* event) override;
@@ -56,6 +53,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The frame's own commands: toolbar and status bar, windows, help, report windows.
+    void addCommands();
+    // View, document, this frame, the CSV commands, the application.
+    CommandRoute route();
     void createActions();
     QMenu* createMenu(std::string_view title, const std::vector<int>& items);
     void createToolBar();
@@ -64,7 +65,6 @@ private:
     void showTitle();
     void updateRecentFiles();
     void openReportWindow(const CDocTemplate& kind, bool needsStudentsAndAssignments);
-    const CDocTemplate* reportTemplate(int id) const;
 
     CMarkwiseApp& m_app;
     QMdiArea* m_mdiArea;

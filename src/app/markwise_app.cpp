@@ -37,7 +37,19 @@ bool CMarkwiseApp::ParseCommandLine(const QStringList& arguments, Options& optio
     return true;
 }
 
-CMarkwiseApp::CMarkwiseApp(const CProfile& profile) : CWinApp(profile) {}
+CMarkwiseApp::CMarkwiseApp(const CProfile& profile) : CWinApp(profile) {
+    handle(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    handle(ID_FILE_NEW, [this] { docManager().OnFileNew(); });
+    handle(ID_FILE_OPEN, [this] { docManager().OnFileOpen(); });
+    handle(ID_FILE_PRINT_SETUP, [this] { FilePrintSetup(m_pMainFrame.get()); });
+    handle(ID_APP_EXIT, [this] { m_pMainFrame->close(); });
+    for (int index = 0; index < kRecentFileCommands; ++index) {
+        // An empty entry is not handled and so shows disabled.
+        handle(ID_FILE_MRU_FILE1 + index, [this, index] {
+            docManager().OpenRecentFile(index);
+        }).onlyWhile([this, index] { return index < docManager().recentFiles().size(); });
+    }
+}
 
 CMarkwiseApp::~CMarkwiseApp() {
     // Windows first: each grade sheet view writes its cutoffs as it goes.
@@ -119,10 +131,6 @@ void CMarkwiseApp::PlaceMainFrame() {
     m_pMainFrame->setGeometry(place.left, place.top, place.width, place.height);
 }
 
-QWidget* CMarkwiseApp::mainWindow() const {
-    return m_pMainFrame.get();
-}
-
 void CMarkwiseApp::WinHelp() {
     if (!m_helpWindow) {
         // A window of its own that stays with the main window and opens centred on it.
@@ -146,53 +154,6 @@ void CMarkwiseApp::WinHelp() {
 void CMarkwiseApp::OnAppAbout() {
     CAboutDlg about(m_pMainFrame.get());
     about.exec();
-}
-
-bool CMarkwiseApp::updateCommand(int id, CommandState&) {
-    switch (id) {
-    case ID_APP_ABOUT:
-    case ID_FILE_NEW:
-    case ID_FILE_OPEN:
-    case ID_FILE_PRINT_SETUP:
-    case ID_APP_EXIT:
-        return true;
-    case ID_FILE_MRU_FILE1:
-    case ID_FILE_MRU_FILE2:
-    case ID_FILE_MRU_FILE3:
-    case ID_FILE_MRU_FILE4:
-        // An empty entry is not handled and so shows disabled.
-        return id - ID_FILE_MRU_FILE1 < docManager().recentFiles().size();
-    default:
-        return false;
-    }
-}
-
-void CMarkwiseApp::runCommand(int id) {
-    switch (id) {
-    case ID_APP_ABOUT:
-        OnAppAbout();
-        break;
-    case ID_FILE_NEW:
-        docManager().OnFileNew();
-        break;
-    case ID_FILE_OPEN:
-        docManager().OnFileOpen();
-        break;
-    case ID_FILE_PRINT_SETUP:
-        FilePrintSetup(m_pMainFrame.get());
-        break;
-    case ID_APP_EXIT:
-        m_pMainFrame->close();
-        break;
-    case ID_FILE_MRU_FILE1:
-    case ID_FILE_MRU_FILE2:
-    case ID_FILE_MRU_FILE3:
-    case ID_FILE_MRU_FILE4:
-        docManager().OpenRecentFile(id - ID_FILE_MRU_FILE1);
-        break;
-    default:
-        break;
-    }
 }
 
 } // namespace markwise

@@ -43,7 +43,6 @@ public:
 
     CMainFrame* mainFrame() const { return m_pMainFrame.get(); }
     CRecoveryCopies* recoveryCopies() const { return m_recovery.get(); }
-    QWidget* mainWindow() const override;
 
     const CDocTemplate& gradeSheetTemplate() const { return m_gradeSheetTemplate; }
     const CDocTemplate& studentReportTemplate() const { return m_pStudentReportTemplate; }
@@ -54,9 +53,6 @@ public:
     void OnAppAbout();
     // The help window, once a help request has opened it.
     QTextBrowser* helpWindow() const { return m_helpWindow; }
-
-    bool updateCommand(int id, CommandState& state) override;
-    void runCommand(int id) override;
 
 private:
     // Names once, at start, each setting replaced by its default.

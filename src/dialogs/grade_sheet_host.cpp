@@ -1,8 +1,8 @@
 #include "grade_sheet_host.h"
 
 #include "core/markwise_doc.h"
+#include "framework/doc_manager.h"
 #include "framework/document.h"
-#include "framework/win_app.h"
 #include "gradesheet/markwise_view.h"
 
 namespace markwise {
@@ -27,12 +27,11 @@ void GradeSheetHost::ShowLastAssignment() {
 }
 
 CGradeCutoffs GradeSheetHost::CurrentCutoffs() const {
-    const CWinApp* app = CWinApp::instance();
-    return app ? app->cutoffs() : CGradeCutoffs{};
+    return m_view.document().manager().cutoffs();
 }
 
 bool GradeSheetHost::ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
-    return CMarkwiseView::ApplyCutoffsEverywhere(cutoffs, error);
+    return m_view.document().manager().applyCutoffs(cutoffs, error);
 }
 
 } // namespace markwise

@@ -65,10 +65,4 @@ void CChildFrame::MaximizeActive(QMdiArea* area, QMdiSubWindow* closing) {
     }
 }
 
-bool CChildFrame::updateCommand(int, CommandState&) {
-    return false;
-}
-
-void CChildFrame::runCommand(int) {}
-
 } // namespace markwise

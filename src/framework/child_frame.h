@@ -1,7 +1,5 @@
 #pragma once
 
-#include "command_target.h"
-
 #include <QMdiSubWindow>
 
 namespace markwise {
@@ -10,7 +8,7 @@ class CDocument;
 class CView;
 
 // One window on a document, inside the main frame's MDI area; opens maximized.
-class CChildFrame : public QMdiSubWindow, public CommandTarget {
+class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
     // Takes ownership of view's widget.
@@ -22,9 +20,6 @@ public:
 
     // Closes without asking; used when the whole document closes.
     void closeWithoutAsking();
-
-    bool updateCommand(int id, CommandState& state) override;
-    void runCommand(int id) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

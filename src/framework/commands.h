@@ -74,12 +74,15 @@ inline constexpr int kRecentFileCommands = 4;
 inline constexpr int kMenuSeparator = 0;
 inline constexpr int kMenuRecentFiles = -1;
 
-// One command: its menu caption ("&New\tCtrl+N"; the text after the tab is the shortcut)
-// and prompt (status-bar text, a line break, then the tooltip).
+// One command: its menu caption ("&New\tCtrl+N"; the text after the tab is the shortcut),
+// prompt (status-bar text, a line break, then the tooltip), toolbar picture (the name of an
+// image under :/icons, drawn for this program) and whether it carries a check mark.
 struct CommandInfo {
     int id;
     std::string_view caption;
     std::string_view prompt;
+    std::string_view icon = {};
+    bool checkable = false;
 };
 
 struct MenuInfo {

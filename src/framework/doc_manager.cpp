@@ -18,13 +18,14 @@ namespace markwise {
 
 CDocManager::CDocManager(CProfile& profile) : m_profile(profile) {}
 
-void CDocManager::loadRecentFiles() {
+void CDocManager::loadProfileSettings() {
     m_recentFiles.clear();
     for (const std::string& file : m_profile.ReadRecentFiles()) {
         if (!file.empty() && m_recentFiles.size() < CProfile::kRecentFileCount) {
             m_recentFiles.append(pathFromBytes(file));
         }
     }
+    m_cutoffs = m_profile.ReadCutoffs();
     emit recentFilesChanged();
 }
 
@@ -197,6 +198,16 @@ void CDocManager::saveRecentFiles() {
     }
     m_profile.WriteRecentFiles(files);
     emit recentFilesChanged();
+}
+
+bool CDocManager::applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
+    m_cutoffs = cutoffs;
+    emit cutoffsChanged(m_cutoffs);
+    return m_profile.WriteCutoffs(cutoffs, CProfile::Write::Confirmed, error);
+}
+
+void CDocManager::keepCutoffs(const CGradeCutoffs& cutoffs) {
+    m_profile.WriteCutoffs(cutoffs, CProfile::Write::Automatic);
 }
 
 void CDocManager::showStatus(const QString& text) {

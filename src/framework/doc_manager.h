@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/cutoffs.h"
 #include "doc_template.h"
 
 #include <QIcon>
 #include <QObject>
 #include <QStringList>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QMdiArea;
@@ -18,7 +20,8 @@ class CMarkwiseDoc;
 class CProfile;
 
 // Creates, opens, saves and closes documents, numbers new ones and keeps the
-// recent-file list of four in the profile.
+// recent-file list of four in the profile. Carries what every window on a class shares:
+// the current grade cutoffs.
 class CDocManager : public QObject {
     Q_OBJECT
 public:
@@ -64,10 +67,21 @@ public:
     CDocument* activeDocument() const;
     CChildFrame* activeFrame() const;
 
-    void loadRecentFiles();
+    // The recent-file list and the grade cutoffs, from the profile.
+    void loadProfileSettings();
     // Newest first, at most four.
     const QStringList& recentFiles() const { return m_recentFiles; }
     void addToRecentFiles(const QString& path);
+
+    // The current set: every letter grade and distribution uses it.
+    const CGradeCutoffs& cutoffs() const { return m_cutoffs; }
+    // Preferences accepted: the new set becomes current, every window is told
+    // (cutoffsChanged) and it goes to the profile at once, so no window later writes back
+    // an old set. False with the reason in error when the profile could not be written.
+    bool applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error = nullptr);
+    // A grade sheet closing leaves the set it graded with in the profile, unless a set
+    // confirmed there since takes precedence.
+    void keepCutoffs(const CGradeCutoffs& cutoffs);
 
     // A passing note for the status bar.
     void showStatus(const QString& text);
@@ -79,6 +93,7 @@ signals:
     void recentFilesChanged();
     void documentsChanged();
     void statusMessage(const QString& text);
+    void cutoffsChanged(const CGradeCutoffs& cutoffs);
 
 private:
     void saveRecentFiles();
@@ -86,6 +101,7 @@ private:
                            const QString& title);
 
     CProfile& m_profile;
+    CGradeCutoffs m_cutoffs;
     QMdiArea* m_mdiArea = nullptr;
     QIcon m_frameIcon;
     CDocTemplate m_gradeSheet;

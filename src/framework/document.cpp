@@ -19,6 +19,24 @@ CDocument::CDocument(CDocManager& manager, std::unique_ptr<CMarkwiseDoc> data, Q
     : m_manager(manager), m_data(std::move(data)), m_editor(*m_data), m_path(std::move(path)),
       m_title(std::move(title)) {
     connect(&m_editor, &CClassEditor::changed, this, &CDocument::UpdateAllViews);
+    // Undo and Redo name the step they take back or do again.
+    handle(ID_EDIT_UNDO, [this] { m_editor.undo(); }).state([this](CommandState& state) {
+        state.enabled = m_editor.history().canUndo();
+        state.text = state.enabled ? QStringLiteral("&Undo %1").arg(m_editor.history().undoText())
+                                   : QStringLiteral("&Undo");
+    });
+    handle(ID_EDIT_REDO, [this] { m_editor.redo(); }).state([this](CommandState& state) {
+        state.enabled = m_editor.history().canRedo();
+        state.text = state.enabled ? QStringLiteral("&Redo %1").arg(m_editor.history().redoText())
+                                   : QStringLiteral("&Redo");
+    });
+    handle(ID_FILE_CLOSE, [this] {
+        if (CanCloseFrames() && SaveModified()) {
+            OnCloseDocument();
+        }
+    });
+    handle(ID_FILE_SAVE, [this] { DoFileSave(); });
+    handle(ID_FILE_SAVE_AS, [this] { DoSave(QString()); });
 }
 
 CDocument::~CDocument() = default;
@@ -169,48 +187,6 @@ void CDocument::OnCloseDocument() {
     const std::vector<CChildFrame*> frames = m_frames;
     for (CChildFrame* frame : frames) {
         frame->closeWithoutAsking();
-    }
-}
-
-bool CDocument::updateCommand(int id, CommandState& state) {
-    const QUndoStack& history = m_editor.history();
-    switch (id) {
-    case ID_EDIT_UNDO:
-        state.enabled = history.canUndo();
-        state.text = state.enabled ? QStringLiteral("&Undo %1").arg(history.undoText())
-                                   : QStringLiteral("&Undo");
-        return true;
-    case ID_EDIT_REDO:
-        state.enabled = history.canRedo();
-        state.text = state.enabled ? QStringLiteral("&Redo %1").arg(history.redoText())
-                                   : QStringLiteral("&Redo");
-        return true;
-    default:
-        return id == ID_FILE_CLOSE || id == ID_FILE_SAVE || id == ID_FILE_SAVE_AS;
-    }
-}
-
-void CDocument::runCommand(int id) {
-    switch (id) {
-    case ID_EDIT_UNDO:
-        m_editor.undo();
-        break;
-    case ID_EDIT_REDO:
-        m_editor.redo();
-        break;
-    case ID_FILE_CLOSE:
-        if (CanCloseFrames() && SaveModified()) {
-            OnCloseDocument();
-        }
-        break;
-    case ID_FILE_SAVE:
-        DoFileSave();
-        break;
-    case ID_FILE_SAVE_AS:
-        DoSave(QString());
-        break;
-    default:
-        break;
     }
 }
 

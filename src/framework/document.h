@@ -31,6 +31,9 @@ public:
     // The file name, or "Markwi" and a running number for a new class.
     const QString& title() const { return m_title; }
     bool isModified() const;
+    // What the windows on this class share with every other: the grade cutoffs, the
+    // window messages belong to.
+    CDocManager& manager() const { return m_manager; }
 
     const std::vector<CChildFrame*>& frames() const { return m_frames; }
     void addFrame(CChildFrame* frame);
@@ -60,9 +63,6 @@ public:
 
     // Closes every window without asking.
     void OnCloseDocument();
-
-    bool updateCommand(int id, CommandState& state) override;
-    void runCommand(int id) override;
 
 signals:
     void changed();

@@ -1,7 +1,5 @@
 #include "ui_seam.h"
 
-#include "win_app.h"
-
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,8 +26,6 @@ QMessageBox::StandardButtons standardButtons(Buttons buttons) {
         return QMessageBox::Ok;
     case Buttons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
     case Buttons::SaveDiscardCancel:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     case Buttons::SaveAsCancel:
@@ -58,14 +54,15 @@ void labelButtons(QMessageBox& box) {
     }
 }
 
+// The window a message or dialog belongs to and is centred on.
+QWidget* owner(QWidget* parent) {
+    return parent ? parent->window() : nullptr;
+}
+
 Answer toAnswer(int button) {
     switch (button) {
     case QMessageBox::Ok:
         return Answer::Ok;
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
     case QMessageBox::Save:
         return Answer::Save;
     case QMessageBox::Discard:
@@ -81,15 +78,6 @@ Answer toAnswer(int button) {
     }
 }
 } // namespace
-
-QWidget* UiSeam::owner(QWidget* parent) {
-    if (parent)
-        return parent->window();
-    // A main window not shown yet (questions at start) would place the box at its corner.
-    const CWinApp* app = CWinApp::instance();
-    QWidget* main = app ? app->mainWindow() : nullptr;
-    return main && main->isVisible() ? main : nullptr;
-}
 
 Answer UiSeam::ask(QWidget* parent, const QString& text, Buttons buttons) {
     if (answerer())

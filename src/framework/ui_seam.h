@@ -10,8 +10,8 @@ namespace markwise {
 
 // Every message box and file dialog of the program goes through here, so tests can answer
 // them without a modal window. Message boxes are captioned "Markwise" and open centred on
-// the window they belong to (the main window when none is given). A box with OK alone
-// reports a refusal or failure and carries the warning icon; the others ask a question.
+// the window of the parent the caller passes. A box with OK alone reports a refusal or
+// failure and carries the warning icon; the others ask a question.
 // SaveDiscardCancel: "&Save", "Do&n't Save", "Cancel". SaveAsCancel: "Save &As...", "Cancel",
 // offered when a save failed. OpenAnywayCancel: "&Open Anyway", "Cancel".
 // OverwriteSaveAsCancel: "O&verwrite", "Save &As...", "Cancel". Those two start on Cancel.
@@ -19,14 +19,13 @@ namespace markwise {
 enum class Buttons {
     Ok,
     OkCancel,
-    YesNo,
     SaveDiscardCancel,
     SaveAsCancel,
     OpenAnywayCancel,
     OverwriteSaveAsCancel,
     RecoverDiscard
 };
-enum class Answer { Ok, Cancel, Yes, No, Save, Discard, SaveAs, OpenAnyway, Overwrite, Recover };
+enum class Answer { Ok, Cancel, Save, Discard, SaveAs, OpenAnyway, Overwrite, Recover };
 
 class UiSeam {
 public:
@@ -54,10 +53,6 @@ public:
                                      const QString& filters, const QString& suggested,
                                      const QString& defaultSuffix);
     static void setFilterAnswerer(FilterAnswerer answerer);
-
-    // The window a message or dialog belongs to and is centred on: parent's window, else
-    // the main window.
-    static QWidget* owner(QWidget* parent);
 
     // Tests install answerers; an empty function restores the real dialogs.
     static void setAnswerer(Answerer answerer);

@@ -3,12 +3,12 @@
 #include "core/markwise_doc.h"
 #include "framework/class_editor.h"
 #include "framework/commands.h"
+#include "framework/doc_manager.h"
 #include "framework/document.h"
 #include "framework/draw_list.h"
 #include "framework/scrolling.h"
 #include "framework/text.h"
 #include "framework/ui_seam.h"
-#include "framework/win_app.h"
 #include "geometry/sheet_hit_test.h"
 #include "geometry/sheet_layout.h"
 #include "geometry/text_room.h"
@@ -28,55 +28,79 @@
 
 namespace markwise {
 
-// The dialog each dialog command opens; the two editors open with the first entry chosen.
-ViewDialogs::Open CMarkwiseView::dialogFor(int id) const {
-    const ViewDialogs& d = m_dialogs;
-    switch (id) {
-    case ID_ASSIGNMENT_NEW:
-        return d.newAssignment;
-    case ID_ASSIGNMENT_REMOVE:
-        return d.removeAssignment;
-    case ID_ASSIGNMENT_SUMMARY:
-        return d.assignmentSummary;
-    case ID_STUDENT_NEW:
-        return d.addStudent;
-    case ID_STUDENT_REMOVE:
-        return d.removeStudent;
-    case ID_STUDENT_SUMMARY:
-        return d.studentSummary;
-    case ID_EDIT_PREFERENCES:
-        return d.preferences;
-    case ID_SORT_ASSIGNMENT:
-        return d.sortByAssignment;
-    case ID_CLASS_SUMMARY:
-        return d.classSummary;
-    case ID_CLASS_EXCLUDE:
-        return d.excludeAssignments;
-    case ID_ASSIGNMENT_EDIT:
-        if (!d.editAssignment)
-            return {};
-        return [edit = d.editAssignment](CMarkwiseView& view) { edit(view, 0, 0); };
-    case ID_STUDENT_EDIT:
-        if (!d.editStudent)
-            return {};
-        return [edit = d.editStudent](CMarkwiseView& view) { edit(view, 0); };
-    default:
-        return {};
-    }
-}
-
 CMarkwiseView::CMarkwiseView(CDocument& document, const ViewDialogs& dialogs)
-    : CView(document), m_cutoffs(CWinApp::instance()->cutoffs()), m_dialogs(dialogs),
+    : CView(document), m_cutoffs(document.manager().cutoffs()), m_dialogs(dialogs),
       m_keyboard(new SheetKeyboard(*this)) {
     setFocusPolicy(Qt::StrongFocus);
     InstallSheetAccessibility();
     connect(&document, &CDocument::changed, this, &CMarkwiseView::Invalidate);
-    connect(CWinApp::instance(), &CWinApp::cutoffsChanged, this,
+    connect(&document.manager(), &CDocManager::cutoffsChanged, this,
             [this](const CGradeCutoffs& cutoffs) {
                 m_cutoffs = cutoffs;
                 Invalidate();
             });
     connect(&document, &CDocument::changed, m_keyboard, &SheetKeyboard::Refresh);
+    addCommands();
+}
+
+void CMarkwiseView::addCommands() {
+    CClassEditor& editor = document().editor();
+    handle(ID_VIEW_STUDENT_ID, [&editor] {
+        editor.toggleListing();
+    }).state([this](CommandState& state) { state.checked = GetDocument()->m_showNames == 0; });
+    handle(ID_SCROLL_LEFT, [this] {
+        m_firstAssignment = ScrollLeft(m_firstAssignment);
+        Invalidate();
+    });
+    handle(ID_SCROLL_RIGHT, [this] {
+        m_firstAssignment =
+            ScrollRight(m_firstAssignment, VisibleColumnCount(), GetDocument()->AssignmentsInUse());
+        Invalidate();
+    });
+    handle(ID_SORT_NAME,
+           [&editor] { editor.apply(QStringLiteral("Sort by Name"), SortEdit(SortKind::Name)); });
+    handle(ID_SORT_TOTAL, [&editor] {
+        editor.apply(QStringLiteral("Sort by Total Grade"), SortEdit(SortKind::Total));
+    });
+    handle(ID_SORT_RANDOM, [&editor] {
+        editor.apply(QStringLiteral("Sort Randomly"),
+                     ShuffleEdit(static_cast<unsigned int>(std::time(nullptr))));
+    });
+    handle(ID_IGNORED_32795, [] {});
+    handle(ID_EDIT_COPY, [this] { CopySheetToClipboard(*GetDocument(), Cutoffs()); });
+    for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW}) {
+        handle(id, [this, id] { RunSheetPrintCommand(id, *this); });
+    }
+    // The dialog commands are handled while the application's table has a dialog for them.
+    const auto dialogCommand = [this](int id, ViewDialogs::Open ViewDialogs::*open) {
+        handle(id, [this, open] { (m_dialogs.*open)(*this); }).onlyWhile([this, open] {
+            return static_cast<bool>(m_dialogs.*open);
+        });
+    };
+    dialogCommand(ID_ASSIGNMENT_REMOVE, &ViewDialogs::removeAssignment);
+    dialogCommand(ID_ASSIGNMENT_SUMMARY, &ViewDialogs::assignmentSummary);
+    dialogCommand(ID_STUDENT_NEW, &ViewDialogs::addStudent);
+    dialogCommand(ID_STUDENT_REMOVE, &ViewDialogs::removeStudent);
+    dialogCommand(ID_STUDENT_SUMMARY, &ViewDialogs::studentSummary);
+    dialogCommand(ID_EDIT_PREFERENCES, &ViewDialogs::preferences);
+    dialogCommand(ID_SORT_ASSIGNMENT, &ViewDialogs::sortByAssignment);
+    dialogCommand(ID_CLASS_SUMMARY, &ViewDialogs::classSummary);
+    dialogCommand(ID_CLASS_EXCLUDE, &ViewDialogs::excludeAssignments);
+    handle(ID_ASSIGNMENT_NEW, [this] {
+        // The one precondition the view checks itself.
+        if (GetDocument()->m_studentCount == 0) {
+            UiSeam::tell(this, QStringLiteral("You haven't created any students yet!"));
+            return;
+        }
+        m_dialogs.newAssignment(*this);
+    }).onlyWhile([this] { return static_cast<bool>(m_dialogs.newAssignment); });
+    // The two editors open with the first entry chosen.
+    handle(ID_ASSIGNMENT_EDIT, [this] { m_dialogs.editAssignment(*this, 0, 0); }).onlyWhile([this] {
+        return static_cast<bool>(m_dialogs.editAssignment);
+    });
+    handle(ID_STUDENT_EDIT, [this] { m_dialogs.editStudent(*this, 0); }).onlyWhile([this] {
+        return static_cast<bool>(m_dialogs.editStudent);
+    });
 }
 
 SheetCell CMarkwiseView::CurrentCell() const {
@@ -84,15 +108,11 @@ SheetCell CMarkwiseView::CurrentCell() const {
 }
 
 CMarkwiseView::~CMarkwiseView() {
-    if (CWinApp* app = CWinApp::instance()) {
-        app->profile().WriteCutoffs(m_cutoffs, CProfile::Write::Automatic);
-    }
+    document().manager().keepCutoffs(m_cutoffs);
 }
 
-bool CMarkwiseView::ApplyCutoffsEverywhere(const CGradeCutoffs& cutoffs, std::string* error) {
-    CWinApp* app = CWinApp::instance();
-    app->setCutoffs(cutoffs);
-    return app->profile().WriteCutoffs(cutoffs, CProfile::Write::Confirmed, error);
+const CGradeCutoffs& CMarkwiseView::Cutoffs() const {
+    return document().manager().cutoffs();
 }
 
 int CMarkwiseView::VisibleColumnCount() const {
@@ -160,7 +180,7 @@ void CMarkwiseView::paintEvent(QPaintEvent* event) {
 
 DrawList CMarkwiseView::sheetTexts(int top, int bottom) const {
     const SheetView sheet{m_firstAssignment, viewport()->width(), m_rowHeight};
-    return LayoutSheetBand(*GetDocument(), sheet, CWinApp::instance()->cutoffs(), top, bottom);
+    return LayoutSheetBand(*GetDocument(), sheet, Cutoffs(), top, bottom);
 }
 
 bool CMarkwiseView::viewportEvent(QEvent* event) {
@@ -230,78 +250,6 @@ void CMarkwiseView::wheelEvent(QWheelEvent* event) {
 bool CMarkwiseView::focusNextPrevChild(bool) {
     // Tab and Shift+Tab move the current cell instead of leaving the sheet.
     return false;
-}
-
-bool CMarkwiseView::updateCommand(int id, CommandState& state) {
-    switch (id) {
-    case ID_VIEW_STUDENT_ID:
-        state.checked = GetDocument()->m_showNames == 0;
-        return true;
-    case ID_SCROLL_LEFT:
-    case ID_SCROLL_RIGHT:
-    case ID_SORT_NAME:
-    case ID_SORT_TOTAL:
-    case ID_SORT_RANDOM:
-    case ID_IGNORED_32795:
-    case ID_EDIT_COPY:
-        return true;
-    default:
-        return IsSheetPrintCommand(id) || static_cast<bool>(dialogFor(id));
-    }
-}
-
-void CMarkwiseView::runCommand(int id) {
-    const CMarkwiseDoc& doc = *GetDocument();
-    CClassEditor& editor = document().editor();
-    switch (id) {
-    case ID_VIEW_STUDENT_ID:
-        editor.toggleListing();
-        return;
-    case ID_SCROLL_LEFT:
-        m_firstAssignment = ScrollLeft(m_firstAssignment);
-        Invalidate();
-        return;
-    case ID_SCROLL_RIGHT:
-        m_firstAssignment =
-            ScrollRight(m_firstAssignment, VisibleColumnCount(), doc.AssignmentsInUse());
-        Invalidate();
-        return;
-    case ID_SORT_NAME:
-        editor.apply(QStringLiteral("Sort by Name"), SortEdit(SortKind::Name));
-        return;
-    case ID_SORT_TOTAL:
-        editor.apply(QStringLiteral("Sort by Total Grade"), SortEdit(SortKind::Total));
-        return;
-    case ID_SORT_RANDOM:
-        editor.apply(QStringLiteral("Sort Randomly"),
-                     ShuffleEdit(static_cast<unsigned int>(std::time(nullptr))));
-        return;
-    case ID_IGNORED_32795:
-        return;
-    case ID_EDIT_COPY:
-        CopySheetToClipboard(doc, CWinApp::instance()->cutoffs());
-        return;
-    case ID_FILE_PRINT:
-    case ID_FILE_PRINT_DIRECT:
-    case ID_FILE_PRINT_PREVIEW:
-        RunSheetPrintCommand(id, *this);
-        return;
-    default:
-        openDialog(id);
-        return;
-    }
-}
-
-void CMarkwiseView::openDialog(int id) {
-    const ViewDialogs::Open open = dialogFor(id);
-    if (!open)
-        return;
-    // The one precondition the view checks itself.
-    if (id == ID_ASSIGNMENT_NEW && GetDocument()->m_studentCount == 0) {
-        UiSeam::tell(this, QStringLiteral("You haven't created any students yet!"));
-        return;
-    }
-    open(*this);
 }
 
 } // namespace markwise

@@ -24,10 +24,6 @@ public:
     // Writes this view's cutoffs to the profile.
     ~CMarkwiseView() override;
 
-    // Preferences accepted: the new set becomes the application's, which tells every
-    // window, and goes to the profile at once, so no window later writes back an old set.
-    static bool ApplyCutoffsEverywhere(const CGradeCutoffs& cutoffs, std::string* error = nullptr);
-
     // Assignment columns that fit the client width.
     int VisibleColumnCount() const;
     // Vertical range: every row drawn, no more; horizontal only below 376 pixels of width.
@@ -35,6 +31,8 @@ public:
     // Repaints the whole sheet at the next turn of the event loop.
     void Invalidate();
 
+    // The application's current set, which letter grades use now.
+    const CGradeCutoffs& Cutoffs() const;
     // What the sheet's commands, clicks and keys open.
     const ViewDialogs& Dialogs() const { return m_dialogs; }
 
@@ -49,9 +47,6 @@ public:
     // The keyboard's current cell and the in-place score editor.
     SheetKeyboard& Keyboard() const { return *m_keyboard; }
     SheetCell CurrentCell() const;
-
-    bool updateCommand(int id, CommandState& state) override;
-    void runCommand(int id) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -68,9 +63,8 @@ private:
     // The sheet's texts on the rows that meet [top, bottom), in content pixels.
     DrawList sheetTexts(int top, int bottom) const;
     void setScrollSize(int width, int height);
-    void openDialog(int id);
-    // The dialog a command opens; empty when none is installed.
-    ViewDialogs::Open dialogFor(int id) const;
+    // The sheet's commands, each with its action and state.
+    void addCommands();
 
     const ViewDialogs& m_dialogs;
 

@@ -2,7 +2,6 @@
 
 #include "core/markwise_doc.h"
 #include "framework/text.h"
-#include "framework/win_app.h"
 #include "geometry/sheet_copy.h"
 #include "markwise_view.h"
 
@@ -68,7 +67,7 @@ public:
     const CMarkwiseDoc& doc() const { return *view()->GetDocument(); }
 
     QString cellText(int row, int column) const {
-        return toQString(SheetTableText(doc(), CWinApp::instance()->cutoffs(), row, column));
+        return toQString(SheetTableText(doc(), view()->Cutoffs(), row, column));
     }
     // Heading row 0 is kept for the column headers; the body rows are the students.
     QAccessibleInterface* cell(int row, int column) const {

@@ -4,19 +4,13 @@
 #include "framework/document.h"
 #include "framework/print_services.h"
 #include "framework/text.h"
-#include "framework/win_app.h"
 #include "markwise_view.h"
 #include "sheet_print_job.h"
 
 namespace markwise {
 
-bool IsSheetPrintCommand(int id) {
-    return id == ID_FILE_PRINT || id == ID_FILE_PRINT_DIRECT || id == ID_FILE_PRINT_PREVIEW;
-}
-
 void RunSheetPrintCommand(int id, CMarkwiseView& view) {
-    SheetPrintJob job(*view.GetDocument(), fromQString(view.document().title()),
-                      CWinApp::instance()->cutoffs());
+    SheetPrintJob job(*view.GetDocument(), fromQString(view.document().title()), view.Cutoffs());
     switch (id) {
     case ID_FILE_PRINT:
         FilePrint(job, &view);

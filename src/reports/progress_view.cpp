@@ -2,9 +2,9 @@
 
 #include "core/markwise_doc.h"
 #include "framework/commands.h"
+#include "framework/doc_manager.h"
 #include "framework/document.h"
 #include "framework/ui_seam.h"
-#include "framework/win_app.h"
 #include "progress_reports_dlg.h"
 
 #include <algorithm>
@@ -12,17 +12,21 @@
 namespace markwise {
 
 CProgressView::CProgressView(CDocument& document)
-    : CReportView(document), m_state(std::make_unique<ProgressReportState>()) {}
+    : CReportView(document), m_state(std::make_unique<ProgressReportState>()) {
+    handle(ID_CLASS_PROGRESS_REPORTS, [this] { RunDialog(); });
+    handle(ID_VIEW_STUDENT_ID, [this] {
+        this->document().editor().toggleListing();
+    }).state([this](CommandState& state) { state.checked = GetDocument()->m_showNames == 0; });
+}
 
 ProgressReportInput CProgressView::Input(const std::string& title) const {
     return {*GetDocument(), *m_state, Cutoffs(), title};
 }
 
 void CProgressView::RunDialog() {
-    const CWinApp* app = CWinApp::instance();
     // While the window is being made it has no place on screen yet: the main window owns
     // the dialog then.
-    QWidget* parent = isVisible() ? this : (app ? app->mainWindow() : nullptr);
+    QWidget* parent = isVisible() ? this : document().manager().window();
     CProgressReportsDlg dialog(
         *m_state, *GetDocument(), Cutoffs(), [this] { Invalidate(); }, parent);
     dialog.exec();
@@ -36,32 +40,6 @@ bool CProgressView::CanClose() {
         return true;
     return UiSeam::ask(this, QStringLiteral("Discard the progress report comments?"),
                        Buttons::OkCancel) == Answer::Ok;
-}
-
-bool CProgressView::updateCommand(int id, CommandState& state) {
-    switch (id) {
-    case ID_CLASS_PROGRESS_REPORTS:
-        return true;
-    case ID_VIEW_STUDENT_ID:
-        state.checked = GetDocument()->m_showNames == 0;
-        return true;
-    default:
-        return CReportView::updateCommand(id, state);
-    }
-}
-
-void CProgressView::runCommand(int id) {
-    switch (id) {
-    case ID_CLASS_PROGRESS_REPORTS:
-        RunDialog();
-        break;
-    case ID_VIEW_STUDENT_ID:
-        document().editor().toggleListing();
-        break;
-    default:
-        CReportView::runCommand(id);
-        break;
-    }
 }
 
 ReportScreen CProgressView::LayoutScreen(int rowHeight, VisibleBand band) const {

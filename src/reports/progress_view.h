@@ -22,9 +22,6 @@ public:
     // Asks before typed comments are lost.
     bool CanClose() override;
 
-    bool updateCommand(int id, CommandState& state) override;
-    void runCommand(int id) override;
-
 protected:
     ReportScreen LayoutScreen(int rowHeight, VisibleBand band) const override;
     ReportPrintout PrintPage(const ReportPrintPage& page) const override;

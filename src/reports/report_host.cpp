@@ -1,9 +1,8 @@
 #include "report_host.h"
 
+#include "framework/doc_manager.h"
 #include "framework/document.h"
 #include "framework/view.h"
-#include "framework/win_app.h"
-#include "gradesheet/markwise_view.h"
 
 namespace markwise {
 
@@ -20,12 +19,11 @@ QWidget* ReportHost::Widget() {
 }
 
 CGradeCutoffs ReportHost::CurrentCutoffs() const {
-    const CWinApp* app = CWinApp::instance();
-    return app ? app->cutoffs() : CGradeCutoffs{};
+    return m_view.document().manager().cutoffs();
 }
 
 bool ReportHost::ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
-    return CMarkwiseView::ApplyCutoffsEverywhere(cutoffs, error);
+    return m_view.document().manager().applyCutoffs(cutoffs, error);
 }
 
 } // namespace markwise

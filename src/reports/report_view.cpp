@@ -1,13 +1,13 @@
 #include "report_view.h"
 
 #include "framework/commands.h"
+#include "framework/doc_manager.h"
 #include "framework/document.h"
 #include "framework/draw_list.h"
 #include "framework/paged_text_job.h"
 #include "framework/print_services.h"
 #include "framework/scrolling.h"
 #include "framework/text.h"
-#include "framework/win_app.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,8 +18,16 @@ namespace markwise {
 
 CReportView::CReportView(CDocument& document) : CView(document) {
     connect(&document, &CDocument::changed, this, &CReportView::Invalidate);
-    if (const CWinApp* app = CWinApp::instance())
-        connect(app, &CWinApp::cutoffsChanged, this, &CReportView::Invalidate);
+    connect(&document.manager(), &CDocManager::cutoffsChanged, this, &CReportView::Invalidate);
+    const auto print = [this](void (*run)(PrintJob&, QWidget*)) {
+        return [this, run] {
+            ReportPrintJob job([this](const ReportPrintPage& page) { return PrintPage(page); });
+            run(job, this);
+        };
+    };
+    handle(ID_FILE_PRINT, print(FilePrint));
+    handle(ID_FILE_PRINT_DIRECT, print(FilePrintDirect));
+    handle(ID_FILE_PRINT_PREVIEW, print(FilePrintPreview));
 }
 
 void CReportView::OnInitialUpdate() {
@@ -36,10 +44,8 @@ std::string CReportView::Title() const {
     return fromQString(document().title());
 }
 
-const CGradeCutoffs& CReportView::Cutoffs() {
-    static const CGradeCutoffs defaults;
-    const CWinApp* app = CWinApp::instance();
-    return app ? app->cutoffs() : defaults;
+const CGradeCutoffs& CReportView::Cutoffs() const {
+    return document().manager().cutoffs();
 }
 
 void CReportView::setScrollSize(const ScrollSize& size) {
@@ -83,26 +89,5 @@ void CReportView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CReportView::OnClick(int, int) {}
-
-bool CReportView::updateCommand(int id, CommandState&) {
-    return id == ID_FILE_PRINT || id == ID_FILE_PRINT_DIRECT || id == ID_FILE_PRINT_PREVIEW;
-}
-
-void CReportView::runCommand(int id) {
-    ReportPrintJob job([this](const ReportPrintPage& page) { return PrintPage(page); });
-    switch (id) {
-    case ID_FILE_PRINT:
-        FilePrint(job, this);
-        break;
-    case ID_FILE_PRINT_DIRECT:
-        FilePrintDirect(job, this);
-        break;
-    case ID_FILE_PRINT_PREVIEW:
-        FilePrintPreview(job, this);
-        break;
-    default:
-        break;
-    }
-}
 
 } // namespace markwise

@@ -23,9 +23,6 @@ public:
     void OnInitialUpdate() override;
     void Invalidate();
 
-    bool updateCommand(int id, CommandState& state) override;
-    void runCommand(int id) override;
-
     // Text height + leading of the window's font, measured at every paint.
     int m_rowHeight = 0;
 
@@ -38,7 +35,7 @@ protected:
 
     // The heading's title: the document's window title.
     std::string Title() const;
-    static const CGradeCutoffs& Cutoffs();
+    const CGradeCutoffs& Cutoffs() const;
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

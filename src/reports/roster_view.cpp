@@ -10,43 +10,21 @@
 
 namespace markwise {
 
-CRosterView::CRosterView(CDocument& document) : CReportView(document) {}
-
-bool CRosterView::updateCommand(int id, CommandState& state) {
-    switch (id) {
-    case ID_SORT_NAME:
-    case ID_STUDENT_EDIT:
-    case ID_STUDENT_NEW:
-    case ID_STUDENT_REMOVE:
-    case ID_STUDENT_SUMMARY:
-        return true;
-    default:
-        return CReportView::updateCommand(id, state);
-    }
-}
-
-void CRosterView::runCommand(int id) {
-    ReportHost host(*this);
-    switch (id) {
-    case ID_SORT_NAME:
-        document().editor().apply(QStringLiteral("Sort by Name"), SortEdit(SortKind::Name));
-        break;
-    case ID_STUDENT_EDIT:
-        OpenEditStudent(host, 0);
-        break;
-    case ID_STUDENT_NEW:
-        OpenAddStudent(host);
-        break;
-    case ID_STUDENT_REMOVE:
-        OpenRemoveStudent(host);
-        break;
-    case ID_STUDENT_SUMMARY:
-        OpenStudentSummary(host);
-        break;
-    default:
-        CReportView::runCommand(id);
-        break;
-    }
+CRosterView::CRosterView(CDocument& document) : CReportView(document) {
+    handle(ID_SORT_NAME, [this] {
+        this->document().editor().apply(QStringLiteral("Sort by Name"), SortEdit(SortKind::Name));
+    });
+    // The student commands open their dialogs on this window.
+    const auto withHost = [this](void (*open)(DialogHost&)) {
+        return [this, open] {
+            ReportHost host(*this);
+            open(host);
+        };
+    };
+    handle(ID_STUDENT_EDIT, withHost([](DialogHost& host) { OpenEditStudent(host, 0); }));
+    handle(ID_STUDENT_NEW, withHost(OpenAddStudent));
+    handle(ID_STUDENT_REMOVE, withHost(OpenRemoveStudent));
+    handle(ID_STUDENT_SUMMARY, withHost(OpenStudentSummary));
 }
 
 ReportScreen CRosterView::LayoutScreen(int rowHeight, VisibleBand band) const {

@@ -11,9 +11,6 @@ class CRosterView : public CReportView {
 public:
     explicit CRosterView(CDocument& document);
 
-    bool updateCommand(int id, CommandState& state) override;
-    void runCommand(int id) override;
-
 protected:
     ReportScreen LayoutScreen(int rowHeight, VisibleBand band) const override;
     ReportPrintout PrintPage(const ReportPrintPage& page) const override;

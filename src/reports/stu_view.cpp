@@ -3,33 +3,24 @@
 #include "core/markwise_doc.h"
 #include "dialogs/open_dialogs.h"
 #include "framework/commands.h"
-#include "framework/win_app.h"
+#include "framework/doc_manager.h"
+#include "framework/document.h"
 #include "report_host.h"
 #include "student_report_dlg.h"
 
 namespace markwise {
 
-CStuView::CStuView(CDocument& document) : CReportView(document) {}
+CStuView::CStuView(CDocument& document) : CReportView(document) {
+    handle(ID_ASSIGNMENT_EDIT, [this] { EditAssignment(0); });
+}
 
 StudentReportInput CStuView::Input() const {
     return {*GetDocument(), m_studentIndex, Cutoffs()};
 }
 
 void CStuView::RunDialog() {
-    const CWinApp* app = CWinApp::instance();
-    CStudentReportDlg dialog(*GetDocument(), m_studentIndex, app ? app->mainWindow() : nullptr);
+    CStudentReportDlg dialog(*GetDocument(), m_studentIndex, document().manager().window());
     dialog.exec();
-}
-
-bool CStuView::updateCommand(int id, CommandState& state) {
-    return id == ID_ASSIGNMENT_EDIT || CReportView::updateCommand(id, state);
-}
-
-void CStuView::runCommand(int id) {
-    if (id == ID_ASSIGNMENT_EDIT)
-        EditAssignment(0);
-    else
-        CReportView::runCommand(id);
 }
 
 void CStuView::EditAssignment(int assignment) {

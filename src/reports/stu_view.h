@@ -17,9 +17,6 @@ public:
 
     int m_studentIndex = 0;
 
-    bool updateCommand(int id, CommandState& state) override;
-    void runCommand(int id) override;
-
 protected:
     ReportScreen LayoutScreen(int rowHeight, VisibleBand band) const override;
     ReportPrintout PrintPage(const ReportPrintPage& page) const override;

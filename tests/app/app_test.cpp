@@ -300,7 +300,7 @@ private slots:
         QCOMPARE(ReadFile(profilePath()), bad);
         // Preferences' OK writes it, keeping the rest.
         std::string error;
-        QVERIFY(CMarkwiseView::ApplyCutoffsEverywhere(m_app->cutoffs(), &error));
+        QVERIFY(manager().applyCutoffs(m_app->cutoffs(), &error));
         const CProfile profile(profilePath().toStdString());
         QVERIFY(profile.Problems().empty());
         QCOMPARE(profile.ReadCutoffs(), m_app->cutoffs());

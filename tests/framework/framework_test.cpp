@@ -9,21 +9,18 @@ using namespace markwise;
 
 namespace {
 
-// Handles the ids it was given; records what it ran.
+// Handles the ids it was given, enabled or not, while `handling` holds; records what it ran.
 class FakeTarget : public CommandTarget {
 public:
-    FakeTarget(std::set<int> handled, bool enabled = true)
-        : m_handled(std::move(handled)), m_enabled(enabled) {}
-    bool updateCommand(int id, CommandState& state) override {
-        state.enabled = m_enabled;
-        return m_handled.count(id) > 0;
+    FakeTarget(std::set<int> handled, bool enabled = true, const bool* handling = nullptr) {
+        for (int id : handled) {
+            Handler& handler = handle(id, [this, id] { ran.push_back(id); });
+            handler.state([enabled](CommandState& state) { state.enabled = enabled; });
+            if (handling)
+                handler.onlyWhile([handling] { return *handling; });
+        }
     }
-    void runCommand(int id) override { ran.push_back(id); }
     std::vector<int> ran;
-
-private:
-    std::set<int> m_handled;
-    bool m_enabled;
 };
 
 } // namespace
@@ -43,6 +40,21 @@ private slots:
         QVERIFY(!route.state(5).enabled && !route.run(5));
         QVERIFY(!route.state(4).enabled && !route.run(4));
         QVERIFY(disabled.ran.empty());
+
+        // A target that lists an id but does not handle it now passes it on, when routed
+        // and when run directly.
+        bool handling = false;
+        FakeTarget sometimes({6}, true, &handling);
+        FakeTarget always({6});
+        const CommandRoute passing{&sometimes, &always};
+        QVERIFY(passing.run(6));
+        sometimes.runCommand(6);
+        QVERIFY(sometimes.ran.empty());
+        QCOMPARE(always.ran, std::vector<int>{6});
+        handling = true;
+        QVERIFY(passing.run(6));
+        QCOMPARE(sometimes.ran, std::vector<int>{6});
+        QCOMPARE(always.ran, std::vector<int>{6});
     }
 
     void classExtensionIsAddedOnlyWithoutOne() {
