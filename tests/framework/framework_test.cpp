@@ -54,12 +54,9 @@ private slots:
     void pathsRoundTripTheirBytes() {
         QCOMPARE(pathFromBytes("/tmp/caf\xc3\xa9 \xf0\x9f\x93\x9a.MKW"),
                  QString::fromUtf8("/tmp/caf\xc3\xa9 \xf0\x9f\x93\x9a.MKW"));
-        for (const std::string bytes :
-             {"/tmp/caf\xc3\xa9.MKW", "/tmp/Cours\xe9.MKW", "\xff\xfe", "\xc3", "x\xc3\x28",
-              "\xed\xa0\x80 encoded surrogate", "\xc0\xaf overlong", "\xf4\x90\x80\x80 too high",
-              "\xe9\xc3\xa9\xe9"}) {
+        for (const std::string bytes : {"/tmp/Cours\xe9.MKW", "\xc3", "\xed\xa0\x80 surrogate",
+                                        "\xc0\xaf overlong", "\xe9\xc3\xa9\xe9"})
             QCOMPARE(pathBytes(pathFromBytes(bytes)), bytes);
-        }
         QCOMPARE(pathFromBytes("Cours\xe9.MKW").size(), 10);
     }
 };
