@@ -1,7 +1,5 @@
-// The grade sheet's scrolling, clicks and tooltips as wiring: where each step and hit lands is
-// pinned by the layout tests; these check that the view asks them and acts on the answer.
-#include "framework/commands.h"
-#include "gradesheet/view_dialogs.h"
+// The grade sheet's scrolling and tooltips as wiring: where each step lands and how far each
+// text may run is pinned by the layout tests; these check that the view acts on them.
 #include "sheet_fixture.h"
 #include "support/class_builder.h"
 
@@ -29,7 +27,7 @@ private slots:
         const int visible = view.viewport()->height();
         QVERIFY(h > 0 && visible > 3 * h);
         // Heading, students, points possible, blank row, three descriptions: nothing more.
-        QCOMPARE(bar->maximum() + visible, h * (1 + 1000 + 2 + 3));
+        QCOMPARE(bar->maximum(), h * (1 + 1000 + 2 + 3) - visible);
         QWheelEvent notch(QPointF(50, 50), view.viewport()->mapToGlobal(QPointF(50, 50)), {},
                           QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view.viewport(), &notch);
@@ -40,32 +38,13 @@ private slots:
         QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
         QCOMPARE(view.CurrentCell().student, 999);
         // Scrolled into view below the heading line, with lines left below it.
-        QVERIFY(bar->value() + visible >= 1001 * h && bar->value() + h <= 1000 * h);
+        QVERIFY(bar->value() + visible >= 1001 * h);
+        QVERIFY(bar->value() + h <= 1000 * h);
         QVERIFY(bar->value() < bar->maximum());
         QTest::keyClick(&view, Qt::Key_PageDown);
         QCOMPARE(bar->value(), bar->maximum());
         QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
         QCOMPARE(bar->value(), 0);
-    }
-
-    void clicksOpenTheEditorUnderTheMouse() {
-        CMarkwiseView& view = open(FilledClass(3, 4));
-        const int h = view.m_rowHeight;
-        QStringList opened;
-        m_sheet->dialogs.editStudent = [&](CMarkwiseView&, int s) {
-            opened << QString("S%1").arg(s);
-        };
-        m_sheet->dialogs.editAssignment = [&](CMarkwiseView&, int a, int s) {
-            opened << QString("A%1/%2").arg(a).arg(s);
-        };
-        auto click = [&](int x, int y) {
-            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(x, y));
-        };
-        click(10, h + 1 + 2 * h); // third student's name
-        click(250, 4 * h + 1);    // points-possible row: nothing
-        view.runCommand(ID_SCROLL_RIGHT);
-        click(250, h + 1); // first shown column, now the second assignment
-        QCOMPARE(opened, (QStringList{"S2", "A1/0"}));
     }
 
     void crowdedTextsAreCutOnScreenAndWholeInTheirTooltip() {

@@ -63,23 +63,32 @@ private slots:
         QVERIFY(view.hasFocus()); // Tab never leaves the sheet
 
         const int h = view.m_rowHeight;
+        const auto click = [&](int x, int y) {
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(x, y));
+        };
         // A click opens its dialog and also moves the cell there.
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(210 + 100, h * 3 + 2));
+        click(310, h * 3 + 2);
         QCOMPARE(view.CurrentCell(), (SheetCell{2, 1}));
         QCOMPARE(opened.last(), QString("A1/2"));
+        click(10, h * 2 + 2);
+        QCOMPARE(opened.last(), QString("S1"));
         // Scrolled, a click on the heading that stays at the top opens the heading's
         // assignment, not the student scrolled under it, and leaves the cell where it is.
         view.verticalScrollBar()->setValue(h * 10);
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(210 + 100, h / 2));
+        click(310, h / 2);
         QCOMPARE(opened.last(), QString("A1/0"));
-        QCOMPARE(view.CurrentCell(), (SheetCell{2, 1}));
+        QCOMPARE(view.CurrentCell(), (SheetCell{1, kNameColumn}));
         view.verticalScrollBar()->setValue(0);
 
-        // Shift+wheel and the horizontal wheel step the columns as Scroll Right and Left do.
+        // Shift+wheel and the horizontal wheel step the columns as Scroll Right and Left do;
+        // a click then lands in the assignment shown first.
         QWheelEvent right(QPointF(300, 50), view.mapToGlobal(QPointF(300, 50)), {}, {0, -120},
                           Qt::NoButton, Qt::ShiftModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view.viewport(), &right);
         QCOMPARE(view.m_firstAssignment, 1);
+        click(250, h + 2);
+        QCOMPARE(opened.last(), QString("A1/0"));
+        QCOMPARE(view.CurrentCell(), (SheetCell{0, 1}));
         QWheelEvent left(QPointF(300, 50), view.mapToGlobal(QPointF(300, 50)), {}, {120, 0},
                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view.viewport(), &left);
