@@ -21,9 +21,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QWindow>
 #include <QtTest>
-#include <functional>
 
 using namespace markwise;
 using namespace markwise::test;
@@ -40,30 +38,29 @@ class WindowTest : public QObject {
     CMainFrame& frame() { return *m_app->mainFrame(); }
     QMdiArea& area() { return *frame().mdiArea(); }
     CDocManager& manager() { return m_app->docManager(); }
-    // Starts the program and waits for the desktop to show, activate and maximize its main
-    // window; says which never happened (the run script looks for "the main window was never").
     bool start() {
         m_app = std::make_unique<CMarkwiseApp>(CProfile(profilePath().toStdString()));
         if (!m_app->InitInstance({false, QString()}))
             return false;
-        const auto waitFor = [](const char* what, const std::function<bool()>& done) {
-            if (!QTest::qWaitFor(done, kSlowDesktop))
-                qWarning("the main window was never %s", what);
-            return done();
-        };
+        if (!QTest::qWaitForWindowExposed(&frame(), kSlowDesktop)) {
+            qWarning("the main window was never exposed");
+            return false;
+        }
         // Asked again while waiting: a window manager just started may not yet pass the
         // focus to a new window.
-        return waitFor("exposed",
-                       [this] {
-                           return frame().windowHandle() && frame().windowHandle()->isExposed();
-                       }) &&
-               waitFor("active",
-                       [this] {
-                           if (!frame().isActiveWindow())
-                               frame().activateWindow();
-                           return frame().isActiveWindow();
-                       }) &&
-               waitFor("maximized", [this] { return frame().isMaximized(); });
+        const bool active = QTest::qWaitFor(
+            [this] {
+                if (!frame().isActiveWindow())
+                    frame().activateWindow();
+                return frame().isActiveWindow();
+            },
+            kSlowDesktop);
+        if (!active)
+            qWarning("the main window was never active");
+        const bool maxed = waitMaximized();
+        if (!maxed)
+            qWarning("the main window was never maximized");
+        return active && maxed;
     }
     bool waitMaximized() {
         return QTest::qWaitFor([this] { return frame().windowState() & Qt::WindowMaximized; },
