@@ -5,59 +5,41 @@
 class CommandLineTest : public QObject {
     Q_OBJECT
 
-    struct Result {
-        int status = -1;
-        QString out;
-        QString err;
-    };
-    // Runs the program with no display at all, as a script on a server would.
-    static Result run(const QStringList& args) {
+    // Runs the program with the given window system (none at all, as a script on a server);
+    // returns the exit code, or -1 for a crash, and sets the output.
+    static int run(const QStringList& args, QString& out, QString& err,
+                   const QString& platform = QString()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             env.remove(name);
+        if (!platform.isEmpty())
+            env.insert("QT_QPA_PLATFORM", platform);
         QProcess markwise;
         markwise.setProcessEnvironment(env);
         markwise.start(QStringLiteral(MARKWISE_EXECUTABLE), args);
         markwise.waitForFinished(30000);
-        Result result;
-        if (markwise.exitStatus() == QProcess::NormalExit)
-            result.status = markwise.exitCode();
-        result.out = QString::fromLocal8Bit(markwise.readAllStandardOutput());
-        result.err = QString::fromLocal8Bit(markwise.readAllStandardError());
-        return result;
+        out = QString::fromLocal8Bit(markwise.readAllStandardOutput());
+        err = QString::fromLocal8Bit(markwise.readAllStandardError());
+        return markwise.exitStatus() == QProcess::NormalExit ? markwise.exitCode() : -1;
     }
 
 private slots:
-    void helpAndVersionNeedNoDisplay() {
-        const Result help = run({"--help"});
-        QCOMPARE(help.status, 0);
-        QVERIFY(help.out.startsWith("Usage: markwise [--no-splash] [class-file]\n"));
-        for (const char* option :
-             {"--no-splash", "--print ", "--print-to-pdf FILE", "--page-size SIZE",
-              "--resolution DPI", "--all-assignments", "--report REPORT", "--help", "--version"})
-            QVERIFY2(help.out.contains(option), option);
-        QCOMPARE(help.err, QString());
+    void helpVersionAndUnknownOptions() {
+        QString help, version, other, err;
+        QCOMPARE(run({"--help"}, help, err), 0);
+        QVERIFY(help.startsWith("Usage: markwise [--no-splash] [class-file]\n"));
+        QVERIFY(help.contains("--print-to-pdf FILE"));
+        QCOMPARE(err, QString());
         // Asked for among other arguments, help still wins and nothing is printed.
-        QCOMPARE(run({"--print-to-pdf", "out.pdf", "--help", "class.mkw"}).out, help.out);
+        QCOMPARE(run({"--print-to-pdf", "out.pdf", "--help", "class.mkw"}, other, err), 0);
+        QCOMPARE(other, help);
+        QCOMPARE(run({"--version"}, version, err), 0);
+        QCOMPARE(version, QString("Markwise 1.0\n"));
 
-        const Result version = run({"--version"});
-        QCOMPARE(version.status, 0);
-        QCOMPARE(version.out, QString("Markwise 1.0\n"));
-    }
-
-    void unknownOptionShowsTheUsageAndExitsTwo() {
-        // Needs the window system to get this far, as any start does.
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        QProcess markwise;
-        markwise.setProcessEnvironment(env);
-        markwise.start(QStringLiteral(MARKWISE_EXECUTABLE), {"--frobnicate"});
-        QVERIFY(markwise.waitForFinished(30000));
-        QCOMPARE(markwise.exitCode(), 2);
-        const QString err = QString::fromLocal8Bit(markwise.readAllStandardError());
-        QVERIFY2(err.startsWith("markwise: Unknown option --frobnicate.\nUsage: markwise"),
+        // An unknown option needs the window system to get this far, as any start does.
+        QCOMPARE(run({"--frobnicate"}, other, err, "offscreen"), 2);
+        QVERIFY2(err.startsWith("markwise: Unknown option --frobnicate.\n" + help),
                  qPrintable(err));
-        QVERIFY(err.contains("--all-assignments"));
     }
 };
 

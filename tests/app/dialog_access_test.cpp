@@ -17,11 +17,7 @@
 #include "summaries/student_summary_dlg.h"
 #include "support/offscreen_noise.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
-#include <QGroupBox>
-#include <QLabel>
-#include <QRegularExpression>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -29,31 +25,13 @@
 using namespace markwise;
 using namespace markwise::test;
 
-namespace {
-
-// The letter after a single '&' in a control's text, lower case; none for "&&" or no '&'.
-QChar mnemonicOf(const QString& text) {
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&')
-            continue;
-        if (text[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toLower();
-    }
-    return {};
-}
-
-} // namespace
-
 class DialogAccessTest : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { DropOffscreenNoise(); }
 
-    void everyControlIsNamedAndMnemonicsAreUnique() {
+    void everyControlIsNamed() {
         FakeHost host;
         FillClass(*host.doc, {{"Lee", "Ann"}, {"Roe", "Bo"}},
                   {{"Quiz", {7, 8}}, {"Test", {9, 10}}});
@@ -80,31 +58,18 @@ private slots:
             {"About", [&] { return new CAboutDlg(); }},
         };
         QStringList unnamed;
-        QStringList repeated;
+        int controls = 0;
         for (const auto& [title, make] : dialogs) {
             std::unique_ptr<QDialog> dialog(make());
             dialog->show();
-            QMap<QChar, QString> letters;
             for (QWidget* w : dialog->findChildren<QWidget*>()) {
-                if (!w->isVisibleTo(dialog.get()))
-                    continue;
-                QString text;
-                if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
-                    text = label->text();
-                else if (auto* button = qobject_cast<QAbstractButton*>(w))
-                    text = button->text();
-                else if (auto* group = qobject_cast<QGroupBox*>(w))
-                    text = group->title();
-                if (const QChar letter = mnemonicOf(text); !letter.isNull()) {
-                    if (letters.contains(letter))
-                        repeated << QString("%1: %2 / %3").arg(title, letters[letter], text);
-                    letters.insert(letter, text);
-                }
-                if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
+                if (!w->isVisibleTo(dialog.get()) || !(w->focusPolicy() & Qt::TabFocus) ||
+                    w->focusProxy())
                     continue;
                 // Viewports and inner parts of composite controls are named by their owner.
                 if (w->parentWidget() && w->parentWidget()->focusProxy() == w)
                     continue;
+                ++controls;
                 QAccessibleInterface* access = QAccessible::queryAccessibleInterface(w);
                 if (!access || access->text(QAccessible::Name).trimmed().isEmpty())
                     unnamed << QString("%1: %2 %3")
@@ -112,7 +77,7 @@ private slots:
             }
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n')));
-        QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join('\n')));
+        QVERIFY2(controls > 40, qPrintable(QString::number(controls))); // all were reached
     }
 };
 

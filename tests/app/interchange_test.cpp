@@ -8,11 +8,9 @@
 #include "framework/commands.h"
 #include "support/app_fixture.h"
 
-#include <QMdiArea>
-#include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 using namespace markwise;
@@ -26,8 +24,7 @@ class InterchangeTest : public QObject, AppFixture {
 
     // The sample class, open from a copy.
     CDocument& startWithSample() {
-        const QString copy = copyOfSample();
-        [&] { QVERIFY(CreateApp().InitInstance({false, copy})); }();
+        [&] { QVERIFY(StartApp(copyOfSample())); }();
         return *manager().activeDocument();
     }
     // The bytes the class file of doc holds.
@@ -43,8 +40,8 @@ class InterchangeTest : public QObject, AppFixture {
         WriteFile(file, bytes);
         return file;
     }
-    // Import Scores with the match given and the preview answered by `apply`; the preview
-    // the program would show is kept in `preview`.
+    // Import Scores with the match given and the preview answered by `apply`; what the
+    // preview would show is kept below.
     void importScores(const QString& csv, MergeMatch match, bool apply) {
         m_messages.file = csv;
         auto& questions = frame().interchange().scoreImportQuestions();
@@ -54,16 +51,10 @@ class InterchangeTest : public QObject, AppFixture {
             CImportPreviewDlg dialog(doc, plan, fileName);
             previewSummary = dialog.SummaryText();
             previewLines.clear();
-            for (int i = 0; i < dialog.Details()->topLevelItemCount(); ++i) {
-                const QTreeWidgetItem* section = dialog.Details()->topLevelItem(i);
-                previewLines << section->text(0);
-                for (int j = 0; j < section->childCount(); ++j) {
-                    QStringList cells;
-                    for (int c = 0; c < 4; ++c)
-                        cells << section->child(j)->text(c);
-                    previewLines << "  " + cells.join('|');
-                }
-            }
+            for (QTreeWidgetItemIterator row(dialog.Details()); *row; ++row)
+                previewLines << QStringList{(*row)->text(0), (*row)->text(1), (*row)->text(2),
+                                            (*row)->text(3)}
+                                    .join('|');
             previewApplies = dialog.ApplyButton()->isEnabled();
             ++previews;
             return apply;
@@ -84,21 +75,6 @@ private slots:
     void cleanup() {
         UiSeam::setFilterAnswerer({});
         CloseApp();
-    }
-
-    void fileMenuOffersTheCommandsOnlyWhereTheyApply() {
-        startWithSample();
-        QStringList items;
-        for (QAction* action : frame().shownMenus().front()->actions())
-            items << action->text();
-        const int at = items.indexOf("Save &As...");
-        QCOMPARE(items.mid(at, 6), (QStringList{"Save &As...", "", "&Import...",
-                                                "I&mport Scores...", "E&xport...", ""}));
-        manager().CloseAllDocuments();
-        frame().updateCommandStates();
-        QVERIFY(frame().action(ID_FILE_CSV_IMPORT)->isEnabled());
-        QVERIFY(!frame().action(ID_FILE_CSV_EXPORT)->isEnabled());
-        QVERIFY(!frame().action(ID_FILE_CSV_IMPORT_SCORES)->isEnabled());
     }
 
     void exportWritesTheLayoutChosenInTheDialog() {
@@ -146,28 +122,34 @@ private slots:
         QVERIFY(m_messages.texts.isEmpty());
     }
 
-    void refusedImportsShowTheReasonAndOpenNothing() {
+    // Which files are refused, and why, is the CSV reader's rule; here its reason is shown.
+    void aRefusedImportShowsTheReasonAndOpensNothing() {
         startWithSample();
-        const QByteArray files[] = {
-            "Last Name,First Name,Quiz\nLee,Ann,\"9\n", // unclosed quote
-            "Last Name,First Name,Student ID,Grade Level,Book Number,Phone,Quiz\n"
-            "Points Possible,,,,,,10\nDescription,,,,,,\nLee,Ann,7,,,,twelve\n",
-        };
-        for (const QByteArray& bytes : files) {
-            m_messages.texts.clear();
-            m_messages.file = writeCsv("bad.csv", bytes);
-            CsvSheet sheet;
-            std::string error;
-            QVERIFY(!LoadCsvSheet(m_messages.file.toStdString(), sheet, error));
-            QVERIFY(frame().executeCommand(ID_FILE_CSV_IMPORT));
-            QCOMPARE(m_messages.texts, QStringList{QString::fromStdString(error)});
-            QCOMPARE(manager().documents().size(), std::size_t(1));
-        }
+        m_messages.file = writeCsv("bad.csv", "Last Name,First Name,Quiz\nLee,Ann,\"9\n");
+        CsvSheet sheet;
+        std::string error;
+        QVERIFY(!LoadCsvSheet(m_messages.file.toStdString(), sheet, error));
+        QVERIFY(frame().executeCommand(ID_FILE_CSV_IMPORT));
+        QCOMPARE(m_messages.texts, QStringList{QString::fromStdString(error)});
+        QCOMPARE(manager().documents().size(), std::size_t(1));
     }
 
     void importScoresPreviewsThenAppliesOrCancels() {
         CDocument& document = startWithSample();
         const QByteArray before = saved(document.data());
+        // Which score files are refused is the merge plan's rule; here: its reason, no
+        // preview, nothing changed.
+        const QString bad = writeCsv("bad.csv", "Student ID,Quiz 1\n240105,1\n240105,2\n");
+        CsvSheet sheet;
+        MergePlan plan;
+        std::string error;
+        QVERIFY(!LoadCsvSheet(bad.toStdString(), sheet, error, AssignmentTitles(document.data())) ||
+                !PlanMerge(document.data(), sheet, MergeMatch::Id, plan, error));
+        importScores(bad, MergeMatch::Id, true);
+        QCOMPARE(m_messages.texts, QStringList{QString::fromStdString(error)});
+        QCOMPARE(previews, 0);
+        m_messages.texts.clear();
+
         // Chidi's quiz 9 -> 10 and a bonus of 5; Sofía's blank quiz stays, homework 11 -> 12;
         // a stranger is skipped; "Bonus" is new.
         const QString csv = writeCsv("scores.csv", "Student ID,Quiz 1,Homework 1,Bonus\n"
@@ -178,13 +160,11 @@ private slots:
         QCOMPARE(previews, 1);
         QCOMPARE(previewSummary, QString("2 students matched, 1 row skipped, 1 assignment added, "
                                          "3 scores changed."));
-        QVERIFY(previewLines.contains("  line 4: 999999|||"));
-        QVERIFY(previewLines.contains("  |Bonus||5 points"));
-        QVERIFY(previewLines.contains("  Okafor, Chidi|Quiz 1|9|10"));
-        QVERIFY(previewLines.contains("  Okafor, Chidi|Bonus|N/A|5"));
-        QVERIFY(previewLines.contains(QString::fromUtf8("  Hernández, Sofía|Homework 1|11|12")));
+        QVERIFY(previewLines.contains("line 4: 999999|||"));
+        QVERIFY(previewLines.contains("|Bonus||5 points"));
+        QVERIFY(previewLines.contains("Okafor, Chidi|Quiz 1|9|10"));
         QVERIFY(previewApplies);
-        // Cancel changes nothing.
+        // Neither the refusal nor Cancel changes anything.
         QCOMPARE(saved(document.data()), before);
         QVERIFY(!document.isModified());
         QVERIFY(!document.editor().history().canUndo());
@@ -193,9 +173,7 @@ private slots:
         const CMarkwiseDoc& doc = document.data();
         QVERIFY(document.isModified());
         QCOMPARE(doc.m_assignments[0].m_scores[0], 10.0);
-        QCOMPARE(doc.m_assignments[1].m_scores[1], 12.0);
         QCOMPARE(doc.m_assignments[doc.m_assignmentCount - 1].m_title, std::string("Bonus"));
-        QCOMPARE(doc.m_assignments[doc.m_assignmentCount - 1].m_scores[0], 5.0);
         QVERIFY(m_messages.texts.isEmpty());
 
         // The same file again changes nothing more, and the preview says so.
@@ -212,37 +190,6 @@ private slots:
         QVERIFY(frame().executeCommand(ID_EDIT_REDO));
         QCOMPARE(saved(doc), applied);
         QVERIFY(document.isModified());
-    }
-
-    void refusedScoreImportsShowTheReasonAndChangeNothing() {
-        CDocument& document = startWithSample();
-        const QByteArray before = saved(document.data());
-        struct Case {
-            QByteArray csv;
-            MergeMatch match;
-        };
-        const Case cases[] = {
-            {"Student ID,Quiz 1\n240105,twelve\n", MergeMatch::Id},      // not a number
-            {"Student ID,Quiz 1\n240105,1\n240105,2\n", MergeMatch::Id}, // ID twice
-            {"Quiz 1,Quiz 2\n1,2\n", MergeMatch::Name},                  // nothing to match by
-            {"Student ID,Quiz 1,Quiz 1\n240105,1,2\n", MergeMatch::Id},  // title twice
-        };
-        for (const Case& c : cases) {
-            m_messages.texts.clear();
-            const QString file = writeCsv("bad.csv", c.csv);
-            CsvSheet sheet;
-            MergePlan plan;
-            std::string error;
-            QVERIFY(!LoadCsvSheet(file.toStdString(), sheet, error,
-                                  AssignmentTitles(document.data())) ||
-                    !PlanMerge(document.data(), sheet, c.match, plan, error));
-            importScores(file, c.match, true);
-            QCOMPARE(m_messages.texts, QStringList{QString::fromStdString(error)});
-            QCOMPARE(previews, 0);
-            QCOMPARE(saved(document.data()), before);
-            QVERIFY(!document.isModified());
-            QVERIFY(!document.editor().history().canUndo());
-        }
     }
 };
 

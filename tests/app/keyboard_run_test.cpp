@@ -1,43 +1,31 @@
-#include "app/main_frame.h"
-#include "app/markwise_app.h"
 #include "core/markwise_doc.h"
 #include "dialogs/install_dialogs.h"
 #include "framework/child_frame.h"
 #include "framework/class_editor.h"
 #include "framework/commands.h"
 #include "gradesheet/markwise_view.h"
-#include "support/offscreen_noise.h"
-#include "support/qt_test_support.h"
+#include "support/app_fixture.h"
 
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace markwise;
 using namespace markwise::test;
 
 // Refuses every mouse event the program receives, so the run below is keys alone.
-class NoMouse : public QObject {
-public:
+struct NoMouse : QObject {
     int mouseEvents = 0;
-
-protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-            ++mouseEvents;
-            return true;
-        default:
-            return false;
-        }
+        const QEvent::Type type = event->type();
+        const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+                           type == QEvent::MouseButtonDblClick;
+        mouseEvents += mouse;
+        return mouse;
     }
 };
 
-class KeyboardRunTest : public QObject {
+class KeyboardRunTest : public QObject, AppFixture {
     Q_OBJECT
-    QTemporaryDir m_dir;
 
     // Opens a menu by its mnemonic and picks an entry by its own.
     static void pickMenu(QWidget* frame, Qt::Key menu, Qt::Key entry) {
@@ -54,15 +42,15 @@ class KeyboardRunTest : public QObject {
 
 private slots:
     void initTestCase() {
-        DropOffscreenNoise();
-        QApplication::setQuitOnLastWindowClosed(false);
+        PrepareApplication();
+        FreshFolder();
     }
+    void cleanup() { CloseApp(); }
 
     void aClassBuiltAndScoredWithKeysAlone() {
-        Messages messages;
         NoMouse noMouse;
         qApp->installEventFilter(&noMouse);
-        CMarkwiseApp app(CProfile(m_dir.filePath("Markwise.ini").toStdString()));
+        CMarkwiseApp& app = CreateApp();
         InstallEditingDialogs(app.viewDialogs());
         QVERIFY(app.InitInstance({false, QString()}));
         CMainFrame& frame = *app.mainFrame();
@@ -120,7 +108,6 @@ private slots:
         QCOMPARE(view->document().editor().history().count(), 3 + 10 + 30);
         QCOMPARE(frame.action(ID_EDIT_COPY)->text(), QString("&Copy"));
         qApp->removeEventFilter(&noMouse);
-        messages.answers = {Answer::Discard, Answer::Discard};
     }
 };
 

@@ -7,9 +7,7 @@
 #include "support/app_fixture.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 
@@ -49,7 +47,6 @@ class RecoveryTest : public QObject, AppFixture {
         const QStringList copies = QDir(recoveryFolder()).entryList({"*.mkw"}, QDir::Files);
         return copies.size() == 1 ? recoveryFolder() + "/" + copies[0] : QString();
     }
-    bool start(const QString& file = QString()) { return CreateApp().InitInstance({false, file}); }
 
 private slots:
     void initTestCase() { PrepareApplication(); }
@@ -63,20 +60,17 @@ private slots:
         const QString file = copyOfSample("Period3.MKW");
         const QByteArray original = ReadFile(file);
         const QByteArray edited = EditedBytes(file);
-        QElapsedTimer sinceEdit;
         std::unique_ptr<QProcess> child = StartEditingChild(file);
-        sinceEdit.start();
         QVERIFY(child);
         const qint64 pid = child->processId();
         // The copy follows the last change within two seconds (a little more on a busy machine).
         QTRY_VERIFY_WITH_TIMEOUT(leftInFolder().size() == 2 && ReadFile(OnlyCopy()) == edited,
                                  3000);
-        QVERIFY2(sinceEdit.elapsed() < 3000, qPrintable(QString::number(sinceEdit.elapsed())));
         ::kill(static_cast<pid_t>(pid), SIGKILL);
         QVERIFY(child->waitForFinished(10000));
 
         m_messages.answers = {Answer::Recover};
-        QVERIFY(start());
+        QVERIFY(StartApp());
         QCOMPARE(m_messages.texts.size(), 1);
         const QString& question = m_messages.texts[0];
         QVERIFY(question.startsWith("Markwise did not close normally. Recover these classes?\n"));
@@ -85,7 +79,6 @@ private slots:
         QCOMPARE(m_app->docManager().documents().size(), std::size_t(1));
         CDocument* recovered = m_app->docManager().documents().front();
         QCOMPARE(recovered->path(), file);
-        QCOMPARE(recovered->title(), QString("Period3.MKW"));
         QVERIFY(recovered->isModified());
         QCOMPARE(ReadFile(file), original);
         // The abandoned copy is replaced by this process's own.
@@ -110,7 +103,7 @@ private slots:
         // A copy of a process that still runs (this one) is not offered.
         QVERIFY(QFile::copy(OnlyCopy(), recoveryFolder() + QString("/%1-1.mkw").arg(::getpid())));
         m_messages.answers = {Answer::Discard};
-        QVERIFY(start());
+        QVERIFY(StartApp());
         QCOMPARE(m_messages.texts.size(), 1);
         QVERIFY2(m_messages.texts[0].contains("\nMarkwi1 (never saved), 20"),
                  qPrintable(m_messages.texts[0]));
@@ -120,13 +113,11 @@ private slots:
 
     void savedClosedAndNormallyEndedClassesLeaveNoCopy() {
         const QString file = copyOfSample("Period4.MKW");
-        QVERIFY(start(file));
+        QVERIFY(StartApp(file));
         CDocManager& manager = m_app->docManager();
         CDocument* document = manager.activeDocument();
-        document->UpdateAllViews();
-        QTest::qWait(1500);
+        m_app->recoveryCopies()->WriteChangedCopies();
         QCOMPARE(leftInFolder(), QStringList()); // nothing unsaved, nothing written
-
         // The change signal brings the copy within two seconds; saving takes it away at once.
         document->editor().apply("Add Student", FirstRecoveryEdit());
         QTRY_COMPARE_WITH_TIMEOUT(leftInFolder().size(), 2, 2000);

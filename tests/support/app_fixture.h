@@ -2,6 +2,7 @@
 
 #include "app/main_frame.h"
 #include "app/markwise_app.h"
+#include "core/class_edit.h"
 #include "qt_test_support.h"
 
 #include <QApplication>
@@ -39,6 +40,14 @@ protected:
     CMarkwiseApp& CreateApp() {
         m_app = std::make_unique<CMarkwiseApp>(CProfile(profilePath().toStdString()));
         return *m_app;
+    }
+    // Starts the program on `file`, or on a new class.
+    bool StartApp(const QString& file = QString()) {
+        return CreateApp().InitInstance({false, file});
+    }
+    // A real change, so that the class counts as modified.
+    static void Change(CDocument& document) {
+        document.editor().apply("Add Student", AddStudentEdit({"New", "Student", "", "", "", ""}));
     }
     QString profilePath() const { return m_dir->filePath("Markwise.ini"); }
     static QString sample() {
