@@ -69,7 +69,7 @@ ReportScreen CProgressView::LayoutScreen(int rowHeight, VisibleBand band) const 
     return LayoutProgressScreen(Input(title), rowHeight, band);
 }
 
-ReportPrintout CProgressView::PrintPage(const ReportPrintPage& page) const {
+ReportPrintout CProgressView::PrintPage(const PageRequest& page) const {
     const std::string title = Title();
     return PrintProgressPage(Input(title), page);
 }

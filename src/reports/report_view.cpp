@@ -89,7 +89,7 @@ bool CReportView::updateCommand(int id, CommandState&) {
 }
 
 void CReportView::runCommand(int id) {
-    ReportPrintJob job([this](const ReportPrintPage& page) { return PrintPage(page); });
+    ReportPrintJob job([this](const PageRequest& page) { return PrintPage(page); });
     switch (id) {
     case ID_FILE_PRINT:
         FilePrint(job, this);

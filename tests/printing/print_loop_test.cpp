@@ -143,9 +143,8 @@ private slots:
         for (int s = 0; s < 100; ++s)
             doc->AddStudent({"First" + std::to_string(s), "Last" + std::to_string(s),
                              "ID" + std::to_string(s), "B", "555", "9"});
-        ReportPrintJob job([&doc](const ReportPrintPage& page) {
-            return PrintRosterPage(*doc, "Period3.MKW", page);
-        });
+        ReportPrintJob job(
+            [&doc](const PageRequest& page) { return PrintRosterPage(*doc, "Period3.MKW", page); });
         QString error;
         QVERIFY(PrintToPdf(job, {pdf("roster.pdf"), QPageSize(QPageSize::Letter), 300}, &error));
         const auto pages = ReadPdfPages(pdf("roster.pdf"));
