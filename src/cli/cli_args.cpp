@@ -1,8 +1,8 @@
 #include "cli_args.h"
 
+#include "core/number_text.h"
+
 #include <array>
-#include <charconv>
-#include <climits>
 
 namespace markwise::cli {
 
@@ -102,14 +102,6 @@ bool ParseCommand(std::string_view word, Command& command) {
     return false;
 }
 
-bool ParseInt(std::string_view text, int& value) {
-    if (text.empty() || text.front() == '+')
-        return false;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end;
-}
-
 bool ParseSortKey(std::string_view text, Options& options) {
     constexpr std::string_view kAssignmentPrefix = "assignment:";
     if (text == "name") {
@@ -203,7 +195,7 @@ std::string HelpText() {
 }
 
 bool ParseIndex(std::string_view text, int& value) {
-    return !text.empty() && text.front() != '-' && ParseInt(text, value);
+    return !text.empty() && text.front() != '-' && ParseCommandLineInteger(text, value);
 }
 
 bool ParseCutoffList(std::string_view text, CGradeCutoffs& cutoffs) {
@@ -216,7 +208,7 @@ bool ParseCutoffList(std::string_view text, CGradeCutoffs& cutoffs) {
         if (last != (comma == std::string_view::npos))
             return false;
         const std::size_t end = last ? text.size() : comma;
-        if (!ParseInt(text.substr(start, end - start), values[i]))
+        if (!ParseCommandLineInteger(text.substr(start, end - start), values[i]))
             return false;
         start = end + 1;
     }

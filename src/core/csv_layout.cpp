@@ -66,7 +66,7 @@ void WriteStudentFields(CsvWriter& csv, const CMarkwiseDoc& doc, int s, CsvLayou
             csv.Text(Cp1252ToUtf8((*field)[s]));
         break;
     case CsvLayout::Canvas:
-        csv.Text(Cp1252ToUtf8(doc.m_lastName[s] + ", " + doc.m_firstName[s]));
+        csv.Text(Cp1252ToUtf8(doc.GetFullName(s)));
         csv.Empty();
         csv.Text(Cp1252ToUtf8(doc.m_studentId[s]));
         csv.Empty();

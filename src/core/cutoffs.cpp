@@ -40,6 +40,10 @@ CGradeCutoffs CGradeCutoffs::FromGradeOrder(const std::array<int, kGradeCount - 
     return cutoffs;
 }
 
+double PercentOfPossible(double received, double possible) {
+    return possible == 0.0 ? 100.0 : received / possible * 100.0;
+}
+
 std::string_view LetterFromPercent(double percent, const CGradeCutoffs& cutoffs) {
     // The cutoffs need not descend: the first match in test order wins.
     for (int g = 0; g < kGradeCount - 1; ++g) {

@@ -36,6 +36,10 @@ struct CGradeCutoffs {
     bool operator==(const CGradeCutoffs&) const = default;
 };
 
+// Points received as a percent of points possible; 100 when nothing is possible, so a
+// student without counted work is not failed by it.
+double PercentOfPossible(double received, double possible);
+
 // Name of the first grade (in test order) whose cutoff is <= percent, else "F".
 std::string_view LetterFromPercent(double percent, const CGradeCutoffs& cutoffs);
 

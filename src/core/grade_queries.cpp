@@ -43,10 +43,7 @@ double CMarkwiseDoc::GetTotalPossible(int s) const {
 }
 
 double CMarkwiseDoc::GetPercent(int s) const {
-    const double possible = GetTotalPossible(s);
-    if (possible == 0.0)
-        return 100.0;
-    return GetTotalReceived(s) / possible * 100.0;
+    return PercentOfPossible(GetTotalReceived(s), GetTotalPossible(s));
 }
 
 std::string CMarkwiseDoc::GetLetterGrade(int s, const CGradeCutoffs& cutoffs) const {

@@ -120,7 +120,7 @@ void CMarkwiseDoc::SwapStudents(int i, int j) {
 }
 
 std::string CMarkwiseDoc::GetListedName(int s) const {
-    if (m_showNames == 1)
+    if (ListsNames())
         return GetFullName(s);
     return s >= 0 && s < kMaxStudents ? m_studentId[s] : std::string();
 }

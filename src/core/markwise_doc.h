@@ -66,7 +66,8 @@ public:
                         double pointsPossible, int student, double score);
     void RemoveAssignment(int a);
     void SetFirstIncluded(int a) { m_firstIncluded = a; }
-    void ToggleNames() { m_showNames = m_showNames == 1 ? 0 : 1; }
+    bool ListsNames() const { return m_showNames == 1; }
+    void ToggleNames() { m_showNames = ListsNames() ? 0 : 1; }
     // Exchanges the six text fields and every assignment's score; reserved text stays.
     void SwapStudents(int i, int j);
 

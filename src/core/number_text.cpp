@@ -30,6 +30,30 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+// What from_chars should read of a typed number: the text without surrounding blanks and
+// without a plus sign, which from_chars does not take. False for an empty text and for
+// "+-5", which strtod refuses too.
+bool TypedNumber(std::string_view text, std::string_view& rest) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-')
+            return false;
+    }
+    rest = text;
+    return !rest.empty();
+}
+
+template <typename Number, typename... Format>
+bool ReadsWhole(std::string_view text, Number& value, Format... format) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value, format...);
+    return result.ec == std::errc() && result.ptr == end;
+}
+
 } // namespace
 
 std::string FormatG(double value) {
@@ -54,26 +78,30 @@ std::string FormatShortest(double value) {
 }
 
 bool ParseNumber(const std::string& text, double& value) {
-    std::string_view rest(text);
-    while (!rest.empty() && IsBlank(rest.front()))
-        rest.remove_prefix(1);
-    while (!rest.empty() && IsBlank(rest.back()))
-        rest.remove_suffix(1);
-    // from_chars takes no leading plus sign; strtod does, but not "+-5".
-    if (!rest.empty() && rest.front() == '+') {
-        rest.remove_prefix(1);
-        if (!rest.empty() && rest.front() == '-')
-            return false;
-    }
-    if (rest.empty())
-        return false;
+    std::string_view rest;
     double parsed = 0.0;
-    const auto result =
-        std::from_chars(rest.data(), rest.data() + rest.size(), parsed, std::chars_format::general);
-    if (result.ec != std::errc() || result.ptr != rest.data() + rest.size())
+    if (!TypedNumber(text, rest) || !ReadsWhole(rest, parsed, std::chars_format::general))
         return false;
     // "inf", "nan" and overflowing texts would poison every total they enter.
     if (!std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool ParseWholeNumber(std::string_view text, int& value) {
+    std::string_view rest;
+    int parsed = 0;
+    if (!TypedNumber(text, rest) || !ReadsWhole(rest, parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool ParseCommandLineInteger(std::string_view text, int& value) {
+    // from_chars itself refuses blanks and a plus sign.
+    int parsed = 0;
+    if (text.empty() || !ReadsWhole(text, parsed))
         return false;
     value = parsed;
     return true;

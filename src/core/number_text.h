@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace markwise {
 
@@ -20,5 +21,11 @@ inline constexpr std::size_t kShortestBufferSize = 32;
 char* FormatShortest(double value, char* buffer);
 // Parses a number typed in a dialog box (surrounding blanks allowed); false when it holds none.
 bool ParseNumber(const std::string& text, double& value);
+// A whole number as a dialog's box or the settings file holds it (a cutoff, a window
+// position): blanks around an optional sign and digits; false for anything else, an empty
+// text or a value out of int's range.
+bool ParseWholeNumber(std::string_view text, int& value);
+// A whole number on a command line: an optional minus sign and digits, nothing around them.
+bool ParseCommandLineInteger(std::string_view text, int& value);
 
 } // namespace markwise

@@ -1,11 +1,11 @@
 #include "profile.h"
 
 #include "atomic_file.h"
+#include "number_text.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -40,21 +40,6 @@ void Configure(CSimpleIniA& ini) {
     ini.SetMultiKey(false);
     ini.SetMultiLine(false);
     ini.SetSpaces(false);
-}
-
-bool ParseInt(const char* text, int& value) {
-    std::string_view view(text);
-    while (!view.empty() && (view.front() == ' ' || view.front() == '\t')) {
-        view.remove_prefix(1);
-    }
-    while (!view.empty() && (view.back() == ' ' || view.back() == '\t')) {
-        view.remove_suffix(1);
-    }
-    if (!view.empty() && view.front() == '+') {
-        view.remove_prefix(1);
-    }
-    const auto [end, ec] = std::from_chars(view.data(), view.data() + view.size(), value);
-    return ec == std::errc() && end == view.data() + view.size() && !view.empty();
 }
 
 bool SaveProfile(const std::string& path, const CSimpleIniA& ini, std::string* error) {
@@ -98,7 +83,7 @@ void CheckCutoffValues(const CSimpleIniA& ini, std::vector<std::string>& problem
         const std::string key(kGradeNames[grade]);
         const char* text = ini.GetValue(kCutoffSection, key.c_str());
         int value;
-        if (text && !ParseInt(text, value)) {
+        if (text && !ParseWholeNumber(text, value)) {
             problems.push_back("The grade cutoff " + key + " in the settings (\"" + Shown(text) +
                                "\") is not a whole number; the default " +
                                std::to_string(defaults.Get(grade)) + " is used.");
@@ -198,7 +183,7 @@ CGradeCutoffs CProfile::ReadCutoffs() const {
         const std::string key(kGradeNames[grade]);
         const char* text = ini.GetValue(kCutoffSection, key.c_str());
         int value;
-        if (text && ParseInt(text, value)) {
+        if (text && ParseWholeNumber(text, value)) {
             cutoffs.Set(grade, value);
         }
     }
@@ -251,7 +236,7 @@ std::optional<WindowRect> CProfile::ReadMainWindow() const {
     std::array<int, 4> values{};
     for (std::size_t i = 0; i < kWindowKeys.size(); ++i) {
         const char* text = ini.GetValue(kWindowSection, kWindowKeys[i]);
-        if (!text || !ParseInt(text, values[i])) {
+        if (!text || !ParseWholeNumber(text, values[i])) {
             return std::nullopt;
         }
     }

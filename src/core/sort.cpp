@@ -90,7 +90,7 @@ StudentOrder SortByName(CMarkwiseDoc& doc) {
     const int n = doc.StudentsInUse();
     std::vector<std::string> keys(n);
     for (int s = 0; s < n; ++s)
-        keys[s] = doc.m_lastName[s] + ", " + doc.m_firstName[s];
+        keys[s] = doc.GetFullName(s);
     // Byte-wise, as unsigned chars up to the first NUL: upper case sorts before lower case.
     return SelectionSort(doc, keys, [](const std::string& key, const std::string& best) {
         return std::strcmp(key.c_str(), best.c_str()) <= 0;

@@ -21,10 +21,9 @@ public:
         m_any = true;
         m_sum += x;
     }
-    // Counts received out of possible into the distribution; nothing possible is 100 percent.
+    // Counts received out of possible into the distribution.
     void Grade(double received, double possible) {
-        const double percent = possible == 0.0 ? 100.0 : received / possible * 100.0;
-        CountIntoDistribution(percent, m_cutoffs, m_distribution);
+        CountIntoDistribution(PercentOfPossible(received, possible), m_cutoffs, m_distribution);
     }
     // High and low are 0 when nothing was offered; the average divides by every student.
     SummaryFigures Figures(int students) const {

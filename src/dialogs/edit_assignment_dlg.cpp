@@ -24,8 +24,6 @@ namespace markwise {
 
 namespace {
 
-constexpr int kDescriptionLimit = 80;
-
 // Refilling a list of a thousand students after every Fast Edit score would be wasted work
 // when nothing in it changed; only the selection has to follow.
 void ShowLines(QListWidget* list, const QStringList& lines, int row) {
@@ -51,7 +49,7 @@ CEditAssignmentDlg::CEditAssignmentDlg(DialogHost& host, int assignment, int stu
       m_fastEdit(new QCheckBox(QStringLiteral("Fast Edit"), this)), m_title(new QLineEdit(this)),
       m_points(new QLineEdit(this)), m_score(new QLineEdit(this)),
       m_notAvailable(new QCheckBox(QStringLiteral("N/A"), this)),
-      m_description(new LimitedLineEdit(kDescriptionLimit, this)),
+      m_description(new LimitedLineEdit(kMaxDescriptionChars, this)),
       m_update(MakeButton(QStringLiteral("Update"), this)),
       m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
     setWindowTitle(QStringLiteral("Edit Assignment"));

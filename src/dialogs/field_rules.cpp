@@ -6,7 +6,6 @@
 
 #include <QKeyEvent>
 #include <algorithm>
-#include <charconv>
 
 namespace markwise {
 
@@ -49,22 +48,8 @@ void LimitedLineEdit::SetLimitedText(const QString& text) {
 }
 
 bool ParseInteger(const QString& text, int& value) {
-    std::string digits = text.trimmed().toStdString();
-    // from_chars takes no plus sign; a typed one is fine, but not "+-5".
-    if (!digits.empty() && digits.front() == '+') {
-        digits.erase(0, 1);
-        if (!digits.empty() && digits.front() == '-')
-            return false;
-    }
-    if (digits.empty())
-        return false;
-    int parsed = 0;
-    const char* end = digits.data() + digits.size();
-    const auto result = std::from_chars(digits.data(), end, parsed);
-    if (result.ec != std::errc() || result.ptr != end)
-        return false;
-    value = parsed;
-    return true;
+    // Qt's trimming also takes the blanks beyond ASCII that a paste may bring.
+    return ParseWholeNumber(text.trimmed().toStdString(), value);
 }
 
 bool FieldReader::Text(QLineEdit* box, const QString& name, std::string& value) {

@@ -14,19 +14,14 @@
 
 namespace markwise {
 
-namespace {
-constexpr int kTitleLimit = 8;
-constexpr int kDescriptionLimit = 80;
-} // namespace
-
 CNewAssignmentDlg::CNewAssignmentDlg(DialogHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), m_title(new LimitedLineEdit(kTitleLimit, this)),
+    : QDialog(parent), m_host(host), m_title(new LimitedLineEdit(kMaxTitleChars, this)),
       m_points(new QLineEdit(QStringLiteral("0"), this)),
-      m_description(new LimitedLineEdit(kDescriptionLimit, this)),
+      m_description(new LimitedLineEdit(kMaxDescriptionChars, this)),
       m_ok(MakeButton(QStringLiteral("OK"), this)),
       m_cancel(MakeButton(QStringLiteral("Cancel"), this)) {
     setWindowTitle(QStringLiteral("Create New Assignment"));
-    SetWidthInChars(m_title, kTitleLimit + 2);
+    SetWidthInChars(m_title, kMaxTitleChars + 2);
     SetWidthInChars(m_points, 10);
     m_description->setMinimumWidth(m_description->fontMetrics().averageCharWidth() * 48);
 

@@ -20,8 +20,10 @@ LimitedLineEdit* MakeBox(int limit, QWidget* parent) {
 } // namespace
 
 StudentFieldBoxes::StudentFieldBoxes(QWidget* parent)
-    : lastName(MakeBox(10, parent)), firstName(MakeBox(8, parent)), studentId(MakeBox(10, parent)),
-      gradeLevel(MakeBox(2, parent)), bookNumber(MakeBox(6, parent)), phone(MakeBox(15, parent)),
+    : lastName(MakeBox(kMaxLastNameChars, parent)), firstName(MakeBox(kMaxFirstNameChars, parent)),
+      studentId(MakeBox(kMaxStudentIdChars, parent)),
+      gradeLevel(MakeBox(kMaxGradeLevelChars, parent)),
+      bookNumber(MakeBox(kMaxBookNumberChars, parent)), phone(MakeBox(kMaxPhoneChars, parent)),
       lastNameLabel(MakeLabel(QStringLiteral("Last Name:"), lastName, parent)),
       firstNameLabel(MakeLabel(QStringLiteral("First Name:"), firstName, parent)),
       studentIdLabel(MakeLabel(QStringLiteral("Student ID:"), studentId, parent)),

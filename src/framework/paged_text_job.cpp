@@ -15,7 +15,7 @@ void PagedTextJob::OnBeginPrinting(QPainter&, CPrintInfo&) {
 }
 
 void PagedTextJob::OnPrepareDC(QPainter&, CPrintInfo& info) {
-    info.m_bContinuePrinting = ContinueReportPrinting(m_morePages != 0, info.m_bPreview);
+    info.m_bContinuePrinting = ContinuePrinting(m_morePages != 0, info.m_bPreview);
 }
 
 void PagedTextJob::OnPrint(QPainter& painter, CPrintInfo& info) {
@@ -30,7 +30,7 @@ void PagedTextJob::OnPrint(QPainter& painter, CPrintInfo& info) {
 }
 
 ReportPrintJob::PageTexts ReportPrintJob::LayoutPage(const PageRequest& request) {
-    ReportPrintout printout = m_layout({request.height, request.lineHeight, request.page});
+    ReportPrintout printout = m_layout(request);
     return {std::move(printout.texts), printout.pagination.pageCount,
             printout.pagination.morePages};
 }

@@ -2,6 +2,7 @@
 
 #include "draw_list.h"
 #include "geometry/draw_text.h"
+#include "geometry/print_page.h"
 #include "geometry/report_print.h"
 #include "print_job.h"
 #include "print_text.h"
@@ -27,13 +28,6 @@ public:
     void OnPrint(QPainter& painter, CPrintInfo& info) override;
 
 protected:
-    // The printable area in 300-dpi pixels, the print font's line height, the page number.
-    struct PageRequest {
-        int width = 0;
-        int height = 0;
-        int lineHeight = 0;
-        int page = 1;
-    };
     struct PageTexts {
         DrawList texts; // twips, y downward from the top of the printable area
         int pageCount = 1;
@@ -50,7 +44,7 @@ private:
 // items, heading and columns are the layout's business).
 class ReportPrintJob : public PagedTextJob {
 public:
-    using PageLayout = std::function<ReportPrintout(const ReportPrintPage& page)>;
+    using PageLayout = std::function<ReportPrintout(const PageRequest& page)>;
 
     explicit ReportPrintJob(PageLayout layout) : m_layout(std::move(layout)) {}
 

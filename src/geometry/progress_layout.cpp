@@ -15,7 +15,7 @@ constexpr std::array<int, 4> kPaperColumns = {0, 2530, 3630, 4730};
 constexpr int kScreenWidth = 600;
 
 std::array<std::string_view, 4> Headers(const CMarkwiseDoc& doc) {
-    return {doc.m_showNames == 1 ? "Names" : "IDs", "Percent", "Grade", "Comment"};
+    return {doc.ListsNames() ? "Names" : "IDs", "Percent", "Grade", "Comment"};
 }
 
 } // namespace
@@ -34,9 +34,8 @@ std::vector<std::string> ProgressRowTexts(const ProgressReportInput& in, int k) 
     if (s < 0 || s >= in.doc.StudentsInUse()) {
         return {"", "", "", comment};
     }
-    const std::string listed =
-        in.doc.m_showNames == 1 ? in.doc.GetFullName(s) : in.doc.m_studentId[s];
-    return {listed, in.doc.GetPercentText(s), in.doc.GetLetterGrade(s, in.cutoffs), comment};
+    return {in.doc.GetListedName(s), in.doc.GetPercentText(s), in.doc.GetLetterGrade(s, in.cutoffs),
+            comment};
 }
 
 ReportScreen LayoutProgressScreen(const ProgressReportInput& in, int rowHeight, VisibleBand band) {
@@ -46,7 +45,7 @@ ReportScreen LayoutProgressScreen(const ProgressReportInput& in, int rowHeight, 
                               [&in](int k) { return ProgressRowTexts(in, k); });
 }
 
-ReportPrintout PrintProgressPage(const ProgressReportInput& in, const ReportPrintPage& page) {
+ReportPrintout PrintProgressPage(const ProgressReportInput& in, const PageRequest& page) {
     const auto headers = Headers(in.doc);
     return PrintReportPage(page, kProgressReservedLines, in.state.FoundInUse(), ProgressHeading(in),
                            ReportColumns{kPaperColumns, headers},

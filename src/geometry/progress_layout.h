@@ -35,6 +35,6 @@ ReportScreen LayoutProgressScreen(const ProgressReportInput& in, int rowHeight,
                                   VisibleBand band = {});
 
 // Page page.page of the printout (headers at 0/2530/3630/4730 twips).
-ReportPrintout PrintProgressPage(const ProgressReportInput& in, const ReportPrintPage& page);
+ReportPrintout PrintProgressPage(const ProgressReportInput& in, const PageRequest& page);
 
 } // namespace markwise

@@ -36,7 +36,7 @@ ReportScreen LayoutRosterScreen(const CMarkwiseDoc& doc, const std::string& docu
 }
 
 ReportPrintout PrintRosterPage(const CMarkwiseDoc& doc, const std::string& documentTitle,
-                               const ReportPrintPage& page) {
+                               const PageRequest& page) {
     return PrintReportPage(page, kRosterReservedLines, doc.StudentsInUse(),
                            RosterHeading(documentTitle), ReportColumns{kPaperColumns, kHeaders},
                            [&doc](int s) { return RosterRowTexts(doc, s); });

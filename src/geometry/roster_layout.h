@@ -26,7 +26,7 @@ ReportScreen LayoutRosterScreen(const CMarkwiseDoc& doc, const std::string& docu
 
 // Page page.page of the printout (columns at 0/2530/3850/4620/5500 twips).
 ReportPrintout PrintRosterPage(const CMarkwiseDoc& doc, const std::string& documentTitle,
-                               const ReportPrintPage& page);
+                               const PageRequest& page);
 
 // The student whose line holds the document point (x, y) (client point plus scroll
 // position). The first student's top pixel line and anything right of x = 580 miss.

@@ -13,7 +13,7 @@ std::string SheetTableText(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs
     const int a = column - 1;
     if (row == 0) {
         if (column == 0)
-            return doc.m_showNames == 1 ? "Name" : "ID";
+            return std::string(ListedNameHeading(doc));
         if (a < assignments)
             return NumberedText(a, doc.m_assignments[a].m_title);
         static constexpr const char* kTotals[] = {"Total", "Percent", "Grade"};
@@ -36,7 +36,7 @@ std::vector<std::vector<std::string>> SheetTable(const CMarkwiseDoc& doc,
     std::vector<std::vector<std::string>> table;
     table.reserve(static_cast<size_t>(students) + 1);
 
-    std::vector<std::string> heading{doc.m_showNames == 1 ? "Name" : "ID"};
+    std::vector<std::string> heading{std::string(ListedNameHeading(doc))};
     for (int a = 0; a < assignments; ++a)
         heading.push_back(NumberedText(a, doc.m_assignments[a].m_title));
     heading.insert(heading.end(), {"Total", "Percent", "Grade"});

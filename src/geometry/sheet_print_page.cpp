@@ -4,7 +4,6 @@
 #include "geometry/sheet_texts.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace markwise {
 namespace {
@@ -14,10 +13,6 @@ constexpr int kHeadingLine = 5;
 constexpr int kFirstStudentLine = 6;
 // Lines besides the students and descriptions: title block, headings, points, blanks.
 constexpr int kFixedLines = 8;
-// Twips per 300-dpi pixel is 4.8; the page keeps 4.7 for a margin at the bottom.
-constexpr double kLinesScale = 4.7;
-// Far above any page a document can fill; keeps the double-to-int conversion defined.
-constexpr double kMaxLines = 1e6;
 
 // x of column position c (c = nCols gives the totals block), in twips.
 int ColumnX(int c, int offset) {
@@ -26,20 +21,16 @@ int ColumnX(int c, int offset) {
 
 } // namespace
 
-SheetPrintGeometry ComputeSheetPrintGeometry(const CMarkwiseDoc& doc, const SheetPrintArea& area,
+SheetPrintGeometry ComputeSheetPrintGeometry(const CMarkwiseDoc& doc, const PageRequest& request,
                                              SheetPrintColumns which) {
     const int nS = doc.StudentsInUse();
     const int nA = doc.AssignmentsInUse();
     SheetPrintGeometry g;
     // Integer division first, then the product truncated toward zero.
-    g.columns = static_cast<int>(((area.width - 450) / 50) * 0.31);
+    g.columns = static_cast<int>(((request.width - 450) / 50) * 0.31);
     g.columns = std::min(std::max(g.columns, 0), nA);
-    if (area.lineHeight > 0) {
-        const double lines =
-            std::clamp(std::trunc(area.height * kLinesScale / area.lineHeight), 0.0, kMaxLines);
-        g.linesPerPage = std::max(static_cast<int>(lines) - kFixedLines - g.columns, 0);
-    }
-    g.pageCount = g.linesPerPage > 0 ? (nS + g.linesPerPage - 1) / g.linesPerPage : 1;
+    g.linesPerPage = std::max(PrintableLines(request) - kFixedLines - g.columns, 0);
+    g.pageCount = g.linesPerPage > 0 ? SlicePage(nS, g.linesPerPage, 1).pageCount : 1;
     g.pagesPerStrip = std::max(g.pageCount, 1);
     if (which == SheetPrintColumns::All) {
         g.strips = g.columns > 0 ? (nA + g.columns - 1) / g.columns : 1;
@@ -53,31 +44,30 @@ SheetPrintGeometry ComputeSheetPrintGeometry(const CMarkwiseDoc& doc, const Shee
 namespace {
 
 // The assignments and the students one page holds.
-struct PageSlice {
+struct SheetSlice {
     int firstAssignment = 0;
     int columns = 0;
-    long long firstStudentLine = 0; // lines of students before this page's
+    PageSlice students; // with no line for students, none and no more pages
     bool lastStrip = true;
     bool morePages = false;
 };
 
-PageSlice SliceOfPage(const SheetPrintGeometry& g, int nS, int nA, SheetPrintColumns which,
-                      int page) {
-    const long long index = std::max(page, 1) - 1;
-    PageSlice slice;
+SheetSlice SliceOfPage(const SheetPrintGeometry& g, int nS, int nA, SheetPrintColumns which,
+                       int page) {
+    const int index = std::max(page, 1) - 1;
+    SheetSlice slice;
     if (which == SheetPrintColumns::LastThatFit) {
         slice.firstAssignment = g.firstAssignment;
         slice.columns = g.columns;
-        slice.firstStudentLine = index * g.linesPerPage;
-        // With no line for students every page would be alike: this one is the last.
-        slice.morePages = g.linesPerPage > 0 && slice.firstStudentLine + g.linesPerPage < nS;
+        slice.students = SlicePage(nS, g.linesPerPage, index + 1);
+        slice.morePages = slice.students.morePages;
         return slice;
     }
     // Pages past the end belong to the last strip and hold no students.
-    const long long strip = std::min<long long>(index / g.pagesPerStrip, g.strips - 1);
-    slice.firstAssignment = static_cast<int>(strip * g.columns);
+    const int strip = std::min(index / g.pagesPerStrip, g.strips - 1);
+    slice.firstAssignment = strip * g.columns;
     slice.columns = std::min(g.columns, nA - slice.firstAssignment);
-    slice.firstStudentLine = (index - strip * g.pagesPerStrip) * g.linesPerPage;
+    slice.students = SlicePage(nS, g.linesPerPage, index - strip * g.pagesPerStrip + 1);
     slice.lastStrip = strip == g.strips - 1;
     slice.morePages = index + 1 < g.pageCount;
     return slice;
@@ -86,22 +76,20 @@ PageSlice SliceOfPage(const SheetPrintGeometry& g, int nS, int nA, SheetPrintCol
 } // namespace
 
 SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
-                                    std::string_view documentTitle, const SheetPrintArea& area,
-                                    int page, SheetPrintColumns which) {
+                                    std::string_view documentTitle, const PageRequest& request,
+                                    SheetPrintColumns which) {
     const int nS = doc.StudentsInUse();
     const int nA = doc.AssignmentsInUse();
-    const int lineH = area.lineHeight;
+    const int lineH = request.lineHeight;
     SheetPrintPage out;
-    out.geometry = ComputeSheetPrintGeometry(doc, area, which);
-    const int lines = out.geometry.linesPerPage;
-    const PageSlice slice = SliceOfPage(out.geometry, nS, nA, which, page);
+    out.geometry = ComputeSheetPrintGeometry(doc, request, which);
+    const SheetSlice slice = SliceOfPage(out.geometry, nS, nA, which, request.page);
     const int nCols = slice.columns;
     const int off = slice.firstAssignment;
 
-    const long long first = slice.firstStudentLine;
     out.morePages = slice.morePages;
-    out.studentLines = static_cast<int>(std::clamp<long long>(nS - first, 0, lines));
-    const int firstStudent = static_cast<int>(std::min<long long>(first, nS));
+    out.studentLines = slice.students.itemsOnPage;
+    const int firstStudent = slice.students.firstItem;
     const int rows = out.studentLines;
     const int pointsLine = kFirstStudentLine + rows;
 

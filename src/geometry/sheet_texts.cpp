@@ -12,6 +12,10 @@ std::string NumberedText(int assignment, std::string_view text) {
     return out;
 }
 
+std::string_view ListedNameHeading(const CMarkwiseDoc& doc) {
+    return doc.ListsNames() ? "Name" : "ID";
+}
+
 std::string ScoreText(const CAssignment& assignment, int student) {
     return assignment.m_scores[student] == MISSING_SCORE ? std::string("N/A")
                                                          : assignment.GetScoreText(student);

@@ -2,6 +2,7 @@
 
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
+#include "geometry/sheet_texts.h"
 
 #include <algorithm>
 #include <array>
@@ -41,17 +42,14 @@ std::vector<std::string> StudentAssignmentTexts(const StudentReportInput& in, in
     const double score = assignment.m_scores[in.student];
     const double possible = assignment.m_pointsPossible;
     const bool missing = score == MISSING_SCORE;
-    const double percent = possible == 0.0 ? 100.0 : score / possible * 100.0;
-
-    std::string percentText = "N/A";
-    if (!missing) {
-        percentText = possible == 0.0 ? "100%" : FormatPercentG(percent);
-    }
+    const double percent = PercentOfPossible(score, possible);
+    const std::string percentText = missing ? "N/A" : FormatPercentG(percent);
+    // An assignment worth nothing grades A+ whatever the cutoffs, even without a score.
     std::string grade = "A+";
     if (possible != 0.0) {
         grade = missing ? "N/A" : std::string(LetterFromPercent(percent, in.cutoffs));
     }
-    return {std::to_string(a + 1) + ": " + assignment.m_title,
+    return {NumberedText(a, assignment.m_title),
             missing ? "N/A" : assignment.GetScoreText(in.student), FormatG(possible), percentText,
             grade};
 }
@@ -85,14 +83,14 @@ ReportScreen LayoutStudentReportScreen(const StudentReportInput& in, int rowHeig
     return out;
 }
 
-ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const ReportPrintPage& page) {
+ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const PageRequest& page) {
     const ReportColumns columns{kPaperColumns, kHeaders};
     ReportPrintout out = PrintReportPage(page, kStudentReportReservedLines, ListedAssignments(in),
                                          StudentReportHeading(in), columns,
                                          [&in](int a) { return StudentAssignmentTexts(in, a); });
     // A page too short for one row keeps to its headings, like every report.
     if (StudentReportInUse(in) && out.pagination.rowsPerPage > 0) {
-        AppendReportLine(out.texts, columns, out.nextLine * page.linePitch, StudentTotalsTexts(in),
+        AppendReportLine(out.texts, columns, out.nextLine * page.lineHeight, StudentTotalsTexts(in),
                          kTotalsFirstColumn);
         ++out.nextLine;
     }

@@ -42,7 +42,7 @@ ReportScreen LayoutStudentReportScreen(const StudentReportInput& in, int rowHeig
 
 // Page page.page of the printout (columns at 0/2530/3630/4730/5830 twips). Every page
 // that holds rows ends with the totals line, directly below its last assignment.
-ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const ReportPrintPage& page);
+ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const PageRequest& page);
 
 // The assignment whose line holds the document point (x, y) (client point plus scroll
 // position). Headings, the first row's top pixel line, the totals line and x >= 580 miss.

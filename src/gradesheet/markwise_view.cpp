@@ -47,7 +47,7 @@ void CMarkwiseView::addCommands() {
     CClassEditor& editor = document().editor();
     handle(ID_VIEW_STUDENT_ID, [&editor] {
         editor.toggleListing();
-    }).state([this](CommandState& state) { state.checked = GetDocument()->m_showNames == 0; });
+    }).state([this](CommandState& state) { state.checked = !GetDocument()->ListsNames(); });
     handle(ID_SCROLL_LEFT, [this] {
         m_firstAssignment = ScrollLeft(m_firstAssignment);
         Invalidate();

@@ -17,9 +17,7 @@ bool SheetPrintJob::OnPreparePrinting(CPrintInfo& info) {
 }
 
 SheetPrintJob::PageTexts SheetPrintJob::LayoutPage(const PageRequest& request) {
-    SheetPrintPage page = LayoutSheetPrintPage(m_doc, m_cutoffs, m_title,
-                                               {request.width, request.height, request.lineHeight},
-                                               request.page, m_columns);
+    SheetPrintPage page = LayoutSheetPrintPage(m_doc, m_cutoffs, m_title, request, m_columns);
     return {std::move(page.texts), page.geometry.pageCount, page.morePages};
 }
 

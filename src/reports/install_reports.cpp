@@ -12,9 +12,6 @@
 #include "roster_view.h"
 #include "stu_view.h"
 
-#include <charconv>
-#include <cmath>
-
 namespace markwise {
 
 namespace {
@@ -29,13 +26,13 @@ public:
 protected:
     PageTexts LayoutPage(const PageRequest& request) override {
         const int students = m_doc.StudentsInUse();
-        const int perStudent = PaginateReport({request.height, request.lineHeight, 1},
-                                              kStudentReportReservedLines, m_doc.AssignmentsInUse())
-                                   .pageCount;
+        PageRequest studentPage = request;
+        const int perStudent =
+            PaginateReport(studentPage, kStudentReportReservedLines, m_doc.AssignmentsInUse())
+                .pageCount;
         const int student = (request.page - 1) / perStudent;
-        const int page = (request.page - 1) % perStudent + 1;
-        ReportPrintout out = PrintStudentReportPage({m_doc, student, m_cutoffs},
-                                                    {request.height, request.lineHeight, page});
+        studentPage.page = (request.page - 1) % perStudent + 1;
+        ReportPrintout out = PrintStudentReportPage({m_doc, student, m_cutoffs}, studentPage);
         const int pageCount = perStudent * students;
         return {std::move(out.texts), pageCount, request.page < pageCount};
     }
@@ -44,12 +41,6 @@ private:
     const CMarkwiseDoc& m_doc;
     CGradeCutoffs m_cutoffs;
 };
-
-bool ParsePosition(std::string_view text, int& value) {
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    return !text.empty() && result.ec == std::errc() && result.ptr == end;
-}
 
 bool HasStudentsAndAssignments(const CMarkwiseDoc& doc, std::string& error) {
     if (doc.StudentsInUse() > 0 && doc.AssignmentsInUse() > 0)
@@ -80,20 +71,19 @@ std::unique_ptr<PrintJob> MakeCommandLineReport(const std::string& report, const
                                                 const CGradeCutoffs& cutoffs, std::string& error) {
     const std::string_view request = report;
     if (request == "roster") {
-        return std::make_unique<ReportPrintJob>([&doc, title](const ReportPrintPage& page) {
-            return PrintRosterPage(doc, title, page);
-        });
+        return std::make_unique<ReportPrintJob>(
+            [&doc, title](const PageRequest& page) { return PrintRosterPage(doc, title, page); });
     }
     if (request.starts_with("progress:")) {
         double cutoff = 0;
-        if (!ParseNumber(std::string(request.substr(9)), cutoff) || !std::isfinite(cutoff)) {
+        if (!ParseNumber(std::string(request.substr(9)), cutoff)) {
             error = "the progress report's cut-off must be a number";
             return nullptr;
         }
         auto state = std::make_shared<ProgressReportState>();
         FindProgressStudents(doc, cutoff, *state);
         return std::make_unique<ReportPrintJob>(
-            [&doc, title, cutoffs, state](const ReportPrintPage& page) {
+            [&doc, title, cutoffs, state](const PageRequest& page) {
                 return PrintProgressPage({doc, *state, cutoffs, title}, page);
             });
     }
@@ -101,16 +91,15 @@ std::unique_ptr<PrintJob> MakeCommandLineReport(const std::string& report, const
         if (!HasStudentsAndAssignments(doc, error))
             return nullptr;
         int student = 0;
-        if (!ParsePosition(request.substr(8), student) || student < 0 ||
+        if (!ParseCommandLineInteger(request.substr(8), student) || student < 0 ||
             student >= doc.StudentsInUse()) {
             error = "no student at position " + std::string(request.substr(8)) + " (0 to " +
                     std::to_string(doc.StudentsInUse() - 1) + ")";
             return nullptr;
         }
-        return std::make_unique<ReportPrintJob>(
-            [&doc, student, cutoffs](const ReportPrintPage& page) {
-                return PrintStudentReportPage({doc, student, cutoffs}, page);
-            });
+        return std::make_unique<ReportPrintJob>([&doc, student, cutoffs](const PageRequest& page) {
+            return PrintStudentReportPage({doc, student, cutoffs}, page);
+        });
     }
     if (request == "students") {
         if (!HasStudentsAndAssignments(doc, error))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/capacity.h"
 #include "core/cutoffs.h"
 #include "geometry/progress_report_state.h"
 
@@ -25,7 +26,7 @@ void FindProgressStudents(const CMarkwiseDoc& doc, double cutoff, ProgressReport
 // through "Generate" (or Escape) once a search has run; Enter never ends it.
 class CProgressReportsDlg : public QDialog {
 public:
-    static constexpr int kCommentLimit = 20;
+    static constexpr int kCommentLimit = kMaxCommentChars;
 
     // Empties the window's found list; repaint redraws the window.
     CProgressReportsDlg(ProgressReportState& report, const CMarkwiseDoc& doc,

@@ -16,7 +16,7 @@ CProgressView::CProgressView(CDocument& document)
     handle(ID_CLASS_PROGRESS_REPORTS, [this] { RunDialog(); });
     handle(ID_VIEW_STUDENT_ID, [this] {
         this->document().editor().toggleListing();
-    }).state([this](CommandState& state) { state.checked = GetDocument()->m_showNames == 0; });
+    }).state([this](CommandState& state) { state.checked = !GetDocument()->ListsNames(); });
 }
 
 ProgressReportInput CProgressView::Input(const std::string& title) const {
@@ -47,7 +47,7 @@ ReportScreen CProgressView::LayoutScreen(int rowHeight, VisibleBand band) const 
     return LayoutProgressScreen(Input(title), rowHeight, band);
 }
 
-ReportPrintout CProgressView::PrintPage(const ReportPrintPage& page) const {
+ReportPrintout CProgressView::PrintPage(const PageRequest& page) const {
     const std::string title = Title();
     return PrintProgressPage(Input(title), page);
 }

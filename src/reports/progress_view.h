@@ -24,7 +24,7 @@ public:
 
 protected:
     ReportScreen LayoutScreen(int rowHeight, VisibleBand band) const override;
-    ReportPrintout PrintPage(const ReportPrintPage& page) const override;
+    ReportPrintout PrintPage(const PageRequest& page) const override;
 
 private:
     ProgressReportInput Input(const std::string& title) const;

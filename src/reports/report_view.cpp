@@ -21,7 +21,7 @@ CReportView::CReportView(CDocument& document) : CView(document) {
     connect(&document.manager(), &CDocManager::cutoffsChanged, this, &CReportView::Invalidate);
     const auto print = [this](void (*run)(PrintJob&, QWidget*)) {
         return [this, run] {
-            ReportPrintJob job([this](const ReportPrintPage& page) { return PrintPage(page); });
+            ReportPrintJob job([this](const PageRequest& page) { return PrintPage(page); });
             run(job, this);
         };
     };

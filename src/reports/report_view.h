@@ -29,7 +29,7 @@ public:
 protected:
     // The texts of the lines inside band and the report's scroll size.
     virtual ReportScreen LayoutScreen(int rowHeight, VisibleBand band) const = 0;
-    virtual ReportPrintout PrintPage(const ReportPrintPage& page) const = 0;
+    virtual ReportPrintout PrintPage(const PageRequest& page) const = 0;
     // A left click at document point (x, y): the client point plus the scroll position.
     virtual void OnClick(int x, int y);
 

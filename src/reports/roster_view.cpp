@@ -31,7 +31,7 @@ ReportScreen CRosterView::LayoutScreen(int rowHeight, VisibleBand band) const {
     return LayoutRosterScreen(*GetDocument(), Title(), rowHeight, band);
 }
 
-ReportPrintout CRosterView::PrintPage(const ReportPrintPage& page) const {
+ReportPrintout CRosterView::PrintPage(const PageRequest& page) const {
     return PrintRosterPage(*GetDocument(), Title(), page);
 }
 

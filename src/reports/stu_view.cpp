@@ -34,7 +34,7 @@ ReportScreen CStuView::LayoutScreen(int rowHeight, VisibleBand band) const {
     return LayoutStudentReportScreen(Input(), rowHeight, band);
 }
 
-ReportPrintout CStuView::PrintPage(const ReportPrintPage& page) const {
+ReportPrintout CStuView::PrintPage(const PageRequest& page) const {
     return PrintStudentReportPage(Input(), page);
 }
 

@@ -19,7 +19,7 @@ public:
 
 protected:
     ReportScreen LayoutScreen(int rowHeight, VisibleBand band) const override;
-    ReportPrintout PrintPage(const ReportPrintPage& page) const override;
+    ReportPrintout PrintPage(const PageRequest& page) const override;
     void OnClick(int x, int y) override;
 
 private:

@@ -46,7 +46,8 @@ TEST(RosterLayout, ScreenListsEveryStudentByNameAndMapsClicksToLines) {
 TEST(RosterLayout, PrintedPagesListOneLineMoreThanTheyReserve) {
     // 1 inch at 300 dpi, pitch 100: 14 lines, 5 reserved, 9 students per page.
     auto doc = ClassOf(19);
-    const ReportPrintout first = PrintRosterPage(*doc, "Period3.MKW", {300, 100, 1});
+    const ReportPrintout first =
+        PrintRosterPage(*doc, "Period3.MKW", {.height = 300, .lineHeight = 100, .page = 1});
     EXPECT_EQ(first.pagination.rowsPerPage, 9);
     EXPECT_EQ(first.pagination.pageCount, 3);
     const Texts lines = Lines(first.texts);
@@ -105,21 +106,24 @@ TEST_F(StudentReport, EveryPrintedPageEndsWithTheTotalsAndRemovedPositionsShowNo
     // 1 inch at 300 dpi, pitch 100: 14 lines, 7 reserved, 7 assignments per page.
     for (int a = 3; a < 8; ++a)
         AddAssignment(*doc, 1, {0, 1}, "Extra " + std::to_string(a + 1));
-    const Texts first = Lines(PrintStudentReportPage(In(), {300, 100, 1}).texts);
+    const Texts first =
+        Lines(PrintStudentReportPage(In(), {.height = 300, .lineHeight = 100, .page = 1}).texts);
     ASSERT_EQ(first.size(), 2u + 7 + 1);
     EXPECT_EQ(first[1], "500: 0=Title 2530=Received 3630=Possible 4730=Percent 5830=Grade");
     EXPECT_EQ(first[2], "600: 0=1: Quiz 1 2530=8 3630=10 4730=80% 5830=B-");
     // 8 + 5 + 5 x 1 of 10 + 5 + 5 x 1, on every page.
     EXPECT_EQ(first.back(), "1300: 2530=18 3630=20 4730=90% 5830=A-");
 
-    const ReportPrintout second = PrintStudentReportPage(In(), {300, 100, 2});
+    const ReportPrintout second =
+        PrintStudentReportPage(In(), {.height = 300, .lineHeight = 100, .page = 2});
     EXPECT_FALSE(second.pagination.morePages);
     EXPECT_EQ(Lines(second.texts)[2], "600: 0=8: Extra 8 2530=1 3630=1 4730=100% 5830=A+");
     EXPECT_EQ(Lines(second.texts)[3], "700: 2530=18 3630=20 4730=90% 5830=A-");
 
     // Exactly one page of assignments: totals on line L + 6, no second page.
     doc->m_assignmentCount = 7;
-    const ReportPrintout full = PrintStudentReportPage(In(), {300, 100, 1});
+    const ReportPrintout full =
+        PrintStudentReportPage(In(), {.height = 300, .lineHeight = 100, .page = 1});
     EXPECT_FALSE(full.pagination.morePages);
     EXPECT_EQ(full.texts.back(), (DrawText{5830, 1300, "B+"}));
 
@@ -132,7 +136,8 @@ TEST_F(StudentReport, EveryPrintedPageEndsWithTheTotalsAndRemovedPositionsShowNo
                   (Texts{"0: 0=Student report for ",
                          "20: 0=Title 230=Received 330=Possible 430=Percent 530=Grade"}));
         EXPECT_FALSE(StudentReportHitTest(In(student), 20, 10, 41));
-        const ReportPrintout page = PrintStudentReportPage(In(student), {3150, 226, 1});
+        const ReportPrintout page =
+            PrintStudentReportPage(In(student), {.height = 3150, .lineHeight = 226, .page = 1});
         EXPECT_EQ(page.texts.size(), 6u);
         EXPECT_FALSE(page.pagination.morePages);
     }
@@ -194,7 +199,8 @@ TEST_F(ProgressReport, PrintedPagesRepeatHeadingsAndSplitRows) {
     for (int k = 3; k < 10; ++k)
         state->m_foundStudents[k] = k % 3;
     state->m_reportComments[9] = "Last";
-    const ReportPrintout first = PrintProgressPage(In(), {300, 100, 1});
+    const ReportPrintout first =
+        PrintProgressPage(In(), {.height = 300, .lineHeight = 100, .page = 1});
     EXPECT_EQ(first.pagination.pageCount, 2);
     const Texts lines = Lines(first.texts);
     ASSERT_EQ(lines.size(), 2u + 8);
@@ -202,7 +208,8 @@ TEST_F(ProgressReport, PrintedPagesRepeatHeadingsAndSplitRows) {
     EXPECT_EQ(lines[2], "600: 0=Last0, First0 2530=83.3333% 3630=B- 4730=See me");
     EXPECT_EQ(lines.back().substr(0, 5), "1300:"); // row 7 on line 13
 
-    const Texts second = Lines(PrintProgressPage(In(), {300, 100, 2}).texts);
+    const Texts second =
+        Lines(PrintProgressPage(In(), {.height = 300, .lineHeight = 100, .page = 2}).texts);
     ASSERT_EQ(second.size(), 2u + 2);
     EXPECT_EQ(second[2], "600: 0=Last2, First2 2530=100% 3630=A+ 4730="); // row 8
     EXPECT_EQ(second[3], "700: 0=Last0, First0 2530=83.3333% 3630=B- 4730=Last");
@@ -210,7 +217,8 @@ TEST_F(ProgressReport, PrintedPagesRepeatHeadingsAndSplitRows) {
     // An empty list: headings only, on one page.
     state->m_foundCount = 0;
     EXPECT_EQ(LayoutProgressScreen(In(), 16).scroll.height, 32);
-    const ReportPrintout empty = PrintProgressPage(In(), {300, 100, 1});
+    const ReportPrintout empty =
+        PrintProgressPage(In(), {.height = 300, .lineHeight = 100, .page = 1});
     EXPECT_EQ(empty.texts.size(), 5u);
     EXPECT_FALSE(empty.pagination.morePages);
 }

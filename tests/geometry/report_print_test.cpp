@@ -9,7 +9,7 @@ namespace {
 
 TEST(ReportPagination, RowsPagesAndItemsOfEachPage) {
     struct Case {
-        ReportPrintPage page;
+        PageRequest page;
         int reserved, items;
         // rowsPerPage, pageCount, firstItem, itemsOnPage, morePages
         int rows, pages, first, onPage;
@@ -17,21 +17,29 @@ TEST(ReportPagination, RowsPagesAndItemsOfEachPage) {
     };
     const Case cases[] = {
         // A letter page at 300 dpi with a 226-unit pitch: trunc(3150 x 4.7 / 226) = 65 lines.
-        {{3150, 226, 1}, 6, 100, 59, 2, 0, 59, true},
+        {{.height = 3150, .lineHeight = 226, .page = 1}, 6, 100, 59, 2, 0, 59, true},
         // 14.1 lines truncate to 14. 17 items: 8 + 8 + 1.
-        {{300, 100, 2}, 6, 17, 8, 3, 8, 8, true},
-        {{300, 100, 3}, 6, 17, 8, 3, 16, 1, false},
-        {{300, 100, 4}, 6, 17, 8, 3, 24, 0, false}, // past the end: nothing
+        {{.height = 300, .lineHeight = 100, .page = 2}, 6, 17, 8, 3, 8, 8, true},
+        {{.height = 300, .lineHeight = 100, .page = 3}, 6, 17, 8, 3, 16, 1, false},
+        {{.height = 300, .lineHeight = 100, .page = 4}, 6, 17, 8, 3, 24, 0, false}, // past the end:
+                                                                                    // nothing
         // Exactly two full pages: no third, empty page.
-        {{300, 100, 2}, 6, 16, 8, 2, 8, 8, false},
+        {{.height = 300, .lineHeight = 100, .page = 2}, 6, 16, 8, 2, 8, 8, false},
         // No items, or no room: one page of headings.
-        {{3150, 226, 1}, 6, 0, 59, 1, 0, 0, false},
-        {{300, 226, 1}, 6, 50, 0, 1, 0, 0, false}, // trunc(6.2) = 6 lines, 6 reserved
+        {{.height = 3150, .lineHeight = 226, .page = 1}, 6, 0, 59, 1, 0, 0, false},
+        {{.height = 300, .lineHeight = 226, .page = 1},
+         6,
+         50,
+         0,
+         1,
+         0,
+         0,
+         false}, // trunc(6.2) = 6 lines, 6 reserved
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.page.printableHeight) + "/" +
-                     std::to_string(c.page.linePitch) + " page " + std::to_string(c.page.page) +
-                     ", " + std::to_string(c.items) + " items");
+        SCOPED_TRACE(std::to_string(c.page.height) + "/" + std::to_string(c.page.lineHeight) +
+                     " page " + std::to_string(c.page.page) + ", " + std::to_string(c.items) +
+                     " items");
         const ReportPagination p = PaginateReport(c.page, c.reserved, c.items);
         EXPECT_EQ(p.rowsPerPage, c.rows);
         EXPECT_EQ(p.pageCount, c.pages);
@@ -42,8 +50,9 @@ TEST(ReportPagination, RowsPagesAndItemsOfEachPage) {
         EXPECT_EQ(p.morePages, c.more);
     }
     // A zero or negative pitch, a zero height, a page number below 1: nothing listed.
-    for (const ReportPrintPage& page :
-         {ReportPrintPage{3150, 0, 1}, ReportPrintPage{0, 226, 1}, ReportPrintPage{3150, 226, 0}}) {
+    for (const PageRequest& page :
+         {PageRequest{.height = 3150, .lineHeight = 0}, PageRequest{.height = 0, .lineHeight = 226},
+          PageRequest{.height = 3150, .lineHeight = 226, .page = 0}}) {
         const ReportPagination p = PaginateReport(page, 6, 50);
         EXPECT_EQ(p.itemsOnPage, 0);
         EXPECT_FALSE(p.morePages);
@@ -63,7 +72,8 @@ TEST(ReportPrint, ResolutionDoesNotChangeThePage) {
             for (int reserved : {5, 6, 7}) {
                 if (reserved == 5 && pitch * 10 > height)
                     continue;
-                const auto pagination = PaginateReport({height, pitch, 1}, reserved, 10'000);
+                const auto pagination =
+                    PaginateReport({.height = height, .lineHeight = pitch}, reserved, 10'000);
                 // The student report (7 reserved) adds its totals below the last item.
                 const int lastLine = 6 + pagination.itemsOnPage - 1 + (reserved == 7 ? 1 : 0);
                 EXPECT_LE(static_cast<long long>(lastLine + 1) * pitch, height * 1440LL / 300)

@@ -16,20 +16,25 @@ using test::Lines;
 
 const CGradeCutoffs kDefaults;
 // A letter-size printable area at 300 dpi with a 226-twip line: 65 lines.
-const SheetPrintArea kPage{2400, 3150, 226};
+const PageRequest kPage{2400, 3150, 226};
 
 int Line(int k) {
     return k * 226;
 }
 
-SheetPrintPage Page(const CMarkwiseDoc& doc, int page, const SheetPrintArea& area = kPage) {
-    return LayoutSheetPrintPage(doc, kDefaults, "Period3.MKW", area, page);
+PageRequest Numbered(PageRequest area, int page) {
+    area.page = page;
+    return area;
+}
+
+SheetPrintPage Page(const CMarkwiseDoc& doc, int page, const PageRequest& area = kPage) {
+    return LayoutSheetPrintPage(doc, kDefaults, "Period3.MKW", Numbered(area, page));
 }
 
 TEST(SheetPrintPage, GeometryOfTheJob) {
     struct Case {
         int students, assignments;
-        SheetPrintArea area;
+        PageRequest area;
         SheetPrintGeometry expected;
     };
     const Case cases[] = {
@@ -130,7 +135,8 @@ TEST(SheetPrintPage, AllAssignmentsInStrips) {
     for (int p = 1; p <= 9; ++p) {
         SCOPED_TRACE(p);
         const int strip = (p - 1) / 3;
-        const SheetPrintPage page = LayoutSheetPrintPage(*doc, kDefaults, "P.MKW", kPage, p, all);
+        const SheetPrintPage page =
+            LayoutSheetPrintPage(*doc, kDefaults, "P.MKW", Numbered(kPage, p), all);
         EXPECT_EQ(page.morePages, p < 9);
         EXPECT_EQ(page.studentLines, studentLines[(p - 1) % 3]);
         std::vector<DrawText> headings;
@@ -162,16 +168,18 @@ TEST(SheetPrintPage, AllAssignmentsInStrips) {
         EXPECT_EQ(percent, strip == 2 ? page.studentLines : 0);
     }
     // Past the end: no students and no more pages.
-    const SheetPrintPage past = LayoutSheetPrintPage(*doc, kDefaults, "P", kPage, 10, all);
+    const SheetPrintPage past =
+        LayoutSheetPrintPage(*doc, kDefaults, "P", Numbered(kPage, 10), all);
     EXPECT_EQ(past.studentLines, 0);
     EXPECT_FALSE(past.morePages);
 
     // No students, or no room for one: one page per strip, every heading still printed.
     for (const auto& [students, area] :
-         {std::pair{0, kPage}, std::pair{5, SheetPrintArea{2400, 1000, 226}}}) {
+         {std::pair{0, kPage}, std::pair{5, PageRequest{2400, 1000, 226}}}) {
         const auto cls = FilledClass(students, 30);
         EXPECT_EQ(ComputeSheetPrintGeometry(*cls, area, all).pageCount, 3);
-        const SheetPrintPage second = LayoutSheetPrintPage(*cls, kDefaults, "P", area, 2, all);
+        const SheetPrintPage second =
+            LayoutSheetPrintPage(*cls, kDefaults, "P", Numbered(area, 2), all);
         EXPECT_TRUE(second.morePages);
         EXPECT_EQ(Lines(second.texts)[1].substr(0, 15), std::to_string(Line(5)) + ": 2530=13: ");
     }
