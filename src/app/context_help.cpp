@@ -6,24 +6,23 @@
 
 namespace markwise {
 
-namespace {
-ContextHelpMode* g_active = nullptr;
-}
-
 ContextHelpMode::ContextHelpMode(QStatusBar& statusBar, std::function<void()> openHelp)
     : m_statusBar(statusBar), m_openHelp(std::move(openHelp)) {}
 
-void ContextHelpMode::Enter(QStatusBar& statusBar, std::function<void()> openHelp) {
-    if (g_active)
-        return;
-    g_active = new ContextHelpMode(statusBar, std::move(openHelp));
-    QApplication::setOverrideCursor(Qt::WhatsThisCursor);
-    statusBar.showMessage(QStringLiteral("Select an object on which to get Help"));
-    qApp->installEventFilter(g_active);
+ContextHelpMode::~ContextHelpMode() {
+    if (m_active) {
+        qApp->removeEventFilter(this);
+        QApplication::restoreOverrideCursor();
+    }
 }
 
-bool ContextHelpMode::Active() {
-    return g_active != nullptr;
+void ContextHelpMode::Enter() {
+    if (m_active)
+        return;
+    m_active = true;
+    QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+    m_statusBar.showMessage(QStringLiteral("Select an object on which to get Help"));
+    qApp->installEventFilter(this);
 }
 
 bool ContextHelpMode::eventFilter(QObject*, QEvent* event) {
@@ -49,10 +48,9 @@ void ContextHelpMode::leave(bool openHelp) {
     qApp->removeEventFilter(this);
     QApplication::restoreOverrideCursor();
     m_statusBar.clearMessage();
-    g_active = nullptr;
+    m_active = false;
     if (openHelp)
         m_openHelp();
-    deleteLater();
 }
 
 } // namespace markwise

@@ -112,8 +112,7 @@ void CMainFrame::addCommands() {
     for (int id : {ID_HELP_FINDER, ID_HELP, ID_DEFAULT_HELP}) {
         handle(id, [this] { m_app.WinHelp(); });
     }
-    handle(ID_CONTEXT_HELP,
-           [this] { ContextHelpMode::Enter(*statusBar(), [this] { m_app.WinHelp(); }); });
+    handle(ID_CONTEXT_HELP, [this] { m_contextHelp->Enter(); });
 
     // Report windows, while this build has them.
     const auto report = [this](int id, const CDocTemplate& kind, bool needsStudentsAndAssignments) {
@@ -196,6 +195,7 @@ void CMainFrame::createStatusBar() {
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label->text()) + 12);
         statusBar()->addPermanentWidget(label);
     }
+    m_contextHelp = std::make_unique<ContextHelpMode>(*statusBar(), [this] { m_app.WinHelp(); });
 }
 
 void CMainFrame::showMenuSet(bool documentMenus) {

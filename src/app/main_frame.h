@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <map>
+#include <memory>
 #include <vector>
 
 class QLabel;
@@ -15,6 +16,7 @@ class QToolBar;
 namespace markwise {
 
 class CMarkwiseApp;
+class ContextHelpMode;
 class CWindowList;
 struct CDocTemplate;
 
@@ -75,6 +77,7 @@ private:
     std::vector<QMenu*> m_documentMenus;
     bool m_documentMenusShown = false;
     InterchangeCommands m_interchange;
+    std::unique_ptr<ContextHelpMode> m_contextHelp;
     QString m_title; // with the "[*]" placeholder
     bool m_modified = false;
 };

@@ -3,6 +3,7 @@
 #include "core/markwise_doc.h"
 #include "framework/doc_manager.h"
 #include "framework/document.h"
+#include "geometry/sheet_hit_test.h"
 #include "gradesheet/markwise_view.h"
 
 namespace markwise {
@@ -21,9 +22,8 @@ QWidget* GradeSheetHost::Widget() {
 
 void GradeSheetHost::ShowLastAssignment() {
     m_view.UpdateScrollSizes();
-    const int first = Document().AssignmentsInUse() - m_view.VisibleColumnCount();
-    if (first >= 0)
-        m_view.m_firstAssignment = first;
+    m_view.m_firstAssignment = FirstAssignmentAfterNew(
+        m_view.m_firstAssignment, m_view.VisibleColumnCount(), Document().AssignmentsInUse());
 }
 
 CGradeCutoffs GradeSheetHost::CurrentCutoffs() const {

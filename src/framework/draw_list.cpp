@@ -76,14 +76,12 @@ std::string GlyphTextPainter::Elide(std::string_view text, qreal room) const {
     return std::string(text.substr(0, kept)) + kEllipsis;
 }
 
-const GlyphTextPainter& ScreenGlyphs(const QFont& font) {
-    static std::optional<GlyphTextPainter> glyphs;
-    static QString fontKey;
-    if (!glyphs || font.key() != fontKey) {
-        glyphs.emplace(font);
-        fontKey = font.key();
+const GlyphTextPainter& ScreenGlyphs::For(const QFont& font) {
+    if (!m_glyphs || font.key() != m_fontKey) {
+        m_glyphs.emplace(font);
+        m_fontKey = font.key();
     }
-    return *glyphs;
+    return *m_glyphs;
 }
 
 qreal TextRoom(const GlyphTextPainter& glyphs, const DrawText& text, int limit) {
@@ -99,12 +97,6 @@ void ElideCrowdedTexts(const GlyphTextPainter& glyphs, DrawList& texts,
 }
 
 void DrawTexts(QPainter& painter, const DrawList& texts) {
-    // A window's font is sized for the screen; the glyphs of the last one are kept between
-    // paints. Other devices lay each text out for their own resolution.
-    if (painter.device() && painter.device()->devType() == QInternal::Widget) {
-        ScreenGlyphs(painter.font()).Draw(painter, texts);
-        return;
-    }
     const int ascent = painter.fontMetrics().ascent();
     for (const DrawText& item : texts) {
         painter.drawText(item.x, item.y + ascent, toQString(item.text));

@@ -3,7 +3,9 @@
 #include "geometry/draw_text.h"
 
 #include <QRawFont>
+#include <QString>
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,8 +36,16 @@ private:
     qreal m_ascent = 0;
 };
 
-// The glyphs screen paints use for `font`: the last font's are kept between paints.
-const GlyphTextPainter& ScreenGlyphs(const QFont& font);
+// The glyphs a window paints with: the last font's are kept between paints, since
+// looking them up costs more than drawing a screenful. Each window owns one.
+class ScreenGlyphs {
+public:
+    const GlyphTextPainter& For(const QFont& font);
+
+private:
+    std::optional<GlyphTextPainter> m_glyphs;
+    QString m_fontKey;
+};
 
 // Cuts, with an ellipsis, each text that would run up to the next text on its line
 // (`limits`, one per text, from TextLimits). Positions stay as they are.
@@ -45,7 +55,7 @@ void ElideCrowdedTexts(const GlyphTextPainter& glyphs, DrawList& texts,
 qreal TextRoom(const GlyphTextPainter& glyphs, const DrawText& text, int limit);
 
 // Draws each text with its top-left corner at its position, in the painter's current
-// font and coordinates. Screen, print and preview all draw through here.
+// font and coordinates, laid out for the device's own resolution: print and preview.
 void DrawTexts(QPainter& painter, const DrawList& texts);
 
 } // namespace markwise

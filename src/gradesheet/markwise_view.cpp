@@ -163,17 +163,17 @@ void CMarkwiseView::paintEvent(QPaintEvent* event) {
     const QRect dirty = event->rect();
     DrawList texts = sheetTexts(top + dirty.top(), top + dirty.bottom() + 1);
     // Only the screen cuts crowded texts; paper has room for them as they are.
-    const GlyphTextPainter& glyphs = ScreenGlyphs(painter.font());
+    const GlyphTextPainter& glyphs = m_screenGlyphs.For(painter.font());
     ElideCrowdedTexts(glyphs, texts, TextLimits(texts));
     painter.translate(-left, -top);
     PaintSheetBands(painter, palette(), m_rowHeight, GetDocument()->StudentsInUse(),
                     top + dirty.top(), top + dirty.bottom() + 1, left, viewport()->width());
-    DrawTexts(painter, texts);
+    glyphs.Draw(painter, texts);
     m_keyboard->PaintFrame(painter);
     if (top > 0 && dirty.top() < m_rowHeight) {
         DrawList headings = sheetTexts(0, 1);
         ElideCrowdedTexts(glyphs, headings, TextLimits(headings));
-        PaintStickyHeadings(painter, palette(), m_rowHeight, top, left, viewport()->width(),
+        PaintStickyHeadings(painter, glyphs, palette(), m_rowHeight, top, left, viewport()->width(),
                             std::move(headings));
     }
 }
@@ -193,7 +193,7 @@ bool CMarkwiseView::viewportEvent(QEvent* event) {
     const DrawList texts = sheetTexts(y, y + 1);
     const std::vector<int> limits = TextLimits(texts);
     const int hit = TextRoomAt(texts, limits, m_rowHeight, x, y);
-    const GlyphTextPainter& glyphs = ScreenGlyphs(viewport()->font());
+    const GlyphTextPainter& glyphs = m_screenGlyphs.For(viewport()->font());
     if (hit >= 0) {
         const DrawText& text = texts[hit];
         if (glyphs.Elide(text.text, TextRoom(glyphs, text, limits[hit])) != text.text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/cutoffs.h"
+#include "framework/draw_list.h"
 #include "framework/view.h"
 #include "geometry/draw_text.h"
 #include "geometry/sheet_cursor.h"
@@ -69,6 +70,7 @@ private:
     const ViewDialogs& m_dialogs;
 
     SheetKeyboard* m_keyboard;
+    ScreenGlyphs m_screenGlyphs;
 };
 
 } // namespace markwise

@@ -74,7 +74,6 @@ void SheetKeyboard::SetCell(SheetCell cell) {
         m_view.viewport()->update(viewportRect(m_cell).adjusted(-3, -1, 1, 1));
     }
     NotifySheetFocus(m_view, m_cell);
-    emit cellChanged();
 }
 
 void SheetKeyboard::Refresh() {

@@ -37,9 +37,6 @@ public:
     SheetCellEditor* Editor() const { return m_editor; }
     void OpenEditor(const QString& text);
 
-signals:
-    void cellChanged();
-
 private:
     SheetExtent extent() const;
     // The cell's rectangle in viewport pixels, where it is painted now.

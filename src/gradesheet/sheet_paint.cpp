@@ -24,8 +24,9 @@ void PaintSheetBands(QPainter& painter, const QPalette& palette, int rowHeight, 
     painter.setPen(palette.color(QPalette::Text));
 }
 
-void PaintStickyHeadings(QPainter& painter, const QPalette& palette, int rowHeight, int top,
-                         int left, int width, DrawList headings) {
+void PaintStickyHeadings(QPainter& painter, const GlyphTextPainter& glyphs,
+                         const QPalette& palette, int rowHeight, int top, int left, int width,
+                         DrawList headings) {
     if (top <= 0 || rowHeight <= 0)
         return;
     painter.fillRect(QRect(left, top, width, rowHeight), palette.color(QPalette::Button));
@@ -35,7 +36,7 @@ void PaintStickyHeadings(QPainter& painter, const QPalette& palette, int rowHeig
     painter.setPen(palette.color(QPalette::ButtonText));
     for (DrawText& text : headings)
         text.y += top;
-    DrawTexts(painter, headings);
+    glyphs.Draw(painter, headings);
     painter.restore();
 }
 

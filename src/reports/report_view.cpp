@@ -77,7 +77,7 @@ void CReportView::paintEvent(QPaintEvent*) {
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::Text));
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-    DrawTexts(painter, screen.texts);
+    m_screenGlyphs.For(painter.font()).Draw(painter, screen.texts);
 }
 
 void CReportView::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/draw_list.h"
 #include "framework/view.h"
 #include "geometry/report_lines.h"
 #include "geometry/report_print.h"
@@ -42,6 +43,8 @@ protected:
 
 private:
     void setScrollSize(const ScrollSize& size);
+
+    ScreenGlyphs m_screenGlyphs;
 };
 
 } // namespace markwise
