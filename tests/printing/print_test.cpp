@@ -94,7 +94,6 @@ private slots:
     void initTestCase() { DropOffscreenNoise(); }
     void cleanup() {
         PrintSeam::setPrintDialogAnswerer({});
-        PrintSeam::setPageSetupAnswerer({});
         PrintSeam::setPrintChoicesAnswerer({});
     }
 
@@ -136,21 +135,6 @@ private slots:
         QVERIFY(pages[0].has("Page2"));
         QVERIFY(pages[1].has("Page3"));
         ApplicationPrinter().setPrintRange(QPrinter::AllPages);
-
-        // Print Setup's choice is used by the next print.
-        PrintSeam::setPageSetupAnswerer([](QPrinter& printer) {
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            printer.setPageOrientation(QPageLayout::Landscape);
-            return true;
-        });
-        FilePrintSetup(nullptr);
-        ApplicationPrinter().setOutputFileName(pdf("direct.pdf"));
-        RecordingJob job(1);
-        FilePrintDirect(job, nullptr);
-        const auto landscape = ReadPdfPages(pdf("direct.pdf"));
-        QCOMPARE(landscape.size(), 1);
-        QCOMPARE(qRound(landscape[0].width), 842);
-        ApplicationPrinter().setPageOrientation(QPageLayout::Portrait);
     }
 
     void previewShowsTheLastPageCountWhileAPrinterStopsEarlier() {
@@ -168,24 +152,17 @@ private slots:
     void hundredStudentsOnLetterAtEveryResolution() {
         const auto doc = FilledClass(100, 20);
         const auto reference = printSheet(*doc, pdf("300.pdf"), 300);
-        // W 2466, H 3216, line 227: 12 columns, trunc(3216 x 4.7 / 227) - 8 - 12 = 46 lines.
         QCOMPARE(reference.size(), 3);
-        const int names[] = {46, 46, 8};
-        for (int p = 0; p < 3; ++p) {
-            QCOMPARE(reference[p].count("Last"), names[p]);
-            QVERIFY(onLine(reference[p].find("Period3"), 4));
-            QVERIFY(onLine(reference[p].find("Totals"), 5));
-        }
-        // Full page: students on lines 6 to 51, then points, two blank lines and the
-        // twelve description lines down to line 66.
-        QVERIFY(onLine(reference[0].find("Last0,"), 6));
-        QVERIFY(onLine(reference[0].find("Last45,"), 51));
-        QVERIFY(qAbs(reference[0].find("Last0,")->xMin - kMargin) < 1.5);
-        const QList<PdfWord>& words = reference[0].words;
-        QVERIFY(onLine(&*std::max_element(words.begin(), words.end(),
+        // Full page: the title on line 4, students on lines 6 to 51, then points, two blank
+        // lines and the twelve description lines down to line 66.
+        const PdfPage& full = reference[0];
+        QVERIFY(onLine(full.find("Period3"), 4));
+        QVERIFY(onLine(full.find("Last0,"), 6));
+        QVERIFY(qAbs(full.find("Last0,")->xMin - kMargin) < 1.5);
+        QVERIFY(onLine(full.find("Last45,"), 51));
+        QVERIFY(onLine(&*std::max_element(full.words.begin(), full.words.end(),
                                           [](auto& a, auto& b) { return a.yMin < b.yMin; }),
                        66));
-
         for (int dpi : {600, 1200}) {
             const auto pages = printSheet(*doc, pdf(QString("r%1.pdf").arg(dpi)), dpi);
             QCOMPARE(pages.size(), reference.size());
@@ -194,9 +171,10 @@ private slots:
                 QCOMPARE(page.words.size(), reference[p].words.size());
                 for (int w = 0; w < page.words.size(); ++w) {
                     const PdfWord& word = page.words[w];
-                    QCOMPARE(word.text, reference[p].words[w].text);
-                    QVERIFY(qAbs(word.xMin - reference[p].words[w].xMin) < 0.5);
-                    QVERIFY(qAbs(word.yMin - reference[p].words[w].yMin) < 0.5);
+                    const PdfWord& at300 = reference[p].words[w];
+                    QCOMPARE(word.text, at300.text);
+                    QVERIFY(qAbs(word.xMin - at300.xMin) < 0.5);
+                    QVERIFY(qAbs(word.yMin - at300.yMin) < 0.5);
                     QVERIFY2(word.xMin >= kMargin - 0.5 && word.yMin >= kMargin - 0.5 &&
                                  word.xMax <= page.width - kMargin &&
                                  word.yMax <= page.height - kMargin,
