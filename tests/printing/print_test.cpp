@@ -97,7 +97,7 @@ private slots:
         PrintSeam::setPrintChoicesAnswerer({});
     }
 
-    void loopCallsHooksInOrderAndStopsOnTheContinueFlag() {
+    void loopAndPreviewFollowTheJobsPageCounts() {
         RecordingJob job;
         QString error;
         QVERIFY(PrintToPdf(job, {pdf("a.pdf"), QPageSize(QPageSize::Letter), 300}, &error));
@@ -111,6 +111,14 @@ private slots:
         RecordingJob unwritable;
         QVERIFY(!PrintToPdf(unwritable, {"/nonexistent-folder/out.pdf", QPageSize(), 300}, &error));
         QVERIFY(error.contains("/nonexistent-folder/out.pdf"));
+
+        // A preview shows the last page count while a printer stops on the continue flag.
+        FixedPagesJob fixed;
+        QVERIFY(PrintToPdf(fixed, {pdf("p.pdf"), QPageSize(QPageSize::Letter), 300}, &error));
+        QCOMPARE(ReadPdfPages(pdf("p.pdf")).size(), 1);
+        QCOMPARE(PreviewPageCount([&] { FilePrintPreview(fixed, nullptr); }), 3);
+        fixed.pageCount = 0; // nothing to page through still shows its one page
+        QCOMPARE(PreviewPageCount([&] { FilePrintPreview(fixed, nullptr); }), 1);
     }
 
     void printDialogCancelPrintsNothingAndItsPageRangeIsFollowed() {
@@ -135,16 +143,6 @@ private slots:
         QVERIFY(pages[0].has("Page2"));
         QVERIFY(pages[1].has("Page3"));
         ApplicationPrinter().setPrintRange(QPrinter::AllPages);
-    }
-
-    void previewShowsTheLastPageCountWhileAPrinterStopsEarlier() {
-        FixedPagesJob job;
-        QString error;
-        QVERIFY(PrintToPdf(job, {pdf("p.pdf"), QPageSize(QPageSize::Letter), 300}, &error));
-        QCOMPARE(ReadPdfPages(pdf("p.pdf")).size(), 1);
-        QCOMPARE(PreviewPageCount([&] { FilePrintPreview(job, nullptr); }), 3);
-        job.pageCount = 0; // nothing to page through still shows its one page
-        QCOMPARE(PreviewPageCount([&] { FilePrintPreview(job, nullptr); }), 1);
     }
 
     // What each page holds is geometry's (sheet_print_page_test); here: where it lands on
