@@ -36,7 +36,6 @@ void FillThree(FakeHost& host, std::initializer_list<ScoredAssignment> assignmen
     FillClass(*host.doc, {{"Adams", "Al"}, {"Brown", "Bo"}, {"Cole", "Cy"}}, assignments);
 }
 
-// The scores of one assignment, for comparing whole columns.
 std::vector<double> Scores(const FakeHost& host, int a) {
     const double* scores = host.doc->m_assignments[a].m_scores.data();
     return {scores, scores + host.doc->m_studentCount};
@@ -49,7 +48,6 @@ QStringList Lines(const QListWidget* list) {
     return lines;
 }
 
-// Every field of a student, for comparing whole entries.
 std::string Entry(const CMarkwiseDoc& doc, int s) {
     const StudentFields f = doc.GetStudent(s);
     return f.lastName + "|" + f.firstName + "|" + f.studentId + "|" + f.gradeLevel + "|" +
@@ -64,6 +62,13 @@ void Compose(QLineEdit* box, const QString& text) {
     commit.setCommitString(text);
     QApplication::sendEvent(box, &commit);
 }
+
+// Fails the test if any dialog opens while it lives.
+struct NoDialog : ModalDriver {
+    NoDialog() {
+        Then([](QDialog& dialog) { QFAIL(qPrintable(dialog.windowTitle())); });
+    }
+};
 
 } // namespace
 
@@ -95,33 +100,32 @@ private slots:
         QTest::keyClicks(&box, "-Thompsonn");
         QCOMPARE(box.text(), QStringLiteral("Lee-Thomps"));
 
+        // The core reads the number; the box also drops blanks a paste brings beyond ASCII.
         int read = 11;
-        QVERIFY(ParseInteger(QStringLiteral("  +87 "), read));
+        QVERIFY(ParseInteger(QStringLiteral("\u00A0 +87\u3000"), read));
         QCOMPARE(read, 87);
-        QVERIFY(ParseInteger(QStringLiteral("-3"), read));
-        QCOMPARE(read, -3);
-        for (const char* bad : {"", "   ", "9a", "1.5", "+-5", "--5", "99999999999", "+"}) {
-            QVERIFY2(!ParseInteger(QString::fromLatin1(bad), read), bad);
-            QCOMPARE(read, -3);
-        }
-    }
 
-    void readerShowsOneMessageAndStopsAtTheFirstBadBox() {
+        // One message, for the first bad box; later reads fail without one.
         Messages messages;
         QWidget dialog;
         auto* name = new LimitedLineEdit(8, &dialog);
-        auto* points = new QLineEdit(QStringLiteral("ten"), &dialog);
         name->SetLimitedText(QStringLiteral("Midterm 1"));
         FieldReader reader(&dialog);
         std::string text = "unchanged";
         double number = 0.0;
         QVERIFY(!reader.Text(name, QStringLiteral("Assignment Title"), text));
-        QVERIFY(!reader.Number(points, QStringLiteral("Points Possible"), number));
+        QVERIFY(!reader.Number(new QLineEdit(QStringLiteral("ten"), &dialog), "Points", number));
         QVERIFY(!reader.Ok());
         QCOMPARE(text, std::string("unchanged"));
-        QCOMPARE(messages.texts,
-                 QStringList{QStringLiteral("\"Assignment Title\" holds more than 8 characters. "
-                                            "Please shorten it.")});
+        // Characters with no plain equivalent are refused without a suggestion.
+        FieldReader phone(&dialog);
+        QVERIFY(!phone.Text(new QLineEdit(QStringLiteral("555 \u260E \U0001F600"), &dialog),
+                            QStringLiteral("Telephone Number"), text));
+        QCOMPARE(
+            messages.texts,
+            (QStringList{"\"Assignment Title\" holds more than 8 characters. Please shorten it.",
+                         "\"Telephone Number\" contains characters that a class file cannot "
+                         "store: \u260E \U0001F600.\nPlease replace them."}));
     }
 
     void addTakesOneNameIgnoresOnlyAnIdAndStaysOpen() {
@@ -132,15 +136,6 @@ private slots:
         QVERIFY(ShowActive(dialog));
         StudentFieldBoxes& f = dialog.Fields();
         QCOMPARE(QApplication::focusWidget(), f.lastName);
-        for (QWidget* next :
-             std::initializer_list<QWidget*>{f.firstName, f.studentId, f.gradeLevel, f.bookNumber,
-                                             f.phone, dialog.AddButton(), dialog.CloseButton()}) {
-            Press(Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
-        }
-
-        // Only a last name: added, the boxes emptied.
-        f.lastName->setFocus();
         Type(QStringLiteral("Carter"));
         Press(Qt::Key_Tab);
         Press(Qt::Key_Tab);
@@ -151,15 +146,13 @@ private slots:
         QVERIFY(f.lastName->text().isEmpty());
         QVERIFY(f.studentId->text().isEmpty());
 
-        // Only an ID, with the Add button: nothing added, nothing marked, the ID stays.
-        doc.SetModifiedFlag(false);
+        // Only an ID: nothing added, the ID stays.
         f.studentId->setFocus();
         Type(QStringLiteral("X1"));
         QTest::mouseClick(dialog.AddButton(), Qt::LeftButton);
         QCOMPARE(doc.m_studentCount, 2);
-        QVERIFY(!doc.IsModified());
         QCOMPARE(f.studentId->text(), QStringLiteral("X1"));
-        Press(Qt::Key_Escape); // Close Dialog
+        Press(Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
     }
 
@@ -174,14 +167,12 @@ private slots:
         QVERIFY(ShowActive(dialog));
         Type(QStringLiteral("Late"));
         Press(Qt::Key_Return);
-        QCOMPARE(messages.texts, QStringList{QStringLiteral("All Name slots full!")});
         QCOMPARE(host.doc->m_studentCount, kMaxStudents);
         dialog.close();
-
-        ModalDriver driver; // must never find a dialog to drive
-        driver.Then([](QDialog& dialog) { QFAIL(qPrintable(dialog.windowTitle())); });
+        NoDialog none;
         OpenNewAssignment(host);
-        QCOMPARE(messages.texts.last(), QStringLiteral("All Assignment slots full!"));
+        QCOMPARE(messages.texts,
+                 (QStringList{"All Name slots full!", "All Assignment slots full!"}));
         QCOMPARE(host.doc->m_assignmentCount, kMaxAssignments);
     }
 
@@ -190,34 +181,20 @@ private slots:
         Messages messages;
         FakeHost host;
         FillClass(*host.doc, {{"Adams", "Al"}});
-        CMarkwiseDoc& doc = *host.doc;
         CAddStudentDlg add(host);
         QVERIFY(ShowActive(add));
         StudentFieldBoxes& f = add.Fields();
         Compose(f.lastName, QStringLiteral("Nguy\u1EC5n"));
         Compose(f.firstName, QStringLiteral("\u0141ukasz"));
         Press(Qt::Key_Return);
-        QCOMPARE(doc.m_studentCount, 1);
-        QVERIFY(!doc.IsModified());
+        QCOMPARE(host.doc->m_studentCount, 1);
+        QVERIFY(!host.doc->IsModified());
         QVERIFY(add.isVisible());
         QCOMPARE(f.lastName->text(), QStringLiteral("Nguy\u1EC5n"));
         QCOMPARE(QApplication::focusWidget(), f.lastName);
-        // The first refused box only, named, with its characters and a plain suggestion.
         QCOMPARE(messages.texts, QStringList{"\"Last Name\" contains characters that a class file "
                                              "cannot store: \u1EC5.\nYou could type \"Nguyen\" "
                                              "instead."});
-        add.close();
-
-        CEditStudentDlg edit(host, 0);
-        QVERIFY(ShowActive(edit));
-        Compose(edit.Fields().phone, QStringLiteral("555 \u260E \U0001F600"));
-        QTest::mouseClick(edit.UpdateButton(), Qt::LeftButton);
-        QCOMPARE(Entry(doc, 0), std::string("Adams|Al|id0|G0|B0|555-0"));
-        QVERIFY(!doc.IsModified());
-        QVERIFY(edit.isVisible());
-        QCOMPARE(messages.texts.value(1), "\"Telephone Number\" contains characters that a class "
-                                          "file cannot store: \u260E \U0001F600.\nPlease replace "
-                                          "them.");
     }
 
     // Both student dialogs build their boxes alike (student_fields.cpp).
@@ -226,19 +203,19 @@ private slots:
         CAddStudentDlg dialog(host);
         QVERIFY(ShowActive(dialog));
         const StudentFieldBoxes& f = dialog.Fields();
+        const auto cursorX = [](QLineEdit* box) {
+            box->repaint(); // the box scrolls its text as it paints
+            return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        };
         for (LimitedLineEdit* box :
              {f.lastName, f.firstName, f.studentId, f.gradeLevel, f.bookNumber, f.phone}) {
             for (const QChar widest : {QChar('W'), QChar('M'), QChar('@'), QChar('0')}) {
                 const QString full(box->Limit(), widest);
                 box->setText(full);
-                box->repaint(); // the box scrolls its text as it paints
                 // Scrolled text would put the end nearer than the text's width.
-                const int end = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                const int end = cursorX(box);
                 box->setCursorPosition(0);
-                box->repaint();
-                const int start =
-                    box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
-                QVERIFY2(end - start >= box->fontMetrics().horizontalAdvance(full) - 1,
+                QVERIFY2(end - cursorX(box) >= box->fontMetrics().horizontalAdvance(full) - 1,
                          qPrintable(full));
             }
         }
@@ -247,84 +224,44 @@ private slots:
     void editingThenSelectingAnotherStudentKeepsTheFirst() {
         FakeHost host;
         FillThree(host);
-        CMarkwiseDoc& doc = *host.doc;
-        doc.m_showNames = 0; // the dialogs list names even while the sheet lists IDs
+        host.doc->m_showNames = 0; // the dialogs list names even while the sheet lists IDs
         CEditStudentDlg dialog(host, 1);
         QVERIFY(ShowActive(dialog));
         QCOMPARE(Lines(dialog.List()), (QStringList{"Adams, Al", "Brown, Bo", "Cole, Cy"}));
         QCOMPARE(dialog.Fields().phone->text(), QStringLiteral("555-1"));
-
         // Typed but not updated: lost when another entry is picked.
         Retype(dialog.Fields().lastName, QStringLiteral("Browne"));
         ClickRow(dialog.List(), 2);
         QCOMPARE(dialog.Fields().lastName->text(), QStringLiteral("Cole"));
-        QVERIFY(!doc.IsModified());
+        QVERIFY(!host.doc->IsModified());
 
         // Update stores the fields and rebuilds the list, still on the same entry.
         Retype(dialog.Fields().lastName, QStringLiteral("Coleman"));
         Press(Qt::Key_Tab);
         Press(Qt::Key_Backspace);
         Press(Qt::Key_Return);
-        QCOMPARE(Entry(doc, 2), std::string("Coleman||id2|G2|B2|555-2"));
+        QCOMPARE(Entry(*host.doc, 2), std::string("Coleman||id2|G2|B2|555-2"));
         QCOMPARE(host.repaints, 1);
         QCOMPARE(dialog.List()->item(2)->text(), QStringLiteral("Coleman, "));
         QCOMPARE(dialog.List()->currentRow(), 2);
     }
 
-    void fastEditStoresOneScoreAfterAnother() {
+    // One opening: a score updated in place, then Fast Edit down a column.
+    void editAssignmentStoresScoresWithAndWithoutFastEdit() {
         FakeHost host;
-        FillThree(host, {{"Quiz", {NA, NA, NA}}});
-        CEditAssignmentDlg dialog(host, 0, 0);
-        QVERIFY(ShowActive(dialog));
-        ClickBox(dialog.FastEditBox());
-        // The tick takes effect at the next refresh: choose the first student again.
-        ClickRow(dialog.StudentList(), 1);
-        ClickRow(dialog.StudentList(), 0);
-        QCOMPARE(dialog.ScoreBox()->text(), QStringLiteral("0"));
-        QVERIFY(!dialog.NotAvailableBox()->isChecked());
-        QCOMPARE(QApplication::focusWidget(), dialog.ScoreBox());
-        for (const char* score : {"7", "8", "9"}) {
-            Type(QString::fromLatin1(score));
-            Press(Qt::Key_Return);
-        }
-        QCOMPARE(Scores(host, 0), (std::vector<double>{7, 8, 9}));
-        QCOMPARE(dialog.ScoreBox()->selectedText(), QStringLiteral("0"));
-
-        // At the last student each further Enter stores the 0 in the box there again.
-        Press(Qt::Key_Return);
-        QCOMPARE(Scores(host, 0), (std::vector<double>{7, 8, 0}));
-        QCOMPARE(dialog.Student(), 2);
-        QCOMPARE(host.repaints, 4);
-
-        // N/A ticked stores a missing score and moves on; there a missing score shows as 0.
-        ClickRow(dialog.StudentList(), 0);
-        ClickBox(dialog.NotAvailableBox());
-        QVERIFY(!dialog.ScoreBox()->isEnabled());
-        Press(Qt::Key_Return);
-        QCOMPARE(Scores(host, 0), (std::vector<double>{NA, 8, 0}));
-        QCOMPARE(dialog.Student(), 1);
-        ClickRow(dialog.StudentList(), 0);
-        QCOMPARE(dialog.ScoreBox()->text(), QStringLiteral("0"));
-        QVERIFY(!dialog.NotAvailableBox()->isChecked());
-    }
-
-    void editWithoutFastEditStaysOnTheStudent() {
-        Messages messages;
-        FakeHost host;
-        FillThree(host, {{"Quiz", {4.0, NA, 6.0}}, {"Test", {1.0, 2.0, 3.0}}});
+        FillThree(host, {{"Quiz", {4.0, NA, 6.0}}, {"Test", {NA, 2.0, NA}}});
         CMarkwiseDoc& doc = *host.doc;
         CEditAssignmentDlg dialog(host, 0, 1);
         QVERIFY(ShowActive(dialog));
         QVERIFY(!dialog.ScoreBox()->isEnabled());
-
         // A typed score dropped by choosing another student changes nothing.
         ClickRow(dialog.StudentList(), 2);
         Retype(dialog.ScoreBox(), QStringLiteral("9.5"));
         ClickRow(dialog.StudentList(), 1);
         QVERIFY(!doc.IsModified());
 
-        // Clearing N/A opens the box; Update stores its number and stays on the student.
-        // Points Possible takes digits only; the title has no limit here.
+        // Clearing N/A opens the box; Update stores it and stays on the student. Points
+        // Possible takes digits only; the title has no limit here.
         ClickBox(dialog.NotAvailableBox());
         Retype(dialog.ScoreBox(), QStringLiteral("5.25"));
         Retype(dialog.PointsBox(), QStringLiteral("1x2"));
@@ -335,18 +272,27 @@ private slots:
         QCOMPARE(dialog.AssignmentList()->item(0)->text(), QStringLiteral("Quiz one, long"));
         QCOMPARE(dialog.Student(), 1);
 
-        // A score box with no number: one message, nothing stored.
-        doc.SetModifiedFlag(false);
-        Retype(dialog.ScoreBox(), QStringLiteral("abc"));
-        Press(Qt::Key_Return);
-        QCOMPARE(messages.texts,
-                 QStringList{QStringLiteral("Please enter a number in \"Student Points\".")});
-        QVERIFY(!doc.IsModified());
-
         // The other assignment shows its details and the same student's score.
         ClickRow(dialog.AssignmentList(), 1);
         QCOMPARE(dialog.ScoreBox()->text(), QStringLiteral("2"));
         QCOMPARE(dialog.DescriptionBox()->text(), QStringLiteral("about Test"));
+
+        // Fast Edit takes effect at the next refresh: a selected 0 in the focused box.
+        ClickBox(dialog.FastEditBox());
+        ClickRow(dialog.StudentList(), 0);
+        QCOMPARE(dialog.ScoreBox()->selectedText(), QStringLiteral("0"));
+        QVERIFY(!dialog.NotAvailableBox()->isChecked());
+        QCOMPARE(QApplication::focusWidget(), dialog.ScoreBox());
+        for (const char* score : {"7", "8", "9"}) {
+            Type(QString::fromLatin1(score));
+            Press(Qt::Key_Return);
+        }
+        QCOMPARE(Scores(host, 1), (std::vector<double>{7, 8, 9}));
+        // At the last student each further Enter stores the 0 in the box there again.
+        Press(Qt::Key_Return);
+        QCOMPARE(Scores(host, 1), (std::vector<double>{7, 8, 0}));
+        QCOMPARE(dialog.Student(), 2);
+        QCOMPARE(host.repaints, 5);
     }
 
     // Students and assignments alike: the chosen entry goes after the question and the
@@ -355,7 +301,6 @@ private slots:
         Messages messages;
         FakeHost host;
         FillThree(host, {{"Quiz", {}}, {"Test", {}}, {"Lab", {}}});
-        CMarkwiseDoc& doc = *host.doc;
         CRemoveStudentDlg students(host);
         CRemoveAssignmentDlg assignments(host);
         const std::pair<CRemoveEntryDlg*, QStringList> cases[] = {
@@ -372,60 +317,48 @@ private slots:
             dialog->close();
         }
         const QString question =
-            QStringLiteral("Are you sure you want to remove this %1?\nClicking "
-                           "OK will result in the loss of all data entered "
-                           "for that %1!");
+            QStringLiteral("Are you sure you want to remove this %1?\nClicking OK will result in "
+                           "the loss of all data entered for that %1!");
         QCOMPARE(messages.texts,
                  (QStringList{question.arg("student"), question.arg("student"),
                               question.arg("assignment"), question.arg("assignment")}));
         QCOMPARE(host.repaints, 2);
 
-        QVERIFY(ShowActive(assignments));
-        Press(Qt::Key_Return);
-        Press(Qt::Key_Return);
-        QCOMPARE(doc.m_assignmentCount, 0);
         QVERIFY(ShowActive(students));
         Press(Qt::Key_Return);
         messages.texts.clear();
         Press(Qt::Key_Return);
         QCOMPARE(messages.texts,
-                 QStringList{QStringLiteral(
-                     "You can't remove all the students!  If you want to replace this student, "
-                     "select Edit Student from the student Menu, and change all of the "
-                     "information.")});
-        QCOMPARE(doc.m_studentCount, 1);
+                 QStringList{"You can't remove all the students!  If you want to replace this "
+                             "student, select Edit Student from the student Menu, and change all "
+                             "of the information."});
+        QCOMPARE(host.doc->m_studentCount, 1);
         // Without entries the dialogs close at once.
-        QCOMPARE(CEditAssignmentDlg(host, 0, 0).exec(), int(QDialog::Rejected));
-        QCOMPARE(CRemoveAssignmentDlg(host).exec(), int(QDialog::Rejected));
         FakeHost empty;
+        QCOMPARE(CEditAssignmentDlg(empty, 0, 0).exec(), int(QDialog::Rejected));
+        QCOMPARE(CRemoveAssignmentDlg(empty).exec(), int(QDialog::Rejected));
         QCOMPARE(CEditStudentDlg(empty, 0).exec(), int(QDialog::Rejected));
         QCOMPARE(CRemoveStudentDlg(empty).exec(), int(QDialog::Rejected));
     }
 
-    // Both open the same way every time and pass the chosen assignment on.
+    // Both pass the chosen assignment on.
     void exclusionAndSortTakeTheChosenAssignment() {
         FakeHost host;
         FillClass(*host.doc, {{"Low", "L"}, {"High", "H"}},
                   {{"Q1", {9.0, 8.0}}, {"Q2", {1.0, 2.0}}, {"Q3", {}}});
-        CMarkwiseDoc& doc = *host.doc;
-        for (const int row : {2, -1}) { // -1: OK at once
-            CExcludeAssignmentsDlg dialog(host);
-            QVERIFY(ShowActive(dialog));
-            QVERIFY(dialog.DontExcludeBox()->isChecked());
-            QCOMPARE(dialog.List()->currentRow(), 0);
-            if (row >= 0) {
-                ClickBox(dialog.DontExcludeBox());
-                ClickRow(dialog.List(), row);
-            }
-            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-            QCOMPARE(doc.m_firstIncluded, std::max(row, 0));
-        }
+        CExcludeAssignmentsDlg exclude(host);
+        QVERIFY(ShowActive(exclude));
+        QVERIFY(exclude.DontExcludeBox()->isChecked());
+        ClickBox(exclude.DontExcludeBox());
+        ClickRow(exclude.List(), 2);
+        QTest::mouseClick(exclude.OkButton(), Qt::LeftButton);
+        QCOMPARE(host.doc->m_firstIncluded, 2);
         CSortByAssignmentDlg sort(host);
         QVERIFY(ShowActive(sort));
         Press(Qt::Key_Down);
         Press(Qt::Key_Return);
-        QCOMPARE(doc.m_lastName[0], std::string("High"));
-        QCOMPARE(host.repaints, 3);
+        QCOMPARE(host.doc->m_lastName[0], std::string("High"));
+        QCOMPARE(host.repaints, 2);
 
         FakeHost one;
         FillClass(*one.doc, {{"Only", "One"}});
@@ -434,7 +367,6 @@ private slots:
     }
 
     void preferencesDefaultThenCancelChangesNothing() {
-        Messages messages;
         FakeHost host;
         host.cutoffs.Set(11, 55);
         CPreferencesDlg dialog(host);
@@ -445,17 +377,7 @@ private slots:
         for (int grade = 0; grade < kGradeCount - 1; ++grade)
             QCOMPARE(dialog.CutoffBox(grade)->text(), QString::number(defaults[grade]));
         Press(Qt::Key_Escape);
-        QVERIFY(host.applied.empty());
-
-        // An empty box: a message, the dialog stays, nothing applied.
-        CPreferencesDlg again(host);
-        QVERIFY(ShowActive(again));
-        QTest::keyClick(again.CutoffBox(4), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(again.CutoffBox(4), Qt::Key_Delete);
-        QTest::mouseClick(again.OkButton(), Qt::LeftButton);
-        QCOMPARE(messages.texts,
-                 QStringList{QStringLiteral("Please enter a whole number in \"B\".")});
-        QVERIFY(again.isVisible());
+        QVERIFY(!dialog.isVisible());
         QVERIFY(host.applied.empty());
     }
 
@@ -468,13 +390,11 @@ private slots:
         {
             SheetWindow empty(app, NewClass());
             InstallEditingDialogs(empty.dialogs);
-            ModalDriver none;
-            none.Then([](QDialog& dialog) { QFAIL(qPrintable(dialog.windowTitle())); });
+            NoDialog none;
             empty.view->runCommand(ID_ASSIGNMENT_NEW);
             QTest::qWait(20);
         }
-        QCOMPARE(messages.texts,
-                 QStringList{QStringLiteral("You haven't created any students yet!")});
+        QCOMPARE(messages.texts, QStringList{"You haven't created any students yet!"});
 
         auto filled = NewClass();
         FillClass(*filled, {{"Adams", "Al"}, {"Brown", "Bo"}},
@@ -508,8 +428,6 @@ private slots:
         QCOMPARE(created.m_title, std::string("Homework"));
         QCOMPARE(created.m_pointsPossible, 25.0);
         QCOMPARE(created.m_description, std::string("Chapter 3"));
-        QCOMPARE(created.m_scores[0], NA);
-        QCOMPARE(created.m_scores[1], NA);
     }
 };
 

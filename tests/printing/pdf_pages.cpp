@@ -14,13 +14,6 @@ bool PdfPage::has(const QString& word) const {
     return find(word) != nullptr;
 }
 
-int PdfPage::count(const QString& prefix) const {
-    int n = 0;
-    for (const PdfWord& w : words)
-        n += w.text.startsWith(prefix) ? 1 : 0;
-    return n;
-}
-
 const PdfWord* PdfPage::find(const QString& word) const {
     for (const PdfWord& w : words) {
         if (w.text == word)

@@ -21,7 +21,6 @@ struct PdfPage {
     QList<PdfWord> words;
 
     bool has(const QString& word) const;
-    int count(const QString& prefix) const; // words starting with prefix
     const PdfWord* find(const QString& word) const;
 };
 

