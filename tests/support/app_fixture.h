@@ -50,12 +50,9 @@ protected:
         document.editor().apply("Add Student", AddStudentEdit({"New", "Student", "", "", "", ""}));
     }
     QString profilePath() const { return m_dir->filePath("Markwise.ini"); }
-    static QString sample() {
-        return qEnvironmentVariable("MARKWISE_SOURCE_DIR") + "/examples/sample.mkw";
-    }
     QString copyOfSample(const QString& name = "sample.mkw") const {
         const QString path = m_dir->filePath(name);
-        QFile::copy(sample(), path);
+        QFile::copy(qEnvironmentVariable("MARKWISE_SOURCE_DIR") + "/examples/sample.mkw", path);
         return path;
     }
     CMainFrame& frame() { return *m_app->mainFrame(); }
