@@ -41,7 +41,6 @@ protected:
         m_app = std::make_unique<CMarkwiseApp>(CProfile(profilePath().toStdString()));
         return *m_app;
     }
-    // Starts the program on `file`, or on a new class.
     bool StartApp(const QString& file = QString()) {
         return CreateApp().InitInstance({false, file});
     }
