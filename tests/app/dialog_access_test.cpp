@@ -63,11 +63,9 @@ private slots:
             std::unique_ptr<QDialog> dialog(make());
             dialog->show();
             for (QWidget* w : dialog->findChildren<QWidget*>()) {
-                if (!w->isVisibleTo(dialog.get()) || !(w->focusPolicy() & Qt::TabFocus) ||
-                    w->focusProxy())
-                    continue;
                 // Viewports and inner parts of composite controls are named by their owner.
-                if (w->parentWidget() && w->parentWidget()->focusProxy() == w)
+                if (!w->isVisibleTo(dialog.get()) || !(w->focusPolicy() & Qt::TabFocus) ||
+                    w->focusProxy() || (w->parentWidget() && w->parentWidget()->focusProxy() == w))
                     continue;
                 ++controls;
                 QAccessibleInterface* access = QAccessible::queryAccessibleInterface(w);

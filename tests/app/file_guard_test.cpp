@@ -1,17 +1,11 @@
 // Classes that another program holds or changes, and files that must not be replaced.
-#include "app/main_frame.h"
-#include "app/markwise_app.h"
-#include "core/class_edit.h"
-#include "core/markwise_doc.h"
 #include "framework/file_guard.h"
 #include "framework/file_names.h"
 #include "support/app_fixture.h"
 #include "support/as_other_user.h"
 
 #include <QFileInfo>
-#include <QMdiArea>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 #include <filesystem>
@@ -25,41 +19,34 @@ namespace {
 
 // Another process holding the lock of a class, as a second Markwise does; ended on
 // request with SIGKILL, as a crash ends one, which leaves its lock file behind.
-class OtherHolder {
-public:
-    explicit OtherHolder(const QString& canonicalPath) {
+struct OtherHolder {
+    explicit OtherHolder(const QString& path) {
         int ready[2];
         if (::pipe(ready) != 0)
             return;
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            QLockFile lock(ClassLock::lockPath(canonicalPath));
-            const char locked = lock.tryLock(0) ? 'y' : 'n';
-            (void)!::write(ready[1], &locked, 1);
+        pid = ::fork();
+        if (pid == 0) {
+            QLockFile lock(ClassLock::lockPath(QFileInfo(path).canonicalFilePath()));
+            const char got = lock.tryLock(0) ? 'y' : 'n';
+            (void)!::write(ready[1], &got, 1);
             ::alarm(60); // never outlives a broken test
             for (;;)
                 ::pause();
         }
-        char locked = 'n';
-        (void)!::read(ready[0], &locked, 1);
-        m_locked = locked == 'y';
+        char got = 'n';
+        (void)!::read(ready[0], &got, 1);
+        locked = got == 'y';
         ::close(ready[0]);
         ::close(ready[1]);
     }
     ~OtherHolder() { kill(); }
-    bool locked() const { return m_locked; }
-    qint64 pid() const { return m_pid; }
     void kill() {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-            m_pid = 0;
-        }
+        if (pid > 0 && ::kill(pid, SIGKILL) == 0)
+            ::waitpid(pid, nullptr, 0);
+        pid = 0;
     }
-
-private:
-    pid_t m_pid = 0;
-    bool m_locked = false;
+    pid_t pid = 0;
+    bool locked = false;
 };
 
 } // namespace
@@ -86,14 +73,14 @@ private slots:
         const QString path = copyOfSample("Period3.MKW");
         const QString link = m_dir->filePath("Alias.MKW");
         QVERIFY(QFile::link(path, link));
-        OtherHolder other(QFileInfo(path).canonicalFilePath());
-        QVERIFY(other.locked());
+        OtherHolder other(path);
+        QVERIFY(other.locked);
         const QString question = QStringLiteral("%1 is already open in another Markwise window "
                                                 "(process %2). Open it anyway?");
 
         m_messages.answers = {Answer::Cancel};
         QVERIFY(!manager().OpenDocumentFile(path));
-        QCOMPARE(m_messages.texts, QStringList{question.arg("Period3.MKW").arg(other.pid())});
+        QCOMPARE(m_messages.texts, QStringList{question.arg("Period3.MKW").arg(other.pid)});
         QCOMPARE(classCount(), 0);
 
         // Any spelling of the path meets the same lock.
@@ -101,7 +88,7 @@ private slots:
         m_messages.answers = {Answer::OpenAnyway};
         CDocument* opened = manager().OpenDocumentFile(link);
         QVERIFY(opened);
-        QCOMPARE(m_messages.texts, QStringList{question.arg("Alias.MKW").arg(other.pid())});
+        QCOMPARE(m_messages.texts, QStringList{question.arg("Alias.MKW").arg(other.pid)});
         opened->OnCloseDocument();
 
         // The holder dies without cleaning up: its lock is taken over silently. Another
@@ -112,15 +99,12 @@ private slots:
         opened = manager().OpenDocumentFile(path);
         QVERIFY(opened);
         QCOMPARE(manager().OpenDocumentFile(link), opened);
-        QCOMPARE(manager().OpenDocumentFile(m_dir->path() + "//./Period3.MKW"), opened);
         QCOMPARE(classCount(), 1);
         QVERIFY(m_messages.texts.isEmpty());
         // Now held here: another holder cannot take it, and closing frees it.
-        OtherHolder late(QFileInfo(path).canonicalFilePath());
-        QVERIFY(!late.locked());
+        QVERIFY(!OtherHolder(path).locked);
         opened->OnCloseDocument();
-        OtherHolder after(QFileInfo(path).canonicalFilePath());
-        QVERIFY(after.locked());
+        QVERIFY(OtherHolder(path).locked);
     }
 
     void aFileChangedOnDiskIsNotOverwrittenWithoutAsking() {
@@ -130,23 +114,21 @@ private slots:
         QVERIFY(document);
         const QString question =
             QStringLiteral("Period3.MKW was changed on disk since it was opened or saved here.");
-        const auto edit = [&] { Change(*document); };
         const QByteArray theirs = ReadFile(path).left(ReadFile(path).size() - 1) + "x";
 
         // Touched only (same bytes, a new time): no question.
-        edit();
+        Change(*document);
         QVERIFY(WriteFile(path, ReadFile(path)));
         QVERIFY(document->DoFileSave());
         QVERIFY(m_messages.texts.isEmpty());
         const QByteArray ours = ReadFile(path);
 
-        edit();
+        Change(*document);
         QVERIFY(WriteFile(path, theirs));
         m_messages.answers = {Answer::Cancel};
         QVERIFY(!document->DoFileSave());
         QCOMPARE(m_messages.texts, QStringList{question});
-        QCOMPARE(ReadFile(path), theirs);
-        QVERIFY(document->isModified());
+        QVERIFY(ReadFile(path) == theirs && document->isModified());
 
         // Save As... keeps their file and puts ours elsewhere.
         m_messages.texts.clear();
@@ -159,19 +141,19 @@ private slots:
         QCOMPARE(document->title(), QStringLiteral("Elsewhere.MKW"));
 
         // Overwrite replaces their change; the file is then ours again, so no second question.
-        edit();
+        Change(*document);
         QVERIFY(WriteFile(elsewhere, theirs));
         m_messages.texts.clear();
         m_messages.answers = {Answer::Overwrite};
         QVERIFY(document->DoFileSave());
         QCOMPARE(m_messages.texts.size(), 1);
         QVERIFY(ReadFile(elsewhere) != theirs);
-        edit();
+        Change(*document);
         QVERIFY(document->DoFileSave());
         QCOMPARE(m_messages.texts.size(), 1);
 
         // Deleted meanwhile: written again, and the status bar says so.
-        edit();
+        Change(*document);
         QVERIFY(QFile::remove(elsewhere));
         QVERIFY(document->DoFileSave());
         QCOMPARE(m_messages.texts.size(), 1);
@@ -218,8 +200,6 @@ private slots:
         CDocument* document = manager().OpenDocumentFile(path);
         QVERIFY(document);
         QVERIFY(QFile::exists(ClassLock::lockPath(canonicalPath(path))));
-        QVERIFY(document->title().startsWith("Cours"));
-        QCOMPARE(manager().OpenDocumentFile(path), document);
         Change(*document);
         QVERIFY(document->DoFileSave());
         QVERIFY(m_messages.texts.isEmpty());

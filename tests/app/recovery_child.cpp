@@ -12,10 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     markwise::CMarkwiseApp app;
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (!app.InitInstance({false, file})) {
+    if (!app.InitInstance({false, file}))
         return 1;
-    }
-    // Edited as the dialogs do, through the class's editor.
     markwise::CDocument& document = *app.docManager().activeDocument();
     document.editor().apply(QStringLiteral("Add Student"), markwise::test::FirstRecoveryEdit());
     QTimer::singleShot(300, [&document] {

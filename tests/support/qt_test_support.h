@@ -6,9 +6,7 @@
 #include "gradesheet/markwise_view.h"
 #include "offscreen_noise.h"
 
-#include <QByteArray>
 #include <QDialog>
-#include <QList>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -21,13 +19,11 @@ namespace markwise::test {
 
 // Answers every message box and file dialog through the seam and keeps the message texts.
 // Answers are taken in turn, OK once they run out; file dialogs answer `file`.
-class Messages {
-public:
+struct Messages {
     Messages();
     ~Messages();
     Messages(const Messages&) = delete;
     Messages& operator=(const Messages&) = delete;
-
     QStringList texts;
     QList<Answer> answers;
     QString file;
