@@ -47,9 +47,7 @@ TEST(MergeUndo, RevertGivesBackTheSameFileBytes) {
 
     const MergeUndoState state = SaveMergeUndoState(*doc, plan);
     ApplyMergePlan(*doc, plan);
-    EXPECT_EQ(doc->m_assignmentCount, 3);
     EXPECT_EQ(doc->m_assignments[0].m_scores[2], 4.0);
-    EXPECT_NE(SavedBytes(*doc, folder), before);
 
     RevertMergePlan(*doc, plan, state);
     EXPECT_EQ(SavedBytes(*doc, folder), before);

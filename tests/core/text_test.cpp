@@ -44,7 +44,8 @@ TEST(NumberText, WholeNumbersOfBoxesAndOfCommandLines) {
         {" 87\t", 87}, {"+87", 87}, {"-3", -3}, {"\r\n12 ", 12}, {"2147483647", 2147483647}};
     for (const auto& [text, expected] : typed) {
         int v = 0;
-        EXPECT_TRUE(ParseWholeNumber(text, v) && v == expected) << text;
+        EXPECT_TRUE(ParseWholeNumber(text, v)) << text;
+        EXPECT_EQ(v, expected) << text;
     }
     int v = 42;
     for (const char* bad : {"", " ", "+-5", "7.5", "1e3", "12abc", "1 2", "2147483648", "0x10"}) {
@@ -54,7 +55,8 @@ TEST(NumberText, WholeNumbersOfBoxesAndOfCommandLines) {
     for (const char* bad : {" 7", "7 ", "+7"})
         EXPECT_FALSE(ParseCommandLineInteger(bad, v)) << bad;
     EXPECT_EQ(v, 42); // a refused text leaves the value alone
-    EXPECT_TRUE(ParseCommandLineInteger("-12", v) && v == -12);
+    EXPECT_TRUE(ParseCommandLineInteger("-12", v));
+    EXPECT_EQ(v, -12);
 }
 
 TEST(Encoding, Windows1252RoundTripAndQuestionMarksForTheRest) {
