@@ -56,14 +56,6 @@ TEST_F(Cli, GradesOneRowPerStudentInSlotOrderInUtf8) {
                            "1,Dupont,Ren\xC3\xA9,1002,17,20,85%,B\n2,Lee,Ann,7,0,0,100%,A+\n");
     EXPECT_TRUE(
         Has(Run({"grades", file, "--first-included", "1"}).out, kSmith + "20,20,100%,A+\n"));
-    // C at 73 lifts 73.3 percent from C- to C; the option wins over the profile.
-    CGradeCutoffs lenient;
-    lenient.m_cutoffAPlus = 70;
-    ASSERT_TRUE(
-        CProfile(dir.File("profile.ini")).WriteCutoffs(lenient, CProfile::Write::Automatic));
-    EXPECT_TRUE(Has(Run({"grades", file}).out, ",73.3333%,A+\n"));
-    EXPECT_TRUE(Has(Run({"grades", file, "--cutoffs=100,94,90,87,84,80,77,73,70,67,64,60"}).out,
-                    ",73.3333%,C\n"));
 }
 
 TEST_F(Cli, ProfileValuesItCannotReadAreNamedOnceAndTheProfileKept) {
@@ -74,8 +66,12 @@ TEST_F(Cli, ProfileValuesItCannotReadAreNamedOnceAndTheProfileKept) {
     EXPECT_EQ(result.err, "markwise-cli: warning: The grade cutoff C- in the settings (\"NaN\") is "
                           "not a whole number; the default 70 is used.\n");
     EXPECT_TRUE(Has(result.out, ",73.3333%,A+\n"));
-    // Cutoffs given on the command line leave the profile unread.
-    EXPECT_EQ(Run({"grades", file, "--cutoffs=100,94,90,87,84,80,77,73,70,67,64,60"}).err, "");
+    // Cutoffs given on the command line win and leave the profile unread; C at 73 lifts
+    // 73.3 percent from C- to C.
+    const CommandResult given =
+        Run({"grades", file, "--cutoffs=100,94,90,87,84,80,77,73,70,67,64,60"});
+    EXPECT_EQ(given.err, "");
+    EXPECT_TRUE(Has(given.out, ",73.3333%,C\n"));
     EXPECT_EQ(ReadText(dir.File("profile.ini")), profile);
 }
 
@@ -84,7 +80,7 @@ TEST_F(Cli, Summaries) {
     EXPECT_EQ(Run({"summary", file, "--assignment", "1"}).out,
               "A+=1\nA=0\nA-=0\nB+=0\nB=1\nB-=0\nC+=0\nC=0\nC-=0\nD+=0\nD=0\nD-=0\n"
               "F=1\naverage=12.3333333333333\nhigh=20\nlow=17\n");
-    // Totals 22 of 30 (C-), 17 of 20 (B), 0 of 0 (A+); only the Test from 1 on.
+    // Only the Test from 1 on: 20 of 20 (A+), 17 of 20 (B), 0 of 0 (A+).
     EXPECT_TRUE(Has(Run({"summary", "--first-included", "1", "--class", file}).out,
                     "A+=2\nA=0\nA-=0\nB+=0\nB=1\n"));
     EXPECT_EQ(Run({"summary", file, "--student", "0"}).out,
@@ -146,7 +142,6 @@ TEST_F(Cli, FailuresWriteNothingButOneStderrLine) {
     // Neither read nor replaced, and no wait for a writer: a pipe in a class's place.
     const std::string fifo = dir.File("fifo.mkw");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    // Each case: arguments, exit status, a part of the one message on stderr.
     const test::FailureCase cases[] = {
         {{"grades", absent}, kExitFile, absent},
         {{"summary", truncated, "--class"},

@@ -149,13 +149,9 @@ TEST(CsvInterchange, EveryWrittenCellIsSafeForSpreadsheetsAndTerminals) {
     const std::string canvas = ExportCsv(*doc, CsvLayout::Canvas);
     EXPECT_NE(canvas.find("\"'=HYPERLINK(\"\"http://x\"\"), ?\",,'-5,"), std::string::npos)
         << canvas;
-    // Exactly that apostrophe goes again on import; a roster keeps what it says.
+    // The random round trips show the apostrophe goes again on import; a roster keeps it.
     std::string error;
-    auto back = Import(ExportCsv(*doc, CsvLayout::Markwise), error);
-    ASSERT_TRUE(back) << error;
-    EXPECT_EQ(back->m_lastName[0], "=HYPERLINK(\"http://x\")");
-    EXPECT_EQ(back->m_studentId[0], "-5");
-    back = Import("Name,Student ID\n'=x,'-5\n", error);
+    auto back = Import("Name,Student ID\n'=x,'-5\n", error);
     ASSERT_TRUE(back) << error;
     EXPECT_EQ(back->m_lastName[0], "'=x");
     EXPECT_EQ(back->m_studentId[0], "'-5");
@@ -176,10 +172,9 @@ TEST(CsvInterchange, EncodingsSeparatorsAndRosters) {
     // Bytes that are not UTF-8 are Windows-1252 already.
     doc = Import("last name;first name;Quiz 1;Quiz 2\nZo\xEB;\x80;17,5;\"1,25\"\n", error, &sheet);
     ASSERT_TRUE(doc) << error;
-    EXPECT_EQ(doc->m_lastName[0], "Zo\xEB");
-    EXPECT_EQ(doc->m_firstName[0], "\x80");
-    EXPECT_EQ(doc->m_assignments[0].m_scores[0], 17.5); // decimal commas in semicolon files
-    EXPECT_EQ(doc->m_assignments[1].m_scores[0], 1.25);
+    // Decimal commas in semicolon files.
+    EXPECT_EQ(ExportCsv(*doc, CsvLayout::Moodle),
+              "First name,Last name,ID number,Quiz 1,Quiz 2\n\xE2\x82\xAC,Zo\xC3\xAB,,17.5,1.25\n");
     EXPECT_TRUE(sheet.warnings.empty());
 
     // A roster: a "name" column either way round, a points row, text columns left out,

@@ -9,7 +9,7 @@ namespace {
 using test::AddAssignment;
 using test::ClassOf;
 
-TEST(DocOperations, AddStudentGivesMissingScoresUntilTheClassIsFull) {
+TEST(DocOperations, AddStudentGivesMissingScoresAndAssignmentsStopAtTheLimit) {
     auto doc = ClassOf(1);
     for (int a = 0; a < 3; ++a)
         AddAssignment(*doc, 10, {7});
@@ -25,13 +25,11 @@ TEST(DocOperations, AddStudentGivesMissingScoresUntilTheClassIsFull) {
         EXPECT_EQ(doc->m_assignments[a].m_scores[1], MISSING_SCORE);
         EXPECT_EQ(doc->m_assignments[a].m_lastIndex, 1);
     }
-
-    auto full = ClassOf(1);
-    for (int a = 0; a < kMaxAssignments; ++a)
-        ASSERT_TRUE(full->NewAssignment("A", "", 1));
-    full->SetModifiedFlag(false);
-    EXPECT_FALSE(full->NewAssignment("Extra", "", 1));
-    EXPECT_FALSE(full->IsModified());
+    while (doc->m_assignmentCount < kMaxAssignments)
+        ASSERT_TRUE(doc->NewAssignment("A", "", 1));
+    doc->SetModifiedFlag(false);
+    EXPECT_FALSE(doc->NewAssignment("Extra", "", 1));
+    EXPECT_FALSE(doc->IsModified());
 }
 
 TEST(DocOperations, NewAssignmentInFreshAndReusedSlots) {
