@@ -79,7 +79,8 @@ TEST_F(Profile, APipeIsReadAtOnceAndNeverReplaced) {
     EXPECT_FALSE(CProfile(fifo).WriteRecentFiles({"/a.MKW"}, &error));
     EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
     struct stat info {};
-    EXPECT_TRUE(::stat(fifo.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+    EXPECT_EQ(::stat(fifo.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
     ::alarm(0);
 }
 
