@@ -35,17 +35,6 @@ struct Cli : test::CliFixture {
         markwise::test::AddAssignment(*doc, 20, {20, 17}, "Test");
         Save(*doc);
     }
-    // Last names of the saved OUT after a successful sort.
-    std::vector<std::string> SortedNames(const Args& args) {
-        const CommandResult result = Run(args);
-        EXPECT_EQ(result.status, kExitOk) << result.err;
-        EXPECT_EQ(result.out, "");
-        std::string error;
-        auto doc = LoadClassFile(out, error);
-        if (!doc)
-            return {error};
-        return {doc->m_lastName.begin(), doc->m_lastName.begin() + doc->m_studentCount};
-    }
 };
 
 TEST_F(Cli, GradesOneRowPerStudentInSlotOrderInUtf8) {
@@ -123,7 +112,15 @@ TEST_F(Cli, SortAndResaveWriteOut) {
     for (const auto& [options, names] : cases) {
         Args args = {"sort", file, "-o", out};
         args.insert(args.end(), options.begin(), options.end());
-        EXPECT_EQ(SortedNames(args), names) << options[0];
+        SCOPED_TRACE(options[0]);
+        const CommandResult result = Run(args);
+        EXPECT_EQ(result.status, kExitOk) << result.err;
+        EXPECT_EQ(result.out, "");
+        std::string error;
+        const auto doc = LoadClassFile(out, error);
+        ASSERT_TRUE(doc) << error;
+        EXPECT_EQ(Names(doc->m_lastName.begin(), doc->m_lastName.begin() + doc->m_studentCount),
+                  names);
     }
     std::string error;
     EXPECT_EQ(LoadClassFile(file, error)->m_lastName[0], "Smith, Jr."); // input untouched
