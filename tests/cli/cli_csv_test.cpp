@@ -31,7 +31,6 @@ TEST_F(CliCsv, ExportImportAndMerge) {
     EXPECT_EQ(exported.out, "First name,Last name,ID number,Quiz\nAnn,Lee,7,9\nBob,Smith,8,\n");
     const std::string exportFile = dir.File("class.csv");
     EXPECT_EQ(Run({"export", file, "--format=markwise", "-o", exportFile}).out, "");
-    EXPECT_TRUE(Has(ReadText(exportFile), "Points Possible,,,,,,10\n"));
 
     const CommandResult imported = Run({"import", exportFile, "-o", out});
     EXPECT_EQ(imported.status, kExitOk) << imported.err;
@@ -56,12 +55,8 @@ TEST_F(CliCsv, ExportImportAndMerge) {
     const CommandResult merged = Run({"merge", file, csv, "--match", "id", "-o", out});
     EXPECT_EQ(merged.status, kExitOk) << merged.err;
     EXPECT_EQ(merged.out, dry.out);
-    std::string error;
-    const auto doc = LoadClassFile(out, error);
-    ASSERT_TRUE(doc) << error;
-    EXPECT_EQ(doc->m_assignmentCount, 2);
-    EXPECT_EQ(doc->m_assignments[0].m_scores[0], 6);
-    EXPECT_EQ(doc->m_assignments[1].m_scores[1], 2);
+    EXPECT_EQ(Run({"export", out, "--format", "moodle"}).out,
+              "First name,Last name,ID number,Quiz,Bonus\nAnn,Lee,7,6,1\nBob,Smith,8,,2\n");
 }
 
 TEST_F(CliCsv, GradesCellsAreSafeForSpreadsheets) {
@@ -97,7 +92,6 @@ TEST_F(CliCsv, FailuresChangeNothingAndSayOneLine) {
         {{"import", bad}, kExitUsage, "missing -o OUT"},
         {{"merge", file, "--match", "id", "-o", out}, kExitUsage, "missing IN.csv"},
         {{"merge", file, bad, "-o", out}, kExitUsage, "merge needs --match"},
-        {{"merge", file, bad, "--match", "email", "-o", out}, kExitUsage, "--match"},
         {{"merge", file, bad, "--match", "id"}, kExitUsage, "missing -o OUT"},
         {{"import", bad, bad, "-o", out}, kExitUsage, "unexpected argument"},
     };

@@ -57,12 +57,13 @@ TEST(Sort, ByAssignmentPutsMissingBelowZeroAndCarriesEverything) {
     doc->m_firstIncluded = 1; // plays no part
     SortByAssignment(*doc, 1);
     EXPECT_EQ(IdsOf(*doc), (Ids{"0", "2", "1", "3"}));
+    const auto original = ClassWithIds({"0", "1", "2", "3"});
     for (int s = 0; s < 4; ++s) {
-        const std::string old = IdsOf(*doc)[s];
-        EXPECT_EQ(doc->m_lastName[s] + doc->m_bookNumber[s] + doc->m_phone[s] +
-                      doc->m_gradeLevel[s],
-                  old + "B" + old + "555-" + old + "G" + old);
-        EXPECT_EQ(doc->m_assignments[0].m_scores[s], std::stoi(old) + 1);
+        SCOPED_TRACE(s);
+        const int old = std::stoi(doc->m_studentId[s]);
+        for (const StudentFieldColumn& c : kStudentFieldColumns)
+            EXPECT_EQ((*doc.*c.column)[s], (*original.*c.column)[old]);
+        EXPECT_EQ(doc->m_assignments[0].m_scores[s], old + 1);
     }
     EXPECT_EQ(doc->m_reservedText[10], "r10");
     doc->SetModifiedFlag(false);

@@ -17,6 +17,11 @@ using test::ClassOf;
 using test::Lines;
 using Texts = std::vector<std::string>;
 
+// One inch at 300 dpi with a pitch of 100: trunc(300 x 4.7 / 100) = 14 lines.
+PageRequest Inch(int page) {
+    return {.height = 300, .lineHeight = 100, .page = page};
+}
+
 // The item hit at each click {x, y}, or -1 for none.
 template <class HitTest>
 std::vector<int> Hits(std::vector<std::array<int, 2>> clicks, HitTest hit) {
@@ -44,10 +49,9 @@ TEST(RosterLayout, ScreenListsEveryStudentByNameAndMapsClicksToLines) {
 }
 
 TEST(RosterLayout, PrintedPagesListOneLineMoreThanTheyReserve) {
-    // 1 inch at 300 dpi, pitch 100: 14 lines, 5 reserved, 9 students per page.
+    // Inch pages: 14 lines, 5 reserved, 9 students per page.
     auto doc = ClassOf(19);
-    const ReportPrintout first =
-        PrintRosterPage(*doc, "Period3.MKW", {.height = 300, .lineHeight = 100, .page = 1});
+    const ReportPrintout first = PrintRosterPage(*doc, "Period3.MKW", Inch(1));
     EXPECT_EQ(first.pagination.rowsPerPage, 9);
     EXPECT_EQ(first.pagination.pageCount, 3);
     const Texts lines = Lines(first.texts);
@@ -103,27 +107,24 @@ TEST_F(StudentReport, ScreenColumnsAndClicks) {
 }
 
 TEST_F(StudentReport, EveryPrintedPageEndsWithTheTotalsAndRemovedPositionsShowNone) {
-    // 1 inch at 300 dpi, pitch 100: 14 lines, 7 reserved, 7 assignments per page.
+    // Inch pages: 14 lines, 7 reserved, 7 assignments per page.
     for (int a = 3; a < 8; ++a)
         AddAssignment(*doc, 1, {0, 1}, "Extra " + std::to_string(a + 1));
-    const Texts first =
-        Lines(PrintStudentReportPage(In(), {.height = 300, .lineHeight = 100, .page = 1}).texts);
+    const Texts first = Lines(PrintStudentReportPage(In(), Inch(1)).texts);
     ASSERT_EQ(first.size(), 2u + 7 + 1);
     EXPECT_EQ(first[1], "500: 0=Title 2530=Received 3630=Possible 4730=Percent 5830=Grade");
     EXPECT_EQ(first[2], "600: 0=1: Quiz 1 2530=8 3630=10 4730=80% 5830=B-");
     // 8 + 5 + 5 x 1 of 10 + 5 + 5 x 1, on every page.
     EXPECT_EQ(first.back(), "1300: 2530=18 3630=20 4730=90% 5830=A-");
 
-    const ReportPrintout second =
-        PrintStudentReportPage(In(), {.height = 300, .lineHeight = 100, .page = 2});
+    const ReportPrintout second = PrintStudentReportPage(In(), Inch(2));
     EXPECT_FALSE(second.pagination.morePages);
     EXPECT_EQ(Lines(second.texts)[2], "600: 0=8: Extra 8 2530=1 3630=1 4730=100% 5830=A+");
     EXPECT_EQ(Lines(second.texts)[3], "700: 2530=18 3630=20 4730=90% 5830=A-");
 
     // Exactly one page of assignments: totals on line L + 6, no second page.
     doc->m_assignmentCount = 7;
-    const ReportPrintout full =
-        PrintStudentReportPage(In(), {.height = 300, .lineHeight = 100, .page = 1});
+    const ReportPrintout full = PrintStudentReportPage(In(), Inch(1));
     EXPECT_FALSE(full.pagination.morePages);
     EXPECT_EQ(full.texts.back(), (DrawText{5830, 1300, "B+"}));
 
@@ -194,13 +195,12 @@ TEST_F(ProgressReport, ScreenShowsCurrentFiguresAndNoStaleData) {
 }
 
 TEST_F(ProgressReport, PrintedPagesRepeatHeadingsAndSplitRows) {
-    // 1 inch at 300 dpi, pitch 100: 14 lines, 8 rows per page. Ten rows: 8 + 2.
+    // Inch pages: 14 lines, 8 rows per page. Ten rows: 8 + 2.
     state->m_foundCount = 10;
     for (int k = 3; k < 10; ++k)
         state->m_foundStudents[k] = k % 3;
     state->m_reportComments[9] = "Last";
-    const ReportPrintout first =
-        PrintProgressPage(In(), {.height = 300, .lineHeight = 100, .page = 1});
+    const ReportPrintout first = PrintProgressPage(In(), Inch(1));
     EXPECT_EQ(first.pagination.pageCount, 2);
     const Texts lines = Lines(first.texts);
     ASSERT_EQ(lines.size(), 2u + 8);
@@ -208,8 +208,7 @@ TEST_F(ProgressReport, PrintedPagesRepeatHeadingsAndSplitRows) {
     EXPECT_EQ(lines[2], "600: 0=Last0, First0 2530=83.3333% 3630=B- 4730=See me");
     EXPECT_EQ(lines.back().substr(0, 5), "1300:"); // row 7 on line 13
 
-    const Texts second =
-        Lines(PrintProgressPage(In(), {.height = 300, .lineHeight = 100, .page = 2}).texts);
+    const Texts second = Lines(PrintProgressPage(In(), Inch(2)).texts);
     ASSERT_EQ(second.size(), 2u + 2);
     EXPECT_EQ(second[2], "600: 0=Last2, First2 2530=100% 3630=A+ 4730="); // row 8
     EXPECT_EQ(second[3], "700: 0=Last0, First0 2530=83.3333% 3630=B- 4730=Last");
@@ -217,8 +216,7 @@ TEST_F(ProgressReport, PrintedPagesRepeatHeadingsAndSplitRows) {
     // An empty list: headings only, on one page.
     state->m_foundCount = 0;
     EXPECT_EQ(LayoutProgressScreen(In(), 16).scroll.height, 32);
-    const ReportPrintout empty =
-        PrintProgressPage(In(), {.height = 300, .lineHeight = 100, .page = 1});
+    const ReportPrintout empty = PrintProgressPage(In(), Inch(1));
     EXPECT_EQ(empty.texts.size(), 5u);
     EXPECT_FALSE(empty.pagination.morePages);
 }

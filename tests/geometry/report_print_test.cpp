@@ -18,36 +18,26 @@ TEST(ReportPagination, RowsPagesAndItemsOfEachPage) {
     const Case cases[] = {
         // A letter page at 300 dpi with a 226-unit pitch: trunc(3150 x 4.7 / 226) = 65 lines.
         {{.height = 3150, .lineHeight = 226, .page = 1}, 6, 100, 59, 2, 0, 59, true},
-        // 14.1 lines truncate to 14. 17 items: 8 + 8 + 1.
+        // 14.1 lines truncate to 14. 17 items: 8 + 8 + 1, and nothing past the end.
         {{.height = 300, .lineHeight = 100, .page = 2}, 6, 17, 8, 3, 8, 8, true},
         {{.height = 300, .lineHeight = 100, .page = 3}, 6, 17, 8, 3, 16, 1, false},
-        {{.height = 300, .lineHeight = 100, .page = 4}, 6, 17, 8, 3, 24, 0, false}, // past the end:
-                                                                                    // nothing
+        {{.height = 300, .lineHeight = 100, .page = 4}, 6, 17, 8, 3, 24, 0, false},
         // Exactly two full pages: no third, empty page.
         {{.height = 300, .lineHeight = 100, .page = 2}, 6, 16, 8, 2, 8, 8, false},
-        // No items, or no room: one page of headings.
+        // No items, or no room (trunc(6.2) = 6 lines, 6 reserved): one page of headings.
         {{.height = 3150, .lineHeight = 226, .page = 1}, 6, 0, 59, 1, 0, 0, false},
-        {{.height = 300, .lineHeight = 226, .page = 1},
-         6,
-         50,
-         0,
-         1,
-         0,
-         0,
-         false}, // trunc(6.2) = 6 lines, 6 reserved
+        {{.height = 300, .lineHeight = 226, .page = 1}, 6, 50, 0, 1, 0, 0, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.page.height) + "/" + std::to_string(c.page.lineHeight) +
-                     " page " + std::to_string(c.page.page) + ", " + std::to_string(c.items) +
-                     " items");
+        SCOPED_TRACE(&c - cases);
         const ReportPagination p = PaginateReport(c.page, c.reserved, c.items);
         EXPECT_EQ(p.rowsPerPage, c.rows);
         EXPECT_EQ(p.pageCount, c.pages);
+        EXPECT_EQ(p.itemsOnPage, c.onPage);
+        EXPECT_EQ(p.morePages, c.more);
         if (c.onPage > 0) { // an empty page has no first item
             EXPECT_EQ(p.firstItem, c.first);
         }
-        EXPECT_EQ(p.itemsOnPage, c.onPage);
-        EXPECT_EQ(p.morePages, c.more);
     }
     // A zero or negative pitch, a zero height, a page number below 1: nothing listed.
     for (const PageRequest& page :
