@@ -41,7 +41,7 @@ CMarkwiseApp::CMarkwiseApp(const CProfile& profile) : CWinApp(profile) {
     handle(ID_APP_ABOUT, [this] { OnAppAbout(); });
     handle(ID_FILE_NEW, [this] { docManager().OnFileNew(); });
     handle(ID_FILE_OPEN, [this] { docManager().OnFileOpen(); });
-    handle(ID_FILE_PRINT_SETUP, [this] { FilePrintSetup(m_pMainFrame.get()); });
+    handle(ID_FILE_PRINT_SETUP, [this] { docManager().printing().setup(m_pMainFrame.get()); });
     handle(ID_APP_EXIT, [this] { m_pMainFrame->close(); });
     for (int index = 0; index < kRecentFileCommands; ++index) {
         // An empty entry is not handled and so shows disabled.

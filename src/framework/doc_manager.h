@@ -2,6 +2,7 @@
 
 #include "core/cutoffs.h"
 #include "doc_template.h"
+#include "print_services.h"
 
 #include <QIcon>
 #include <QObject>
@@ -21,7 +22,7 @@ class CProfile;
 
 // Creates, opens, saves and closes documents, numbers new ones and keeps the
 // recent-file list of four in the profile. Carries what every window on a class shares:
-// the current grade cutoffs.
+// the current grade cutoffs and the printer.
 class CDocManager : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ public:
     QMdiArea* mdiArea() const { return m_mdiArea; }
     // Parent of messages and file dialogs.
     QWidget* window() const;
+    PrintServices& printing() { return m_printing; }
 
     // The picture in each class window's corner.
     void setFrameIcon(const QIcon& icon) { m_frameIcon = icon; }
@@ -108,6 +110,7 @@ private:
     std::vector<std::unique_ptr<CDocument>> m_documents;
     int m_untitledCount = 0;
     QStringList m_recentFiles;
+    PrintServices m_printing;
 };
 
 } // namespace markwise

@@ -27,7 +27,8 @@ bool DoPreparePrinting(CPrintInfo& info) {
         return false;
     if (info.m_bPreview || info.m_bDirect)
         return true;
-    return PrintSeam::runPrintDialog(*info.m_printer, info.m_parent, info.m_choices);
+    return info.m_services != nullptr &&
+           info.m_services->runPrintDialog(*info.m_printer, info.m_parent, info.m_choices);
 }
 
 namespace {

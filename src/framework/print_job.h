@@ -10,6 +10,8 @@ class QWidget;
 
 namespace markwise {
 
+class PrintServices;
+
 // Yes/no choices a job offers on a tab of its own in the Print dialog, read back when the
 // dialog is accepted.
 struct PrintChoices {
@@ -27,6 +29,7 @@ struct CPrintInfo {
     static constexpr int kUnknownMaxPage = 0xFFFF;
 
     QPrinter* m_printer = nullptr;
+    PrintServices* m_services = nullptr; // runs the Print dialog; none: the job cannot ask
     QWidget* m_parent = nullptr; // owner of the print dialog
     bool m_bPreview = false;
     bool m_bDirect = false; // no print dialog: the printer as it is set up

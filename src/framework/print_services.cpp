@@ -5,7 +5,6 @@
 #include "ui_seam.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -25,19 +24,6 @@
 namespace markwise {
 
 namespace {
-PrintSeam::ChoicesAnswerer& printAnswerer() {
-    static PrintSeam::ChoicesAnswerer instance;
-    return instance;
-}
-PrintSeam::DialogAnswerer& pageSetupAnswerer() {
-    static PrintSeam::DialogAnswerer instance;
-    return instance;
-}
-PrintSeam::PreviewAnswerer& previewAnswerer() {
-    static PrintSeam::PreviewAnswerer instance;
-    return instance;
-}
-
 // The painter reports no write errors, so the file itself is checked: it must end with
 // the PDF trailer and reach the disk.
 bool IsCompletePdf(const QString& path) {
@@ -50,23 +36,13 @@ bool IsCompletePdf(const QString& path) {
 const QString kCannotStart = QStringLiteral("The print job could not be started.");
 } // namespace
 
-QPrinter& ApplicationPrinter() {
-    // Created on first use and released with the application object, before the
-    // platform's print support it relies on goes away.
-    static QPrinter* printer = nullptr;
-    if (printer == nullptr) {
-        printer = new QPrinter(QPrinter::HighResolution);
-        qAddPostRoutine([] {
-            delete printer;
-            printer = nullptr;
-        });
-    }
-    return *printer;
-}
+PrintServices::PrintServices() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
 
-bool PrintSeam::runPrintDialog(QPrinter& printer, QWidget* parent, PrintChoices& choices) {
-    if (printAnswerer())
-        return printAnswerer()(printer, choices);
+PrintServices::~PrintServices() = default;
+
+bool PrintServices::runPrintDialog(QPrinter& printer, QWidget* parent, PrintChoices& choices) {
+    if (m_printAnswerer)
+        return m_printAnswerer(printer, choices);
     QPrintDialog dialog(&printer, parent);
     std::vector<QCheckBox*> boxes;
     if (!choices.items.empty()) {
@@ -91,72 +67,53 @@ bool PrintSeam::runPrintDialog(QPrinter& printer, QWidget* parent, PrintChoices&
     return true;
 }
 
-bool PrintSeam::runPageSetupDialog(QPrinter& printer, QWidget* parent) {
-    if (pageSetupAnswerer())
-        return pageSetupAnswerer()(printer);
-    QPageSetupDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-void PrintSeam::runPreviewDialog(QPrintPreviewDialog& dialog) {
-    if (previewAnswerer())
-        previewAnswerer()(dialog);
-    else
-        dialog.exec();
-}
-
-void PrintSeam::setPrintDialogAnswerer(DialogAnswerer a) {
+void PrintServices::setPrintDialogAnswerer(DialogAnswerer a) {
     if (a)
-        printAnswerer() = [a = std::move(a)](QPrinter& printer, PrintChoices&) {
+        m_printAnswerer = [a = std::move(a)](QPrinter& printer, PrintChoices&) {
             return a(printer);
         };
     else
-        printAnswerer() = nullptr;
+        m_printAnswerer = nullptr;
 }
-void PrintSeam::setPrintChoicesAnswerer(ChoicesAnswerer a) {
-    printAnswerer() = std::move(a);
+void PrintServices::setPrintChoicesAnswerer(ChoicesAnswerer a) {
+    m_printAnswerer = std::move(a);
 }
-void PrintSeam::setPageSetupAnswerer(DialogAnswerer a) {
-    pageSetupAnswerer() = std::move(a);
+void PrintServices::setPageSetupAnswerer(DialogAnswerer a) {
+    m_pageSetupAnswerer = std::move(a);
 }
-void PrintSeam::setPreviewAnswerer(PreviewAnswerer a) {
-    previewAnswerer() = std::move(a);
+void PrintServices::setPreviewAnswerer(PreviewAnswerer a) {
+    m_previewAnswerer = std::move(a);
 }
 
-namespace {
-// A print run on the application's printer, its messages parented to `parent`.
-CPrintInfo ApplicationPrintInfo(QWidget* parent) {
+void PrintServices::printWith(PrintJob& job, QWidget* parent, bool direct) {
     CPrintInfo info;
-    info.m_printer = &ApplicationPrinter();
+    info.m_printer = m_printer.get();
+    info.m_services = this;
     info.m_parent = parent;
-    return info;
-}
-
-void printWithInfo(PrintJob& job, CPrintInfo& info) {
+    info.m_bDirect = direct;
     if (!job.OnPreparePrinting(info))
         return;
     if (!RunPageLoop(job, info))
-        UiSeam::tell(info.m_parent, kCannotStart);
-}
-} // namespace
-
-void FilePrint(PrintJob& job, QWidget* parent) {
-    CPrintInfo info = ApplicationPrintInfo(parent);
-    printWithInfo(job, info);
+        UiSeam::tell(parent, kCannotStart);
 }
 
-void FilePrintDirect(PrintJob& job, QWidget* parent) {
-    CPrintInfo info = ApplicationPrintInfo(parent);
-    info.m_bDirect = true;
-    printWithInfo(job, info);
+void PrintServices::print(PrintJob& job, QWidget* parent) {
+    printWith(job, parent, false);
 }
 
-void FilePrintPreview(PrintJob& job, QWidget* parent) {
-    CPrintInfo prepared = ApplicationPrintInfo(parent);
+void PrintServices::printDirect(PrintJob& job, QWidget* parent) {
+    printWith(job, parent, true);
+}
+
+void PrintServices::preview(PrintJob& job, QWidget* parent) {
+    CPrintInfo prepared;
+    prepared.m_printer = m_printer.get();
+    prepared.m_services = this;
+    prepared.m_parent = parent;
     prepared.m_bPreview = true;
     if (!job.OnPreparePrinting(prepared))
         return;
-    QPrintPreviewDialog dialog(&ApplicationPrinter(), parent);
+    QPrintPreviewDialog dialog(m_printer.get(), parent);
     // The preview paints again whenever its page setup changes: each time a fresh run
     // from what the preparation gave.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
@@ -165,11 +122,19 @@ void FilePrintPreview(PrintJob& job, QWidget* parent) {
                          info.m_printer = printer;
                          RunPageLoop(job, info);
                      });
-    PrintSeam::runPreviewDialog(dialog);
+    if (m_previewAnswerer)
+        m_previewAnswerer(dialog);
+    else
+        dialog.exec();
 }
 
-void FilePrintSetup(QWidget* parent) {
-    PrintSeam::runPageSetupDialog(ApplicationPrinter(), parent);
+void PrintServices::setup(QWidget* parent) {
+    if (m_pageSetupAnswerer) {
+        m_pageSetupAnswerer(*m_printer);
+        return;
+    }
+    QPageSetupDialog dialog(m_printer.get(), parent);
+    dialog.exec();
 }
 
 QPageSize DefaultPageSize() {

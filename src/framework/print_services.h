@@ -3,6 +3,7 @@
 #include <QPageSize>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QPrinter;
 class QPrintPreviewDialog;
@@ -13,13 +14,11 @@ namespace markwise {
 class PrintJob;
 struct PrintChoices;
 
-// The printer the whole program prints on: Print Setup changes it and the next Print,
-// direct print and preview use what was chosen there.
-QPrinter& ApplicationPrinter();
-
-// The print, page setup and preview dialogs go through here, so tests can answer them
-// without a modal window. An empty function restores the real dialog.
-class PrintSeam {
+// The printer the program prints on, owned by the application: Print Setup changes it
+// and the next Print, direct print and preview use what was chosen there. Its print,
+// page setup and preview dialogs go through answerers tests can set, so no test waits
+// on a modal window; an empty answerer restores the real dialog.
+class PrintServices {
 public:
     // Gets the printer to set up; true accepts the dialog, false cancels it.
     using DialogAnswerer = std::function<bool(QPrinter& printer)>;
@@ -28,25 +27,38 @@ public:
     // Gets the preview dialog instead of running it.
     using PreviewAnswerer = std::function<void(QPrintPreviewDialog& dialog)>;
 
+    PrintServices();
+    ~PrintServices();
+    PrintServices(const PrintServices&) = delete;
+    PrintServices& operator=(const PrintServices&) = delete;
+
+    QPrinter& printer() { return *m_printer; }
+
+    // "&Print...": the Print dialog, then the pages; cancelling prints nothing.
+    void print(PrintJob& job, QWidget* parent);
+    // Direct print: the printer as set up, no dialog.
+    void printDirect(PrintJob& job, QWidget* parent);
+    // "Print Pre&view": a preview window over the printer.
+    void preview(PrintJob& job, QWidget* parent);
+    // "P&rint Setup...": the page setup dialog on the printer.
+    void setup(QWidget* parent);
+
     // The choices are shown as check boxes on their own tab and updated when accepted.
-    static bool runPrintDialog(QPrinter& printer, QWidget* parent, PrintChoices& choices);
-    static bool runPageSetupDialog(QPrinter& printer, QWidget* parent);
-    static void runPreviewDialog(QPrintPreviewDialog& dialog);
+    bool runPrintDialog(QPrinter& printer, QWidget* parent, PrintChoices& choices);
 
-    static void setPrintDialogAnswerer(DialogAnswerer answerer);
-    static void setPrintChoicesAnswerer(ChoicesAnswerer answerer);
-    static void setPageSetupAnswerer(DialogAnswerer answerer);
-    static void setPreviewAnswerer(PreviewAnswerer answerer);
+    void setPrintDialogAnswerer(DialogAnswerer answerer);
+    void setPrintChoicesAnswerer(ChoicesAnswerer answerer);
+    void setPageSetupAnswerer(DialogAnswerer answerer);
+    void setPreviewAnswerer(PreviewAnswerer answerer);
+
+private:
+    void printWith(PrintJob& job, QWidget* parent, bool direct);
+
+    std::unique_ptr<QPrinter> m_printer;
+    ChoicesAnswerer m_printAnswerer;
+    DialogAnswerer m_pageSetupAnswerer;
+    PreviewAnswerer m_previewAnswerer;
 };
-
-// "&Print...": the Print dialog, then the pages; cancelling prints nothing.
-void FilePrint(PrintJob& job, QWidget* parent);
-// Direct print: the application printer as set up, no dialog.
-void FilePrintDirect(PrintJob& job, QWidget* parent);
-// "Print Pre&view": a preview window over the application printer.
-void FilePrintPreview(PrintJob& job, QWidget* parent);
-// "P&rint Setup...": the page setup dialog on the application printer.
-void FilePrintSetup(QWidget* parent);
 
 struct PdfOptions {
     QString outputFile;

@@ -1,6 +1,7 @@
 #include "sheet_printing.h"
 
 #include "framework/commands.h"
+#include "framework/doc_manager.h"
 #include "framework/document.h"
 #include "framework/print_services.h"
 #include "framework/text.h"
@@ -11,15 +12,16 @@ namespace markwise {
 
 void RunSheetPrintCommand(int id, CMarkwiseView& view) {
     SheetPrintJob job(*view.GetDocument(), fromQString(view.document().title()), view.Cutoffs());
+    PrintServices& printing = view.document().manager().printing();
     switch (id) {
     case ID_FILE_PRINT:
-        FilePrint(job, &view);
+        printing.print(job, &view);
         break;
     case ID_FILE_PRINT_DIRECT:
-        FilePrintDirect(job, &view);
+        printing.printDirect(job, &view);
         break;
     case ID_FILE_PRINT_PREVIEW:
-        FilePrintPreview(job, &view);
+        printing.preview(job, &view);
         break;
     default:
         break;

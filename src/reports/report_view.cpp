@@ -19,15 +19,15 @@ namespace markwise {
 CReportView::CReportView(CDocument& document) : CView(document) {
     connect(&document, &CDocument::changed, this, &CReportView::Invalidate);
     connect(&document.manager(), &CDocManager::cutoffsChanged, this, &CReportView::Invalidate);
-    const auto print = [this](void (*run)(PrintJob&, QWidget*)) {
+    const auto print = [this](void (PrintServices::*run)(PrintJob&, QWidget*)) {
         return [this, run] {
             ReportPrintJob job([this](const PageRequest& page) { return PrintPage(page); });
-            run(job, this);
+            (this->document().manager().printing().*run)(job, this);
         };
     };
-    handle(ID_FILE_PRINT, print(FilePrint));
-    handle(ID_FILE_PRINT_DIRECT, print(FilePrintDirect));
-    handle(ID_FILE_PRINT_PREVIEW, print(FilePrintPreview));
+    handle(ID_FILE_PRINT, print(&PrintServices::print));
+    handle(ID_FILE_PRINT_DIRECT, print(&PrintServices::printDirect));
+    handle(ID_FILE_PRINT_PREVIEW, print(&PrintServices::preview));
 }
 
 void CReportView::OnInitialUpdate() {

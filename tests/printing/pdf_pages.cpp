@@ -48,16 +48,16 @@ QList<PdfPage> ReadPdfPages(const QString& path) {
     return pages;
 }
 
-int PreviewPageCount(const std::function<void()>& preview) {
+int PreviewPageCount(PrintServices& printing, const std::function<void()>& preview) {
     int pages = -1;
-    PrintSeam::setPreviewAnswerer([&pages](QPrintPreviewDialog& dialog) {
+    printing.setPreviewAnswerer([&pages](QPrintPreviewDialog& dialog) {
         if (auto* widget = dialog.findChild<QPrintPreviewWidget*>()) {
             widget->updatePreview();
             pages = widget->pageCount();
         }
     });
     preview();
-    PrintSeam::setPreviewAnswerer({});
+    printing.setPreviewAnswerer({});
     return pages;
 }
 

@@ -4,6 +4,10 @@
 #include <QString>
 #include <functional>
 
+namespace markwise {
+class PrintServices;
+}
+
 namespace markwise::test {
 
 // A word pdftotext found, its box in points from the page's top-left corner.
@@ -29,6 +33,6 @@ QList<PdfPage> ReadPdfPages(const QString& path);
 
 // The pages Print Preview shows for a job, its window answered through the print seam;
 // -1 when no preview came.
-int PreviewPageCount(const std::function<void()>& preview);
+int PreviewPageCount(PrintServices& printing, const std::function<void()>& preview);
 
 } // namespace markwise::test

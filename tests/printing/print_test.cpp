@@ -87,14 +87,15 @@ bool onLine(const PdfWord* word, int k) {
 class PrintTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
+    PrintServices m_printing;
 
     QString pdf(const QString& name) const { return m_dir.filePath(name); }
 
 private slots:
     void initTestCase() { DropOffscreenNoise(); }
     void cleanup() {
-        PrintSeam::setPrintDialogAnswerer({});
-        PrintSeam::setPrintChoicesAnswerer({});
+        m_printing.setPrintDialogAnswerer({});
+        m_printing.setPrintChoicesAnswerer({});
     }
 
     void loopAndPreviewFollowTheJobsPageCounts() {
@@ -116,33 +117,33 @@ private slots:
         FixedPagesJob fixed;
         QVERIFY(PrintToPdf(fixed, {pdf("p.pdf"), QPageSize(QPageSize::Letter), 300}, &error));
         QCOMPARE(ReadPdfPages(pdf("p.pdf")).size(), 1);
-        QCOMPARE(PreviewPageCount([&] { FilePrintPreview(fixed, nullptr); }), 3);
+        QCOMPARE(PreviewPageCount(m_printing, [&] { m_printing.preview(fixed, nullptr); }), 3);
         fixed.pageCount = 0; // nothing to page through still shows its one page
-        QCOMPARE(PreviewPageCount([&] { FilePrintPreview(fixed, nullptr); }), 1);
+        QCOMPARE(PreviewPageCount(m_printing, [&] { m_printing.preview(fixed, nullptr); }), 1);
     }
 
     void printDialogCancelPrintsNothingAndItsPageRangeIsFollowed() {
-        ApplicationPrinter().setOutputFormat(QPrinter::PdfFormat);
-        ApplicationPrinter().setOutputFileName(pdf("cancelled.pdf"));
-        PrintSeam::setPrintDialogAnswerer([](QPrinter&) { return false; });
+        m_printing.printer().setOutputFormat(QPrinter::PdfFormat);
+        m_printing.printer().setOutputFileName(pdf("cancelled.pdf"));
+        m_printing.setPrintDialogAnswerer([](QPrinter&) { return false; });
         RecordingJob cancelled;
-        FilePrint(cancelled, nullptr);
+        m_printing.print(cancelled, nullptr);
         QCOMPARE(cancelled.calls, QStringList({"prepare"}));
         QVERIFY(!QFile::exists(pdf("cancelled.pdf")));
 
-        PrintSeam::setPrintDialogAnswerer([this](QPrinter& printer) {
+        m_printing.setPrintDialogAnswerer([this](QPrinter& printer) {
             printer.setOutputFileName(pdf("range.pdf"));
             printer.setPrintRange(QPrinter::PageRange);
             printer.setFromTo(2, 3);
             return true;
         });
         RecordingJob ranged(5);
-        FilePrint(ranged, nullptr);
+        m_printing.print(ranged, nullptr);
         const auto pages = ReadPdfPages(pdf("range.pdf"));
         QCOMPARE(pages.size(), 2);
         QVERIFY(pages[0].has("Page2"));
         QVERIFY(pages[1].has("Page3"));
-        ApplicationPrinter().setPrintRange(QPrinter::AllPages);
+        m_printing.printer().setPrintRange(QPrinter::AllPages);
     }
 
     // What each page holds is geometry's (sheet_print_page_test); here: where it lands on
@@ -183,19 +184,20 @@ private slots:
                            "Period3.MKW");
         const ViewDialogs none;
         CMarkwiseView view(document, none);
-        ApplicationPrinter().setPageSize(QPageSize(QPageSize::Letter));
-        ApplicationPrinter().setOutputFormat(QPrinter::PdfFormat);
+        PrintServices& printing = app.docManager().printing();
+        printing.printer().setPageSize(QPageSize(QPageSize::Letter));
+        printing.printer().setOutputFormat(QPrinter::PdfFormat);
 
         const QString direct = pdf("direct.pdf");
-        ApplicationPrinter().setOutputFileName(direct);
+        printing.printer().setOutputFileName(direct);
         view.runCommand(ID_FILE_PRINT_DIRECT);
         QCOMPARE(ReadPdfPages(direct).size(), 3);
-        QCOMPARE(PreviewPageCount([&] { view.runCommand(ID_FILE_PRINT_PREVIEW); }), 3);
+        QCOMPARE(PreviewPageCount(printing, [&] { view.runCommand(ID_FILE_PRINT_PREVIEW); }), 3);
 
         // "All assignments" ticked in the Print dialog: strips 1-12 and 13-20, three pages each.
         const QString all = pdf("all.pdf");
         QStringList offered;
-        PrintSeam::setPrintChoicesAnswerer([&](QPrinter& printer, PrintChoices& choices) {
+        printing.setPrintChoicesAnswerer([&](QPrinter& printer, PrintChoices& choices) {
             for (const auto& choice : choices.items)
                 offered << choice.label + (choice.checked ? "+" : "-");
             choices.items.front().checked = true;
@@ -209,7 +211,7 @@ private slots:
         QVERIFY(strips[0].has("1:"));
         QVERIFY(strips[5].has("20:"));
         // The choice holds for that job only: the next print is the last columns again.
-        ApplicationPrinter().setOutputFileName(direct);
+        printing.printer().setOutputFileName(direct);
         view.runCommand(ID_FILE_PRINT_DIRECT);
         QCOMPARE(ReadPdfPages(direct).size(), 3);
     }

@@ -418,10 +418,12 @@ private slots:
         std::string error;
         QVERIFY(SaveClassFile(path.toStdString(), *doc, error));
         QVERIFY(startWith(path));
-        ApplicationPrinter().setPageSize(QPageSize(QPageSize::Letter));
-        ApplicationPrinter().setResolution(300);
+        PrintServices& printing = manager().printing();
+        printing.printer().setPageSize(QPageSize(QPageSize::Letter));
+        printing.printer().setResolution(300);
         QVERIFY(openStudentReport(1));
-        QCOMPARE(PreviewPageCount([this] { frame().executeCommand(ID_FILE_PRINT_PREVIEW); }),
+        QCOMPARE(PreviewPageCount(printing,
+                                  [this] { frame().executeCommand(ID_FILE_PRINT_PREVIEW); }),
                  int(pages.size()));
 
         // N a multiple of L: no empty page after the last.
