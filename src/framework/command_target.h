@@ -16,7 +16,7 @@ struct CommandState {
     QString text;
 };
 
-// One stop on a command's route (view, document, child frame, main frame, application).
+// One stop on a command's route (view, document, main frame, CSV commands, application).
 // Each target lists the commands it handles once, in one table, usually in its constructor:
 // per id the action, and beside it the rule for its state and whether it is handled now.
 class CommandTarget {
