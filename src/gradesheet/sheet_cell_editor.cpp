@@ -17,35 +17,25 @@ bool SheetCellEditor::event(QEvent* event) {
     // Tab must end the edit before the focus chain takes it.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const bool press = event->type() == QEvent::KeyPress;
-        switch (key->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (press)
-                emit storeRequested(CursorMove::Down);
-            event->accept();
-            return true;
-        case Qt::Key_Tab:
-            if (press)
-                emit storeRequested(key->modifiers() & Qt::ShiftModifier ? CursorMove::Left
-                                                                         : CursorMove::Right);
-            event->accept();
-            return true;
-        case Qt::Key_Backtab:
-            if (press)
-                emit storeRequested(CursorMove::Left);
-            event->accept();
-            return true;
-        case Qt::Key_Escape:
-            if (press)
+        const int code = key->key();
+        const bool enter = code == Qt::Key_Return || code == Qt::Key_Enter;
+        const bool tab = code == Qt::Key_Tab || code == Qt::Key_Backtab;
+        if (enter || tab || code == Qt::Key_Escape) {
+            if (event->type() == QEvent::KeyPress && code == Qt::Key_Escape)
                 emit cancelRequested();
+            else if (event->type() == QEvent::KeyPress)
+                emit storeRequested(enter ? CursorMove::Down : TabMove(*key));
             event->accept();
             return true;
-        default:
-            break;
         }
     }
     return QLineEdit::event(event);
+}
+
+CursorMove TabMove(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Backtab || key.modifiers() & Qt::ShiftModifier
+               ? CursorMove::Left
+               : CursorMove::Right;
 }
 
 std::optional<double> ParseCellScore(const QString& text) {

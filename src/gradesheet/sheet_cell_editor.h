@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <optional>
 
+class QKeyEvent;
+
 namespace markwise {
 
 // The small box typed over a score cell. It only reports the keys that end it; the
@@ -22,6 +24,9 @@ signals:
 protected:
     bool event(QEvent* event) override;
 };
+
+// Tab moves right, Shift+Tab (Backtab) left: in the sheet and in its editor alike.
+CursorMove TabMove(const QKeyEvent& key);
 
 // What an in-place text means as a score: "N/A", "n/a" or nothing is a missing score; a
 // number is itself; anything else is nullopt (not a score).

@@ -118,10 +118,8 @@ bool SheetKeyboard::KeyPress(QKeyEvent* event) {
         move = CursorMove::PageDown;
         break;
     case Qt::Key_Tab:
-        move = event->modifiers() & Qt::ShiftModifier ? CursorMove::Left : CursorMove::Right;
-        break;
     case Qt::Key_Backtab:
-        move = CursorMove::Left;
+        move = TabMove(*event);
         break;
     default:
         break;
