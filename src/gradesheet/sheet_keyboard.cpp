@@ -87,7 +87,11 @@ void SheetKeyboard::Refresh() {
 bool SheetKeyboard::KeyPress(QKeyEvent* event) {
     // Keys that still reach the sheet while its editor is open belong to the editor.
     if (m_editor) {
-        QCoreApplication::sendEvent(m_editor, event);
+        if (!m_forwarding) {
+            m_forwarding = true;
+            QCoreApplication::sendEvent(m_editor, event);
+            m_forwarding = false;
+        }
         return true;
     }
     const bool ctrl = event->modifiers() & Qt::ControlModifier;

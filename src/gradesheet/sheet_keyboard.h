@@ -47,6 +47,8 @@ private:
     CMarkwiseView& m_view;
     SheetCell m_cell;
     SheetCellEditor* m_editor = nullptr;
+    // A key the editor ignores comes back up to the sheet: it must not go round again.
+    bool m_forwarding = false;
 };
 
 // The one way a score typed in place or cleared reaches the class.
