@@ -1,9 +1,11 @@
 #include "sheet_keyboard.h"
 
 #include "core/markwise_doc.h"
+#include "core/number_text.h"
 #include "framework/class_editor.h"
 #include "framework/commands.h"
 #include "framework/document.h"
+#include "framework/text.h"
 #include "framework/ui_seam.h"
 #include "markwise_view.h"
 #include "sheet_accessible.h"
@@ -212,7 +214,7 @@ void SheetKeyboard::OpenEditor(const QString& text) {
 void SheetKeyboard::storeEditor(CursorMove then) {
     if (!m_editor || !m_cell.IsScore())
         return;
-    const std::optional<double> score = ParseCellScore(m_editor->text());
+    const std::optional<double> score = ParseTypedScore(fromQString(m_editor->text()));
     if (!score) {
         UiSeam::tell(&m_view, QStringLiteral("Please enter a number in \"Student Points\"."));
         m_editor->setFocus();
