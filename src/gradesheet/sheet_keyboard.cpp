@@ -21,15 +21,11 @@
 namespace markwise {
 
 void StoreSheetScore(CMarkwiseView& view, int assignment, int student, double score) {
-    const CMarkwiseDoc& doc = *view.GetDocument();
-    if (assignment < 0 || assignment >= doc.AssignmentsInUse())
+    if (!view.GetDocument()->HoldsScore(assignment, student))
         return;
-    const CAssignment& a = doc.m_assignments[assignment];
-    // A session of its own, so each stored score is one step to undo.
-    CClassEditor& editor = view.document().editor();
-    editor.storeAssignment(
-        editor.newSession(),
-        {assignment, a.m_title, a.m_description, a.m_pointsPossible, student, score}, false);
+    // Each stored score is one step to undo.
+    view.document().editor().apply(QStringLiteral("Edit Assignment"),
+                                   SetScoreEdit(assignment, student, score));
 }
 
 SheetKeyboard::SheetKeyboard(CMarkwiseView& view) : QObject(&view), m_view(view) {
