@@ -158,13 +158,6 @@ private slots:
         QCOMPARE(view.m_firstAssignment, 0);
     }
 
-    void inPlaceTextsReadAsScores() {
-        QCOMPARE(ParseCellScore(" 7.5 "), std::optional<double>(7.5));
-        for (const char* missing : {"N/A", "n/a", "", "  "})
-            QCOMPARE(ParseCellScore(missing), std::optional<double>(MISSING_SCORE));
-        QCOMPARE(ParseCellScore("N/a"), std::optional<double>()); // numbers are ParseNumber's
-    }
-
     void scoresTypedInPlaceAreStoredOneStepEach() {
         Messages messages;
         auto scored = FilledClass(4, 2);
