@@ -210,7 +210,7 @@ void SheetKeyboard::OpenEditor(const QString& text) {
 void SheetKeyboard::storeEditor(CursorMove then) {
     if (!m_editor || !m_cell.IsScore())
         return;
-    const std::optional<double> score = ParseTypedScore(fromQString(m_editor->text()));
+    const std::optional<double> score = ParseTypedScore(fromQString(m_editor->text().trimmed()));
     if (!score) {
         UiSeam::tell(&m_view, QStringLiteral("Please enter a number in \"Student Points\"."));
         m_editor->setFocus();
