@@ -33,9 +33,8 @@ bool SheetCellEditor::event(QEvent* event) {
 }
 
 CursorMove TabMove(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Backtab || key.modifiers() & Qt::ShiftModifier
-               ? CursorMove::Left
-               : CursorMove::Right;
+    return key.key() == Qt::Key_Backtab || key.modifiers() & Qt::ShiftModifier ? CursorMove::Left
+                                                                               : CursorMove::Right;
 }
 
 std::optional<double> ParseCellScore(const QString& text) {

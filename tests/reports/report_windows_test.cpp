@@ -422,9 +422,9 @@ private slots:
         printing.printer().setPageSize(QPageSize(QPageSize::Letter));
         printing.printer().setResolution(300);
         QVERIFY(openStudentReport(1));
-        QCOMPARE(PreviewPageCount(printing,
-                                  [this] { frame().executeCommand(ID_FILE_PRINT_PREVIEW); }),
-                 int(pages.size()));
+        QCOMPARE(
+            PreviewPageCount(printing, [this] { frame().executeCommand(ID_FILE_PRINT_PREVIEW); }),
+            int(pages.size()));
 
         // N a multiple of L: no empty page after the last.
         auto exact = ClassOf(1);
