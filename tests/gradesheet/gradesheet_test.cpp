@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(score(0, 0), 7.5);
         QVERIFY(doc().IsModified());
         Type(QStringLiteral("9\u00a0")); // a no-break space pasted after the number is a blank
-        Press(Qt::Key_Tab);                // stores, moves right
+        Press(Qt::Key_Tab);              // stores, moves right
         QCOMPARE(score(0, 1), 9.0);
         QCOMPARE(view.CurrentCell(), (SheetCell{1, 1}));
         Type("N/A");
