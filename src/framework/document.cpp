@@ -158,9 +158,9 @@ bool CDocument::saveTo(const QString& path) {
     return true;
 }
 
-void CDocument::guardFile(std::unique_ptr<QLockFile> lock) {
+void CDocument::guardFile(std::unique_ptr<HeldFile> lock, const DiskStamp& stamp) {
     m_lock = std::move(lock);
-    m_stamp = DiskStamp::of(m_path);
+    m_stamp = stamp;
 }
 
 bool CDocument::SaveModified() {
