@@ -2,6 +2,7 @@
 
 #include "core/class_file.h"
 #include "core/profile.h"
+#include "core/shown_text.h"
 #include "framework/print_services.h"
 #include "sheet_print_job.h"
 
@@ -30,7 +31,7 @@ struct PrintRequest {
 };
 
 int fail(const QString& message) {
-    std::fprintf(stderr, "markwise: %s\n", qPrintable(QString(message).replace('\n', ' ')));
+    std::fprintf(stderr, "markwise: %s\n", ShownText(message.toLocal8Bit().toStdString()).c_str());
     return 1;
 }
 
