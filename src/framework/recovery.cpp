@@ -105,10 +105,12 @@ QString CRecoveryCopies::Prepare() {
     }
     // The copies hold students' names and scores: for this user's eyes only.
     QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // Without it (a file system without locks) copies are still better than none; a
+    // failure to write them is said below.
     HeldFile::Outcome outcome;
     m_live = HeldFile::take(m_folder + QLatin1Char('/') + m_tag + kLiveSuffix,
                             QByteArray::number(qint64(::getpid())) + '\n', outcome);
-    return m_live ? QString() : QStringLiteral("A file cannot be made in it.");
+    return {};
 }
 
 void CRecoveryCopies::Failed(const QString& reason) {

@@ -69,7 +69,7 @@ private:
     void WatchDocuments();
     void Forget(QObject* document);
     bool Write(const CDocument& document, Copy& copy, std::vector<unsigned char> bytes);
-    // Creates the folder and holds this run's tag: empty, or why it cannot.
+    // Creates the folder and holds this run's tag (when it can): empty, or why not.
     QString Prepare();
     void Failed(const QString& reason);
 
