@@ -7,8 +7,9 @@
 #   scripts/fuzz.sh long [WORKERS] [TARGET]
 # Runs each target (or TARGET) until 10 million inputs for the class reader and 1 million
 # for each other, with WORKERS processes at a time (-fork; default: every core), keeping
-# the inputs that found something new in build/fuzz/corpus/<target>. Prints inputs,
-# inputs per second, coverage and findings for each.
+# the inputs that found something new in build/fuzz/corpus/<target> and the log in
+# build/fuzz/long-<target>.log. Prints inputs, inputs per second, coverage and findings
+# for each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -47,6 +48,7 @@ for target in "${targets[@]}"; do
   [[ $target == fuzz_csv_reader ]] && max_len=65536
   log="$work/$target.log"
   if (( long )); then
+    log="build/fuzz/long-$target.log" # kept: a long run's progress can be followed
     runs=1000000
     [[ $target == fuzz_file_reader ]] && runs=10000000
     corpus="build/fuzz/corpus/${target#fuzz_}"
