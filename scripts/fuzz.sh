@@ -79,6 +79,7 @@ for target in "${targets[@]}"; do
     last=$(grep -E '^#[0-9]+: cov:' "$log" | tail -n 1 || true)
     done_runs=$(sed -E 's/^#([0-9]+):.*/\1/' <<<"$last")
     cov=$(grep -oE 'cov: [0-9]+ ft: [0-9]+' <<<"$last" || true)
+    tally=$(grep -oE 'oom/timeout/crash: [0-9/]+' <<<"$last" || true)
     elapsed=$(( SECONDS - start ))
     (( elapsed >= 1 )) || elapsed=1
     rate=$(( ${done_runs:-0} / elapsed ))
@@ -86,9 +87,10 @@ for target in "${targets[@]}"; do
     done_runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n 1)
     cov=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -n 1)
+    tally=""
   fi
-  summary+=$(printf '%-18s %10s inputs %8s/s  %-22s %s findings' "$target" "${done_runs:-?}" \
-      "${rate:-?}" "${cov:-}" "$findings")$'\n'
+  summary+=$(printf '%-18s %10s inputs %8s/s  %-22s %s findings %s' "$target" \
+      "${done_runs:-?}" "${rate:-?}" "${cov:-}" "$findings" "$tally")$'\n'
 done
 printf '%s' "$summary"
 exit $status
