@@ -40,6 +40,16 @@ DiskStamp DiskStamp::of(const QString& path) {
     return stamp;
 }
 
+DiskStamp DiskStamp::ofBytes(const std::vector<unsigned char>& bytes) {
+    DiskStamp stamp;
+    stamp.exists = true;
+    stamp.size = qint64(bytes.size());
+    stamp.hash = QCryptographicHash::hash(
+        QByteArrayView(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
+        QCryptographicHash::Sha256);
+    return stamp;
+}
+
 bool DiskStamp::sameBytes(const DiskStamp& other) const {
     return exists == other.exists && size == other.size && hash == other.hash;
 }

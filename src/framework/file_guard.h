@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -17,6 +18,8 @@ struct DiskStamp {
     QByteArray hash;
 
     static DiskStamp of(const QString& path);
+    // The stamp a file holding bytes has.
+    static DiskStamp ofBytes(const std::vector<unsigned char>& bytes);
     // What a recovery copy keeps of it.
     QString toText() const;
     static DiskStamp fromText(const QString& text);

@@ -152,6 +152,27 @@ private slots:
                    [](const QByteArray& bytes) { return bytes.trimmed().endsWith("%%EOF"); }});
     }
 
+    // The folder's flush failed after the new file took the old one's place: the class stays
+    // modified, and saving again is no change made by another program.
+    void aClassSavedButNotFlushedSavesAgainWithoutAsking() {
+        const QString file = copyOfSample("Period3.MKW");
+        QVERIFY(StartApp(file));
+        CDocument& document = *manager().activeDocument();
+        Change(document);
+        SaveFaults plan;
+        plan.failAt = 4;
+        PlanFaults(plan);
+        m_messages.answers = {Answer::Cancel};
+        QVERIFY(!document.DoFileSave());
+        QCOMPARE(CallKinds().back(), SaveCallKind::SyncFolder);
+        QCOMPARE(m_messages.texts.size(), 1);
+        QVERIFY(document.isModified());
+        PlanFaults({});
+        QVERIFY(document.DoFileSave());
+        QCOMPARE(m_messages.texts.size(), 1);
+        QVERIFY(!document.isModified());
+    }
+
     void aRecoveryCopySurvivesEveryFailedCallAndSaysSo() {
         QVERIFY(StartApp(copyOfSample("Period3.MKW")));
         CDocument& document = *manager().activeDocument();
