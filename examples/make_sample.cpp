@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -163,8 +164,15 @@ void AddScores(CMarkwiseDoc& doc, Random& random) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fputs("usage: make-sample OUT.mkw\n", stderr);
+    constexpr const char* kUsage = "usage: make-sample OUT.mkw\n";
+    const std::string_view out = argc == 2 ? argv[1] : "";
+    if (out == "--help" || out == "-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    // An option is never taken for a file name (a name starting with "-" can be "./-x").
+    if (out.empty() || out.front() == '-') {
+        std::fputs(kUsage, stderr);
         return 1;
     }
     CMarkwiseDoc doc;

@@ -8,18 +8,6 @@ namespace markwise::cli {
 
 namespace {
 
-// An argument named in a usage error: control characters show as '?', so the error stays
-// one line and no escape sequence reaches the terminal.
-std::string Shown(std::string_view text) {
-    std::string shown(text);
-    for (char& c : shown) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            c = '?';
-        }
-    }
-    return shown;
-}
-
 constexpr std::string_view kUsage =
     "Usage:\n"
     "  markwise-cli grades FILE [--cutoffs LIST] [--first-included N]\n"
@@ -150,7 +138,7 @@ bool ApplyOption(std::string_view name, const std::string& value, Options& optio
         options.output = value;
     }
     if (!ok)
-        error = "invalid value '" + Shown(value) + "' for " + std::string(name);
+        error = "invalid value '" + std::string(value) + "' for " + std::string(name);
     return ok;
 }
 
@@ -226,7 +214,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
     if (args[0] == "--help" || args[0] == "-h")
         return true;
     if (!ParseCommand(args[0], options.command)) {
-        error = "unknown command '" + Shown(args[0]) + "'";
+        error = "unknown command '" + args[0] + "'";
         return false;
     }
 
@@ -246,7 +234,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         if (optionsEnded || arg.size() < 2 || arg.front() != '-') {
             std::string& slot = options.file.empty() ? options.file : options.csvFile;
             if (!slot.empty() || (&slot == &options.csvFile && options.command != Command::Merge)) {
-                error = "unexpected argument '" + Shown(arg) + "'";
+                error = "unexpected argument '" + std::string(arg) + "'";
                 return false;
             }
             slot = arg;
@@ -262,7 +250,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
                 option = &candidate;
         }
         if (option == nullptr) {
-            error = "unknown option '" + Shown(name) + "'";
+            error = "unknown option '" + std::string(name) + "'";
             return false;
         }
         for (std::string_view s : seen) {

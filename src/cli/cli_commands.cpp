@@ -9,15 +9,20 @@
 #include "core/encoding.h"
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
+#include "core/shown_text.h"
 #include "core/sort.h"
 #include "core/summary.h"
 
 namespace markwise::cli {
 
+std::string ErrorLine(const std::string& text) {
+    return "markwise-cli: " + ShownText(text) + "\n";
+}
+
 namespace {
 
 CommandResult Failure(int status, const std::string& file, const std::string& what) {
-    return {status, {}, "markwise-cli: " + file + ": " + what + "\n"};
+    return {status, {}, ErrorLine(file + ": " + what)};
 }
 
 std::string AssignmentRangeText(int index, int count) {
@@ -28,15 +33,19 @@ std::string AssignmentRangeText(int index, int count) {
 CommandResult Save(const Options& options, const CMarkwiseDoc& doc) {
     std::string error;
     if (!SaveClassFile(options.output, doc, error)) // the error names the file
-        return {kExitFile, {}, "markwise-cli: " + error + "\n"};
+        return {kExitFile, {}, ErrorLine(error)};
     return {};
 }
 
-// Characters the class cannot hold, one warning line each.
-std::string Warnings(const std::string& file, const std::vector<std::string>& warnings) {
+// Characters the class cannot hold and columns left out, one warning line each.
+std::string Warnings(const std::string& file, const std::vector<std::string>& warnings,
+                     const std::vector<std::string>& leftOut) {
     std::string err;
     for (const std::string& warning : warnings)
-        err += "markwise-cli: " + file + ": warning: " + warning + "\n";
+        err += ErrorLine(file + ": warning: " + warning);
+    for (const std::string& column : leftOut)
+        err += ErrorLine(file + ": warning: column " + QuotedUtf8ForMessage(column) +
+                         " holds no scores; it was left out");
     return err;
 }
 
@@ -134,7 +143,7 @@ CommandResult RunExport(const Options& options, const CMarkwiseDoc& doc) {
         return {kExitOk, std::move(csv), {}};
     std::string error;
     if (!WriteFileAtomically(options.output, csv.data(), csv.size(), error))
-        return {kExitFile, {}, "markwise-cli: " + error + "\n"};
+        return {kExitFile, {}, ErrorLine(error)};
     return {};
 }
 
@@ -146,7 +155,7 @@ CommandResult RunImport(const Options& options) {
     const std::unique_ptr<CMarkwiseDoc> doc = ClassFromSheet(sheet);
     CommandResult result = Save(options, *doc);
     if (result.status == kExitOk)
-        result.err = Warnings(options.file, sheet.warnings);
+        result.err = Warnings(options.file, sheet.warnings, sheet.ignoredColumns);
     return result;
 }
 
@@ -163,10 +172,11 @@ CommandResult RunMerge(const Options& options, CMarkwiseDoc& doc) {
         if (saved.status != kExitOk)
             return saved;
     }
-    CommandResult result{kExitOk, plan.SummaryText(), Warnings(options.csvFile, plan.warnings)};
+    CommandResult result{kExitOk, plan.SummaryText(),
+                         Warnings(options.csvFile, plan.warnings, plan.leftOut)};
     for (const MergeSkippedRow& row : plan.skipped)
-        result.out +=
-            "skipped line " + std::to_string(row.line) + ": " + Cp1252ToUtf8(row.name) + "\n";
+        result.out += "skipped line " + std::to_string(row.line) + ": " +
+                      ShownText(Cp1252ToUtf8(row.name)) + "\n";
     return result;
 }
 

@@ -24,6 +24,10 @@ struct CommandResult {
 };
 
 // The commands, on a loaded class whose m_firstIncluded is already set.
+// "markwise-cli: " and text on one line, control characters shown as '?': file names and
+// cell texts in a message may hold anything.
+std::string ErrorLine(const std::string& text);
+
 CommandResult RunGrades(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs);
 CommandResult RunSummary(const Options& options, const CMarkwiseDoc& doc,
                          const CGradeCutoffs& cutoffs);

@@ -13,7 +13,7 @@ CGradeCutoffs Cutoffs(const Options& options, const CProfile& profile, std::stri
     if (options.cutoffs)
         return *options.cutoffs;
     for (const std::string& problem : profile.Problems())
-        warnings += "markwise-cli: warning: " + problem + "\n";
+        warnings += ErrorLine("warning: " + problem);
     return profile.ReadCutoffs();
 }
 
@@ -23,7 +23,7 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
     Options options;
     std::string error;
     if (!ParseArguments(args, options, error))
-        return {kExitUsage, {}, "markwise-cli: " + error + "\n" + std::string(UsageText())};
+        return {kExitUsage, {}, ErrorLine(error) + std::string(UsageText())};
     if (options.command == Command::Help)
         return {kExitOk, HelpText(), {}};
 
@@ -31,7 +31,7 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
         return RunImport(options);
     std::unique_ptr<CMarkwiseDoc> doc = LoadClassFile(options.file, error);
     if (!doc) // the error names the file
-        return {kExitFile, {}, "markwise-cli: " + error + "\n"};
+        return {kExitFile, {}, ErrorLine(error)};
     doc->m_firstIncluded = options.firstIncluded;
 
     std::string warnings;

@@ -1,13 +1,15 @@
 #include "atomic_file.h"
 
+#include "save_calls.h"
+
 #include <cerrno>
-#include <chrono>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <random>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,24 +54,16 @@ std::string TemporaryPrefix(const std::string& target) {
     return "." + target.substr(target.rfind('/') + 1) + ".";
 }
 
-std::uint64_t NextRandom() {
-    static std::uint64_t state =
-        std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-        (std::uint64_t(::getpid()) << 32);
-    // splitmix64: enough to make clashes with other writers unlikely; O_EXCL makes them safe.
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 // Creates a new file beside target with a unique name. Mode 0666 lets the umask decide,
 // as for any new file.
 int CreateTemporary(const std::string& target, std::string& tempPath) {
     static constexpr char kDigits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     const std::string folder = FolderOf(target);
+    // The kernel's random source, asked once per save: clashes with other writers are
+    // unlikely, and O_EXCL makes them safe.
+    std::random_device source;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::uint64_t bits = NextRandom();
+        std::uint64_t bits = (std::uint64_t(source()) << 32) ^ source();
         std::string suffix(8, '0');
         for (char& c : suffix) {
             c = kDigits[bits % 36];
@@ -88,7 +82,7 @@ int CreateTemporary(const std::string& target, std::string& tempPath) {
 
 bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
     while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
+        const ssize_t written = save_calls::Write(fd, data, size);
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -101,12 +95,19 @@ bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
     return true;
 }
 
-void SyncFolder(const std::string& folder) {
+// The rename reaches the disk only with the folder; 0 or why not.
+int SyncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+    if (fd < 0) {
+        return errno;
     }
+    int failure = save_calls::SyncFolder(fd) == 0 ? 0 : errno;
+    // Some file systems cannot sync a folder at all; their renames are as safe as they get.
+    if (failure == EINVAL || failure == ENOTSUP) {
+        failure = 0;
+    }
+    ::close(fd);
+    return failure;
 }
 
 bool ProcessIsGone(const std::string& pidText) {
@@ -118,9 +119,8 @@ bool ProcessIsGone(const std::string& pidText) {
     return pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
 }
 
-void RemoveStaleTemporaries(const std::string& target) {
-    const std::string folder = FolderOf(target);
-    const std::string prefix = TemporaryPrefix(target);
+// Any save's temporary in the folder whose process no longer runs, whatever file it was for.
+void RemoveStaleTemporaries(const std::string& folder) {
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) {
         return;
@@ -128,14 +128,14 @@ void RemoveStaleTemporaries(const std::string& target) {
     std::vector<std::string> stale;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        if (name.size() <= prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0 ||
-            name.compare(name.size() - 4, 4, ".tmp") != 0) {
+        // ".<name>.<process>-<8 characters>.tmp"
+        if (name.size() < 17 || name[0] != '.' || name.compare(name.size() - 4, 4, ".tmp") != 0 ||
+            name[name.size() - 13] != '-') {
             continue;
         }
-        const std::string tag = name.substr(prefix.size(), name.size() - prefix.size() - 4);
-        const std::size_t dash = tag.find('-');
-        if (dash != std::string::npos && tag.size() - dash - 1 == 8 &&
-            ProcessIsGone(tag.substr(0, dash))) {
+        const std::size_t dot = name.rfind('.', name.size() - 14);
+        if (dot != std::string::npos && dot > 0 &&
+            ProcessIsGone(name.substr(dot + 1, name.size() - 14 - dot))) {
             stale.push_back(folder + "/" + name);
         }
     }
@@ -192,7 +192,7 @@ bool WriteFileAtomically(const std::string& path, const void* data, std::size_t 
         error = "Could not save \"" + path + "\". " + unfit;
         return false;
     }
-    RemoveStaleTemporaries(target);
+    RemoveStaleTemporaries(FolderOf(target));
     std::string tempPath;
     const int fd = CreateTemporary(target, tempPath);
     if (fd < 0) {
@@ -204,13 +204,14 @@ bool WriteFileAtomically(const std::string& path, const void* data, std::size_t 
     struct stat existing {};
     bool ok = ::stat(target.c_str(), &existing) != 0 || S_ISDIR(existing.st_mode) ||
               ::fchmod(fd, existing.st_mode & 07777) == 0;
-    ok = ok && WriteAll(fd, static_cast<const unsigned char*>(data), size) && ::fsync(fd) == 0;
+    ok = ok && WriteAll(fd, static_cast<const unsigned char*>(data), size) &&
+         save_calls::Sync(fd) == 0;
     int failure = ok ? 0 : errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
         failure = errno;
     }
-    if (ok && ::rename(tempPath.c_str(), target.c_str()) != 0) {
+    if (ok && save_calls::Rename(tempPath.c_str(), target.c_str()) != 0) {
         ok = false;
         failure = errno;
     }
@@ -219,7 +220,11 @@ bool WriteFileAtomically(const std::string& path, const void* data, std::size_t 
         error = "Could not save \"" + path + "\". " + WriteReason(failure);
         return false;
     }
-    SyncFolder(FolderOf(target));
+    // The file is whole, old or new, either way; but it may not survive a power failure.
+    if (const int failure = SyncFolder(FolderOf(target)); failure != 0) {
+        error = "Could not save \"" + path + "\". " + WriteReason(failure);
+        return false;
+    }
     return true;
 }
 

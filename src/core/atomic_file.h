@@ -5,11 +5,12 @@
 
 namespace markwise {
 
-// Writes bytes to a temporary file beside path, flushes it to disk and renames it over
-// path. On failure the temporary file is removed, path is untouched and error says why.
+// Writes bytes to a temporary file beside path, flushes it to disk, renames it over path
+// and flushes the folder. On failure no temporary file is left, path is whole (untouched,
+// unless only the folder's flush failed: then it is new) and error says why.
 // Refused: a path that is not a regular file (a device, pipe, folder or dangling link) and
-// an existing file the user may not write. Temporaries of earlier saves of the same file
-// by processes that no longer run are removed.
+// an existing file the user may not write. Temporaries that saves in the same folder by
+// processes that no longer run left behind are removed.
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
                          std::string& error);
 

@@ -18,10 +18,6 @@ static_assert(std::endian::native == std::endian::little,
 
 namespace {
 
-// Scores alone fill at most about 1.6 MB and every text typed in a dialog is bounded by
-// its edit box, so a class file beyond this size is not one this program wrote.
-constexpr std::size_t kMaxClassFileSize = 64u << 20;
-
 constexpr unsigned kWideMarker = 0xFFFE;
 constexpr unsigned kLongMarker = 0xFFFF;
 
@@ -305,7 +301,7 @@ std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, std::string
     std::vector<unsigned char> bytes;
     std::string reason;
     std::unique_ptr<CMarkwiseDoc> doc;
-    if (!ReadFileBytes(path, kMaxClassFileSize, "any class file", bytes, reason)) {
+    if (!ReadFileBytes(path, kMaxClassFileBytes, "any class file", bytes, reason)) {
         error = "Could not open \"" + path + "\". " + reason;
         return nullptr;
     }
@@ -323,7 +319,16 @@ std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, std::string
 }
 
 bool SaveClassFile(const std::string& path, const CMarkwiseDoc& doc, std::string& error) {
-    const std::vector<unsigned char> bytes = WriteClass(doc);
+    return SaveClassBytes(path, WriteClass(doc), error);
+}
+
+bool SaveClassBytes(const std::string& path, const std::vector<unsigned char>& bytes,
+                    std::string& error) {
+    if (bytes.size() > kMaxClassFileBytes) {
+        error = "Could not save \"" + path + "\". The class would take more than the " +
+                std::to_string(kMaxClassFileBytes >> 20) + " MB a class file may hold.";
+        return false;
+    }
     return WriteFileAtomically(path, bytes.data(), bytes.size(), error);
 }
 

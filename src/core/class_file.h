@@ -22,9 +22,17 @@ bool ReadClassInto(const unsigned char* data, std::size_t size, CMarkwiseDoc& do
 // The exact bytes of the class file.
 std::vector<unsigned char> WriteClass(const CMarkwiseDoc& doc);
 
+// The largest class file the reader accepts, and so the largest any save may write. Scores
+// fill at most about 1.6 MB and dialogs bound every text, so only an imported cell of
+// many megabytes comes near it.
+inline constexpr std::size_t kMaxClassFileBytes = 64u << 20;
+
 // Whole-file helpers. Saving is atomic: a temporary file in the same folder is written,
 // flushed and renamed over the old one, so any failure leaves the old file as it was.
 std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, std::string& error);
 bool SaveClassFile(const std::string& path, const CMarkwiseDoc& doc, std::string& error);
+// Saves bytes made by WriteClass; refuses, with one sentence, more than the reader accepts.
+bool SaveClassBytes(const std::string& path, const std::vector<unsigned char>& bytes,
+                    std::string& error);
 
 } // namespace markwise

@@ -182,6 +182,7 @@ bool PlanMerge(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match,
         return false;
     }
     plan.warnings = sheet.warnings;
+    plan.leftOut = sheet.ignoredColumns;
     return true;
 }
 

@@ -36,6 +36,7 @@ struct MergePlan {
     std::vector<CsvAssignmentColumn> added; // appended to the class in this order
     std::vector<MergeScoreChange> changes;  // only scores whose value changes
     std::vector<std::string> warnings;      // characters replaced by '?' (UTF-8 sentences)
+    std::vector<std::string> leftOut;       // the file's columns that hold no scores (UTF-8)
 
     // "matched=3\nskipped=1\nassignments added=1\nscores changed=7\n"
     std::string SummaryText() const;

@@ -1,6 +1,7 @@
 #include "csv_read.h"
 
 #include "encoding.h"
+#include "shown_text.h"
 
 #include <algorithm>
 #include <csv.h>
@@ -113,21 +114,14 @@ void ConvertFromUtf8(CsvTable& table) {
 
 std::string QuotedUtf8ForMessage(std::string_view utf8) {
     constexpr int kShown = 40;
+    const std::string shown = ShownText(utf8);
     std::string out = "\"";
     int characters = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        const bool lead = (byte & 0xC0) != 0x80;
+    for (const char c : shown) {
+        const bool lead = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
         if (lead && ++characters > kShown)
             return out + "...\"";
-        const bool c1 =
-            byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
-        if (c1) {
-            out += '?';
-            ++i;
-        } else {
-            out += byte < 0x20 || byte == 0x7F ? '?' : static_cast<char>(byte);
-        }
+        out += c;
     }
     return out + "\"";
 }

@@ -423,28 +423,41 @@ bool LoadCsvSheet(const std::string& path, CsvSheet& sheet, std::string& error,
 
 std::unique_ptr<CMarkwiseDoc> ClassFromSheet(const CsvSheet& sheet) {
     auto doc = std::make_unique<CMarkwiseDoc>();
+    FillClassFromSheet(sheet, *doc);
+    return doc;
+}
+
+void FillClassFromSheet(const CsvSheet& sheet, CMarkwiseDoc& doc) {
+    // Back to new: the slots an earlier sheet filled.
+    for (int s = 0; s < doc.StudentsInUse(); ++s)
+        doc.PutStudent(s, {});
+    for (int a = 0; a < doc.AssignmentsInUse(); ++a) {
+        CAssignment& assignment = doc.m_assignments[a];
+        std::fill_n(assignment.m_scores.begin(),
+                    std::clamp(assignment.m_lastIndex + 1, 0, kMaxStudents), MISSING_SCORE);
+        assignment.SetDetails({}, {}, 0.0);
+        assignment.m_lastIndex = 0;
+    }
+    doc.m_studentCount = 0;
+    doc.m_assignmentCount = 0;
+    doc.m_showNames = 1;
+    doc.m_firstIncluded = 0;
+
     for (const CsvStudentRow& student : sheet.students) {
-        const int s = doc->m_studentCount++;
         // Straight into the slot: the dialogs' rule that ignores nameless students would
         // drop a row the file holds.
-        doc->m_firstName[s] = student.fields.firstName;
-        doc->m_lastName[s] = student.fields.lastName;
-        doc->m_studentId[s] = student.fields.studentId;
-        doc->m_bookNumber[s] = student.fields.bookNumber;
-        doc->m_phone[s] = student.fields.phone;
-        doc->m_gradeLevel[s] = student.fields.gradeLevel;
+        doc.PutStudent(doc.m_studentCount++, student.fields);
     }
     for (std::size_t a = 0; a < sheet.assignments.size(); ++a) {
         const CsvAssignmentColumn& column = sheet.assignments[a];
-        doc->NewAssignment(column.title, column.description, column.pointsPossible);
-        CAssignment& assignment = doc->m_assignments[doc->m_assignmentCount - 1];
+        doc.NewAssignment(column.title, column.description, column.pointsPossible);
+        CAssignment& assignment = doc.m_assignments[doc.m_assignmentCount - 1];
         for (std::size_t s = 0; s < sheet.students.size(); ++s) {
             if (sheet.students[s].scores[a] != MISSING_SCORE)
                 assignment.SetScore(sheet.students[s].scores[a], static_cast<int>(s));
         }
     }
-    doc->SetModifiedFlag(false);
-    return doc;
+    doc.SetModifiedFlag(false);
 }
 
 std::unique_ptr<CMarkwiseDoc> ImportCsvClass(std::string_view bytes, CsvSheet& sheet,
@@ -452,6 +465,14 @@ std::unique_ptr<CMarkwiseDoc> ImportCsvClass(std::string_view bytes, CsvSheet& s
     if (!ReadCsvSheet(bytes, sheet, error))
         return nullptr;
     return ClassFromSheet(sheet);
+}
+
+bool ImportCsvClassInto(std::string_view bytes, CsvSheet& sheet, std::string& error,
+                        CMarkwiseDoc& doc) {
+    if (!ReadCsvSheet(bytes, sheet, error))
+        return false;
+    FillClassFromSheet(sheet, doc);
+    return true;
 }
 
 } // namespace markwise

@@ -52,6 +52,10 @@ bool ReadCsvSheet(std::string_view bytes, CsvSheet& sheet, std::string& error,
 
 // A new class holding the sheet's students and assignments in file order.
 std::unique_ptr<CMarkwiseDoc> ClassFromSheet(const CsvSheet& sheet);
+// The same into doc, which must be new or filled by this before: only the slots an
+// earlier sheet filled are cleared, so that callers importing many files in a row (the
+// fuzzer) need not build a class of 2 MB each time.
+void FillClassFromSheet(const CsvSheet& sheet, CMarkwiseDoc& doc);
 
 // Reads a whole CSV file as a class; error ("line 3: ..." or "The file does not exist.")
 // does not name the file.
@@ -61,5 +65,8 @@ bool LoadCsvSheet(const std::string& path, CsvSheet& sheet, std::string& error,
 // Both steps; null with error set on bad input.
 std::unique_ptr<CMarkwiseDoc> ImportCsvClass(std::string_view bytes, CsvSheet& sheet,
                                              std::string& error);
+// Both steps into doc, as FillClassFromSheet fills it; false with error set on bad input.
+bool ImportCsvClassInto(std::string_view bytes, CsvSheet& sheet, std::string& error,
+                        CMarkwiseDoc& doc);
 
 } // namespace markwise

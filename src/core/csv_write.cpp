@@ -1,14 +1,11 @@
 #include "csv_write.h"
 
 #include "number_text.h"
+#include "shown_text.h"
 
 namespace markwise {
 
 namespace {
-
-bool IsControlByte(unsigned char c) {
-    return (c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F;
-}
 
 // Whether the field needs quotes: separators (comma, and semicolon so that the reader's
 // separator detection never miscounts), quotes, line breaks, or spaces at either end that
@@ -54,21 +51,8 @@ void CsvWriter::AppendField(std::string_view text) {
 
 void CsvWriter::Text(std::string_view utf8) {
     Separate();
-    std::string cell;
-    cell.reserve(utf8.size() + 1);
-    if (NeedsFormulaGuard(utf8))
-        cell += '\'';
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        // U+0080..U+009F are C2 80..C2 9F in UTF-8.
-        if (c == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
-            static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
-            cell += '?';
-            ++i;
-        } else {
-            cell += IsControlByte(c) ? '?' : static_cast<char>(c);
-        }
-    }
+    std::string cell = NeedsFormulaGuard(utf8) ? "'" : "";
+    cell += ShownText(utf8, LineBreaks::Keep);
     AppendField(cell);
 }
 

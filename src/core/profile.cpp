@@ -2,6 +2,7 @@
 
 #include "atomic_file.h"
 #include "number_text.h"
+#include "shown_text.h"
 
 #include <algorithm>
 #include <array>
@@ -68,12 +69,7 @@ bool SaveProfile(const std::string& path, const CSimpleIniA& ini, std::string* e
 
 // A value shown in a message: long or odd values are cut, control bytes shown as "?".
 std::string Shown(std::string_view value) {
-    std::string shown(value.substr(0, 40));
-    for (char& c : shown) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            c = '?';
-        }
-    }
+    const std::string shown = ShownText(value.substr(0, 40));
     return value.size() > 40 ? shown + "..." : shown;
 }
 

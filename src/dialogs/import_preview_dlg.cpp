@@ -118,6 +118,14 @@ void CImportPreviewDlg::AddSections(const CMarkwiseDoc& doc) {
             line->setToolTip(0, line->text(0)); // a long sentence is cut at the edge
         }
     }
+    if (!m_plan.leftOut.empty()) {
+        QTreeWidgetItem* section =
+            Section(m_details, QStringLiteral("Columns left out: they hold no scores"));
+        for (const std::string& title : m_plan.leftOut) {
+            auto* line = new QTreeWidgetItem(section, {QString::fromStdString(title)});
+            line->setFirstColumnSpanned(true);
+        }
+    }
     if (!m_plan.skipped.empty()) {
         QTreeWidgetItem* section =
             Section(m_details, QStringLiteral("Rows skipped: no student matches them"));

@@ -84,19 +84,9 @@ CDocument* CDocManager::OpenDocumentFile(const QString& path) {
             return document.get();
         }
     }
-    std::unique_ptr<QLockFile> lock;
-    if (!canonical.isEmpty()) {
-        qint64 holder = 0;
-        lock = ClassLock::take(canonical, holder);
-        const QString question =
-            QStringLiteral("%1 is already open in another Markwise window (process %2). "
-                           "Open it anyway?")
-                .arg(QFileInfo(absolute).fileName())
-                .arg(holder);
-        if (!lock && holder != 0 &&
-            UiSeam::ask(window(), question, Buttons::OpenAnywayCancel) != Answer::OpenAnyway) {
-            return nullptr;
-        }
+    std::unique_ptr<HeldFile> lock;
+    if (!lockClass(absolute, lock)) {
+        return nullptr;
     }
     std::string error;
     std::unique_ptr<CMarkwiseDoc> data = LoadClassFile(pathBytes(absolute), error);
@@ -106,19 +96,44 @@ CDocument* CDocManager::OpenDocumentFile(const QString& path) {
     }
     CDocument* document = addDocument(std::move(data), absolute, QFileInfo(absolute).fileName());
     if (document) {
-        document->guardFile(std::move(lock));
+        document->guardFile(std::move(lock), DiskStamp::of(absolute));
         addToRecentFiles(absolute);
     }
     return document;
 }
 
-CDocument* CDocManager::OpenRecovered(std::unique_ptr<CMarkwiseDoc> data, const QString& path) {
+bool CDocManager::lockClass(const QString& absolute, std::unique_ptr<HeldFile>& lock) {
+    const QString canonical = canonicalPath(absolute);
+    if (canonical.isEmpty()) {
+        return true;
+    }
+    qint64 holder = 0;
+    lock = ClassLock::take(canonical, holder);
+    const QString question =
+        QStringLiteral("%1 is already open in another Markwise window (process %2). "
+                       "Open it anyway?")
+            .arg(QFileInfo(absolute).fileName())
+            .arg(holder);
+    return lock || holder == 0 ||
+           UiSeam::ask(window(), question, Buttons::OpenAnywayCancel) == Answer::OpenAnyway;
+}
+
+CDocument* CDocManager::OpenRecovered(std::unique_ptr<CMarkwiseDoc> data, const QString& path,
+                                      const DiskStamp& stamp) {
     if (path.isEmpty()) {
         ++m_untitledCount;
         return addDocument(std::move(data), QString(),
                            QStringLiteral("Markwi%1").arg(m_untitledCount));
     }
-    return addDocument(std::move(data), path, QFileInfo(path).fileName());
+    std::unique_ptr<HeldFile> lock;
+    if (!lockClass(path, lock)) {
+        return nullptr;
+    }
+    CDocument* document = addDocument(std::move(data), path, QFileInfo(path).fileName());
+    if (document) {
+        document->guardFile(std::move(lock), stamp);
+    }
+    return document;
 }
 
 CDocument* CDocManager::OpenRecentFile(int index) {

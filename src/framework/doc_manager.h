@@ -18,6 +18,8 @@ namespace markwise {
 class CChildFrame;
 class CDocument;
 class CMarkwiseDoc;
+class HeldFile;
+struct DiskStamp;
 class CProfile;
 
 // Creates, opens, saves and closes documents, numbers new ones and keeps the
@@ -52,8 +54,11 @@ public:
     // has been shown) or when it is open in another Markwise and the user cancels.
     CDocument* OpenDocumentFile(const QString& path);
     // A class recovered after a crash, unsaved, in a grade sheet window; Save writes it to
-    // path (empty: it asks for a name, as for a new class).
-    CDocument* OpenRecovered(std::unique_ptr<CMarkwiseDoc> data, const QString& path);
+    // path (empty: it asks for a name, as for a new class). It is locked as an opened class
+    // is, and saving asks first when path no longer holds the bytes of stamp (the file as
+    // the crashed program last loaded or saved it). Null when the user cancels.
+    CDocument* OpenRecovered(std::unique_ptr<CMarkwiseDoc> data, const QString& path,
+                             const DiskStamp& stamp);
     // Opens entry index (0..3) of the recent-file list; drops it when it fails.
     CDocument* OpenRecentFile(int index);
 
@@ -99,6 +104,9 @@ signals:
 
 private:
     void saveRecentFiles();
+    // The lock of the class at absolute (null when none can be made); false when another
+    // Markwise holds it and the user does not open the class anyway.
+    bool lockClass(const QString& absolute, std::unique_ptr<HeldFile>& lock);
     CDocument* addDocument(std::unique_ptr<CMarkwiseDoc> data, const QString& path,
                            const QString& title);
 

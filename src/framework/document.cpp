@@ -136,7 +136,14 @@ CDocument::DiskCheck CDocument::checkDisk(const QString& path) {
 
 bool CDocument::saveTo(const QString& path) {
     std::string error;
-    if (!SaveClassFile(pathBytes(path), *m_data, error)) {
+    const std::vector<unsigned char> bytes = WriteClass(*m_data);
+    if (!SaveClassBytes(pathBytes(path), bytes, error)) {
+        // Only the folder's flush failed: the file holds these bytes now, and the next save
+        // must not take them for another program's change.
+        if (QFileInfo(path).absoluteFilePath() == m_path &&
+            DiskStamp::of(m_path).sameBytes(DiskStamp::ofBytes(bytes))) {
+            m_stamp = DiskStamp::of(m_path);
+        }
         // The changes can go somewhere else at once (a write-protected file, say).
         const Answer next =
             UiSeam::ask(m_manager.window(), QString::fromLocal8Bit(error), Buttons::SaveAsCancel);
@@ -158,9 +165,9 @@ bool CDocument::saveTo(const QString& path) {
     return true;
 }
 
-void CDocument::guardFile(std::unique_ptr<QLockFile> lock) {
+void CDocument::guardFile(std::unique_ptr<HeldFile> lock, const DiskStamp& stamp) {
     m_lock = std::move(lock);
-    m_stamp = DiskStamp::of(m_path);
+    m_stamp = stamp;
 }
 
 bool CDocument::SaveModified() {

@@ -57,9 +57,11 @@ public:
     // Before closing: asks to save a modified class. False when the user cancels
     // or the save fails, so the close must not go on.
     bool SaveModified();
-    // Holds lock (may be null) while the class is open, and remembers the file's bytes
-    // as just read, to notice when another program changes them.
-    void guardFile(std::unique_ptr<QLockFile> lock);
+    // Holds lock (may be null) while the class is open, and remembers stamp (the file's
+    // bytes as read), to notice when another program changes them.
+    void guardFile(std::unique_ptr<HeldFile> lock, const DiskStamp& stamp);
+    // The file as last read or written here.
+    const DiskStamp& diskStamp() const { return m_stamp; }
 
     // Closes every window without asking.
     void OnCloseDocument();
@@ -82,7 +84,7 @@ private:
     QString m_path;
     QString m_title;
     std::vector<CChildFrame*> m_frames;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<HeldFile> m_lock;
     DiskStamp m_stamp;
 };
 

@@ -5,6 +5,7 @@
 #include "ui_seam.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -14,23 +15,18 @@
 #include <QPrinter>
 #include <QTemporaryFile>
 #include <QVBoxLayout>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace markwise {
 
 namespace {
 // The painter reports no write errors, so the file itself is checked: it must end with
-// the PDF trailer and reach the disk.
+// the PDF trailer.
 bool IsCompletePdf(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() < 16 || !file.seek(file.size() - 16))
         return false;
-    return file.read(16).trimmed().endsWith("%%EOF") && ::fsync(file.handle()) == 0;
+    return file.read(16).trimmed().endsWith("%%EOF");
 }
 
 const QString kCannotStart = QStringLiteral("The print job could not be started.");
@@ -156,11 +152,10 @@ bool PrintToPdf(PrintJob& job, const PdfOptions& options, QString* error) {
     if (!unfit.empty())
         return fail(QString::fromLocal8Bit(unfit));
 
-    // The pages go to a temporary file beside the PDF, renamed over it only once complete:
-    // a full disk or a failure midway leaves no broken PDF and any old one as it was.
-    const QFileInfo info(QFile::decodeName(target.c_str()));
-    QTemporaryFile temporary(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                             QStringLiteral(".XXXXXX.tmp"));
+    // The pages go to a private temporary file first; only a complete PDF is then saved
+    // the way every file is, so a full disk, a failure midway or a power cut leaves no
+    // broken PDF and any old one as it was.
+    QTemporaryFile temporary(QDir::tempPath() + QStringLiteral("/markwise-XXXXXX.pdf"));
     if (!temporary.open())
         return fail(temporary.errorString());
     temporary.close();
@@ -180,21 +175,16 @@ bool PrintToPdf(PrintJob& job, const PdfOptions& options, QString* error) {
         return fail(QStringLiteral("the pages could not be drawn"));
     if (!IsCompletePdf(temporary.fileName()))
         return fail(QStringLiteral("the disk may be full"));
-    // Like any new file (the temporary's own mode is private), or as the old PDF was.
-    const QByteArray temporaryName = QFile::encodeName(temporary.fileName());
-    struct stat old {};
-    mode_t mode = 0;
-    if (::stat(target.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        mode = ::umask(0);
-        ::umask(mode);
-        mode = 0666 & ~mode;
+    if (!temporary.open())
+        return fail(temporary.errorString());
+    const QByteArray pages = temporary.readAll();
+    std::string saveError;
+    if (!WriteFileAtomically(target, pages.constData(), std::size_t(pages.size()), saveError)) {
+        // The sentence without its "Could not save "<file>". ", which fail says already.
+        const std::size_t named = saveError.find("\". ");
+        return fail(QString::fromLocal8Bit(
+            named == std::string::npos ? saveError : saveError.substr(named + 3)));
     }
-    if (::chmod(temporaryName.constData(), mode) != 0 ||
-        ::rename(temporaryName.constData(), target.c_str()) != 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
-    temporary.setAutoRemove(false);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "core/markwise_doc.h"
 #include "doc_manager.h"
 #include "document.h"
+#include "file_guard.h"
 #include "file_names.h"
 #include "ui_seam.h"
 
@@ -14,8 +15,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
-#include <cerrno>
-#include <csignal>
+#include <random>
 #include <unistd.h>
 
 namespace markwise {
@@ -23,35 +23,28 @@ namespace markwise {
 namespace {
 
 // Within the two seconds promised, and seldom enough that a burst of edits is one write.
-constexpr int kWriteDelayMilliseconds = 1000;
+constexpr std::chrono::milliseconds kWriteDelay{1000};
 const QString kCopySuffix = QStringLiteral(".mkw");
 const QString kRecordSuffix = QStringLiteral(".json");
+const QString kLiveSuffix = QStringLiteral(".live");
 
-bool ProcessRuns(qint64 pid) {
-    // EPERM: it runs, under another user.
-    if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM)) {
-        return false;
-    }
-    // A killed process not yet reaped by its parent (a zombie) runs no more.
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) {
-        return true;
-    }
-    const QByteArray line = stat.readAll();
-    const qsizetype end = line.lastIndexOf(") ");
-    return end < 0 || end + 2 >= line.size() || line[end + 2] != 'Z';
+// "<process>-<16 hex digits>": the process only helps a person reading the folder.
+QString NewTag() {
+    std::random_device source;
+    const quint64 bits = (quint64(source()) << 32) ^ source();
+    return QStringLiteral("%1-%2").arg(::getpid()).arg(bits, 16, 16, QLatin1Char('0'));
 }
 
-// Copies are named "<process>-<serial>", so the process is known even without a record.
-qint64 ProcessOf(const QString& fileName) {
-    bool ok = false;
-    const qint64 pid = fileName.section(QLatin1Char('-'), 0, 0).toLongLong(&ok);
-    return ok ? pid : 0;
+// Copies are "<tag>-<serial>"; the tag is what comes before the last dash.
+QString TagOf(const QString& fileName) {
+    return QFileInfo(fileName).completeBaseName().section(QLatin1Char('-'), 0, -2);
 }
 
-bool WriteBytes(const QString& file, const void* data, std::size_t size) {
+// Empty, or why not.
+QString WriteBytes(const QString& file, const void* data, std::size_t size) {
     std::string error;
-    return WriteFileAtomically(pathBytes(file), data, size, error);
+    return WriteFileAtomically(pathBytes(file), data, size, error) ? QString()
+                                                                   : QString::fromLocal8Bit(error);
 }
 
 void RemoveCopy(const QString& recordFile, const QString& copyFile) {
@@ -71,9 +64,9 @@ QString CRecoveryCopies::DefaultFolder() {
 }
 
 CRecoveryCopies::CRecoveryCopies(CDocManager& manager, QString folder)
-    : m_manager(manager), m_folder(std::move(folder)) {
+    : m_manager(manager), m_folder(std::move(folder)), m_tag(NewTag()) {
     m_timer.setSingleShot(true);
-    m_timer.setInterval(kWriteDelayMilliseconds);
+    m_timer.setInterval(kWriteDelay);
     connect(&m_timer, &QTimer::timeout, this, &CRecoveryCopies::WriteChangedCopies);
     connect(&manager, &CDocManager::documentsChanged, this, &CRecoveryCopies::WatchDocuments);
     WatchDocuments();
@@ -100,6 +93,38 @@ CRecoveryCopies::~CRecoveryCopies() {
         const QString base = m_folder + QLatin1Char('/') + copy.base;
         RemoveCopy(base + kRecordSuffix, base + kCopySuffix);
     }
+    m_live.reset(); // last: without it, copies left behind count as abandoned
+}
+
+QString CRecoveryCopies::Prepare() {
+    if (m_live) {
+        return {};
+    }
+    if (!QDir().mkpath(m_folder)) {
+        return QStringLiteral("The folder cannot be created.");
+    }
+    // The copies hold students' names and scores: for this user's eyes only.
+    QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // Without it (a file system without locks) copies are still better than none; a
+    // failure to write them is said below.
+    HeldFile::Outcome outcome;
+    m_live = HeldFile::take(m_folder + QLatin1Char('/') + m_tag + kLiveSuffix,
+                            QByteArray::number(qint64(::getpid())) + '\n', outcome);
+    return {};
+}
+
+void CRecoveryCopies::Failed(const QString& reason) {
+    if (m_failing) {
+        return;
+    }
+    m_failing = true;
+    m_manager.showStatus(
+        QStringLiteral("Recovery copies cannot be written: a crash would lose your changes."));
+    UiSeam::tell(m_manager.window(),
+                 QStringLiteral("Markwise cannot write recovery copies in \"%1\", so a crash "
+                                "would lose the changes made since the last save. %2\n\nSave "
+                                "your work. Markwise tries again at the next change.")
+                     .arg(m_folder, reason));
 }
 
 void CRecoveryCopies::WriteChangedCopies() {
@@ -113,7 +138,7 @@ void CRecoveryCopies::WriteChangedCopies() {
         }
         std::vector<unsigned char> bytes = WriteClass(document->data());
         if (found == m_copies.end()) {
-            Copy copy{QStringLiteral("%1-%2").arg(::getpid()).arg(++m_serial), {}};
+            Copy copy{QStringLiteral("%1-%2").arg(m_tag).arg(++m_serial), {}};
             // A class closed without saving is the teacher's choice: its copy goes with it.
             connect(document, &QObject::destroyed, this, &CRecoveryCopies::Forget,
                     Qt::UniqueConnection);
@@ -128,24 +153,30 @@ void CRecoveryCopies::WriteChangedCopies() {
 
 bool CRecoveryCopies::Write(const CDocument& document, Copy& copy,
                             std::vector<unsigned char> bytes) {
-    if (!QDir().mkpath(m_folder)) {
+    if (const QString unfit = Prepare(); !unfit.isEmpty()) {
+        Failed(unfit);
         return false;
     }
-    // The copies hold students' names and scores: for this user's eyes only.
-    QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString base = m_folder + QLatin1Char('/') + copy.base;
     QJsonObject record;
     record[QStringLiteral("path")] = document.path();
     record[QStringLiteral("title")] = document.title();
     record[QStringLiteral("time")] = QDateTime::currentDateTime().toString(Qt::ISODate);
     record[QStringLiteral("process")] = static_cast<qint64>(::getpid());
+    record[QStringLiteral("disk")] = document.diskStamp().toText();
     const QByteArray recordBytes = QJsonDocument(record).toJson();
     // The record first: ended between the two, the previous copy (or none) stays whole.
-    if (!WriteBytes(base + kRecordSuffix, recordBytes.constData(),
-                    static_cast<std::size_t>(recordBytes.size())) ||
-        !WriteBytes(base + kCopySuffix, bytes.data(), bytes.size())) {
+    QString failure = WriteBytes(base + kRecordSuffix, recordBytes.constData(),
+                                 static_cast<std::size_t>(recordBytes.size()));
+    std::string error;
+    if (failure.isEmpty() && !SaveClassBytes(pathBytes(base + kCopySuffix), bytes, error)) {
+        failure = QString::fromLocal8Bit(error);
+    }
+    if (!failure.isEmpty()) {
+        Failed(failure);
         return false;
     }
+    m_failing = false;
     copy.bytes = std::move(bytes);
     return true;
 }
@@ -165,11 +196,23 @@ std::vector<CRecoveryCopies::Abandoned> CRecoveryCopies::FindAbandoned() const {
     std::vector<Abandoned> found;
     const QDir folder(m_folder);
     const QStringList names =
-        folder.entryList({QStringLiteral("*") + kCopySuffix, QStringLiteral("*") + kRecordSuffix},
+        folder.entryList({QStringLiteral("*") + kLiveSuffix, QStringLiteral("*") + kCopySuffix,
+                          QStringLiteral("*") + kRecordSuffix},
                          QDir::Files, QDir::Name);
+    std::map<QString, bool> ended; // by tag
     for (const QString& name : names) {
-        const qint64 pid = ProcessOf(name);
-        if (pid == ::getpid() || ProcessRuns(pid)) {
+        const QString tag =
+            name.endsWith(kLiveSuffix) ? QFileInfo(name).completeBaseName() : TagOf(name);
+        if (tag == m_tag) {
+            continue;
+        }
+        // A run that ended left its live file unheld (or none); it goes at the first look.
+        auto known = ended.find(tag);
+        if (known == ended.end()) {
+            known = ended.emplace(tag, HeldFile::removeIfUnheld(folder.filePath(tag + kLiveSuffix)))
+                        .first;
+        }
+        if (!known->second || name.endsWith(kLiveSuffix)) {
             continue;
         }
         const QString base = folder.filePath(QFileInfo(name).completeBaseName());
@@ -192,7 +235,8 @@ std::vector<CRecoveryCopies::Abandoned> CRecoveryCopies::FindAbandoned() const {
         found.push_back(
             {copyFile, recordFile, record[QStringLiteral("path")].toString(),
              record[QStringLiteral("title")].toString(),
-             QDateTime::fromString(record[QStringLiteral("time")].toString(), Qt::ISODate)});
+             QDateTime::fromString(record[QStringLiteral("time")].toString(), Qt::ISODate),
+             record[QStringLiteral("disk")].toString()});
     }
     std::sort(found.begin(), found.end(),
               [](const Abandoned& a, const Abandoned& b) { return a.time < b.time; });
@@ -221,7 +265,8 @@ void CRecoveryCopies::OfferRecovery(QWidget* parent) {
                 continue; // kept, so the copy can still be rescued by hand
             }
             data->SetModifiedFlag(true);
-            if (!m_manager.OpenRecovered(std::move(data), copy.path)) {
+            if (!m_manager.OpenRecovered(std::move(data), copy.path,
+                                         DiskStamp::fromText(copy.diskStamp))) {
                 continue;
             }
         }

@@ -4,7 +4,9 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <chrono>
 #include <map>
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -13,13 +15,17 @@ namespace markwise {
 
 class CDocManager;
 class CDocument;
+class HeldFile;
 
 // Recovery copies of classes with unsaved changes, so that a crash, a kill or a logout
 // loses at most the last two seconds of work. Each copy is a class file plus a small
-// record (path or untitled, title, time, process) in the recovery folder, both written
-// through the atomic save. A copy goes when its class is saved or closed and when the
-// program ends normally; one left by a process that no longer runs is offered at start.
-// A class's change signal says when to write.
+// record (path or untitled, title, time, the file as last loaded or saved) in the
+// recovery folder, both written through the atomic save. A copy goes when its class is
+// saved or closed and when the program ends normally. Copies are named after a tag made
+// at random for each run of the program, which holds "<tag>.live" (a HeldFile) while it
+// runs: copies whose tag nobody holds were left by a run that ended, and are offered at
+// start, however process ids were reused since. A class's change signal says when to
+// write; a copy that cannot be written is said once, and tried again at the next change.
 class CRecoveryCopies : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +37,8 @@ public:
     ~CRecoveryCopies() override;
 
     const QString& folder() const { return m_folder; }
+    // How long after a change the copies are written; tests shorten it.
+    void setWriteDelay(std::chrono::milliseconds delay) { m_timer.setInterval(delay); }
 
     // The one hook for changes: a class changed, so copies are written within a second
     // (changes in between are taken along).
@@ -46,6 +54,7 @@ public:
         QString path; // empty: the class had never been saved
         QString title;
         QDateTime time;
+        QString diskStamp; // DiskStamp::toText of the file at path
     };
     std::vector<Abandoned> FindAbandoned() const;
     // Asks once about every abandoned copy: Recover opens each as a modified class that
@@ -60,12 +69,18 @@ private:
     void WatchDocuments();
     void Forget(QObject* document);
     bool Write(const CDocument& document, Copy& copy, std::vector<unsigned char> bytes);
+    // Creates the folder and holds this run's tag (when it can): empty, or why not.
+    QString Prepare();
+    void Failed(const QString& reason);
 
     CDocManager& m_manager;
     QString m_folder;
+    QString m_tag;
+    std::unique_ptr<HeldFile> m_live;
     QTimer m_timer;
     std::map<const QObject*, Copy> m_copies;
     int m_serial = 0;
+    bool m_failing = false; // said already; said again only after a copy was written
 };
 
 } // namespace markwise

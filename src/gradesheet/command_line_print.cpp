@@ -3,6 +3,7 @@
 #include "core/class_file.h"
 #include "core/desktop_command_line.h"
 #include "core/profile.h"
+#include "core/shown_text.h"
 #include "framework/print_services.h"
 #include "sheet_print_job.h"
 
@@ -18,7 +19,7 @@ namespace markwise {
 namespace {
 
 int fail(const QString& message) {
-    std::fprintf(stderr, "markwise: %s\n", qPrintable(QString(message).replace('\n', ' ')));
+    std::fprintf(stderr, "markwise: %s\n", ShownText(message.toLocal8Bit().toStdString()).c_str());
     return 1;
 }
 

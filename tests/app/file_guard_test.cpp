@@ -4,8 +4,10 @@
 #include "support/app_fixture.h"
 #include "support/as_other_user.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <QSysInfo>
 #include <QtTest>
 #include <csignal>
 #include <filesystem>
@@ -26,8 +28,9 @@ struct OtherHolder {
             return;
         pid = ::fork();
         if (pid == 0) {
-            QLockFile lock(ClassLock::lockPath(QFileInfo(path).canonicalFilePath()));
-            const char got = lock.tryLock(0) ? 'y' : 'n';
+            qint64 holder = 0;
+            const auto lock = ClassLock::take(QFileInfo(path).canonicalFilePath(), holder);
+            const char got = lock ? 'y' : 'n';
             (void)!::write(ready[1], &got, 1);
             ::alarm(60); // never outlives a broken test
             for (;;)
@@ -105,6 +108,24 @@ private slots:
         QVERIFY(!OtherHolder(path).locked);
         opened->OnCloseDocument();
         QVERIFY(OtherHolder(path).locked);
+    }
+
+    // A program restarted under the same process id (a fresh sandbox) finds the lock it
+    // left when it crashed, its own number in it: nobody holds it, so it is taken over.
+    void aLockLeftUnderThisProcessIdIsTakenOver() {
+        const QString path = copyOfSample("Period3.MKW");
+        const QString lock = ClassLock::lockPath(QFileInfo(path).canonicalFilePath());
+        QVERIFY(QDir().mkpath(QFileInfo(lock).path()));
+        // This process, the program and the host, as lock files of other formats add them.
+        QVERIFY(WriteFile(lock, QByteArray::number(qint64(::getpid())) + "\n" +
+                                    QCoreApplication::applicationName().toUtf8() + "\n" +
+                                    QSysInfo::machineHostName().toUtf8() + "\n"));
+        CDocument* opened = manager().OpenDocumentFile(path);
+        QVERIFY(opened);
+        QVERIFY(m_messages.texts.isEmpty());
+        QVERIFY(!OtherHolder(path).locked);
+        opened->OnCloseDocument();
+        QVERIFY(!QFile::exists(lock));
     }
 
     void aFileChangedOnDiskIsNotOverwrittenWithoutAsking() {

@@ -133,13 +133,15 @@ private slots:
 
         // Chidi's quiz 9 -> 10 and a bonus of 5; Sofía's blank quiz stays, homework 11 -> 12;
         // a stranger is skipped; "Bonus" is new.
-        const QString csv = writeCsv("scores.csv", "Student ID,Quiz 1,Homework 1,Bonus\n"
-                                                   "240105,10,,5\n240130,,12,\n999999,1,1,1\n");
+        const QString csv =
+            writeCsv("scores.csv", "Student ID,Quiz 1,Homework 1,Bonus,Email\n"
+                                   "240105,10,,5,c@school\n240130,,12,,s@school\n999999,1,1,1,\n");
         importScores(csv, false);
         QCOMPARE(previews, 1);
         QCOMPARE(previewSummary, QString("2 students matched, 1 row skipped, 1 assignment added, "
                                          "3 scores changed."));
         QVERIFY(previewLines.contains("line 4: 999999|||"));
+        QVERIFY(previewLines.contains("Email|||"));
         QVERIFY(previewLines.contains("|Bonus||5 points"));
         QVERIFY(previewLines.contains("Okafor, Chidi|Quiz 1|9|10"));
         QVERIFY(previewApplies);

@@ -2,6 +2,7 @@
 // tests kill it and start again on the same profile. Prints "edited" after the last edit.
 #include "app/markwise_app.h"
 #include "framework/document.h"
+#include "framework/recovery.h"
 #include "recovery_edits.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@ int main(int argc, char* argv[]) {
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (!app.InitInstance({false, file}))
         return 1;
+    // The test waits for the copy, not for the timer.
+    app.recoveryCopies()->setWriteDelay(std::chrono::milliseconds(0));
     markwise::CDocument& document = *app.docManager().activeDocument();
     document.editor().apply(QStringLiteral("Add Student"), markwise::test::FirstRecoveryEdit());
     QTimer::singleShot(300, [&document] {

@@ -38,7 +38,8 @@ TEST_F(CliCsv, ExportImportAndMerge) {
     EXPECT_EQ(ReadText(out), ReadText(file));
 
     // UTF-8 that Windows-1252 cannot hold: a warning on stderr, the rest goes ahead.
-    WriteBytes(csv, "ID number,Quiz,Bonus\n7,6,1\n8,,2\n99,5,\n\"\xE2\x98\x83\",1,1\n");
+    WriteBytes(csv,
+               "ID number,Quiz,Bonus,Email\n7,6,1,a@b\n8,,2,\n99,5,,\n\"\xE2\x98\x83\",1,1,\n");
     const std::string before = ReadText(file);
     const auto names = dir.Names();
     const CommandResult dry = Run({"merge", file, csv, "--match", "id", "--dry-run"});
@@ -48,7 +49,9 @@ TEST_F(CliCsv, ExportImportAndMerge) {
     EXPECT_EQ(dry.err, "markwise-cli: " + csv +
                            ": warning: line 5, column \"ID number\": "
                            "\"\xE2\x98\x83\" has characters Windows-1252 cannot hold; they became "
-                           "\"?\"\n");
+                           "\"?\"\n"
+                           "markwise-cli: " +
+                           csv + ": warning: column \"Email\" holds no scores; it was left out\n");
     EXPECT_EQ(dir.Names(), names); // a dry run writes nothing
     EXPECT_EQ(ReadText(file), before);
 
@@ -67,12 +70,30 @@ TEST_F(CliCsv, GradesCellsAreSafeForSpreadsheets) {
     EXPECT_TRUE(Has(grades.out, "\n0,'=cmd|' /C calc'!A0,?[2J,'-1,0,0,100%,A+\n")) << grades.out;
 }
 
+// File names and cell texts may hold line breaks and escape sequences; the terminal never
+// gets them.
+TEST_F(CliCsv, ControlCharactersReachNoTerminal) {
+    WriteBytes(csv, "ID number,Quiz\n7,5\n\"99\nmatched=5\x1B[2J\",1\n");
+    const CommandResult dry = Run({"merge", file, csv, "--match", "id", "--dry-run"});
+    EXPECT_EQ(dry.status, kExitOk) << dry.err;
+    EXPECT_EQ(dry.out, "matched=1\nskipped=1\nassignments added=0\nscores changed=1\n"
+                       "skipped line 3: 99?matched=5?[2J\n");
+    const std::string odd = dir.File("a\nmatched=9\x1B[2J.csv");
+    const CommandResult absent = Run({"import", odd, "-o", out});
+    EXPECT_EQ(absent.err,
+              "markwise-cli: " + dir.File("a?matched=9?[2J.csv") + ": The file does not exist.\n");
+}
+
 TEST_F(CliCsv, FailuresChangeNothingAndSayOneLine) {
     WriteBytes(csv, "Name,Quiz\n\"Lee, Ann\",twelve\n");
     const std::string bad = csv;
     const std::string quoting = dir.File("quoting.csv");
     WriteBytes(quoting, "Name,Quiz\n\"Lee, Ann\"x,1\n");
     const std::string absent = dir.File("absent.csv");
+    // A cell larger than any class file: no class is written that could not be read back.
+    const std::string huge = dir.File("huge.csv");
+    WriteBytes(huge,
+               "First name,Last name,ID number,Quiz\nAnn," + std::string(65 << 20, 'x') + ",7,9\n");
     const test::FailureCase cases[] = {
         {{"merge", file, bad, "--match", "name", "-o", out},
          kExitFile,
@@ -81,6 +102,10 @@ TEST_F(CliCsv, FailuresChangeNothingAndSayOneLine) {
          kExitFile,
          "markwise-cli: " + quoting + ": line 2, column \"Name\": malformed quoting\n"},
         {{"import", absent, "-o", out}, kExitFile, absent + ": The file does not exist.\n"},
+        {{"import", huge, "-o", out},
+         kExitFile,
+         "markwise-cli: Could not save \"" + out +
+             "\". The class would take more than the 64 MB a class file may hold.\n"},
         {{"merge", dir.File("absent.mkw"), bad, "--match", "id", "-o", out},
          kExitFile,
          "absent.mkw"},

@@ -201,6 +201,14 @@ TEST(Executable, StatusesStreamsAndTheSampleClass) {
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_TRUE(ReadText(file) == ReadText(SAMPLE_CLASS_PATH))
         << "examples/sample.mkw differs from what make-sample writes";
+    // Options are never file names (the program runs in this test's folder).
+    for (const auto& [arg, status] : {std::pair<std::string, int>{"--help", 0}, {"-x", 1}}) {
+        std::filesystem::remove(arg);
+        const CommandResult asked = RunProgram(dir, MAKE_SAMPLE_PATH, {arg});
+        EXPECT_EQ(asked.status, status) << arg;
+        EXPECT_TRUE(Has(asked.out + asked.err, "usage: make-sample OUT.mkw")) << arg;
+        EXPECT_FALSE(std::filesystem::exists(arg)) << arg;
+    }
 
     const CommandResult grades = RunProgram(dir, MARKWISE_CLI_PATH, {"grades", file});
     EXPECT_EQ(grades.status, 0);

@@ -247,6 +247,16 @@ TEST(ClassFile, LoadAndSaveFilesOnDisk) {
     // Far beyond any class: refused before anything is read (the file is sparse).
     std::filesystem::resize_file(path, std::uintmax_t{65} << 20);
     expectRefused(path, "larger than any class file");
+
+    // Nor is such a file ever written: the old one stays.
+    const std::string old = test::ReadText(path);
+    CMarkwiseDoc huge;
+    huge.m_studentCount = 1;
+    huge.m_lastName[0].assign(kMaxClassFileBytes, 'x');
+    EXPECT_FALSE(SaveClassFile(path, huge, error));
+    EXPECT_EQ(error, "Could not save \"" + path +
+                         "\". The class would take more than the 64 MB a class file may hold.");
+    EXPECT_TRUE(test::ReadText(path) == old);
 }
 
 } // namespace

@@ -165,6 +165,11 @@ private slots:
         QVERIFY(runBytes(nullLink, RLIM_INFINITY, &errors) != 0);
         QVERIFY2(OneErrorLine(errors), qPrintable(errors));
         QVERIFY(errors.contains("not a file"));
+        // A name holding control characters reaches the terminal with "?" for them.
+        QVERIFY(runBytes(dir.path() + "/missing/\x1b[2J\nx.pdf", RLIM_INFINITY, &errors) != 0);
+        QVERIFY2(OneErrorLine(errors), qPrintable(errors));
+        QVERIFY2(errors.contains("/missing/?[2J?x.pdf") && !errors.contains('\x1b'),
+                 qPrintable(errors));
         std::ifstream old(pdf.toStdString());
         QCOMPARE(std::string(std::istreambuf_iterator<char>(old), {}), std::string("old pdf"));
         // Nothing but the class, the old PDF and the link: no temporary left. (QDir cannot
