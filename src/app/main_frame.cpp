@@ -6,6 +6,7 @@
 #include "framework/commands.h"
 #include "framework/doc_manager.h"
 #include "framework/document.h"
+#include "framework/recent_files.h"
 #include "framework/ui_seam.h"
 #include "framework/view.h"
 #include "markwise_app.h"
@@ -64,7 +65,8 @@ CMainFrame::CMainFrame(CMarkwiseApp& app)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::updateCommandStates);
     CDocManager& manager = m_app.docManager();
     manager.setMdiArea(m_mdiArea);
-    connect(&manager, &CDocManager::recentFilesChanged, this, &CMainFrame::updateRecentFiles);
+    connect(&m_app.services().recentFiles, &RecentFiles::changed, this,
+            &CMainFrame::updateRecentFiles);
     connect(&manager, &CDocManager::documentsChanged, this, &CMainFrame::updateCommandStates);
     connect(&manager, &CDocManager::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text, 15000); });
@@ -77,6 +79,7 @@ CMainFrame::~CMainFrame() {
     CDocManager& manager = m_app.docManager();
     disconnect(m_mdiArea, nullptr, this, nullptr);
     disconnect(&manager, nullptr, this, nullptr);
+    disconnect(&m_app.services().recentFiles, nullptr, this, nullptr);
     manager.CloseAllDocuments();
     manager.setMdiArea(nullptr);
 }
@@ -211,7 +214,7 @@ std::vector<QMenu*> CMainFrame::shownMenus() const {
 }
 
 void CMainFrame::updateRecentFiles() {
-    const QStringList& files = m_app.docManager().recentFiles();
+    const QStringList& files = m_app.services().recentFiles.files();
     for (int i = 0; i < kRecentFileCommands; ++i) {
         QAction* entry = action(kMruIds[i]);
         if (i < files.size()) {

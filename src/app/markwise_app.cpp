@@ -41,13 +41,13 @@ CMarkwiseApp::CMarkwiseApp(const CProfile& profile) : CWinApp(profile) {
     handle(ID_APP_ABOUT, [this] { OnAppAbout(); });
     handle(ID_FILE_NEW, [this] { docManager().OnFileNew(); });
     handle(ID_FILE_OPEN, [this] { docManager().OnFileOpen(); });
-    handle(ID_FILE_PRINT_SETUP, [this] { docManager().printing().setup(m_pMainFrame.get()); });
+    handle(ID_FILE_PRINT_SETUP, [this] { services().printing.setup(m_pMainFrame.get()); });
     handle(ID_APP_EXIT, [this] { m_pMainFrame->close(); });
     for (int index = 0; index < kRecentFileCommands; ++index) {
         // An empty entry is not handled and so shows disabled.
         handle(ID_FILE_MRU_FILE1 + index, [this, index] {
             docManager().OpenRecentFile(index);
-        }).onlyWhile([this, index] { return index < docManager().recentFiles().size(); });
+        }).onlyWhile([this, index] { return index < services().recentFiles.files().size(); });
     }
 }
 

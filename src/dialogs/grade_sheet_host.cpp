@@ -1,7 +1,7 @@
 #include "grade_sheet_host.h"
 
 #include "core/markwise_doc.h"
-#include "framework/doc_manager.h"
+#include "framework/cutoff_service.h"
 #include "framework/document.h"
 #include "geometry/sheet_hit_test.h"
 #include "gradesheet/markwise_view.h"
@@ -27,11 +27,11 @@ void GradeSheetHost::ShowLastAssignment() {
 }
 
 CGradeCutoffs GradeSheetHost::CurrentCutoffs() const {
-    return m_view.document().manager().cutoffs();
+    return m_view.document().services().cutoffs.current();
 }
 
 bool GradeSheetHost::ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
-    return m_view.document().manager().applyCutoffs(cutoffs, error);
+    return m_view.document().services().cutoffs.apply(cutoffs, error);
 }
 
 } // namespace markwise

@@ -3,10 +3,10 @@
 #include "child_frame.h"
 #include "core/class_file.h"
 #include "core/markwise_doc.h"
-#include "core/profile.h"
 #include "document.h"
 #include "file_guard.h"
 #include "file_names.h"
+#include "recent_files.h"
 #include "ui_seam.h"
 #include "view.h"
 
@@ -16,18 +16,7 @@
 
 namespace markwise {
 
-CDocManager::CDocManager(CProfile& profile) : m_profile(profile) {}
-
-void CDocManager::loadProfileSettings() {
-    m_recentFiles.clear();
-    for (const std::string& file : m_profile.ReadRecentFiles()) {
-        if (!file.empty() && m_recentFiles.size() < CProfile::kRecentFileCount) {
-            m_recentFiles.append(pathFromBytes(file));
-        }
-    }
-    m_cutoffs = m_profile.ReadCutoffs();
-    emit recentFilesChanged();
-}
+CDocManager::CDocManager(const AppServices& services) : m_services(services) {}
 
 CDocManager::~CDocManager() = default;
 
@@ -107,7 +96,7 @@ CDocument* CDocManager::OpenDocumentFile(const QString& path) {
     CDocument* document = addDocument(std::move(data), absolute, QFileInfo(absolute).fileName());
     if (document) {
         document->guardFile(std::move(lock));
-        addToRecentFiles(absolute);
+        m_services.recentFiles.add(absolute);
     }
     return document;
 }
@@ -122,14 +111,14 @@ CDocument* CDocManager::OpenRecovered(std::unique_ptr<CMarkwiseDoc> data, const 
 }
 
 CDocument* CDocManager::OpenRecentFile(int index) {
-    if (index < 0 || index >= m_recentFiles.size()) {
+    const QStringList& files = m_services.recentFiles.files();
+    if (index < 0 || index >= files.size()) {
         return nullptr;
     }
-    const QString path = m_recentFiles[index];
+    const QString path = files[index];
     CDocument* document = OpenDocumentFile(path);
     if (!document) {
-        m_recentFiles.removeAll(path);
-        saveRecentFiles();
+        m_services.recentFiles.remove(path);
     }
     return document;
 }
@@ -180,34 +169,6 @@ CChildFrame* CDocManager::activeFrame() const {
 CDocument* CDocManager::activeDocument() const {
     CChildFrame* frame = activeFrame();
     return frame ? &frame->document() : nullptr;
-}
-
-void CDocManager::addToRecentFiles(const QString& path) {
-    m_recentFiles.removeAll(path);
-    m_recentFiles.prepend(path);
-    while (m_recentFiles.size() > CProfile::kRecentFileCount) {
-        m_recentFiles.removeLast();
-    }
-    saveRecentFiles();
-}
-
-void CDocManager::saveRecentFiles() {
-    std::vector<std::string> files;
-    for (const QString& file : m_recentFiles) {
-        files.push_back(pathBytes(file));
-    }
-    m_profile.WriteRecentFiles(files);
-    emit recentFilesChanged();
-}
-
-bool CDocManager::applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
-    m_cutoffs = cutoffs;
-    emit cutoffsChanged(m_cutoffs);
-    return m_profile.WriteCutoffs(cutoffs, CProfile::Write::Confirmed, error);
-}
-
-void CDocManager::keepCutoffs(const CGradeCutoffs& cutoffs) {
-    m_profile.WriteCutoffs(cutoffs, CProfile::Write::Automatic);
 }
 
 void CDocManager::showStatus(const QString& text) {

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "core/cutoffs.h"
+#include "app_services.h"
 #include "doc_template.h"
-#include "print_services.h"
 
 #include <QIcon>
 #include <QObject>
-#include <QStringList>
+#include <QString>
 #include <memory>
-#include <string>
 #include <vector>
 
 class QMdiArea;
@@ -18,22 +16,21 @@ namespace markwise {
 class CChildFrame;
 class CDocument;
 class CMarkwiseDoc;
-class CProfile;
 
-// Creates, opens, saves and closes documents, numbers new ones and keeps the
-// recent-file list of four in the profile. Carries what every window on a class shares:
-// the current grade cutoffs and the printer.
+// Creates, opens and closes documents and numbers new ones, each in a window of the
+// MDI area. Hands the application's shared services on to every document.
 class CDocManager : public QObject {
     Q_OBJECT
 public:
-    explicit CDocManager(CProfile& profile);
+    explicit CDocManager(const AppServices& services);
     ~CDocManager() override;
+
+    const AppServices& services() const { return m_services; }
 
     void setMdiArea(QMdiArea* area) { m_mdiArea = area; }
     QMdiArea* mdiArea() const { return m_mdiArea; }
     // Parent of messages and file dialogs.
     QWidget* window() const;
-    PrintServices& printing() { return m_printing; }
 
     // The picture in each class window's corner.
     void setFrameIcon(const QIcon& icon) { m_frameIcon = icon; }
@@ -69,22 +66,6 @@ public:
     CDocument* activeDocument() const;
     CChildFrame* activeFrame() const;
 
-    // The recent-file list and the grade cutoffs, from the profile.
-    void loadProfileSettings();
-    // Newest first, at most four.
-    const QStringList& recentFiles() const { return m_recentFiles; }
-    void addToRecentFiles(const QString& path);
-
-    // The current set: every letter grade and distribution uses it.
-    const CGradeCutoffs& cutoffs() const { return m_cutoffs; }
-    // Preferences accepted: the new set becomes current, every window is told
-    // (cutoffsChanged) and it goes to the profile at once, so no window later writes back
-    // an old set. False with the reason in error when the profile could not be written.
-    bool applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error = nullptr);
-    // A grade sheet closing leaves the set it graded with in the profile, unless a set
-    // confirmed there since takes precedence.
-    void keepCutoffs(const CGradeCutoffs& cutoffs);
-
     // A passing note for the status bar.
     void showStatus(const QString& text);
 
@@ -92,25 +73,19 @@ public:
     void removeDocument(CDocument* document);
 
 signals:
-    void recentFilesChanged();
     void documentsChanged();
     void statusMessage(const QString& text);
-    void cutoffsChanged(const CGradeCutoffs& cutoffs);
 
 private:
-    void saveRecentFiles();
     CDocument* addDocument(std::unique_ptr<CMarkwiseDoc> data, const QString& path,
                            const QString& title);
 
-    CProfile& m_profile;
-    CGradeCutoffs m_cutoffs;
+    AppServices m_services;
     QMdiArea* m_mdiArea = nullptr;
     QIcon m_frameIcon;
     CDocTemplate m_gradeSheet;
     std::vector<std::unique_ptr<CDocument>> m_documents;
     int m_untitledCount = 0;
-    QStringList m_recentFiles;
-    PrintServices m_printing;
 };
 
 } // namespace markwise

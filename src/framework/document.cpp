@@ -6,6 +6,7 @@
 #include "core/markwise_doc.h"
 #include "doc_manager.h"
 #include "file_names.h"
+#include "recent_files.h"
 #include "ui_seam.h"
 #include "view.h"
 
@@ -37,6 +38,10 @@ CDocument::CDocument(CDocManager& manager, std::unique_ptr<CMarkwiseDoc> data, Q
     });
     handle(ID_FILE_SAVE, [this] { DoFileSave(); });
     handle(ID_FILE_SAVE_AS, [this] { DoSave(QString()); });
+}
+
+const AppServices& CDocument::services() const {
+    return m_manager.services();
 }
 
 CDocument::~CDocument() = default;
@@ -153,7 +158,7 @@ bool CDocument::saveTo(const QString& path) {
     m_title = QFileInfo(path).fileName();
     m_stamp = DiskStamp::of(m_path);
     updateFrameTitles();
-    m_manager.addToRecentFiles(m_path);
+    services().recentFiles.add(m_path);
     emit saved();
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app_services.h"
 #include "class_editor.h"
 #include "command_target.h"
 #include "file_guard.h"
@@ -31,9 +32,11 @@ public:
     // The file name, or "Markwi" and a running number for a new class.
     const QString& title() const { return m_title; }
     bool isModified() const;
-    // What the windows on this class share with every other: the grade cutoffs, the
-    // window messages belong to.
+    // The manager that opened it, which knows the window messages belong to.
     CDocManager& manager() const { return m_manager; }
+    // What the windows on this class share with every other: the grade cutoffs, the
+    // recent files, the printer.
+    const AppServices& services() const;
 
     const std::vector<CChildFrame*>& frames() const { return m_frames; }
     void addFrame(CChildFrame* frame);

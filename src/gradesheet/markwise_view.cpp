@@ -3,7 +3,7 @@
 #include "core/markwise_doc.h"
 #include "framework/class_editor.h"
 #include "framework/commands.h"
-#include "framework/doc_manager.h"
+#include "framework/cutoff_service.h"
 #include "framework/document.h"
 #include "framework/draw_list.h"
 #include "framework/scrolling.h"
@@ -29,16 +29,12 @@
 namespace markwise {
 
 CMarkwiseView::CMarkwiseView(CDocument& document, const ViewDialogs& dialogs)
-    : CView(document), m_cutoffs(document.manager().cutoffs()), m_dialogs(dialogs),
-      m_keyboard(new SheetKeyboard(*this)) {
+    : CView(document), m_dialogs(dialogs), m_keyboard(new SheetKeyboard(*this)) {
     setFocusPolicy(Qt::StrongFocus);
     InstallSheetAccessibility();
     connect(&document, &CDocument::changed, this, &CMarkwiseView::Invalidate);
-    connect(&document.manager(), &CDocManager::cutoffsChanged, this,
-            [this](const CGradeCutoffs& cutoffs) {
-                m_cutoffs = cutoffs;
-                Invalidate();
-            });
+    connect(&document.services().cutoffs, &CutoffService::changed, this,
+            &CMarkwiseView::Invalidate);
     connect(&document, &CDocument::changed, m_keyboard, &SheetKeyboard::Refresh);
     addCommands();
 }
@@ -108,11 +104,11 @@ SheetCell CMarkwiseView::CurrentCell() const {
 }
 
 CMarkwiseView::~CMarkwiseView() {
-    document().manager().keepCutoffs(m_cutoffs);
+    document().services().cutoffs.keep();
 }
 
 const CGradeCutoffs& CMarkwiseView::Cutoffs() const {
-    return document().manager().cutoffs();
+    return document().services().cutoffs.current();
 }
 
 int CMarkwiseView::VisibleColumnCount() const {

@@ -22,7 +22,7 @@ class CMarkwiseView : public QAbstractScrollArea, public CView {
 public:
     // dialogs: the application's table, which outlives every view.
     CMarkwiseView(CDocument& document, const ViewDialogs& dialogs);
-    // Writes this view's cutoffs to the profile.
+    // Leaves the current cutoffs in the profile.
     ~CMarkwiseView() override;
 
     // Assignment columns that fit the client width.
@@ -38,8 +38,7 @@ public:
     const ViewDialogs& Dialogs() const { return m_dialogs; }
 
     int m_firstAssignment = 0;
-    CGradeCutoffs m_cutoffs; // written to the profile when the view goes
-    int m_rowHeight = 0;     // font height + leading, measured at every paint
+    int m_rowHeight = 0; // font height + leading, measured at every paint
 
     QWidget* widget() override { return this; }
     void OnInitialUpdate() override;

@@ -1,7 +1,6 @@
 #include "sheet_printing.h"
 
 #include "framework/commands.h"
-#include "framework/doc_manager.h"
 #include "framework/document.h"
 #include "framework/print_services.h"
 #include "framework/text.h"
@@ -12,7 +11,7 @@ namespace markwise {
 
 void RunSheetPrintCommand(int id, CMarkwiseView& view) {
     SheetPrintJob job(*view.GetDocument(), fromQString(view.document().title()), view.Cutoffs());
-    PrintServices& printing = view.document().manager().printing();
+    PrintServices& printing = view.document().services().printing;
     switch (id) {
     case ID_FILE_PRINT:
         printing.print(job, &view);

@@ -1,6 +1,6 @@
 #include "report_host.h"
 
-#include "framework/doc_manager.h"
+#include "framework/cutoff_service.h"
 #include "framework/document.h"
 #include "framework/view.h"
 
@@ -19,11 +19,11 @@ QWidget* ReportHost::Widget() {
 }
 
 CGradeCutoffs ReportHost::CurrentCutoffs() const {
-    return m_view.document().manager().cutoffs();
+    return m_view.document().services().cutoffs.current();
 }
 
 bool ReportHost::ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
-    return m_view.document().manager().applyCutoffs(cutoffs, error);
+    return m_view.document().services().cutoffs.apply(cutoffs, error);
 }
 
 } // namespace markwise

@@ -1,7 +1,7 @@
 #include "report_view.h"
 
 #include "framework/commands.h"
-#include "framework/doc_manager.h"
+#include "framework/cutoff_service.h"
 #include "framework/document.h"
 #include "framework/draw_list.h"
 #include "framework/paged_text_job.h"
@@ -18,11 +18,11 @@ namespace markwise {
 
 CReportView::CReportView(CDocument& document) : CView(document) {
     connect(&document, &CDocument::changed, this, &CReportView::Invalidate);
-    connect(&document.manager(), &CDocManager::cutoffsChanged, this, &CReportView::Invalidate);
+    connect(&document.services().cutoffs, &CutoffService::changed, this, &CReportView::Invalidate);
     const auto print = [this](void (PrintServices::*run)(PrintJob&, QWidget*)) {
         return [this, run] {
             ReportPrintJob job([this](const PageRequest& page) { return PrintPage(page); });
-            (this->document().manager().printing().*run)(job, this);
+            (this->document().services().printing.*run)(job, this);
         };
     };
     handle(ID_FILE_PRINT, print(&PrintServices::print));
@@ -45,7 +45,7 @@ std::string CReportView::Title() const {
 }
 
 const CGradeCutoffs& CReportView::Cutoffs() const {
-    return document().manager().cutoffs();
+    return document().services().cutoffs.current();
 }
 
 void CReportView::setScrollSize(const ScrollSize& size) {

@@ -191,7 +191,7 @@ private slots:
             QVERIFY(manager().OpenDocumentFile(opened.front()));
         }
         const QStringList expected = opened.mid(0, 4);
-        QCOMPARE(manager().recentFiles(), expected);
+        QCOMPARE(m_app->services().recentFiles.files(), expected);
         frame().updateCommandStates();
         QCOMPARE(frame().action(ID_FILE_MRU_FILE1)->text(), "&1 " + expected[0]);
 
@@ -201,7 +201,7 @@ private slots:
         QVERIFY(start());
         frame().executeCommand(ID_FILE_MRU_FILE3);
         QCOMPARE(manager().activeDocument()->title(), QString("c3.mkw"));
-        QCOMPARE(manager().recentFiles().front(), expected[2]);
+        QCOMPARE(m_app->services().recentFiles.files().front(), expected[2]);
     }
 
     // What the profile holds and how a bad one is kept is the profile's rule; here: the
@@ -216,18 +216,18 @@ private slots:
                                                 "cutoff A+ in the settings (\"abc\")"),
                  qPrintable(m_messages.texts[0]));
         QCOMPARE(m_app->cutoffs().m_cutoffC, 71);
-        QCOMPARE(view().m_cutoffs, m_app->cutoffs());
+        QCOMPARE(view().Cutoffs(), m_app->cutoffs());
         // Opening a class (the recent-file list) and closing its view (the cutoffs) leave it.
         frame().executeCommand(ID_FILE_CLOSE);
         QCOMPARE(ReadFile(profilePath()), bad);
         // Preferences' OK writes it.
-        QVERIFY(manager().applyCutoffs(m_app->cutoffs(), nullptr));
+        QVERIFY(m_app->services().cutoffs.apply(m_app->cutoffs(), nullptr));
         QCOMPARE(CProfile(profilePath().toStdString()).ReadCutoffs(), m_app->cutoffs());
 
         CloseApp();
-        QVERIFY(WriteFile(profilePath(), "[Grade Cutoffs]\nA+ = 95\n"));
+        QVERIFY(WriteFile(profilePath(), "[Grade Cutoffs]\nA+ = 95\nB = 83\n"));
         QVERIFY(start());
-        view().m_cutoffs.m_cutoffB = 83;
+        QVERIFY(WriteFile(profilePath(), "")); // only the exit can bring the set back
         frame().executeCommand(ID_APP_EXIT);
         const CGradeCutoffs stored = CProfile(profilePath().toStdString()).ReadCutoffs();
         QCOMPARE(stored.m_cutoffB, 83);

@@ -205,7 +205,7 @@ private slots:
         QVERIFY(m_messages.texts.isEmpty());
         QVERIFY(std::filesystem::file_size(bytes) >
                 std::filesystem::file_size(pathBytes(m_dir->filePath("Period3.MKW"))));
-        QCOMPARE(pathBytes(manager().recentFiles().front()), bytes);
+        QCOMPARE(pathBytes(m_app->services().recentFiles.files().front()), bytes);
         std::filesystem::remove(bytes); // beyond QTemporaryDir's reach
     }
 };

@@ -184,7 +184,7 @@ private slots:
                            "Period3.MKW");
         const ViewDialogs none;
         CMarkwiseView view(document, none);
-        PrintServices& printing = app.docManager().printing();
+        PrintServices& printing = app.services().printing;
         printing.printer().setPageSize(QPageSize(QPageSize::Letter));
         printing.printer().setOutputFormat(QPrinter::PdfFormat);
 

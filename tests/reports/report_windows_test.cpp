@@ -418,13 +418,13 @@ private slots:
         std::string error;
         QVERIFY(SaveClassFile(path.toStdString(), *doc, error));
         QVERIFY(startWith(path));
-        PrintServices& printing = manager().printing();
+        PrintServices& printing = m_app->services().printing;
         printing.printer().setPageSize(QPageSize(QPageSize::Letter));
         printing.printer().setResolution(300);
         QVERIFY(openStudentReport(1));
-        QCOMPARE(PreviewPageCount(printing,
-                                  [this] { frame().executeCommand(ID_FILE_PRINT_PREVIEW); }),
-                 int(pages.size()));
+        QCOMPARE(
+            PreviewPageCount(printing, [this] { frame().executeCommand(ID_FILE_PRINT_PREVIEW); }),
+            int(pages.size()));
 
         // N a multiple of L: no empty page after the last.
         auto exact = ClassOf(1);
