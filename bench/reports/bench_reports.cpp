@@ -30,7 +30,7 @@ CDocument& Document() {
 // Every student found, as a search at 100% finds them.
 std::unique_ptr<CReportView> MakeProgress() {
     auto view = std::make_unique<CProgressView>(Document());
-    auto& state = const_cast<ProgressReportState&>(view->State());
+    auto& state = const_cast<ProgressReportState&>(view->state());
     FindProgressStudents(*view->GetDocument(), 100, state);
     return view;
 }

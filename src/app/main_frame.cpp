@@ -80,7 +80,7 @@ CMainFrame::~CMainFrame() {
     disconnect(m_mdiArea, nullptr, this, nullptr);
     disconnect(&manager, nullptr, this, nullptr);
     disconnect(&m_app.services().recentFiles, nullptr, this, nullptr);
-    manager.CloseAllDocuments();
+    manager.closeAllDocuments();
     manager.setMdiArea(nullptr);
 }
 
@@ -98,7 +98,7 @@ void CMainFrame::addCommands() {
     };
     handle(ID_WINDOW_NEW, [this, &manager] {
         if (CChildFrame* frame = manager.activeFrame()) {
-            manager.CreateFrame(frame->document(), m_app.gradeSheetTemplate());
+            manager.createFrame(frame->document(), m_app.gradeSheetTemplate());
         }
     }).state(classWindowOpen);
     handle(ID_WINDOW_CASCADE, [this] { m_mdiArea->cascadeSubWindows(); }).state(classWindowOpen);
@@ -323,18 +323,18 @@ void CMainFrame::openReportWindow(const CDocTemplate& kind, bool needsStudentsAn
     if (needsStudentsAndAssignments && (doc.m_studentCount == 0 || doc.m_assignmentCount == 0)) {
         return;
     }
-    if (!manager.CreateFrame(frame->document(), kind)) {
+    if (!manager.createFrame(frame->document(), kind)) {
         UiSeam::tell(this, QStringLiteral("The command could not be carried out."));
     }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     CDocManager& manager = m_app.docManager();
-    if (!manager.SaveAllModified()) {
+    if (!manager.saveAllModified()) {
         event->ignore();
         return;
     }
-    manager.CloseAllDocuments();
+    manager.closeAllDocuments();
     const QRect normal = normalGeometry();
     m_app.profile().WriteMainWindow({normal.x(), normal.y(), normal.width(), normal.height()});
     event->accept();
@@ -349,7 +349,7 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 void CMainFrame::dropEvent(QDropEvent* event) {
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {
-            m_app.docManager().OpenDocumentFile(url.toLocalFile());
+            m_app.docManager().openDocumentFile(url.toLocalFile());
         }
     }
     event->acceptProposedAction();

@@ -46,7 +46,7 @@ CMarkwiseApp::CMarkwiseApp(const CProfile& profile) : CWinApp(profile) {
     for (int index = 0; index < kRecentFileCommands; ++index) {
         // An empty entry is not handled and so shows disabled.
         handle(ID_FILE_MRU_FILE1 + index, [this, index] {
-            docManager().OpenRecentFile(index);
+            docManager().openRecentFile(index);
         }).onlyWhile([this, index] { return index < services().recentFiles.files().size(); });
     }
 }
@@ -64,21 +64,21 @@ bool CMarkwiseApp::InitInstance(const Options& options) {
         CSplashDlg splash(false);
         splash.exec();
     }
-    LoadProfileSettings();
+    loadProfileSettings();
 
     m_gradeSheetTemplate.createView = [this](CDocument& document) -> CView* {
         return new CMarkwiseView(document, m_viewDialogs);
     };
     docManager().setGradeSheetTemplate(m_gradeSheetTemplate);
     docManager().setFrameIcon(QIcon(QStringLiteral(":/icons/application-x-markwise.svg")));
-    m_pStudentReportTemplate.createView = m_reportViews.studentReport;
-    m_pProgressTemplate.createView = m_reportViews.progressReport;
-    m_pRosterTemplate.createView = m_reportViews.classRoster;
+    m_studentReportTemplate.createView = m_reportViews.studentReport;
+    m_progressTemplate.createView = m_reportViews.progressReport;
+    m_rosterTemplate.createView = m_reportViews.classRoster;
 
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
     // Shown before the command line's class opens, so a message about it is centred on
     // the main window rather than on a window not yet on the screen.
-    PlaceMainFrame();
+    placeMainFrame();
     m_pMainFrame->showMaximized();
     m_recovery = std::make_unique<CRecoveryCopies>(docManager());
     m_recovery->OfferRecovery(m_pMainFrame.get());
@@ -95,18 +95,18 @@ bool CMarkwiseApp::InitInstance(const Options& options) {
     const bool recovered = !docManager().documents().empty();
     const bool opened = options.file.isEmpty()
                             ? recovered || docManager().OnFileNew() != nullptr
-                            : docManager().OpenDocumentFile(options.file) != nullptr;
+                            : docManager().openDocumentFile(options.file) != nullptr;
     // Recovered classes keep the program open even when the command line's class fails.
     if (!opened && !recovered) {
         m_pMainFrame.reset();
         return false;
     }
     m_pMainFrame->updateCommandStates();
-    TellProfileProblems();
+    tellProfileProblems();
     return true;
 }
 
-void CMarkwiseApp::TellProfileProblems() {
+void CMarkwiseApp::tellProfileProblems() {
     if (profileProblems().empty()) {
         return;
     }
@@ -119,7 +119,7 @@ void CMarkwiseApp::TellProfileProblems() {
     UiSeam::tell(m_pMainFrame.get(), text);
 }
 
-void CMarkwiseApp::PlaceMainFrame() {
+void CMarkwiseApp::placeMainFrame() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;

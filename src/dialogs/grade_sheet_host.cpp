@@ -13,7 +13,7 @@ const CMarkwiseDoc& GradeSheetHost::Document() {
 }
 
 CClassEditor& GradeSheetHost::Editor() {
-    return m_view.document().editor();
+    return m_view.frameworkDocument().editor();
 }
 
 QWidget* GradeSheetHost::Widget() {
@@ -22,16 +22,16 @@ QWidget* GradeSheetHost::Widget() {
 
 void GradeSheetHost::ShowLastAssignment() {
     m_view.UpdateScrollSizes();
-    m_view.m_firstAssignment = FirstAssignmentAfterNew(
-        m_view.m_firstAssignment, m_view.VisibleColumnCount(), Document().AssignmentsInUse());
+    m_view.setFirstAssignment(FirstAssignmentAfterNew(
+        m_view.firstAssignment(), m_view.VisibleColumnCount(), Document().AssignmentsInUse()));
 }
 
 CGradeCutoffs GradeSheetHost::CurrentCutoffs() const {
-    return m_view.document().services().cutoffs.current();
+    return m_view.frameworkDocument().services().cutoffs.current();
 }
 
 bool GradeSheetHost::ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
-    return m_view.document().services().cutoffs.apply(cutoffs, error);
+    return m_view.frameworkDocument().services().cutoffs.apply(cutoffs, error);
 }
 
 } // namespace markwise

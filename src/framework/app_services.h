@@ -7,7 +7,7 @@ class PrintServices;
 class RecentFiles;
 
 // What every window on every class shares, owned by the application and handed to its
-// document manager; a window reaches it as document().services().
+// document manager; a view reaches it as frameworkDocument().services().
 struct AppServices {
     CutoffService& cutoffs;
     RecentFiles& recentFiles;

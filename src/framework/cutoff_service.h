@@ -10,7 +10,7 @@ namespace markwise {
 class CProfile;
 
 // The current set of grade cutoffs, the one copy every letter grade and distribution
-// uses. Owned by the application; windows reach it as document().services().cutoffs.
+// uses. Owned by the application; views reach it as frameworkDocument().services().cutoffs.
 class CutoffService : public QObject {
     Q_OBJECT
 public:

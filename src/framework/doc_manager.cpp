@@ -32,7 +32,7 @@ CDocument* CDocManager::addDocument(std::unique_ptr<CMarkwiseDoc> data, const QS
                                     const QString& title) {
     m_documents.push_back(std::make_unique<CDocument>(*this, std::move(data), path, title));
     CDocument* document = m_documents.back().get();
-    if (!CreateFrame(*document, m_gradeSheet)) {
+    if (!createFrame(*document, m_gradeSheet)) {
         m_documents.pop_back();
         return nullptr;
     }
@@ -46,7 +46,7 @@ CDocument* CDocManager::OnFileNew() {
                        QStringLiteral("Markwi%1").arg(m_untitledCount));
 }
 
-CDocument* CDocManager::OpenUntitled(std::unique_ptr<CMarkwiseDoc> data) {
+CDocument* CDocManager::openUntitled(std::unique_ptr<CMarkwiseDoc> data) {
     data->SetModifiedFlag(true);
     ++m_untitledCount;
     return addDocument(std::move(data), QString(), QStringLiteral("Markwi%1").arg(m_untitledCount));
@@ -55,11 +55,11 @@ CDocument* CDocManager::OpenUntitled(std::unique_ptr<CMarkwiseDoc> data) {
 void CDocManager::OnFileOpen() {
     const QString path = UiSeam::openFileName(window(), QStringLiteral("Open"), classFileFilter());
     if (!path.isEmpty()) {
-        OpenDocumentFile(path);
+        openDocumentFile(path);
     }
 }
 
-CDocument* CDocManager::OpenDocumentFile(const QString& path) {
+CDocument* CDocManager::openDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     // A link or another spelling of the path of an open class reaches that class.
     const QString canonical = canonicalPath(absolute);
@@ -101,7 +101,7 @@ CDocument* CDocManager::OpenDocumentFile(const QString& path) {
     return document;
 }
 
-CDocument* CDocManager::OpenRecovered(std::unique_ptr<CMarkwiseDoc> data, const QString& path) {
+CDocument* CDocManager::openRecovered(std::unique_ptr<CMarkwiseDoc> data, const QString& path) {
     if (path.isEmpty()) {
         ++m_untitledCount;
         return addDocument(std::move(data), QString(),
@@ -110,20 +110,20 @@ CDocument* CDocManager::OpenRecovered(std::unique_ptr<CMarkwiseDoc> data, const 
     return addDocument(std::move(data), path, QFileInfo(path).fileName());
 }
 
-CDocument* CDocManager::OpenRecentFile(int index) {
+CDocument* CDocManager::openRecentFile(int index) {
     const QStringList& files = m_services.recentFiles.files();
     if (index < 0 || index >= files.size()) {
         return nullptr;
     }
     const QString path = files[index];
-    CDocument* document = OpenDocumentFile(path);
+    CDocument* document = openDocumentFile(path);
     if (!document) {
         m_services.recentFiles.remove(path);
     }
     return document;
 }
 
-CChildFrame* CDocManager::CreateFrame(CDocument& document, const CDocTemplate& kind) {
+CChildFrame* CDocManager::createFrame(CDocument& document, const CDocTemplate& kind) {
     if (!kind.available() || !m_mdiArea) {
         return nullptr;
     }
@@ -140,15 +140,15 @@ CChildFrame* CDocManager::CreateFrame(CDocument& document, const CDocTemplate& k
     return frame;
 }
 
-bool CDocManager::SaveAllModified() {
+bool CDocManager::saveAllModified() {
     return std::all_of(m_documents.begin(), m_documents.end(), [](const auto& document) {
-        return document->CanCloseFrames() && document->SaveModified();
+        return document->canCloseFrames() && document->saveModified();
     });
 }
 
-void CDocManager::CloseAllDocuments() {
+void CDocManager::closeAllDocuments() {
     while (!m_documents.empty()) {
-        m_documents.back()->OnCloseDocument();
+        m_documents.back()->closeDocument();
     }
 }
 

@@ -41,26 +41,26 @@ public:
     CDocument* OnFileNew();
     // A class made elsewhere (an imported file) as a new untitled class numbered like New,
     // modified so that closing it asks to save. Null when no window could be made.
-    CDocument* OpenUntitled(std::unique_ptr<CMarkwiseDoc> data);
+    CDocument* openUntitled(std::unique_ptr<CMarkwiseDoc> data);
     // Asks for a file and opens it.
     void OnFileOpen();
     // Opens a class file in a grade sheet window, or activates the class when it is
     // already open (by any spelling of its path). Null when it cannot be read (the reason
     // has been shown) or when it is open in another Markwise and the user cancels.
-    CDocument* OpenDocumentFile(const QString& path);
+    CDocument* openDocumentFile(const QString& path);
     // A class recovered after a crash, unsaved, in a grade sheet window; Save writes it to
     // path (empty: it asks for a name, as for a new class).
-    CDocument* OpenRecovered(std::unique_ptr<CMarkwiseDoc> data, const QString& path);
+    CDocument* openRecovered(std::unique_ptr<CMarkwiseDoc> data, const QString& path);
     // Opens entry index (0..3) of the recent-file list; drops it when it fails.
-    CDocument* OpenRecentFile(int index);
+    CDocument* openRecentFile(int index);
 
     // A further window on document; null when the template has no view.
-    CChildFrame* CreateFrame(CDocument& document, const CDocTemplate& kind);
+    CChildFrame* createFrame(CDocument& document, const CDocTemplate& kind);
 
     // Asks to save each modified class (and to drop report comments); false when the
     // user cancelled one.
-    bool SaveAllModified();
-    void CloseAllDocuments();
+    bool saveAllModified();
+    void closeAllDocuments();
 
     std::vector<CDocument*> documents() const;
     CDocument* activeDocument() const;

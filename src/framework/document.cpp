@@ -19,7 +19,7 @@ CDocument::CDocument(CDocManager& manager, std::unique_ptr<CMarkwiseDoc> data, Q
                      QString title)
     : m_manager(manager), m_data(std::move(data)), m_editor(*m_data), m_path(std::move(path)),
       m_title(std::move(title)) {
-    connect(&m_editor, &CClassEditor::changed, this, &CDocument::UpdateAllViews);
+    connect(&m_editor, &CClassEditor::changed, this, &CDocument::updateAllViews);
     // Undo and Redo name the step they take back or do again.
     handle(ID_EDIT_UNDO, [this] { m_editor.undo(); }).state([this](CommandState& state) {
         state.enabled = m_editor.history().canUndo();
@@ -32,12 +32,12 @@ CDocument::CDocument(CDocManager& manager, std::unique_ptr<CMarkwiseDoc> data, Q
                                    : QStringLiteral("&Redo");
     });
     handle(ID_FILE_CLOSE, [this] {
-        if (CanCloseFrames() && SaveModified()) {
-            OnCloseDocument();
+        if (canCloseFrames() && saveModified()) {
+            closeDocument();
         }
     });
-    handle(ID_FILE_SAVE, [this] { DoFileSave(); });
-    handle(ID_FILE_SAVE_AS, [this] { DoSave(QString()); });
+    handle(ID_FILE_SAVE, [this] { doFileSave(); });
+    handle(ID_FILE_SAVE_AS, [this] { doSave(QString()); });
 }
 
 const AppServices& CDocument::services() const {
@@ -72,21 +72,21 @@ void CDocument::updateFrameTitles() {
     }
 }
 
-void CDocument::UpdateAllViews() {
+void CDocument::updateAllViews() {
     emit changed();
 }
 
-bool CDocument::CanCloseFrames() {
+bool CDocument::canCloseFrames() {
     return std::all_of(m_frames.begin(), m_frames.end(), [](CChildFrame* frame) {
-        return !frame->view() || frame->view()->CanClose();
+        return !frame->view() || frame->view()->canClose();
     });
 }
 
-bool CDocument::DoFileSave() {
-    return DoSave(m_path);
+bool CDocument::doFileSave() {
+    return doSave(m_path);
 }
 
-bool CDocument::DoSave(const QString& requested) {
+bool CDocument::doSave(const QString& requested) {
     QString path = requested;
     if (path.isEmpty()) {
         const QString suggested = m_path.isEmpty() ? withClassExtension(m_title) : m_path;
@@ -102,7 +102,7 @@ bool CDocument::DoSave(const QString& requested) {
         return false;
     }
     if (check == DiskCheck::SaveAs) {
-        return DoSave(QString());
+        return doSave(QString());
     }
     if (!saveTo(path)) {
         return false;
@@ -145,7 +145,7 @@ bool CDocument::saveTo(const QString& path) {
         // The changes can go somewhere else at once (a write-protected file, say).
         const Answer next =
             UiSeam::ask(m_manager.window(), QString::fromLocal8Bit(error), Buttons::SaveAsCancel);
-        return next == Answer::SaveAs && DoSave(QString());
+        return next == Answer::SaveAs && doSave(QString());
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (absolute != m_path) {
@@ -168,14 +168,14 @@ void CDocument::guardFile(std::unique_ptr<QLockFile> lock) {
     m_stamp = DiskStamp::of(m_path);
 }
 
-bool CDocument::SaveModified() {
+bool CDocument::saveModified() {
     if (!isModified()) {
         return true;
     }
     switch (UiSeam::ask(m_manager.window(), QStringLiteral("Save changes to %1?").arg(m_title),
                         Buttons::SaveDiscardCancel)) {
     case Answer::Save:
-        return DoFileSave();
+        return doFileSave();
     case Answer::Discard:
         return true;
     default:
@@ -183,7 +183,7 @@ bool CDocument::SaveModified() {
     }
 }
 
-void CDocument::OnCloseDocument() {
+void CDocument::closeDocument() {
     if (m_frames.empty()) {
         m_manager.removeDocument(this); // deletes this document
         return;

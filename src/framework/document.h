@@ -46,26 +46,26 @@ public:
     void updateFrameTitles();
     // The one place changed() is emitted: after every change the editor makes, every
     // window on the class repaints.
-    void UpdateAllViews();
+    void updateAllViews();
     // Asks each window that holds work of its own (typed report comments) whether it may
     // go; false when one says no, and the class must stay open.
-    bool CanCloseFrames();
+    bool canCloseFrames();
 
     // Save: to the current file, or asks for a name when there is none.
-    bool DoFileSave();
+    bool doFileSave();
     // Save As: asks for a name when path is empty. False when cancelled or failed;
     // a failure is shown with Save As offered, and leaves the class modified and the old
     // file intact.
-    bool DoSave(const QString& path);
+    bool doSave(const QString& path);
     // Before closing: asks to save a modified class. False when the user cancels
     // or the save fails, so the close must not go on.
-    bool SaveModified();
+    bool saveModified();
     // Holds lock (may be null) while the class is open, and remembers the file's bytes
     // as just read, to notice when another program changes them.
     void guardFile(std::unique_ptr<QLockFile> lock);
 
     // Closes every window without asking.
-    void OnCloseDocument();
+    void closeDocument();
 
 signals:
     void changed();

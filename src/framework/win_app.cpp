@@ -8,7 +8,7 @@ CWinApp::CWinApp(const CProfile& profile)
 
 CWinApp::~CWinApp() = default;
 
-void CWinApp::LoadProfileSettings() {
+void CWinApp::loadProfileSettings() {
     m_recentFiles.load();
     m_cutoffs.load();
     m_profileProblems = m_profile.Problems();

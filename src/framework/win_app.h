@@ -23,8 +23,8 @@ public:
 
     CProfile& profile() { return m_profile; }
     // The recent-file list and the grade cutoffs, from the profile.
-    void LoadProfileSettings();
-    // What LoadProfileSettings could not read as written, one line each.
+    void loadProfileSettings();
+    // What loadProfileSettings could not read as written, one line each.
     const std::vector<std::string>& profileProblems() const { return m_profileProblems; }
     CDocManager& docManager() { return m_docManager; }
     const AppServices& services() const { return m_docManager.services(); }

@@ -24,9 +24,8 @@ void PaintSheetBands(QPainter& painter, const QPalette& palette, int rowHeight, 
     painter.setPen(palette.color(QPalette::Text));
 }
 
-void PaintStickyHeadings(QPainter& painter, const GlyphTextPainter& glyphs,
-                         const QPalette& palette, int rowHeight, int top, int left, int width,
-                         DrawList headings) {
+void PaintStickyHeadings(QPainter& painter, const GlyphTextPainter& glyphs, const QPalette& palette,
+                         int rowHeight, int top, int left, int width, DrawList headings) {
     if (top <= 0 || rowHeight <= 0)
         return;
     painter.fillRect(QRect(left, top, width, rowHeight), palette.color(QPalette::Button));
@@ -36,7 +35,7 @@ void PaintStickyHeadings(QPainter& painter, const GlyphTextPainter& glyphs,
     painter.setPen(palette.color(QPalette::ButtonText));
     for (DrawText& text : headings)
         text.y += top;
-    glyphs.Draw(painter, headings);
+    glyphs.draw(painter, headings);
     painter.restore();
 }
 

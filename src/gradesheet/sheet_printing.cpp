@@ -10,8 +10,9 @@
 namespace markwise {
 
 void RunSheetPrintCommand(int id, CMarkwiseView& view) {
-    SheetPrintJob job(*view.GetDocument(), fromQString(view.document().title()), view.Cutoffs());
-    PrintServices& printing = view.document().services().printing;
+    SheetPrintJob job(*view.GetDocument(), fromQString(view.frameworkDocument().title()),
+                      view.cutoffs());
+    PrintServices& printing = view.frameworkDocument().services().printing;
     switch (id) {
     case ID_FILE_PRINT:
         printing.print(job, &view);

@@ -11,7 +11,7 @@ const CMarkwiseDoc& ReportHost::Document() {
 }
 
 CClassEditor& ReportHost::Editor() {
-    return m_view.document().editor();
+    return m_view.frameworkDocument().editor();
 }
 
 QWidget* ReportHost::Widget() {
@@ -19,11 +19,11 @@ QWidget* ReportHost::Widget() {
 }
 
 CGradeCutoffs ReportHost::CurrentCutoffs() const {
-    return m_view.document().services().cutoffs.current();
+    return m_view.frameworkDocument().services().cutoffs.current();
 }
 
 bool ReportHost::ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
-    return m_view.document().services().cutoffs.apply(cutoffs, error);
+    return m_view.frameworkDocument().services().cutoffs.apply(cutoffs, error);
 }
 
 } // namespace markwise

@@ -177,7 +177,7 @@ private slots:
         m_messages.file = m_dir->filePath("elsewhere.mkw");
         QFile::remove(path);
         QVERIFY(QDir().mkdir(path)); // a folder where the file was: saving there fails
-        QVERIFY(document.SaveModified());
+        QVERIFY(document.saveModified());
         QCOMPARE(m_messages.texts.size(), 2); // the question, the failure
         QVERIFY(!document.isModified());
         QVERIFY(ReadFile(m_messages.file).size() > before.size());
@@ -188,7 +188,7 @@ private slots:
         QStringList opened;
         for (int i = 1; i <= 5; ++i) {
             opened.prepend(QFileInfo(copyOfSample(QString("c%1.mkw").arg(i))).absoluteFilePath());
-            QVERIFY(manager().OpenDocumentFile(opened.front()));
+            QVERIFY(manager().openDocumentFile(opened.front()));
         }
         const QStringList expected = opened.mid(0, 4);
         QCOMPARE(m_app->services().recentFiles.files(), expected);
@@ -216,7 +216,7 @@ private slots:
                                                 "cutoff A+ in the settings (\"abc\")"),
                  qPrintable(m_messages.texts[0]));
         QCOMPARE(m_app->cutoffs().m_cutoffC, 71);
-        QCOMPARE(view().Cutoffs(), m_app->cutoffs());
+        QCOMPARE(view().cutoffs(), m_app->cutoffs());
         // Opening a class (the recent-file list) and closing its view (the cutoffs) leave it.
         frame().executeCommand(ID_FILE_CLOSE);
         QCOMPARE(ReadFile(profilePath()), bad);

@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(leftInFolder().size(), 2);
         QVERIFY(!leftInFolder().join(' ').contains(QString::number(pid) + "-"));
 
-        QVERIFY(recovered->DoFileSave());
+        QVERIFY(recovered->doFileSave());
         QCOMPARE(ReadFile(file), edited);
         QCOMPARE(leftInFolder(), QStringList());
     }
@@ -118,7 +118,7 @@ private slots:
         // The change signal brings the copy within two seconds; saving takes it away at once.
         document->editor().apply("Add Student", FirstRecoveryEdit());
         QTRY_COMPARE_WITH_TIMEOUT(leftInFolder().size(), 2, 2000);
-        QVERIFY(document->DoFileSave());
+        QVERIFY(document->doFileSave());
         QCOMPARE(leftInFolder(), QStringList());
 
         // Closed without saving by the teacher's choice.

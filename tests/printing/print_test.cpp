@@ -61,7 +61,7 @@ public:
     int pageCount = 3;
 
 protected:
-    PageTexts LayoutPage(const PageRequest&) override {
+    PageTexts layoutPage(const PageRequest&) override {
         return {{{0, 0, "Stubborn"}}, pageCount, false};
     }
 };

@@ -288,7 +288,7 @@ private slots:
 
         // No class window: the command-failure message.
         m_messages.answers = {Answer::Ok};
-        manager().CloseAllDocuments();
+        manager().closeAllDocuments();
         frame().executeCommand(ID_CLASS_ROSTER);
         QCOMPARE(m_messages.texts, QStringList{"The command could not be carried out."});
     }
@@ -329,8 +329,8 @@ private slots:
         manager().activeDocument()->editor().apply("Remove Student", RemoveStudentEdit(29));
         QTest::qWait(30);
         QCOMPARE(opens<CEditAssignmentDlg>(click(*last, 10, 3 * h + 1), chosen), QString());
-        QCOMPARE(progress->State().m_foundCount, 30);
-        QCOMPARE(progress->State().m_reportComments[0], std::string("Kept"));
+        QCOMPARE(progress->state().m_foundCount, 30);
+        QCOMPARE(progress->state().m_reportComments[0], std::string("Kept"));
     }
 
     void aChangeRepaintsEveryWindowOnTheClass() {
