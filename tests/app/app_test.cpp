@@ -202,6 +202,16 @@ private slots:
         frame().executeCommand(ID_FILE_MRU_FILE3);
         QCOMPARE(manager().activeDocument()->title(), QString("c3.mkw"));
         QCOMPARE(m_app->services().recentFiles.files().front(), expected[2]);
+
+        // An entry that no longer opens is named and leaves the menu and the profile.
+        QVERIFY(QFile::remove(expected[1]));
+        m_messages.texts.clear();
+        frame().executeCommand(ID_FILE_MRU_FILE3);
+        QCOMPARE(m_messages.texts.size(), 1);
+        const QStringList left{expected[2], expected[0], expected[3]};
+        QCOMPARE(m_app->services().recentFiles.files(), left);
+        QCOMPARE(CProfile(profilePath().toStdString()).ReadRecentFiles().size(), std::size_t(3));
+        QVERIFY(!frame().action(ID_FILE_MRU_FILE4)->isVisible());
     }
 
     // What the profile holds and how a bad one is kept is the profile's rule; here: the
