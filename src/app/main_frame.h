@@ -29,7 +29,6 @@ public:
     ~CMainFrame() override;
 
     QMdiArea* mdiArea() const { return m_mdiArea; }
-    QToolBar* toolBar() const { return m_wndToolBar; }
     QAction* action(int id) const;
     InterchangeCommands& interchange() { return m_interchange; }
     CWindowList& windowList() const { return *m_windowList; }

@@ -19,24 +19,6 @@
 
 namespace markwise {
 
-bool CMarkwiseApp::ParseCommandLine(const QStringList& arguments, Options& options,
-                                    QString& error) {
-    for (const QString& argument : arguments) {
-        if (argument == QLatin1String("--no-splash")) {
-            options.splash = false;
-        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            error = QStringLiteral("Unknown option %1.").arg(argument);
-            return false;
-        } else if (options.file.isEmpty()) {
-            options.file = argument;
-        } else {
-            error = QStringLiteral("Only one class file can be opened at start-up.");
-            return false;
-        }
-    }
-    return true;
-}
-
 CMarkwiseApp::CMarkwiseApp(const CProfile& profile) : CWinApp(profile) {
     handle(ID_APP_ABOUT, [this] { OnAppAbout(); });
     handle(ID_FILE_NEW, [this] { docManager().OnFileNew(); });

@@ -5,7 +5,6 @@
 #include "gradesheet/view_dialogs.h"
 
 #include <QPointer>
-#include <QStringList>
 #include <QTextBrowser>
 #include <memory>
 
@@ -24,8 +23,6 @@ public:
         bool splash = true;
         QString file; // empty: start with a new class
     };
-    // Arguments after the program name; false with a message for unknown options.
-    static bool ParseCommandLine(const QStringList& arguments, Options& options, QString& error);
 
     explicit CMarkwiseApp(const CProfile& profile = CProfile());
     ~CMarkwiseApp() override;

@@ -73,6 +73,8 @@ constexpr std::array<CommandInfo, 54> kCommands{{
     {ID_SCROLL_RIGHT, "Scroll Right", "Scroll the Assignments Right\nScroll Right", "scroll-right"},
     {ID_HELP, "", "Display help for current task or command\nHelp"},
     {ID_CONTEXT_HELP, "", "Display help for clicked on buttons, menus and windows\nHelp"},
+    // Keys of the accelerator table with no handler anywhere: their actions stay disabled, so
+    // the keys do nothing, as they always have.
     {ID_EDIT_CUT, "", ""},
     {ID_EDIT_PASTE, "", ""},
     {ID_NEXT_PANE, "", ""},
@@ -96,6 +98,7 @@ constexpr std::array<Accelerator, 18> kAccelerators{{
     {ID_EDIT_UNDO, "Alt+Backspace"},
     {ID_EDIT_REDO, "Ctrl+Y"},
     {ID_EDIT_REDO, "Ctrl+Shift+Z"},
+    // Cut, paste and the pane keys are bound, and nothing handles them (see kCommands).
     {ID_EDIT_CUT, "Ctrl+X"},
     {ID_EDIT_CUT, "Shift+Del"},
     {ID_EDIT_COPY, "Ctrl+C"},

@@ -1,6 +1,7 @@
 #include "command_line_print.h"
 
 #include "core/class_file.h"
+#include "core/desktop_command_line.h"
 #include "core/profile.h"
 #include "framework/print_services.h"
 #include "sheet_print_job.h"
@@ -10,108 +11,65 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace markwise {
 
 namespace {
 
-struct PrintRequest {
-    bool toPdf = false;
-    QString pdfFile;
-    QString classFile;
-    // As the file system spells it: a name that is not UTF-8 does not survive a QString.
-    QByteArray classPath;
-    QPageSize pageSize; // invalid: the locale's
-    int resolution = 300;
-    QString report = QStringLiteral("sheet");
-    SheetPrintColumns columns = SheetPrintColumns::LastThatFit;
-};
-
 int fail(const QString& message) {
     std::fprintf(stderr, "markwise: %s\n", qPrintable(QString(message).replace('\n', ' ')));
     return 1;
 }
 
-bool asksForPrinting(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--print") == 0 || std::strcmp(argv[i], "--print-to-pdf") == 0)
-            return true;
+QPageSize pageSizeOf(PaperSize paper) {
+    switch (paper) {
+    case PaperSize::Letter:
+        return QPageSize(QPageSize::Letter);
+    case PaperSize::A4:
+        return QPageSize(QPageSize::A4);
+    case PaperSize::Locale:
+        break;
     }
-    return false;
+    return QPageSize(); // invalid: the locale's
 }
 
-// Empty when the switches make sense, else the reason.
-QString parse(int argc, char** argv, PrintRequest& request) {
-    for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        const bool hasValue = i + 1 < argc;
-        if (arg == QLatin1String("--print")) {
-            continue;
-        } else if (arg == QLatin1String("--print-to-pdf") && hasValue) {
-            request.toPdf = true;
-            request.pdfFile = QString::fromLocal8Bit(argv[++i]);
-        } else if (arg == QLatin1String("--page-size") && hasValue) {
-            const QString name = QString::fromLocal8Bit(argv[++i]);
-            if (name.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
-                request.pageSize = QPageSize(QPageSize::Letter);
-            else if (name.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
-                request.pageSize = QPageSize(QPageSize::A4);
-            else
-                return QStringLiteral("unknown page size %1 (Letter or A4)").arg(name);
-        } else if (arg == QLatin1String("--resolution") && hasValue) {
-            bool ok = false;
-            request.resolution = QString::fromLocal8Bit(argv[++i]).toInt(&ok);
-            if (!ok || request.resolution < 72 || request.resolution > 9600)
-                return QStringLiteral("the resolution must be 72 to 9600 dots per inch");
-        } else if (arg == QLatin1String("--report") && hasValue) {
-            request.report = QString::fromLocal8Bit(argv[++i]);
-        } else if (arg == QLatin1String("--all-assignments")) {
-            request.columns = SheetPrintColumns::All;
-        } else if (arg == QLatin1String("--no-splash")) {
-            continue;
-        } else if (arg.startsWith(QLatin1String("--")) || !request.classFile.isEmpty()) {
-            return QStringLiteral("unexpected argument %1").arg(arg);
-        } else {
-            request.classFile = arg;
-            request.classPath = argv[i];
-        }
-    }
-    return request.classFile.isEmpty() ? QStringLiteral("no class file to print") : QString();
-}
-
-int print(const PrintRequest& request, const CommandLineReportMaker& makeReport) {
+int print(const DesktopCommandLine& request, const CommandLineReportMaker& makeReport) {
+    const QString classFile = QString::fromLocal8Bit(request.classFile);
     std::string loadError;
-    const auto doc = LoadClassFile(request.classPath.toStdString(), loadError);
+    const auto doc = LoadClassFile(request.classFile, loadError);
     if (!doc)
-        return fail(
-            QStringLiteral("%1: %2").arg(request.classFile, QString::fromLocal8Bit(loadError)));
+        return fail(QStringLiteral("%1: %2").arg(classFile, QString::fromLocal8Bit(loadError)));
     // The title a window on this file would carry: its file name.
-    const std::string title = QFileInfo(request.classFile).fileName().toStdString();
+    const std::string title = QFileInfo(classFile).fileName().toStdString();
     const CGradeCutoffs cutoffs = CProfile().ReadCutoffs();
     std::unique_ptr<PrintJob> report;
-    if (request.report != QLatin1String("sheet")) {
-        std::string error = "unknown report " + request.report.toStdString();
+    if (request.report != "sheet") {
+        std::string error = "unknown report " + request.report;
         if (makeReport)
-            report = makeReport(request.report.toStdString(), *doc, title, cutoffs, error);
+            report = makeReport(request.report, *doc, title, cutoffs, error);
         if (!report)
             return fail(QString::fromStdString(error));
     }
-    SheetPrintJob sheet(*doc, title, cutoffs, request.columns);
+    SheetPrintJob sheet(*doc, title, cutoffs,
+                        request.allAssignments ? SheetPrintColumns::All
+                                               : SheetPrintColumns::LastThatFit);
     PrintJob& job = report ? *report : sheet;
 
     if (request.toPdf) {
         QString error;
-        if (!PrintToPdf(job, {request.pdfFile, request.pageSize, request.resolution}, &error))
+        if (!PrintToPdf(job,
+                        {QString::fromLocal8Bit(request.pdfFile), pageSizeOf(request.paper),
+                         request.resolution},
+                        &error))
             return fail(error);
         return 0;
     }
     if (QPrinterInfo::defaultPrinter().isNull())
         return fail(QStringLiteral("no default printer"));
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    if (request.pageSize.isValid())
-        printer.setPageSize(request.pageSize);
+    if (const QPageSize size = pageSizeOf(request.paper); size.isValid())
+        printer.setPageSize(size);
     CPrintInfo info;
     info.m_printer = &printer;
     info.m_bDirect = true;
@@ -122,10 +80,7 @@ int print(const PrintRequest& request, const CommandLineReportMaker& makeReport)
 
 } // namespace
 
-std::optional<int> RunCommandLinePrinting(int argc, char** argv,
-                                          const CommandLineReportMaker& makeReport) {
-    if (!asksForPrinting(argc, argv))
-        return std::nullopt;
+int RunCommandLinePrinting(int argc, char** argv, const CommandLineReportMaker& makeReport) {
     // No window is shown, so no display is needed: the offscreen platform prints as well.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Scripts get one line for an error and nothing else: Qt's own notices stay quiet.
@@ -134,9 +89,11 @@ std::optional<int> RunCommandLinePrinting(int argc, char** argv,
             std::fprintf(stderr, "markwise: %s\n", qPrintable(text));
     });
     QApplication app(argc, argv);
-    PrintRequest request;
-    if (const QString error = parse(argc, argv, request); !error.isEmpty())
-        return fail(error);
+    // What is left once Qt has taken its own options out.
+    const DesktopCommandLine request =
+        ParseDesktopCommandLine(ArgumentsAfterProgramName(argc, argv));
+    if (!request.error.empty())
+        return fail(QString::fromLocal8Bit(request.error));
     return print(request, makeReport);
 }
 

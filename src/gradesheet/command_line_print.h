@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace markwise {
@@ -15,9 +14,8 @@ namespace markwise {
 //            [--page-size Letter|A4] [--resolution DPI]
 //            [--all-assignments]             every assignment, in strips, not only the last
 //            [--report REPORT]               "sheet" (the default) or a report makeReport knows
-// Neither shows a window or needs a display. Returns the process's exit status when the
-// command line asks for printing (errors: one line on stderr, status 1), otherwise nothing
-// and the program starts as usual.
+// Neither shows a window or needs a display. For a command line whose start action is
+// Print; returns the process's exit status (errors: one line on stderr, status 1).
 class CMarkwiseDoc;
 class PrintJob;
 
@@ -26,7 +24,6 @@ using CommandLineReportMaker = std::function<std::unique_ptr<PrintJob>(
     const std::string& report, const CMarkwiseDoc& doc, const std::string& title,
     const CGradeCutoffs& cutoffs, std::string& error)>;
 
-std::optional<int> RunCommandLinePrinting(int argc, char** argv,
-                                          const CommandLineReportMaker& makeReport = {});
+int RunCommandLinePrinting(int argc, char** argv, const CommandLineReportMaker& makeReport = {});
 
 } // namespace markwise

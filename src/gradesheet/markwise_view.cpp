@@ -62,6 +62,8 @@ void CMarkwiseView::addCommands() {
         editor.apply(QStringLiteral("Sort Randomly"),
                      ShuffleEdit(static_cast<unsigned int>(std::time(nullptr))));
     });
+    // 32795 has no menu item or key, but the view's command table has always carried it:
+    // taken and ignored here rather than passed on to the frame and the application.
     handle(ID_IGNORED_32795, [] {});
     handle(ID_EDIT_COPY, [this] { CopySheetToClipboard(*GetDocument(), cutoffs()); });
     for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW}) {

@@ -1,12 +1,15 @@
 #include "framework/child_frame.h"
 #include "framework/commands.h"
+#include "framework/print_services.h"
 #include "gradesheet/view_dialogs.h"
+#include "printing/pdf_pages.h"
 #include "support/app_fixture.h"
 
 #include <QAction>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QtTest>
@@ -40,7 +43,8 @@ private slots:
     void cleanup() { CloseApp(); }
 
     // One command of each place that handles commands (program, main window, document,
-    // sheet, report without its view, empty recent list), CSV, and the check marks.
+    // sheet, report without its view, empty recent list, keys nothing handles), CSV, and the
+    // check marks.
     void commandStates_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<bool>("withoutClass");
@@ -57,6 +61,11 @@ private slots:
         QTest::newRow("recent") << int(ID_FILE_MRU_FILE1) << false << false << false;
         QTest::newRow("toolbar") << int(ID_VIEW_TOOLBAR) << true << true << true;
         QTest::newRow("student id") << int(ID_VIEW_STUDENT_ID) << false << true << true;
+        // Bound to keys and handled nowhere: the keys do nothing.
+        QTest::newRow("cut") << int(ID_EDIT_CUT) << false << false << false;
+        QTest::newRow("paste") << int(ID_EDIT_PASTE) << false << false << false;
+        QTest::newRow("next pane") << int(ID_NEXT_PANE) << false << false << false;
+        QTest::newRow("prev pane") << int(ID_PREV_PANE) << false << false << false;
     }
     void commandStates() {
         QFETCH(int, id);
@@ -242,6 +251,40 @@ private slots:
         const CGradeCutoffs stored = CProfile(profilePath().toStdString()).ReadCutoffs();
         QCOMPARE(stored.m_cutoffB, 83);
         QCOMPARE(stored.m_cutoffAPlus, 95);
+    }
+
+    // File > Print Setup sets up the program's one printer: the Print dialog that comes next
+    // offers what was chosen, and the pages come out on that paper.
+    void printSetupChoosesThePaperOfTheNextPrint() {
+        QVERIFY(start(copyOfSample()));
+        PrintServices& printing = manager().printing();
+        const QString pdf = m_dir->filePath("setup.pdf");
+        QList<QPrinter*> setUp;
+        printing.setPageSetupAnswerer([&](QPrinter& printer) {
+            setUp << &printer;
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setPageOrientation(QPageLayout::Landscape);
+            return true;
+        });
+        frame().updateCommandStates();
+        QVERIFY(frame().action(ID_FILE_PRINT_SETUP)->isEnabled());
+        QVERIFY(frame().executeCommand(ID_FILE_PRINT_SETUP));
+        QCOMPARE(setUp, QList<QPrinter*>{&printing.printer()});
+
+        QPageLayout offered;
+        printing.setPrintDialogAnswerer([&](QPrinter& printer) {
+            offered = printer.pageLayout();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        QVERIFY(frame().executeCommand(ID_FILE_PRINT));
+        QCOMPARE(offered.pageSize().id(), QPageSize::A4);
+        QCOMPARE(offered.orientation(), QPageLayout::Landscape);
+        const QList<PdfPage> pages = ReadPdfPages(pdf);
+        QVERIFY(!pages.isEmpty());
+        QCOMPARE(qRound(pages[0].width), 842);
+        QCOMPARE(qRound(pages[0].height), 595);
     }
 };
 

@@ -1,7 +1,7 @@
-// The Progress Reports dialog on its own, then the three report windows in the program:
-// opening from the main frame, the commands each kind of window enables, clicks, repainting
-// on a change, closing with typed comments, and their printed pages. What each window and
-// page holds is geometry's (report_layout_test, report_print_test).
+// The Progress Reports dialog on its own, one rule a test, then the three report windows in the
+// program: opening from the main frame, the commands each kind of window enables, clicks,
+// repainting on a change, closing with typed comments, and their printed pages. What each window
+// and page holds is geometry's (report_layout_test, report_print_test).
 #include "app/main_frame.h"
 #include "app/markwise_app.h"
 #include "core/class_file.h"
@@ -154,8 +154,7 @@ class ReportWindowsTest : public QObject, AppFixture {
                 opened = chosen(dynamic_cast<Dialog&>(dialog));
                 dialog.reject();
             });
-            trigger();
-            QTest::qWait(20);
+            trigger(); // dialogs run with exec(), so any has come and gone by now
         }
         return opened;
     }
@@ -170,35 +169,47 @@ private slots:
     void init() { FreshFolder(); }
     void cleanup() { CloseApp({Answer::Ok, Answer::Discard, Answer::Ok, Answer::Discard}); }
 
-    // One dialog through its searches and comments, then reopened from its window.
-    void progressReportsDialog() {
+    // Before a search: the old list emptied, the default cut-off, nothing to generate, and
+    // neither Escape nor Enter ends the dialog.
+    void progressDialogWaitsForASearch() {
         Fixture f;
-        f.state.m_foundCount = 7; // the dialog empties the old list
+        f.state.m_foundCount = 7;
         CProgressReportsDlg& dialog = f.Open();
         QCOMPARE(f.state.m_foundCount, 0);
         QCOMPARE(dialog.CutoffBox()->text(), QString("70"));
         QVERIFY(!dialog.GenerateButton()->isEnabled());
         QVERIFY(!dialog.List()->isEnabled());
-        // Neither Escape nor Enter ends it before a search.
         Press(Qt::Key_Escape);
         Press(Qt::Key_Return);
         QVERIFY(dialog.isVisible());
+    }
 
-        // Nobody found: the message; Generate only.
+    void progressSearchFindingNobodySaysSoAndOffersGenerateOnly() {
+        Fixture f;
+        CProgressReportsDlg& dialog = f.Open();
         Search(dialog, "-1");
         QCOMPARE(m_messages.texts, QStringList{"No Students found below that percentage"});
         QVERIFY(dialog.GenerateButton()->isEnabled());
         QVERIFY(!dialog.UpdateButton()->isEnabled());
-        // Somebody: exactly 80 is listed, the first entry shown.
+    }
+
+    // Exactly 80 is listed at 83.3333, and the first entry is shown.
+    void progressSearchListsThoseAtOrBelowTheCutoff() {
+        Fixture f;
+        CProgressReportsDlg& dialog = f.Open();
         Search(dialog, "83.3333");
         QCOMPARE(dialog.List()->count(), 2);
         QCOMPARE(dialog.List()->item(1)->text(), QString("Last1, First1"));
         QVERIFY(dialog.UpdateButton()->isEnabled());
         QCOMPARE(dialog.PercentBox()->text(), QString("50"));
         QCOMPARE(dialog.GradeBox()->text(), QString("F"));
+    }
 
-        // Comments stay with list positions. Update selects the next entry without showing
-        // it, so Update again copies the comment; the last entry keeps the selection.
+    // Update selects the next entry without showing it, so Update again copies the comment;
+    // the last entry keeps the selection. Every Update repaints the window.
+    void progressUpdateStoresTheCommentAndMovesOn() {
+        Fixture f;
+        CProgressReportsDlg& dialog = f.Open();
         Search(dialog, "100");
         Update(dialog, "Needs help");
         QCOMPARE(dialog.List()->currentRow(), 1);
@@ -212,33 +223,66 @@ private slots:
         Update(dialog, QString());
         QCOMPARE(f.state.m_reportComments[4], std::string());
         QCOMPARE(f.repaints, 4);
-        // Another cut-off: entry 1 is another student, with the same comment.
+    }
+
+    // Comments belong to list positions: another search keeps them in place.
+    void progressCommentsStayWithListPositions() {
+        Fixture f;
+        CProgressReportsDlg& dialog = f.Open();
+        Search(dialog, "100");
+        Update(dialog, "Needs help");
+        QTest::mouseClick(dialog.UpdateButton(), Qt::LeftButton);
         Search(dialog, "83.4");
         QCOMPARE(f.state.m_foundCount, 3);
         dialog.List()->setCurrentRow(1);
         QCOMPARE(dialog.CommentBox()->text(), QString("Needs help"));
-        // A cut-off typed but not searched goes back to the searched one on selecting.
-        dialog.CutoffBox()->setText("12");
+    }
+
+    void progressSelectingBringsBackTheSearchedCutoff() {
+        Fixture f;
+        CProgressReportsDlg& dialog = f.Open();
+        Search(dialog, "83.4");
+        dialog.List()->setCurrentRow(1);
+        dialog.CutoffBox()->setText("12"); // typed, not searched
         dialog.List()->setCurrentRow(0);
         QCOMPARE(dialog.CutoffBox()->text(), QString("83.4"));
-        // Escape is Generate now, and repaints the window.
+    }
+
+    void progressEscapeIsGenerateOnceSearched() {
+        Fixture f;
+        CProgressReportsDlg& dialog = f.Open();
+        Search(dialog, "83.4");
         Press(Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(f.repaints, 5);
+        QCOMPARE(f.repaints, 1);
+    }
 
+    // Reopened from its window: the last search, its list and its comments.
+    void progressReopenedShowsTheLastSearch() {
+        Fixture f;
+        CProgressReportsDlg& first = f.Open();
+        Search(first, "100");
+        Update(first, "Needs help");
+        Search(first, "83.4");
         f.state.m_dialogShown = 1;
         CProgressReportsDlg& again = f.Open();
         QCOMPARE(again.CutoffBox()->text(), QString("83.4"));
         QCOMPARE(again.List()->count(), 3);
         QCOMPARE(again.CommentBox()->text(), QString("Needs help"));
-        // Nobody at or below the cut-off any more: said as soon as it opens.
+    }
+
+    // Nobody at or below the cut-off any more: said as soon as it reopens.
+    void progressReopenedWithNobodyLeftSaysSoAtOnce() {
+        Fixture f;
+        Search(f.Open(), "83.4");
+        f.state.m_dialogShown = 1;
         for (int s : {0, 1, 2})
             f.doc->m_assignments[0].SetScore(30, s);
         m_messages.texts.clear();
-        CProgressReportsDlg& third = f.Open();
+        CProgressReportsDlg& again = f.Open();
         QCOMPARE(m_messages.texts, QStringList{"No Students found below that percentage"});
-        QCOMPARE(third.List()->count(), 0);
-        third.reject();
+        QCOMPARE(again.List()->count(), 0);
+        again.reject();
     }
 
     void commandsFollowTheKindOfWindow() {
@@ -280,7 +324,6 @@ private slots:
             ModalDriver never;
             never.Then([](QDialog& dialog) { QFAIL(qPrintable(dialog.windowTitle())); });
             frame().executeCommand(ID_STUDENT_REPORT);
-            QTest::qWait(30);
         }
         QCOMPARE(windows(), 5);
         QVERIFY(m_messages.texts.isEmpty());
@@ -326,8 +369,9 @@ private slots:
         CStuView* last = openStudentReport(29);
         QVERIFY(last);
         QTRY_VERIFY(last->m_rowHeight > 0);
+        PaintCounter lastPaints(last->viewport());
         manager().activeDocument()->editor().apply("Remove Student", RemoveStudentEdit(29));
-        QTest::qWait(30);
+        QTRY_VERIFY(lastPaints.paints > 0);
         QCOMPARE(opens<CEditAssignmentDlg>(click(*last, 10, 3 * h + 1), chosen), QString());
         QCOMPARE(progress->state().m_foundCount, 30);
         QCOMPARE(progress->state().m_reportComments[0], std::string("Kept"));
@@ -340,13 +384,13 @@ private slots:
         QMdiSubWindow* rosterWindow = frame().mdiArea()->activeSubWindow();
         CStuView* report = openStudentReport(0);
         QVERIFY(rosterWindow && report);
-        frame().executeCommand(ID_WINDOW_TILE_HORZ);
-        QTest::qWait(50);
         PaintCounter sheetPaints(sheet->widget()->findChild<QWidget*>("qt_scrollarea_viewport"));
         PaintCounter reportPaints(report->viewport());
         frame().mdiArea()->setActiveSubWindow(rosterWindow);
         QVERIFY(active<CRosterView>());
-        QTest::qWait(50);
+        // Tiling resizes both; once both have painted, no paint is left over to count below.
+        frame().executeCommand(ID_WINDOW_TILE_HORZ);
+        QTRY_VERIFY(sheetPaints.paints > 0 && reportPaints.paints > 0);
 
         // An edit made in a dialog opened from the roster.
         sheetPaints.paints = reportPaints.paints = 0;
@@ -371,14 +415,14 @@ private slots:
         // No comments: closes without a question.
         QVERIFY(openProgress("80"));
         manager().activeFrame()->close();
-        QTest::qWait(20);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(windows(), 1);
         QVERIFY(m_messages.texts.isEmpty());
 
         QVERIFY(openProgress("100", "Needs help"));
         m_messages.answers = {Answer::Cancel};
         manager().activeFrame()->close();
-        QTest::qWait(20);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(m_messages.texts, QStringList{"Discard the progress report comments?"});
         QCOMPARE(windows(), 2);
         // Closing the class asks too; Cancel keeps it open.
