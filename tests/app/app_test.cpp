@@ -257,7 +257,7 @@ private slots:
     // offers what was chosen, and the pages come out on that paper.
     void printSetupChoosesThePaperOfTheNextPrint() {
         QVERIFY(start(copyOfSample()));
-        PrintServices& printing = manager().printing();
+        PrintServices& printing = m_app->services().printing;
         const QString pdf = m_dir->filePath("setup.pdf");
         QList<QPrinter*> setUp;
         printing.setPageSetupAnswerer([&](QPrinter& printer) {
