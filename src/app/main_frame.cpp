@@ -115,7 +115,7 @@ void CMainFrame::addCommands() {
     for (int id : {ID_HELP_FINDER, ID_HELP, ID_DEFAULT_HELP}) {
         handle(id, [this] { m_app.WinHelp(); });
     }
-    handle(ID_CONTEXT_HELP, [this] { m_contextHelp->Enter(); });
+    handle(ID_CONTEXT_HELP, [this] { m_contextHelp->enter(); });
 
     // Report windows, while this build has them.
     const auto report = [this](int id, const CDocTemplate& kind, bool needsStudentsAndAssignments) {
