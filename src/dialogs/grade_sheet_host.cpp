@@ -8,29 +8,29 @@
 
 namespace markwise {
 
-const CMarkwiseDoc& GradeSheetHost::Document() {
+const CMarkwiseDoc& GradeSheetHost::data() {
     return *m_view.GetDocument();
 }
 
-CClassEditor& GradeSheetHost::Editor() {
+CClassEditor& GradeSheetHost::editor() {
     return m_view.frameworkDocument().editor();
 }
 
-QWidget* GradeSheetHost::Widget() {
+QWidget* GradeSheetHost::widget() {
     return &m_view;
 }
 
-void GradeSheetHost::ShowLastAssignment() {
+void GradeSheetHost::showLastAssignment() {
     m_view.UpdateScrollSizes();
     m_view.setFirstAssignment(FirstAssignmentAfterNew(
-        m_view.firstAssignment(), m_view.VisibleColumnCount(), Document().AssignmentsInUse()));
+        m_view.firstAssignment(), m_view.VisibleColumnCount(), data().AssignmentsInUse()));
 }
 
-CGradeCutoffs GradeSheetHost::CurrentCutoffs() const {
+CGradeCutoffs GradeSheetHost::currentCutoffs() const {
     return m_view.frameworkDocument().services().cutoffs.current();
 }
 
-bool GradeSheetHost::ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
+bool GradeSheetHost::applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
     return m_view.frameworkDocument().services().cutoffs.apply(cutoffs, error);
 }
 

@@ -6,23 +6,23 @@
 
 namespace markwise {
 
-const CMarkwiseDoc& ReportHost::Document() {
+const CMarkwiseDoc& ReportHost::data() {
     return *m_view.GetDocument();
 }
 
-CClassEditor& ReportHost::Editor() {
+CClassEditor& ReportHost::editor() {
     return m_view.frameworkDocument().editor();
 }
 
-QWidget* ReportHost::Widget() {
+QWidget* ReportHost::widget() {
     return m_view.widget();
 }
 
-CGradeCutoffs ReportHost::CurrentCutoffs() const {
+CGradeCutoffs ReportHost::currentCutoffs() const {
     return m_view.frameworkDocument().services().cutoffs.current();
 }
 
-bool ReportHost::ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
+bool ReportHost::applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
     return m_view.frameworkDocument().services().cutoffs.apply(cutoffs, error);
 }
 
