@@ -17,7 +17,7 @@ public:
     // Title, description and points possible; scores and m_lastIndex are untouched.
     void SetDetails(const std::string& title, const std::string& description,
                     double pointsPossible);
-    // "%g" text of one score (callers show "N/A" for MISSING_SCORE themselves).
+    // "%g" text of one score (callers show kMissingScoreText for MISSING_SCORE themselves).
     std::string GetScoreText(int student) const;
 
     std::string m_title;

@@ -288,27 +288,99 @@ private:
     int m_old = 0;
 };
 
+// The order is worked out on the first Apply only and every Apply moves the students by
+// it, so a random shuffle made again is the same shuffle.
 class Reorder : public ClassEdit {
 public:
-    template <typename Sort>
-    Reorder(Sort sort, bool marksModified) : m_sort(std::move(sort)), m_marks(marksModified) {}
+    template <typename Order>
+    Reorder(Order order, bool marksModified)
+        : m_makeOrder(std::move(order)), m_marks(marksModified) {}
 
     void Apply(CMarkwiseDoc& doc) override {
-        if (m_sort) {
-            m_order = m_sort(doc);
-            m_sort = nullptr;
-        } else {
-            MoveStudents(doc, m_order);
+        if (m_makeOrder) {
+            m_order = m_makeOrder(doc);
+            m_makeOrder = nullptr;
         }
+        MoveStudents(doc, m_order);
     }
     void Revert(CMarkwiseDoc& doc) override { RestoreStudentOrder(doc, m_order); }
     std::size_t Bytes() const override { return sizeof(*this) + m_order.capacity() * sizeof(int); }
     bool MarksModified() const override { return m_marks; }
 
 private:
-    std::function<StudentOrder(CMarkwiseDoc&)> m_sort; // until the first Apply
+    std::function<StudentOrder(const CMarkwiseDoc&)> m_makeOrder; // until the first Apply
     StudentOrder m_order;
     bool m_marks;
+};
+
+class SetScore : public ClassEdit {
+public:
+    SetScore(int assignment, int student, double score)
+        : m_assignment(assignment), m_student(student), m_new(score) {}
+
+    void Apply(CMarkwiseDoc& doc) override {
+        m_stored = doc.HoldsScore(m_assignment, m_student);
+        if (m_stored)
+            m_old = doc.m_assignments[m_assignment].m_scores[m_student];
+        doc.StoreScore(m_assignment, m_student, m_new);
+    }
+    void Revert(CMarkwiseDoc& doc) override {
+        if (m_stored)
+            doc.m_assignments[m_assignment].m_scores[m_student] = m_old;
+    }
+    std::size_t Bytes() const override { return sizeof(*this); }
+
+private:
+    int m_assignment;
+    int m_student;
+    double m_new;
+    double m_old = MISSING_SCORE;
+    bool m_stored = false;
+};
+
+struct Details {
+    std::string title;
+    std::string description;
+    double pointsPossible = 0.0;
+
+    void Take(const CAssignment& from) {
+        title = from.m_title;
+        description = from.m_description;
+        pointsPossible = from.m_pointsPossible;
+    }
+    void Put(CAssignment& to) const { to.SetDetails(title, description, pointsPossible); }
+    bool Same(const CAssignment& as) const {
+        return as.m_title == title && as.m_description == description &&
+               as.m_pointsPossible == pointsPossible;
+    }
+    std::size_t Bytes() const { return sizeof(*this) + TextBytes(title) + TextBytes(description); }
+};
+
+class AssignmentDetails : public ClassEdit {
+public:
+    AssignmentDetails(int assignment, Details details)
+        : m_assignment(assignment), m_new(std::move(details)) {}
+
+    void Apply(CMarkwiseDoc& doc) override {
+        m_stored = m_assignment >= 0 && m_assignment < doc.AssignmentsInUse();
+        if (!m_stored)
+            return;
+        m_old.Take(doc.m_assignments[m_assignment]);
+        m_new.Put(doc.m_assignments[m_assignment]);
+    }
+    void Revert(CMarkwiseDoc& doc) override {
+        if (m_stored)
+            m_old.Put(doc.m_assignments[m_assignment]);
+    }
+    std::size_t Bytes() const override {
+        return sizeof(*this) + m_new.Bytes() + m_old.Bytes() - 2 * sizeof(Details);
+    }
+
+private:
+    int m_assignment;
+    Details m_new;
+    Details m_old;
+    bool m_stored = false;
 };
 
 } // namespace
@@ -342,88 +414,82 @@ std::unique_ptr<ClassEdit> SortEdit(SortKind kind, int assignment) {
     switch (kind) {
     case SortKind::Name:
         // Sorting by name leaves the modified flag alone.
-        return std::make_unique<Reorder>([](CMarkwiseDoc& doc) { return SortByName(doc); }, false);
+        return std::make_unique<Reorder>([](const CMarkwiseDoc& doc) { return NameOrder(doc); },
+                                         false);
     case SortKind::Total:
-        return std::make_unique<Reorder>([](CMarkwiseDoc& doc) { return SortByTotal(doc); }, true);
+        return std::make_unique<Reorder>([](const CMarkwiseDoc& doc) { return TotalOrder(doc); },
+                                         true);
     case SortKind::Assignment:
         break;
     }
     return std::make_unique<Reorder>(
-        [assignment](CMarkwiseDoc& doc) { return SortByAssignment(doc, assignment); }, true);
+        [assignment](const CMarkwiseDoc& doc) { return AssignmentOrder(doc, assignment); }, true);
 }
 
 std::unique_ptr<ClassEdit> ShuffleEdit(unsigned int seed) {
     return std::make_unique<Reorder>(
-        [seed](CMarkwiseDoc& doc) { return ShuffleStudents(doc, seed); }, true);
+        [seed](const CMarkwiseDoc& doc) { return ShuffleOrder(doc.StudentsInUse(), seed); }, true);
 }
 
-// --- Edit Assignment ----------------------------------------------------------------
-
-void AssignmentStoresEdit::Store(CMarkwiseDoc& doc, const AssignmentStore& store) {
-    if (store.assignment < 0 || store.assignment >= doc.AssignmentsInUse())
-        return;
-    Step step;
-    step.assignment = store.assignment;
-    const CAssignment& now = doc.m_assignments[store.assignment];
-    if (now.m_title != store.title || now.m_description != store.description ||
-        !(now.m_pointsPossible == store.pointsPossible)) {
-        step.oldDetails = std::make_unique<Details>(
-            Details{now.m_title, now.m_description, now.m_pointsPossible});
-        step.newDetails = std::make_unique<Details>(
-            Details{store.title, store.description, store.pointsPossible});
-    }
-    if (store.student >= 0 && store.student < doc.StudentsInUse()) {
-        step.student = store.student;
-        step.oldScore = now.m_scores[store.student];
-        step.newScore = store.score;
-    }
-    doc.EditAssignment(store.assignment, store.title, store.description, store.pointsPossible,
-                       step.student, store.score);
-    m_steps.push_back(std::move(step));
+std::unique_ptr<ClassEdit> SetScoreEdit(int assignment, int student, double score) {
+    return std::make_unique<SetScore>(assignment, student, score);
 }
 
-void AssignmentStoresEdit::Absorb(AssignmentStoresEdit&& later) {
-    for (Step& step : later.m_steps)
-        m_steps.push_back(std::move(step));
-    later.m_steps.clear();
+std::unique_ptr<ClassEdit> AssignmentDetailsEdit(int assignment, const std::string& title,
+                                                 const std::string& description,
+                                                 double pointsPossible) {
+    return std::make_unique<AssignmentDetails>(assignment,
+                                               Details{title, description, pointsPossible});
 }
 
-void AssignmentStoresEdit::Make(CMarkwiseDoc& doc, Step& step) {
-    CAssignment& assignment = doc.m_assignments[step.assignment];
-    if (step.newDetails) {
-        const Details& d = *step.newDetails;
-        assignment.SetDetails(d.title, d.description, d.pointsPossible);
-    }
-    if (step.student >= 0)
-        assignment.m_scores[step.student] = step.newScore;
+std::unique_ptr<ClassEdit> AssignmentStoreEdit(const CMarkwiseDoc& doc,
+                                               const AssignmentStore& store) {
+    const Details details{store.title, store.description, store.pointsPossible};
+    const bool inUse = store.assignment >= 0 && store.assignment < doc.AssignmentsInUse();
+    const bool newDetails = inUse && !details.Same(doc.m_assignments[store.assignment]);
+    const bool score = store.student >= 0;
+    if (score && !newDetails)
+        return SetScoreEdit(store.assignment, store.student, store.score);
+    auto group = std::make_unique<EditGroup>();
+    if (newDetails)
+        group->Add(std::make_unique<AssignmentDetails>(store.assignment, details));
+    if (score)
+        group->Add(SetScoreEdit(store.assignment, store.student, store.score));
+    return group;
 }
 
-void AssignmentStoresEdit::Apply(CMarkwiseDoc& doc) {
-    for (Step& step : m_steps)
-        Make(doc, step);
+void EditGroup::Add(std::unique_ptr<ClassEdit> edit) {
+    m_edits.push_back(std::move(edit));
 }
 
-void AssignmentStoresEdit::Revert(CMarkwiseDoc& doc) {
-    for (auto it = m_steps.rbegin(); it != m_steps.rend(); ++it) {
-        CAssignment& assignment = doc.m_assignments[it->assignment];
-        if (it->oldDetails) {
-            const Details& d = *it->oldDetails;
-            assignment.SetDetails(d.title, d.description, d.pointsPossible);
-        }
-        if (it->student >= 0)
-            assignment.m_scores[it->student] = it->oldScore;
-    }
+void EditGroup::Absorb(EditGroup&& later) {
+    for (std::unique_ptr<ClassEdit>& edit : later.m_edits)
+        m_edits.push_back(std::move(edit));
+    later.m_edits.clear();
 }
 
-std::size_t AssignmentStoresEdit::Bytes() const {
-    std::size_t bytes = sizeof(*this) + m_steps.capacity() * sizeof(Step);
-    for (const Step& step : m_steps) {
-        for (const auto* d : {step.oldDetails.get(), step.newDetails.get()}) {
-            if (d)
-                bytes += sizeof(Details) + TextBytes(d->title) + TextBytes(d->description);
-        }
-    }
+void EditGroup::Apply(CMarkwiseDoc& doc) {
+    for (const std::unique_ptr<ClassEdit>& edit : m_edits)
+        edit->Apply(doc);
+}
+
+void EditGroup::Revert(CMarkwiseDoc& doc) {
+    for (auto it = m_edits.rbegin(); it != m_edits.rend(); ++it)
+        (*it)->Revert(doc);
+}
+
+std::size_t EditGroup::Bytes() const {
+    std::size_t bytes = sizeof(*this) + m_edits.capacity() * sizeof(std::unique_ptr<ClassEdit>);
+    for (const std::unique_ptr<ClassEdit>& edit : m_edits)
+        bytes += edit->Bytes();
     return bytes;
+}
+
+bool EditGroup::MarksModified() const {
+    return m_edits.empty() ||
+           std::any_of(m_edits.begin(), m_edits.end(), [](const std::unique_ptr<ClassEdit>& edit) {
+               return edit->MarksModified();
+           });
 }
 
 } // namespace markwise

@@ -37,7 +37,33 @@ std::unique_ptr<ClassEdit> NewAssignmentEdit(const std::string& title,
 std::unique_ptr<ClassEdit> RemoveAssignmentEdit(int assignment);
 std::unique_ptr<ClassEdit> ExcludeEdit(int firstIncluded);
 
-// What Edit Assignment stores on each Update: the details and, when student >= 0, one score.
+// One score stored straight into its entry, as the grade sheet takes a typed score: the
+// assignment's stored length (m_lastIndex) stays as it is. An assignment or a student not
+// in use changes nothing.
+std::unique_ptr<ClassEdit> SetScoreEdit(int assignment, int student, double score);
+// An assignment's title, description and points possible; its scores stay as they are.
+std::unique_ptr<ClassEdit> AssignmentDetailsEdit(int assignment, const std::string& title,
+                                                 const std::string& description,
+                                                 double pointsPossible);
+
+// Edits made and taken back as one: applied in the order added, reverted in reverse.
+class EditGroup : public ClassEdit {
+public:
+    void Add(std::unique_ptr<ClassEdit> edit);
+    // Takes over the edits of a group applied after this one.
+    void Absorb(EditGroup&& later);
+
+    void Apply(CMarkwiseDoc& doc) override;
+    void Revert(CMarkwiseDoc& doc) override;
+    std::size_t Bytes() const override;
+    // An empty group is an accepted dialog that changed nothing, which still counts.
+    bool MarksModified() const override;
+
+private:
+    std::vector<std::unique_ptr<ClassEdit>> m_edits;
+};
+
+// What one Update of Edit Assignment stores: the details and, when student >= 0, one score.
 struct AssignmentStore {
     int assignment = 0;
     std::string title;
@@ -46,38 +72,10 @@ struct AssignmentStore {
     int student = -1;
     double score = MISSING_SCORE;
 };
-
-// Every store one opening of Edit Assignment makes, as one edit.
-class AssignmentStoresEdit : public ClassEdit {
-public:
-    // Makes the store at once and keeps it with the others.
-    void Store(CMarkwiseDoc& doc, const AssignmentStore& store);
-    // Moves another edit's stores (made after these) into this one.
-    void Absorb(AssignmentStoresEdit&& later);
-
-    void Apply(CMarkwiseDoc& doc) override;
-    void Revert(CMarkwiseDoc& doc) override;
-    std::size_t Bytes() const override;
-
-private:
-    struct Details {
-        std::string title;
-        std::string description;
-        double pointsPossible = 0.0;
-    };
-    // One store: the new values and the ones it overwrote. Details are kept only when the
-    // store changed them, so a run of scores holds a few numbers each.
-    struct Step {
-        int assignment = 0;
-        int student = -1;
-        double oldScore = MISSING_SCORE;
-        double newScore = MISSING_SCORE;
-        std::unique_ptr<Details> oldDetails;
-        std::unique_ptr<Details> newDetails;
-    };
-    void Make(CMarkwiseDoc& doc, Step& step);
-    std::vector<Step> m_steps;
-};
+// The store as an edit of doc as it stands: the details only where they differ from the
+// class's, so a run of Fast Edit scores is a run of SetScoreEdit, a few numbers each.
+std::unique_ptr<ClassEdit> AssignmentStoreEdit(const CMarkwiseDoc& doc,
+                                               const AssignmentStore& store);
 
 // A sort keeps the order it made; making it again replays that order, so a random
 // shuffle redoes the same shuffle.

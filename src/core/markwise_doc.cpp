@@ -77,16 +77,12 @@ bool CMarkwiseDoc::NewAssignment(const std::string& title, const std::string& de
     return true;
 }
 
-void CMarkwiseDoc::EditAssignment(int a, const std::string& title, const std::string& description,
-                                  double pointsPossible, int student, double score) {
-    if (a < 0 || a >= AssignmentsInUse())
+void CMarkwiseDoc::StoreScore(int a, int student, double score) {
+    if (!HoldsScore(a, student))
         return;
     SetModifiedFlag(true);
-    CAssignment& assignment = m_assignments[a];
-    assignment.SetDetails(title, description, pointsPossible);
     // Stored directly: editing a score never raises m_lastIndex.
-    if (student >= 0 && student < StudentsInUse())
-        assignment.m_scores[student] = score;
+    m_assignments[a].m_scores[student] = score;
 }
 
 void CMarkwiseDoc::RemoveAssignment(int a) {

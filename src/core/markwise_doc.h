@@ -61,9 +61,13 @@ public:
     // False (and no change) when 200 assignments exist.
     bool NewAssignment(const std::string& title, const std::string& description,
                        double pointsPossible);
-    // Stores the details and, when student >= 0, that student's score (m_lastIndex unchanged).
-    void EditAssignment(int a, const std::string& title, const std::string& description,
-                        double pointsPossible, int student, double score);
+    // Whether assignment a and the student are both in use: a score the class shows.
+    bool HoldsScore(int a, int student) const {
+        return a >= 0 && a < AssignmentsInUse() && student >= 0 && student < StudentsInUse();
+    }
+    // Stores a typed score straight into its entry (m_lastIndex unchanged); a score the
+    // class does not hold changes nothing.
+    void StoreScore(int a, int student, double score);
     void RemoveAssignment(int a);
     void SetFirstIncluded(int a) { m_firstIncluded = a; }
     bool ListsNames() const { return m_showNames == 1; }

@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "capacity.h"
+
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -87,6 +89,19 @@ bool ParseNumber(const std::string& text, double& value) {
         return false;
     value = parsed;
     return true;
+}
+
+std::optional<double> ParseTypedScore(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    if (text.empty() || text == kMissingScoreText || text == "n/a")
+        return MISSING_SCORE;
+    double value = 0.0;
+    if (!ParseNumber(std::string(text), value))
+        return std::nullopt;
+    return value;
 }
 
 bool ParseWholeNumber(std::string_view text, int& value) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,11 @@ inline constexpr std::size_t kShortestBufferSize = 32;
 char* FormatShortest(double value, char* buffer);
 // Parses a number typed in a dialog box (surrounding blanks allowed); false when it holds none.
 bool ParseNumber(const std::string& text, double& value);
+// What a missing score (MISSING_SCORE) reads as, on screen, on paper and in previews.
+inline constexpr std::string_view kMissingScoreText = "N/A";
+// A score as typed: "N/A", "n/a" or nothing (blanks aside) is a missing score, a number is
+// itself, anything else nullopt.
+std::optional<double> ParseTypedScore(std::string_view text);
 // A whole number as a dialog's box or the settings file holds it (a cutoff, a window
 // position): blanks around an optional sign and digits; false for anything else, an empty
 // text or a value out of int's range.

@@ -2,6 +2,7 @@
 
 #include "markwise_doc.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <numeric>
@@ -51,9 +52,9 @@ bool Fits(const CMarkwiseDoc& doc, const StudentOrder& order) {
 // The classic selection sort: of several equal keys the one nearest the end of the
 // unsorted part wins, because the test holds for equal keys. Each key is computed once
 // and travels with its student through the exchanges, which are made on the keys and
-// slot numbers only; the document is rearranged once at the end.
+// slot numbers only.
 template <typename Key, typename Test>
-StudentOrder SelectionSort(CMarkwiseDoc& doc, std::vector<Key>& keys, Test passes) {
+StudentOrder SelectionOrder(std::vector<Key>& keys, Test passes) {
     const int n = static_cast<int>(keys.size());
     std::vector<int> from(n);
     std::iota(from.begin(), from.end(), 0);
@@ -66,8 +67,12 @@ StudentOrder SelectionSort(CMarkwiseDoc& doc, std::vector<Key>& keys, Test passe
         std::swap(keys[i], keys[b]);
         std::swap(from[i], from[b]);
     }
-    MoveStudents(doc, from);
     return from;
+}
+
+StudentOrder Moved(CMarkwiseDoc& doc, StudentOrder order) {
+    MoveStudents(doc, order);
+    return order;
 }
 
 } // namespace
@@ -86,40 +91,37 @@ void RestoreStudentOrder(CMarkwiseDoc& doc, const StudentOrder& order) {
             [&](int i) { return order[i]; });
 }
 
-StudentOrder SortByName(CMarkwiseDoc& doc) {
+StudentOrder NameOrder(const CMarkwiseDoc& doc) {
     const int n = doc.StudentsInUse();
     std::vector<std::string> keys(n);
     for (int s = 0; s < n; ++s)
         keys[s] = doc.GetFullName(s);
     // Byte-wise, as unsigned chars up to the first NUL: upper case sorts before lower case.
-    return SelectionSort(doc, keys, [](const std::string& key, const std::string& best) {
+    return SelectionOrder(keys, [](const std::string& key, const std::string& best) {
         return std::strcmp(key.c_str(), best.c_str()) <= 0;
     });
 }
 
-StudentOrder SortByTotal(CMarkwiseDoc& doc) {
-    doc.SetModifiedFlag(true);
+StudentOrder TotalOrder(const CMarkwiseDoc& doc) {
     const int n = doc.StudentsInUse();
     std::vector<double> keys(n);
     for (int s = 0; s < n; ++s)
         keys[s] = doc.GetPercent(s);
-    return SelectionSort(doc, keys, [](double key, double best) { return !(key < best); });
+    return SelectionOrder(keys, [](double key, double best) { return !(key < best); });
 }
 
-StudentOrder SortByAssignment(CMarkwiseDoc& doc, int assignment) {
+StudentOrder AssignmentOrder(const CMarkwiseDoc& doc, int assignment) {
     if (assignment < 0 || assignment >= doc.AssignmentsInUse())
         return {};
-    doc.SetModifiedFlag(true);
     const int n = doc.StudentsInUse();
     const auto& scores = doc.m_assignments[assignment].m_scores;
     // A missing score takes part as its stored value, just below 0.
     std::vector<double> keys(scores.begin(), scores.begin() + n);
-    return SelectionSort(doc, keys, [](double key, double best) { return !(key < best); });
+    return SelectionOrder(keys, [](double key, double best) { return !(key < best); });
 }
 
-StudentOrder ShuffleStudents(CMarkwiseDoc& doc, unsigned int seed) {
-    doc.SetModifiedFlag(true);
-    const int n = doc.StudentsInUse();
+StudentOrder ShuffleOrder(int students, unsigned int seed) {
+    const int n = std::max(0, students);
     std::vector<int> from(n);
     std::iota(from.begin(), from.end(), 0);
     std::uint32_t state = seed;
@@ -131,8 +133,28 @@ StudentOrder ShuffleStudents(CMarkwiseDoc& doc, unsigned int seed) {
             j = n - 1;
         std::swap(from[i], from[j]);
     }
-    MoveStudents(doc, from);
     return from;
+}
+
+StudentOrder SortByName(CMarkwiseDoc& doc) {
+    return Moved(doc, NameOrder(doc));
+}
+
+StudentOrder SortByTotal(CMarkwiseDoc& doc) {
+    doc.SetModifiedFlag(true);
+    return Moved(doc, TotalOrder(doc));
+}
+
+StudentOrder SortByAssignment(CMarkwiseDoc& doc, int assignment) {
+    if (assignment < 0 || assignment >= doc.AssignmentsInUse())
+        return {};
+    doc.SetModifiedFlag(true);
+    return Moved(doc, AssignmentOrder(doc, assignment));
+}
+
+StudentOrder ShuffleStudents(CMarkwiseDoc& doc, unsigned int seed) {
+    doc.SetModifiedFlag(true);
+    return Moved(doc, ShuffleOrder(doc.StudentsInUse(), seed));
 }
 
 } // namespace markwise

@@ -190,9 +190,13 @@ void CEditAssignmentDlg::accept() {
     if (!reader.Ok())
         return;
 
-    m_host.editor().storeAssignment(m_session,
-                                    {m_assignment, title, description, points, student, score},
-                                    m_fastEdit->isChecked());
+    // The opening's one undo step is named for Fast Edit once any of its stores was.
+    m_fastEdited = m_fastEdited || m_fastEdit->isChecked();
+    m_host.editor().apply(
+        m_fastEdited ? QStringLiteral("Fast Edit scores") : QStringLiteral("Edit Assignment"),
+        AssignmentStoreEdit(m_host.data(),
+                            {m_assignment, title, description, points, student, score}),
+        m_session);
     if (m_fastEdit->isChecked() && m_student < students - 1)
         ++m_student;
     Refresh();

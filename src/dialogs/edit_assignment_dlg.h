@@ -49,6 +49,7 @@ private:
     DialogHost& m_host;
     // Everything one opening stores is one undo step.
     int m_session;
+    bool m_fastEdited = false;
     int m_assignment;
     int m_student;
     QListWidget* m_assignments;

@@ -23,7 +23,7 @@ QString Counted(qsizetype count, const char* one, const char* many) {
 }
 
 QString ScoreText(double score) {
-    return score == MISSING_SCORE ? QStringLiteral("N/A")
+    return score == MISSING_SCORE ? toQString(kMissingScoreText)
                                   : QString::fromStdString(FormatShortest(score));
 }
 

@@ -10,32 +10,29 @@ namespace markwise {
 
 namespace {
 
-constexpr int kAssignmentStoresId = 1;
-
-QString StoresText(bool fastEdit) {
-    return fastEdit ? QStringLiteral("Fast Edit scores") : QStringLiteral("Edit Assignment");
-}
+constexpr int kSessionId = 1;
 
 } // namespace
 
 // One step on the stack. The edit is shared so that trimming the history can move it to
-// a new command without applying it again.
+// a new command without applying it again. A session's step holds a group that takes in
+// the edits of the session's later steps.
 class EditCommand : public QUndoCommand {
 public:
-    EditCommand(CClassEditor& editor, const QString& text, std::shared_ptr<ClassEdit> edit)
-        : QUndoCommand(text), m_editor(editor), m_edit(std::move(edit)) {}
+    EditCommand(CClassEditor& editor, const QString& text, std::shared_ptr<ClassEdit> edit,
+                int session = 0)
+        : QUndoCommand(text), m_editor(editor), m_edit(std::move(edit)), m_session(session) {}
 
-    // Edit Assignment's stores: the first redo makes the store.
-    EditCommand(CClassEditor& editor, int session, const AssignmentStore& store, bool fastEdit)
-        : EditCommand(editor, StoresText(fastEdit), std::make_shared<AssignmentStoresEdit>()) {
-        m_session = session;
-        m_pendingStore = std::make_unique<AssignmentStore>(store);
+    static EditCommand* InSession(CClassEditor& editor, const QString& text,
+                                  std::unique_ptr<ClassEdit> edit, int session) {
+        auto group = std::make_shared<EditGroup>();
+        group->Add(std::move(edit));
+        return new EditCommand(editor, text, std::move(group), session);
     }
 
     // A copy for the rebuilt history: the edit is already in place.
     static EditCommand* Moved(CClassEditor& editor, const EditCommand& from) {
-        auto* copy = new EditCommand(editor, from.text(), from.m_edit);
-        copy->m_session = from.m_session;
+        auto* copy = new EditCommand(editor, from.text(), from.m_edit, from.m_session);
         copy->m_bytes = from.m_bytes;
         return copy;
     }
@@ -43,25 +40,18 @@ public:
     void redo() override {
         if (m_editor.m_replaying)
             return;
-        if (m_pendingStore) {
-            static_cast<AssignmentStoresEdit&>(*m_edit).Store(m_editor.m_data, *m_pendingStore);
-            m_pendingStore.reset();
-        } else {
-            m_edit->Apply(m_editor.m_data);
-        }
+        m_edit->Apply(m_editor.m_data);
         m_bytes = sizeof(*this) + m_edit->Bytes();
     }
     void undo() override { m_edit->Revert(m_editor.m_data); }
 
-    int id() const override { return m_session > 0 ? kAssignmentStoresId : -1; }
+    int id() const override { return m_session > 0 ? kSessionId : -1; }
     bool mergeWith(const QUndoCommand* other) override {
         const auto* later = static_cast<const EditCommand*>(other);
         if (later->m_session != m_session)
             return false;
-        static_cast<AssignmentStoresEdit&>(*m_edit).Absorb(
-            std::move(static_cast<AssignmentStoresEdit&>(*later->m_edit)));
-        if (later->text() != text())
-            setText(StoresText(true));
+        static_cast<EditGroup&>(*m_edit).Absorb(std::move(static_cast<EditGroup&>(*later->m_edit)));
+        setText(later->text());
         m_bytes = sizeof(*this) + m_edit->Bytes();
         return true;
     }
@@ -72,7 +62,6 @@ public:
 private:
     CClassEditor& m_editor;
     std::shared_ptr<ClassEdit> m_edit;
-    std::unique_ptr<AssignmentStore> m_pendingStore;
     int m_session = 0;
     std::size_t m_bytes = sizeof(*this);
 };
@@ -103,8 +92,8 @@ void CClassEditor::apply(const QString& text, std::unique_ptr<ClassEdit> edit) {
     afterChange();
 }
 
-void CClassEditor::storeAssignment(int session, const AssignmentStore& store, bool fastEdit) {
-    m_stack.push(new EditCommand(*this, session, store, fastEdit));
+void CClassEditor::apply(const QString& text, std::unique_ptr<ClassEdit> edit, int session) {
+    m_stack.push(EditCommand::InSession(*this, text, std::move(edit), session));
     trim();
     afterChange();
 }

@@ -31,10 +31,10 @@ public:
 
     // Applies edit as one undo step named text ("Remove Student").
     void apply(const QString& text, std::unique_ptr<ClassEdit> edit);
-    // Edit Assignment: every store made under one session number is one undo step, named
-    // "Fast Edit scores" once any of them was made with Fast Edit on.
+    // Every edit applied under one session number (one opening of Edit Assignment) joins
+    // one undo step, which takes the name of the latest.
     int newSession() { return ++m_lastSession; }
-    void storeAssignment(int session, const AssignmentStore& store, bool fastEdit);
+    void apply(const QString& text, std::unique_ptr<ClassEdit> edit, int session);
     // Listing by name or by ID: not in the file and not a step, but every window repaints.
     void toggleListing();
 

@@ -17,7 +17,7 @@ std::string_view ListedNameHeading(const CMarkwiseDoc& doc) {
 }
 
 std::string ScoreText(const CAssignment& assignment, int student) {
-    return assignment.m_scores[student] == MISSING_SCORE ? std::string("N/A")
+    return assignment.m_scores[student] == MISSING_SCORE ? std::string(kMissingScoreText)
                                                          : assignment.GetScoreText(student);
 }
 

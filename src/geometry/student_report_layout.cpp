@@ -43,15 +43,16 @@ std::vector<std::string> StudentAssignmentTexts(const StudentReportInput& in, in
     const double possible = assignment.m_pointsPossible;
     const bool missing = score == MISSING_SCORE;
     const double percent = PercentOfPossible(score, possible);
-    const std::string percentText = missing ? "N/A" : FormatPercentG(percent);
+    const std::string percentText =
+        missing ? std::string(kMissingScoreText) : FormatPercentG(percent);
     // An assignment worth nothing grades A+ whatever the cutoffs, even without a score.
     std::string grade = "A+";
     if (possible != 0.0) {
-        grade = missing ? "N/A" : std::string(LetterFromPercent(percent, in.cutoffs));
+        grade = missing ? std::string(kMissingScoreText)
+                        : std::string(LetterFromPercent(percent, in.cutoffs));
     }
-    return {NumberedText(a, assignment.m_title),
-            missing ? "N/A" : assignment.GetScoreText(in.student), FormatG(possible), percentText,
-            grade};
+    return {NumberedText(a, assignment.m_title), ScoreText(assignment, in.student),
+            FormatG(possible), percentText, grade};
 }
 
 std::vector<std::string> StudentTotalsTexts(const StudentReportInput& in) {

@@ -1,9 +1,5 @@
 #include "sheet_cell_editor.h"
 
-#include "core/assignment.h"
-#include "core/number_text.h"
-#include "framework/text.h"
-
 #include <QKeyEvent>
 
 namespace markwise {
@@ -33,19 +29,8 @@ bool SheetCellEditor::event(QEvent* event) {
 }
 
 CursorMove TabMove(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Backtab || key.modifiers() & Qt::ShiftModifier
-               ? CursorMove::Left
-               : CursorMove::Right;
-}
-
-std::optional<double> ParseCellScore(const QString& text) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty() || trimmed == QLatin1String("N/A") || trimmed == QLatin1String("n/a"))
-        return MISSING_SCORE;
-    double value = 0.0;
-    if (!ParseNumber(fromQString(trimmed), value))
-        return std::nullopt;
-    return value;
+    return key.key() == Qt::Key_Backtab || key.modifiers() & Qt::ShiftModifier ? CursorMove::Left
+                                                                               : CursorMove::Right;
 }
 
 } // namespace markwise

@@ -3,7 +3,6 @@
 #include "geometry/sheet_cursor.h"
 
 #include <QLineEdit>
-#include <optional>
 
 class QKeyEvent;
 
@@ -27,9 +26,5 @@ protected:
 
 // Tab moves right, Shift+Tab (Backtab) left: in the sheet and in its editor alike.
 CursorMove TabMove(const QKeyEvent& key);
-
-// What an in-place text means as a score: "N/A", "n/a" or nothing is a missing score; a
-// number is itself; anything else is nullopt (not a score).
-std::optional<double> ParseCellScore(const QString& text);
 
 } // namespace markwise

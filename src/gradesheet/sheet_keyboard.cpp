@@ -1,9 +1,11 @@
 #include "sheet_keyboard.h"
 
 #include "core/markwise_doc.h"
+#include "core/number_text.h"
 #include "framework/class_editor.h"
 #include "framework/commands.h"
 #include "framework/document.h"
+#include "framework/text.h"
 #include "framework/ui_seam.h"
 #include "markwise_view.h"
 #include "sheet_accessible.h"
@@ -19,15 +21,11 @@
 namespace markwise {
 
 void StoreSheetScore(CMarkwiseView& view, int assignment, int student, double score) {
-    const CMarkwiseDoc& doc = *view.GetDocument();
-    if (assignment < 0 || assignment >= doc.AssignmentsInUse())
+    if (!view.GetDocument()->HoldsScore(assignment, student))
         return;
-    const CAssignment& a = doc.m_assignments[assignment];
-    // A session of its own, so each stored score is one step to undo.
-    CClassEditor& editor = view.frameworkDocument().editor();
-    editor.storeAssignment(
-        editor.newSession(),
-        {assignment, a.m_title, a.m_description, a.m_pointsPossible, student, score}, false);
+    // Each stored score is one step to undo.
+    view.frameworkDocument().editor().apply(QStringLiteral("Edit Assignment"),
+                                            SetScoreEdit(assignment, student, score));
 }
 
 SheetKeyboard::SheetKeyboard(CMarkwiseView& view) : QObject(&view), m_view(view) {
@@ -212,7 +210,7 @@ void SheetKeyboard::openEditor(const QString& text) {
 void SheetKeyboard::storeEditor(CursorMove then) {
     if (!m_editor || !m_cell.IsScore())
         return;
-    const std::optional<double> score = ParseCellScore(m_editor->text());
+    const std::optional<double> score = ParseTypedScore(fromQString(m_editor->text().trimmed()));
     if (!score) {
         UiSeam::tell(&m_view, QStringLiteral("Please enter a number in \"Student Points\"."));
         m_editor->setFocus();

@@ -38,6 +38,22 @@ TEST(NumberText, FormsWithThreeDigitExponentsAndParsing) {
     }
 }
 
+// A score typed in place: the missing-score text in either case, or nothing, is missing.
+TEST(NumberText, TypedScoresAndTheMissingScoreText) {
+    EXPECT_EQ(kMissingScoreText, "N/A");
+    const std::pair<const char*, double> typed[] = {{" 7.5 ", 7.5},
+                                                    {"0", 0},
+                                                    {"-2", -2},
+                                                    {"N/A", MISSING_SCORE},
+                                                    {"\tn/a ", MISSING_SCORE},
+                                                    {"", MISSING_SCORE},
+                                                    {"  ", MISSING_SCORE}};
+    for (const auto& [text, expected] : typed)
+        EXPECT_EQ(ParseTypedScore(text), std::optional<double>(expected)) << text;
+    for (const char* bad : {"N/a", "n/A", "NA", "N/A 5", "ten", "nan"})
+        EXPECT_EQ(ParseTypedScore(bad), std::nullopt) << bad;
+}
+
 // Boxes and the settings file take blanks and a plus sign; a command line takes neither.
 TEST(NumberText, WholeNumbersOfBoxesAndOfCommandLines) {
     const std::pair<const char*, int> typed[] = {

@@ -80,23 +80,33 @@ private slots:
         QVERIFY(doc->IsModified());
     }
 
-    // One session's stores merge into one step (the merge named for Fast Edit is driven in
-    // the undo tests); every change, the listing toggle too, is signalled once.
+    // One session's edits merge into one step named for the latest (the dialog's names are
+    // driven in the undo tests); every change, the listing toggle too, is signalled once.
     void oneStepPerSessionAndOneSignalPerChange() {
         auto doc = test::FilledClass(5, 2);
+        const std::vector<unsigned char> before = WriteClass(*doc);
         CClassEditor editor(*doc);
         QSignalSpy changed(&editor, &CClassEditor::changed);
         const int session = editor.newSession();
         for (int s = 1; s < 4; ++s)
-            editor.storeAssignment(session, {0, "Title 0", "Description 0", 10, s, 5}, false);
-        editor.storeAssignment(editor.newSession(), {1, "Title 1", "", 10, 0, 1}, false);
+            editor.apply(s < 3 ? "Edit Assignment" : "Fast Edit scores", SetScoreEdit(0, s, 5),
+                         session);
+        const std::vector<unsigned char> stored = WriteClass(*doc);
+        editor.apply("Edit Assignment", AssignmentDetailsEdit(1, "Title 1", "", 10),
+                     editor.newSession());
         QCOMPARE(editor.history().count(), 2);
         QCOMPARE(editor.history().undoText(), QStringLiteral("Edit Assignment"));
         QCOMPARE(changed.count(), 4);
         editor.undo();
         QCOMPARE(changed.count(), 5);
+        QCOMPARE(editor.history().undoText(), QStringLiteral("Fast Edit scores"));
+        QVERIFY(Bytes(editor) == stored);
+        editor.undo(); // the three scores at once
+        QVERIFY(Bytes(editor) == before);
+        editor.redo();
+        QCOMPARE(changed.count(), 7);
         editor.toggleListing();
-        QCOMPARE(changed.count(), 6);
+        QCOMPARE(changed.count(), 8);
         QCOMPARE(editor.history().count(), 2);
     }
     void routeGivesTheCommandToTheFirstHandler() {

@@ -158,13 +158,6 @@ private slots:
         QCOMPARE(view.firstAssignment(), 0);
     }
 
-    void inPlaceTextsReadAsScores() {
-        QCOMPARE(ParseCellScore(" 7.5 "), std::optional<double>(7.5));
-        for (const char* missing : {"N/A", "n/a", "", "  "})
-            QCOMPARE(ParseCellScore(missing), std::optional<double>(MISSING_SCORE));
-        QCOMPARE(ParseCellScore("N/a"), std::optional<double>()); // numbers are ParseNumber's
-    }
-
     void scoresTypedInPlaceAreStoredOneStepEach() {
         Messages messages;
         auto scored = FilledClass(4, 2);
@@ -179,8 +172,8 @@ private slots:
         QVERIFY(!keys.editor());
         QCOMPARE(score(0, 0), 7.5);
         QVERIFY(doc().IsModified());
-        Type("9");
-        Press(Qt::Key_Tab); // stores, moves right
+        Type(QStringLiteral("9\u00a0")); // a no-break space pasted after the number is a blank
+        Press(Qt::Key_Tab);                // stores, moves right
         QCOMPARE(score(0, 1), 9.0);
         QCOMPARE(view.currentCell(), (SheetCell{1, 1}));
         Type("N/A");
