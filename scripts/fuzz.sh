@@ -19,7 +19,7 @@ fi
 share=$(( seconds / ${#targets[@]} ))
 (( share >= 1 )) || share=1
 
-cmake --preset fuzz >/dev/null
+cmake --preset fuzz -DMARKWISE_WERROR="${MARKWISE_WERROR:-OFF}" >/dev/null
 cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

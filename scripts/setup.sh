@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev libcsv-dev
-  clang libclang-rt-14-dev
+  clang clang-tidy clang-format libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   fonts-liberation fontconfig poppler-utils xvfb xauth imagemagick shared-mime-info desktop-file-utils
   openbox x11-utils

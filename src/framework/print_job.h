@@ -30,7 +30,7 @@ struct CPrintInfo {
 
     QPrinter* m_printer = nullptr;
     PrintServices* m_services = nullptr; // runs the Print dialog; none: the job cannot ask
-    QWidget* m_parent = nullptr; // owner of the print dialog
+    QWidget* m_parent = nullptr;         // owner of the print dialog
     bool m_bPreview = false;
     bool m_bDirect = false; // no print dialog: the printer as it is set up
     bool m_bContinuePrinting = true;

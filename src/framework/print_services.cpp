@@ -45,8 +45,11 @@ bool PrintServices::runPrintDialog(QPrinter& printer, QWidget* parent, PrintChoi
         return m_printAnswerer(printer, choices);
     QPrintDialog dialog(&printer, parent);
     std::vector<QCheckBox*> boxes;
+    // Ours to the end, whether or not the dialog's tab widget takes it in: its boxes are read
+    // after the dialog closes, and deleting it before the dialog takes it out of the dialog.
+    std::unique_ptr<QWidget> tab;
     if (!choices.items.empty()) {
-        auto tab = std::make_unique<QWidget>();
+        tab = std::make_unique<QWidget>();
         tab->setWindowTitle(choices.title);
         auto* layout = new QVBoxLayout(tab.get());
         for (const PrintChoices::Choice& choice : choices.items) {
@@ -56,9 +59,6 @@ bool PrintServices::runPrintDialog(QPrinter& printer, QWidget* parent, PrintChoi
         }
         layout->addStretch();
         dialog.setOptionTabs({tab.get()});
-        // The dialog's tab widget takes it where option tabs are supported.
-        if (tab->parent() != nullptr)
-            tab.release();
     }
     if (dialog.exec() != QDialog::Accepted)
         return false;

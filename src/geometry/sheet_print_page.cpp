@@ -27,6 +27,7 @@ SheetPrintGeometry ComputeSheetPrintGeometry(const CMarkwiseDoc& doc, const Page
     const int nA = doc.AssignmentsInUse();
     SheetPrintGeometry g;
     // Integer division first, then the product truncated toward zero.
+    // NOLINTNEXTLINE(bugprone-integer-division): the whole-number division is the rule
     g.columns = static_cast<int>(((request.width - 450) / 50) * 0.31);
     g.columns = std::min(std::max(g.columns, 0), nA);
     g.linesPerPage = std::max(PrintableLines(request) - kFixedLines - g.columns, 0);

@@ -15,8 +15,7 @@ void PaintSheetBands(QPainter& painter, const QPalette& palette, int rowHeight, 
 
 // The heading line again at the top of the view (content y = top) once the students
 // scroll under it; `headings` are the texts of row 0, already fitted to their room.
-void PaintStickyHeadings(QPainter& painter, const GlyphTextPainter& glyphs,
-                         const QPalette& palette, int rowHeight, int top, int left, int width,
-                         DrawList headings);
+void PaintStickyHeadings(QPainter& painter, const GlyphTextPainter& glyphs, const QPalette& palette,
+                         int rowHeight, int top, int left, int width, DrawList headings);
 
 } // namespace markwise

@@ -114,9 +114,9 @@ TEST_F(Profile, BadValuesAreNamedAndTheFileKeptUntilAConfirmedWrite) {
 }
 
 TEST_F(Profile, NulBytesAndOversizedFiles) {
+    using namespace std::string_literals;
     const std::string withNul =
-        std::string("[Window]\nname=a\0b\n[Grade Cutoffs]\nA+=98\n[Recent File List]\n", 59) +
-        "File1=/kept.MKW\n";
+        "[Window]\nname=a\0b\n[Grade Cutoffs]\nA+=98\n[Recent File List]\nFile1=/kept.MKW\n"s;
     test::WriteBytes(path, withNul);
     const CProfile profile(path);
     ASSERT_EQ(profile.Problems().size(), 1u);
