@@ -131,11 +131,11 @@ BENCHMARK(MoveCurrentCell)->Unit(benchmark::kMicrosecond);
 void StoreTypedScore(benchmark::State& state) {
     CMarkwiseApp app(profile());
     CMarkwiseView* view = openForKeys(app);
-    SheetKeyboard& keys = view->Keyboard();
+    SheetKeyboard& keys = view->keyboard();
     int stored = 0;
     for (auto _ : state) {
-        keys.OpenEditor(QStringLiteral("7.5"));
-        sendKey(keys.Editor(), Qt::Key_Return);
+        keys.openEditor(QStringLiteral("7.5"));
+        sendKey(keys.editor(), Qt::Key_Return);
         waitForPaint(view);
         ++stored;
         state.PauseTiming();
@@ -143,7 +143,7 @@ void StoreTypedScore(benchmark::State& state) {
         waitForPaint(view);
         state.ResumeTiming();
     }
-    if (keys.Editor() || stored == 0)
+    if (keys.editor() || stored == 0)
         state.SkipWithError("the score was not stored");
 }
 BENCHMARK(StoreTypedScore)->Unit(benchmark::kMicrosecond);

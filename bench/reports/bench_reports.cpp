@@ -3,8 +3,8 @@
 // targets are 16 ms and 4 ms.
 #include "core/markwise_doc.h"
 #include "core/profile.h"
-#include "framework/doc_manager.h"
 #include "framework/document.h"
+#include "framework/win_app.h"
 #include "reports/progress_reports_dlg.h"
 #include "reports/progress_view.h"
 #include "reports/roster_view.h"
@@ -21,16 +21,16 @@ using namespace markwise;
 namespace {
 
 CDocument& Document() {
-    static CProfile profile("/dev/null");
-    static CDocManager manager(profile);
-    static CDocument document(manager, bench::FullClass(), QString(), QStringLiteral("Full.MKW"));
+    static CWinApp app(CProfile("/dev/null"));
+    static CDocument document(app.docManager(), bench::FullClass(), QString(),
+                              QStringLiteral("Full.MKW"));
     return document;
 }
 
 // Every student found, as a search at 100% finds them.
 std::unique_ptr<CReportView> MakeProgress() {
     auto view = std::make_unique<CProgressView>(Document());
-    auto& state = const_cast<ProgressReportState&>(view->State());
+    auto& state = const_cast<ProgressReportState&>(view->state());
     FindProgressStudents(*view->GetDocument(), 100, state);
     return view;
 }

@@ -45,7 +45,7 @@ void ChangeAssignmentSelection(benchmark::State& state, FullClassHost& host) {
 
 // The histogram of the class's distribution, laid out, shown and painted once.
 void OpenHistogram(benchmark::State& state, FullClassHost& host) {
-    const GradeDistribution counts = ClassSummary(host.Document(), {}).distribution;
+    const GradeDistribution counts = ClassSummary(host.data(), {}).distribution;
     for (auto _ : state) {
         CHistogramDlg dialog(counts);
         dialog.show();

@@ -14,12 +14,12 @@ class FullClassHost : public DialogHost {
 public:
     explicit FullClassHost(int missingEvery = 0) : m_doc(FullClass(missingEvery)) {}
 
-    const CMarkwiseDoc& Document() override { return *m_doc; }
-    CClassEditor& Editor() override { return m_editor; }
-    QWidget* Widget() override { return nullptr; }
-    void ShowLastAssignment() override {}
-    CGradeCutoffs CurrentCutoffs() const override { return {}; }
-    bool ApplyCutoffs(const CGradeCutoffs&, std::string*) override { return true; }
+    const CMarkwiseDoc& data() override { return *m_doc; }
+    CClassEditor& editor() override { return m_editor; }
+    QWidget* widget() override { return nullptr; }
+    void showLastAssignment() override {}
+    CGradeCutoffs currentCutoffs() const override { return {}; }
+    bool applyCutoffs(const CGradeCutoffs&, std::string*) override { return true; }
 
 private:
     std::unique_ptr<CMarkwiseDoc> m_doc;

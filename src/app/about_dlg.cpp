@@ -27,7 +27,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* splash = new QPushButton(QStringLiteral("Splash Screen"));
     splash->setAutoDefault(false);
-    connect(splash, &QPushButton::clicked, this, &CAboutDlg::OnSplashScreen);
+    connect(splash, &QPushButton::clicked, this, &CAboutDlg::onSplashScreen);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok);
     buttons->addWidget(splash);
@@ -40,7 +40,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void CAboutDlg::OnSplashScreen() {
+void CAboutDlg::onSplashScreen() {
     CSplashDlg splash(true, this);
     splash.exec();
 }

@@ -11,7 +11,7 @@ class CAboutDlg : public QDialog {
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 
-    void OnSplashScreen();
+    void onSplashScreen();
 };
 
 } // namespace markwise

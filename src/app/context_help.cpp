@@ -16,7 +16,7 @@ ContextHelpMode::~ContextHelpMode() {
     }
 }
 
-void ContextHelpMode::Enter() {
+void ContextHelpMode::enter() {
     if (m_active)
         return;
     m_active = true;

@@ -15,7 +15,7 @@ public:
     ContextHelpMode(QStatusBar& statusBar, std::function<void()> openHelp);
     ~ContextHelpMode() override;
 
-    void Enter();
+    void enter();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -81,7 +81,7 @@ QString CsvExportFilters() {
 
 InterchangeCommands::InterchangeCommands(CDocManager& manager)
     : m_manager(manager), m_questions{AskMatch, ShowPreview} {
-    handle(ID_FILE_CSV_IMPORT, [this] { OnImport(); });
+    handle(ID_FILE_CSV_IMPORT, [this] { onImport(); });
     // Export and Import Scores work on the active class.
     const auto activeClass = [this](void (InterchangeCommands::*run)(CDocument&)) {
         return [this, run] {
@@ -92,12 +92,12 @@ InterchangeCommands::InterchangeCommands(CDocManager& manager)
     const auto hasClass = [this](CommandState& state) {
         state.enabled = m_manager.activeDocument() != nullptr;
     };
-    handle(ID_FILE_CSV_EXPORT, activeClass(&InterchangeCommands::OnExport)).state(hasClass);
-    handle(ID_FILE_CSV_IMPORT_SCORES, activeClass(&InterchangeCommands::OnImportScores))
+    handle(ID_FILE_CSV_EXPORT, activeClass(&InterchangeCommands::onExport)).state(hasClass);
+    handle(ID_FILE_CSV_IMPORT_SCORES, activeClass(&InterchangeCommands::onImportScores))
         .state(hasClass);
 }
 
-void InterchangeCommands::OnExport(CDocument& document) {
+void InterchangeCommands::onExport(CDocument& document) {
     QWidget* parent = m_manager.window();
     const QFileInfo named(document.path().isEmpty() ? document.title() : document.path());
     const QString suggested =
@@ -112,7 +112,7 @@ void InterchangeCommands::OnExport(CDocument& document) {
         UiSeam::warn(parent, QString::fromLocal8Bit(error));
 }
 
-CDocument* InterchangeCommands::OnImport() {
+CDocument* InterchangeCommands::onImport() {
     QWidget* parent = m_manager.window();
     const QString path = UiSeam::openFileName(parent, QStringLiteral("Import"), CsvOpenFilter());
     if (path.isEmpty())
@@ -123,13 +123,13 @@ CDocument* InterchangeCommands::OnImport() {
         UiSeam::warn(parent, Message(error));
         return nullptr;
     }
-    CDocument* document = m_manager.OpenUntitled(ClassFromSheet(sheet));
+    CDocument* document = m_manager.openUntitled(ClassFromSheet(sheet));
     if (document)
         ShowReplacements(parent, sheet.warnings);
     return document;
 }
 
-void InterchangeCommands::OnImportScores(CDocument& document) {
+void InterchangeCommands::onImportScores(CDocument& document) {
     QWidget* parent = m_manager.window();
     const QString path =
         UiSeam::openFileName(parent, QStringLiteral("Import Scores"), CsvOpenFilter());

@@ -33,9 +33,9 @@ public:
 
     ScoreImportQuestions& scoreImportQuestions() { return m_questions; }
 
-    void OnExport(CDocument& document);
-    CDocument* OnImport();
-    void OnImportScores(CDocument& document);
+    void onExport(CDocument& document);
+    CDocument* onImport();
+    void onImportScores(CDocument& document);
 
 private:
     CDocManager& m_manager;

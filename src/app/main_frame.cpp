@@ -6,6 +6,7 @@
 #include "framework/commands.h"
 #include "framework/doc_manager.h"
 #include "framework/document.h"
+#include "framework/recent_files.h"
 #include "framework/ui_seam.h"
 #include "framework/view.h"
 #include "markwise_app.h"
@@ -64,7 +65,8 @@ CMainFrame::CMainFrame(CMarkwiseApp& app)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::updateCommandStates);
     CDocManager& manager = m_app.docManager();
     manager.setMdiArea(m_mdiArea);
-    connect(&manager, &CDocManager::recentFilesChanged, this, &CMainFrame::updateRecentFiles);
+    connect(&m_app.services().recentFiles, &RecentFiles::changed, this,
+            &CMainFrame::updateRecentFiles);
     connect(&manager, &CDocManager::documentsChanged, this, &CMainFrame::updateCommandStates);
     connect(&manager, &CDocManager::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text, 15000); });
@@ -77,7 +79,8 @@ CMainFrame::~CMainFrame() {
     CDocManager& manager = m_app.docManager();
     disconnect(m_mdiArea, nullptr, this, nullptr);
     disconnect(&manager, nullptr, this, nullptr);
-    manager.CloseAllDocuments();
+    disconnect(&m_app.services().recentFiles, nullptr, this, nullptr);
+    manager.closeAllDocuments();
     manager.setMdiArea(nullptr);
 }
 
@@ -95,7 +98,7 @@ void CMainFrame::addCommands() {
     };
     handle(ID_WINDOW_NEW, [this, &manager] {
         if (CChildFrame* frame = manager.activeFrame()) {
-            manager.CreateFrame(frame->document(), m_app.gradeSheetTemplate());
+            manager.createFrame(frame->document(), m_app.gradeSheetTemplate());
         }
     }).state(classWindowOpen);
     handle(ID_WINDOW_CASCADE, [this] { m_mdiArea->cascadeSubWindows(); }).state(classWindowOpen);
@@ -112,7 +115,7 @@ void CMainFrame::addCommands() {
     for (int id : {ID_HELP_FINDER, ID_HELP, ID_DEFAULT_HELP}) {
         handle(id, [this] { m_app.WinHelp(); });
     }
-    handle(ID_CONTEXT_HELP, [this] { m_contextHelp->Enter(); });
+    handle(ID_CONTEXT_HELP, [this] { m_contextHelp->enter(); });
 
     // Report windows, while this build has them.
     const auto report = [this](int id, const CDocTemplate& kind, bool needsStudentsAndAssignments) {
@@ -211,7 +214,7 @@ std::vector<QMenu*> CMainFrame::shownMenus() const {
 }
 
 void CMainFrame::updateRecentFiles() {
-    const QStringList& files = m_app.docManager().recentFiles();
+    const QStringList& files = m_app.services().recentFiles.files();
     for (int i = 0; i < kRecentFileCommands; ++i) {
         QAction* entry = action(kMruIds[i]);
         if (i < files.size()) {
@@ -320,18 +323,18 @@ void CMainFrame::openReportWindow(const CDocTemplate& kind, bool needsStudentsAn
     if (needsStudentsAndAssignments && (doc.m_studentCount == 0 || doc.m_assignmentCount == 0)) {
         return;
     }
-    if (!manager.CreateFrame(frame->document(), kind)) {
+    if (!manager.createFrame(frame->document(), kind)) {
         UiSeam::tell(this, QStringLiteral("The command could not be carried out."));
     }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     CDocManager& manager = m_app.docManager();
-    if (!manager.SaveAllModified()) {
+    if (!manager.saveAllModified()) {
         event->ignore();
         return;
     }
-    manager.CloseAllDocuments();
+    manager.closeAllDocuments();
     const QRect normal = normalGeometry();
     m_app.profile().WriteMainWindow({normal.x(), normal.y(), normal.width(), normal.height()});
     event->accept();
@@ -346,7 +349,7 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 void CMainFrame::dropEvent(QDropEvent* event) {
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {
-            m_app.docManager().OpenDocumentFile(url.toLocalFile());
+            m_app.docManager().openDocumentFile(url.toLocalFile());
         }
     }
     event->acceptProposedAction();

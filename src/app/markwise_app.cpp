@@ -23,13 +23,13 @@ CMarkwiseApp::CMarkwiseApp(const CProfile& profile) : CWinApp(profile) {
     handle(ID_APP_ABOUT, [this] { OnAppAbout(); });
     handle(ID_FILE_NEW, [this] { docManager().OnFileNew(); });
     handle(ID_FILE_OPEN, [this] { docManager().OnFileOpen(); });
-    handle(ID_FILE_PRINT_SETUP, [this] { docManager().printing().setup(m_pMainFrame.get()); });
+    handle(ID_FILE_PRINT_SETUP, [this] { services().printing.setup(m_pMainFrame.get()); });
     handle(ID_APP_EXIT, [this] { m_pMainFrame->close(); });
     for (int index = 0; index < kRecentFileCommands; ++index) {
         // An empty entry is not handled and so shows disabled.
         handle(ID_FILE_MRU_FILE1 + index, [this, index] {
-            docManager().OpenRecentFile(index);
-        }).onlyWhile([this, index] { return index < docManager().recentFiles().size(); });
+            docManager().openRecentFile(index);
+        }).onlyWhile([this, index] { return index < services().recentFiles.files().size(); });
     }
 }
 
@@ -46,21 +46,21 @@ bool CMarkwiseApp::InitInstance(const Options& options) {
         CSplashDlg splash(false);
         splash.exec();
     }
-    LoadProfileSettings();
+    loadProfileSettings();
 
     m_gradeSheetTemplate.createView = [this](CDocument& document) -> CView* {
         return new CMarkwiseView(document, m_viewDialogs);
     };
     docManager().setGradeSheetTemplate(m_gradeSheetTemplate);
     docManager().setFrameIcon(QIcon(QStringLiteral(":/icons/application-x-markwise.svg")));
-    m_pStudentReportTemplate.createView = m_reportViews.studentReport;
-    m_pProgressTemplate.createView = m_reportViews.progressReport;
-    m_pRosterTemplate.createView = m_reportViews.classRoster;
+    m_studentReportTemplate.createView = m_reportViews.studentReport;
+    m_progressTemplate.createView = m_reportViews.progressReport;
+    m_rosterTemplate.createView = m_reportViews.classRoster;
 
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
     // Shown before the command line's class opens, so a message about it is centred on
     // the main window rather than on a window not yet on the screen.
-    PlaceMainFrame();
+    placeMainFrame();
     m_pMainFrame->showMaximized();
     m_recovery = std::make_unique<CRecoveryCopies>(docManager());
     m_recovery->OfferRecovery(m_pMainFrame.get());
@@ -77,18 +77,18 @@ bool CMarkwiseApp::InitInstance(const Options& options) {
     const bool recovered = !docManager().documents().empty();
     const bool opened = options.file.isEmpty()
                             ? recovered || docManager().OnFileNew() != nullptr
-                            : docManager().OpenDocumentFile(options.file) != nullptr;
+                            : docManager().openDocumentFile(options.file) != nullptr;
     // Recovered classes keep the program open even when the command line's class fails.
     if (!opened && !recovered) {
         m_pMainFrame.reset();
         return false;
     }
     m_pMainFrame->updateCommandStates();
-    TellProfileProblems();
+    tellProfileProblems();
     return true;
 }
 
-void CMarkwiseApp::TellProfileProblems() {
+void CMarkwiseApp::tellProfileProblems() {
     if (profileProblems().empty()) {
         return;
     }
@@ -101,7 +101,7 @@ void CMarkwiseApp::TellProfileProblems() {
     UiSeam::tell(m_pMainFrame.get(), text);
 }
 
-void CMarkwiseApp::PlaceMainFrame() {
+void CMarkwiseApp::placeMainFrame() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;

@@ -42,9 +42,9 @@ public:
     CRecoveryCopies* recoveryCopies() const { return m_recovery.get(); }
 
     const CDocTemplate& gradeSheetTemplate() const { return m_gradeSheetTemplate; }
-    const CDocTemplate& studentReportTemplate() const { return m_pStudentReportTemplate; }
-    const CDocTemplate& progressTemplate() const { return m_pProgressTemplate; }
-    const CDocTemplate& rosterTemplate() const { return m_pRosterTemplate; }
+    const CDocTemplate& studentReportTemplate() const { return m_studentReportTemplate; }
+    const CDocTemplate& progressTemplate() const { return m_progressTemplate; }
+    const CDocTemplate& rosterTemplate() const { return m_rosterTemplate; }
 
     void WinHelp() override;
     void OnAppAbout();
@@ -53,16 +53,16 @@ public:
 
 private:
     // Names once, at start, each setting replaced by its default.
-    void TellProfileProblems();
+    void tellProfileProblems();
     // The main window's place when not maximized: where it was last, inside the screen.
-    void PlaceMainFrame();
+    void placeMainFrame();
 
     ViewDialogs m_viewDialogs;
     ReportViewFactories m_reportViews;
     CDocTemplate m_gradeSheetTemplate;
-    CDocTemplate m_pStudentReportTemplate;
-    CDocTemplate m_pProgressTemplate;
-    CDocTemplate m_pRosterTemplate;
+    CDocTemplate m_studentReportTemplate;
+    CDocTemplate m_progressTemplate;
+    CDocTemplate m_rosterTemplate;
     std::unique_ptr<CMainFrame> m_pMainFrame;
     std::unique_ptr<CRecoveryCopies> m_recovery;
     std::unique_ptr<TerminationSignals> m_signals;

@@ -72,8 +72,8 @@ void CAddStudentDlg::accept() {
     // Both names empty: nothing to add, and the boxes keep what was typed.
     if (fields.firstName.empty() && fields.lastName.empty())
         return;
-    const bool full = m_host.Document().StudentsInUse() >= kMaxStudents;
-    m_host.Editor().apply(QStringLiteral("Add Student"), AddStudentEdit(fields));
+    const bool full = m_host.data().StudentsInUse() >= kMaxStudents;
+    m_host.editor().apply(QStringLiteral("Add Student"), AddStudentEdit(fields));
     if (full)
         UiSeam::tell(this, QStringLiteral("All Name slots full!"));
     m_fields.Clear();

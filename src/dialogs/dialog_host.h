@@ -17,19 +17,19 @@ class DialogHost {
 public:
     virtual ~DialogHost() = default;
 
-    virtual const CMarkwiseDoc& Document() = 0;
+    virtual const CMarkwiseDoc& data() = 0;
     // Every change goes through here; it repaints every window on the class, so the sheet
     // behind an open dialog shows each change.
-    virtual CClassEditor& Editor() = 0;
+    virtual CClassEditor& editor() = 0;
     // The parent of the dialogs and of their messages.
-    virtual QWidget* Widget() = 0;
+    virtual QWidget* widget() = 0;
     // Scrolls the opening grade sheet so that the last assignment is its rightmost column.
-    virtual void ShowLastAssignment() = 0;
+    virtual void showLastAssignment() = 0;
     // The application's current grade cutoffs.
-    virtual CGradeCutoffs CurrentCutoffs() const = 0;
+    virtual CGradeCutoffs currentCutoffs() const = 0;
     // Gives a new set to the application and to every open grade sheet view, and writes it
     // to the profile at once; false, with the reason, when the profile could not be written.
-    virtual bool ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) = 0;
+    virtual bool applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) = 0;
 };
 
 } // namespace markwise

@@ -42,7 +42,7 @@ void ShowLines(QListWidget* list, const QStringList& lines, int row) {
 
 CEditAssignmentDlg::CEditAssignmentDlg(DialogHost& host, int assignment, int student,
                                        QWidget* parent)
-    : QDialog(parent), m_host(host), m_session(host.Editor().newSession()),
+    : QDialog(parent), m_host(host), m_session(host.editor().newSession()),
       m_assignment(assignment), m_student(student),
       m_assignments(MakeList(this, QStringLiteral("Assignments"), 14)),
       m_students(MakeList(this, QStringLiteral("Students"), 24)),
@@ -119,13 +119,13 @@ void CEditAssignmentDlg::BuildLayout() {
 }
 
 int CEditAssignmentDlg::exec() {
-    if (m_host.Document().AssignmentsInUse() == 0)
+    if (m_host.data().AssignmentsInUse() == 0)
         return Rejected;
     return QDialog::exec();
 }
 
 void CEditAssignmentDlg::Refresh() {
-    const CMarkwiseDoc& doc = m_host.Document();
+    const CMarkwiseDoc& doc = m_host.data();
     const int students = doc.StudentsInUse();
     m_assignment = std::clamp(m_assignment, 0, std::max(0, doc.AssignmentsInUse() - 1));
     m_student = std::clamp(m_student, 0, std::max(0, students - 1));
@@ -173,7 +173,7 @@ void CEditAssignmentDlg::NotAvailableClicked(bool checked) {
 }
 
 void CEditAssignmentDlg::accept() {
-    const int students = m_host.Document().StudentsInUse();
+    const int students = m_host.data().StudentsInUse();
     const int student = m_student < students ? m_student : -1;
 
     FieldReader reader(this);
@@ -192,9 +192,9 @@ void CEditAssignmentDlg::accept() {
 
     // The opening's one undo step is named for Fast Edit once any of its stores was.
     m_fastEdited = m_fastEdited || m_fastEdit->isChecked();
-    m_host.Editor().apply(
+    m_host.editor().apply(
         m_fastEdited ? QStringLiteral("Fast Edit scores") : QStringLiteral("Edit Assignment"),
-        AssignmentStoreEdit(m_host.Document(),
+        AssignmentStoreEdit(m_host.data(),
                             {m_assignment, title, description, points, student, score}),
         m_session);
     if (m_fastEdit->isChecked() && m_student < students - 1)

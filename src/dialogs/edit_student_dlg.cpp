@@ -57,13 +57,13 @@ CEditStudentDlg::CEditStudentDlg(DialogHost& host, int student, QWidget* parent)
 }
 
 int CEditStudentDlg::exec() {
-    if (m_host.Document().StudentsInUse() == 0)
+    if (m_host.data().StudentsInUse() == 0)
         return Rejected;
     return QDialog::exec();
 }
 
 void CEditStudentDlg::Refresh() {
-    const CMarkwiseDoc& doc = m_host.Document();
+    const CMarkwiseDoc& doc = m_host.data();
     m_student = std::clamp(m_student, 0, std::max(0, doc.StudentsInUse() - 1));
     FillList(m_list, StudentLines(doc), m_student);
     m_fields.Load(doc.GetStudent(m_student));
@@ -74,7 +74,7 @@ void CEditStudentDlg::SelectStudent(int row) {
         return;
     // Whatever was typed for the previous student and not updated is dropped.
     m_student = row;
-    m_fields.Load(m_host.Document().GetStudent(row));
+    m_fields.Load(m_host.data().GetStudent(row));
 }
 
 void CEditStudentDlg::accept() {
@@ -85,7 +85,7 @@ void CEditStudentDlg::accept() {
     StudentFields fields;
     if (!m_fields.Read(reader, fields))
         return;
-    m_host.Editor().apply(QStringLiteral("Edit Student"), EditStudentEdit(student, fields));
+    m_host.editor().apply(QStringLiteral("Edit Student"), EditStudentEdit(student, fields));
     m_student = student;
     Refresh();
 }

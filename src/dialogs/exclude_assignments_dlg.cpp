@@ -37,20 +37,20 @@ CExcludeAssignmentsDlg::CExcludeAssignmentsDlg(DialogHost& host, QWidget* parent
     setTabOrder(m_ok, m_cancel);
 
     // The dialog always opens the same way, whatever exclusion is in force.
-    FillList(m_list, AssignmentLines(m_host.Document()), 0);
+    FillList(m_list, AssignmentLines(m_host.data()), 0);
     m_dontExclude->setChecked(true);
     m_list->setFocus();
 }
 
 int CExcludeAssignmentsDlg::exec() {
-    if (m_host.Document().AssignmentsInUse() == 0)
+    if (m_host.data().AssignmentsInUse() == 0)
         return Rejected;
     return QDialog::exec();
 }
 
 void CExcludeAssignmentsDlg::accept() {
     const int first = m_dontExclude->isChecked() ? 0 : std::max(0, m_list->currentRow());
-    m_host.Editor().apply(QStringLiteral("Exclude Assignments"), ExcludeEdit(first));
+    m_host.editor().apply(QStringLiteral("Exclude Assignments"), ExcludeEdit(first));
     QDialog::accept();
 }
 

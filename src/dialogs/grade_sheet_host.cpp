@@ -1,37 +1,37 @@
 #include "grade_sheet_host.h"
 
 #include "core/markwise_doc.h"
-#include "framework/doc_manager.h"
+#include "framework/cutoff_service.h"
 #include "framework/document.h"
 #include "geometry/sheet_hit_test.h"
 #include "gradesheet/markwise_view.h"
 
 namespace markwise {
 
-const CMarkwiseDoc& GradeSheetHost::Document() {
+const CMarkwiseDoc& GradeSheetHost::data() {
     return *m_view.GetDocument();
 }
 
-CClassEditor& GradeSheetHost::Editor() {
-    return m_view.document().editor();
+CClassEditor& GradeSheetHost::editor() {
+    return m_view.frameworkDocument().editor();
 }
 
-QWidget* GradeSheetHost::Widget() {
+QWidget* GradeSheetHost::widget() {
     return &m_view;
 }
 
-void GradeSheetHost::ShowLastAssignment() {
+void GradeSheetHost::showLastAssignment() {
     m_view.UpdateScrollSizes();
-    m_view.m_firstAssignment = FirstAssignmentAfterNew(
-        m_view.m_firstAssignment, m_view.VisibleColumnCount(), Document().AssignmentsInUse());
+    m_view.setFirstAssignment(FirstAssignmentAfterNew(
+        m_view.firstAssignment(), m_view.VisibleColumnCount(), data().AssignmentsInUse()));
 }
 
-CGradeCutoffs GradeSheetHost::CurrentCutoffs() const {
-    return m_view.document().manager().cutoffs();
+CGradeCutoffs GradeSheetHost::currentCutoffs() const {
+    return m_view.frameworkDocument().services().cutoffs.current();
 }
 
-bool GradeSheetHost::ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
-    return m_view.document().manager().applyCutoffs(cutoffs, error);
+bool GradeSheetHost::applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
+    return m_view.frameworkDocument().services().cutoffs.apply(cutoffs, error);
 }
 
 } // namespace markwise

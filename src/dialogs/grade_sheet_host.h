@@ -11,12 +11,12 @@ class GradeSheetHost : public DialogHost {
 public:
     explicit GradeSheetHost(CMarkwiseView& view) : m_view(view) {}
 
-    const CMarkwiseDoc& Document() override;
-    CClassEditor& Editor() override;
-    QWidget* Widget() override;
-    void ShowLastAssignment() override;
-    CGradeCutoffs CurrentCutoffs() const override;
-    bool ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) override;
+    const CMarkwiseDoc& data() override;
+    CClassEditor& editor() override;
+    QWidget* widget() override;
+    void showLastAssignment() override;
+    CGradeCutoffs currentCutoffs() const override;
+    bool applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) override;
 
 private:
     CMarkwiseView& m_view;

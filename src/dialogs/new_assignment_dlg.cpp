@@ -53,7 +53,7 @@ CNewAssignmentDlg::CNewAssignmentDlg(DialogHost& host, QWidget* parent)
 }
 
 int CNewAssignmentDlg::exec() {
-    if (m_host.Document().AssignmentsInUse() >= kMaxAssignments) {
+    if (m_host.data().AssignmentsInUse() >= kMaxAssignments) {
         UiSeam::tell(parentWidget(), QStringLiteral("All Assignment slots full!"));
         return Rejected;
     }
@@ -70,13 +70,13 @@ void CNewAssignmentDlg::accept() {
     reader.Text(m_description, QStringLiteral("Assignment Description"), description);
     if (!reader.Ok())
         return;
-    const int slot = m_host.Document().AssignmentsInUse();
+    const int slot = m_host.data().AssignmentsInUse();
     if (slot >= kMaxAssignments)
         return;
-    m_host.Editor().apply(QStringLiteral("New Assignment"),
+    m_host.editor().apply(QStringLiteral("New Assignment"),
                           NewAssignmentEdit(title, description, points));
     m_created = slot;
-    m_host.ShowLastAssignment();
+    m_host.showLastAssignment();
     QDialog::accept();
 }
 

@@ -14,21 +14,21 @@
 namespace markwise {
 
 void OpenAddStudent(DialogHost& host) {
-    CAddStudentDlg(host, host.Widget()).exec();
+    CAddStudentDlg(host, host.widget()).exec();
 }
 
 void OpenEditStudent(DialogHost& host, int student) {
-    CEditStudentDlg(host, student, host.Widget()).exec();
+    CEditStudentDlg(host, student, host.widget()).exec();
 }
 
 void OpenRemoveStudent(DialogHost& host) {
-    CRemoveStudentDlg(host, host.Widget()).exec();
+    CRemoveStudentDlg(host, host.widget()).exec();
 }
 
 void OpenNewAssignment(DialogHost& host) {
     int created = -1;
     {
-        CNewAssignmentDlg dialog(host, host.Widget());
+        CNewAssignmentDlg dialog(host, host.widget());
         if (dialog.exec() != QDialog::Accepted)
             return;
         created = dialog.CreatedAssignment();
@@ -37,23 +37,23 @@ void OpenNewAssignment(DialogHost& host) {
 }
 
 void OpenEditAssignment(DialogHost& host, int assignment, int student) {
-    CEditAssignmentDlg(host, assignment, student, host.Widget()).exec();
+    CEditAssignmentDlg(host, assignment, student, host.widget()).exec();
 }
 
 void OpenRemoveAssignment(DialogHost& host) {
-    CRemoveAssignmentDlg(host, host.Widget()).exec();
+    CRemoveAssignmentDlg(host, host.widget()).exec();
 }
 
 void OpenExcludeAssignments(DialogHost& host) {
-    CExcludeAssignmentsDlg(host, host.Widget()).exec();
+    CExcludeAssignmentsDlg(host, host.widget()).exec();
 }
 
 void OpenPreferences(DialogHost& host) {
-    CPreferencesDlg(host, host.Widget()).exec();
+    CPreferencesDlg(host, host.widget()).exec();
 }
 
 void OpenSortByAssignment(DialogHost& host) {
-    CSortByAssignmentDlg(host, host.Widget()).exec();
+    CSortByAssignmentDlg(host, host.widget()).exec();
 }
 
 } // namespace markwise

@@ -72,7 +72,7 @@ CPreferencesDlg::CPreferencesDlg(DialogHost& host, QWidget* parent)
     setTabOrder(m_ok, m_cancel);
     setTabOrder(m_cancel, m_default);
 
-    Show(m_host.CurrentCutoffs());
+    Show(m_host.currentCutoffs());
     m_boxes.front()->setFocus();
 }
 
@@ -95,7 +95,7 @@ void CPreferencesDlg::accept() {
         cutoffs.Set(grade, value);
     }
     std::string error;
-    if (!m_host.ApplyCutoffs(cutoffs, &error)) {
+    if (!m_host.applyCutoffs(cutoffs, &error)) {
         UiSeam::tell(this, QStringLiteral("The grade cutoffs could not be saved in your settings:"
                                           "\n%1\nThey apply until Markwise closes.")
                                .arg(QString::fromStdString(error)));

@@ -20,11 +20,11 @@ CRemoveAssignmentDlg::CRemoveAssignmentDlg(DialogHost& host, QWidget* parent)
           parent) {}
 
 int CRemoveAssignmentDlg::EntriesInUse() const {
-    return Host().Document().AssignmentsInUse();
+    return Host().data().AssignmentsInUse();
 }
 
 void CRemoveAssignmentDlg::RemoveEntry(int row) {
-    Host().Editor().apply(QStringLiteral("Remove Assignment"), RemoveAssignmentEdit(row));
+    Host().editor().apply(QStringLiteral("Remove Assignment"), RemoveAssignmentEdit(row));
 }
 
 } // namespace markwise

@@ -37,7 +37,7 @@ int CRemoveEntryDlg::exec() {
 }
 
 void CRemoveEntryDlg::Refresh() {
-    FillList(m_list, m_lines(m_host.Document()), 0);
+    FillList(m_list, m_lines(m_host.data()), 0);
 }
 
 void CRemoveEntryDlg::accept() {

@@ -21,7 +21,7 @@ CRemoveStudentDlg::CRemoveStudentDlg(DialogHost& host, QWidget* parent)
           parent) {}
 
 int CRemoveStudentDlg::EntriesInUse() const {
-    return Host().Document().StudentsInUse();
+    return Host().data().StudentsInUse();
 }
 
 bool CRemoveStudentDlg::MayRemove() {
@@ -34,7 +34,7 @@ bool CRemoveStudentDlg::MayRemove() {
 }
 
 void CRemoveStudentDlg::RemoveEntry(int row) {
-    Host().Editor().apply(QStringLiteral("Remove Student"), RemoveStudentEdit(row));
+    Host().editor().apply(QStringLiteral("Remove Student"), RemoveStudentEdit(row));
 }
 
 } // namespace markwise

@@ -30,12 +30,12 @@ CSortByAssignmentDlg::CSortByAssignmentDlg(DialogHost& host, QWidget* parent)
     setTabOrder(m_list, m_ok);
     setTabOrder(m_ok, m_cancel);
 
-    FillList(m_list, AssignmentLines(m_host.Document()), 0);
+    FillList(m_list, AssignmentLines(m_host.data()), 0);
     m_list->setFocus();
 }
 
 int CSortByAssignmentDlg::exec() {
-    if (m_host.Document().AssignmentsInUse() == 0)
+    if (m_host.data().AssignmentsInUse() == 0)
         return Rejected;
     return QDialog::exec();
 }
@@ -44,7 +44,7 @@ void CSortByAssignmentDlg::accept() {
     const int assignment = m_list->currentRow();
     if (assignment < 0)
         return;
-    m_host.Editor().apply(QStringLiteral("Sort by Assignment Grade"),
+    m_host.editor().apply(QStringLiteral("Sort by Assignment Grade"),
                           SortEdit(SortKind::Assignment, assignment));
     QDialog::accept();
 }

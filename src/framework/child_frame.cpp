@@ -30,23 +30,23 @@ void CChildFrame::closeWithoutAsking() {
     // command that closed it returns.
     delete this;
     if (wasMaximized)
-        MaximizeActive(area);
+        maximizeActive(area);
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
     // Closing the last window of a changed class asks first.
-    if ((m_pView && !m_pView->CanClose()) ||
-        (m_pDocument->frames().size() == 1 && !m_pDocument->SaveModified())) {
+    if ((m_pView && !m_pView->canClose()) ||
+        (m_pDocument->frames().size() == 1 && !m_pDocument->saveModified())) {
         event->ignore();
         return;
     }
     const bool wasMaximized = isMaximized();
     QMdiSubWindow::closeEvent(event);
     if (event->isAccepted() && wasMaximized)
-        MaximizeActive(mdiArea(), this);
+        maximizeActive(mdiArea(), this);
 }
 
-void CChildFrame::MaximizeActive(QMdiArea* area, QMdiSubWindow* closing) {
+void CChildFrame::maximizeActive(QMdiArea* area, QMdiSubWindow* closing) {
     if (!area)
         return;
     // The window the area activates next, else the most recently active one left.

@@ -26,7 +26,7 @@ protected:
 
 private:
     // A maximized window that closes leaves the next one maximized, as it found it.
-    static void MaximizeActive(QMdiArea* area, QMdiSubWindow* closing = nullptr);
+    static void maximizeActive(QMdiArea* area, QMdiSubWindow* closing = nullptr);
 
     CDocument* m_pDocument;
     CView* m_pView;

@@ -3,10 +3,10 @@
 #include "child_frame.h"
 #include "core/class_file.h"
 #include "core/markwise_doc.h"
-#include "core/profile.h"
 #include "document.h"
 #include "file_guard.h"
 #include "file_names.h"
+#include "recent_files.h"
 #include "ui_seam.h"
 #include "view.h"
 
@@ -16,18 +16,7 @@
 
 namespace markwise {
 
-CDocManager::CDocManager(CProfile& profile) : m_profile(profile) {}
-
-void CDocManager::loadProfileSettings() {
-    m_recentFiles.clear();
-    for (const std::string& file : m_profile.ReadRecentFiles()) {
-        if (!file.empty() && m_recentFiles.size() < CProfile::kRecentFileCount) {
-            m_recentFiles.append(pathFromBytes(file));
-        }
-    }
-    m_cutoffs = m_profile.ReadCutoffs();
-    emit recentFilesChanged();
-}
+CDocManager::CDocManager(const AppServices& services) : m_services(services) {}
 
 CDocManager::~CDocManager() = default;
 
@@ -43,7 +32,7 @@ CDocument* CDocManager::addDocument(std::unique_ptr<CMarkwiseDoc> data, const QS
                                     const QString& title) {
     m_documents.push_back(std::make_unique<CDocument>(*this, std::move(data), path, title));
     CDocument* document = m_documents.back().get();
-    if (!CreateFrame(*document, m_gradeSheet)) {
+    if (!createFrame(*document, m_gradeSheet)) {
         m_documents.pop_back();
         return nullptr;
     }
@@ -57,7 +46,7 @@ CDocument* CDocManager::OnFileNew() {
                        QStringLiteral("Markwi%1").arg(m_untitledCount));
 }
 
-CDocument* CDocManager::OpenUntitled(std::unique_ptr<CMarkwiseDoc> data) {
+CDocument* CDocManager::openUntitled(std::unique_ptr<CMarkwiseDoc> data) {
     data->SetModifiedFlag(true);
     ++m_untitledCount;
     return addDocument(std::move(data), QString(), QStringLiteral("Markwi%1").arg(m_untitledCount));
@@ -66,11 +55,11 @@ CDocument* CDocManager::OpenUntitled(std::unique_ptr<CMarkwiseDoc> data) {
 void CDocManager::OnFileOpen() {
     const QString path = UiSeam::openFileName(window(), QStringLiteral("Open"), classFileFilter());
     if (!path.isEmpty()) {
-        OpenDocumentFile(path);
+        openDocumentFile(path);
     }
 }
 
-CDocument* CDocManager::OpenDocumentFile(const QString& path) {
+CDocument* CDocManager::openDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     // A link or another spelling of the path of an open class reaches that class.
     const QString canonical = canonicalPath(absolute);
@@ -97,7 +86,7 @@ CDocument* CDocManager::OpenDocumentFile(const QString& path) {
     CDocument* document = addDocument(std::move(data), absolute, QFileInfo(absolute).fileName());
     if (document) {
         document->guardFile(std::move(lock), DiskStamp::of(absolute));
-        addToRecentFiles(absolute);
+        m_services.recentFiles.add(absolute);
     }
     return document;
 }
@@ -118,7 +107,7 @@ bool CDocManager::lockClass(const QString& absolute, std::unique_ptr<HeldFile>& 
            UiSeam::ask(window(), question, Buttons::OpenAnywayCancel) == Answer::OpenAnyway;
 }
 
-CDocument* CDocManager::OpenRecovered(std::unique_ptr<CMarkwiseDoc> data, const QString& path,
+CDocument* CDocManager::openRecovered(std::unique_ptr<CMarkwiseDoc> data, const QString& path,
                                       const DiskStamp& stamp) {
     if (path.isEmpty()) {
         ++m_untitledCount;
@@ -136,20 +125,20 @@ CDocument* CDocManager::OpenRecovered(std::unique_ptr<CMarkwiseDoc> data, const 
     return document;
 }
 
-CDocument* CDocManager::OpenRecentFile(int index) {
-    if (index < 0 || index >= m_recentFiles.size()) {
+CDocument* CDocManager::openRecentFile(int index) {
+    const QStringList& files = m_services.recentFiles.files();
+    if (index < 0 || index >= files.size()) {
         return nullptr;
     }
-    const QString path = m_recentFiles[index];
-    CDocument* document = OpenDocumentFile(path);
+    const QString path = files[index];
+    CDocument* document = openDocumentFile(path);
     if (!document) {
-        m_recentFiles.removeAll(path);
-        saveRecentFiles();
+        m_services.recentFiles.remove(path);
     }
     return document;
 }
 
-CChildFrame* CDocManager::CreateFrame(CDocument& document, const CDocTemplate& kind) {
+CChildFrame* CDocManager::createFrame(CDocument& document, const CDocTemplate& kind) {
     if (!kind.available() || !m_mdiArea) {
         return nullptr;
     }
@@ -166,15 +155,15 @@ CChildFrame* CDocManager::CreateFrame(CDocument& document, const CDocTemplate& k
     return frame;
 }
 
-bool CDocManager::SaveAllModified() {
+bool CDocManager::saveAllModified() {
     return std::all_of(m_documents.begin(), m_documents.end(), [](const auto& document) {
-        return document->CanCloseFrames() && document->SaveModified();
+        return document->canCloseFrames() && document->saveModified();
     });
 }
 
-void CDocManager::CloseAllDocuments() {
+void CDocManager::closeAllDocuments() {
     while (!m_documents.empty()) {
-        m_documents.back()->OnCloseDocument();
+        m_documents.back()->closeDocument();
     }
 }
 
@@ -195,34 +184,6 @@ CChildFrame* CDocManager::activeFrame() const {
 CDocument* CDocManager::activeDocument() const {
     CChildFrame* frame = activeFrame();
     return frame ? &frame->document() : nullptr;
-}
-
-void CDocManager::addToRecentFiles(const QString& path) {
-    m_recentFiles.removeAll(path);
-    m_recentFiles.prepend(path);
-    while (m_recentFiles.size() > CProfile::kRecentFileCount) {
-        m_recentFiles.removeLast();
-    }
-    saveRecentFiles();
-}
-
-void CDocManager::saveRecentFiles() {
-    std::vector<std::string> files;
-    for (const QString& file : m_recentFiles) {
-        files.push_back(pathBytes(file));
-    }
-    m_profile.WriteRecentFiles(files);
-    emit recentFilesChanged();
-}
-
-bool CDocManager::applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
-    m_cutoffs = cutoffs;
-    emit cutoffsChanged(m_cutoffs);
-    return m_profile.WriteCutoffs(cutoffs, CProfile::Write::Confirmed, error);
-}
-
-void CDocManager::keepCutoffs(const CGradeCutoffs& cutoffs) {
-    m_profile.WriteCutoffs(cutoffs, CProfile::Write::Automatic);
 }
 
 void CDocManager::showStatus(const QString& text) {

@@ -6,6 +6,7 @@
 #include "core/markwise_doc.h"
 #include "doc_manager.h"
 #include "file_names.h"
+#include "recent_files.h"
 #include "ui_seam.h"
 #include "view.h"
 
@@ -18,7 +19,7 @@ CDocument::CDocument(CDocManager& manager, std::unique_ptr<CMarkwiseDoc> data, Q
                      QString title)
     : m_manager(manager), m_data(std::move(data)), m_editor(*m_data), m_path(std::move(path)),
       m_title(std::move(title)) {
-    connect(&m_editor, &CClassEditor::changed, this, &CDocument::UpdateAllViews);
+    connect(&m_editor, &CClassEditor::changed, this, &CDocument::updateAllViews);
     // Undo and Redo name the step they take back or do again.
     handle(ID_EDIT_UNDO, [this] { m_editor.undo(); }).state([this](CommandState& state) {
         state.enabled = m_editor.history().canUndo();
@@ -31,12 +32,16 @@ CDocument::CDocument(CDocManager& manager, std::unique_ptr<CMarkwiseDoc> data, Q
                                    : QStringLiteral("&Redo");
     });
     handle(ID_FILE_CLOSE, [this] {
-        if (CanCloseFrames() && SaveModified()) {
-            OnCloseDocument();
+        if (canCloseFrames() && saveModified()) {
+            closeDocument();
         }
     });
-    handle(ID_FILE_SAVE, [this] { DoFileSave(); });
-    handle(ID_FILE_SAVE_AS, [this] { DoSave(QString()); });
+    handle(ID_FILE_SAVE, [this] { doFileSave(); });
+    handle(ID_FILE_SAVE_AS, [this] { doSave(QString()); });
+}
+
+const AppServices& CDocument::services() const {
+    return m_manager.services();
 }
 
 CDocument::~CDocument() = default;
@@ -67,21 +72,21 @@ void CDocument::updateFrameTitles() {
     }
 }
 
-void CDocument::UpdateAllViews() {
+void CDocument::updateAllViews() {
     emit changed();
 }
 
-bool CDocument::CanCloseFrames() {
+bool CDocument::canCloseFrames() {
     return std::all_of(m_frames.begin(), m_frames.end(), [](CChildFrame* frame) {
-        return !frame->view() || frame->view()->CanClose();
+        return !frame->view() || frame->view()->canClose();
     });
 }
 
-bool CDocument::DoFileSave() {
-    return DoSave(m_path);
+bool CDocument::doFileSave() {
+    return doSave(m_path);
 }
 
-bool CDocument::DoSave(const QString& requested) {
+bool CDocument::doSave(const QString& requested) {
     QString path = requested;
     if (path.isEmpty()) {
         const QString suggested = m_path.isEmpty() ? withClassExtension(m_title) : m_path;
@@ -97,7 +102,7 @@ bool CDocument::DoSave(const QString& requested) {
         return false;
     }
     if (check == DiskCheck::SaveAs) {
-        return DoSave(QString());
+        return doSave(QString());
     }
     if (!saveTo(path)) {
         return false;
@@ -147,7 +152,7 @@ bool CDocument::saveTo(const QString& path) {
         // The changes can go somewhere else at once (a write-protected file, say).
         const Answer next =
             UiSeam::ask(m_manager.window(), QString::fromLocal8Bit(error), Buttons::SaveAsCancel);
-        return next == Answer::SaveAs && DoSave(QString());
+        return next == Answer::SaveAs && doSave(QString());
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (absolute != m_path) {
@@ -160,7 +165,7 @@ bool CDocument::saveTo(const QString& path) {
     m_title = QFileInfo(path).fileName();
     m_stamp = DiskStamp::of(m_path);
     updateFrameTitles();
-    m_manager.addToRecentFiles(m_path);
+    services().recentFiles.add(m_path);
     emit saved();
     return true;
 }
@@ -170,14 +175,14 @@ void CDocument::guardFile(std::unique_ptr<HeldFile> lock, const DiskStamp& stamp
     m_stamp = stamp;
 }
 
-bool CDocument::SaveModified() {
+bool CDocument::saveModified() {
     if (!isModified()) {
         return true;
     }
     switch (UiSeam::ask(m_manager.window(), QStringLiteral("Save changes to %1?").arg(m_title),
                         Buttons::SaveDiscardCancel)) {
     case Answer::Save:
-        return DoFileSave();
+        return doFileSave();
     case Answer::Discard:
         return true;
     default:
@@ -185,7 +190,7 @@ bool CDocument::SaveModified() {
     }
 }
 
-void CDocument::OnCloseDocument() {
+void CDocument::closeDocument() {
     if (m_frames.empty()) {
         m_manager.removeDocument(this); // deletes this document
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app_services.h"
 #include "class_editor.h"
 #include "command_target.h"
 #include "file_guard.h"
@@ -31,9 +32,11 @@ public:
     // The file name, or "Markwi" and a running number for a new class.
     const QString& title() const { return m_title; }
     bool isModified() const;
-    // What the windows on this class share with every other: the grade cutoffs, the
-    // window messages belong to.
+    // The manager that opened it, which knows the window messages belong to.
     CDocManager& manager() const { return m_manager; }
+    // What the windows on this class share with every other: the grade cutoffs, the
+    // recent files, the printer.
+    const AppServices& services() const;
 
     const std::vector<CChildFrame*>& frames() const { return m_frames; }
     void addFrame(CChildFrame* frame);
@@ -43,20 +46,20 @@ public:
     void updateFrameTitles();
     // The one place changed() is emitted: after every change the editor makes, every
     // window on the class repaints.
-    void UpdateAllViews();
+    void updateAllViews();
     // Asks each window that holds work of its own (typed report comments) whether it may
     // go; false when one says no, and the class must stay open.
-    bool CanCloseFrames();
+    bool canCloseFrames();
 
     // Save: to the current file, or asks for a name when there is none.
-    bool DoFileSave();
+    bool doFileSave();
     // Save As: asks for a name when path is empty. False when cancelled or failed;
     // a failure is shown with Save As offered, and leaves the class modified and the old
     // file intact.
-    bool DoSave(const QString& path);
+    bool doSave(const QString& path);
     // Before closing: asks to save a modified class. False when the user cancels
     // or the save fails, so the close must not go on.
-    bool SaveModified();
+    bool saveModified();
     // Holds lock (may be null) while the class is open, and remembers stamp (the file's
     // bytes as read), to notice when another program changes them.
     void guardFile(std::unique_ptr<HeldFile> lock, const DiskStamp& stamp);
@@ -64,7 +67,7 @@ public:
     const DiskStamp& diskStamp() const { return m_stamp; }
 
     // Closes every window without asking.
-    void OnCloseDocument();
+    void closeDocument();
 
 signals:
     void changed();

@@ -28,7 +28,7 @@ GlyphTextPainter::GlyphTextPainter(const QFont& font) : m_font(QRawFont::fromFon
     m_ascent = m_font.ascent();
 }
 
-void GlyphTextPainter::Draw(QPainter& painter, const DrawList& texts) const {
+void GlyphTextPainter::draw(QPainter& painter, const DrawList& texts) const {
     QList<quint32> glyphs;
     QList<QPointF> positions;
     for (const DrawText& text : texts) {
@@ -51,15 +51,15 @@ void GlyphTextPainter::Draw(QPainter& painter, const DrawList& texts) const {
     painter.drawGlyphRun(QPointF(0, 0), run);
 }
 
-qreal GlyphTextPainter::Width(std::string_view text) const {
+qreal GlyphTextPainter::width(std::string_view text) const {
     qreal width = 0;
     for (const char c : text)
         width += m_advances[static_cast<unsigned char>(c)];
     return width;
 }
 
-std::string GlyphTextPainter::Elide(std::string_view text, qreal room) const {
-    if (Width(text) <= room)
+std::string GlyphTextPainter::elide(std::string_view text, qreal room) const {
+    if (width(text) <= room)
         return std::string(text);
     constexpr char kEllipsis = '\x85';
     qreal width = m_advances[static_cast<unsigned char>(kEllipsis)];
@@ -76,7 +76,7 @@ std::string GlyphTextPainter::Elide(std::string_view text, qreal room) const {
     return std::string(text.substr(0, kept)) + kEllipsis;
 }
 
-const GlyphTextPainter& ScreenGlyphs::For(const QFont& font) {
+const GlyphTextPainter& ScreenGlyphs::glyphsFor(const QFont& font) {
     if (!m_glyphs || font.key() != m_fontKey) {
         m_glyphs.emplace(font);
         m_fontKey = font.key();
@@ -85,14 +85,14 @@ const GlyphTextPainter& ScreenGlyphs::For(const QFont& font) {
 }
 
 qreal TextRoom(const GlyphTextPainter& glyphs, const DrawText& text, int limit) {
-    return limit - text.x - glyphs.Width(" ");
+    return limit - text.x - glyphs.width(" ");
 }
 
 void ElideCrowdedTexts(const GlyphTextPainter& glyphs, DrawList& texts,
                        const std::vector<int>& limits) {
     for (std::size_t i = 0; i < texts.size() && i < limits.size(); ++i) {
         if (limits[i] != kNoTextLimit)
-            texts[i].text = glyphs.Elide(texts[i].text, TextRoom(glyphs, texts[i], limits[i]));
+            texts[i].text = glyphs.elide(texts[i].text, TextRoom(glyphs, texts[i], limits[i]));
     }
 }
 

@@ -22,12 +22,12 @@ namespace markwise {
 class GlyphTextPainter {
 public:
     explicit GlyphTextPainter(const QFont& font);
-    void Draw(QPainter& painter, const DrawList& texts) const;
-    // The width Draw gives a text.
-    qreal Width(std::string_view text) const;
+    void draw(QPainter& painter, const DrawList& texts) const;
+    // The width draw gives a text.
+    qreal width(std::string_view text) const;
     // The text as it is when it is no wider than `room`, else the longest beginning that
     // fits with "..." (one character, Windows-1252 0x85) after it.
-    std::string Elide(std::string_view text, qreal room) const;
+    std::string elide(std::string_view text, qreal room) const;
 
 private:
     QRawFont m_font;
@@ -40,7 +40,7 @@ private:
 // looking them up costs more than drawing a screenful. Each window owns one.
 class ScreenGlyphs {
 public:
-    const GlyphTextPainter& For(const QFont& font);
+    const GlyphTextPainter& glyphsFor(const QFont& font);
 
 private:
     std::optional<GlyphTextPainter> m_glyphs;

@@ -19,17 +19,17 @@ void PagedTextJob::OnPrepareDC(QPainter&, CPrintInfo& info) {
 }
 
 void PagedTextJob::OnPrint(QPainter& painter, CPrintInfo& info) {
-    const PageTexts page = LayoutPage(
+    const PageTexts page = layoutPage(
         {info.m_rectDraw300.width(), info.m_rectDraw300.height(), m_lineHeight, info.m_nCurPage});
     info.SetMaxPage(page.pageCount);
     if (!page.morePages)
         m_morePages = 0;
     SetTwipsMapping(painter);
     painter.setPen(Qt::black);
-    m_textPainter->Draw(painter, page.texts);
+    m_textPainter->draw(painter, page.texts);
 }
 
-ReportPrintJob::PageTexts ReportPrintJob::LayoutPage(const PageRequest& request) {
+ReportPrintJob::PageTexts ReportPrintJob::layoutPage(const PageRequest& request) {
     ReportPrintout printout = m_layout(request);
     return {std::move(printout.texts), printout.pagination.pageCount,
             printout.pagination.morePages};

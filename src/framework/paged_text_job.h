@@ -33,7 +33,7 @@ protected:
         int pageCount = 1;
         bool morePages = false; // items remain after this page
     };
-    virtual PageTexts LayoutPage(const PageRequest& request) = 0;
+    virtual PageTexts layoutPage(const PageRequest& request) = 0;
 
 private:
     int m_lineHeight = 0; // measured once per job
@@ -49,7 +49,7 @@ public:
     explicit ReportPrintJob(PageLayout layout) : m_layout(std::move(layout)) {}
 
 protected:
-    PageTexts LayoutPage(const PageRequest& request) override;
+    PageTexts layoutPage(const PageRequest& request) override;
 
 private:
     PageLayout m_layout;

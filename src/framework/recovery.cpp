@@ -265,7 +265,7 @@ void CRecoveryCopies::OfferRecovery(QWidget* parent) {
                 continue; // kept, so the copy can still be rescued by hand
             }
             data->SetModifiedFlag(true);
-            if (!m_manager.OpenRecovered(std::move(data), copy.path,
+            if (!m_manager.openRecovered(std::move(data), copy.path,
                                          DiskStamp::fromText(copy.diskStamp))) {
                 continue;
             }

@@ -14,8 +14,9 @@ class CView : public CommandTarget {
 public:
     explicit CView(CDocument& document) : m_pDocument(&document) {}
 
-    CDocument& document() const { return *m_pDocument; }
-    // The class, to read; changes go through document().editor().
+    // The framework's document: the editor, the title, the shared services.
+    CDocument& frameworkDocument() const { return *m_pDocument; }
+    // The class, to read; changes go through frameworkDocument().editor().
     const CMarkwiseDoc* GetDocument() const;
 
     // The widget the child frame shows.
@@ -24,7 +25,7 @@ public:
     virtual void OnInitialUpdate() {}
     // Before the window or its class closes: false keeps it open. Views that hold work
     // of their own ask the user here.
-    virtual bool CanClose() { return true; }
+    virtual bool canClose() { return true; }
 
 private:
     CDocument* m_pDocument;

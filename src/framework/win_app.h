@@ -2,7 +2,10 @@
 
 #include "command_target.h"
 #include "core/profile.h"
+#include "cutoff_service.h"
 #include "doc_manager.h"
+#include "print_services.h"
+#include "recent_files.h"
 
 #include <QObject>
 #include <string>
@@ -10,8 +13,8 @@
 
 namespace markwise {
 
-// The application: owns the profile and the documents (which carry the grade cutoffs),
-// and is the last stop on a command's route.
+// The application: owns the profile, what every window shares (the grade cutoffs, the
+// recent files, the printer) and the documents, and is the last stop on a command's route.
 class CWinApp : public QObject, public CommandTarget {
     Q_OBJECT
 public:
@@ -20,11 +23,12 @@ public:
 
     CProfile& profile() { return m_profile; }
     // The recent-file list and the grade cutoffs, from the profile.
-    void LoadProfileSettings();
-    // What LoadProfileSettings could not read as written, one line each.
+    void loadProfileSettings();
+    // What loadProfileSettings could not read as written, one line each.
     const std::vector<std::string>& profileProblems() const { return m_profileProblems; }
     CDocManager& docManager() { return m_docManager; }
-    const CGradeCutoffs& cutoffs() const { return m_docManager.cutoffs(); }
+    const AppServices& services() const { return m_docManager.services(); }
+    const CGradeCutoffs& cutoffs() const { return m_cutoffs.current(); }
 
     // Every help request opens the entry page of the user guide.
     virtual void WinHelp() {}
@@ -32,6 +36,10 @@ public:
 private:
     CProfile m_profile;
     std::vector<std::string> m_profileProblems;
+    CutoffService m_cutoffs;
+    RecentFiles m_recentFiles;
+    PrintServices m_printing;
+    // Last: its documents and their windows go before the services they use.
     CDocManager m_docManager;
 };
 

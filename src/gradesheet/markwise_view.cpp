@@ -3,7 +3,7 @@
 #include "core/markwise_doc.h"
 #include "framework/class_editor.h"
 #include "framework/commands.h"
-#include "framework/doc_manager.h"
+#include "framework/cutoff_service.h"
 #include "framework/document.h"
 #include "framework/draw_list.h"
 #include "framework/scrolling.h"
@@ -29,22 +29,18 @@
 namespace markwise {
 
 CMarkwiseView::CMarkwiseView(CDocument& document, const ViewDialogs& dialogs)
-    : CView(document), m_cutoffs(document.manager().cutoffs()), m_dialogs(dialogs),
-      m_keyboard(new SheetKeyboard(*this)) {
+    : CView(document), m_dialogs(dialogs), m_keyboard(new SheetKeyboard(*this)) {
     setFocusPolicy(Qt::StrongFocus);
     InstallSheetAccessibility();
     connect(&document, &CDocument::changed, this, &CMarkwiseView::Invalidate);
-    connect(&document.manager(), &CDocManager::cutoffsChanged, this,
-            [this](const CGradeCutoffs& cutoffs) {
-                m_cutoffs = cutoffs;
-                Invalidate();
-            });
-    connect(&document, &CDocument::changed, m_keyboard, &SheetKeyboard::Refresh);
+    connect(&document.services().cutoffs, &CutoffService::changed, this,
+            &CMarkwiseView::Invalidate);
+    connect(&document, &CDocument::changed, m_keyboard, &SheetKeyboard::refresh);
     addCommands();
 }
 
 void CMarkwiseView::addCommands() {
-    CClassEditor& editor = document().editor();
+    CClassEditor& editor = frameworkDocument().editor();
     handle(ID_VIEW_STUDENT_ID, [&editor] {
         editor.toggleListing();
     }).state([this](CommandState& state) { state.checked = !GetDocument()->ListsNames(); });
@@ -69,7 +65,7 @@ void CMarkwiseView::addCommands() {
     // 32795 has no menu item or key, but the view's command table has always carried it:
     // taken and ignored here rather than passed on to the frame and the application.
     handle(ID_IGNORED_32795, [] {});
-    handle(ID_EDIT_COPY, [this] { CopySheetToClipboard(*GetDocument(), Cutoffs()); });
+    handle(ID_EDIT_COPY, [this] { CopySheetToClipboard(*GetDocument(), cutoffs()); });
     for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW}) {
         handle(id, [this, id] { RunSheetPrintCommand(id, *this); });
     }
@@ -105,16 +101,16 @@ void CMarkwiseView::addCommands() {
     });
 }
 
-SheetCell CMarkwiseView::CurrentCell() const {
-    return m_keyboard->Cell();
+SheetCell CMarkwiseView::currentCell() const {
+    return m_keyboard->cell();
 }
 
 CMarkwiseView::~CMarkwiseView() {
-    document().manager().keepCutoffs(m_cutoffs);
+    frameworkDocument().services().cutoffs.keep();
 }
 
-const CGradeCutoffs& CMarkwiseView::Cutoffs() const {
-    return document().manager().cutoffs();
+const CGradeCutoffs& CMarkwiseView::cutoffs() const {
+    return frameworkDocument().services().cutoffs.current();
 }
 
 int CMarkwiseView::VisibleColumnCount() const {
@@ -165,13 +161,13 @@ void CMarkwiseView::paintEvent(QPaintEvent* event) {
     const QRect dirty = event->rect();
     DrawList texts = sheetTexts(top + dirty.top(), top + dirty.bottom() + 1);
     // Only the screen cuts crowded texts; paper has room for them as they are.
-    const GlyphTextPainter& glyphs = m_screenGlyphs.For(painter.font());
+    const GlyphTextPainter& glyphs = m_screenGlyphs.glyphsFor(painter.font());
     ElideCrowdedTexts(glyphs, texts, TextLimits(texts));
     painter.translate(-left, -top);
     PaintSheetBands(painter, palette(), m_rowHeight, GetDocument()->StudentsInUse(),
                     top + dirty.top(), top + dirty.bottom() + 1, left, viewport()->width());
-    glyphs.Draw(painter, texts);
-    m_keyboard->PaintFrame(painter);
+    glyphs.draw(painter, texts);
+    m_keyboard->paintFrame(painter);
     if (top > 0 && dirty.top() < m_rowHeight) {
         DrawList headings = sheetTexts(0, 1);
         ElideCrowdedTexts(glyphs, headings, TextLimits(headings));
@@ -182,7 +178,7 @@ void CMarkwiseView::paintEvent(QPaintEvent* event) {
 
 DrawList CMarkwiseView::sheetTexts(int top, int bottom) const {
     const SheetView sheet{m_firstAssignment, viewport()->width(), m_rowHeight};
-    return LayoutSheetBand(*GetDocument(), sheet, Cutoffs(), top, bottom);
+    return LayoutSheetBand(*GetDocument(), sheet, cutoffs(), top, bottom);
 }
 
 bool CMarkwiseView::viewportEvent(QEvent* event) {
@@ -195,10 +191,10 @@ bool CMarkwiseView::viewportEvent(QEvent* event) {
     const DrawList texts = sheetTexts(y, y + 1);
     const std::vector<int> limits = TextLimits(texts);
     const int hit = TextRoomAt(texts, limits, m_rowHeight, x, y);
-    const GlyphTextPainter& glyphs = m_screenGlyphs.For(viewport()->font());
+    const GlyphTextPainter& glyphs = m_screenGlyphs.glyphsFor(viewport()->font());
     if (hit >= 0) {
         const DrawText& text = texts[hit];
-        if (glyphs.Elide(text.text, TextRoom(glyphs, text, limits[hit])) != text.text) {
+        if (glyphs.elide(text.text, TextRoom(glyphs, text, limits[hit])) != text.text) {
             QToolTip::showText(help->globalPos(), toQString(text.text), viewport());
             return true;
         }
@@ -227,7 +223,7 @@ void CMarkwiseView::mousePressEvent(QMouseEvent* event) {
         if (hit.student >= 0 && hit.action != SheetHit::Action::None) {
             const bool onName = hit.action == SheetHit::Action::EditStudent;
             if (!onHeading)
-                m_keyboard->SetCell({hit.student, onName ? kNameColumn : hit.assignment});
+                m_keyboard->setCell({hit.student, onName ? kNameColumn : hit.assignment});
         }
         const ViewDialogs& dialogs = m_dialogs;
         if (hit.action == SheetHit::Action::EditStudent && dialogs.editStudent) {
@@ -240,12 +236,12 @@ void CMarkwiseView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CMarkwiseView::keyPressEvent(QKeyEvent* event) {
-    if (!m_keyboard->KeyPress(event))
+    if (!m_keyboard->keyPress(event))
         QAbstractScrollArea::keyPressEvent(event);
 }
 
 void CMarkwiseView::wheelEvent(QWheelEvent* event) {
-    if (!m_keyboard->Wheel(event))
+    if (!m_keyboard->wheel(event))
         QAbstractScrollArea::wheelEvent(event);
 }
 

@@ -22,7 +22,7 @@ class CMarkwiseView : public QAbstractScrollArea, public CView {
 public:
     // dialogs: the application's table, which outlives every view.
     CMarkwiseView(CDocument& document, const ViewDialogs& dialogs);
-    // Writes this view's cutoffs to the profile.
+    // Leaves the current cutoffs in the profile.
     ~CMarkwiseView() override;
 
     // Assignment columns that fit the client width.
@@ -33,21 +33,23 @@ public:
     void Invalidate();
 
     // The application's current set, which letter grades use now.
-    const CGradeCutoffs& Cutoffs() const;
+    const CGradeCutoffs& cutoffs() const;
     // What the sheet's commands, clicks and keys open.
-    const ViewDialogs& Dialogs() const { return m_dialogs; }
+    const ViewDialogs& dialogs() const { return m_dialogs; }
 
-    int m_firstAssignment = 0;
-    CGradeCutoffs m_cutoffs; // written to the profile when the view goes
-    int m_rowHeight = 0;     // font height + leading, measured at every paint
+    // The leftmost assignment column shown.
+    int firstAssignment() const { return m_firstAssignment; }
+    void setFirstAssignment(int first) { m_firstAssignment = first; }
+    // Font height + leading, measured at every paint; 0 before the first.
+    int rowHeight() const { return m_rowHeight; }
 
     QWidget* widget() override { return this; }
     void OnInitialUpdate() override;
     void OnUpdate();
 
     // The keyboard's current cell and the in-place score editor.
-    SheetKeyboard& Keyboard() const { return *m_keyboard; }
-    SheetCell CurrentCell() const;
+    SheetKeyboard& keyboard() const { return *m_keyboard; }
+    SheetCell currentCell() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -68,6 +70,8 @@ private:
     void addCommands();
 
     const ViewDialogs& m_dialogs;
+    int m_firstAssignment = 0;
+    int m_rowHeight = 0;
 
     SheetKeyboard* m_keyboard;
     ScreenGlyphs m_screenGlyphs;

@@ -67,7 +67,7 @@ public:
     const CMarkwiseDoc& doc() const { return *view()->GetDocument(); }
 
     QString cellText(int row, int column) const {
-        return toQString(SheetTableText(doc(), view()->Cutoffs(), row, column));
+        return toQString(SheetTableText(doc(), view()->cutoffs(), row, column));
     }
     // Heading row 0 is kept for the column headers; the body rows are the students.
     QAccessibleInterface* cell(int row, int column) const {
@@ -101,7 +101,7 @@ public:
         return (c->m_row - 1) * columnCount() + c->m_column;
     }
     QAccessibleInterface* focusChild() const override {
-        const SheetCell current = view()->CurrentCell();
+        const SheetCell current = view()->currentCell();
         return current.student < 0 ? nullptr
                                    : cell(current.student + 1, AccessibleColumnOf(current));
     }
@@ -161,7 +161,7 @@ QString SheetCellAccessible::text(QAccessible::Text t) const {
     return {};
 }
 bool SheetCellAccessible::isSelected() const {
-    const SheetCell current = m_table->view()->CurrentCell();
+    const SheetCell current = m_table->view()->currentCell();
     return m_row > 0 && current.student == m_row - 1 && AccessibleColumnOf(current) == m_column;
 }
 QAccessible::State SheetCellAccessible::state() const {
@@ -183,7 +183,7 @@ QRect SheetCellAccessible::rect() const {
         return {};
     const SheetCell cell{m_row - 1, m_column - 1};
     const CellBox box =
-        SheetCellBox(cell, view->m_firstAssignment, view->VisibleColumnCount(), view->m_rowHeight);
+        SheetCellBox(cell, view->firstAssignment(), view->VisibleColumnCount(), view->rowHeight());
     if (!box.visible)
         return {};
     const QPoint at(box.x - view->horizontalScrollBar()->value(),

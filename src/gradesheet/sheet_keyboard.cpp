@@ -24,43 +24,43 @@ void StoreSheetScore(CMarkwiseView& view, int assignment, int student, double sc
     if (!view.GetDocument()->HoldsScore(assignment, student))
         return;
     // Each stored score is one step to undo.
-    view.document().editor().apply(QStringLiteral("Edit Assignment"),
-                                   SetScoreEdit(assignment, student, score));
+    view.frameworkDocument().editor().apply(QStringLiteral("Edit Assignment"),
+                                            SetScoreEdit(assignment, student, score));
 }
 
 SheetKeyboard::SheetKeyboard(CMarkwiseView& view) : QObject(&view), m_view(view) {
-    Refresh();
+    refresh();
 }
 
 SheetExtent SheetKeyboard::extent() const {
     const CMarkwiseDoc& doc = *m_view.GetDocument();
-    const int h = std::max(1, m_view.m_rowHeight);
+    const int h = std::max(1, m_view.rowHeight());
     // One row of the screen is the heading line that stays at the top.
     return {doc.StudentsInUse(), doc.AssignmentsInUse(),
             std::max(1, m_view.viewport()->height() / h - 1)};
 }
 
 QRect SheetKeyboard::viewportRect(SheetCell cell) const {
-    const CellBox box = SheetCellBox(cell, m_view.m_firstAssignment, m_view.VisibleColumnCount(),
-                                     m_view.m_rowHeight);
+    const CellBox box = SheetCellBox(cell, m_view.firstAssignment(), m_view.VisibleColumnCount(),
+                                     m_view.rowHeight());
     if (!box.visible)
         return {};
     return QRect(box.x - m_view.horizontalScrollBar()->value(),
                  box.y - m_view.verticalScrollBar()->value(), box.width, box.height);
 }
 
-void SheetKeyboard::SetCell(SheetCell cell) {
+void SheetKeyboard::setCell(SheetCell cell) {
     cell = ClampCell(cell, extent());
     const QRect before = viewportRect(m_cell);
     m_cell = cell;
     const CMarkwiseDoc& doc = *m_view.GetDocument();
-    const int first = FirstAssignmentShowing(m_view.m_firstAssignment, cell.column,
+    const int first = FirstAssignmentShowing(m_view.firstAssignment(), cell.column,
                                              m_view.VisibleColumnCount(), doc.AssignmentsInUse());
     QScrollBar* vertical = m_view.verticalScrollBar();
-    const int y = ScrollYShowing(vertical->value(), cell.student, m_view.m_rowHeight,
+    const int y = ScrollYShowing(vertical->value(), cell.student, m_view.rowHeight(),
                                  m_view.viewport()->height());
-    if (first != m_view.m_firstAssignment || y != vertical->value()) {
-        m_view.m_firstAssignment = first;
+    if (first != m_view.firstAssignment() || y != vertical->value()) {
+        m_view.setFirstAssignment(first);
         // The range may lag one paint behind a class that just grew.
         if (y > vertical->maximum())
             m_view.UpdateScrollSizes();
@@ -74,7 +74,7 @@ void SheetKeyboard::SetCell(SheetCell cell) {
     NotifySheetFocus(m_view, m_cell);
 }
 
-void SheetKeyboard::Refresh() {
+void SheetKeyboard::refresh() {
     const SheetCell kept =
         ClampCell(m_cell.student < 0 ? SheetCell{0, kNameColumn} : m_cell, extent());
     m_cell = kept;
@@ -82,7 +82,7 @@ void SheetKeyboard::Refresh() {
         closeEditor();
 }
 
-bool SheetKeyboard::KeyPress(QKeyEvent* event) {
+bool SheetKeyboard::keyPress(QKeyEvent* event) {
     // Keys that still reach the sheet while its editor is open belong to the editor.
     if (m_editor) {
         if (!m_forwarding) {
@@ -134,12 +134,12 @@ bool SheetKeyboard::KeyPress(QKeyEvent* event) {
                               *move == CursorMove::PageUp || *move == CursorMove::PageDown;
         if (next == m_cell && vertical)
             return false;
-        SetCell(next);
+        setCell(next);
         return true;
     }
     if (m_cell.student < 0)
         return false;
-    const ViewDialogs& dialogs = m_view.Dialogs();
+    const ViewDialogs& dialogs = m_view.dialogs();
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -157,13 +157,13 @@ bool SheetKeyboard::KeyPress(QKeyEvent* event) {
     }
     const QString text = event->text();
     if (m_cell.IsScore() && !ctrl && !text.isEmpty() && text.at(0).isPrint()) {
-        OpenEditor(text);
+        openEditor(text);
         return true;
     }
     return false;
 }
 
-bool SheetKeyboard::Wheel(QWheelEvent* event) {
+bool SheetKeyboard::wheel(QWheelEvent* event) {
     QPoint delta = event->angleDelta();
     // Shift+wheel arrives as vertical steps on most systems, horizontal on some.
     const bool shift = event->modifiers() & Qt::ShiftModifier;
@@ -176,9 +176,9 @@ bool SheetKeyboard::Wheel(QWheelEvent* event) {
     return true;
 }
 
-void SheetKeyboard::PaintFrame(QPainter& painter) const {
-    const CellBox box = SheetCellBox(m_cell, m_view.m_firstAssignment, m_view.VisibleColumnCount(),
-                                     m_view.m_rowHeight);
+void SheetKeyboard::paintFrame(QPainter& painter) const {
+    const CellBox box = SheetCellBox(m_cell, m_view.firstAssignment(), m_view.VisibleColumnCount(),
+                                     m_view.rowHeight());
     if (!box.visible)
         return;
     QPen pen(m_view.palette().color(QPalette::Highlight));
@@ -193,7 +193,7 @@ void SheetKeyboard::PaintFrame(QPainter& painter) const {
     painter.restore();
 }
 
-void SheetKeyboard::OpenEditor(const QString& text) {
+void SheetKeyboard::openEditor(const QString& text) {
     if (!m_cell.IsScore())
         return;
     if (!m_editor) {
@@ -220,7 +220,7 @@ void SheetKeyboard::storeEditor(CursorMove then) {
     const SheetCell stored = m_cell;
     closeEditor();
     StoreSheetScore(m_view, stored.column, stored.student, *score);
-    SetCell(MoveCell(stored, then, extent()));
+    setCell(MoveCell(stored, then, extent()));
 }
 
 void SheetKeyboard::closeEditor() {

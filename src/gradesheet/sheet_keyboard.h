@@ -21,21 +21,21 @@ class SheetKeyboard : public QObject {
 public:
     explicit SheetKeyboard(CMarkwiseView& view);
 
-    SheetCell Cell() const { return m_cell; }
+    SheetCell cell() const { return m_cell; }
     // Moves the current cell (kept inside the class), scrolls it into view and repaints
     // the two cells that changed.
-    void SetCell(SheetCell cell);
+    void setCell(SheetCell cell);
     // True when the key was the sheet's to handle.
-    bool KeyPress(QKeyEvent* event);
+    bool keyPress(QKeyEvent* event);
     // Shift+wheel and the horizontal wheel step the assignment columns.
-    bool Wheel(QWheelEvent* event);
+    bool wheel(QWheelEvent* event);
     // The focus frame, on a painter already in content pixels.
-    void PaintFrame(QPainter& painter) const;
+    void paintFrame(QPainter& painter) const;
     // After the class changed: the cell stays inside it, the editor follows it.
-    void Refresh();
+    void refresh();
 
-    SheetCellEditor* Editor() const { return m_editor; }
-    void OpenEditor(const QString& text);
+    SheetCellEditor* editor() const { return m_editor; }
+    void openEditor(const QString& text);
 
 private:
     SheetExtent extent() const;

@@ -35,7 +35,7 @@ void PaintStickyHeadings(QPainter& painter, const GlyphTextPainter& glyphs, cons
     painter.setPen(palette.color(QPalette::ButtonText));
     for (DrawText& text : headings)
         text.y += top;
-    glyphs.Draw(painter, headings);
+    glyphs.draw(painter, headings);
     painter.restore();
 }
 

@@ -16,7 +16,7 @@ bool SheetPrintJob::OnPreparePrinting(CPrintInfo& info) {
     return true;
 }
 
-SheetPrintJob::PageTexts SheetPrintJob::LayoutPage(const PageRequest& request) {
+SheetPrintJob::PageTexts SheetPrintJob::layoutPage(const PageRequest& request) {
     SheetPrintPage page = LayoutSheetPrintPage(m_doc, m_cutoffs, m_title, request, m_columns);
     return {std::move(page.texts), page.geometry.pageCount, page.morePages};
 }

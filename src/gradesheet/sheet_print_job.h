@@ -23,7 +23,7 @@ public:
     bool OnPreparePrinting(CPrintInfo& info) override;
 
 protected:
-    PageTexts LayoutPage(const PageRequest& request) override;
+    PageTexts layoutPage(const PageRequest& request) override;
 
 private:
     const CMarkwiseDoc& m_doc;

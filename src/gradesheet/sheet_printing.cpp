@@ -1,7 +1,6 @@
 #include "sheet_printing.h"
 
 #include "framework/commands.h"
-#include "framework/doc_manager.h"
 #include "framework/document.h"
 #include "framework/print_services.h"
 #include "framework/text.h"
@@ -11,8 +10,9 @@
 namespace markwise {
 
 void RunSheetPrintCommand(int id, CMarkwiseView& view) {
-    SheetPrintJob job(*view.GetDocument(), fromQString(view.document().title()), view.Cutoffs());
-    PrintServices& printing = view.document().manager().printing();
+    SheetPrintJob job(*view.GetDocument(), fromQString(view.frameworkDocument().title()),
+                      view.cutoffs());
+    PrintServices& printing = view.frameworkDocument().services().printing;
     switch (id) {
     case ID_FILE_PRINT:
         printing.print(job, &view);

@@ -24,7 +24,7 @@ public:
         : m_doc(doc), m_cutoffs(cutoffs) {}
 
 protected:
-    PageTexts LayoutPage(const PageRequest& request) override {
+    PageTexts layoutPage(const PageRequest& request) override {
         const int students = m_doc.StudentsInUse();
         PageRequest studentPage = request;
         const int perStudent =
@@ -55,13 +55,13 @@ void InstallReportWindows(ReportViewFactories& factories) {
     // Each dialog runs while the window is made, so it shows before the window does.
     factories.progressReport = [](CDocument& document) -> CView* {
         auto* view = new CProgressView(document);
-        view->RunDialog();
+        view->runDialog();
         return view;
     };
     factories.classRoster = [](CDocument& document) -> CView* { return new CRosterView(document); };
     factories.studentReport = [](CDocument& document) -> CView* {
         auto* view = new CStuView(document);
-        view->RunDialog();
+        view->runDialog();
         return view;
     };
 }

@@ -13,28 +13,28 @@ namespace markwise {
 
 CProgressView::CProgressView(CDocument& document)
     : CReportView(document), m_state(std::make_unique<ProgressReportState>()) {
-    handle(ID_CLASS_PROGRESS_REPORTS, [this] { RunDialog(); });
+    handle(ID_CLASS_PROGRESS_REPORTS, [this] { runDialog(); });
     handle(ID_VIEW_STUDENT_ID, [this] {
-        this->document().editor().toggleListing();
+        this->frameworkDocument().editor().toggleListing();
     }).state([this](CommandState& state) { state.checked = !GetDocument()->ListsNames(); });
 }
 
-ProgressReportInput CProgressView::Input(const std::string& title) const {
-    return {*GetDocument(), *m_state, Cutoffs(), title};
+ProgressReportInput CProgressView::input(const std::string& title) const {
+    return {*GetDocument(), *m_state, cutoffs(), title};
 }
 
-void CProgressView::RunDialog() {
+void CProgressView::runDialog() {
     // While the window is being made it has no place on screen yet: the main window owns
     // the dialog then.
-    QWidget* parent = isVisible() ? this : document().manager().window();
+    QWidget* parent = isVisible() ? this : frameworkDocument().manager().window();
     CProgressReportsDlg dialog(
-        *m_state, *GetDocument(), Cutoffs(), [this] { Invalidate(); }, parent);
+        *m_state, *GetDocument(), cutoffs(), [this] { Invalidate(); }, parent);
     dialog.exec();
     m_state->m_dialogShown = 1;
     Invalidate();
 }
 
-bool CProgressView::CanClose() {
+bool CProgressView::canClose() {
     const auto& comments = m_state->m_reportComments;
     if (std::all_of(comments.begin(), comments.end(), [](const auto& c) { return c.empty(); }))
         return true;
@@ -42,14 +42,14 @@ bool CProgressView::CanClose() {
                        Buttons::OkCancel) == Answer::Ok;
 }
 
-ReportScreen CProgressView::LayoutScreen(int rowHeight, VisibleBand band) const {
-    const std::string title = Title();
-    return LayoutProgressScreen(Input(title), rowHeight, band);
+ReportScreen CProgressView::layoutScreen(int rowHeight, VisibleBand band) const {
+    const std::string shown = title();
+    return LayoutProgressScreen(input(shown), rowHeight, band);
 }
 
-ReportPrintout CProgressView::PrintPage(const PageRequest& page) const {
-    const std::string title = Title();
-    return PrintProgressPage(Input(title), page);
+ReportPrintout CProgressView::printPage(const PageRequest& page) const {
+    const std::string shown = title();
+    return PrintProgressPage(input(shown), page);
 }
 
 } // namespace markwise

@@ -16,18 +16,18 @@ public:
     explicit CProgressView(CDocument& document);
 
     // Runs the Progress Reports dialog on this window; marks it as run.
-    void RunDialog();
-    const ProgressReportState& State() const { return *m_state; }
+    void runDialog();
+    const ProgressReportState& state() const { return *m_state; }
 
     // Asks before typed comments are lost.
-    bool CanClose() override;
+    bool canClose() override;
 
 protected:
-    ReportScreen LayoutScreen(int rowHeight, VisibleBand band) const override;
-    ReportPrintout PrintPage(const PageRequest& page) const override;
+    ReportScreen layoutScreen(int rowHeight, VisibleBand band) const override;
+    ReportPrintout printPage(const PageRequest& page) const override;
 
 private:
-    ProgressReportInput Input(const std::string& title) const;
+    ProgressReportInput input(const std::string& title) const;
 
     std::unique_ptr<ProgressReportState> m_state; // large: 1000 comments
 };

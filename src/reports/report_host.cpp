@@ -1,29 +1,29 @@
 #include "report_host.h"
 
-#include "framework/doc_manager.h"
+#include "framework/cutoff_service.h"
 #include "framework/document.h"
 #include "framework/view.h"
 
 namespace markwise {
 
-const CMarkwiseDoc& ReportHost::Document() {
+const CMarkwiseDoc& ReportHost::data() {
     return *m_view.GetDocument();
 }
 
-CClassEditor& ReportHost::Editor() {
-    return m_view.document().editor();
+CClassEditor& ReportHost::editor() {
+    return m_view.frameworkDocument().editor();
 }
 
-QWidget* ReportHost::Widget() {
+QWidget* ReportHost::widget() {
     return m_view.widget();
 }
 
-CGradeCutoffs ReportHost::CurrentCutoffs() const {
-    return m_view.document().manager().cutoffs();
+CGradeCutoffs ReportHost::currentCutoffs() const {
+    return m_view.frameworkDocument().services().cutoffs.current();
 }
 
-bool ReportHost::ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
-    return m_view.document().manager().applyCutoffs(cutoffs, error);
+bool ReportHost::applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
+    return m_view.frameworkDocument().services().cutoffs.apply(cutoffs, error);
 }
 
 } // namespace markwise

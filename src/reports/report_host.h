@@ -12,13 +12,13 @@ class ReportHost : public DialogHost {
 public:
     explicit ReportHost(CView& view) : m_view(view) {}
 
-    const CMarkwiseDoc& Document() override;
-    CClassEditor& Editor() override;
-    QWidget* Widget() override;
+    const CMarkwiseDoc& data() override;
+    CClassEditor& editor() override;
+    QWidget* widget() override;
     // A report has no assignment columns to scroll.
-    void ShowLastAssignment() override {}
-    CGradeCutoffs CurrentCutoffs() const override;
-    bool ApplyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) override;
+    void showLastAssignment() override {}
+    CGradeCutoffs currentCutoffs() const override;
+    bool applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) override;
 
 private:
     CView& m_view;

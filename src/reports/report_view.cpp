@@ -1,7 +1,7 @@
 #include "report_view.h"
 
 #include "framework/commands.h"
-#include "framework/doc_manager.h"
+#include "framework/cutoff_service.h"
 #include "framework/document.h"
 #include "framework/draw_list.h"
 #include "framework/paged_text_job.h"
@@ -18,11 +18,11 @@ namespace markwise {
 
 CReportView::CReportView(CDocument& document) : CView(document) {
     connect(&document, &CDocument::changed, this, &CReportView::Invalidate);
-    connect(&document.manager(), &CDocManager::cutoffsChanged, this, &CReportView::Invalidate);
+    connect(&document.services().cutoffs, &CutoffService::changed, this, &CReportView::Invalidate);
     const auto print = [this](void (PrintServices::*run)(PrintJob&, QWidget*)) {
         return [this, run] {
-            ReportPrintJob job([this](const PageRequest& page) { return PrintPage(page); });
-            (this->document().manager().printing().*run)(job, this);
+            ReportPrintJob job([this](const PageRequest& page) { return printPage(page); });
+            (this->frameworkDocument().services().printing.*run)(job, this);
         };
     };
     handle(ID_FILE_PRINT, print(&PrintServices::print));
@@ -40,12 +40,12 @@ void CReportView::Invalidate() {
     viewport()->update();
 }
 
-std::string CReportView::Title() const {
-    return fromQString(document().title());
+std::string CReportView::title() const {
+    return fromQString(frameworkDocument().title());
 }
 
-const CGradeCutoffs& CReportView::Cutoffs() const {
-    return document().manager().cutoffs();
+const CGradeCutoffs& CReportView::cutoffs() const {
+    return frameworkDocument().services().cutoffs.current();
 }
 
 void CReportView::setScrollSize(const ScrollSize& size) {
@@ -65,7 +65,7 @@ void CReportView::paintEvent(QPaintEvent*) {
 
     const auto layout = [this] {
         const int top = verticalScrollBar()->value();
-        return LayoutScreen(m_rowHeight, {top, top + viewport()->height()});
+        return layoutScreen(m_rowHeight, {top, top + viewport()->height()});
     };
     const int before = verticalScrollBar()->value();
     ReportScreen screen = layout();
@@ -77,17 +77,17 @@ void CReportView::paintEvent(QPaintEvent*) {
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::Text));
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-    m_screenGlyphs.For(painter.font()).Draw(painter, screen.texts);
+    m_screenGlyphs.glyphsFor(painter.font()).draw(painter, screen.texts);
 }
 
 void CReportView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         const QPoint at = event->position().toPoint();
-        OnClick(at.x() + horizontalScrollBar()->value(), at.y() + verticalScrollBar()->value());
+        onClick(at.x() + horizontalScrollBar()->value(), at.y() + verticalScrollBar()->value());
     }
     QAbstractScrollArea::mousePressEvent(event);
 }
 
-void CReportView::OnClick(int, int) {}
+void CReportView::onClick(int, int) {}
 
 } // namespace markwise

@@ -29,14 +29,14 @@ public:
 
 protected:
     // The texts of the lines inside band and the report's scroll size.
-    virtual ReportScreen LayoutScreen(int rowHeight, VisibleBand band) const = 0;
-    virtual ReportPrintout PrintPage(const PageRequest& page) const = 0;
+    virtual ReportScreen layoutScreen(int rowHeight, VisibleBand band) const = 0;
+    virtual ReportPrintout printPage(const PageRequest& page) const = 0;
     // A left click at document point (x, y): the client point plus the scroll position.
-    virtual void OnClick(int x, int y);
+    virtual void onClick(int x, int y);
 
     // The heading's title: the document's window title.
-    std::string Title() const;
-    const CGradeCutoffs& Cutoffs() const;
+    std::string title() const;
+    const CGradeCutoffs& cutoffs() const;
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -12,7 +12,8 @@ namespace markwise {
 
 CRosterView::CRosterView(CDocument& document) : CReportView(document) {
     handle(ID_SORT_NAME, [this] {
-        this->document().editor().apply(QStringLiteral("Sort by Name"), SortEdit(SortKind::Name));
+        this->frameworkDocument().editor().apply(QStringLiteral("Sort by Name"),
+                                                 SortEdit(SortKind::Name));
     });
     // The student commands open their dialogs on this window.
     const auto withHost = [this](void (*open)(DialogHost&)) {
@@ -27,15 +28,15 @@ CRosterView::CRosterView(CDocument& document) : CReportView(document) {
     handle(ID_STUDENT_SUMMARY, withHost(OpenStudentSummary));
 }
 
-ReportScreen CRosterView::LayoutScreen(int rowHeight, VisibleBand band) const {
-    return LayoutRosterScreen(*GetDocument(), Title(), rowHeight, band);
+ReportScreen CRosterView::layoutScreen(int rowHeight, VisibleBand band) const {
+    return LayoutRosterScreen(*GetDocument(), title(), rowHeight, band);
 }
 
-ReportPrintout CRosterView::PrintPage(const PageRequest& page) const {
-    return PrintRosterPage(*GetDocument(), Title(), page);
+ReportPrintout CRosterView::printPage(const PageRequest& page) const {
+    return PrintRosterPage(*GetDocument(), title(), page);
 }
 
-void CRosterView::OnClick(int x, int y) {
+void CRosterView::onClick(int x, int y) {
     if (const auto student = RosterHitTest(*GetDocument(), m_rowHeight, x, y)) {
         ReportHost host(*this);
         OpenEditStudent(host, *student);

@@ -12,9 +12,9 @@ public:
     explicit CRosterView(CDocument& document);
 
 protected:
-    ReportScreen LayoutScreen(int rowHeight, VisibleBand band) const override;
-    ReportPrintout PrintPage(const PageRequest& page) const override;
-    void OnClick(int x, int y) override;
+    ReportScreen layoutScreen(int rowHeight, VisibleBand band) const override;
+    ReportPrintout printPage(const PageRequest& page) const override;
+    void onClick(int x, int y) override;
 };
 
 } // namespace markwise

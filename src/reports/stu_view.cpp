@@ -11,36 +11,37 @@
 namespace markwise {
 
 CStuView::CStuView(CDocument& document) : CReportView(document) {
-    handle(ID_ASSIGNMENT_EDIT, [this] { EditAssignment(0); });
+    handle(ID_ASSIGNMENT_EDIT, [this] { editAssignment(0); });
 }
 
-StudentReportInput CStuView::Input() const {
-    return {*GetDocument(), m_studentIndex, Cutoffs()};
+StudentReportInput CStuView::input() const {
+    return {*GetDocument(), m_studentIndex, cutoffs()};
 }
 
-void CStuView::RunDialog() {
-    CStudentReportDlg dialog(*GetDocument(), m_studentIndex, document().manager().window());
+void CStuView::runDialog() {
+    CStudentReportDlg dialog(*GetDocument(), m_studentIndex,
+                             frameworkDocument().manager().window());
     dialog.exec();
 }
 
-void CStuView::EditAssignment(int assignment) {
+void CStuView::editAssignment(int assignment) {
     // A position no longer in use has no student to preselect; the dialog takes the first.
-    const int student = StudentReportInUse(Input()) ? m_studentIndex : 0;
+    const int student = StudentReportInUse(input()) ? m_studentIndex : 0;
     ReportHost host(*this);
     OpenEditAssignment(host, assignment, student);
 }
 
-ReportScreen CStuView::LayoutScreen(int rowHeight, VisibleBand band) const {
-    return LayoutStudentReportScreen(Input(), rowHeight, band);
+ReportScreen CStuView::layoutScreen(int rowHeight, VisibleBand band) const {
+    return LayoutStudentReportScreen(input(), rowHeight, band);
 }
 
-ReportPrintout CStuView::PrintPage(const PageRequest& page) const {
-    return PrintStudentReportPage(Input(), page);
+ReportPrintout CStuView::printPage(const PageRequest& page) const {
+    return PrintStudentReportPage(input(), page);
 }
 
-void CStuView::OnClick(int x, int y) {
-    if (const auto assignment = StudentReportHitTest(Input(), m_rowHeight, x, y))
-        EditAssignment(*assignment);
+void CStuView::onClick(int x, int y) {
+    if (const auto assignment = StudentReportHitTest(input(), m_rowHeight, x, y))
+        editAssignment(*assignment);
 }
 
 } // namespace markwise

@@ -13,18 +13,18 @@ public:
     explicit CStuView(CDocument& document);
 
     // Asks for the student with the Student Report dialog.
-    void RunDialog();
+    void runDialog();
 
     int m_studentIndex = 0;
 
 protected:
-    ReportScreen LayoutScreen(int rowHeight, VisibleBand band) const override;
-    ReportPrintout PrintPage(const PageRequest& page) const override;
-    void OnClick(int x, int y) override;
+    ReportScreen layoutScreen(int rowHeight, VisibleBand band) const override;
+    ReportPrintout printPage(const PageRequest& page) const override;
+    void onClick(int x, int y) override;
 
 private:
-    StudentReportInput Input() const;
-    void EditAssignment(int assignment);
+    StudentReportInput input() const;
+    void editAssignment(int assignment);
 };
 
 } // namespace markwise

@@ -36,13 +36,13 @@ CAssignmentSummaryDlg::CAssignmentSummaryDlg(DialogHost& host, QWidget* parent)
     setTabOrder(m_list, m_ok);
     setTabOrder(m_ok, m_histogram);
 
-    FillList(m_list, AssignmentLines(m_host.Document()), 0);
+    FillList(m_list, AssignmentLines(m_host.data()), 0);
     ShowAssignment(m_list->currentRow());
     m_list->setFocus();
 }
 
 int CAssignmentSummaryDlg::exec() {
-    if (m_host.Document().AssignmentsInUse() == 0)
+    if (m_host.data().AssignmentsInUse() == 0)
         return Rejected;
     return QDialog::exec();
 }
@@ -52,7 +52,7 @@ void CAssignmentSummaryDlg::ShowAssignment(int assignment) {
         return;
     // The cutoffs are read now, so a change made in Preferences counts at the next selection.
     const SummaryFigures figures =
-        AssignmentSummary(m_host.Document(), assignment, m_host.CurrentCutoffs());
+        AssignmentSummary(m_host.data(), assignment, m_host.currentCutoffs());
     m_shown = figures.distribution;
     m_distribution.Show(figures.distribution);
     ShowNumber(m_average, figures.average);

@@ -41,10 +41,10 @@ CClassSummaryDlg::CClassSummaryDlg(DialogHost& host, QWidget* parent)
     connect(m_ok, &QPushButton::clicked, this, &CClassSummaryDlg::accept);
     connect(m_histogram, &QPushButton::clicked, this, &CClassSummaryDlg::OpenHistogram);
 
-    const CMarkwiseDoc& doc = m_host.Document();
+    const CMarkwiseDoc& doc = m_host.data();
     if (!CanSummarize(doc))
         return;
-    const SummaryFigures figures = ClassSummary(doc, m_host.CurrentCutoffs());
+    const SummaryFigures figures = ClassSummary(doc, m_host.currentCutoffs());
     m_shown = figures.distribution;
     m_distribution.Show(figures.distribution);
     ShowNumber(m_average, figures.average);
@@ -53,7 +53,7 @@ CClassSummaryDlg::CClassSummaryDlg(DialogHost& host, QWidget* parent)
 }
 
 int CClassSummaryDlg::exec() {
-    if (!CanSummarize(m_host.Document()))
+    if (!CanSummarize(m_host.data()))
         return Rejected;
     return QDialog::exec();
 }

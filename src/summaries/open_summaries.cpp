@@ -8,15 +8,15 @@
 namespace markwise {
 
 void OpenAssignmentSummary(DialogHost& host) {
-    CAssignmentSummaryDlg(host, host.Widget()).exec();
+    CAssignmentSummaryDlg(host, host.widget()).exec();
 }
 
 void OpenClassSummary(DialogHost& host) {
-    CClassSummaryDlg(host, host.Widget()).exec();
+    CClassSummaryDlg(host, host.widget()).exec();
 }
 
 void OpenStudentSummary(DialogHost& host) {
-    CStudentSummaryDlg(host, host.Widget()).exec();
+    CStudentSummaryDlg(host, host.widget()).exec();
 }
 
 } // namespace markwise

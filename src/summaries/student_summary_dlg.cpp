@@ -32,13 +32,13 @@ CStudentSummaryDlg::CStudentSummaryDlg(DialogHost& host, QWidget* parent)
     connect(m_ok, &QPushButton::clicked, this, &CStudentSummaryDlg::accept);
     connect(m_list, &QListWidget::currentRowChanged, this, &CStudentSummaryDlg::ShowStudent);
 
-    FillList(m_list, StudentLines(m_host.Document()), 0);
+    FillList(m_list, StudentLines(m_host.data()), 0);
     ShowStudent(m_list->currentRow());
     m_list->setFocus();
 }
 
 int CStudentSummaryDlg::exec() {
-    if (m_host.Document().StudentsInUse() == 0)
+    if (m_host.data().StudentsInUse() == 0)
         return Rejected;
     return QDialog::exec();
 }
@@ -46,11 +46,11 @@ int CStudentSummaryDlg::exec() {
 void CStudentSummaryDlg::ShowStudent(int student) {
     if (student < 0)
         return;
-    const CMarkwiseDoc& doc = m_host.Document();
+    const CMarkwiseDoc& doc = m_host.data();
     ShowNumber(m_total, doc.GetTotalReceived(student));
     ShowNumber(m_possible, doc.GetTotalPossible(student));
     ShowNumber(m_percent, doc.GetPercent(student));
-    m_grade->setText(toQString(doc.GetLetterGrade(student, m_host.CurrentCutoffs())));
+    m_grade->setText(toQString(doc.GetLetterGrade(student, m_host.currentCutoffs())));
 }
 
 } // namespace markwise

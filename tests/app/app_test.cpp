@@ -186,7 +186,7 @@ private slots:
         m_messages.file = m_dir->filePath("elsewhere.mkw");
         QFile::remove(path);
         QVERIFY(QDir().mkdir(path)); // a folder where the file was: saving there fails
-        QVERIFY(document.SaveModified());
+        QVERIFY(document.saveModified());
         QCOMPARE(m_messages.texts.size(), 2); // the question, the failure
         QVERIFY(!document.isModified());
         QVERIFY(ReadFile(m_messages.file).size() > before.size());
@@ -197,10 +197,10 @@ private slots:
         QStringList opened;
         for (int i = 1; i <= 5; ++i) {
             opened.prepend(QFileInfo(copyOfSample(QString("c%1.mkw").arg(i))).absoluteFilePath());
-            QVERIFY(manager().OpenDocumentFile(opened.front()));
+            QVERIFY(manager().openDocumentFile(opened.front()));
         }
         const QStringList expected = opened.mid(0, 4);
-        QCOMPARE(manager().recentFiles(), expected);
+        QCOMPARE(m_app->services().recentFiles.files(), expected);
         frame().updateCommandStates();
         QCOMPARE(frame().action(ID_FILE_MRU_FILE1)->text(), "&1 " + expected[0]);
 
@@ -210,7 +210,17 @@ private slots:
         QVERIFY(start());
         frame().executeCommand(ID_FILE_MRU_FILE3);
         QCOMPARE(manager().activeDocument()->title(), QString("c3.mkw"));
-        QCOMPARE(manager().recentFiles().front(), expected[2]);
+        QCOMPARE(m_app->services().recentFiles.files().front(), expected[2]);
+
+        // An entry that no longer opens is named and leaves the menu and the profile.
+        QVERIFY(QFile::remove(expected[1]));
+        m_messages.texts.clear();
+        frame().executeCommand(ID_FILE_MRU_FILE3);
+        QCOMPARE(m_messages.texts.size(), 1);
+        const QStringList left{expected[2], expected[0], expected[3]};
+        QCOMPARE(m_app->services().recentFiles.files(), left);
+        QCOMPARE(CProfile(profilePath().toStdString()).ReadRecentFiles().size(), std::size_t(3));
+        QVERIFY(!frame().action(ID_FILE_MRU_FILE4)->isVisible());
     }
 
     // What the profile holds and how a bad one is kept is the profile's rule; here: the
@@ -225,18 +235,18 @@ private slots:
                                                 "cutoff A+ in the settings (\"abc\")"),
                  qPrintable(m_messages.texts[0]));
         QCOMPARE(m_app->cutoffs().m_cutoffC, 71);
-        QCOMPARE(view().m_cutoffs, m_app->cutoffs());
+        QCOMPARE(view().cutoffs(), m_app->cutoffs());
         // Opening a class (the recent-file list) and closing its view (the cutoffs) leave it.
         frame().executeCommand(ID_FILE_CLOSE);
         QCOMPARE(ReadFile(profilePath()), bad);
         // Preferences' OK writes it.
-        QVERIFY(manager().applyCutoffs(m_app->cutoffs(), nullptr));
+        QVERIFY(m_app->services().cutoffs.apply(m_app->cutoffs(), nullptr));
         QCOMPARE(CProfile(profilePath().toStdString()).ReadCutoffs(), m_app->cutoffs());
 
         CloseApp();
-        QVERIFY(WriteFile(profilePath(), "[Grade Cutoffs]\nA+ = 95\n"));
+        QVERIFY(WriteFile(profilePath(), "[Grade Cutoffs]\nA+ = 95\nB = 83\n"));
         QVERIFY(start());
-        view().m_cutoffs.m_cutoffB = 83;
+        QVERIFY(WriteFile(profilePath(), "")); // only the exit can bring the set back
         frame().executeCommand(ID_APP_EXIT);
         const CGradeCutoffs stored = CProfile(profilePath().toStdString()).ReadCutoffs();
         QCOMPARE(stored.m_cutoffB, 83);
@@ -247,7 +257,7 @@ private slots:
     // offers what was chosen, and the pages come out on that paper.
     void printSetupChoosesThePaperOfTheNextPrint() {
         QVERIFY(start(copyOfSample()));
-        PrintServices& printing = manager().printing();
+        PrintServices& printing = m_app->services().printing;
         const QString pdf = m_dir->filePath("setup.pdf");
         QList<QPrinter*> setUp;
         printing.setPageSetupAnswerer([&](QPrinter& printer) {

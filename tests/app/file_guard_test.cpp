@@ -82,31 +82,31 @@ private slots:
                                                 "(process %2). Open it anyway?");
 
         m_messages.answers = {Answer::Cancel};
-        QVERIFY(!manager().OpenDocumentFile(path));
+        QVERIFY(!manager().openDocumentFile(path));
         QCOMPARE(m_messages.texts, QStringList{question.arg("Period3.MKW").arg(other.pid)});
         QCOMPARE(classCount(), 0);
 
         // Any spelling of the path meets the same lock.
         m_messages.texts.clear();
         m_messages.answers = {Answer::OpenAnyway};
-        CDocument* opened = manager().OpenDocumentFile(link);
+        CDocument* opened = manager().openDocumentFile(link);
         QVERIFY(opened);
         QCOMPARE(m_messages.texts, QStringList{question.arg("Alias.MKW").arg(other.pid)});
-        opened->OnCloseDocument();
+        opened->closeDocument();
 
         // The holder dies without cleaning up: its lock is taken over silently. Another
         // spelling of an open class's path activates it.
         other.kill();
         QVERIFY(QFile::exists(ClassLock::lockPath(QFileInfo(path).canonicalFilePath())));
         m_messages.texts.clear();
-        opened = manager().OpenDocumentFile(path);
+        opened = manager().openDocumentFile(path);
         QVERIFY(opened);
-        QCOMPARE(manager().OpenDocumentFile(link), opened);
+        QCOMPARE(manager().openDocumentFile(link), opened);
         QCOMPARE(classCount(), 1);
         QVERIFY(m_messages.texts.isEmpty());
         // Now held here: another holder cannot take it, and closing frees it.
         QVERIFY(!OtherHolder(path).locked);
-        opened->OnCloseDocument();
+        opened->closeDocument();
         QVERIFY(OtherHolder(path).locked);
     }
 
@@ -120,18 +120,18 @@ private slots:
         QVERIFY(WriteFile(lock, QByteArray::number(qint64(::getpid())) + "\n" +
                                     QCoreApplication::applicationName().toUtf8() + "\n" +
                                     QSysInfo::machineHostName().toUtf8() + "\n"));
-        CDocument* opened = manager().OpenDocumentFile(path);
+        CDocument* opened = manager().openDocumentFile(path);
         QVERIFY(opened);
         QVERIFY(m_messages.texts.isEmpty());
         QVERIFY(!OtherHolder(path).locked);
-        opened->OnCloseDocument();
+        opened->closeDocument();
         QVERIFY(!QFile::exists(lock));
     }
 
     void aFileChangedOnDiskIsNotOverwrittenWithoutAsking() {
         const QString path = copyOfSample("Period3.MKW");
         const QString elsewhere = m_dir->filePath("Elsewhere.MKW");
-        CDocument* document = manager().OpenDocumentFile(path);
+        CDocument* document = manager().openDocumentFile(path);
         QVERIFY(document);
         const QString question =
             QStringLiteral("Period3.MKW was changed on disk since it was opened or saved here.");
@@ -140,14 +140,14 @@ private slots:
         // Touched only (same bytes, a new time): no question.
         Change(*document);
         QVERIFY(WriteFile(path, ReadFile(path)));
-        QVERIFY(document->DoFileSave());
+        QVERIFY(document->doFileSave());
         QVERIFY(m_messages.texts.isEmpty());
         const QByteArray ours = ReadFile(path);
 
         Change(*document);
         QVERIFY(WriteFile(path, theirs));
         m_messages.answers = {Answer::Cancel};
-        QVERIFY(!document->DoFileSave());
+        QVERIFY(!document->doFileSave());
         QCOMPARE(m_messages.texts, QStringList{question});
         QVERIFY(ReadFile(path) == theirs && document->isModified());
 
@@ -155,7 +155,7 @@ private slots:
         m_messages.texts.clear();
         m_messages.answers = {Answer::SaveAs};
         m_messages.file = elsewhere;
-        QVERIFY(document->DoFileSave());
+        QVERIFY(document->doFileSave());
         QCOMPARE(m_messages.texts, QStringList{question});
         QCOMPARE(ReadFile(path), theirs);
         QVERIFY(ReadFile(elsewhere).size() > ours.size());
@@ -166,17 +166,17 @@ private slots:
         QVERIFY(WriteFile(elsewhere, theirs));
         m_messages.texts.clear();
         m_messages.answers = {Answer::Overwrite};
-        QVERIFY(document->DoFileSave());
+        QVERIFY(document->doFileSave());
         QCOMPARE(m_messages.texts.size(), 1);
         QVERIFY(ReadFile(elsewhere) != theirs);
         Change(*document);
-        QVERIFY(document->DoFileSave());
+        QVERIFY(document->doFileSave());
         QCOMPARE(m_messages.texts.size(), 1);
 
         // Deleted meanwhile: written again, and the status bar says so.
         Change(*document);
         QVERIFY(QFile::remove(elsewhere));
-        QVERIFY(document->DoFileSave());
+        QVERIFY(document->doFileSave());
         QCOMPARE(m_messages.texts.size(), 1);
         QVERIFY(ReadFile(elsewhere).size() > ours.size());
         QCOMPARE(m_app->mainFrame()->statusBar()->currentMessage(),
@@ -190,7 +190,7 @@ private slots:
         const QString copy = m_dir->filePath("Copy.MKW");
         QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
         const QByteArray before = ReadFile(path);
-        CDocument* document = manager().OpenDocumentFile(path);
+        CDocument* document = manager().openDocumentFile(path);
         QVERIFY(document);
         Change(*document);
         m_messages.file = copy;
@@ -198,9 +198,9 @@ private slots:
             ::alarm(30);
             m_messages.answers = {Answer::Cancel, Answer::SaveAs};
             int result = 0;
-            if (document->DoFileSave() || !document->isModified())
+            if (document->doFileSave() || !document->isModified())
                 result |= 1; // refused, and Cancel leaves the class as it was
-            if (!document->DoFileSave() || document->title() != "Copy.MKW")
+            if (!document->doFileSave() || document->title() != "Copy.MKW")
                 result |= 2; // Save As... saves it elsewhere
             const QString expected =
                 QStringLiteral("Could not save \"%1\". The file is write-protected.").arg(path);
@@ -218,15 +218,15 @@ private slots:
         const std::string bytes = pathBytes(m_dir->path()) + "/Cours\xe9.MKW";
         std::filesystem::copy_file(pathBytes(copyOfSample("Period3.MKW")), bytes);
         const QString path = pathFromBytes(bytes);
-        CDocument* document = manager().OpenDocumentFile(path);
+        CDocument* document = manager().openDocumentFile(path);
         QVERIFY(document);
         QVERIFY(QFile::exists(ClassLock::lockPath(canonicalPath(path))));
         Change(*document);
-        QVERIFY(document->DoFileSave());
+        QVERIFY(document->doFileSave());
         QVERIFY(m_messages.texts.isEmpty());
         QVERIFY(std::filesystem::file_size(bytes) >
                 std::filesystem::file_size(pathBytes(m_dir->filePath("Period3.MKW"))));
-        QCOMPARE(pathBytes(manager().recentFiles().front()), bytes);
+        QCOMPARE(pathBytes(m_app->services().recentFiles.files().front()), bytes);
         std::filesystem::remove(bytes); // beyond QTemporaryDir's reach
     }
 };

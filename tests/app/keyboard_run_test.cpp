@@ -52,7 +52,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         auto* view = static_cast<CMarkwiseView*>(app.docManager().activeFrame()->view());
         const CMarkwiseDoc& doc = *view->GetDocument();
-        const auto steps = [view] { return view->document().editor().history().count(); };
+        const auto steps = [view] { return view->frameworkDocument().editor().history().count(); };
 
         ModalDriver driver;
         driver.Then([](QDialog&) {

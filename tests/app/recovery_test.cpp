@@ -105,14 +105,14 @@ private slots:
         QVERIFY(WriteFile(file, theirs));
         m_messages.texts.clear();
         m_messages.answers = {Answer::Cancel};
-        QVERIFY(!recovered->DoFileSave());
+        QVERIFY(!recovered->doFileSave());
         QCOMPARE(m_messages.texts,
                  QStringList{"Period3.MKW was changed on disk since it was opened or saved here."});
         QCOMPARE(ReadFile(file), theirs);
 
         QVERIFY(WriteFile(file, original));
         m_messages.texts.clear();
-        QVERIFY(recovered->DoFileSave());
+        QVERIFY(recovered->doFileSave());
         QVERIFY(m_messages.texts.isEmpty());
         QCOMPARE(ReadFile(file), edited);
         QCOMPARE(leftInFolder(), QStringList());
@@ -186,7 +186,7 @@ private slots:
         // The change signal brings the copy; saving takes it away at once.
         document->editor().apply("Add Student", FirstRecoveryEdit());
         QTRY_COMPARE(leftInFolder().size(), 2);
-        QVERIFY(document->DoFileSave());
+        QVERIFY(document->doFileSave());
         QCOMPARE(leftInFolder(), QStringList());
 
         // Closed without saving by the teacher's choice.

@@ -163,12 +163,12 @@ private slots:
         plan.failAt = 4;
         PlanFaults(plan);
         m_messages.answers = {Answer::Cancel};
-        QVERIFY(!document.DoFileSave());
+        QVERIFY(!document.doFileSave());
         QCOMPARE(CallKinds().back(), SaveCallKind::SyncFolder);
         QCOMPARE(m_messages.texts.size(), 1);
         QVERIFY(document.isModified());
         PlanFaults({});
-        QVERIFY(document.DoFileSave());
+        QVERIFY(document.doFileSave());
         QCOMPARE(m_messages.texts.size(), 1);
         QVERIFY(!document.isModified());
     }

@@ -225,7 +225,7 @@ private slots:
         const QString bad = m_dir.filePath("x.mkw");
         QVERIFY(WriteFile(bad, QByteArray("rcls\0\0\0\0", 8)));
         driver.Then(answer(QMessageBox::Ok));
-        QVERIFY(!manager().OpenDocumentFile(bad));
+        QVERIFY(!manager().openDocumentFile(bad));
         QVERIFY(driver.Done());
         QCOMPARE(icons, (QList<QMessageBox::Icon>{QMessageBox::Question, QMessageBox::Warning}));
 

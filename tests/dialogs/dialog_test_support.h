@@ -17,23 +17,23 @@ namespace markwise::test {
 // repaints counts the editor's change signals.
 class FakeHost : public DialogHost {
 public:
-    FakeHost() : doc(NewClass()), editor(std::make_unique<CClassEditor>(*doc)) {
-        QObject::connect(editor.get(), &CClassEditor::changed, editor.get(),
+    FakeHost() : doc(NewClass()), classEditor(std::make_unique<CClassEditor>(*doc)) {
+        QObject::connect(classEditor.get(), &CClassEditor::changed, classEditor.get(),
                          [this] { ++repaints; });
     }
 
-    const CMarkwiseDoc& Document() override { return *doc; }
-    CClassEditor& Editor() override { return *editor; }
-    QWidget* Widget() override { return nullptr; }
-    void ShowLastAssignment() override {}
-    CGradeCutoffs CurrentCutoffs() const override { return cutoffs; }
-    bool ApplyCutoffs(const CGradeCutoffs& set, std::string*) override {
+    const CMarkwiseDoc& data() override { return *doc; }
+    CClassEditor& editor() override { return *classEditor; }
+    QWidget* widget() override { return nullptr; }
+    void showLastAssignment() override {}
+    CGradeCutoffs currentCutoffs() const override { return cutoffs; }
+    bool applyCutoffs(const CGradeCutoffs& set, std::string*) override {
         applied.push_back(set);
         return true;
     }
 
     std::unique_ptr<CMarkwiseDoc> doc;
-    std::unique_ptr<CClassEditor> editor;
+    std::unique_ptr<CClassEditor> classEditor;
     int repaints = 0;
     CGradeCutoffs cutoffs;
     std::vector<CGradeCutoffs> applied;

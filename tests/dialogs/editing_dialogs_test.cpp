@@ -425,7 +425,7 @@ private slots:
         });
         view.runCommand(ID_ASSIGNMENT_NEW);
         QVERIFY(driver.Done());
-        QCOMPARE(view.m_firstAssignment, 3);
+        QCOMPARE(view.firstAssignment(), 3);
         const CAssignment& created = sheet.document.data().m_assignments[5];
         QCOMPARE(created.m_title, std::string("Homework"));
         QCOMPARE(created.m_pointsPossible, 25.0);

@@ -63,7 +63,7 @@ private slots:
     void scrollRangeWheelAndPagingReachTheEndOfTheSheet() {
         CMarkwiseView& view = open(FilledClass(1000, 10));
         QScrollBar* bar = view.verticalScrollBar();
-        const int h = view.m_rowHeight;
+        const int h = view.rowHeight();
         const int visible = view.viewport()->height();
         QVERIFY(h > 0 && visible > 3 * h);
         // Heading, students, points possible, blank row, three descriptions: nothing more.
@@ -73,7 +73,7 @@ private slots:
 
         // At the last student Page Down goes on scrolling to the lines below it.
         QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
-        QCOMPARE(view.CurrentCell().student, 999);
+        QCOMPARE(view.currentCell().student, 999);
         QVERIFY(bar->value() + visible >= 1001 * h && bar->value() < bar->maximum());
         QTest::keyClick(&view, Qt::Key_PageDown);
         QCOMPARE(bar->value(), bar->maximum());
@@ -91,7 +91,7 @@ private slots:
         };
         // The second column looks the same whatever its neighbour's heading.
         const auto secondHeading = [](CMarkwiseView& view) {
-            return view.viewport()->grab().toImage().copy(300, 0, 100, view.m_rowHeight);
+            return view.viewport()->grab().toImage().copy(300, 0, 100, view.rowHeight());
         };
         const QImage beside = secondHeading(open(crowded("Q")));
         CMarkwiseView& view = open(crowded("Lab: Specific Heat"));
@@ -124,19 +124,19 @@ private slots:
 
         // Three columns fit: End scrolls the last assignment in.
         Press(Qt::Key_End);
-        QCOMPARE(view.m_firstAssignment, 7);
+        QCOMPARE(view.firstAssignment(), 7);
         Press(Qt::Key_Home);
         Press(Qt::Key_Tab);
-        QCOMPARE(view.CurrentCell(), (SheetCell{1, 1}));
+        QCOMPARE(view.currentCell(), (SheetCell{1, 1}));
         QVERIFY(view.hasFocus()); // Tab never leaves the sheet
 
-        const int h = view.m_rowHeight;
+        const int h = view.rowHeight();
         const auto click = [&](int x, int y) {
             QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(x, y));
         };
         // A click opens its dialog and also moves the cell there.
         click(310, h * 3 + 2);
-        QCOMPARE(view.CurrentCell(), (SheetCell{2, 1}));
+        QCOMPARE(view.currentCell(), (SheetCell{2, 1}));
         QCOMPARE(opened.last(), QString("A1/2"));
         click(10, h * 2 + 2);
         QCOMPARE(opened.last(), QString("S1"));
@@ -145,17 +145,17 @@ private slots:
         view.verticalScrollBar()->setValue(h * 10);
         click(310, h / 2);
         QCOMPARE(opened.last(), QString("A1/0"));
-        QCOMPARE(view.CurrentCell(), (SheetCell{1, kNameColumn}));
+        QCOMPARE(view.currentCell(), (SheetCell{1, kNameColumn}));
         view.verticalScrollBar()->setValue(0);
 
         // Shift+wheel and the horizontal wheel step the columns as Scroll Right and Left do;
         // a click then lands in the assignment shown first.
         wheel(view, {0, -120}, Qt::ShiftModifier);
-        QCOMPARE(view.m_firstAssignment, 1);
+        QCOMPARE(view.firstAssignment(), 1);
         click(250, h + 2);
-        QCOMPARE(view.CurrentCell(), (SheetCell{0, 1}));
+        QCOMPARE(view.currentCell(), (SheetCell{0, 1}));
         wheel(view, {120, 0});
-        QCOMPARE(view.m_firstAssignment, 0);
+        QCOMPARE(view.firstAssignment(), 0);
     }
 
     void scoresTypedInPlaceAreStoredOneStepEach() {
@@ -163,19 +163,19 @@ private slots:
         auto scored = FilledClass(4, 2);
         const std::vector<unsigned char> before = WriteClass(*scored);
         CMarkwiseView& view = open(std::move(scored));
-        SheetKeyboard& keys = view.Keyboard();
+        SheetKeyboard& keys = view.keyboard();
         Press(Qt::Key_Right);
         Type("7.5");
-        QVERIFY(keys.Editor());
-        QCOMPARE(keys.Editor()->text(), QString("7.5"));
+        QVERIFY(keys.editor());
+        QCOMPARE(keys.editor()->text(), QString("7.5"));
         Press(Qt::Key_Return); // stores, moves down
-        QVERIFY(!keys.Editor());
+        QVERIFY(!keys.editor());
         QCOMPARE(score(0, 0), 7.5);
         QVERIFY(doc().IsModified());
         Type(QStringLiteral("9\u00a0")); // a no-break space pasted after the number is a blank
         Press(Qt::Key_Tab);              // stores, moves right
         QCOMPARE(score(0, 1), 9.0);
-        QCOMPARE(view.CurrentCell(), (SheetCell{1, 1}));
+        QCOMPARE(view.currentCell(), (SheetCell{1, 1}));
         Type("N/A");
         Press(Qt::Key_Return);
         QCOMPARE(score(1, 1), MISSING_SCORE);
@@ -184,14 +184,14 @@ private slots:
         Type("ten");
         Press(Qt::Key_Return);
         QCOMPARE(messages.texts, QStringList{"Please enter a number in \"Student Points\"."});
-        QVERIFY(keys.Editor() && keys.Editor()->isVisible());
-        QCOMPARE(view.CurrentCell(), (SheetCell{2, 1}));
+        QVERIFY(keys.editor() && keys.editor()->isVisible());
+        QCOMPARE(view.currentCell(), (SheetCell{2, 1}));
         // Keys the editor ignores come back up to the sheet and stop there (they recursed).
         Press(Qt::Key_Shift, Qt::ShiftModifier);
         Press(Qt::Key_F5);
-        QVERIFY(keys.Editor() && keys.Editor()->isVisible());
+        QVERIFY(keys.editor() && keys.editor()->isVisible());
         Press(Qt::Key_Escape); // cancels: nothing stored, the sheet has the keys again
-        QVERIFY(!keys.Editor() && view.hasFocus());
+        QVERIFY(!keys.editor() && view.hasFocus());
         Press(Qt::Key_Left);
         Press(Qt::Key_Delete);
         QCOMPARE(score(0, 2), MISSING_SCORE);
@@ -201,7 +201,7 @@ private slots:
         Press(Qt::Key_Left);
         Type("5");
         Press(Qt::Key_Delete);
-        QVERIFY(!keys.Editor());
+        QVERIFY(!keys.editor());
         QCOMPARE(bytes(), after);
 
         // Each stored score and the Delete is one step.
@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(table->columnCount(), 5 + 4); // name, assignments, total, percent, grade
 
         // What the layout paints at each cell's place is what the cell reads.
-        const int h = view.m_rowHeight;
+        const int h = view.rowHeight();
         const DrawList texts =
             LayoutSheet(doc(), {0, view.viewport()->width(), h}, m_app->cutoffs());
         auto paintedAt = [&](int x, int y) {
@@ -262,7 +262,7 @@ private slots:
         dark.setColor(QPalette::Highlight, QColor(0, 120, 215));
         view.setPalette(dark);
         const QImage image = view.viewport()->grab().toImage();
-        const int h = view.m_rowHeight;
+        const int h = view.rowHeight();
         const int empty = view.viewport()->width() - 5; // right of the grade column
         QCOMPARE(image.pixelColor(empty, h / 2), dark.color(QPalette::Button));
         QCOMPARE(image.pixelColor(empty, h + h / 2), dark.color(QPalette::Base));

@@ -61,7 +61,7 @@ public:
     int pageCount = 3;
 
 protected:
-    PageTexts LayoutPage(const PageRequest&) override {
+    PageTexts layoutPage(const PageRequest&) override {
         return {{{0, 0, "Stubborn"}}, pageCount, false};
     }
 };
@@ -184,7 +184,7 @@ private slots:
                            "Period3.MKW");
         const ViewDialogs none;
         CMarkwiseView view(document, none);
-        PrintServices& printing = app.docManager().printing();
+        PrintServices& printing = app.services().printing;
         printing.printer().setPageSize(QPageSize(QPageSize::Letter));
         printing.printer().setOutputFormat(QPrinter::PdfFormat);
 

@@ -331,7 +331,7 @@ private slots:
 
         // No class window: the command-failure message.
         m_messages.answers = {Answer::Ok};
-        manager().CloseAllDocuments();
+        manager().closeAllDocuments();
         frame().executeCommand(ID_CLASS_ROSTER);
         QCOMPARE(m_messages.texts, QStringList{"The command could not be carried out."});
     }
@@ -373,8 +373,8 @@ private slots:
         manager().activeDocument()->editor().apply("Remove Student", RemoveStudentEdit(29));
         QTRY_VERIFY(lastPaints.paints > 0);
         QCOMPARE(opens<CEditAssignmentDlg>(click(*last, 10, 3 * h + 1), chosen), QString());
-        QCOMPARE(progress->State().m_foundCount, 30);
-        QCOMPARE(progress->State().m_reportComments[0], std::string("Kept"));
+        QCOMPARE(progress->state().m_foundCount, 30);
+        QCOMPARE(progress->state().m_reportComments[0], std::string("Kept"));
     }
 
     void aChangeRepaintsEveryWindowOnTheClass() {
@@ -462,7 +462,7 @@ private slots:
         std::string error;
         QVERIFY(SaveClassFile(path.toStdString(), *doc, error));
         QVERIFY(startWith(path));
-        PrintServices& printing = manager().printing();
+        PrintServices& printing = m_app->services().printing;
         printing.printer().setPageSize(QPageSize(QPageSize::Letter));
         printing.printer().setResolution(300);
         QVERIFY(openStudentReport(1));

@@ -227,8 +227,8 @@ private slots:
         QCOMPARE(seen, (QStringList{"A=1 F=1 57.25 106 8.5", "A+=1 F=1 57.25 106 8.5",
                                     "A+=1 F=1 52.25 96 8.5", "Student Summary"}));
         QCOMPARE(app.cutoffs().m_cutoffAPlus, 95);
-        QCOMPARE(view.m_cutoffs, app.cutoffs());
-        QCOMPARE(other.view->m_cutoffs, app.cutoffs());
+        QCOMPARE(view.cutoffs(), app.cutoffs());
+        QCOMPARE(other.view->cutoffs(), app.cutoffs());
         // Written at once, before any window closes.
         QCOMPARE(CProfile(profile.toStdString()).ReadCutoffs(), app.cutoffs());
     }
