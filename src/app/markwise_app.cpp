@@ -53,9 +53,11 @@ bool CMarkwiseApp::InitInstance(const Options& options) {
     };
     docManager().setGradeSheetTemplate(m_gradeSheetTemplate);
     docManager().setFrameIcon(QIcon(QStringLiteral(":/icons/application-x-markwise.svg")));
-    m_studentReportTemplate.createView = m_reportViews.studentReport;
-    m_progressTemplate.createView = m_reportViews.progressReport;
-    m_rosterTemplate.createView = m_reportViews.classRoster;
+    m_pStudentReportTemplate =
+        std::make_unique<CDocTemplate>(CDocTemplate{m_reportViews.studentReport});
+    m_pProgressTemplate =
+        std::make_unique<CDocTemplate>(CDocTemplate{m_reportViews.progressReport});
+    m_pRosterTemplate = std::make_unique<CDocTemplate>(CDocTemplate{m_reportViews.classRoster});
 
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
     // Shown before the command line's class opens, so a message about it is centred on

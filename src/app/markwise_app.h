@@ -42,9 +42,10 @@ public:
     CRecoveryCopies* recoveryCopies() const { return m_recovery.get(); }
 
     const CDocTemplate& gradeSheetTemplate() const { return m_gradeSheetTemplate; }
-    const CDocTemplate& studentReportTemplate() const { return m_studentReportTemplate; }
-    const CDocTemplate& progressTemplate() const { return m_progressTemplate; }
-    const CDocTemplate& rosterTemplate() const { return m_rosterTemplate; }
+    // The report windows' templates, made by InitInstance.
+    const CDocTemplate& studentReportTemplate() const { return *m_pStudentReportTemplate; }
+    const CDocTemplate& progressTemplate() const { return *m_pProgressTemplate; }
+    const CDocTemplate& rosterTemplate() const { return *m_pRosterTemplate; }
 
     void WinHelp() override;
     void OnAppAbout();
@@ -60,9 +61,9 @@ private:
     ViewDialogs m_viewDialogs;
     ReportViewFactories m_reportViews;
     CDocTemplate m_gradeSheetTemplate;
-    CDocTemplate m_studentReportTemplate;
-    CDocTemplate m_progressTemplate;
-    CDocTemplate m_rosterTemplate;
+    std::unique_ptr<CDocTemplate> m_pStudentReportTemplate;
+    std::unique_ptr<CDocTemplate> m_pProgressTemplate;
+    std::unique_ptr<CDocTemplate> m_pRosterTemplate;
     std::unique_ptr<CMainFrame> m_pMainFrame;
     std::unique_ptr<CRecoveryCopies> m_recovery;
     std::unique_ptr<TerminationSignals> m_signals;
