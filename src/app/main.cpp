@@ -4,6 +4,7 @@
 #include "framework/print_job.h"
 #include "gradesheet/command_line_print.h"
 #include "markwise_app.h"
+#include "pdf/pdf_print.h"
 #include "reports/install_reports.h"
 #include "summaries/install_summaries.h"
 
@@ -20,11 +21,20 @@ int main(int argc, char* argv[]) {
     case markwise::StartAction::Version:
         std::fputs("Markwise " MARKWISE_VERSION "\n", stdout);
         return 0;
-    case markwise::StartAction::Print:
+    case markwise::StartAction::Print: {
+        // A PDF needs no window system at all; arguments only the toolkit understands
+        // take the way through it.
+        const markwise::DesktopCommandLine request =
+            markwise::ParseDesktopCommandLine(markwise::ArgumentsAfterProgramName(argc, argv));
+        if (request.error.empty() && request.toPdf)
+            return markwise::pdf::RunDesktopPdfPrinting(request);
+        markwise::KeepHeapForPrinting();
         return markwise::RunCommandLinePrinting(argc, argv, markwise::MakeCommandLineReport);
+    }
     case markwise::StartAction::Open:
         break;
     }
+    markwise::KeepHeapForPrinting();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Markwise"));
     QApplication::setDesktopFileName(QStringLiteral("markwise"));
