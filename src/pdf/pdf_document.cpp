@@ -12,24 +12,39 @@ namespace {
 
 constexpr std::size_t kCatalog = 1, kPageTree = 2, kResources = 3;
 
-void number(std::string& out, double value) {
-    char text[32];
-    const double rounded = std::round(value * 1000) / 1000;
-    const auto end = std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed,
-                                   rounded == std::floor(rounded) ? 0 : 3)
-                         .ptr;
-    std::string_view shown(text, std::size_t(end - text));
-    if (shown.find('.') != std::string_view::npos) {
-        while (shown.back() == '0')
-            shown.remove_suffix(1);
-        if (shown.back() == '.')
-            shown.remove_suffix(1);
-    }
-    out += shown;
-}
 void number(std::string& out, std::size_t value) {
     char text[24];
     out.append(text, std::size_t(std::to_chars(text, text + sizeof text, value).ptr - text));
+}
+// At most three decimals, no trailing zeros: the shortest text a reader takes back.
+void number(std::string& out, double value) {
+    long long thousandths = std::llround(value * 1000);
+    if (thousandths < 0) {
+        out.push_back('-');
+        thousandths = -thousandths;
+    }
+    number(out, std::size_t(thousandths / 1000));
+    int fraction = int(thousandths % 1000);
+    if (fraction == 0)
+        return;
+    out.push_back('.');
+    for (int unit = 100; fraction != 0; unit /= 10) {
+        out.push_back(char('0' + fraction / unit));
+        fraction %= unit;
+    }
+}
+// Two bytes of a glyph number in a literal string: the bytes that would end or change
+// it escaped, and a carriage return, which a reader would take for a line end.
+void glyph16(std::string& out, unsigned value) {
+    for (const char byte : {char(value >> 8), char(value & 0xFF)}) {
+        if (byte == '(' || byte == ')' || byte == '\\')
+            out.push_back('\\');
+        if (byte == '\r') {
+            out += "\\r";
+            continue;
+        }
+        out.push_back(byte);
+    }
 }
 void hex16(std::string& out, unsigned value) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -134,8 +149,8 @@ void PdfDocument::addPage(const DrawList& texts) {
     const double scale = 1.0 / 20; // twips to points
     std::string& c = m_content;
     c.clear();
-    // Twips, y downward from the printable area's top-left corner; each text matrix turns
-    // the glyphs upright again.
+    // Twips, y downward from the printable area's top-left corner; the text matrix turns
+    // the glyphs upright again, and each run moves from the last by Td.
     number(c, scale);
     c += " 0 0 ";
     number(c, -scale);
@@ -143,11 +158,13 @@ void PdfDocument::addPage(const DrawList& texts) {
     number(c, m_paper.left);
     c += ' ';
     number(c, m_paper.height - m_paper.top);
-    c += " cm\nBT\n";
+    c += " cm\nBT\n1 0 0 -1 0 0 Tm\n";
     int current = -1;
     const double ascent = m_fonts.ascent();
+    double lineX = 0, lineY = 0; // where the last run started
     for (const DrawText& text : texts) {
         double x = text.x;
+        const double baseline = text.y + ascent;
         std::size_t at = 0;
         bool open = false;
         int runFont = -1;
@@ -156,7 +173,7 @@ void PdfDocument::addPage(const DrawList& texts) {
             const GlyphPick glyph = m_fonts.pick(character);
             if (glyph.font != runFont) {
                 if (open)
-                    c += ">Tj\n";
+                    c += ")Tj\n";
                 if (glyph.font != current) {
                     c += "/F";
                     number(c, std::size_t(glyph.font));
@@ -165,11 +182,12 @@ void PdfDocument::addPage(const DrawList& texts) {
                     c += " Tf\n";
                     current = glyph.font;
                 }
-                c += "1 0 0 -1 ";
-                number(c, x);
+                number(c, x - lineX);
                 c += ' ';
-                number(c, text.y + ascent);
-                c += " Tm<";
+                number(c, lineY - baseline);
+                c += " Td(";
+                lineX = x;
+                lineY = baseline;
                 open = true;
                 runFont = glyph.font;
             }
@@ -185,12 +203,11 @@ void PdfDocument::addPage(const DrawList& texts) {
                 use.glyphs[glyph.glyph] = true;
                 use.characters[glyph.glyph] = glyph.glyph == 0 ? 0 : character;
             }
-            hex16(c, glyph.glyph);
-            x += double(font.advance(glyph.glyph)) * PrintFonts::kCharacterHeight /
-                 font.unitsPerEm();
+            glyph16(c, glyph.glyph);
+            x += glyph.advance;
         }
         if (open)
-            c += ">Tj\n";
+            c += ")Tj\n";
     }
     c += "ET\n";
 

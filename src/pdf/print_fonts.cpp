@@ -91,13 +91,19 @@ GlyphPick PrintFonts::pick(char32_t character) {
     return m_others[character] = fallback(character);
 }
 
+GlyphPick PrintFonts::pickOf(std::size_t font, std::uint16_t glyph) const {
+    const TrueTypeFont& f = *m_fonts[font];
+    return {std::uint16_t(font), glyph,
+            double(f.advance(glyph)) * kCharacterHeight / f.unitsPerEm()};
+}
+
 GlyphPick PrintFonts::fallback(char32_t character) {
     for (int f = 0; f < m_givenFonts; ++f)
         if (const std::uint16_t glyph = m_fonts[std::size_t(f)]->glyphOf(character); glyph != 0)
-            return {std::uint16_t(f), glyph};
+            return pickOf(std::size_t(f), glyph);
     // Control characters and the like are nobody's to draw: the missing glyph, as on screen.
     if (m_finder == nullptr || character < 0x20 || m_fonts.size() >= 0xFFFF)
-        return {};
+        return pickOf(0, 0);
     FcPattern* pattern = Finder::printPattern();
     FcCharSet* wanted = FcCharSetCreate();
     FcCharSetAddChar(wanted, FcChar32(character));
@@ -106,7 +112,7 @@ GlyphPick PrintFonts::fallback(char32_t character) {
     std::string path;
     int face = 0;
     if (!m_finder->match(pattern, path, face))
-        return {};
+        return pickOf(0, 0);
     const std::string key = path + "#" + std::to_string(face);
     auto known = std::find(m_fontFiles.begin(), m_fontFiles.end(), key);
     if (known == m_fontFiles.end()) {
@@ -117,10 +123,8 @@ GlyphPick PrintFonts::fallback(char32_t character) {
         known = m_fontFiles.end() - 1;
     }
     const auto index = std::size_t(known - m_fontFiles.begin());
-    if (m_fonts[index] == nullptr)
-        return {};
-    const std::uint16_t glyph = m_fonts[index]->glyphOf(character);
-    return glyph == 0 ? GlyphPick{} : GlyphPick{std::uint16_t(index), glyph};
+    const std::uint16_t glyph = m_fonts[index] ? m_fonts[index]->glyphOf(character) : 0;
+    return glyph == 0 ? pickOf(0, 0) : pickOf(index, glyph);
 }
 
 int PrintFonts::lineHeight() const {

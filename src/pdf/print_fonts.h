@@ -15,6 +15,7 @@ namespace markwise::pdf {
 struct GlyphPick {
     std::uint16_t font = 0;
     std::uint16_t glyph = 0;
+    double advance = 0; // at the character height, in twips
 };
 
 // The printed pages' fonts: the print font as the desktop program resolves it through
@@ -51,6 +52,7 @@ private:
     struct Finder;
     PrintFonts() = default;
     GlyphPick fallback(char32_t character);
+    GlyphPick pickOf(std::size_t font, std::uint16_t glyph) const;
 
     std::vector<std::unique_ptr<TrueTypeFont>> m_fonts;
     std::vector<std::string> m_fontFiles; // "path#face" of each font from fontconfig

@@ -112,6 +112,7 @@ bool TrueTypeFont::read(int face, std::string& error) {
     m_descender = -s16(b, hhea.offset + 6);
     m_lineGap = s16(b, hhea.offset + 8);
     m_advanceCount = std::max<int>(1, int(u16(b, hhea.offset + 34)));
+    m_hmtx = table("hmtx").offset;
     m_glyphCount = int(u16(b, maxp.offset + 4));
     const std::size_t locaNeeded = (std::size_t(m_glyphCount) + 1) * (m_longOffsets ? 4 : 2);
     if (table("loca").length < locaNeeded ||
@@ -209,7 +210,7 @@ std::uint16_t TrueTypeFont::glyphOf(char32_t character) const {
 
 int TrueTypeFont::advance(std::uint16_t glyph) const {
     const int entry = std::min<int>(glyph, m_advanceCount - 1);
-    return int(u16(m_bytes, table("hmtx").offset + 4 * std::size_t(entry)));
+    return int(u16(m_bytes, m_hmtx + 4 * std::size_t(entry)));
 }
 
 std::uint32_t TrueTypeFont::glyphOffset(int glyph) const {

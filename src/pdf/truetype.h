@@ -51,6 +51,7 @@ private:
     int m_lineGap = 0;
     int m_bbox[4] = {0, 0, 0, 0};
     int m_advanceCount = 0;
+    std::uint32_t m_hmtx = 0; // offset of the advances
     bool m_longOffsets = false;
     std::uint32_t m_cmap = 0; // offset of the Unicode subtable; 0 none
     int m_cmapFormat = 0;
