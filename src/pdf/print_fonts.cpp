@@ -48,6 +48,7 @@ struct PrintFonts::Finder {
 };
 
 std::unique_ptr<PrintFonts> PrintFonts::find(std::string& error) {
+    // NOLINTNEXTLINE(modernize-make-unique): the constructor is private
     auto fonts = std::unique_ptr<PrintFonts>(new PrintFonts);
     fonts->m_finder = std::make_unique<Finder>();
     std::string path;

@@ -44,6 +44,7 @@ std::uint32_t checksum(const std::string& data) {
 } // namespace
 
 std::unique_ptr<TrueTypeFont> TrueTypeFont::parse(std::string bytes, int face, std::string& error) {
+    // NOLINTNEXTLINE(modernize-make-unique): the constructor is private
     auto font = std::unique_ptr<TrueTypeFont>(new TrueTypeFont);
     font->m_bytes = std::move(bytes);
     if (!font->read(face, error))
