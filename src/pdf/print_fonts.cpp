@@ -92,10 +92,17 @@ GlyphPick PrintFonts::pick(char32_t character) {
     return m_others[character] = fallback(character);
 }
 
+namespace {
+// Font units at the character height, to the 1/64 unit the desktop toolkit keeps metrics in,
+// so glyphs land where it puts them.
+double scaled(int units, int unitsPerEm) {
+    return std::round(double(units) * PrintFonts::kCharacterHeight * 64 / unitsPerEm) / 64;
+}
+} // namespace
+
 GlyphPick PrintFonts::pickOf(std::size_t font, std::uint16_t glyph) const {
     const TrueTypeFont& f = *m_fonts[font];
-    return {std::uint16_t(font), glyph,
-            double(f.advance(glyph)) * kCharacterHeight / f.unitsPerEm()};
+    return {std::uint16_t(font), glyph, scaled(f.advance(glyph), f.unitsPerEm())};
 }
 
 GlyphPick PrintFonts::fallback(char32_t character) {
@@ -138,7 +145,7 @@ int PrintFonts::lineHeight() const {
 
 double PrintFonts::ascent() const {
     const TrueTypeFont& f = *m_fonts.front();
-    return double(f.ascender()) * kCharacterHeight / f.unitsPerEm();
+    return scaled(f.ascender(), f.unitsPerEm());
 }
 
 } // namespace markwise::pdf

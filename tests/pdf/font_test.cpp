@@ -90,7 +90,11 @@ TEST(PrintFontTest, ThePrintFontIsFoundMeasuredAndLooksUpCharacters) {
                   int(std::lround(font.descender() * 200.0 / font.unitsPerEm())) +
                   int(std::lround(std::max(0, font.lineGap()) * 200.0 / font.unitsPerEm())));
     EXPECT_GT(fonts->lineHeight(), 200);
-    EXPECT_NEAR(fonts->ascent(), font.ascender() * 200.0 / font.unitsPerEm(), 1e-9);
+    // Metrics in 1/64 units, as the desktop toolkit keeps them.
+    EXPECT_NEAR(fonts->ascent(), font.ascender() * 200.0 / font.unitsPerEm(), 1.0 / 128);
+    EXPECT_EQ(fonts->ascent() * 64, std::round(fonts->ascent() * 64));
+    const GlyphPick m2 = fonts->pick(U'M');
+    EXPECT_EQ(m2.advance * 64, std::round(font.advance(m) * 200.0 * 64 / font.unitsPerEm()));
 
     // Characters the print font lacks come from a font that has them, the rest from it.
     const struct {

@@ -107,7 +107,9 @@ private slots:
         auto fonts = pdf::PrintFonts::find(error);
         QVERIFY2(fonts, error.c_str());
         QCOMPARE(fonts->lineHeight(), MeasurePrintLineHeight());
-        QVERIFY(std::abs(fonts->ascent() - QRawFont::fromFont(PrintFont()).ascent()) < 1e-6);
+        const qreal qtAscent = QRawFont::fromFont(PrintFont()).ascent();
+        QVERIFY2(std::abs(fonts->ascent() - qtAscent) < 1e-6,
+                 qPrintable(QString::number(fonts->ascent()) + " " + QString::number(qtAscent)));
         for (const auto& [size, paper] :
              {std::pair{QPageSize::Letter, PaperSize::Letter}, {QPageSize::A4, PaperSize::A4}}) {
             for (const int dpi : {72, 300, 600, 1200}) {
