@@ -5,7 +5,7 @@
 #include "core/profile.h"
 #include "framework/document.h"
 #include "framework/win_app.h"
-#include "reports/progress_reports_dlg.h"
+#include "geometry/progress_layout.h"
 #include "reports/progress_view.h"
 #include "reports/roster_view.h"
 #include "reports/stu_view.h"
@@ -14,60 +14,60 @@
 #include <QApplication>
 #include <QWindow>
 #include <benchmark/benchmark.h>
+#include <functional>
 #include <memory>
+#include <string>
 
 using namespace markwise;
 
 namespace {
 
-CDocument& Document() {
-    static CWinApp app(CProfile("/dev/null"));
-    static CDocument document(app.docManager(), bench::FullClass(), QString(),
-                              QStringLiteral("Full.MKW"));
-    return document;
-}
+// What every benchmark shares, made after the application object and gone before it.
+struct ReportBench {
+    CWinApp app{CProfile("/dev/null")};
+    CDocument document{app.docManager(), bench::FullClass(), QString(), QStringLiteral("Full.MKW")};
+    // An exposed top-level window for the views: a window that is not yet exposed skips its
+    // paints, which would time nothing.
+    QWidget host;
 
-// Every student found, as a search at 100% finds them.
-std::unique_ptr<CReportView> MakeProgress() {
-    auto view = std::make_unique<CProgressView>(Document());
-    auto& state = const_cast<ProgressReportState&>(view->state());
-    FindProgressStudents(*view->GetDocument(), 100, state);
-    return view;
-}
-std::unique_ptr<CReportView> MakeRoster() {
-    return std::make_unique<CRosterView>(Document());
-}
-std::unique_ptr<CReportView> MakeStudentReport() {
-    auto view = std::make_unique<CStuView>(Document());
-    view->m_studentIndex = 500;
-    return view;
-}
-
-// An exposed top-level window for the views: a window that is not yet exposed skips its
-// paints, which would time nothing.
-QWidget& Host() {
-    static QWidget host;
-    if (!host.isVisible()) {
+    ReportBench() {
         host.resize(1200, 700);
         host.show();
         while (!host.windowHandle() || !host.windowHandle()->isExposed())
             QApplication::processEvents();
     }
-    return host;
+};
+
+using MakeView = std::unique_ptr<CReportView> (*)(CDocument& document);
+
+// Every student found, as a search at 100% finds them.
+std::unique_ptr<CReportView> MakeProgress(CDocument& document) {
+    auto view = std::make_unique<CProgressView>(document);
+    auto& state = const_cast<ProgressReportState&>(view->state());
+    FindProgressStudents(*view->GetDocument(), 100, state);
+    return view;
+}
+std::unique_ptr<CReportView> MakeRoster(CDocument& document) {
+    return std::make_unique<CRosterView>(document);
+}
+std::unique_ptr<CReportView> MakeStudentReport(CDocument& document) {
+    auto view = std::make_unique<CStuView>(document);
+    view->m_studentIndex = 500;
+    return view;
 }
 
-void Show(CReportView& view) {
-    view.setParent(&Host());
+void Show(CReportView& view, QWidget& host) {
+    view.setParent(&host);
     view.resize(1200, 700);
     view.show();
     view.OnInitialUpdate();
     view.viewport()->repaint();
 }
 
-template <auto Make> void BM_OpenAndPaint(benchmark::State& state) {
+void OpenAndPaint(benchmark::State& state, ReportBench& bench, MakeView make) {
     for (auto _ : state) {
-        std::unique_ptr<CReportView> view = Make();
-        Show(*view);
+        std::unique_ptr<CReportView> view = make(bench.document);
+        Show(*view, bench.host);
         benchmark::DoNotOptimize(view->m_rowHeight);
         state.PauseTiming();
         view.reset();
@@ -76,9 +76,9 @@ template <auto Make> void BM_OpenAndPaint(benchmark::State& state) {
     }
 }
 
-template <auto Make> void BM_Repaint(benchmark::State& state) {
-    std::unique_ptr<CReportView> view = Make();
-    Show(*view);
+void Repaint(benchmark::State& state, ReportBench& bench, MakeView make) {
+    std::unique_ptr<CReportView> view = make(bench.document);
+    Show(*view, bench.host);
     if (view->m_rowHeight == 0) {
         state.SkipWithError("the window did not paint");
         return;
@@ -86,19 +86,6 @@ template <auto Make> void BM_Repaint(benchmark::State& state) {
     for (auto _ : state)
         view->viewport()->repaint();
 }
-
-BENCHMARK(BM_OpenAndPaint<MakeProgress>)
-    ->Name("ProgressList/OpenAndPaint")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Repaint<MakeProgress>)->Name("ProgressList/Repaint")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenAndPaint<MakeRoster>)->Name("Roster/OpenAndPaint")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Repaint<MakeRoster>)->Name("Roster/Repaint")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenAndPaint<MakeStudentReport>)
-    ->Name("StudentReport/OpenAndPaint")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Repaint<MakeStudentReport>)
-    ->Name("StudentReport/Repaint")
-    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -109,7 +96,23 @@ int main(int argc, char** argv) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    {
+        ReportBench bench;
+        const std::pair<const char*, MakeView> views[] = {
+            {"ProgressList", MakeProgress},
+            {"Roster", MakeRoster},
+            {"StudentReport", MakeStudentReport},
+        };
+        for (const auto& [name, make] : views) {
+            benchmark::RegisterBenchmark((std::string(name) + "/OpenAndPaint").c_str(),
+                                         OpenAndPaint, std::ref(bench), make)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark((std::string(name) + "/Repaint").c_str(), Repaint,
+                                         std::ref(bench), make)
+                ->Unit(benchmark::kMillisecond);
+        }
+        benchmark::RunSpecifiedBenchmarks();
+    }
     benchmark::Shutdown();
     return 0;
 }

@@ -19,6 +19,8 @@ constexpr std::string_view kUsage =
     "  markwise-cli export FILE --format markwise|canvas|moodle [-o OUT.csv]\n"
     "  markwise-cli import IN.csv -o OUT.MKW\n"
     "  markwise-cli merge CLASS.MKW IN.csv --match id|name [--dry-run] -o OUT.MKW\n"
+    "  markwise-cli pdf OUT_DIR CLASS... [--report REPORT] [--page-size Letter|A4]\n"
+    "               [--all-assignments] [--cutoffs LIST]\n"
     "  markwise-cli --help\n";
 
 constexpr std::string_view kHelpDetails =
@@ -35,6 +37,9 @@ constexpr std::string_view kHelpDetails =
     "merge    merges a CSV's scores into the class, matching students by ID or by\n"
     "         name; blank cells keep scores, rows matching no student are listed and\n"
     "         skipped, new titles become assignments. --dry-run only prints the summary.\n"
+    "pdf      prints each class as OUT_DIR/NAME.pdf (NAME: the class file's name\n"
+    "         without its ending), the pages the desktop program prints: REPORT is\n"
+    "         sheet (the default), roster, progress:CUTOFF, student:N or students.\n"
     "\n"
     "N is a 0-based index; --first-included N counts only assignments N onward.\n"
     "LIST is twelve comma-separated whole percents for A+,A,A-,B+,B,B-,C+,C,C-,D+,D,D-;\n"
@@ -65,6 +70,11 @@ std::vector<OptionSpec> AllowedOptions(Command command) {
         return {{"--format", true}, {"-o", true}};
     case Command::Merge:
         return {{"--match", true}, {"--dry-run", false}, {"-o", true}};
+    case Command::Pdf:
+        return {{"--report", true},
+                {"--page-size", true},
+                {"--all-assignments", false},
+                {"--cutoffs", true}};
     case Command::Help:
         break;
     }
@@ -72,7 +82,7 @@ std::vector<OptionSpec> AllowedOptions(Command command) {
 }
 
 bool ParseCommand(std::string_view word, Command& command) {
-    static constexpr std::array<std::pair<std::string_view, Command>, 7> kCommands = {{
+    static constexpr std::array<std::pair<std::string_view, Command>, 8> kCommands = {{
         {"grades", Command::Grades},
         {"summary", Command::Summary},
         {"sort", Command::Sort},
@@ -80,6 +90,7 @@ bool ParseCommand(std::string_view word, Command& command) {
         {"export", Command::Export},
         {"import", Command::Import},
         {"merge", Command::Merge},
+        {"pdf", Command::Pdf},
     }};
     for (const auto& [name, value] : kCommands) {
         if (word == name) {
@@ -131,6 +142,14 @@ bool ApplyOption(std::string_view name, const std::string& value, Options& optio
     } else if (name == "--match") {
         ok = value == "id" || value == "name";
         options.match = value == "name" ? MergeMatch::Name : MergeMatch::Id;
+    } else if (name == "--report") {
+        ok = !value.empty();
+        options.report = value;
+    } else if (name == "--page-size") {
+        ok = value == "Letter" || value == "A4";
+        options.paper = value == "A4" ? PaperSize::A4 : PaperSize::Letter;
+    } else if (name == "--all-assignments") {
+        options.allAssignments = true;
     } else if (name == "--dry-run") {
         options.dryRun = true;
     } else if (name == "-o") {
@@ -152,7 +171,11 @@ bool CheckComplete(const Options& options, const std::vector<std::string_view>& 
         return false;
     };
     const bool merge = options.command == Command::Merge;
-    if (options.file.empty())
+    if (options.command == Command::Pdf)
+        error = options.output.empty()    ? "missing OUT_DIR"
+                : options.classes.empty() ? "missing CLASS"
+                                          : "";
+    else if (options.file.empty())
         error = merge ? "missing CLASS.MKW" : "missing FILE";
     else if (merge && options.csvFile.empty())
         error = "missing IN.csv";
@@ -229,6 +252,11 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         }
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
+            continue;
+        }
+        if ((optionsEnded || arg.size() < 2 || arg.front() != '-') &&
+            options.command == Command::Pdf) {
+            (options.output.empty() ? options.output : options.classes.emplace_back()) = arg;
             continue;
         }
         if (optionsEnded || arg.size() < 2 || arg.front() != '-') {

@@ -3,6 +3,7 @@
 #include "core/csv_layout.h"
 #include "core/csv_merge.h"
 #include "core/cutoffs.h"
+#include "core/desktop_command_line.h"
 
 #include <optional>
 #include <string>
@@ -11,7 +12,7 @@
 
 namespace markwise::cli {
 
-enum class Command { Help, Grades, Summary, Sort, Resave, Export, Import, Merge };
+enum class Command { Help, Grades, Summary, Sort, Resave, Export, Import, Merge, Pdf };
 enum class SortKey { Name, Total, Assignment };
 
 // What the command line asks for. Indices are 0-based slot positions.
@@ -29,6 +30,10 @@ struct Options {
     CsvLayout layout = CsvLayout::Markwise; // export --format
     MergeMatch match = MergeMatch::Id;      // merge --match
     bool dryRun = false;                    // merge --dry-run
+    std::vector<std::string> classes;       // pdf: the classes, after OUT_DIR (in output)
+    std::string report = "sheet";           // pdf --report
+    PaperSize paper = PaperSize::Locale;    // pdf --page-size
+    bool allAssignments = false;            // pdf --all-assignments
 };
 
 // Fills options from the arguments after the program name. On bad usage returns false

@@ -36,6 +36,9 @@ CommandResult RunResave(const Options& options, const CMarkwiseDoc& doc);
 CommandResult RunExport(const Options& options, const CMarkwiseDoc& doc);
 // Reads options.file as CSV; no class is loaded first.
 CommandResult RunImport(const Options& options);
+// pdf: every class as OUT_DIR/NAME.pdf with one set of fonts; a class that cannot be printed
+// is named on its own line and the others still print. Two classes of one name are refused.
+CommandResult RunPdf(const Options& options, const CGradeCutoffs& cutoffs);
 CommandResult RunMerge(const Options& options, CMarkwiseDoc& doc);
 
 } // namespace markwise::cli

@@ -29,6 +29,13 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
 
     if (options.command == Command::Import)
         return RunImport(options);
+    if (options.command == Command::Pdf) {
+        std::string warnings;
+        const CGradeCutoffs cutoffs = Cutoffs(options, profile, warnings);
+        CommandResult result = RunPdf(options, cutoffs);
+        result.err = warnings + result.err;
+        return result;
+    }
     std::unique_ptr<CMarkwiseDoc> doc = LoadClassFile(options.file, error);
     if (!doc) // the error names the file
         return {kExitFile, {}, ErrorLine(error)};
@@ -52,6 +59,7 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
     case Command::Merge:
         return RunMerge(options, *doc);
     case Command::Import:
+    case Command::Pdf:
     case Command::Help:
         break;
     }

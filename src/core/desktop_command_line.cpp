@@ -58,6 +58,12 @@ constexpr Switch kSwitches[] = {
          return std::string();
      }},
     {"--print", true, false, [](const std::string&, DesktopCommandLine&) { return std::string(); }},
+    // For timing a start as a whole process; not in the usage text.
+    {"--quit-after-first-paint", false, false,
+     [](const std::string&, DesktopCommandLine& o) {
+         o.quitAfterFirstPaint = true;
+         return std::string();
+     }},
     {"--all-assignments", true, false,
      [](const std::string&, DesktopCommandLine& o) {
          o.allAssignments = true;

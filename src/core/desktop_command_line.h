@@ -24,6 +24,8 @@ struct DesktopCommandLine {
     // As the file system spells it: a name that is not UTF-8 survives. Empty: a new class.
     std::string classFile{};
     bool splash = true;
+    // Benchmarks only: the program ends once its main window has painted.
+    bool quitAfterFirstPaint = false;
     // Printing only.
     bool toPdf = false;
     std::string pdfFile{};

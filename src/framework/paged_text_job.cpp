@@ -35,4 +35,9 @@ ReportPrintJob::PageTexts ReportPrintJob::layoutPage(const PageRequest& request)
             printout.pagination.morePages};
 }
 
+PrintoutJob::PageTexts PrintoutJob::layoutPage(const PageRequest& request) {
+    PrintedPage page = m_printout(request);
+    return {std::move(page.texts), page.pageCount, page.morePages};
+}
+
 } // namespace markwise

@@ -3,6 +3,7 @@
 #include "draw_list.h"
 #include "geometry/draw_text.h"
 #include "geometry/print_page.h"
+#include "geometry/printout.h"
 #include "geometry/report_print.h"
 #include "print_job.h"
 #include "print_text.h"
@@ -53,6 +54,18 @@ protected:
 
 private:
     PageLayout m_layout;
+};
+
+// Any printout the geometry layer makes (printout.h), on a printer or in the preview.
+class PrintoutJob : public PagedTextJob {
+public:
+    explicit PrintoutJob(Printout printout) : m_printout(std::move(printout)) {}
+
+protected:
+    PageTexts layoutPage(const PageRequest& request) override;
+
+private:
+    Printout m_printout;
 };
 
 } // namespace markwise

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
+#include <malloc.h>
 
 namespace markwise {
 
@@ -70,6 +71,12 @@ bool RunPageLoop(PrintJob& job, CPrintInfo& info) {
     job.OnEndPrinting(painter, info);
     painter.end();
     return true;
+}
+
+void KeepHeapForPrinting() {
+    constexpr int kMiB = 1 << 20;
+    mallopt(M_TOP_PAD, 16 * kMiB);
+    mallopt(M_TRIM_THRESHOLD, 64 * kMiB);
 }
 
 } // namespace markwise

@@ -76,4 +76,10 @@ bool DoPreparePrinting(CPrintInfo& info);
 // with SetMaxPage, and always shows at least one. False when the printer cannot be started.
 bool RunPageLoop(PrintJob& job, CPrintInfo& info);
 
+// Keeps freed memory in the process instead of giving it back after every page: the
+// toolkit's printing grows each page's buffers anew, and with glibc's defaults the heap is
+// trimmed and asked for again page after page (a third of a long printout's time). Called
+// once, at the start of the program.
+void KeepHeapForPrinting();
+
 } // namespace markwise

@@ -52,4 +52,13 @@ ReportPrintout PrintProgressPage(const ProgressReportInput& in, const PageReques
                            [&in](int k) { return ProgressRowTexts(in, k); });
 }
 
+void FindProgressStudents(const CMarkwiseDoc& doc, double cutoff, ProgressReportState& report) {
+    report.m_cutoffPercent = cutoff;
+    report.m_foundCount = 0;
+    for (int s = 0; s < doc.StudentsInUse(); ++s) {
+        if (doc.GetPercent(s) <= cutoff)
+            report.m_foundStudents[report.m_foundCount++] = s;
+    }
+}
+
 } // namespace markwise

@@ -20,6 +20,10 @@ struct ProgressReportInput {
     const std::string& documentTitle; // the heading drops a ".MKW"-style ending
 };
 
+// The search: every student whose percent is at or below cutoff (plain comparison), in
+// class order, becomes the report's found list; the comments stay with their positions.
+void FindProgressStudents(const CMarkwiseDoc& doc, double cutoff, ProgressReportState& report);
+
 inline constexpr int kProgressReservedLines = 6;
 
 // "Progress Report List for <title>   Cut-off = 70%".

@@ -5,6 +5,7 @@
 #include "core/profile.h"
 #include "core/shown_text.h"
 #include "framework/print_services.h"
+#include "pdf/pdf_print.h"
 #include "sheet_print_job.h"
 
 #include <QApplication>
@@ -36,6 +37,8 @@ QPageSize pageSizeOf(PaperSize paper) {
 }
 
 int print(const DesktopCommandLine& request, const CommandLineReportMaker& makeReport) {
+    if (request.toPdf)
+        return pdf::RunDesktopPdfPrinting(request);
     const QString classFile = QString::fromLocal8Bit(request.classFile);
     std::string loadError;
     const auto doc = LoadClassFile(request.classFile, loadError);
@@ -57,15 +60,6 @@ int print(const DesktopCommandLine& request, const CommandLineReportMaker& makeR
                                                : SheetPrintColumns::LastThatFit);
     PrintJob& job = report ? *report : sheet;
 
-    if (request.toPdf) {
-        QString error;
-        if (!PrintToPdf(job,
-                        {QString::fromLocal8Bit(request.pdfFile), pageSizeOf(request.paper),
-                         request.resolution},
-                        &error))
-            return fail(error);
-        return 0;
-    }
     if (QPrinterInfo::defaultPrinter().isNull())
         return fail(QStringLiteral("no default printer"));
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);

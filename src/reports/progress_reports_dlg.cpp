@@ -6,6 +6,7 @@
 #include "dialogs/field_rules.h"
 #include "framework/text.h"
 #include "framework/ui_seam.h"
+#include "geometry/progress_layout.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -17,15 +18,6 @@
 #include <QSignalBlocker>
 
 namespace markwise {
-
-void FindProgressStudents(const CMarkwiseDoc& doc, double cutoff, ProgressReportState& report) {
-    report.m_cutoffPercent = cutoff;
-    report.m_foundCount = 0;
-    for (int s = 0; s < doc.StudentsInUse(); ++s) {
-        if (doc.GetPercent(s) <= cutoff)
-            report.m_foundStudents[report.m_foundCount++] = s;
-    }
-}
 
 CProgressReportsDlg::CProgressReportsDlg(ProgressReportState& report, const CMarkwiseDoc& doc,
                                          const CGradeCutoffs& cutoffs,

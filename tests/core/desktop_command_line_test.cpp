@@ -9,8 +9,8 @@ namespace markwise {
 namespace {
 
 auto fields(const DesktopCommandLine& c) {
-    return std::tie(c.action, c.error, c.classFile, c.splash, c.toPdf, c.pdfFile, c.paper,
-                    c.resolution, c.report, c.allAssignments);
+    return std::tie(c.action, c.error, c.classFile, c.splash, c.quitAfterFirstPaint, c.toPdf,
+                    c.pdfFile, c.paper, c.resolution, c.report, c.allAssignments);
 }
 
 constexpr auto kOpen = StartAction::Open;
@@ -39,6 +39,10 @@ TEST(DesktopCommandLine, EveryArgumentAndItsComplaint) {
         {{}, {.action = kOpen}},
         {{"a.mkw"}, {.action = kOpen, .classFile = "a.mkw"}},
         {{"--no-splash", "a.mkw"}, {.action = kOpen, .classFile = "a.mkw", .splash = false}},
+        {{"a.mkw", "--quit-after-first-paint"},
+         {.action = kOpen, .classFile = "a.mkw", .quitAfterFirstPaint = true}},
+        {{"--quit-after-first-paint", "--print", "a.mkw"},
+         {.action = kPrint, .classFile = "a.mkw", .quitAfterFirstPaint = true}},
         {{"Cours\xe9.MKW"}, {.action = kOpen, .classFile = "Cours\xe9.MKW"}},
         {{"-"}, {.action = kOpen, .classFile = "-"}},
         {{"--frobnicate"}, {.action = kOpen, .error = "Unknown option --frobnicate."}},
@@ -124,6 +128,8 @@ TEST(DesktopCommandLine, UsageNamesEverySwitch) {
           "--all-assignments", "--report", "--help", "--version"})
         EXPECT_NE(usage.find(name), std::string::npos) << name;
     EXPECT_EQ(usage.back(), '\n');
+    // A benchmark's switch, not the user's.
+    EXPECT_EQ(usage.find("--quit-after-first-paint"), std::string::npos);
 }
 
 } // namespace

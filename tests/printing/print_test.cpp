@@ -10,12 +10,14 @@
 #include "framework/win_app.h"
 #include "gradesheet/markwise_view.h"
 #include "gradesheet/sheet_print_job.h"
+#include "pdf/pdf_print.h"
 #include "pdf_pages.h"
 #include "support/class_builder.h"
 #include "support/offscreen_noise.h"
 
 #include <QPainter>
 #include <QPrinter>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -96,6 +98,62 @@ private slots:
     void cleanup() {
         m_printing.setPrintDialogAnswerer({});
         m_printing.setPrintChoicesAnswerer({});
+    }
+
+    // The PDF writer without Qt measures, places and pages as Qt's printer does, so both
+    // give the same pages: the same words at the same places.
+    void theToolkitFreeWriterGivesThePagesQtPrints() {
+        std::string error;
+        auto fonts = pdf::PrintFonts::find(error);
+        QVERIFY2(fonts, error.c_str());
+        QCOMPARE(fonts->lineHeight(), MeasurePrintLineHeight());
+        const qreal qtAscent = QRawFont::fromFont(PrintFont()).ascent();
+        QVERIFY2(std::abs(fonts->ascent() - qtAscent) < 1e-6,
+                 qPrintable(QString::number(fonts->ascent()) + " " + QString::number(qtAscent)));
+        for (const auto& [size, paper] :
+             {std::pair{QPageSize::Letter, PaperSize::Letter}, {QPageSize::A4, PaperSize::A4}}) {
+            for (const int dpi : {72, 300, 600, 1200}) {
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setResolution(dpi);
+                printer.setPageSize(QPageSize(size));
+                const QPageLayout layout = printer.pageLayout();
+                const PageRequest request = pdf::PageRequestOf({paper, dpi}, paper, 227);
+                QCOMPARE(QSize(request.width, request.height), layout.paintRectPixels(300).size());
+                const pdf::PdfPaper sheet = pdf::PaperOf({paper, dpi}, paper);
+                QCOMPARE(sheet.width, layout.fullRectPoints().width());
+                QVERIFY(std::abs(sheet.left - layout.paintRectPixels(dpi).left() * 72.0 / dpi) <
+                        1e-9);
+            }
+        }
+
+        auto doc = ClassOf(60);
+        AddAssignment(*doc, 10, std::vector<double>(60, 7.5), "Quiz \x85");
+        doc->m_lastName[3] = "Mu\xf1oz";
+        for (const char* report : {"sheet", "roster", "students", "progress:80"}) {
+            const Printout printout = MakePrintout(report, *doc, "Period 1.MKW", CGradeCutoffs(),
+                                                   SheetPrintColumns::All, error);
+            QVERIFY2(printout, error.c_str());
+            PrintoutJob job(printout);
+            QString qtError;
+            QVERIFY(PrintToPdf(job, {pdf("qt.pdf"), QPageSize(QPageSize::Letter), 300}, &qtError));
+            QVERIFY2(pdf::WritePrintoutPdf(printout, {PaperSize::Letter, 300}, *fonts,
+                                           pdf("own.pdf").toStdString(), error),
+                     error.c_str());
+            const auto qt = ReadPdfPages(pdf("qt.pdf")), own = ReadPdfPages(pdf("own.pdf"));
+            QVERIFY(!qt.isEmpty());
+            QCOMPARE(own.size(), qt.size());
+            for (int p = 0; p < qt.size(); ++p) {
+                QCOMPARE(own[p].width, qt[p].width);
+                QCOMPARE(own[p].words.size(), qt[p].words.size());
+                for (int w = 0; w < qt[p].words.size(); ++w) {
+                    const PdfWord &a = own[p].words[w], &b = qt[p].words[w];
+                    QCOMPARE(a.text, b.text);
+                    QVERIFY2(std::abs(a.xMin - b.xMin) < 0.05 && std::abs(a.yMin - b.yMin) < 0.05,
+                             qPrintable(a.text));
+                }
+            }
+        }
     }
 
     void loopAndPreviewFollowTheJobsPageCounts() {

@@ -1,0 +1,97 @@
+#include "printout.h"
+
+#include "core/markwise_doc.h"
+#include "core/number_text.h"
+#include "geometry/progress_layout.h"
+#include "geometry/progress_report_state.h"
+#include "geometry/roster_layout.h"
+#include "geometry/student_report_layout.h"
+
+#include <memory>
+#include <string_view>
+
+namespace markwise {
+
+namespace {
+
+PrintedPage pageOf(ReportPrintout printout) {
+    return {std::move(printout.texts), printout.pagination.pageCount,
+            printout.pagination.morePages};
+}
+
+bool hasStudentsAndAssignments(const CMarkwiseDoc& doc, std::string& error) {
+    if (doc.StudentsInUse() > 0 && doc.AssignmentsInUse() > 0)
+        return true;
+    error = "a student report needs a class with students and assignments";
+    return false;
+}
+
+// Every student's report in class order, each starting on a new page. All students list
+// the same assignments, so each takes the same number of pages.
+PrintedPage allStudentsPage(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
+                            const PageRequest& request) {
+    PageRequest studentPage = request;
+    const int perStudent =
+        PaginateReport(studentPage, kStudentReportReservedLines, doc.AssignmentsInUse()).pageCount;
+    const int student = (request.page - 1) / perStudent;
+    studentPage.page = (request.page - 1) % perStudent + 1;
+    PrintedPage page = pageOf(PrintStudentReportPage({doc, student, cutoffs}, studentPage));
+    page.pageCount = perStudent * doc.StudentsInUse();
+    page.morePages = request.page < page.pageCount;
+    return page;
+}
+
+} // namespace
+
+Printout MakePrintout(const std::string& report, const CMarkwiseDoc& doc, const std::string& title,
+                      const CGradeCutoffs& cutoffs, SheetPrintColumns columns, std::string& error) {
+    const std::string_view request = report;
+    if (request == "sheet") {
+        return [&doc, title, cutoffs, columns](const PageRequest& page) -> PrintedPage {
+            SheetPrintPage sheet = LayoutSheetPrintPage(doc, cutoffs, title, page, columns);
+            return {std::move(sheet.texts), sheet.geometry.pageCount, sheet.morePages};
+        };
+    }
+    if (request == "roster") {
+        return [&doc, title](const PageRequest& page) {
+            return pageOf(PrintRosterPage(doc, title, page));
+        };
+    }
+    if (request.starts_with("progress:")) {
+        double cutoff = 0;
+        if (!ParseNumber(std::string(request.substr(9)), cutoff)) {
+            error = "the progress report's cut-off must be a number";
+            return {};
+        }
+        auto state = std::make_shared<ProgressReportState>();
+        FindProgressStudents(doc, cutoff, *state);
+        return [&doc, title, cutoffs, state](const PageRequest& page) {
+            return pageOf(PrintProgressPage({doc, *state, cutoffs, title}, page));
+        };
+    }
+    if (request.starts_with("student:")) {
+        if (!hasStudentsAndAssignments(doc, error))
+            return {};
+        int student = 0;
+        if (!ParseCommandLineInteger(request.substr(8), student) || student < 0 ||
+            student >= doc.StudentsInUse()) {
+            error = "no student at position " + std::string(request.substr(8)) + " (0 to " +
+                    std::to_string(doc.StudentsInUse() - 1) + ")";
+            return {};
+        }
+        return [&doc, student, cutoffs](const PageRequest& page) {
+            return pageOf(PrintStudentReportPage({doc, student, cutoffs}, page));
+        };
+    }
+    if (request == "students") {
+        if (!hasStudentsAndAssignments(doc, error))
+            return {};
+        return [&doc, cutoffs](const PageRequest& page) {
+            return allStudentsPage(doc, cutoffs, page);
+        };
+    }
+    error = "unknown report " + report + " (sheet, roster, progress:CUTOFF, student:N or students)";
+    return {};
+}
+
+} // namespace markwise

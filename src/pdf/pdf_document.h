@@ -1,0 +1,58 @@
+#pragma once
+
+#include "geometry/draw_text.h"
+#include "print_fonts.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace markwise::pdf {
+
+// The sheet of paper and where the printable area lies on it, in points (1/72 inch).
+struct PdfPaper {
+    double width = 612; // Letter
+    double height = 792;
+    double left = 10; // top-left corner of the printable area
+    double top = 10;
+};
+
+// A PDF file built page by page in memory: each page's texts (UTF-8, twips, y downward
+// from the top of the printable area, each by its top-left corner) become one text
+// command per run of one font, in the print font at its character height; the fonts
+// go in at the end as subsets of the glyphs used, with their character maps, so the
+// text can be searched and copied.
+class PdfDocument {
+public:
+    explicit PdfDocument(PrintFonts& fonts, PdfPaper paper);
+    ~PdfDocument();
+    PdfDocument(const PdfDocument&) = delete;
+    PdfDocument& operator=(const PdfDocument&) = delete;
+
+    void addPage(const DrawList& texts);
+    int pageCount() const { return int(m_pages.size()); }
+    // The whole file; the document is spent.
+    std::string finish();
+
+private:
+    struct FontUse;
+    std::size_t beginObject();
+    std::size_t reserveObject();
+    void beginObject(std::size_t number);
+    void writeStream(std::string_view dictionary, std::string_view data);
+    void writeFont(int font, std::size_t number);
+
+    PrintFonts& m_fonts;
+    PdfPaper m_paper;
+    std::string m_out;
+    std::string m_content; // the page being written, kept to spare the heap
+    std::string m_packed;
+    std::vector<std::size_t> m_offsets; // by object number; 0 is the free head
+    std::vector<std::size_t> m_pages;   // page objects
+    std::vector<FontUse> m_used;        // by font index
+    struct Deflater;
+    std::unique_ptr<Deflater> m_deflater;
+};
+
+} // namespace markwise::pdf
