@@ -26,7 +26,7 @@ inline constexpr int kProgressReservedLines = 6;
 std::string ProgressHeading(const ProgressReportInput& in);
 
 // Name or ID, percent, grade and comment of found-list entry k. A class position no longer
-// in use shows only its comment, so rows and comments keep their places.
+// in use shows only its comment.
 std::vector<std::string> ProgressRowTexts(const ProgressReportInput& in, int k);
 
 // The window: heading, column headers at x 0/200/300/400 and one row per found student,

@@ -18,11 +18,11 @@ class CMarkwiseDoc;
 class LimitedLineEdit;
 
 // The search: every student whose percent is at or below cutoff (plain comparison), in
-// class order, becomes the report's found list; the comments stay with their positions.
+// class order, becomes the report's found list; each comment stays with its student.
 void FindProgressStudents(const CMarkwiseDoc& doc, double cutoff, ProgressReportState& report);
 
 // "Progress Reports": finds the students at or below a percent and takes a comment for
-// each list position. It writes only the report window's state, never the class. It ends
+// each student found. It writes only the report window's state, never the class. It ends
 // through "Generate" (or Escape) once a search has run; Enter never ends it.
 class CProgressReportsDlg : public QDialog {
 public:
