@@ -21,6 +21,7 @@ public:
 
     // Offers "All assignments" in the Print dialog.
     bool OnPreparePrinting(CPrintInfo& info) override;
+    void takeChoices(const PrintChoices& choices) override;
 
 protected:
     PageTexts layoutPage(const PageRequest& request) override;
