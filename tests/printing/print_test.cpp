@@ -221,6 +221,16 @@ private slots:
         view.runCommand(ID_FILE_PRINT_DIRECT);
         QCOMPARE(ReadPdfPages(direct).size(), 3);
 
+        // Page Setup's orientation holds for the printout: a landscape Letter page is wider
+        // than high and holds 17 assignments across (4 to 20) instead of 12.
+        printing.printer().setPageOrientation(QPageLayout::Landscape);
+        view.runCommand(ID_FILE_PRINT_DIRECT);
+        const auto wide = ReadPdfPages(direct);
+        printing.printer().setPageOrientation(QPageLayout::Portrait);
+        QVERIFY(!wide.isEmpty());
+        QVERIFY(wide[0].width > wide[0].height);
+        QVERIFY(wide[0].has("4:") && !wide[0].has("3:") && wide[0].has("20:"));
+
         // The preview offers the choice on its toolbar, and follows it.
         int before = -1;
         int after = -1;
