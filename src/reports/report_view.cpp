@@ -78,10 +78,16 @@ void CReportView::paintEvent(QPaintEvent*) {
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     if (const int k = highlightedItem(); k >= 0) {
-        // Item lines follow the heading and the column headers.
-        painter.fillRect(
-            QRect(0, (k + 2) * m_rowHeight, std::max(screen.scroll.width, width()), m_rowHeight),
-            palette().color(QPalette::AlternateBase));
+        // Item lines follow the heading and the column headers; framed as the sheet frames
+        // its current cell.
+        QPen frame(palette().color(QPalette::Highlight));
+        frame.setWidth(2);
+        painter.save();
+        painter.setPen(frame);
+        painter.drawRect(QRect(1, (k + 2) * m_rowHeight + 1,
+                               std::max(screen.scroll.width, viewport()->width()) - 3,
+                               m_rowHeight - 2));
+        painter.restore();
     }
     painter.setPen(palette().color(QPalette::Text));
     // A long name is cut short of the column after it rather than drawn under it.
