@@ -29,7 +29,7 @@ constexpr std::array<CommandInfo, 56> kCommands{{
     {ID_FILE_MRU_FILE4, "Recent File", "Open this document"},
     {ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit"},
     {ID_EDIT_UNDO, "&Undo\tCtrl+Z", "Undo the last change\nUndo"},
-    {ID_EDIT_REDO, "Re&do\tCtrl+Y", "Redo the change last undone\nRedo"},
+    {ID_EDIT_REDO, "R&edo\tCtrl+Y", "Redo the change last undone\nRedo"},
     {ID_EDIT_COPY, "&Copy\tCtrl+C", "Copy the grade sheet to the clipboard\nCopy"},
     {ID_EDIT_FIND, "&Find Student...\tCtrl+F",
      "Find a student whose name or ID contains a text\nFind Student"},
