@@ -1,6 +1,5 @@
 #include "geometry/sheet_print_page.h"
 
-#include "geometry/column_fit.h"
 #include "geometry/report_title.h"
 #include "geometry/sheet_texts.h"
 
@@ -115,7 +114,7 @@ FittedColumns FitSheetColumns(const CMarkwiseDoc& doc, const CGradeCutoffs& cuto
 
 SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
                                     std::string_view documentTitle, const PageRequest& request,
-                                    SheetPrintColumns which) {
+                                    SheetPrintColumns which, SheetColumnsCache* cache) {
     const int nS = doc.StudentsInUse();
     const int nA = doc.AssignmentsInUse();
     const int lineH = request.lineHeight;
@@ -131,8 +130,18 @@ SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs
     const int rows = out.studentLines;
     const int pointsLine = kFirstStudentLine + rows;
     const bool totals = nA > 0 && slice.lastStrip;
-    const FittedColumns fitted =
-        FitSheetColumns(doc, cutoffs, slice, totals, PrintableTwips(request.width));
+    const int printable = PrintableTwips(request.width);
+    FittedColumns fitted;
+    if (cache) {
+        const auto key = std::tuple{slice.firstAssignment, slice.columns, totals, printable};
+        auto it = cache->strips.find(key);
+        if (it == cache->strips.end())
+            it = cache->strips.emplace(key, FitSheetColumns(doc, cutoffs, slice, totals, printable))
+                     .first;
+        fitted = it->second;
+    } else {
+        fitted = FitSheetColumns(doc, cutoffs, slice, totals, printable);
+    }
     const auto columnX = [&fitted](int column) {
         return fitted.x[static_cast<std::size_t>(column)];
     };

@@ -21,7 +21,8 @@ void SheetPrintJob::takeChoices(const PrintChoices& choices) {
 }
 
 SheetPrintJob::PageTexts SheetPrintJob::layoutPage(const PageRequest& request) {
-    SheetPrintPage page = LayoutSheetPrintPage(m_doc, m_cutoffs, m_title, request, m_columns);
+    SheetPrintPage page =
+        LayoutSheetPrintPage(m_doc, m_cutoffs, m_title, request, m_columns, &m_columnsCache);
     return {std::move(page.texts), page.geometry.pageCount, page.morePages};
 }
 

@@ -31,6 +31,7 @@ private:
     std::string m_title;
     CGradeCutoffs m_cutoffs;
     SheetPrintColumns m_columns;
+    SheetColumnsCache m_columnsCache;
 };
 
 } // namespace markwise

@@ -168,6 +168,15 @@ TEST(ColumnFit, GradeSheetMakesRoomAndMarksNothingThatFits) {
     EXPECT_EQ(lines[1], "1130: 4200=1:  4560=2:  4920=Totals");
     EXPECT_EQ(lines[3], "1582: 0=Kowalski-Wisniewska, Aaliyah-Marie 4200=-2 4560=-2 4920=-4 "
                         "5280=-28.5714% 6480=F");
+    // A job's pages share one placement per strip, worked out once: the same pages.
+    SheetColumnsCache cache;
+    for (int pass = 0; pass < 2; ++pass) {
+        EXPECT_EQ(LayoutSheetPrintPage(*doc, cutoffs, "P.MKW", kLetter,
+                                       SheetPrintColumns::LastThatFit, &cache)
+                      .texts,
+                  page.texts);
+        EXPECT_EQ(cache.strips.size(), 1u);
+    }
 }
 
 TEST(SheetTexts, NotAScoreNamesTheCellAndFindMatchesNamesAndIds) {
