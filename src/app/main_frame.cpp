@@ -9,20 +9,25 @@
 #include "framework/recent_files.h"
 #include "framework/ui_seam.h"
 #include "framework/view.h"
+#include "geometry/window_place.h"
+#include "lock_keys.h"
 #include "markwise_app.h"
 #include "window_list.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QWindow>
 
@@ -68,6 +73,16 @@ CMainFrame::CMainFrame(CMarkwiseApp& app)
     connect(&m_app.services().recentFiles, &RecentFiles::changed, this,
             &CMainFrame::updateRecentFiles);
     connect(&manager, &CDocManager::documentsChanged, this, &CMainFrame::updateCommandStates);
+    // The title's changes marker follows every change and save of every class, whatever
+    // happened before (a refused file, a dialog) or which window made it.
+    connect(&manager, &CDocManager::documentsChanged, this, [this, &manager] {
+        for (CDocument* document : manager.documents()) {
+            connect(document, &CDocument::changed, this, &CMainFrame::updateTitle,
+                    Qt::UniqueConnection);
+            connect(document, &CDocument::saved, this, &CMainFrame::updateTitle,
+                    Qt::UniqueConnection);
+        }
+    });
     connect(&manager, &CDocManager::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text, 15000); });
     updateRecentFiles();
@@ -75,11 +90,14 @@ CMainFrame::CMainFrame(CMarkwiseApp& app)
 }
 
 CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
     // Windows close while this frame still stands, without asking; no state updates then.
     CDocManager& manager = m_app.docManager();
     disconnect(m_mdiArea, nullptr, this, nullptr);
     disconnect(&manager, nullptr, this, nullptr);
     disconnect(&m_app.services().recentFiles, nullptr, this, nullptr);
+    for (CDocument* document : manager.documents())
+        disconnect(document, nullptr, this, nullptr);
     manager.closeAllDocuments();
     manager.setMdiArea(nullptr);
 }
@@ -101,7 +119,7 @@ void CMainFrame::addCommands() {
             manager.createFrame(frame->document(), m_app.gradeSheetTemplate());
         }
     }).state(classWindowOpen);
-    handle(ID_WINDOW_CASCADE, [this] { m_mdiArea->cascadeSubWindows(); }).state(classWindowOpen);
+    handle(ID_WINDOW_CASCADE, [this] { cascadeWindows(); }).state(classWindowOpen);
     handle(ID_WINDOW_TILE_HORZ, [this] { m_mdiArea->tileSubWindows(); }).state(classWindowOpen);
     handle(ID_WINDOW_ARRANGE, [this] {
         // Minimized windows line up along the bottom edge again.
@@ -118,10 +136,19 @@ void CMainFrame::addCommands() {
     handle(ID_CONTEXT_HELP, [this] { m_contextHelp->enter(); });
 
     // Report windows, while this build has them.
-    const auto report = [this](int id, const CDocTemplate& kind, bool needsStudentsAndAssignments) {
+    const auto report = [this, &manager](int id, const CDocTemplate& kind,
+                                         bool needsStudentsAndAssignments) {
         handle(id, [this, &kind, needsStudentsAndAssignments] {
             openReportWindow(kind, needsStudentsAndAssignments);
-        }).onlyWhile([&kind] { return kind.available(); });
+        }).onlyWhile([&kind] {
+              return kind.available();
+          }).state([&manager, needsStudentsAndAssignments](CommandState& state) {
+            // Without a student or an assignment there is nothing to report on.
+            const CChildFrame* frame = manager.activeFrame();
+            const CMarkwiseDoc* doc = frame ? &frame->document().data() : nullptr;
+            state.enabled = !needsStudentsAndAssignments || !doc ||
+                            (doc->StudentsInUse() > 0 && doc->AssignmentsInUse() > 0);
+        });
     };
     report(ID_STUDENT_REPORT, m_app.studentReportTemplate(), true);
     report(ID_CLASS_PROGRESS_REPORTS, m_app.progressTemplate(), false);
@@ -191,14 +218,35 @@ void CMainFrame::createToolBar() {
 void CMainFrame::createStatusBar() {
     // The idle text stays under any fly-by prompt and returns when the prompt clears.
     statusBar()->addWidget(new QLabel(QStringLiteral("For Help, press F1")), 1);
-    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
-        auto* label = new QLabel(QString::fromLatin1(indicator));
+    for (std::size_t i = 0; i < m_lockLabels.size(); ++i) {
+        auto* label = new QLabel(QString::fromLatin1(kLockIndicators[i]));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label->text()) + 12);
         statusBar()->addPermanentWidget(label);
+        m_lockLabels[i] = label;
     }
+    updateLockKeys();
+    // A lock key's state changes with a key, or while another program has the keyboard.
+    qApp->installEventFilter(this);
     m_contextHelp = std::make_unique<ContextHelpMode>(*statusBar(), [this] { m_app.WinHelp(); });
+}
+
+void CMainFrame::updateLockKeys() {
+    const std::optional<LockKeys> keys = ReadLockKeys();
+    const std::array<bool, 3> lit{keys && keys->caps, keys && keys->num, keys && keys->scroll};
+    for (std::size_t i = 0; i < m_lockLabels.size(); ++i) {
+        // Unreadable: no indicators rather than ones that always look lit.
+        m_lockLabels[i]->setVisible(keys.has_value());
+        m_lockLabels[i]->setText(lit[i] ? QString::fromLatin1(kLockIndicators[i]) : QString());
+    }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyRelease || type == QEvent::ApplicationActivate)
+        updateLockKeys();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::showMenuSet(bool documentMenus) {
@@ -310,6 +358,28 @@ void CMainFrame::updateCommandStates() {
             action->setChecked(state.checked);
         }
     }
+}
+
+void CMainFrame::cascadeWindows() {
+    // Qt's own cascade leaves windows too small to work in; these are three quarters of
+    // the area, each a title bar's height below the last.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList(QMdiArea::StackingOrder)) {
+        if (window->isVisible() && !window->isMinimized())
+            windows.append(window);
+    }
+    const QSize area = m_mdiArea->viewport()->size();
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
+    const std::vector<WindowRect> places =
+        CascadePlaces(static_cast<int>(windows.size()), area.width(), area.height(), step);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const WindowRect& r = places[static_cast<std::size_t>(i)];
+        windows[i]->showNormal();
+        windows[i]->setGeometry(r.left, r.top, r.width, r.height);
+        windows[i]->raise();
+    }
+    if (!windows.isEmpty())
+        m_mdiArea->setActiveSubWindow(windows.back());
 }
 
 void CMainFrame::openReportWindow(const CDocTemplate& kind, bool needsStudentsAndAssignments) {

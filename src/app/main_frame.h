@@ -4,6 +4,7 @@
 #include "interchange_commands.h"
 
 #include <QMainWindow>
+#include <array>
 #include <map>
 #include <memory>
 #include <vector>
@@ -45,11 +46,14 @@ public:
     void updateCommandStates();
     void updateTitle();
     CommandState commandState(int id);
+    // The CAP, NUM and SCRL indicators: the text while the key is on, none while off.
+    const std::array<QLabel*, 3>& lockIndicators() const { return m_lockLabels; }
 
 protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -66,9 +70,14 @@ private:
     void showTitle();
     void updateRecentFiles();
     void openReportWindow(const CDocTemplate& kind, bool needsStudentsAndAssignments);
+    void cascadeWindows();
+    void updateLockKeys();
+
+    static constexpr std::array<const char*, 3> kLockIndicators{"CAP", "NUM", "SCRL"};
 
     CMarkwiseApp& m_app;
     QMdiArea* m_mdiArea;
+    std::array<QLabel*, 3> m_lockLabels{};
     QToolBar* m_wndToolBar = nullptr;
     CWindowList* m_windowList = nullptr;
     std::map<int, QAction*> m_actions;

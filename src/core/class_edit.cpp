@@ -324,6 +324,7 @@ public:
             m_old = doc.m_assignments[m_assignment].m_scores[m_student];
         doc.StoreScore(m_assignment, m_student, m_new);
     }
+    std::optional<Cell> ChangedCell() const override { return Cell{m_assignment, m_student}; }
     void Revert(CMarkwiseDoc& doc) override {
         if (m_stored)
             doc.m_assignments[m_assignment].m_scores[m_student] = m_old;
@@ -460,6 +461,14 @@ std::unique_ptr<ClassEdit> AssignmentStoreEdit(const CMarkwiseDoc& doc,
 
 void EditGroup::Add(std::unique_ptr<ClassEdit> edit) {
     m_edits.push_back(std::move(edit));
+}
+
+std::optional<ClassEdit::Cell> EditGroup::ChangedCell() const {
+    for (auto it = m_edits.rbegin(); it != m_edits.rend(); ++it) {
+        if (const std::optional<Cell> cell = (*it)->ChangedCell())
+            return cell;
+    }
+    return std::nullopt;
 }
 
 void EditGroup::Absorb(EditGroup&& later) {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,13 @@ public:
     // False for changes the class file does not hold or that leave the flag alone
     // (sort by name, excluded assignments).
     virtual bool MarksModified() const { return true; }
+    // The one score the edit changes, so that undo and redo can show it; none for others.
+    struct Cell {
+        int assignment = 0;
+        int student = 0;
+        bool operator==(const Cell&) const = default;
+    };
+    virtual std::optional<Cell> ChangedCell() const { return std::nullopt; }
 };
 
 // The student dialogs' changes. Adding to a full class changes nothing but still counts
@@ -58,6 +66,8 @@ public:
     std::size_t Bytes() const override;
     // An empty group is an accepted dialog that changed nothing, which still counts.
     bool MarksModified() const override;
+    // The cell of the latest edit that has one.
+    std::optional<Cell> ChangedCell() const override;
 
 private:
     std::vector<std::unique_ptr<ClassEdit>> m_edits;

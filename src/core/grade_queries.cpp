@@ -19,6 +19,10 @@ int FirstCounted(const CMarkwiseDoc& doc) {
 
 } // namespace
 
+bool CMarkwiseDoc::CountsAssignment(int a) const {
+    return a >= FirstCounted(*this) && a < AssignmentsInUse();
+}
+
 double CMarkwiseDoc::GetTotalReceived(int s) const {
     double total = 0.0;
     if (!IsStudentSlot(s))

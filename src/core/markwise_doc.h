@@ -81,6 +81,8 @@ public:
     std::string GetFullName(int s) const;
 
     // --- Grade queries over the counted assignments ---------------------------------
+    // Whether assignment a is in use and counts in totals (not excluded).
+    bool CountsAssignment(int a) const;
     double GetTotalReceived(int s) const;
     double GetTotalPossible(int s) const;
     double GetPercent(int s) const; // 100 when nothing is possible

@@ -64,6 +64,8 @@ CEditAssignmentDlg::CEditAssignmentDlg(DialogHost& host, int assignment, int stu
     connect(m_students, &QListWidget::currentRowChanged, this,
             &CEditAssignmentDlg::SelectionChanged);
     connect(m_notAvailable, &QCheckBox::clicked, this, &CEditAssignmentDlg::NotAvailableClicked);
+    // Ticking Fast Edit takes effect for the selected student at once.
+    connect(m_fastEdit, &QCheckBox::toggled, this, &CEditAssignmentDlg::ShowScore);
 
     Refresh();
     m_assignments->setFocus();
@@ -137,7 +139,13 @@ void CEditAssignmentDlg::Refresh() {
     m_title->setCursorPosition(0);
     m_points->setText(toQString(FormatNumber15(assignment.m_pointsPossible)));
     m_description->SetLimitedText(toQString(assignment.m_description));
+    ShowScore();
+}
 
+void CEditAssignmentDlg::ShowScore() {
+    const CMarkwiseDoc& doc = m_host.data();
+    const int students = doc.StudentsInUse();
+    const CAssignment& assignment = doc.m_assignments[m_assignment];
     const bool fastEdit = m_fastEdit->isChecked();
     const bool hasStudent = m_student < students;
     const double score = hasStudent ? assignment.m_scores[m_student] : MISSING_SCORE;
@@ -155,10 +163,9 @@ void CEditAssignmentDlg::Refresh() {
         m_score->setText(toQString(FormatNumber15(score)));
         return;
     }
-    // Fast Edit: a selected 0 in the focused box, so the next score simply replaces it.
-    m_score->setText(QStringLiteral("0"));
+    // Fast Edit: an empty, focused box for the next score; left empty, it stores nothing.
+    m_score->clear();
     m_score->setFocus();
-    m_score->selectAll();
 }
 
 void CEditAssignmentDlg::SelectionChanged() {
@@ -183,20 +190,31 @@ void CEditAssignmentDlg::accept() {
     std::string description;
     reader.Text(m_title, QStringLiteral("Title"), title);
     reader.Number(m_points, QStringLiteral("Points Possible"), points);
-    // While N/A is ticked the box is disabled and its content means nothing.
-    if (student >= 0 && !m_notAvailable->isChecked())
-        reader.Number(m_score, QStringLiteral("Student Points"), score);
+    // While N/A is ticked the box is disabled and its content means nothing; a box left
+    // empty stores no score.
+    int scored = student;
+    if (student >= 0 && !m_notAvailable->isChecked()) {
+        if (m_score->text().trimmed().isEmpty())
+            scored = -1;
+        else
+            reader.Number(m_score, QStringLiteral("Student Points"), score);
+    }
     reader.Text(m_description, QStringLiteral("Description"), description);
     if (!reader.Ok())
         return;
 
-    // The opening's one undo step is named for Fast Edit once any of its stores was.
-    m_fastEdited = m_fastEdited || m_fastEdit->isChecked();
-    m_host.editor().apply(
-        m_fastEdited ? QStringLiteral("Fast Edit scores") : QStringLiteral("Edit Assignment"),
-        AssignmentStoreEdit(m_host.data(),
-                            {m_assignment, title, description, points, student, score}),
-        m_session);
+    const CAssignment& shown = m_host.data().m_assignments[m_assignment];
+    const bool sameDetails = shown.m_title == title && shown.m_description == description &&
+                             shown.m_pointsPossible == points;
+    if (scored >= 0 || !sameDetails) {
+        // The opening's one undo step is named for Fast Edit once any of its stores was.
+        m_fastEdited = m_fastEdited || m_fastEdit->isChecked();
+        m_host.editor().apply(
+            m_fastEdited ? QStringLiteral("Fast Edit scores") : QStringLiteral("Edit Assignment"),
+            AssignmentStoreEdit(m_host.data(),
+                                {m_assignment, title, description, points, scored, score}),
+            m_session);
+    }
     if (m_fastEdit->isChecked() && m_student < students - 1)
         ++m_student;
     Refresh();

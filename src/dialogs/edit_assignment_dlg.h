@@ -43,6 +43,8 @@ protected:
 private:
     void BuildLayout();
     void Refresh();
+    // The selected student's score, N/A box and score box, for the Fast Edit state.
+    void ShowScore();
     void SelectionChanged();
     void NotAvailableClicked(bool checked);
 

@@ -36,9 +36,11 @@ CExcludeAssignmentsDlg::CExcludeAssignmentsDlg(DialogHost& host, QWidget* parent
     setTabOrder(m_dontExclude, m_ok);
     setTabOrder(m_ok, m_cancel);
 
-    // The dialog always opens the same way, whatever exclusion is in force.
-    FillList(m_list, AssignmentLines(m_host.data()), 0);
-    m_dontExclude->setChecked(true);
+    // It opens on the exclusion in force (the first counted assignment), so OK without a
+    // choice changes nothing.
+    const int first = std::max(m_host.data().m_firstIncluded, 0);
+    FillList(m_list, AssignmentLines(m_host.data()), first);
+    m_dontExclude->setChecked(first == 0);
     m_list->setFocus();
 }
 

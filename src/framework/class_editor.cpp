@@ -58,6 +58,7 @@ public:
 
     std::size_t bytes() const { return m_bytes; }
     bool marksModified() const { return m_edit->MarksModified(); }
+    std::optional<ClassEdit::Cell> changedCell() const { return m_edit->ChangedCell(); }
 
 private:
     CClassEditor& m_editor;
@@ -108,6 +109,7 @@ void CClassEditor::undo() {
         return;
     m_stack.undo();
     afterChange();
+    showStep(m_stack.index());
 }
 
 void CClassEditor::redo() {
@@ -115,6 +117,14 @@ void CClassEditor::redo() {
         return;
     m_stack.redo();
     afterChange();
+    showStep(m_stack.index() - 1);
+}
+
+void CClassEditor::showStep(int i) {
+    if (i < 0 || i >= m_stack.count())
+        return;
+    if (const std::optional<ClassEdit::Cell> cell = StepAt(m_stack, i).changedCell())
+        emit stepShown(cell->assignment, cell->student);
 }
 
 void CClassEditor::markSaved() {

@@ -51,11 +51,15 @@ public:
 
 signals:
     void changed();
+    // After an undo or redo of a step that changed one score (after changed()).
+    void stepShown(int assignment, int student);
 
 private:
     friend class EditCommand;
     bool isModified() const;
     void afterChange();
+    // Emits stepShown for step i of the stack when it changed one score.
+    void showStep(int i);
     void trim();
 
     CMarkwiseDoc& m_data;

@@ -7,7 +7,7 @@ namespace markwise {
 
 namespace {
 
-constexpr std::array<CommandInfo, 54> kCommands{{
+constexpr std::array<CommandInfo, 56> kCommands{{
     {ID_FILE_NEW, "&New\tCtrl+N", "Create a new data file\nNew", "file-new"},
     {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen", "file-open"},
     {ID_FILE_CLOSE, "&Close", "Close the active document\nClose"},
@@ -17,7 +17,7 @@ constexpr std::array<CommandInfo, 54> kCommands{{
      "Open a class list or grade book saved as CSV as a new class\nImport"},
     {ID_FILE_CSV_IMPORT_SCORES, "I&mport Scores...",
      "Bring scores from a CSV file into the active class\nImport Scores"},
-    {ID_FILE_CSV_EXPORT, "E&xport...",
+    {ID_FILE_CSV_EXPORT, "&Export...",
      "Save the active class as CSV for a spreadsheet or learning platform\nExport"},
     {ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active document\nPrint", "file-print"},
     {ID_FILE_PRINT_PREVIEW, "Print Pre&view", "Display full pages\nPrint Preview"},
@@ -29,8 +29,11 @@ constexpr std::array<CommandInfo, 54> kCommands{{
     {ID_FILE_MRU_FILE4, "Recent File", "Open this document"},
     {ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit"},
     {ID_EDIT_UNDO, "&Undo\tCtrl+Z", "Undo the last change\nUndo"},
-    {ID_EDIT_REDO, "&Redo\tCtrl+Y", "Redo the change last undone\nRedo"},
+    {ID_EDIT_REDO, "R&edo\tCtrl+Y", "Redo the change last undone\nRedo"},
     {ID_EDIT_COPY, "&Copy\tCtrl+C", "Copy the grade sheet to the clipboard\nCopy"},
+    {ID_EDIT_FIND, "&Find Student...\tCtrl+F",
+     "Find a student whose name or ID contains a text\nFind Student"},
+    {ID_EDIT_REPEAT, "Find &Next\tF3", "Find the next student with the same text\nFind Next"},
     {ID_EDIT_PREFERENCES, "P&references...", "Change Certain Options\nPreferences"},
     {ID_CLASS_ROSTER, "&View Class Roster...", "View a class roster\nClass Roster"},
     {ID_CLASS_PROGRESS_REPORTS, "&Progress Reports...",
@@ -87,7 +90,7 @@ constexpr std::array<int, 18> kToolbar{
     ID_STUDENT_NEW,  ID_STUDENT_EDIT,   ID_STUDENT_REMOVE,  kMenuSeparator,       ID_SCROLL_LEFT,
     ID_SCROLL_RIGHT, kMenuSeparator,    ID_APP_ABOUT};
 
-constexpr std::array<Accelerator, 18> kAccelerators{{
+constexpr std::array<Accelerator, 20> kAccelerators{{
     {ID_FILE_NEW, "Ctrl+N"},
     {ID_FILE_OPEN, "Ctrl+O"},
     {ID_FILE_SAVE, "Ctrl+S"},
@@ -98,6 +101,8 @@ constexpr std::array<Accelerator, 18> kAccelerators{{
     {ID_EDIT_UNDO, "Alt+Backspace"},
     {ID_EDIT_REDO, "Ctrl+Y"},
     {ID_EDIT_REDO, "Ctrl+Shift+Z"},
+    {ID_EDIT_FIND, "Ctrl+F"},
+    {ID_EDIT_REPEAT, "F3"},
     // Cut, paste and the pane keys are bound, and nothing handles them (see kCommands).
     {ID_EDIT_CUT, "Ctrl+X"},
     {ID_EDIT_CUT, "Shift+Del"},
@@ -143,8 +148,8 @@ const std::vector<MenuInfo>& documentMenus() {
           ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, kMenuSeparator,
           kMenuRecentFiles, kMenuSeparator, ID_APP_EXIT}},
         {"&Edit",
-         {ID_EDIT_UNDO, ID_EDIT_REDO, kMenuSeparator, ID_EDIT_COPY, kMenuSeparator,
-          ID_EDIT_PREFERENCES}},
+         {ID_EDIT_UNDO, ID_EDIT_REDO, kMenuSeparator, ID_EDIT_COPY, kMenuSeparator, ID_EDIT_FIND,
+          ID_EDIT_REPEAT, kMenuSeparator, ID_EDIT_PREFERENCES}},
         {"&Class",
          {ID_CLASS_ROSTER, ID_CLASS_PROGRESS_REPORTS, ID_CLASS_EXCLUDE, ID_CLASS_SUMMARY}},
         {"&Assignment",

@@ -28,8 +28,8 @@ CDocument::CDocument(CDocManager& manager, std::unique_ptr<CMarkwiseDoc> data, Q
     });
     handle(ID_EDIT_REDO, [this] { m_editor.redo(); }).state([this](CommandState& state) {
         state.enabled = m_editor.history().canRedo();
-        state.text = state.enabled ? QStringLiteral("&Redo %1").arg(m_editor.history().redoText())
-                                   : QStringLiteral("&Redo");
+        state.text = state.enabled ? QStringLiteral("R&edo %1").arg(m_editor.history().redoText())
+                                   : QStringLiteral("R&edo");
     });
     handle(ID_FILE_CLOSE, [this] {
         if (canCloseFrames() && saveModified()) {

@@ -64,6 +64,8 @@ public:
     virtual void OnPrepareDC(QPainter& painter, CPrintInfo& info);
     virtual void OnPrint(QPainter& painter, CPrintInfo& info) = 0;
     virtual void OnEndPrinting(QPainter& painter, CPrintInfo& info);
+    // The choices as the user left them (the Print dialog's, or the preview's toolbar).
+    virtual void takeChoices(const PrintChoices&) {}
 };
 
 // The standard print preparation: the Print dialog on info's printer, unless the job is a

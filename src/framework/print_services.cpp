@@ -1,8 +1,10 @@
 #include "print_services.h"
 
 #include "core/atomic_file.h"
+#include "document.h"
 #include "print_job.h"
 #include "ui_seam.h"
+#include "view.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -12,8 +14,10 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryFile>
+#include <QToolBar>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -31,6 +35,14 @@ bool IsCompletePdf(const QString& path) {
 
 const QString kCannotStart = QStringLiteral("The print job could not be started.");
 } // namespace
+
+QString ProposedPdfFile(const CDocument& document) {
+    const QFileInfo file(document.path());
+    const QString base = QFileInfo(document.title()).completeBaseName();
+    const QString folder = document.path().isEmpty() ? QDir::homePath() : file.absolutePath();
+    return QDir(folder).filePath((base.isEmpty() ? QStringLiteral("print") : base) +
+                                 QStringLiteral(".pdf"));
+}
 
 PrintServices::PrintServices() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
 
@@ -82,6 +94,13 @@ void PrintServices::setPreviewAnswerer(PreviewAnswerer a) {
 }
 
 void PrintServices::printWith(PrintJob& job, QWidget* parent, bool direct) {
+    // A print to a PDF file proposes the class's own name beside the class file.
+    if (const auto* view = dynamic_cast<const CView*>(parent); view && !direct) {
+        const QString file = ProposedPdfFile(view->frameworkDocument());
+        m_printer->setDocName(QFileInfo(file).completeBaseName());
+        if (m_printer->outputFormat() == QPrinter::PdfFormat)
+            m_printer->setOutputFileName(file);
+    }
     CPrintInfo info;
     info.m_printer = m_printer.get();
     info.m_services = this;
@@ -110,6 +129,20 @@ void PrintServices::preview(PrintJob& job, QWidget* parent) {
     if (!job.OnPreparePrinting(prepared))
         return;
     QPrintPreviewDialog dialog(m_printer.get(), parent);
+    // The job's choices as toggles on the preview's toolbar: the preview follows them.
+    auto* toolbar = dialog.findChild<QToolBar*>();
+    auto* widget = dialog.findChild<QPrintPreviewWidget*>();
+    PrintChoices choices = prepared.m_choices;
+    for (std::size_t i = 0; toolbar && widget && i < choices.items.size(); ++i) {
+        QAction* toggle = toolbar->addAction(choices.items[i].label);
+        toggle->setCheckable(true);
+        toggle->setChecked(choices.items[i].checked);
+        QObject::connect(toggle, &QAction::toggled, &dialog, [&job, &choices, widget, i](bool on) {
+            choices.items[i].checked = on;
+            job.takeChoices(choices);
+            widget->updatePreview();
+        });
+    }
     // The preview paints again whenever its page setup changes: each time a fresh run
     // from what the preparation gave.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,

@@ -11,8 +11,13 @@ class QWidget;
 
 namespace markwise {
 
+class CDocument;
 class PrintJob;
 struct PrintChoices;
+
+// The PDF a print to file proposes: the class's own name ("period3.pdf") beside its file,
+// in the home folder for a class never saved.
+QString ProposedPdfFile(const CDocument& document);
 
 // The printer the program prints on, owned by the application: Print Setup changes it
 // and the next Print, direct print and preview use what was chosen there. Its print,

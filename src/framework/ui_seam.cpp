@@ -1,6 +1,8 @@
 #include "ui_seam.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -13,6 +15,10 @@ UiSeam::Answerer& answerer() {
 }
 UiSeam::FileAnswerer& fileAnswerer() {
     static UiSeam::FileAnswerer instance;
+    return instance;
+}
+UiSeam::TextAnswerer& textAnswerer() {
+    static UiSeam::TextAnswerer instance;
     return instance;
 }
 UiSeam::FilterAnswerer& filterAnswerer() {
@@ -144,6 +150,20 @@ UiSeam::SaveChoice UiSeam::saveFileChoice(QWidget* parent, const QString& captio
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+}
+
+QString UiSeam::askText(QWidget* parent, const QString& caption, const QString& label,
+                        const QString& initial) {
+    if (textAnswerer())
+        return textAnswerer()(label);
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(owner(parent), caption, label, QLineEdit::Normal, initial, &ok);
+    return ok ? text : QString();
+}
+
+void UiSeam::setTextAnswerer(TextAnswerer a) {
+    textAnswerer() = std::move(a);
 }
 
 void UiSeam::setFilterAnswerer(FilterAnswerer a) {

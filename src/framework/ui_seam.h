@@ -54,6 +54,13 @@ public:
                                      const QString& defaultSuffix);
     static void setFilterAnswerer(FilterAnswerer answerer);
 
+    // One line of text asked for under label; empty when cancelled. Tests answer it with
+    // the text answerer.
+    using TextAnswerer = std::function<QString(const QString& label)>;
+    static QString askText(QWidget* parent, const QString& caption, const QString& label,
+                           const QString& initial);
+    static void setTextAnswerer(TextAnswerer answerer);
+
     // Tests install answerers; an empty function restores the real dialogs.
     static void setAnswerer(Answerer answerer);
     static void setFileAnswerer(FileAnswerer answerer);

@@ -1,38 +1,51 @@
 #include "geometry/histogram_layout.h"
 
-#include "core/number_text.h"
-
 #include <algorithm>
 
 namespace markwise {
 namespace {
 
 constexpr int kBarGap = 4;
-constexpr double kLegendSquare = 8.0;
+constexpr int kLegendSquare = 8;
 
 } // namespace
 
 HistogramLayout LayoutHistogram(const std::array<int, kGradeCount>& counts,
                                 const HistogramMeasure& measure) {
     const int largest = *std::max_element(counts.begin(), counts.end());
-    const int width = measure.barsEnd - measure.labelRight - kBarGap;
-    double scale = 0.0; // pixels per student
-    double studentsPerSquare = 0.0;
+    const int width = measure.barsEnd - measure.labelRight - kBarGap - measure.countWidth;
+    const int square = kLegendSquare;
+    int pixels = 0; // a student takes pixels / per pixels
+    int per = 1;
+    std::string legend = "1 square = 0 students";
     if (largest > 0) {
-        scale = static_cast<double>(width) / largest;
-        if (scale == 0.0) {
-            scale = 1.0;
+        if (width >= square * largest) {
+            // Whole squares per student.
+            const int squares = width / (square * largest);
+            pixels = square * squares;
+            legend = squares == 1 ? "1 square = 1 student"
+                                  : "1 square = 1/" + std::to_string(squares) + " student";
+        } else if (width > 0) {
+            // Whole students per square, at least two here.
+            const int students = (square * largest + width - 1) / width;
+            pixels = square;
+            per = students;
+            legend = "1 square = " + std::to_string(students) + " students";
+        } else if (width == 0) {
+            // No width at all: one pixel a student.
+            pixels = 1;
+            legend = "1 square = " + std::to_string(square) + " students";
         }
-        studentsPerSquare = kLegendSquare / scale;
     }
 
     HistogramLayout out;
-    out.legend = "represents " + FormatG(studentsPerSquare) + " students.";
+    out.legend = legend;
     const int left = measure.labelRight - measure.originX + kBarGap;
     for (int k = 0; k < kGradeCount; ++k) {
-        const int length = std::max(static_cast<int>(counts[k] * scale), 0);
+        const int length = std::max(counts[k], 0) * pixels / per;
         const int bottom = measure.labelBottoms[k] - measure.originY;
         out.bars[k] = {left, bottom - kHistogramBarHeight, left + length, bottom};
+        out.counts[k] = {left + length + kBarGap, bottom, std::to_string(counts[k])};
     }
     return out;
 }

@@ -14,6 +14,7 @@ struct HistogramMeasure {
     int barsEnd = 0;    // right edge of the right-edge marker, where the longest bar ends
     int labelRight = 0; // right edge of the "A+:" label; every bar starts 4 pixels after it
     std::array<int, kGradeCount> labelBottoms{}; // bottom edge of each bin's label
+    int countWidth = 0; // room the widest count text and its gap need after a bar
 };
 
 // A bar in client coordinates; right - left is its length.
@@ -26,16 +27,29 @@ struct BarRect {
     bool operator==(const BarRect&) const = default;
 };
 
+// A bar's count, drawn just after its end, level with the bar.
+struct BarCount {
+    int left = 0;
+    int bottom = 0;
+    std::string text;
+
+    bool operator==(const BarCount&) const = default;
+};
+
 struct HistogramLayout {
-    std::string legend; // "represents <8 / scale> students." beside the 8-pixel square
+    std::string legend; // "1 square = 2 students" beside the 8-pixel square
     std::array<BarRect, kGradeCount> bars;
+    std::array<BarCount, kGradeCount> counts;
 };
 
 inline constexpr int kHistogramBarHeight = 10;
 
-// Bars for the thirteen counts (A+ ... F), scaled so the largest fills the width
-// between the labels and the right-edge marker. All counts 0: empty bars and a
-// legend of 0. A bar never gets a negative length.
+// Bars for the thirteen counts (A+ ... F), each followed by its count. The scale is the
+// largest that lets the longest bar and its count fit between the labels and the
+// right-edge marker while one 8-pixel square stands for a whole number of students or
+// one student for a whole number of squares, so the legend reads "1 square = 2 students"
+// or "1 square = 1/3 student". All counts 0, or markers the wrong way round: empty bars
+// and "1 square = 0 students".
 HistogramLayout LayoutHistogram(const std::array<int, kGradeCount>& counts,
                                 const HistogramMeasure& measure);
 

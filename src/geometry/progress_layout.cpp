@@ -30,7 +30,7 @@ std::vector<std::string> ProgressRowTexts(const ProgressReportInput& in, int k) 
         return {};
     }
     const int s = in.state.m_foundStudents[k];
-    const std::string& comment = in.state.m_reportComments[k];
+    std::string comment = in.state.FoundComment(k);
     if (s < 0 || s >= in.doc.StudentsInUse()) {
         return {"", "", "", comment};
     }

@@ -21,7 +21,7 @@ struct ProgressReportInput {
 };
 
 // The search: every student whose percent is at or below cutoff (plain comparison), in
-// class order, becomes the report's found list; the comments stay with their positions.
+// class order, becomes the report's found list; each comment stays with its student.
 void FindProgressStudents(const CMarkwiseDoc& doc, double cutoff, ProgressReportState& report);
 
 inline constexpr int kProgressReservedLines = 6;
@@ -30,7 +30,7 @@ inline constexpr int kProgressReservedLines = 6;
 std::string ProgressHeading(const ProgressReportInput& in);
 
 // Name or ID, percent, grade and comment of found-list entry k. A class position no longer
-// in use shows only its comment, so rows and comments keep their places.
+// in use shows only its comment.
 std::vector<std::string> ProgressRowTexts(const ProgressReportInput& in, int k);
 
 // The window: heading, column headers at x 0/200/300/400 and one row per found student,

@@ -1,5 +1,7 @@
 #include "geometry/report_print.h"
 
+#include "geometry/column_fit.h"
+
 #include <algorithm>
 
 namespace markwise {
@@ -25,15 +27,28 @@ ReportPagination PaginateReport(const PageRequest& page, int reservedLines, int 
 
 ReportPrintout PrintReportPage(const PageRequest& page, int reservedLines, int itemCount,
                                const std::string& heading, const ReportColumns& columns,
-                               const ReportItemTexts& itemTexts) {
+                               const ReportItemTexts& itemTexts, const ReportExtraLine& extra) {
     ReportPrintout out;
     out.pagination = PaginateReport(page, reservedLines, itemCount);
+    ColumnWidths widths(columns.x.size());
+    for (std::size_t c = 0; c < columns.headers.size(); ++c)
+        widths.widen(c, columns.headers[c]);
+    for (int k = 0; k < itemCount; ++k)
+        widths.widenRow(itemTexts(k));
+    widths.widenRow(extra.texts, extra.firstColumn);
+    const FittedColumns fitted = FitColumns(columns.x, widths, PrintableTwips(page.width));
+    out.columns = fitted.x;
+    const ReportColumns placed{out.columns, columns.headers};
+
     const int pitch = std::max(page.lineHeight, 0);
     out.texts.push_back({0, 4 * pitch, LineText(heading)});
-    AppendReportHeaders(out.texts, columns, 5 * pitch);
+    AppendReportHeaders(out.texts, placed, 5 * pitch);
     int line = 6;
     for (int k = 0; k < out.pagination.itemsOnPage; ++k, ++line) {
-        AppendReportLine(out.texts, columns, line * pitch, itemTexts(out.pagination.firstItem + k));
+        std::vector<std::string> texts = itemTexts(out.pagination.firstItem + k);
+        if (!texts.empty())
+            texts[0] = CutText(texts[0], fitted.cutCells);
+        AppendReportLine(out.texts, placed, line * pitch, texts);
     }
     out.nextLine = line;
     return out;

@@ -30,13 +30,22 @@ ReportPagination PaginateReport(const PageRequest& page, int reservedLines, int 
 struct ReportPrintout {
     DrawList texts;
     ReportPagination pagination;
-    int nextLine = 0; // first line below the page's last item
+    int nextLine = 0;         // first line below the page's last item
+    std::vector<int> columns; // where each column starts on this printout
+};
+
+// A line a report prints below its items, texts from column firstColumn on.
+struct ReportExtraLine {
+    std::vector<std::string> texts;
+    std::size_t firstColumn = 0;
 };
 
 // The page procedure all three reports share: lines 0 to 3 empty, the heading on
-// line 4, the column headers on line 5, then this page's items from line 6 on.
+// line 4, the column headers on line 5, then this page's items from line 6 on. Columns
+// make room for the widest text before them on the whole printout (column_fit.h, the extra
+// line counted too); the first column is cut to keep rows inside the page's width.
 ReportPrintout PrintReportPage(const PageRequest& page, int reservedLines, int itemCount,
                                const std::string& heading, const ReportColumns& columns,
-                               const ReportItemTexts& itemTexts);
+                               const ReportItemTexts& itemTexts, const ReportExtraLine& extra = {});
 
 } // namespace markwise

@@ -105,6 +105,15 @@ int ShownColumnCount(const CMarkwiseDoc& doc, int clientWidth) {
     return std::min(VisibleColumnCount(clientWidth), doc.AssignmentsInUse());
 }
 
+bool IsExcludedHeading(const CMarkwiseDoc& doc, const SheetView& view, const DrawText& text) {
+    const int offset = text.x - kSheetNameWidth;
+    if (text.y != 0 || offset < 0 || offset % kSheetColumnWidth != 0)
+        return false;
+    const int column = offset / kSheetColumnWidth;
+    return column < ShownColumnCount(doc, view.clientWidth) &&
+           !doc.CountsAssignment(view.firstAssignment + column);
+}
+
 ScrollSize SheetScrollSize(const CMarkwiseDoc& doc, int clientWidth, int rowHeight) {
     const int rows = doc.StudentsInUse() + kRowsBesideStudents + ShownColumnCount(doc, clientWidth);
     return {kSheetFixedWidth, (rowHeight > 0 ? rowHeight : kUnmeasuredRowHeight) * rows};

@@ -30,6 +30,10 @@ int VisibleColumnCount(int clientWidth);
 // block starts at 200 + 100 * nV.
 int ShownColumnCount(const CMarkwiseDoc& doc, int clientWidth);
 
+// Whether a heading text (row 0 at x) is that of an assignment shown that does not count
+// in totals, which the screen marks.
+bool IsExcludedHeading(const CMarkwiseDoc& doc, const SheetView& view, const DrawText& text);
+
 // UpdateScrollSizes: 376 wide, and as high as the rows drawn: the heading, the students,
 // the points-possible and blank rows and one description row per shown column, rowHeight
 // each (20 while the font is not measured yet), so the range ends where the sheet ends.

@@ -74,11 +74,47 @@ SheetSlice SliceOfPage(const SheetPrintGeometry& g, int nS, int nA, SheetPrintCo
     return slice;
 }
 
+// The sheet's columns on a printout of assignments off..off+nCols-1: names, one per
+// assignment, then received, percent and letter when the totals print. Every student
+// counts, not only this page's, so all pages of the printout line up.
+FittedColumns FitSheetColumns(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
+                              const SheetSlice& slice, bool totals, int printableWidth) {
+    const int nS = doc.StudentsInUse();
+    const int nCols = slice.columns;
+    std::vector<int> placed{0};
+    for (int c = 0; c < nCols; ++c)
+        placed.push_back(ColumnX(c, 230));
+    if (totals) {
+        for (const int offset : {230, 295, 400})
+            placed.push_back(ColumnX(nCols, offset));
+    }
+    ColumnWidths widths(placed.size());
+    for (int s = 0; s < nS; ++s)
+        widths.widen(0, doc.GetListedName(s));
+    for (int c = 0; c < nCols; ++c) {
+        const int a = slice.firstAssignment + c;
+        const auto column = static_cast<std::size_t>(c) + 1;
+        widths.widen(column, NumberedText(a, ""));
+        widths.widen(column, doc.GetPointsPossibleText(a));
+        for (int s = 0; s < nS; ++s)
+            widths.widen(column, ScoreText(doc.m_assignments[a], s));
+    }
+    if (totals) {
+        const auto first = static_cast<std::size_t>(nCols) + 1;
+        widths.widen(first, doc.GetClassPossibleText());
+        for (int s = 0; s < nS; ++s) {
+            const StudentTotalTexts t = TotalTexts(doc, s, cutoffs);
+            widths.widenRow(std::vector<std::string>{t.received, t.percent, t.letter}, first);
+        }
+    }
+    return FitColumns(placed, widths, printableWidth);
+}
+
 } // namespace
 
 SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
                                     std::string_view documentTitle, const PageRequest& request,
-                                    SheetPrintColumns which) {
+                                    SheetPrintColumns which, SheetColumnsCache* cache) {
     const int nS = doc.StudentsInUse();
     const int nA = doc.AssignmentsInUse();
     const int lineH = request.lineHeight;
@@ -93,18 +129,34 @@ SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs
     const int firstStudent = slice.students.firstItem;
     const int rows = out.studentLines;
     const int pointsLine = kFirstStudentLine + rows;
+    const bool totals = nA > 0 && slice.lastStrip;
+    const int printable = PrintableTwips(request.width);
+    FittedColumns fitted;
+    if (cache) {
+        const auto key = std::tuple{slice.firstAssignment, slice.columns, totals, printable};
+        auto it = cache->strips.find(key);
+        if (it == cache->strips.end())
+            it = cache->strips.emplace(key, FitSheetColumns(doc, cutoffs, slice, totals, printable))
+                     .first;
+        fitted = it->second;
+    } else {
+        fitted = FitSheetColumns(doc, cutoffs, slice, totals, printable);
+    }
+    const auto columnX = [&fitted](int column) {
+        return fitted.x[static_cast<std::size_t>(column)];
+    };
 
     DrawList& texts = out.texts;
     texts.reserve(static_cast<size_t>(rows) * (nCols + 4) + static_cast<size_t>(nCols) * 3 + 3);
     texts.push_back({0, kTitleLine * lineH, ReportHeadingTitle(documentTitle)});
     for (int r = 0; r < rows; ++r) {
-        texts.push_back(
-            {0, (kFirstStudentLine + r) * lineH, LineText(doc.GetListedName(firstStudent + r))});
+        texts.push_back({0, (kFirstStudentLine + r) * lineH,
+                         CutText(LineText(doc.GetListedName(firstStudent + r)), fitted.cutCells)});
     }
     for (int c = 0; c < nCols; ++c) {
         const int a = off + c;
         const CAssignment& assignment = doc.m_assignments[a];
-        const int x = ColumnX(c, 230);
+        const int x = columnX(c + 1);
         texts.push_back({x, pointsLine * lineH, doc.GetPointsPossibleText(a)});
         texts.push_back({x, kHeadingLine * lineH, NumberedText(a, "")});
         texts.push_back(
@@ -114,15 +166,15 @@ SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs
                 {x, (kFirstStudentLine + r) * lineH, ScoreText(assignment, firstStudent + r)});
         }
     }
-    if (nA > 0 && slice.lastStrip) {
-        const int totalsX = ColumnX(nCols, 230);
+    if (totals) {
+        const int totalsX = columnX(nCols + 1);
         texts.push_back({totalsX, kHeadingLine * lineH, "Totals"});
         for (int r = 0; r < rows; ++r) {
-            StudentTotalTexts totals = TotalTexts(doc, firstStudent + r, cutoffs);
+            StudentTotalTexts student = TotalTexts(doc, firstStudent + r, cutoffs);
             const int y = (kFirstStudentLine + r) * lineH;
-            texts.push_back({totalsX, y, std::move(totals.received)});
-            texts.push_back({ColumnX(nCols, 295), y, std::move(totals.percent)});
-            texts.push_back({ColumnX(nCols, 400), y, std::move(totals.letter)});
+            texts.push_back({totalsX, y, std::move(student.received)});
+            texts.push_back({columnX(nCols + 2), y, std::move(student.percent)});
+            texts.push_back({columnX(nCols + 3), y, std::move(student.letter)});
         }
         texts.push_back({totalsX, pointsLine * lineH, doc.GetClassPossibleText()});
     }

@@ -2,10 +2,13 @@
 
 #include "core/cutoffs.h"
 #include "core/markwise_doc.h"
+#include "geometry/column_fit.h"
 #include "geometry/draw_text.h"
 #include "geometry/print_page.h"
 
+#include <map>
 #include <string_view>
+#include <tuple>
 
 namespace markwise {
 
@@ -45,10 +48,18 @@ struct SheetPrintPage {
     DrawList texts;         // in drawing order
 };
 
+// Where the columns of each strip of a printout start, worked out once for all its pages
+// (it reads every student). Only for one job over a class that does not change meanwhile.
+struct SheetColumnsCache {
+    // first assignment, columns, totals printed, printable width
+    std::map<std::tuple<int, int, bool, int>, FittedColumns> strips;
+};
+
 // The asked page (lower values than 1 print as page 1). `documentTitle` is the window
 // title; the page shows it as ReportHeadingTitle does.
 SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
                                     std::string_view documentTitle, const PageRequest& request,
-                                    SheetPrintColumns which = SheetPrintColumns::LastThatFit);
+                                    SheetPrintColumns which = SheetPrintColumns::LastThatFit,
+                                    SheetColumnsCache* cache = nullptr);
 
 } // namespace markwise

@@ -14,11 +14,23 @@ namespace markwise {
 // student report's titles.
 std::string NumberedText(int assignment, std::string_view text);
 
+// What marks an assignment that does not count in totals, on screen and on paper.
+inline constexpr std::string_view kNotCountedText = "(not counted)";
+
 // The heading over the listed names: "Name", or "ID" while students are listed by ID.
 std::string_view ListedNameHeading(const CMarkwiseDoc& doc);
 
 // "N/A" for a missing score, else its "%g" text.
 std::string ScoreText(const CAssignment& assignment, int student);
+
+// What the grade sheet's in-place editor says of a typed text that is no score:
+// "Quiz 3, Lee, Ann: "abc" is not a score." (the assignment's title, the listed name).
+std::string NotAScoreMessage(const CMarkwiseDoc& doc, int assignment, int student,
+                             std::string_view typed);
+
+// The first student from position `from` on, round to the start, whose full name or ID
+// contains `text` (letters of either case alike); -1 for none or an empty text.
+int FindStudent(const CMarkwiseDoc& doc, std::string_view text, int from);
 
 // The totals block of one student: received points, percent, letter grade.
 struct StudentTotalTexts {

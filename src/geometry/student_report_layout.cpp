@@ -51,6 +51,9 @@ std::vector<std::string> StudentAssignmentTexts(const StudentReportInput& in, in
         grade = missing ? std::string(kMissingScoreText)
                         : std::string(LetterFromPercent(percent, in.cutoffs));
     }
+    // An excluded row says so, so that the rows and the totals line can be reconciled.
+    if (!in.doc.CountsAssignment(a))
+        grade += std::string(" ") + std::string(kNotCountedText);
     return {NumberedText(a, assignment.m_title), ScoreText(assignment, in.student),
             FormatG(possible), percentText, grade};
 }
@@ -85,14 +88,15 @@ ReportScreen LayoutStudentReportScreen(const StudentReportInput& in, int rowHeig
 }
 
 ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const PageRequest& page) {
-    const ReportColumns columns{kPaperColumns, kHeaders};
-    ReportPrintout out = PrintReportPage(page, kStudentReportReservedLines, ListedAssignments(in),
-                                         StudentReportHeading(in), columns,
-                                         [&in](int a) { return StudentAssignmentTexts(in, a); });
+    const ReportExtraLine totals{StudentTotalsTexts(in), kTotalsFirstColumn};
+    ReportPrintout out = PrintReportPage(
+        page, kStudentReportReservedLines, ListedAssignments(in), StudentReportHeading(in),
+        ReportColumns{kPaperColumns, kHeaders},
+        [&in](int a) { return StudentAssignmentTexts(in, a); }, totals);
     // A page too short for one row keeps to its headings, like every report.
     if (StudentReportInUse(in) && out.pagination.rowsPerPage > 0) {
-        AppendReportLine(out.texts, columns, out.nextLine * page.lineHeight, StudentTotalsTexts(in),
-                         kTotalsFirstColumn);
+        AppendReportLine(out.texts, ReportColumns{out.columns, kHeaders},
+                         out.nextLine * page.lineHeight, totals.texts, kTotalsFirstColumn);
         ++out.nextLine;
     }
     return out;

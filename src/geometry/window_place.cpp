@@ -29,4 +29,16 @@ WindowRect PlaceMainWindow(const std::optional<WindowRect>& remembered, const Wi
     return place;
 }
 
+std::vector<WindowRect> CascadePlaces(int count, int width, int height, int step) {
+    std::vector<WindowRect> places;
+    const int w = std::max(width, 0) * 3 / 4;
+    const int h = std::max(height, 0) * 3 / 4;
+    const int offsets = std::max(1, std::min(width - w, height - h) / std::max(step, 1) + 1);
+    for (int i = 0; i < count; ++i) {
+        const int offset = (i % offsets) * std::max(step, 1);
+        places.push_back({offset, offset, w, h});
+    }
+    return places;
+}
+
 } // namespace markwise

@@ -3,6 +3,7 @@
 #include "core/profile.h"
 
 #include <optional>
+#include <vector>
 
 namespace markwise {
 
@@ -13,5 +14,10 @@ namespace markwise {
 // three quarters of the available area, centred.
 WindowRect PlaceMainWindow(const std::optional<WindowRect>& remembered, const WindowRect& available,
                            int frameTop);
+
+// Window > Cascade inside an area of width x height: each window three quarters of the area
+// in both directions, the next one step further right and down, starting again at the
+// top-left corner where the next would leave the area.
+std::vector<WindowRect> CascadePlaces(int count, int width, int height, int step);
 
 } // namespace markwise

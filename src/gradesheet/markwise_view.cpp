@@ -11,6 +11,7 @@
 #include "framework/ui_seam.h"
 #include "geometry/sheet_hit_test.h"
 #include "geometry/sheet_layout.h"
+#include "geometry/sheet_texts.h"
 #include "geometry/text_room.h"
 #include "sheet_accessible.h"
 #include "sheet_clipboard.h"
@@ -29,13 +30,25 @@
 namespace markwise {
 
 CMarkwiseView::CMarkwiseView(CDocument& document, const ViewDialogs& dialogs)
-    : CView(document), m_dialogs(dialogs), m_keyboard(new SheetKeyboard(*this)) {
+    : CView(document), m_dialogs(dialogs), m_keyboard(new SheetKeyboard(*this)),
+      m_find(
+          *this, [this]() -> const CMarkwiseDoc& { return *GetDocument(); },
+          [this] { return m_keyboard->cell().student; },
+          [this](int s) {
+              const SheetCell at = m_keyboard->cell();
+              m_keyboard->setCell({s, at.student < 0 ? kNameColumn : at.column});
+          }) {
     setFocusPolicy(Qt::StrongFocus);
     InstallSheetAccessibility();
     connect(&document, &CDocument::changed, this, &CMarkwiseView::Invalidate);
     connect(&document.services().cutoffs, &CutoffService::changed, this,
             &CMarkwiseView::Invalidate);
     connect(&document, &CDocument::changed, m_keyboard, &SheetKeyboard::refresh);
+    // Undo and redo show the score they changed.
+    connect(&document.editor(), &CClassEditor::stepShown, m_keyboard,
+            [this](int assignment, int student) {
+                m_keyboard->setCell({student, assignment});
+            });
     addCommands();
 }
 
@@ -69,21 +82,34 @@ void CMarkwiseView::addCommands() {
     for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW}) {
         handle(id, [this, id] { RunSheetPrintCommand(id, *this); });
     }
-    // The dialog commands are handled while the application's table has a dialog for them.
-    const auto dialogCommand = [this](int id, ViewDialogs::Open ViewDialogs::*open) {
-        handle(id, [this, open] { (m_dialogs.*open)(*this); }).onlyWhile([this, open] {
-            return static_cast<bool>(m_dialogs.*open);
-        });
+    // Commands about a student or an assignment are disabled while the class has none.
+    const StateRule needsStudent = [this](CommandState& state) {
+        state.enabled = GetDocument()->StudentsInUse() > 0;
     };
-    dialogCommand(ID_ASSIGNMENT_REMOVE, &ViewDialogs::removeAssignment);
-    dialogCommand(ID_ASSIGNMENT_SUMMARY, &ViewDialogs::assignmentSummary);
+    const StateRule needsAssignment = [this](CommandState& state) {
+        state.enabled = GetDocument()->AssignmentsInUse() > 0;
+    };
+    handle(ID_EDIT_FIND, [this] { m_find.find(); }).state(needsStudent);
+    handle(ID_EDIT_REPEAT, [this] { m_find.findNext(); }).state(needsStudent);
+    // The dialog commands are handled while the application's table has a dialog for them.
+    const auto dialogCommand = [this](int id, ViewDialogs::Open ViewDialogs::*open,
+                                      const StateRule& rule = {}) {
+        Handler& handler =
+            handle(id, [this, open] { (m_dialogs.*open)(*this); }).onlyWhile([this, open] {
+                return static_cast<bool>(m_dialogs.*open);
+            });
+        if (rule)
+            handler.state(rule);
+    };
+    dialogCommand(ID_ASSIGNMENT_REMOVE, &ViewDialogs::removeAssignment, needsAssignment);
+    dialogCommand(ID_ASSIGNMENT_SUMMARY, &ViewDialogs::assignmentSummary, needsAssignment);
     dialogCommand(ID_STUDENT_NEW, &ViewDialogs::addStudent);
-    dialogCommand(ID_STUDENT_REMOVE, &ViewDialogs::removeStudent);
-    dialogCommand(ID_STUDENT_SUMMARY, &ViewDialogs::studentSummary);
+    dialogCommand(ID_STUDENT_REMOVE, &ViewDialogs::removeStudent, needsStudent);
+    dialogCommand(ID_STUDENT_SUMMARY, &ViewDialogs::studentSummary, needsStudent);
     dialogCommand(ID_EDIT_PREFERENCES, &ViewDialogs::preferences);
-    dialogCommand(ID_SORT_ASSIGNMENT, &ViewDialogs::sortByAssignment);
+    dialogCommand(ID_SORT_ASSIGNMENT, &ViewDialogs::sortByAssignment, needsAssignment);
     dialogCommand(ID_CLASS_SUMMARY, &ViewDialogs::classSummary);
-    dialogCommand(ID_CLASS_EXCLUDE, &ViewDialogs::excludeAssignments);
+    dialogCommand(ID_CLASS_EXCLUDE, &ViewDialogs::excludeAssignments, needsAssignment);
     handle(ID_ASSIGNMENT_NEW, [this] {
         // The one precondition the view checks itself.
         if (GetDocument()->m_studentCount == 0) {
@@ -93,12 +119,16 @@ void CMarkwiseView::addCommands() {
         m_dialogs.newAssignment(*this);
     }).onlyWhile([this] { return static_cast<bool>(m_dialogs.newAssignment); });
     // The two editors open with the first entry chosen.
-    handle(ID_ASSIGNMENT_EDIT, [this] { m_dialogs.editAssignment(*this, 0, 0); }).onlyWhile([this] {
-        return static_cast<bool>(m_dialogs.editAssignment);
-    });
-    handle(ID_STUDENT_EDIT, [this] { m_dialogs.editStudent(*this, 0); }).onlyWhile([this] {
-        return static_cast<bool>(m_dialogs.editStudent);
-    });
+    handle(ID_ASSIGNMENT_EDIT, [this] {
+        m_dialogs.editAssignment(*this, 0, 0);
+    }).onlyWhile([this] {
+          return static_cast<bool>(m_dialogs.editAssignment);
+      }).state(needsAssignment);
+    handle(ID_STUDENT_EDIT, [this] {
+        m_dialogs.editStudent(*this, 0);
+    }).onlyWhile([this] {
+          return static_cast<bool>(m_dialogs.editStudent);
+      }).state(needsStudent);
 }
 
 SheetCell CMarkwiseView::currentCell() const {
@@ -163,16 +193,20 @@ void CMarkwiseView::paintEvent(QPaintEvent* event) {
     // Only the screen cuts crowded texts; paper has room for them as they are.
     const GlyphTextPainter& glyphs = m_screenGlyphs.glyphsFor(painter.font());
     ElideCrowdedTexts(glyphs, texts, TextLimits(texts));
+    const SheetView sheet{m_firstAssignment, viewport()->width(), m_rowHeight};
+    const DrawList greyed = TakeExcludedHeadings(*GetDocument(), sheet, texts);
     painter.translate(-left, -top);
     PaintSheetBands(painter, palette(), m_rowHeight, GetDocument()->StudentsInUse(),
                     top + dirty.top(), top + dirty.bottom() + 1, left, viewport()->width());
     glyphs.draw(painter, texts);
+    PaintGreyed(painter, glyphs, palette(), greyed);
     m_keyboard->paintFrame(painter);
     if (top > 0 && dirty.top() < m_rowHeight) {
         DrawList headings = sheetTexts(0, 1);
         ElideCrowdedTexts(glyphs, headings, TextLimits(headings));
+        DrawList excluded = TakeExcludedHeadings(*GetDocument(), sheet, headings);
         PaintStickyHeadings(painter, glyphs, palette(), m_rowHeight, top, left, viewport()->width(),
-                            std::move(headings));
+                            std::move(headings), std::move(excluded));
     }
 }
 
@@ -192,10 +226,15 @@ bool CMarkwiseView::viewportEvent(QEvent* event) {
     const std::vector<int> limits = TextLimits(texts);
     const int hit = TextRoomAt(texts, limits, m_rowHeight, x, y);
     const GlyphTextPainter& glyphs = m_screenGlyphs.glyphsFor(viewport()->font());
+    const SheetView sheet{m_firstAssignment, viewport()->width(), m_rowHeight};
     if (hit >= 0) {
         const DrawText& text = texts[hit];
-        if (glyphs.elide(text.text, TextRoom(glyphs, text, limits[hit])) != text.text) {
-            QToolTip::showText(help->globalPos(), toQString(text.text), viewport());
+        // An assignment that does not count says so; a cut text shows whole.
+        const bool excluded = IsExcludedHeading(*GetDocument(), sheet, text);
+        if (excluded || glyphs.elide(text.text, TextRoom(glyphs, text, limits[hit])) != text.text) {
+            const std::string tip =
+                excluded ? text.text + " " + std::string(kNotCountedText) : text.text;
+            QToolTip::showText(help->globalPos(), toQString(tip), viewport());
             return true;
         }
     }

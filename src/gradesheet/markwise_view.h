@@ -2,6 +2,7 @@
 
 #include "core/cutoffs.h"
 #include "framework/draw_list.h"
+#include "framework/student_find.h"
 #include "framework/view.h"
 #include "geometry/draw_text.h"
 #include "geometry/sheet_cursor.h"
@@ -74,6 +75,7 @@ private:
     int m_rowHeight = 0;
 
     SheetKeyboard* m_keyboard;
+    StudentFind m_find;
     ScreenGlyphs m_screenGlyphs;
 };
 

@@ -7,6 +7,7 @@
 #include "framework/document.h"
 #include "framework/text.h"
 #include "framework/ui_seam.h"
+#include "geometry/sheet_texts.h"
 #include "markwise_view.h"
 #include "sheet_accessible.h"
 #include "sheet_cell_editor.h"
@@ -152,6 +153,16 @@ bool SheetKeyboard::keyPress(QKeyEvent* event) {
         if (m_cell.IsScore())
             StoreSheetScore(m_view, m_cell.column, m_cell.student, MISSING_SCORE);
         return true;
+    case Qt::Key_F2: // edits the score as it stands
+        if (m_cell.IsScore()) {
+            const CMarkwiseDoc& doc = *m_view.GetDocument();
+            openEditor(toQString(ScoreText(doc.m_assignments[m_cell.column], m_cell.student)));
+        }
+        return m_cell.IsScore();
+    case Qt::Key_Backspace: // clears the score in the editor, stored only on Enter
+        if (m_cell.IsScore())
+            openEditor(QString());
+        return m_cell.IsScore();
     default:
         break;
     }
@@ -212,7 +223,9 @@ void SheetKeyboard::storeEditor(CursorMove then) {
         return;
     const std::optional<double> score = ParseTypedScore(fromQString(m_editor->text().trimmed()));
     if (!score) {
-        UiSeam::tell(&m_view, QStringLiteral("Please enter a number in \"Student Points\"."));
+        const CMarkwiseDoc& doc = *m_view.GetDocument();
+        UiSeam::tell(&m_view, toQString(NotAScoreMessage(doc, m_cell.column, m_cell.student,
+                                                         fromQString(m_editor->text().trimmed()))));
         m_editor->setFocus();
         m_editor->selectAll();
         return;

@@ -25,7 +25,8 @@ void PaintSheetBands(QPainter& painter, const QPalette& palette, int rowHeight, 
 }
 
 void PaintStickyHeadings(QPainter& painter, const GlyphTextPainter& glyphs, const QPalette& palette,
-                         int rowHeight, int top, int left, int width, DrawList headings) {
+                         int rowHeight, int top, int left, int width, DrawList headings,
+                         DrawList greyed) {
     if (top <= 0 || rowHeight <= 0)
         return;
     painter.fillRect(QRect(left, top, width, rowHeight), palette.color(QPalette::Button));
@@ -33,9 +34,33 @@ void PaintStickyHeadings(QPainter& painter, const GlyphTextPainter& glyphs, cons
     painter.setPen(palette.color(QPalette::Mid));
     painter.drawLine(left, top + rowHeight - 1, left + width, top + rowHeight - 1);
     painter.setPen(palette.color(QPalette::ButtonText));
-    for (DrawText& text : headings)
-        text.y += top;
+    for (DrawList* list : {&headings, &greyed}) {
+        for (DrawText& text : *list)
+            text.y += top;
+    }
     glyphs.draw(painter, headings);
+    PaintGreyed(painter, glyphs, palette, greyed);
+    painter.restore();
+}
+
+DrawList TakeExcludedHeadings(const CMarkwiseDoc& doc, const SheetView& view, DrawList& texts) {
+    DrawList taken;
+    std::erase_if(texts, [&](const DrawText& text) {
+        if (!IsExcludedHeading(doc, view, text))
+            return false;
+        taken.push_back(text);
+        return true;
+    });
+    return taken;
+}
+
+void PaintGreyed(QPainter& painter, const GlyphTextPainter& glyphs, const QPalette& palette,
+                 const DrawList& texts) {
+    if (texts.empty())
+        return;
+    painter.save();
+    painter.setPen(palette.color(QPalette::Disabled, QPalette::Text));
+    glyphs.draw(painter, texts);
     painter.restore();
 }
 

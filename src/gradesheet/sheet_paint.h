@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/draw_list.h"
+#include "geometry/sheet_layout.h"
 
 class QPainter;
 class QPalette;
@@ -14,8 +15,16 @@ void PaintSheetBands(QPainter& painter, const QPalette& palette, int rowHeight, 
                      int top, int bottom, int left, int width);
 
 // The heading line again at the top of the view (content y = top) once the students
-// scroll under it; `headings` are the texts of row 0, already fitted to their room.
+// scroll under it; `headings` are the texts of row 0, already fitted to their room, those of
+// assignments that do not count in `greyed`.
 void PaintStickyHeadings(QPainter& painter, const GlyphTextPainter& glyphs, const QPalette& palette,
-                         int rowHeight, int top, int left, int width, DrawList headings);
+                         int rowHeight, int top, int left, int width, DrawList headings,
+                         DrawList greyed);
+
+// Takes the headings of assignments that do not count out of texts, to be drawn greyed.
+DrawList TakeExcludedHeadings(const CMarkwiseDoc& doc, const SheetView& view, DrawList& texts);
+// Draws texts in the palette's disabled text colour.
+void PaintGreyed(QPainter& painter, const GlyphTextPainter& glyphs, const QPalette& palette,
+                 const DrawList& texts);
 
 } // namespace markwise

@@ -11,13 +11,18 @@ bool SheetPrintJob::OnPreparePrinting(CPrintInfo& info) {
                       {{QStringLiteral("All assignments"), m_columns == SheetPrintColumns::All}}};
     if (!PagedTextJob::OnPreparePrinting(info))
         return false;
-    m_columns = info.m_choices.items.front().checked ? SheetPrintColumns::All
-                                                     : SheetPrintColumns::LastThatFit;
+    takeChoices(info.m_choices);
     return true;
 }
 
+void SheetPrintJob::takeChoices(const PrintChoices& choices) {
+    const bool all = !choices.items.empty() && choices.items.front().checked;
+    m_columns = all ? SheetPrintColumns::All : SheetPrintColumns::LastThatFit;
+}
+
 SheetPrintJob::PageTexts SheetPrintJob::layoutPage(const PageRequest& request) {
-    SheetPrintPage page = LayoutSheetPrintPage(m_doc, m_cutoffs, m_title, request, m_columns);
+    SheetPrintPage page =
+        LayoutSheetPrintPage(m_doc, m_cutoffs, m_title, request, m_columns, &m_columnsCache);
     return {std::move(page.texts), page.geometry.pageCount, page.morePages};
 }
 

@@ -21,6 +21,7 @@ public:
 
     // Offers "All assignments" in the Print dialog.
     bool OnPreparePrinting(CPrintInfo& info) override;
+    void takeChoices(const PrintChoices& choices) override;
 
 protected:
     PageTexts layoutPage(const PageRequest& request) override;
@@ -30,6 +31,7 @@ private:
     std::string m_title;
     CGradeCutoffs m_cutoffs;
     SheetPrintColumns m_columns;
+    SheetColumnsCache m_columnsCache;
 };
 
 } // namespace markwise

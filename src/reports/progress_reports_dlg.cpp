@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 namespace markwise {
 
@@ -159,7 +158,7 @@ void CProgressReportsDlg::OnSelchangeStudents() {
     const bool inUse = s >= 0 && s < m_doc.StudentsInUse();
     m_percent = inUse ? m_doc.GetPercent(s) : 0;
     m_grade = inUse ? m_doc.GetLetterGrade(s, m_cutoffs) : std::string();
-    m_comment = m_report.m_reportComments[k];
+    m_comment = m_report.FoundComment(k);
     UpdateData(false);
 }
 
@@ -167,14 +166,13 @@ void CProgressReportsDlg::OnUpdateComment() {
     if (!UpdateData(true))
         return;
     const int k = m_list->currentRow();
-    if (k < 0 || k >= m_report.FoundInUse())
+    const int s = m_report.FoundStudent(k);
+    if (s < 0)
         return;
-    m_report.m_reportComments[k] = m_comment;
-    // The next entry is selected but not shown, so Update again gives it the same comment.
-    if (k + 1 < m_report.m_foundCount) {
-        const QSignalBlocker blocker(m_list);
+    m_report.m_reportComments[static_cast<std::size_t>(s)] = m_comment;
+    // The next entry is selected and shown, so the next Update is for that student.
+    if (k + 1 < m_report.FoundInUse())
         m_list->setCurrentRow(k + 1);
-    }
     m_repaint();
 }
 

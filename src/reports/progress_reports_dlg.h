@@ -18,7 +18,7 @@ class CMarkwiseDoc;
 class LimitedLineEdit;
 
 // "Progress Reports": finds the students at or below a percent and takes a comment for
-// each list position. It writes only the report window's state, never the class. It ends
+// each student found. It writes only the report window's state, never the class. It ends
 // through "Generate" (or Escape) once a search has run; Enter never ends it.
 class CProgressReportsDlg : public QDialog {
 public:

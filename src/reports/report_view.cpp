@@ -8,6 +8,7 @@
 #include "framework/print_services.h"
 #include "framework/scrolling.h"
 #include "framework/text.h"
+#include "geometry/text_room.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -75,9 +76,24 @@ void CReportView::paintEvent(QPaintEvent*) {
         screen = layout();
     // The palette's own colours, so a dark theme stays legible.
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
-    painter.setPen(palette().color(QPalette::Text));
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-    m_screenGlyphs.glyphsFor(painter.font()).draw(painter, screen.texts);
+    if (const int k = highlightedItem(); k >= 0) {
+        // Item lines follow the heading and the column headers; framed as the sheet frames
+        // its current cell.
+        QPen frame(palette().color(QPalette::Highlight));
+        frame.setWidth(2);
+        painter.save();
+        painter.setPen(frame);
+        painter.drawRect(QRect(1, (k + 2) * m_rowHeight + 1,
+                               std::max(screen.scroll.width, viewport()->width()) - 3,
+                               m_rowHeight - 2));
+        painter.restore();
+    }
+    painter.setPen(palette().color(QPalette::Text));
+    // A long name is cut short of the column after it rather than drawn under it.
+    const GlyphTextPainter& glyphs = m_screenGlyphs.glyphsFor(painter.font());
+    ElideCrowdedTexts(glyphs, screen.texts, TextLimits(screen.texts));
+    glyphs.draw(painter, screen.texts);
 }
 
 void CReportView::mousePressEvent(QMouseEvent* event) {
@@ -89,5 +105,14 @@ void CReportView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CReportView::onClick(int, int) {}
+
+void CReportView::showItem(int k) {
+    const int h = std::max(m_rowHeight, 1);
+    const int top = (k + 2) * h;
+    QScrollBar* bar = verticalScrollBar();
+    if (top < bar->value() + 2 * h || top + h > bar->value() + viewport()->height())
+        bar->setValue(std::max(0, top - 2 * h));
+    Invalidate();
+}
 
 } // namespace markwise

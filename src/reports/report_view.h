@@ -33,6 +33,10 @@ protected:
     virtual ReportPrintout printPage(const PageRequest& page) const = 0;
     // A left click at document point (x, y): the client point plus the scroll position.
     virtual void onClick(int x, int y);
+    // The item line painted highlighted (the found student); -1 for none.
+    virtual int highlightedItem() const { return -1; }
+    // Scrolls item k's line into view and repaints.
+    void showItem(int k);
 
     // The heading's title: the document's window title.
     std::string title() const;

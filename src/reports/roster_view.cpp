@@ -10,7 +10,19 @@
 
 namespace markwise {
 
-CRosterView::CRosterView(CDocument& document) : CReportView(document) {
+CRosterView::CRosterView(CDocument& document)
+    : CReportView(document), m_find(
+                                 *this, [this]() -> const CMarkwiseDoc& { return *GetDocument(); },
+                                 [this] { return m_found; },
+                                 [this](int s) {
+                                     m_found = s;
+                                     showItem(s);
+                                 }) {
+    const StateRule needsStudent = [this](CommandState& state) {
+        state.enabled = GetDocument()->StudentsInUse() > 0;
+    };
+    handle(ID_EDIT_FIND, [this] { m_find.find(); }).state(needsStudent);
+    handle(ID_EDIT_REPEAT, [this] { m_find.findNext(); }).state(needsStudent);
     handle(ID_SORT_NAME, [this] {
         this->frameworkDocument().editor().apply(QStringLiteral("Sort by Name"),
                                                  SortEdit(SortKind::Name));
@@ -22,10 +34,11 @@ CRosterView::CRosterView(CDocument& document) : CReportView(document) {
             open(host);
         };
     };
-    handle(ID_STUDENT_EDIT, withHost([](DialogHost& host) { OpenEditStudent(host, 0); }));
+    handle(ID_STUDENT_EDIT, withHost([](DialogHost& host) { OpenEditStudent(host, 0); }))
+        .state(needsStudent);
     handle(ID_STUDENT_NEW, withHost(OpenAddStudent));
-    handle(ID_STUDENT_REMOVE, withHost(OpenRemoveStudent));
-    handle(ID_STUDENT_SUMMARY, withHost(OpenStudentSummary));
+    handle(ID_STUDENT_REMOVE, withHost(OpenRemoveStudent)).state(needsStudent);
+    handle(ID_STUDENT_SUMMARY, withHost(OpenStudentSummary)).state(needsStudent);
 }
 
 ReportScreen CRosterView::layoutScreen(int rowHeight, VisibleBand band) const {
@@ -34,6 +47,10 @@ ReportScreen CRosterView::layoutScreen(int rowHeight, VisibleBand band) const {
 
 ReportPrintout CRosterView::printPage(const PageRequest& page) const {
     return PrintRosterPage(*GetDocument(), title(), page);
+}
+
+int CRosterView::highlightedItem() const {
+    return m_found < GetDocument()->StudentsInUse() ? m_found : -1;
 }
 
 void CRosterView::onClick(int x, int y) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/student_find.h"
 #include "report_view.h"
 
 namespace markwise {
@@ -15,6 +16,11 @@ protected:
     ReportScreen layoutScreen(int rowHeight, VisibleBand band) const override;
     ReportPrintout printPage(const PageRequest& page) const override;
     void onClick(int x, int y) override;
+    int highlightedItem() const override;
+
+private:
+    int m_found = -1; // the student Find Student showed last
+    StudentFind m_find;
 };
 
 } // namespace markwise

@@ -35,6 +35,9 @@ private:
     int m_lineHeight = 0;
 };
 
+// Pixels between a bar's end and its count.
+constexpr int kCountGap = 4;
+
 // A plain red area: a bar, or the legend's square. It has no frame and takes no clicks.
 class RedArea : public QWidget {
 public:
@@ -78,10 +81,9 @@ CHistogramDlg::CHistogramDlg(const GradeDistribution& counts, QWidget* parent) :
 
     m_origin = MakeMarker(du.Rect(0, 0, 8, 8), this);
     m_rightEdge = MakeMarker(du.Rect(218, 7, 8, 8), this);
-    MakeStatic(QStringLiteral("Each"), du.Rect(7, 7, 19, 8), this);
     auto* square = new RedArea(this);
-    square->setGeometry(du.X(27), du.Y(9), kLegendSquarePixels, kLegendSquarePixels);
-    m_legend = MakeStatic(QStringLiteral("represents students."), du.Rect(36, 7, 110, 8), this);
+    square->setGeometry(du.X(7), du.Y(9), kLegendSquarePixels, kLegendSquarePixels);
+    m_legend = MakeStatic(QString(), du.Rect(16, 7, 130, 8), this);
 
     // Wide enough for the widest label; every bar starts after the "A+:" label anyway.
     int labelWidth = du.X(12);
@@ -99,12 +101,22 @@ CHistogramDlg::CHistogramDlg(const GradeDistribution& counts, QWidget* parent) :
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CHistogramDlg::accept);
 
-    const HistogramLayout layout = LayoutHistogram(counts, MeasureTemplate());
+    HistogramMeasure measure = MeasureTemplate();
+    for (const int count : counts)
+        measure.countWidth =
+            std::max(measure.countWidth,
+                     kCountGap + fontMetrics().horizontalAdvance(QString::number(count)));
+    const HistogramLayout layout = LayoutHistogram(counts, measure);
     m_legend->setText(toQString(layout.legend));
     for (int k = 0; k < kGradeCount; ++k) {
         const BarRect& bar = layout.bars[k];
         m_bars[k] = new RedArea(this);
         m_bars[k]->setGeometry(bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top);
+        const BarCount& count = layout.counts[k];
+        const int height = m_labels[k]->height();
+        m_counts[k] = MakeStatic(
+            QString::fromStdString(count.text),
+            QRect(count.left, count.bottom - height, measure.countWidth - kCountGap, height), this);
     }
 }
 

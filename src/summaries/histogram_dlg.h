@@ -18,6 +18,7 @@ public:
 
     QLabel* Legend() const { return m_legend; }
     QWidget* Bar(int bin) const { return m_bars[bin]; }
+    QLabel* Count(int bin) const { return m_counts[bin]; }
     QLabel* BinLabel(int bin) const { return m_labels[bin]; }
     QWidget* RightEdgeMarker() const { return m_rightEdge; }
 
@@ -29,6 +30,7 @@ private:
     QLabel* m_legend;
     std::array<QLabel*, kGradeCount> m_labels{};
     std::array<QWidget*, kGradeCount> m_bars{};
+    std::array<QLabel*, kGradeCount> m_counts{};
 };
 
 } // namespace markwise

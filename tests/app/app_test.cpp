@@ -1,11 +1,16 @@
+#include "app/lock_keys.h"
+#include "dialogs/install_dialogs.h"
 #include "framework/child_frame.h"
 #include "framework/commands.h"
 #include "framework/print_services.h"
 #include "gradesheet/view_dialogs.h"
 #include "printing/pdf_pages.h"
+#include "reports/install_reports.h"
+#include "summaries/install_summaries.h"
 #include "support/app_fixture.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
@@ -84,6 +89,97 @@ private slots:
         QCOMPARE(action->isChecked(), checkedByName);
     }
 
+    // On an empty class the commands about a student or an assignment are disabled; with a
+    // student, those about an assignment still are.
+    void emptyClassDisablesWhatNeedsAStudentOrAnAssignment() {
+        InstallEditingDialogs(CreateApp().viewDialogs());
+        InstallSummaryDialogs(m_app->viewDialogs());
+        InstallReportWindows(m_app->reportViews());
+        QVERIFY(m_app->InitInstance({false, QString()}));
+        const int needsStudent[] = {ID_STUDENT_EDIT, ID_STUDENT_REMOVE, ID_STUDENT_SUMMARY,
+                                    ID_EDIT_FIND, ID_EDIT_REPEAT};
+        const int needsAssignment[] = {ID_ASSIGNMENT_EDIT,    ID_ASSIGNMENT_REMOVE,
+                                       ID_ASSIGNMENT_SUMMARY, ID_SORT_ASSIGNMENT,
+                                       ID_CLASS_EXCLUDE,      ID_STUDENT_REPORT};
+        for (const int id : needsStudent)
+            QVERIFY2(!frame().commandState(id).enabled, qPrintable(QString::number(id)));
+        for (const int id : needsAssignment)
+            QVERIFY2(!frame().commandState(id).enabled, qPrintable(QString::number(id)));
+        for (const int id : {ID_STUDENT_NEW, ID_ASSIGNMENT_NEW, ID_CLASS_ROSTER, ID_FILE_SAVE})
+            QVERIFY2(frame().commandState(id).enabled, qPrintable(QString::number(id)));
+        Change(*manager().activeDocument()); // a student
+        for (const int id : needsStudent)
+            QVERIFY2(frame().commandState(id).enabled, qPrintable(QString::number(id)));
+        for (const int id : needsAssignment)
+            QVERIFY2(!frame().commandState(id).enabled, qPrintable(QString::number(id)));
+    }
+
+    // Offscreen the lock keys cannot be read: no indicators rather than ones that look lit.
+    void lockIndicatorsHideWhereTheKeysCannotBeRead() {
+        QVERIFY(start());
+        QCOMPARE(QGuiApplication::platformName(), QString("offscreen"));
+        QVERIFY(!ReadLockKeys());
+        for (QLabel* indicator : frame().lockIndicators())
+            QVERIFY(indicator && indicator->isHidden());
+    }
+
+    // Alt and one letter reach one item of a menu: no two items of any menu, nor two menus
+    // of a menu bar, share a letter, with a class open or none, recent files and windows listed
+    // (an item may have none, as "Student ID" has always had).
+    void menuLettersAreUniqueInEveryMenu() {
+        QVERIFY(start(copyOfSample("first.mkw")));
+        manager().openDocumentFile(copyOfSample("second.mkw"));
+        frame().executeCommand(ID_WINDOW_NEW);
+        const auto letter = [](const QString& text) {
+            for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+                if (text[i] == '&' && text[i + 1] != '&')
+                    return text[i + 1].toLower();
+                if (text[i] == '&')
+                    ++i;
+            }
+            return QChar();
+        };
+        const auto check = [&](const std::vector<QMenu*>& menus) {
+            QStringList clashes;
+            QMap<QChar, QString> bar;
+            for (QMenu* menu : menus) {
+                const QChar own = letter(menu->title());
+                if (own.isNull() || bar.contains(own))
+                    clashes << menu->title();
+                bar[own] = menu->title();
+                emit menu->aboutToShow(); // the window list fills in as it opens
+                QMap<QChar, QString> seen;
+                int items = 0;
+                for (QAction* action : menu->actions()) {
+                    if (action->isSeparator() || !action->isVisible())
+                        continue;
+                    ++items;
+                    const QChar key = letter(action->text());
+                    if (!key.isNull() && seen.contains(key))
+                        clashes << menu->title() + ": " + seen[key] + " / " + action->text();
+                    if (!key.isNull())
+                        seen[key] = action->text();
+                }
+                if (items == 0)
+                    clashes << menu->title() + " is empty";
+            }
+            return clashes;
+        };
+        QCOMPARE(check(frame().shownMenus()).join(" | "), QString());
+        QVERIFY(frame().shownMenus().size() > 5);
+        frame().executeCommand(ID_FILE_CLOSE);
+        frame().executeCommand(ID_FILE_CLOSE);
+        frame().executeCommand(ID_FILE_CLOSE);
+        QCOMPARE(frame().shownMenus().size(), std::size_t(3));
+        QCOMPARE(check(frame().shownMenus()).join(" | "), QString());
+        // Alt+F, X is Exit.
+        const auto exit = std::find_if(frame().shownMenus()[0]->actions().begin(),
+                                       frame().shownMenus()[0]->actions().end(),
+                                       [&](QAction* a) { return letter(a->text()) == 'x'; });
+        QVERIFY(exit != frame().shownMenus()[0]->actions().end());
+        QCOMPARE(*exit, frame().action(ID_APP_EXIT));
+    }
+
     void menuSetsFollowTheActiveWindow() {
         QVERIFY(start());
         auto menuTitles = [this] {
@@ -131,6 +227,28 @@ private slots:
         QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&frame(), &drop);
         QCOMPARE(titles(), (QStringList{"Markwi1", "Markwi3", "dropped.mkw"}));
+    }
+
+    // The changes marker follows each change, undo and save of the open class, also after a
+    // damaged file was refused and with no command or dialog in between.
+    void titleMarksChangesAfterARefusedFile() {
+        QVERIFY(start(copyOfSample("class.mkw")));
+        QVERIFY(!frame().shownTitle().contains('*'));
+        const QString damaged = m_dir->filePath("damaged.mkw");
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\x05\x00\x00", 3) == 3);
+        file.close();
+        QVERIFY(!manager().openDocumentFile(damaged));
+        QCOMPARE(m_messages.texts.size(), 1);
+        CDocument& document = *manager().activeDocument();
+        Change(document);
+        QCOMPARE(frame().shownTitle(), QString("Markwise - class.mkw*"));
+        document.editor().undo();
+        QCOMPARE(frame().shownTitle(), QString("Markwise - class.mkw"));
+        document.editor().redo();
+        QVERIFY(frame().shownTitle().endsWith('*'));
+        QVERIFY(document.doSave(document.path()));
+        QCOMPARE(frame().shownTitle(), QString("Markwise - class.mkw"));
     }
 
     void askToSaveOnCloseAndOnExit() {

@@ -56,7 +56,7 @@ class UndoTest : public QObject, AppFixture {
         QCOMPARE(action(ID_EDIT_UNDO).text(), "&Undo " + name);
         run(ID_EDIT_UNDO);
         QCOMPARE(savedBytes(), before);
-        QCOMPARE(action(ID_EDIT_REDO).text(), "&Redo " + name);
+        QCOMPARE(action(ID_EDIT_REDO).text(), "R&edo " + name);
         run(ID_EDIT_REDO);
         QCOMPARE(savedBytes(), after);
     }

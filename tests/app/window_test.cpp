@@ -1,6 +1,7 @@
 // What only a window manager shows: maximized class windows, the restored main window,
 // the title the desktop shows, and messages and help centred on the main window. Runs
 // under Xvfb and openbox (tests/support/with_window_manager.sh).
+#include "app/lock_keys.h"
 #include "app/main_frame.h"
 #include "app/markwise_app.h"
 #include "app/window_list.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -168,6 +170,24 @@ private slots:
         frame().executeCommand(ID_FILE_CLOSE);
         frame().executeCommand(ID_WINDOW_NEW);
         QTRY_COMPARE_WITH_TIMEOUT(desktopTitle(), QString("Markwise - Markwi2:2*"), kSlowDesktop);
+    }
+
+    // On X the indicators show the keyboard's own lock state, as xset reports it.
+    void lockIndicatorsShowTheRealState() {
+        QVERIFY(start());
+        const std::optional<LockKeys> keys = ReadLockKeys();
+        QVERIFY(keys);
+        QProcess xset;
+        xset.start("xset", {"q"});
+        QVERIFY(xset.waitForFinished(5000));
+        const QString state = QString::fromUtf8(xset.readAllStandardOutput()).simplified();
+        QCOMPARE(keys->caps, state.contains("Caps Lock: on"));
+        QCOMPARE(keys->num, state.contains("Num Lock: on"));
+        const auto& indicators = frame().lockIndicators();
+        QCOMPARE(indicators[0]->text(), keys->caps ? QString("CAP") : QString());
+        QCOMPARE(indicators[1]->text(), keys->num ? QString("NUM") : QString());
+        for (QLabel* indicator : indicators)
+            QVERIFY(!indicator->isHidden());
     }
 
     void restoredMainWindowLiesInsideTheScreenWhereItWasLast() {

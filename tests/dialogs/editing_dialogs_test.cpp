@@ -277,20 +277,31 @@ private slots:
         QCOMPARE(dialog.ScoreBox()->text(), QStringLiteral("2"));
         QCOMPARE(dialog.DescriptionBox()->text(), QStringLiteral("about Test"));
 
-        // Fast Edit takes effect at the next refresh: a selected 0 in the focused box.
+        // Ticking Fast Edit takes effect at once: an empty, focused box, so the first score
+        // typed is stored; a box left empty stores nothing, at the last student too.
         ClickBox(dialog.FastEditBox());
-        ClickRow(dialog.StudentList(), 0);
-        QCOMPARE(dialog.ScoreBox()->selectedText(), QStringLiteral("0"));
+        QVERIFY(dialog.ScoreBox()->isEnabled());
+        QCOMPARE(dialog.ScoreBox()->text(), QString());
         QVERIFY(!dialog.NotAvailableBox()->isChecked());
         QCOMPARE(QApplication::focusWidget(), dialog.ScoreBox());
-        for (const char* score : {"7", "8", "9"}) {
+        Type(QStringLiteral("7"));
+        Press(Qt::Key_Return);
+        QCOMPARE(Scores(host, 1), (std::vector<double>{NA, 7, NA}));
+        QCOMPARE(dialog.Student(), 2);
+        Press(Qt::Key_Return);
+        QCOMPARE(Scores(host, 1), (std::vector<double>{NA, 7, NA}));
+        QCOMPARE(dialog.Student(), 2);
+        ClickRow(dialog.StudentList(), 0);
+        QCOMPARE(QApplication::focusWidget(), dialog.ScoreBox());
+        for (const char* score : {"8", "9"}) {
             Type(QString::fromLatin1(score));
             Press(Qt::Key_Return);
         }
-        QCOMPARE(Scores(host, 1), (std::vector<double>{7, 8, 9}));
-        // At the last student each further Enter stores the 0 in the box there again.
+        QCOMPARE(Scores(host, 1), (std::vector<double>{8, 9, NA}));
+        // At the last student each further score replaces the one stored there.
+        Type(QStringLiteral("4"));
         Press(Qt::Key_Return);
-        QCOMPARE(Scores(host, 1), (std::vector<double>{7, 8, 0}));
+        QCOMPARE(Scores(host, 1), (std::vector<double>{8, 9, 4}));
         QCOMPARE(dialog.Student(), 2);
         QCOMPARE(host.repaints, 5);
     }
@@ -353,12 +364,21 @@ private slots:
         ClickRow(exclude.List(), 2);
         QTest::mouseClick(exclude.OkButton(), Qt::LeftButton);
         QCOMPARE(host.doc->m_firstIncluded, 2);
+        {
+            // Reopened, it shows the exclusion in force, so OK without a choice keeps it.
+            CExcludeAssignmentsDlg again(host);
+            QVERIFY(ShowActive(again));
+            QVERIFY(!again.DontExcludeBox()->isChecked());
+            QCOMPARE(again.List()->currentRow(), 2);
+            QTest::mouseClick(again.OkButton(), Qt::LeftButton);
+            QCOMPARE(host.doc->m_firstIncluded, 2);
+        }
         CSortByAssignmentDlg sort(host);
         QVERIFY(ShowActive(sort));
         Press(Qt::Key_Down);
         Press(Qt::Key_Return);
         QCOMPARE(host.doc->m_lastName[0], std::string("High"));
-        QCOMPARE(host.repaints, 2);
+        QCOMPARE(host.repaints, 3);
 
         FakeHost one;
         FillClass(*one.doc, {{"Only", "One"}});

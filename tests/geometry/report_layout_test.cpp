@@ -102,6 +102,8 @@ TEST_F(StudentReport, ScreenColumnsAndClicks) {
     // Uncounted assignments keep their own figures but leave the totals.
     doc->m_firstIncluded = 2;
     EXPECT_EQ(StudentAssignmentTexts(In(), 0)[3], "80%");
+    EXPECT_EQ(StudentAssignmentTexts(In(), 1)[4], "N/A (not counted)");
+    EXPECT_EQ(StudentAssignmentTexts(In(), 2)[4], "A+");
     // Counted: Test 5/5, Bonus nothing, Free 3/0, Extra 11/10, Penalty -1/4.
     EXPECT_EQ(StudentTotalsTexts(In()), (Texts{"18", "19", "94.7368%", "A"}));
 }
@@ -182,8 +184,10 @@ TEST_F(ProgressReport, ScreenShowsCurrentFiguresAndNoStaleData) {
     EXPECT_EQ(LayoutProgressScreen(In(), 16, {33, 48}).texts.size(), 4u);
     EXPECT_EQ(LayoutProgressScreen(In(), 16, {47, 49}).texts.size(), 8u);
 
+    // A position out of use keeps its student's comment; no position, no comment.
     doc->m_studentCount = 1; // slots 1 and 2 keep their leftovers
-    state->m_foundStudents[2] = -1;
+    state->m_foundStudents[1] = -1;
+    state->m_reportComments[1] = "Unseen";
     const Texts removed = Lines(LayoutProgressScreen(In(), 16).texts);
     ASSERT_EQ(removed.size(), 5u);
     EXPECT_EQ(removed[3], "48: 0= 200= 300= 400=");
@@ -199,7 +203,7 @@ TEST_F(ProgressReport, PrintedPagesRepeatHeadingsAndSplitRows) {
     state->m_foundCount = 10;
     for (int k = 3; k < 10; ++k)
         state->m_foundStudents[k] = k % 3;
-    state->m_reportComments[9] = "Last";
+    state->m_reportComments[9] = "Not found"; // a comment goes with its student, not a row
     const ReportPrintout first = PrintProgressPage(In(), Inch(1));
     EXPECT_EQ(first.pagination.pageCount, 2);
     const Texts lines = Lines(first.texts);
@@ -210,8 +214,8 @@ TEST_F(ProgressReport, PrintedPagesRepeatHeadingsAndSplitRows) {
 
     const Texts second = Lines(PrintProgressPage(In(), Inch(2)).texts);
     ASSERT_EQ(second.size(), 2u + 2);
-    EXPECT_EQ(second[2], "600: 0=Last2, First2 2530=100% 3630=A+ 4730="); // row 8
-    EXPECT_EQ(second[3], "700: 0=Last0, First0 2530=83.3333% 3630=B- 4730=Last");
+    EXPECT_EQ(second[2], "600: 0=Last2, First2 2530=100% 3630=A+ 4730=Well done"); // row 8
+    EXPECT_EQ(second[3], "700: 0=Last0, First0 2530=83.3333% 3630=B- 4730=See me");
 
     // An empty list: headings only, on one page.
     state->m_foundCount = 0;

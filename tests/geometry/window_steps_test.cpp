@@ -52,5 +52,24 @@ TEST(WindowPlace, RememberedPlaceKeptOrMovedInsideAndFirstStartCentred) {
               PlaceMainWindow(std::nullopt, screen, 30));
 }
 
+TEST(WindowPlace, CascadeKeepsWindowsUsableAndInsideTheArea) {
+    // 1000 x 600: windows of 750 x 450, 25 pixels apart, room for 150 / 25 + 1 = 7 steps.
+    const std::vector<WindowRect> places = CascadePlaces(9, 1000, 600, 25);
+    ASSERT_EQ(places.size(), 9u);
+    EXPECT_EQ(places[0], (WindowRect{0, 0, 750, 450}));
+    EXPECT_EQ(places[1], (WindowRect{25, 25, 750, 450}));
+    EXPECT_EQ(places[6], (WindowRect{150, 150, 750, 450}));
+    EXPECT_EQ(places[7], places[0]); // round again from the corner
+    for (const WindowRect& r : places) {
+        EXPECT_GE(r.width * 3, 1000 * 2);
+        EXPECT_GE(r.height * 3, 600 * 2);
+        EXPECT_LE(r.left + r.width, 1000);
+        EXPECT_LE(r.top + r.height, 600);
+    }
+    // No step or no area never divides by zero.
+    EXPECT_EQ(CascadePlaces(2, 0, 0, 0), (std::vector<WindowRect>(2, WindowRect{0, 0, 0, 0})));
+    EXPECT_TRUE(CascadePlaces(0, 800, 600, 20).empty());
+}
+
 } // namespace
 } // namespace markwise

@@ -6,6 +6,7 @@
 #include "framework/class_editor.h"
 #include "framework/commands.h"
 #include "framework/text.h"
+#include "framework/ui_seam.h"
 #include "geometry/sheet_layout.h"
 #include "gradesheet/sheet_cell_editor.h"
 #include "gradesheet/sheet_keyboard.h"
@@ -107,6 +108,55 @@ private slots:
         QCOMPARE(tooltipAt(290, 2), QStringLiteral("1: Lab: Specific Heat"));
         QCOMPARE(tooltipAt(350, 2), QString()); // shown whole
         QToolTip::hideText();
+
+        // An assignment that does not count: its heading greyed, its tooltip says so.
+        const auto firstHeading = [](CMarkwiseView& shown) {
+            return shown.viewport()->grab().toImage().copy(200, 0, 100, shown.rowHeight());
+        };
+        const QImage counted = firstHeading(open(crowded("Q")));
+        auto excluded = crowded("Q");
+        excluded->m_firstIncluded = 1;
+        CMarkwiseView& marked = open(std::move(excluded));
+        QVERIFY(firstHeading(marked) != counted);
+        QCOMPARE(secondHeading(marked), beside);
+        const QPoint at(210, 2);
+        QHelpEvent help(QEvent::ToolTip, at, marked.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(marked.viewport(), &help);
+        QVERIFY(help.isAccepted());
+        QCOMPARE(QToolTip::text(), QStringLiteral("1: Q (not counted)"));
+        QToolTip::hideText();
+    }
+
+    // Find Student goes to the first student whose name or ID holds the text, keeping the
+    // column; Find Next goes on round the class; a text nobody holds says so.
+    void findStudentAndFindNextMoveTheCell() {
+        Messages messages;
+        CMarkwiseView& view = open(FilledClass(12, 2));
+        QString typed = QStringLiteral("last1");
+        UiSeam::setTextAnswerer([&typed](const QString&) { return typed; });
+        Press(Qt::Key_Right);
+        view.runCommand(ID_EDIT_FIND);
+        QCOMPARE(view.currentCell(), (SheetCell{1, 0}));
+        for (const int next : {10, 11, 1}) {
+            view.runCommand(ID_EDIT_REPEAT);
+            QCOMPARE(view.currentCell(), (SheetCell{next, 0}));
+        }
+        typed = QStringLiteral("ID7");
+        view.runCommand(ID_EDIT_FIND);
+        QCOMPARE(view.currentCell(), (SheetCell{7, 0}));
+        typed = QStringLiteral("zz");
+        view.runCommand(ID_EDIT_FIND);
+        QCOMPARE(view.currentCell(), (SheetCell{7, 0}));
+        QCOMPARE(messages.texts, QStringList{"No student's name or ID contains \"zz\"."});
+        typed.clear(); // cancelled: nothing moves, nothing said
+        view.runCommand(ID_EDIT_FIND);
+        QCOMPARE(messages.texts.size(), 1);
+        UiSeam::setTextAnswerer({});
+        // No student: nothing to find.
+        CMarkwiseView& empty = open(NewClass());
+        CommandState state;
+        QVERIFY(empty.updateCommand(ID_EDIT_FIND, state));
+        QVERIFY(!state.enabled);
     }
 
     void keysMoveTheCellScrollAndEnterOpensTheEditors() {
@@ -180,10 +230,10 @@ private slots:
         Press(Qt::Key_Return);
         QCOMPARE(score(1, 1), MISSING_SCORE);
 
-        // Not a number: the dialogs' message, the editor stays open on the same cell.
+        // Not a number: a message naming the cell, the editor stays open on the same cell.
         Type("ten");
         Press(Qt::Key_Return);
-        QCOMPARE(messages.texts, QStringList{"Please enter a number in \"Student Points\"."});
+        QCOMPARE(messages.texts, QStringList{"Title 1, Last2, First2: \"ten\" is not a score."});
         QVERIFY(keys.editor() && keys.editor()->isVisible());
         QCOMPARE(view.currentCell(), (SheetCell{2, 1}));
         // Keys the editor ignores come back up to the sheet and stop there (they recursed).
@@ -195,23 +245,54 @@ private slots:
         Press(Qt::Key_Left);
         Press(Qt::Key_Delete);
         QCOMPARE(score(0, 2), MISSING_SCORE);
+        // F2 edits the score with its text (Escape keeps it); Backspace starts from nothing.
+        Press(Qt::Key_F2);
+        QVERIFY(keys.editor());
+        QCOMPARE(keys.editor()->text(), QString("N/A"));
+        Press(Qt::Key_Escape);
+        Press(Qt::Key_Right);
+        Press(Qt::Key_F2);
+        QCOMPARE(keys.editor()->text(), QString("7.5"));
+        Type("5");
+        Press(Qt::Key_Escape);
+        QCOMPARE(score(1, 2), 7.5);
+        Press(Qt::Key_Backspace);
+        QVERIFY(keys.editor());
+        QCOMPARE(keys.editor()->text(), QString());
+        QCOMPARE(score(1, 2), 7.5); // nothing stored before Enter
+        Type("4");
+        Press(Qt::Key_Return);
+        QCOMPARE(score(1, 2), 4.0);
+        QCOMPARE(view.currentCell(), (SheetCell{3, 1}));
         const std::vector<unsigned char> after = bytes();
 
-        // On a name nothing is typed in place and Delete removes nothing.
+        // On a name nothing is typed in place, and Delete, F2 and Backspace change nothing.
         Press(Qt::Key_Left);
+        Press(Qt::Key_Left);
+        Press(Qt::Key_F2);
+        Press(Qt::Key_Backspace);
         Type("5");
         Press(Qt::Key_Delete);
         QVERIFY(!keys.editor());
         QCOMPARE(bytes(), after);
 
-        // Each stored score and the Delete is one step.
+        // Each stored score and the Delete is one step; undo and redo show the cell they
+        // change.
         CClassEditor& editor = m_sheet->document.editor();
-        QCOMPARE(editor.history().count(), 4);
-        while (editor.history().canUndo())
+        QCOMPARE(editor.history().count(), 5);
+        const SheetCell undone[] = {{2, 1}, {2, 0}, {1, 1}, {1, 0}, {0, 0}};
+        for (const SheetCell& cell : undone) {
             editor.undo();
+            QCOMPARE(view.currentCell(), cell);
+        }
         QVERIFY(bytes() == before && !doc().IsModified());
+        for (const SheetCell& cell : {SheetCell{0, 0}, SheetCell{1, 0}}) {
+            editor.redo();
+            QCOMPARE(view.currentCell(), cell);
+        }
         while (editor.history().canRedo())
             editor.redo();
+        QCOMPARE(view.currentCell(), (SheetCell{2, 1}));
         QVERIFY(bytes() == after);
     }
 

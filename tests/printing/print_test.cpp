@@ -15,7 +15,11 @@
 #include "support/class_builder.h"
 #include "support/offscreen_noise.h"
 
+#include <QAction>
+#include <QDir>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRawFont>
 #include <QTemporaryDir>
@@ -253,17 +257,19 @@ private slots:
         QCOMPARE(PreviewPageCount(printing, [&] { view.runCommand(ID_FILE_PRINT_PREVIEW); }), 3);
 
         // "All assignments" ticked in the Print dialog: strips 1-12 and 13-20, three pages each.
+        // The Print dialog proposes the class's own name beside the class file for a PDF.
         const QString all = pdf("all.pdf");
         QStringList offered;
         printing.setPrintChoicesAnswerer([&](QPrinter& printer, PrintChoices& choices) {
             for (const auto& choice : choices.items)
                 offered << choice.label + (choice.checked ? "+" : "-");
+            offered << printer.docName() << printer.outputFileName();
             choices.items.front().checked = true;
             printer.setOutputFileName(all);
             return true;
         });
         view.runCommand(ID_FILE_PRINT);
-        QCOMPARE(offered, QStringList{"All assignments-"});
+        QCOMPARE(offered, (QStringList{"All assignments-", "Period3", pdf("Period3.pdf")}));
         const auto strips = ReadPdfPages(all);
         QCOMPARE(strips.size(), 6);
         QVERIFY(strips[0].has("1:"));
@@ -272,6 +278,40 @@ private slots:
         printing.printer().setOutputFileName(direct);
         view.runCommand(ID_FILE_PRINT_DIRECT);
         QCOMPARE(ReadPdfPages(direct).size(), 3);
+
+        // Page Setup's orientation holds for the printout: a landscape Letter page is wider
+        // than high and holds 17 assignments across (4 to 20) instead of 12.
+        printing.printer().setPageOrientation(QPageLayout::Landscape);
+        view.runCommand(ID_FILE_PRINT_DIRECT);
+        const auto wide = ReadPdfPages(direct);
+        printing.printer().setPageOrientation(QPageLayout::Portrait);
+        QVERIFY(!wide.isEmpty());
+        QVERIFY(wide[0].width > wide[0].height);
+        QVERIFY(wide[0].has("4:") && !wide[0].has("3:") && wide[0].has("20:"));
+
+        // The preview offers the choice on its toolbar, and follows it.
+        int before = -1;
+        int after = -1;
+        printing.setPreviewAnswerer([&](QPrintPreviewDialog& dialog) {
+            auto* widget = dialog.findChild<QPrintPreviewWidget*>();
+            QAction* toggle = nullptr;
+            for (QAction* action : dialog.findChildren<QAction*>())
+                toggle = action->text() == "All assignments" ? action : toggle;
+            if (!widget || !toggle || !toggle->isCheckable() || toggle->isChecked())
+                return;
+            widget->updatePreview();
+            before = widget->pageCount();
+            toggle->setChecked(true);
+            after = widget->pageCount();
+        });
+        view.runCommand(ID_FILE_PRINT_PREVIEW);
+        printing.setPreviewAnswerer({});
+        QCOMPARE(before, 3);
+        QCOMPARE(after, 6);
+
+        // A class never saved proposes its title in the home folder.
+        CDocument untitled(app.docManager(), FilledClass(1, 1), QString(), "Markwi2");
+        QCOMPARE(ProposedPdfFile(untitled), QDir::home().filePath("Markwi2.pdf"));
     }
 };
 

@@ -14,6 +14,7 @@
 #include "framework/commands.h"
 #include "framework/print_job.h"
 #include "framework/print_services.h"
+#include "geometry/progress_layout.h"
 #include "pdf_pages.h"
 #include "reports/install_reports.h"
 #include "reports/progress_reports_dlg.h"
@@ -205,17 +206,19 @@ private slots:
         QCOMPARE(dialog.GradeBox()->text(), QString("F"));
     }
 
-    // Update selects the next entry without showing it, so Update again copies the comment;
-    // the last entry keeps the selection. Every Update repaints the window.
+    // Update stores the comment for the selected student and shows the next one, whose own
+    // comment the next Update stores; the last entry keeps the selection. Every Update repaints.
     void progressUpdateStoresTheCommentAndMovesOn() {
         Fixture f;
         CProgressReportsDlg& dialog = f.Open();
         Search(dialog, "100");
         Update(dialog, "Needs help");
         QCOMPARE(dialog.List()->currentRow(), 1);
-        QCOMPARE(dialog.CommentBox()->text(), QString("Needs help"));
+        QCOMPARE(dialog.PercentBox()->text(), QString("80"));
+        QCOMPARE(dialog.CommentBox()->text(), QString());
         QTest::mouseClick(dialog.UpdateButton(), Qt::LeftButton);
-        QCOMPARE(f.state.m_reportComments[1], std::string("Needs help"));
+        QCOMPARE(f.state.m_reportComments[0], std::string("Needs help"));
+        QCOMPARE(f.state.m_reportComments[1], std::string());
         dialog.List()->setCurrentRow(4);
         Update(dialog, "Last");
         QCOMPARE(dialog.List()->currentRow(), 4);
@@ -225,16 +228,32 @@ private slots:
         QCOMPARE(f.repaints, 4);
     }
 
-    // Comments belong to list positions: another search keeps them in place.
-    void progressCommentsStayWithListPositions() {
+    // A comment belongs to its student: another search lists them elsewhere or not at all,
+    // and a later one finds them with it again; the printed list agrees.
+    void progressCommentsFollowTheirStudentsThroughSearches() {
         Fixture f;
+        f.doc->m_assignments[0].m_scores[0] = 30; // the first student now at 100
         CProgressReportsDlg& dialog = f.Open();
-        Search(dialog, "100");
-        Update(dialog, "Needs help");
-        QTest::mouseClick(dialog.UpdateButton(), Qt::LeftButton);
-        Search(dialog, "83.4");
+        Search(dialog, "100"); // all five, in class order
+        dialog.List()->setCurrentRow(2);
+        Update(dialog, "Needs help"); // the third student
+        QCOMPARE(dialog.List()->currentRow(), 3);
+        Search(dialog, "90"); // students 1, 2 and 3
         QCOMPARE(f.state.m_foundCount, 3);
+        dialog.List()->setCurrentRow(2);
+        QCOMPARE(dialog.CommentBox()->text(), QString());
         dialog.List()->setCurrentRow(1);
+        QCOMPARE(dialog.List()->currentItem()->text(), QString("Last2, First2"));
+        QCOMPARE(dialog.CommentBox()->text(), QString("Needs help"));
+        const std::string title = "Period3.MKW";
+        const ProgressReportInput in{*f.doc, f.state, CGradeCutoffs{}, title};
+        QCOMPARE(ProgressRowTexts(in, 1).back(), std::string("Needs help"));
+        QCOMPARE(ProgressRowTexts(in, 2).back(), std::string());
+        Search(dialog, "80"); // student 1 alone: the comment waits, and still counts
+        QCOMPARE(dialog.CommentBox()->text(), QString());
+        QCOMPARE(f.state.m_reportComments[2], std::string("Needs help"));
+        Search(dialog, "100");
+        dialog.List()->setCurrentRow(2);
         QCOMPARE(dialog.CommentBox()->text(), QString("Needs help"));
     }
 

@@ -79,20 +79,26 @@ private slots:
         QVERIFY(ShowActive(dialog));
         const int barsStart = dialog.BinLabel(0)->geometry().right() + 1 + 4;
         const int barsEnd = dialog.RightEdgeMarker()->geometry().right() + 1;
-        const int width = barsEnd - barsStart;
+        // Room for the count after the longest bar; whole squares of 8 pixels a student.
+        const int countRoom = 4 + dialog.fontMetrics().horizontalAdvance(QStringLiteral("7"));
+        const int width = barsEnd - barsStart - countRoom;
         QVERIFY2(width > 200, qPrintable(QString::number(width)));
-        QCOMPARE(dialog.Legend()->text().toStdString(),
-                 "represents " + FormatG(8.0 * 7 / width) + " students.");
-        const int expected[kGradeCount] = {2 * width / 7, 0, 0, 0, width, 0, 0, 0, 0, 0, 0, 0,
-                                           width / 7};
+        const int squares = width / (8 * 7);
+        QCOMPARE(dialog.Legend()->text(), QString("1 square = 1/%1 student").arg(squares));
+        const int counts[kGradeCount] = {2, 0, 0, 0, 7, 0, 0, 0, 0, 0, 0, 0, 1};
         for (int k = 0; k < kGradeCount; ++k) {
             const QRect bar = dialog.Bar(k)->geometry();
             QCOMPARE(bar.left(), barsStart);
-            QCOMPARE(bar.width(), expected[k]);
+            QCOMPARE(bar.width(), counts[k] * 8 * squares);
             QCOMPARE(bar.height(), 10);
             QCOMPARE(bar.bottom(), dialog.BinLabel(k)->geometry().bottom()); // level with its label
+            // Each bar carries its count, just after its end and inside the dialog.
+            const QRect count = dialog.Count(k)->geometry();
+            QCOMPARE(dialog.Count(k)->text(), QString::number(counts[k]));
+            QCOMPARE(count.left(), bar.left() + bar.width() + 4);
+            QCOMPARE(count.bottom(), bar.bottom());
+            QVERIFY(count.right() < barsEnd);
         }
-        QCOMPARE(dialog.Bar(4)->geometry().right() + 1, barsEnd);
 
         // Every device pixel of the longest bar is red, and nothing red lies past its end.
         const QImage image = dialog.grab().toImage();
