@@ -11,6 +11,13 @@ namespace markwise {
 namespace {
 
 constexpr unsigned kWideMarker = 0xFFFE;
+
+bool IsAscii(std::string_view text) {
+    unsigned char any = 0;
+    for (const char c : text)
+        any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
 constexpr unsigned kLongMarker = 0xFFFF;
 
 void WriteLength(std::vector<unsigned char>& out, std::size_t length) {
@@ -73,16 +80,20 @@ bool ReadLength(const unsigned char*& pos, const unsigned char* end, std::uint32
 } // namespace
 
 void WriteArchiveString(std::vector<unsigned char>& out, std::string_view utf8) {
-    if (std::all_of(utf8.begin(), utf8.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    // Bytes go in as unsigned char, so the vector copies them in one block.
+    const auto append = [&out](std::string_view bytes) {
+        const auto* first = reinterpret_cast<const unsigned char*>(bytes.data());
+        out.insert(out.end(), first, first + bytes.size());
+    };
+    if (IsAscii(utf8)) {
         WriteLength(out, utf8.size());
-        out.insert(out.end(), utf8.begin(), utf8.end());
+        append(utf8);
         return;
     }
     std::string narrow;
     if (Utf8ToCp1252(utf8, narrow)) {
         WriteLength(out, narrow.size());
-        out.insert(out.end(), narrow.begin(), narrow.end());
+        append(narrow);
         return;
     }
     const std::u16string units = Utf8ToUtf16(utf8);
@@ -107,7 +118,11 @@ bool ReadArchiveString(const unsigned char*& pos, const unsigned char* end, std:
             error = kShort;
             return false;
         }
-        utf8 = Cp1252ToUtf8({reinterpret_cast<const char*>(pos), length});
+        const std::string_view bytes(reinterpret_cast<const char*>(pos), length);
+        if (IsAscii(bytes))
+            utf8.assign(bytes);
+        else
+            utf8 = Cp1252ToUtf8(bytes);
         pos += length;
         return true;
     }

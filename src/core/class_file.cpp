@@ -35,6 +35,10 @@ public:
     }
 
     bool ReadDouble(double& value) { return ReadRaw(&value, sizeof value); }
+    // The scores lie in the file as in memory: one block.
+    bool ReadDoubles(double* values, std::size_t count) {
+        return ReadRaw(values, count * sizeof(double));
+    }
 
     bool ReadString(std::string& text) { return ReadArchiveString(m_pos, m_end, text, m_error); }
 
@@ -110,10 +114,13 @@ bool ReadAssignment(CClassReader& in, int index, CAssignment& record) {
                        std::to_string(std::int64_t{record.m_lastIndex} + 1) +
                        " score entries (at most " + std::to_string(kMaxStudents) + ")");
     }
+    if (record.m_lastIndex < 0) {
+        return true;
+    }
+    if (!in.ReadDoubles(record.m_scores.data(), std::size_t(record.m_lastIndex) + 1)) {
+        return false;
+    }
     for (int s = 0; s <= record.m_lastIndex; ++s) {
-        if (!in.ReadDouble(record.m_scores[s])) {
-            return false;
-        }
         if (!std::isfinite(record.m_scores[s])) {
             return in.Fail(NotANumber(index, "a score is", record.m_scores[s]));
         }
@@ -138,13 +145,12 @@ public:
 
     std::vector<unsigned char> Take() { return std::move(m_bytes); }
 
-private:
-    void WriteByte(unsigned char byte) { m_bytes.push_back(byte); }
     void WriteRaw(const void* data, std::size_t size) {
         const auto* bytes = static_cast<const unsigned char*>(data);
         m_bytes.insert(m_bytes.end(), bytes, bytes + size);
     }
 
+private:
     std::vector<unsigned char> m_bytes;
 };
 
@@ -210,9 +216,9 @@ std::vector<unsigned char> WriteClass(const CMarkwiseDoc& doc) {
         out.WriteString(record.m_description);
         out.WriteDouble(record.m_pointsPossible);
         out.WriteInt(last);
-        for (int s = 0; s <= last; ++s) {
-            out.WriteDouble(record.m_scores[s]);
-        }
+        // The scores lie in memory as the file lays them out: one block.
+        if (last >= 0)
+            out.WriteRaw(record.m_scores.data(), std::size_t(last + 1) * sizeof(double));
     }
     out.WriteStrings(doc.m_bookNumber.data(), n);
     out.WriteStrings(doc.m_phone.data(), n);
