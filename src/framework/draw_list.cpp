@@ -17,7 +17,7 @@ double FontMeasure::Advance(char32_t cp) const {
 }
 
 GlyphTextPainter::GlyphTextPainter(const QFont& font)
-    : m_font(QRawFont::fromFont(font)), m_fallback(font) {
+    : m_qfont(font), m_font(QRawFont::fromFont(font)), m_fallback(font) {
     std::string bytes(256, '\0');
     for (int b = 0; b < 256; ++b)
         bytes[b] = static_cast<char>(b);
@@ -80,8 +80,13 @@ void GlyphTextPainter::draw(QPainter& painter, const DrawList& texts) const {
         run.setPositions(positions);
         painter.drawGlyphRun(QPointF(0, 0), run);
     }
+    if (laidOut.empty())
+        return;
+    painter.save();
+    painter.setFont(m_qfont);
     for (const DrawText* text : laidOut)
         painter.drawText(QPointF(text->x, text->y + m_ascent), toQString(text->text));
+    painter.restore();
 }
 
 const GlyphTextPainter& ScreenGlyphs::glyphsFor(const QFont& font) {

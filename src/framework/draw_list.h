@@ -3,6 +3,7 @@
 #include "geometry/draw_text.h"
 #include "geometry/text_fit.h"
 
+#include <QFont>
 #include <QFontMetricsF>
 #include <QRawFont>
 #include <QString>
@@ -45,6 +46,7 @@ public:
     }
 
 private:
+    QFont m_qfont; // for the texts Qt lays out, whatever font the painter holds
     QRawFont m_font;
     FontMeasure m_fallback;
     std::array<quint32, 256> m_glyphs{}; // by Windows-1252 byte; 0: none in the font
