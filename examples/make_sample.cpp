@@ -42,12 +42,11 @@ struct Student {
     const char* grade;
 };
 
-// Windows-1252 bytes, as the file stores them: \xE1 a-acute, \xE9 e-acute, \xED i-acute,
-// \xEB e-diaeresis, \xF1 n-tilde.
+// Every accented letter here has a Windows-1252 byte, so the file holds one byte for each.
 constexpr std::array<Student, 30> kStudents = {{
     {"Okafor", "Chidi", "10"},
-    {"Hern\xE1ndez",
-     "Sof\xED"
+    {"Hern\u00E1ndez",
+     "Sof\u00ED"
      "a",
      "10"},
     {"Nguyen", "Linh", "9"},
@@ -56,18 +55,18 @@ constexpr std::array<Student, 30> kStudents = {{
     {"Kowalski", "Adam", "9"},
     {"Johnson", "Marcus", "10"},
     {"Tanaka", "Yuki", "10"},
-    {"Schmidt", "Zo\xEB", "9"},
+    {"Schmidt", "Zo\u00EB", "9"},
     {"Williams", "Aaliyah", "10"},
-    {"Garc\xED"
+    {"Garc\u00ED"
      "a",
      "Mateo", "10"},
     {"Rossi", "Giulia", "9"},
     {"Anderson", "Ethan", "10"},
     {"Kim", "Min-jun", "10"},
-    {"Dubois", "Ren\xE9", "9"},
+    {"Dubois", "Ren\u00E9", "9"},
     {"Brown", "Olivia", "10"},
     {"Ibrahim", "Amina", "10"},
-    {"Mu\xF1oz", "Diego", "9"},
+    {"Mu\u00F1oz", "Diego", "9"},
     {"Smith", "Emma", "10"},
     {"Novak", "Petra", "10"},
     {"Lee", "Daniel", "9"},

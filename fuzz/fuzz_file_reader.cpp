@@ -1,9 +1,10 @@
 // Any bytes: the reader either refuses them with a message or yields a class that saves,
-// reloads and saves again to the same bytes. A file whose texts are all plain with the
-// shortest length prefix is one this program could have written: it saves back to
-// exactly the bytes it was read from.
+// reloads and saves again to the same bytes. A file whose texts all carry the shortest
+// length prefixes, and are wide only where Windows-1252 cannot hold them, is one this program
+// could have written: it saves back to exactly the bytes it was read from.
 #include "core/capacity.h"
 #include "core/class_file.h"
+#include "core/encoding.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -46,27 +47,53 @@ private:
         const std::uint8_t* at = m_pos;
         return Skip(bytes) && std::memcpy(out, at, bytes);
     }
+    // The shortest prefix for its length; wide is set for the wide marker instead.
+    bool Length(std::uint32_t& full, bool& wide) {
+        std::uint8_t shortLength = 0;
+        std::uint16_t medium = 0;
+        wide = false;
+        if (!Raw(&shortLength, 1)) {
+            return false;
+        }
+        if (shortLength < 0xFF) {
+            full = shortLength;
+            return true;
+        }
+        if (!Raw(&medium, 2)) {
+            return false;
+        }
+        if (medium == 0xFFFE) {
+            wide = true;
+            return true;
+        }
+        if (medium < 0xFFFF) {
+            full = medium;
+            return medium >= 0xFF; // else a longer prefix than needed
+        }
+        return Raw(&full, 4) && full >= 0xFFFE;
+    }
+
+    // A wide text is written only when some character has no Windows-1252 byte.
+    bool WideNeeded(std::uint32_t units) {
+        bool needed = false;
+        for (std::uint32_t u = 0; u < units; ++u) {
+            std::uint16_t unit = 0;
+            if (!Raw(&unit, 2)) {
+                return false;
+            }
+            needed = needed || markwise::Cp1252Byte(unit) < 0; // surrogates have none either
+        }
+        return needed;
+    }
+
     bool Texts(std::int64_t count) {
         for (std::int64_t i = 0; i < count; ++i) {
-            std::uint8_t shortLength = 0;
-            std::uint16_t medium = 0;
             std::uint32_t full = 0;
-            if (!Raw(&shortLength, 1)) {
+            bool wide = false;
+            if (!Length(full, wide)) {
                 return false;
             }
-            if (shortLength < 0xFF) {
-                full = shortLength;
-            } else if (!Raw(&medium, 2) || medium == 0xFFFE) {
-                return false; // a wide text
-            } else if (medium < 0xFFFF) {
-                if (medium < 0xFF) {
-                    return false; // a longer prefix than needed
-                }
-                full = medium;
-            } else if (!Raw(&full, 4) || full < 0xFFFE) {
-                return false;
-            }
-            if (!Skip(full)) {
+            if (wide ? !Length(full, wide) || wide || !WideNeeded(full) : !Skip(full)) {
                 return false;
             }
         }

@@ -23,9 +23,17 @@ def text(s):
     return b"\xff\xff\xff" + struct.pack("<I", len(b)) + b
 
 
+def length(n):
+    if n < 0xFF:
+        return bytes([n])
+    if n < 0xFFFE:
+        return b"\xff" + struct.pack("<H", n)
+    return b"\xff\xff\xff" + struct.pack("<I", n)
+
+
 def wide(s):
     units = s.encode("utf-16-le")
-    return b"\xff\xfe\xff" + bytes([len(units) // 2]) + units
+    return b"\xff\xfe\xff" + length(len(units) // 2) + units
 
 
 def record(title, description, points, last, scores):
@@ -59,6 +67,13 @@ CORPUS = {
         [wide("Zo\u00eb \u20ac")], plain(["Lee"]), [wide("")],
         [record("T" * 300, "", 1.0, 0, [1.0])],
         plain([""]), plain([""]), plain([""]), plain([""] * 10)),
+    # Names in several scripts, a surrogate pair, and wide texts at each prefix size.
+    "wide_names.mkw": class_file(
+        [wide("Nguy\u1ec5n"), wide("\u0141ukasz"), wide("\u738b\u82b3")],
+        [wide("Dvo\u0159\u00e1k"), wide("\u014ce"), wide("\u0418\u0432\u0430\u043d\u043e\u0432\u0430")],
+        plain(["\u00d6zdemir", "2", "3"]), [record("Quiz", "", 10.0, 2, [9.5, 8, 7])],
+        [wide("\U0001F600")] * 3, [wide("\u0141" * 300)] * 3, [wide("\u738b" * 65534)] + plain(["", ""]),
+        plain([""] * 30)),
     # The longest texts: a 32-bit length prefix and the largest 16-bit one.
     "long_texts.mkw": class_file(
         plain(["A" * 65534]), plain(["B" * 65533]), plain(["7"]),

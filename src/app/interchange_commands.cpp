@@ -47,19 +47,6 @@ QString Message(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-// One warning listing the characters that became "?" (the first few when there are many).
-void ShowReplacements(QWidget* parent, const std::vector<std::string>& warnings) {
-    if (warnings.empty())
-        return;
-    constexpr std::size_t kShown = 12;
-    QString text = QStringLiteral("Some characters cannot be kept in a class and became \"?\":");
-    for (std::size_t i = 0; i < warnings.size() && i < kShown; ++i)
-        text += QLatin1Char('\n') + Message(warnings[i]);
-    if (warnings.size() > kShown)
-        text += QStringLiteral("\n... and %1 more.").arg(warnings.size() - kShown);
-    UiSeam::warn(parent, text);
-}
-
 std::optional<MergeMatch> AskMatch(QWidget* parent, const CsvSheet& sheet) {
     return ChooseMergeMatch(parent, sheet);
 }
@@ -123,10 +110,7 @@ CDocument* InterchangeCommands::onImport() {
         UiSeam::warn(parent, Message(error));
         return nullptr;
     }
-    CDocument* document = m_manager.openUntitled(ClassFromSheet(sheet));
-    if (document)
-        ShowReplacements(parent, sheet.warnings);
-    return document;
+    return m_manager.openUntitled(ClassFromSheet(sheet));
 }
 
 void InterchangeCommands::onImportScores(CDocument& document) {

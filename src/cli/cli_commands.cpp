@@ -6,7 +6,6 @@
 #include "core/csv_merge.h"
 #include "core/csv_sheet.h"
 #include "core/csv_write.h"
-#include "core/encoding.h"
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
 #include "core/shown_text.h"
@@ -37,14 +36,11 @@ CommandResult Save(const Options& options, const CMarkwiseDoc& doc) {
     return {};
 }
 
-// Characters the class cannot hold and columns left out, one warning line each.
-std::string Warnings(const std::string& file, const std::vector<std::string>& warnings,
-                     const std::vector<std::string>& leftOut) {
+// Columns left out, one warning line each.
+std::string Warnings(const std::string& file, const std::vector<std::string>& leftOut) {
     std::string err;
-    for (const std::string& warning : warnings)
-        err += ErrorLine(file + ": warning: " + warning);
     for (const std::string& column : leftOut)
-        err += ErrorLine(file + ": warning: column " + QuotedUtf8ForMessage(column) +
+        err += ErrorLine(file + ": warning: column " + QuotedForMessage(column) +
                          " holds no scores; it was left out");
     return err;
 }
@@ -76,9 +72,9 @@ CommandResult RunGrades(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs) {
     csv.EndRow();
     for (int s = 0; s < doc.m_studentCount; ++s) {
         csv.Number(std::to_string(s));
-        csv.Text(Cp1252ToUtf8(doc.m_lastName[s]));
-        csv.Text(Cp1252ToUtf8(doc.m_firstName[s]));
-        csv.Text(Cp1252ToUtf8(doc.m_studentId[s]));
+        csv.Text(doc.m_lastName[s]);
+        csv.Text(doc.m_firstName[s]);
+        csv.Text(doc.m_studentId[s]);
         csv.Number(doc.GetTotalReceivedText(s));
         csv.Number(FormatG(doc.GetTotalPossible(s)));
         csv.Number(doc.GetPercentText(s));
@@ -155,7 +151,7 @@ CommandResult RunImport(const Options& options) {
     const std::unique_ptr<CMarkwiseDoc> doc = ClassFromSheet(sheet);
     CommandResult result = Save(options, *doc);
     if (result.status == kExitOk)
-        result.err = Warnings(options.file, sheet.warnings, sheet.ignoredColumns);
+        result.err = Warnings(options.file, sheet.ignoredColumns);
     return result;
 }
 
@@ -172,11 +168,10 @@ CommandResult RunMerge(const Options& options, CMarkwiseDoc& doc) {
         if (saved.status != kExitOk)
             return saved;
     }
-    CommandResult result{kExitOk, plan.SummaryText(),
-                         Warnings(options.csvFile, plan.warnings, plan.leftOut)};
+    CommandResult result{kExitOk, plan.SummaryText(), Warnings(options.csvFile, plan.leftOut)};
     for (const MergeSkippedRow& row : plan.skipped)
-        result.out += "skipped line " + std::to_string(row.line) + ": " +
-                      ShownText(Cp1252ToUtf8(row.name)) + "\n";
+        result.out +=
+            "skipped line " + std::to_string(row.line) + ": " + ShownText(row.name) + "\n";
     return result;
 }
 

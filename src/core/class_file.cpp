@@ -1,7 +1,7 @@
 #include "class_file.h"
 
+#include "archive_string.h"
 #include "atomic_file.h"
-#include "encoding.h"
 #include "file_bytes.h"
 
 #include <algorithm>
@@ -17,9 +17,6 @@ static_assert(std::endian::native == std::endian::little,
               "class files are little-endian; this build copies numbers as they lie in memory");
 
 namespace {
-
-constexpr unsigned kWideMarker = 0xFFFE;
-constexpr unsigned kLongMarker = 0xFFFF;
 
 // Reads the primitives of a class file, refusing (never over-reading) at the first fault.
 class CClassReader {
@@ -38,37 +35,12 @@ public:
     }
 
     bool ReadDouble(double& value) { return ReadRaw(&value, sizeof value); }
-
-    bool ReadString(std::string& text) {
-        std::uint32_t length;
-        bool wide;
-        if (!ReadLength(length, wide)) {
-            return false;
-        }
-        if (!wide) {
-            if (!Require(length)) {
-                return false;
-            }
-            text.assign(reinterpret_cast<const char*>(m_pos), length);
-            m_pos += length;
-            return true;
-        }
-        // A wide string carries its own prefix counting UTF-16 code units.
-        bool nestedWide;
-        if (!ReadLength(length, nestedWide)) {
-            return false;
-        }
-        if (nestedWide) {
-            return Fail("it holds a damaged text field");
-        }
-        const std::size_t bytes = std::size_t{length} * 2;
-        if (!Require(bytes)) {
-            return false;
-        }
-        text = Utf16LeToCp1252(m_pos, length);
-        m_pos += bytes;
-        return true;
+    // The scores lie in the file as in memory: one block.
+    bool ReadDoubles(double* values, std::size_t count) {
+        return ReadRaw(values, count * sizeof(double));
     }
+
+    bool ReadString(std::string& text) { return ReadArchiveString(m_pos, m_end, text, m_error); }
 
     bool Fail(std::string message) {
         m_error = std::move(message);
@@ -90,34 +62,6 @@ private:
         std::memcpy(out, m_pos, bytes);
         m_pos += bytes;
         return true;
-    }
-
-    // One byte below 0xFF, else 0xFF and 16 bits (0xFFFE marks a wide string),
-    // else 0xFF 0xFFFF and 32 bits.
-    bool ReadLength(std::uint32_t& length, bool& wide) {
-        wide = false;
-        std::uint8_t shortLength;
-        if (!ReadRaw(&shortLength, sizeof shortLength)) {
-            return false;
-        }
-        if (shortLength < 0xFF) {
-            length = shortLength;
-            return true;
-        }
-        std::uint16_t mediumLength;
-        if (!ReadRaw(&mediumLength, sizeof mediumLength)) {
-            return false;
-        }
-        if (mediumLength == kWideMarker) {
-            wide = true;
-            length = 0;
-            return true;
-        }
-        if (mediumLength < kLongMarker) {
-            length = mediumLength;
-            return true;
-        }
-        return ReadRaw(&length, sizeof length);
     }
 
     const unsigned char* m_pos;
@@ -170,10 +114,13 @@ bool ReadAssignment(CClassReader& in, int index, CAssignment& record) {
                        std::to_string(std::int64_t{record.m_lastIndex} + 1) +
                        " score entries (at most " + std::to_string(kMaxStudents) + ")");
     }
+    if (record.m_lastIndex < 0) {
+        return true;
+    }
+    if (!in.ReadDoubles(record.m_scores.data(), std::size_t(record.m_lastIndex) + 1)) {
+        return false;
+    }
     for (int s = 0; s <= record.m_lastIndex; ++s) {
-        if (!in.ReadDouble(record.m_scores[s])) {
-            return false;
-        }
         if (!std::isfinite(record.m_scores[s])) {
             return in.Fail(NotANumber(index, "a score is", record.m_scores[s]));
         }
@@ -188,23 +135,7 @@ public:
     void WriteInt(int value) { WriteRaw(&value, 4); }
     void WriteDouble(double value) { WriteRaw(&value, 8); }
 
-    void WriteString(const std::string& text) {
-        const std::size_t length = text.size();
-        if (length < 0xFF) {
-            WriteByte(static_cast<unsigned char>(length));
-        } else if (length < kWideMarker) {
-            WriteByte(0xFF);
-            const auto medium = static_cast<std::uint16_t>(length);
-            WriteRaw(&medium, 2);
-        } else {
-            WriteByte(0xFF);
-            const std::uint16_t marker = kLongMarker;
-            WriteRaw(&marker, 2);
-            const auto full = static_cast<std::uint32_t>(length);
-            WriteRaw(&full, 4);
-        }
-        WriteRaw(text.data(), length);
-    }
+    void WriteString(const std::string& text) { WriteArchiveString(m_bytes, text); }
 
     void WriteStrings(const std::string* first, int count) {
         for (int i = 0; i < count; ++i) {
@@ -214,13 +145,12 @@ public:
 
     std::vector<unsigned char> Take() { return std::move(m_bytes); }
 
-private:
-    void WriteByte(unsigned char byte) { m_bytes.push_back(byte); }
     void WriteRaw(const void* data, std::size_t size) {
         const auto* bytes = static_cast<const unsigned char*>(data);
         m_bytes.insert(m_bytes.end(), bytes, bytes + size);
     }
 
+private:
     std::vector<unsigned char> m_bytes;
 };
 
@@ -286,9 +216,9 @@ std::vector<unsigned char> WriteClass(const CMarkwiseDoc& doc) {
         out.WriteString(record.m_description);
         out.WriteDouble(record.m_pointsPossible);
         out.WriteInt(last);
-        for (int s = 0; s <= last; ++s) {
-            out.WriteDouble(record.m_scores[s]);
-        }
+        // The scores lie in memory as the file lays them out: one block.
+        if (last >= 0)
+            out.WriteRaw(record.m_scores.data(), std::size_t(last + 1) * sizeof(double));
     }
     out.WriteStrings(doc.m_bookNumber.data(), n);
     out.WriteStrings(doc.m_phone.data(), n);

@@ -1,7 +1,6 @@
 #include "csv_layout.h"
 
 #include "csv_write.h"
-#include "encoding.h"
 #include "markwise_doc.h"
 
 #include <array>
@@ -41,7 +40,7 @@ void WriteHeader(CsvWriter& csv, const CMarkwiseDoc& doc, CsvLayout layout) {
     for (int c = 0; c < FixedColumns(layout); ++c)
         csv.Text(names[c]);
     for (int a = 0; a < doc.AssignmentsInUse(); ++a)
-        csv.Text(Cp1252ToUtf8(doc.m_assignments[a].m_title));
+        csv.Text(doc.m_assignments[a].m_title);
     csv.EndRow();
 }
 
@@ -63,19 +62,19 @@ void WriteStudentFields(CsvWriter& csv, const CMarkwiseDoc& doc, int s, CsvLayou
     case CsvLayout::Markwise:
         for (const auto* field : {&doc.m_lastName, &doc.m_firstName, &doc.m_studentId,
                                   &doc.m_gradeLevel, &doc.m_bookNumber, &doc.m_phone})
-            csv.Text(Cp1252ToUtf8((*field)[s]));
+            csv.Text((*field)[s]);
         break;
     case CsvLayout::Canvas:
-        csv.Text(Cp1252ToUtf8(doc.GetFullName(s)));
+        csv.Text(doc.GetFullName(s));
         csv.Empty();
-        csv.Text(Cp1252ToUtf8(doc.m_studentId[s]));
+        csv.Text(doc.m_studentId[s]);
         csv.Empty();
         csv.Empty();
         break;
     case CsvLayout::Moodle:
-        csv.Text(Cp1252ToUtf8(doc.m_firstName[s]));
-        csv.Text(Cp1252ToUtf8(doc.m_lastName[s]));
-        csv.Text(Cp1252ToUtf8(doc.m_studentId[s]));
+        csv.Text(doc.m_firstName[s]);
+        csv.Text(doc.m_lastName[s]);
+        csv.Text(doc.m_studentId[s]);
         break;
     }
 }
@@ -109,7 +108,7 @@ std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout) {
     }
     if (layout == CsvLayout::Markwise) {
         WriteDetailRow(csv, doc, layout, "Description",
-                       [&csv](const CAssignment& a) { csv.Text(Cp1252ToUtf8(a.m_description)); });
+                       [&csv](const CAssignment& a) { csv.Text(a.m_description); });
     }
     for (int s = 0; s < doc.StudentsInUse(); ++s) {
         WriteStudentFields(csv, doc, s, layout);

@@ -1,7 +1,6 @@
 #include "csv_merge.h"
 
 #include "capacity.h"
-#include "encoding.h"
 #include "markwise_doc.h"
 
 #include <unordered_map>
@@ -29,8 +28,8 @@ std::string StudentKey(MergeMatch match, const std::string& last, const std::str
     return std::to_string(lastKey.size()) + ':' + lastKey + firstKey;
 }
 
-std::string Quoted(const std::string& cp1252) {
-    return QuotedForMessage(cp1252);
+std::string Quoted(const std::string& text) {
+    return QuotedForMessage(text);
 }
 
 // Index of each key in the class, kAmbiguous for a key two entries share.
@@ -181,7 +180,6 @@ bool PlanMerge(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match,
         plan = MergePlan{};
         return false;
     }
-    plan.warnings = sheet.warnings;
     plan.leftOut = sheet.ignoredColumns;
     return true;
 }

@@ -25,7 +25,7 @@ struct MergeScoreChange {
 // A CSV row that matched no student; it is left out.
 struct MergeSkippedRow {
     int line = 0;
-    std::string name; // "Last, First", or the student ID when matching by ID (Windows-1252)
+    std::string name; // "Last, First", or the student ID when matching by ID
 };
 
 // Everything a merge would do, worked out before anything changes, so that a preview can
@@ -35,7 +35,6 @@ struct MergePlan {
     std::vector<MergeSkippedRow> skipped;
     std::vector<CsvAssignmentColumn> added; // appended to the class in this order
     std::vector<MergeScoreChange> changes;  // only scores whose value changes
-    std::vector<std::string> warnings;      // characters replaced by '?' (UTF-8 sentences)
     std::vector<std::string> leftOut;       // the file's columns that hold no scores (UTF-8)
 
     // "matched=3\nskipped=1\nassignments added=1\nscores changed=7\n"

@@ -91,28 +91,17 @@ struct Collector {
     static void OnRow(int, void* self) { static_cast<Collector*>(self)->EndRow(); }
 };
 
-// Converts the UTF-8 cells to Windows-1252, noting each cell that lost characters.
-void ConvertFromUtf8(CsvTable& table) {
-    for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        auto& cells = table.rows[r];
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            std::string& cell = cells[c];
-            if (std::all_of(cell.begin(), cell.end(),
-                            [](char ch) { return static_cast<unsigned char>(ch) < 0x80; }))
-                continue;
-            std::string converted = Utf8ToCp1252(cell);
-            // '?' stays '?', so more of them means characters were replaced.
-            if (std::count(converted.begin(), converted.end(), '?') >
-                std::count(cell.begin(), cell.end(), '?'))
-                table.replaced.push_back({table.lines[r], static_cast<int>(c), cell});
-            cell = std::move(converted);
-        }
+// The cells of a file that is not UTF-8, read as Windows-1252, to UTF-8.
+void ConvertFromCp1252(CsvTable& table) {
+    for (auto& cells : table.rows) {
+        for (std::string& cell : cells)
+            cell = Cp1252ToUtf8(cell);
     }
 }
 
 } // namespace
 
-std::string QuotedUtf8ForMessage(std::string_view utf8) {
+std::string QuotedForMessage(std::string_view utf8) {
     constexpr int kShown = 40;
     const std::string shown = ShownText(utf8);
     std::string out = "\"";
@@ -124,10 +113,6 @@ std::string QuotedUtf8ForMessage(std::string_view utf8) {
         out += c;
     }
     return out + "\"";
-}
-
-std::string QuotedForMessage(std::string_view cp1252) {
-    return QuotedUtf8ForMessage(Cp1252ToUtf8(cp1252));
 }
 
 std::string CsvTable::Place(int line, int column) const {
@@ -192,8 +177,8 @@ bool ReadCsv(std::string_view bytes, CsvTable& table, std::string& error, std::s
         return false;
     }
     if (failed) {
-        if (table.utf8)
-            ConvertFromUtf8(table); // the header names the column
+        if (!table.utf8)
+            ConvertFromCp1252(table); // the header names the column
         const int column = static_cast<int>(collector.row.size());
         if (parseError != CSV_EPARSE)
             error = "not enough memory to read the file";
@@ -207,8 +192,8 @@ bool ReadCsv(std::string_view bytes, CsvTable& table, std::string& error, std::s
         error = "the file holds no header row";
         return false;
     }
-    if (table.utf8)
-        ConvertFromUtf8(table);
+    if (!table.utf8)
+        ConvertFromCp1252(table);
     return true;
 }
 

@@ -6,20 +6,12 @@
 
 namespace markwise {
 
-// A cell whose characters Windows-1252 cannot hold; they were replaced by '?'.
-struct CsvReplacedCell {
-    int line = 0;
-    int column = 0;   // 0-based
-    std::string utf8; // the cell as the file holds it
-};
-
-// The cells of a CSV file, converted to the class's Windows-1252 bytes.
+// The cells of a CSV file as UTF-8.
 struct CsvTable {
     std::vector<std::vector<std::string>> rows; // rows[0] is the header; blank lines dropped
     std::vector<int> lines;                     // the line each row starts on, 1-based
     char separator = ',';
     bool utf8 = true; // false: the bytes were not UTF-8 and were read as Windows-1252
-    std::vector<CsvReplacedCell> replaced;
 
     // `line 17, column "Quiz 3"` (the header's text), or `line 17, column 4` when the header
     // has no text for that column.
@@ -29,8 +21,7 @@ struct CsvTable {
 
 // A cell's text in double quotes for a one-line message (UTF-8): control characters (line
 // breaks included) as '?', and cut after 40 characters with "...".
-std::string QuotedForMessage(std::string_view cp1252);
-std::string QuotedUtf8ForMessage(std::string_view utf8);
+std::string QuotedForMessage(std::string_view utf8);
 
 // Reads CSV bytes through libcsv: UTF-8 with or without a byte-order mark, else
 // Windows-1252; comma or semicolon separators, whichever the header row has more of;

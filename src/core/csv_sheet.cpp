@@ -2,7 +2,6 @@
 
 #include "capacity.h"
 #include "csv_write.h"
-#include "encoding.h"
 #include "file_bytes.h"
 #include "number_text.h"
 
@@ -271,7 +270,7 @@ private:
             if (!IsScoreColumn(column, refused)) {
                 if (refused)
                     return false;
-                m_sheet.ignoredColumns.push_back(Cp1252ToUtf8(header[column]));
+                m_sheet.ignoredColumns.push_back(header[column]);
                 continue;
             }
             if (m_columns.size() == static_cast<std::size_t>(kMaxAssignments))
@@ -401,11 +400,6 @@ bool ReadCsvSheet(std::string_view bytes, CsvSheet& sheet, std::string& error,
     if (!SheetReader(table, sheet, error, scoreTitles).Read()) {
         sheet = CsvSheet{};
         return false;
-    }
-    for (const CsvReplacedCell& cell : table.replaced) {
-        sheet.warnings.push_back(table.Place(cell.line, cell.column) + ": " +
-                                 QuotedUtf8ForMessage(cell.utf8) +
-                                 " has characters Windows-1252 cannot hold; they became \"?\"");
     }
     return true;
 }

@@ -36,8 +36,6 @@ struct CsvSheet {
     std::vector<CsvAssignmentColumn> assignments;
     std::vector<CsvStudentRow> students;
     std::vector<std::string> ignoredColumns; // neither details nor scores, left out (UTF-8)
-    // One sentence per cell whose characters Windows-1252 cannot hold (they became '?').
-    std::vector<std::string> warnings;
 };
 
 // How names, IDs and titles compare when matching: case and surrounding spaces ignored.

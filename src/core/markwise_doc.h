@@ -22,7 +22,7 @@ struct StudentFields {
 
 // One class: fixed-capacity slot arrays; the counts say which slots are in use.
 // Slots beyond the counts keep leftovers, which loading and saving carry unchanged.
-// Strings are the file's Windows-1252 bytes, unconverted.
+// Texts are UTF-8 (see encoding.h); a class file converts them as it reads and writes.
 class CMarkwiseDoc {
 public:
     CMarkwiseDoc();

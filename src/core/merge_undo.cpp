@@ -55,7 +55,6 @@ public:
     explicit Merge(MergePlan plan) : m_plan(std::move(plan)) {
         // Only what changes the class is kept in the history.
         m_plan.skipped.clear();
-        m_plan.warnings.clear();
     }
 
     void Apply(CMarkwiseDoc& doc) override {

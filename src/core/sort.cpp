@@ -1,10 +1,10 @@
 #include "sort.h"
 
+#include "encoding.h"
 #include "markwise_doc.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <numeric>
 #include <string>
 #include <utility>
@@ -95,10 +95,9 @@ StudentOrder NameOrder(const CMarkwiseDoc& doc) {
     const int n = doc.StudentsInUse();
     std::vector<std::string> keys(n);
     for (int s = 0; s < n; ++s)
-        keys[s] = doc.GetFullName(s);
-    // Byte-wise, as unsigned chars up to the first NUL: upper case sorts before lower case.
+        keys[s] = NameSortKey(doc.GetFullName(s));
     return SelectionOrder(keys, [](const std::string& key, const std::string& best) {
-        return std::strcmp(key.c_str(), best.c_str()) <= 0;
+        return key.compare(best) <= 0;
     });
 }
 

@@ -188,7 +188,7 @@ void CEditAssignmentDlg::accept() {
     double points = 0.0;
     double score = MISSING_SCORE;
     std::string description;
-    reader.Text(m_title, QStringLiteral("Title"), title);
+    reader.Text(m_title, title);
     reader.Number(m_points, QStringLiteral("Points Possible"), points);
     // While N/A is ticked the box is disabled and its content means nothing; a box left
     // empty stores no score.

@@ -5,6 +5,7 @@
 #include "framework/ui_seam.h"
 
 #include <QKeyEvent>
+#include <QValidator>
 #include <algorithm>
 
 namespace markwise {
@@ -32,16 +33,42 @@ bool DigitsOnlyFilter::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-LimitedLineEdit::LimitedLineEdit(int limit, QWidget* parent) : QLineEdit(parent), m_limit(limit) {
-    setMaxLength(limit);
+int CharacterCount(const QString& text) {
+    int count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()))
+            ++count;
+    }
+    return count;
+}
+
+namespace {
+
+// Refuses an edit that would take a box past its allowance. A box's own maximum length
+// counts UTF-16 units, which would let a character outside the BMP count twice.
+class CharacterLimit : public QValidator {
+public:
+    CharacterLimit(const int& allowed, QObject* parent) : QValidator(parent), m_allowed(allowed) {}
+    State validate(QString& input, int&) const override {
+        return CharacterCount(input) <= m_allowed ? Acceptable : Invalid;
+    }
+
+private:
+    const int& m_allowed;
+};
+
+} // namespace
+
+LimitedLineEdit::LimitedLineEdit(int limit, QWidget* parent)
+    : QLineEdit(parent), m_limit(limit), m_allowed(limit) {
+    setValidator(new CharacterLimit(m_allowed, this));
     // Once a too-long text is shortened, the box never lets it grow again.
-    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        setMaxLength(std::max(m_limit, static_cast<int>(text.size())));
-    });
+    connect(this, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_allowed = std::max(m_limit, CharacterCount(text)); });
 }
 
 void LimitedLineEdit::SetLimitedText(const QString& text) {
-    setMaxLength(std::max(m_limit, static_cast<int>(text.size())));
+    m_allowed = std::max(m_limit, CharacterCount(text));
     setText(text);
     // A loaded text shows from its beginning.
     setCursorPosition(0);
@@ -52,35 +79,22 @@ bool ParseInteger(const QString& text, int& value) {
     return ParseWholeNumber(text.trimmed().toStdString(), value);
 }
 
-bool FieldReader::Text(QLineEdit* box, const QString& name, std::string& value) {
+bool FieldReader::Text(QLineEdit* box, std::string& value) {
     if (!m_ok)
         return false;
-    const QString text = box->text();
-    const QStringList unstorable = UnstorableCharacters(text);
-    if (!unstorable.isEmpty()) {
-        QString message =
-            QStringLiteral("\"%1\" contains characters that a class file cannot store: %2.")
-                .arg(name, unstorable.join(QStringLiteral(" ")));
-        const QString plain = PlainEquivalent(text);
-        if (UnstorableCharacters(plain).isEmpty())
-            message += QStringLiteral("\nYou could type \"%1\" instead.").arg(plain);
-        else
-            message += QStringLiteral("\nPlease replace them.");
-        return Fail(box, message);
-    }
-    value = fromQString(text);
+    value = fromQString(box->text());
     return true;
 }
 
 bool FieldReader::Text(LimitedLineEdit* box, const QString& name, std::string& value) {
     if (!m_ok)
         return false;
-    if (box->text().size() > box->Limit()) {
+    if (CharacterCount(box->text()) > box->Limit()) {
         return Fail(box, QStringLiteral("\"%1\" holds more than %2 characters. Please shorten it.")
                              .arg(name)
                              .arg(box->Limit()));
     }
-    return Text(static_cast<QLineEdit*>(box), name, value);
+    return Text(static_cast<QLineEdit*>(box), value);
 }
 
 bool FieldReader::Number(QLineEdit* box, const QString& name, double& value) {

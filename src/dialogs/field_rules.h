@@ -21,6 +21,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+// Characters as the user sees them: code points, a surrogate pair counting once.
+int CharacterCount(const QString& text);
+
 // A text box with a character limit. Typing stops at the limit; a longer text loaded from
 // the class is shown whole rather than cut short, so that reading it fails with a message
 // instead of silently dropping characters.
@@ -32,6 +35,7 @@ public:
 
 private:
     int m_limit;
+    int m_allowed; // the limit, or a longer loaded text's length until it is shortened
 };
 
 // A whole number as a dialog's integer box reads it: blanks around an optional sign and
@@ -45,9 +49,8 @@ class FieldReader {
 public:
     explicit FieldReader(QWidget* dialog) : m_dialog(dialog) {}
 
-    // A text box's content as the class stores it. Characters the class file cannot hold
-    // are refused with a message naming the box and them, never replaced.
-    bool Text(QLineEdit* box, const QString& name, std::string& value);
+    // A text box's content as the class stores it.
+    bool Text(QLineEdit* box, std::string& value);
     bool Text(LimitedLineEdit* box, const QString& name, std::string& value);
     bool Number(QLineEdit* box, const QString& name, double& value);
     bool Integer(QLineEdit* box, const QString& name, int& value);

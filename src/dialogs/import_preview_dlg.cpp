@@ -109,15 +109,6 @@ QString CImportPreviewDlg::SummaryText() const {
 }
 
 void CImportPreviewDlg::AddSections(const CMarkwiseDoc& doc) {
-    if (!m_plan.warnings.empty()) {
-        QTreeWidgetItem* section =
-            Section(m_details, QStringLiteral("Characters replaced by \"?\""));
-        for (const std::string& warning : m_plan.warnings) {
-            auto* line = new QTreeWidgetItem(section, {QString::fromStdString(warning)});
-            line->setFirstColumnSpanned(true);
-            line->setToolTip(0, line->text(0)); // a long sentence is cut at the edge
-        }
-    }
     if (!m_plan.leftOut.empty()) {
         QTreeWidgetItem* section =
             Section(m_details, QStringLiteral("Columns left out: they hold no scores"));

@@ -1,5 +1,6 @@
 #include "draw_list.h"
 
+#include "core/encoding.h"
 #include "geometry/text_room.h"
 #include "text.h"
 
@@ -11,11 +12,16 @@
 
 namespace markwise {
 
-GlyphTextPainter::GlyphTextPainter(const QFont& font) : m_font(QRawFont::fromFont(font)) {
+double FontMeasure::Advance(char32_t cp) const {
+    return m_metrics.horizontalAdvance(QString::fromUcs4(&cp, 1));
+}
+
+GlyphTextPainter::GlyphTextPainter(const QFont& font)
+    : m_qfont(font), m_font(QRawFont::fromFont(font)), m_fallback(font) {
     std::string bytes(256, '\0');
     for (int b = 0; b < 256; ++b)
         bytes[b] = static_cast<char>(b);
-    const QList<quint32> glyphs = m_font.glyphIndexesForString(toQString(bytes));
+    const QList<quint32> glyphs = m_font.glyphIndexesForString(toQString(Cp1252ToUtf8(bytes)));
     const QList<QPointF> advances =
         m_font.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
     // Every Windows-1252 byte is one UTF-16 unit, so glyphs line up with bytes.
@@ -28,52 +34,59 @@ GlyphTextPainter::GlyphTextPainter(const QFont& font) : m_font(QRawFont::fromFon
     m_ascent = m_font.ascent();
 }
 
+double GlyphTextPainter::Advance(char32_t cp) const {
+    const int byte = Cp1252Byte(cp);
+    return byte >= 0 ? m_advances[byte] : m_fallback.Advance(cp);
+}
+
 void GlyphTextPainter::draw(QPainter& painter, const DrawList& texts) const {
     QList<quint32> glyphs;
     QList<QPointF> positions;
+    std::vector<const DrawText*> laidOut;
     for (const DrawText& text : texts) {
+        const qsizetype start = glyphs.size();
+        bool wide = false;
         qreal x = text.x;
-        for (const char c : text.text) {
-            const auto b = static_cast<unsigned char>(c);
-            if (m_glyphs[b] != 0) {
-                glyphs.append(m_glyphs[b]);
+        for (std::size_t pos = 0; pos < text.text.size();) {
+            auto byte = static_cast<unsigned char>(text.text[pos]);
+            if (byte < 0x80) {
+                ++pos;
+            } else {
+                char32_t cp;
+                pos = NextCodePoint(text.text, pos, cp);
+                const int mapped = Cp1252Byte(cp);
+                if (mapped < 0) {
+                    wide = true;
+                    break;
+                }
+                byte = static_cast<unsigned char>(mapped);
+            }
+            if (m_glyphs[byte] != 0) {
+                glyphs.append(m_glyphs[byte]);
                 positions.append(QPointF(x, text.y + m_ascent));
             }
-            x += m_advances[b];
+            x += m_advances[byte];
+        }
+        if (wide) {
+            glyphs.resize(start);
+            positions.resize(start);
+            laidOut.push_back(&text);
         }
     }
-    if (glyphs.isEmpty())
-        return;
-    QGlyphRun run;
-    run.setRawFont(m_font);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
-    painter.drawGlyphRun(QPointF(0, 0), run);
-}
-
-qreal GlyphTextPainter::width(std::string_view text) const {
-    qreal width = 0;
-    for (const char c : text)
-        width += m_advances[static_cast<unsigned char>(c)];
-    return width;
-}
-
-std::string GlyphTextPainter::elide(std::string_view text, qreal room) const {
-    if (width(text) <= room)
-        return std::string(text);
-    constexpr char kEllipsis = '\x85';
-    qreal width = m_advances[static_cast<unsigned char>(kEllipsis)];
-    std::size_t kept = 0;
-    while (kept < text.size()) {
-        const qreal next = m_advances[static_cast<unsigned char>(text[kept])];
-        if (width + next > room)
-            break;
-        width += next;
-        ++kept;
+    if (!glyphs.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(m_font);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        painter.drawGlyphRun(QPointF(0, 0), run);
     }
-    while (kept > 0 && text[kept - 1] == ' ')
-        --kept;
-    return std::string(text.substr(0, kept)) + kEllipsis;
+    if (laidOut.empty())
+        return;
+    painter.save();
+    painter.setFont(m_qfont);
+    for (const DrawText* text : laidOut)
+        painter.drawText(QPointF(text->x, text->y + m_ascent), toQString(text->text));
+    painter.restore();
 }
 
 const GlyphTextPainter& ScreenGlyphs::glyphsFor(const QFont& font) {
@@ -98,8 +111,19 @@ void ElideCrowdedTexts(const GlyphTextPainter& glyphs, DrawList& texts,
 
 void DrawTexts(QPainter& painter, const DrawList& texts) {
     const int ascent = painter.fontMetrics().ascent();
-    for (const DrawText& item : texts) {
-        painter.drawText(item.x, item.y + ascent, toQString(item.text));
+    const FontMeasure measure(painter.font());
+    std::vector<int> limits;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const DrawText& item = texts[i];
+        if (!HasWideCharacters(item.text)) {
+            painter.drawText(item.x, item.y + ascent, toQString(item.text));
+            continue;
+        }
+        if (limits.empty())
+            limits = TextLimits(texts);
+        const double room = limits[i] == kNoTextLimit ? TextWidth(item.text, measure)
+                                                      : limits[i] - item.x - measure.Advance(U' ');
+        painter.drawText(item.x, item.y + ascent, toQString(CutToFit(item.text, room, measure)));
     }
 }
 

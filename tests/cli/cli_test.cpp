@@ -22,14 +22,14 @@ const std::string kSmith = "0,\"Smith, Jr.\",\"Bob \"\"Bobby\"\"\",1001,";
 
 // Three students, two assignments (Quiz, 10 points; Test, 20 points):
 //   slot 0  Smith, Jr. / Bob "Bobby" (1001)   2, 20    22 of 30
-//   slot 1  Dupont / Ren\xE9 (1002)            N/A, 17  17 of 20
+//   slot 1  Dupont / Ren\u00E9 (1002)           N/A, 17  17 of 20
 //   slot 2  Lee / Ann (7)                      N/A, N/A  0 of 0
 struct Cli : test::CliFixture {
 
     void SetUp() override {
         auto doc = markwise::test::NewClass();
         markwise::test::AddStudent(*doc, "Smith, Jr.", "Bob \"Bobby\"", "1001");
-        markwise::test::AddStudent(*doc, "Dupont", "Ren\xE9", "1002");
+        markwise::test::AddStudent(*doc, "Dupont", "Ren\u00E9", "1002");
         markwise::test::AddStudent(*doc, "Lee", "Ann", "7");
         markwise::test::AddAssignment(*doc, 10, {2}, "Quiz");
         markwise::test::AddAssignment(*doc, 20, {20, 17}, "Test");
@@ -201,6 +201,12 @@ TEST(Executable, StatusesStreamsAndTheSampleClass) {
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_TRUE(ReadText(file) == ReadText(SAMPLE_CLASS_PATH))
         << "examples/sample.mkw differs from what make-sample writes";
+    // Read and saved again, the sample keeps every byte.
+    std::string error;
+    const auto sample = markwise::LoadClassFile(SAMPLE_CLASS_PATH, error);
+    ASSERT_TRUE(sample) << error;
+    const std::vector<unsigned char> again = markwise::WriteClass(*sample);
+    EXPECT_TRUE(std::string(again.begin(), again.end()) == ReadText(SAMPLE_CLASS_PATH));
     // Options are never file names (the program runs in this test's folder).
     for (const auto& [arg, status] : {std::pair<std::string, int>{"--help", 0}, {"-x", 1}}) {
         std::filesystem::remove(arg);

@@ -1,4 +1,5 @@
 #include "core/class_file.h"
+#include "core/encoding.h"
 #include "support/temp_folder.h"
 
 #include <climits>
@@ -136,25 +137,89 @@ TEST(ClassFile, LeftoversTravelUnchanged) {
     EXPECT_EQ(kept->m_reservedText[30], "");
 }
 
-TEST(ClassFile, WideStringsAreConvertedToWindows1252) {
-    // "Zoë €" + U+1F600 (a surrogate pair) + U+4E2D, with each prefix form in turn.
-    const Bytes units = {'Z',  0,    'o',  0,    0xEB, 0,    ' ',  0,
-                         0xAC, 0x20, 0x3D, 0xD8, 0x00, 0xDE, 0x2D, 0x4E};
+// The wide form at each inner prefix size, and texts that fit Windows-1252 staying narrow.
+TEST(ClassFile, TextsBeyondWindows1252TakeTheWideForm) {
+    // U+0141 is one UTF-16 unit; the prefix counts units, as does U+1F600's surrogate pair.
+    const std::pair<std::size_t, Bytes> cases[] = {
+        {254, {0xFF, 0xFE, 0xFF, 0xFE}},
+        {255, {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0x00}},
+        {65533, {0xFF, 0xFE, 0xFF, 0xFF, 0xFD, 0xFF}},
+        {65534, {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
+    };
+    for (const auto& [units, prefix] : cases) {
+        SCOPED_TRACE(units);
+        CMarkwiseDoc doc;
+        doc.m_studentCount = 1;
+        doc.m_lastName[0] = "\U0001F600";
+        for (std::size_t i = 2; i < units; ++i)
+            doc.m_lastName[0] += "\u0141";
+        const Bytes bytes = WriteClass(doc);
+        ASSERT_EQ(bytes.size(), 8 + 1 + prefix.size() + 2 * units + 4 + 10);
+        EXPECT_EQ(Bytes(bytes.begin() + 9, bytes.begin() + 9 + prefix.size()), prefix);
+        EXPECT_EQ(Bytes(bytes.begin() + 9 + prefix.size(), bytes.begin() + 13 + prefix.size()),
+                  (Bytes{0x3D, 0xD8, 0x00, 0xDE}));
+        EXPECT_EQ(RoundTrip(bytes)->m_lastName[0], doc.m_lastName[0]);
+    }
+
+    // The seven names of a real class, each exactly as its bytes say.
+    const std::pair<const char*, Bytes> names[] = {
+        {"Nguy\u1EC5n", {0xFF, 0xFE, 0xFF, 6, 'N', 0, 'g', 0, 'u', 0, 'y', 0, 0xC5, 0x1E, 'n', 0}},
+        {"\u0141ukasz", {0xFF, 0xFE, 0xFF, 6, 0x41, 0x01, 'u', 0, 'k', 0, 'a', 0, 's', 0, 'z', 0}},
+        {"Dvo\u0159\u00E1k",
+         {0xFF, 0xFE, 0xFF, 6, 'D', 0, 'v', 0, 'o', 0, 0x59, 1, 0xE1, 0, 'k', 0}},
+        {"\u014Ce", {0xFF, 0xFE, 0xFF, 2, 0x4C, 0x01, 'e', 0}},
+        {"\u0418\u0432", {0xFF, 0xFE, 0xFF, 2, 0x18, 0x04, 0x32, 0x04}},
+        {"\u738B\u82B3", {0xFF, 0xFE, 0xFF, 2, 0x8B, 0x73, 0xB3, 0x82}},
+        {"\u00D6zdemir", {7, 0xD6, 'z', 'd', 'e', 'm', 'i', 'r'}}, // fits: as today
+    };
+    for (const auto& [name, form] : names) {
+        SCOPED_TRACE(name);
+        const Bytes file = Head(1, 0).Append(form).Zeros(5 + 10).bytes;
+        EXPECT_EQ(RoundTrip(file)->m_firstName[0], name);
+    }
+
+    // Wide texts that fit Windows-1252, with each prefix form in turn, read as the same
+    // text and are saved narrow; so is an empty wide text.
+    const Bytes units = {'Z', 0, 'o', 0, 0xEB, 0, ' ', 0, 0xAC, 0x20};
     FileBuilder file = Head(1, 0);
-    for (const Bytes& prefix : {Bytes{0xFF, 0xFE, 0xFF, 8}, Bytes{0xFF, 0xFE, 0xFF, 0xFF, 8, 0},
-                                Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 8, 0, 0, 0}})
+    for (const Bytes& prefix : {Bytes{0xFF, 0xFE, 0xFF, 5}, Bytes{0xFF, 0xFE, 0xFF, 0xFF, 5, 0},
+                                Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 5, 0, 0, 0}})
         file.Append(prefix).Append(units);
     auto doc = ReadOk(file.Raw({0xFF, 0xFE, 0xFF, 0}).Zeros(2 + 10).bytes);
     for (const std::string& text : {doc->m_firstName[0], doc->m_lastName[0], doc->m_studentId[0]})
-        EXPECT_EQ(text, "Zo\xEB \x80??");
+        EXPECT_EQ(text, "Zo\u00EB \u20AC");
     EXPECT_EQ(doc->m_bookNumber[0], "");
-    RoundTrip(WriteClass(*doc)); // saved back as single-byte text, stable from then on
-
-    // A wide marker inside a wide prefix is damage, not a length.
-    EXPECT_NE(Refusal(Head(1, 0).Raw({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF}).Zeros(40).bytes), "");
+    EXPECT_EQ(WriteClass(*doc), Head(1, 0)
+                                    .Raw({5, 'Z', 'o', 0xEB, ' ', 0x80})
+                                    .Raw({5, 'Z', 'o', 0xEB, ' ', 0x80})
+                                    .Raw({5, 'Z', 'o', 0xEB, ' ', 0x80})
+                                    .Zeros(3 + 10)
+                                    .bytes);
 }
 
-TEST(ClassFile, RandomDocumentsRoundTripByteForByte) {
+TEST(ClassFile, BrokenWideTextsAreRefused) {
+    const std::string damaged = "it holds a damaged text field";
+    const std::string cut = "it ends before the class is complete";
+    const auto wide = [](Bytes units) {
+        return Head(1, 0).Raw({0xFF, 0xFE, 0xFF}).Append(units).Zeros(15).bytes;
+    };
+    const std::pair<Bytes, std::string> cases[] = {
+        {wide({1, 0x3D, 0xD8}), damaged},                           // a high surrogate alone
+        {wide({1, 0x00, 0xDE}), damaged},                           // a low surrogate alone
+        {wide({2, 0x3D, 0xD8, 'x', 0}), damaged},                   // a high one before a letter
+        {wide({2, 0x00, 0xDE, 0x3D, 0xD8}), damaged},               // a pair the wrong way round
+        {wide({0xFF, 0xFE, 0xFF, 1, 'x', 0}), damaged},             // a second marker
+        {Head(1, 0).Raw({0xFF, 0xFE, 0xFF, 9, 'x', 0}).bytes, cut}, // past the file's end
+        {Head(1, 0).Raw({0xFF, 0xFE, 0xFF, 0xFF}).bytes, cut},      // its prefix cut short
+        {Head(1, 0).Raw({0xFF, 0xFE}).bytes, cut},
+    };
+    for (const auto& [bytes, error] : cases)
+        EXPECT_EQ(Refusal(bytes), error);
+}
+
+// Random classes of Windows-1252 texts, laid out byte by byte as files have always been:
+// each reads as the texts' characters and saves to the very same bytes.
+TEST(ClassFile, RandomWindows1252ClassesSaveAsTheyAlwaysHave) {
     std::mt19937 rng(20240611);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     auto text = [&] {
@@ -164,27 +229,36 @@ TEST(ClassFile, RandomDocumentsRoundTripByteForByte) {
             c = static_cast<char>(pick(0, 255));
         return s;
     };
+    auto put = [](FileBuilder& file, const std::string& bytes) {
+        if (bytes.size() < 0xFF)
+            file.Raw({static_cast<int>(bytes.size())});
+        else
+            file.Raw({0xFF}).Put(static_cast<std::uint16_t>(bytes.size()));
+        file.Append(Bytes(bytes.begin(), bytes.end()));
+    };
     for (int round = 0; round < 200; ++round) {
         SCOPED_TRACE(round);
-        auto doc = std::make_unique<CMarkwiseDoc>();
-        doc->m_studentCount = pick(0, 12);
-        doc->m_assignmentCount = pick(0, 6);
-        const int n = doc->m_studentCount;
-        for (int s = 0; s < n; ++s) {
-            for (auto* field : {&doc->m_firstName, &doc->m_lastName, &doc->m_studentId,
-                                &doc->m_bookNumber, &doc->m_phone, &doc->m_gradeLevel})
-                (*field)[s] = text();
-            for (int r = 0; r < kReservedPerStudent; ++r)
-                doc->m_reservedText[s * kReservedPerStudent + r] = pick(0, 9) == 0 ? text() : "";
+        const int n = pick(0, 12);
+        const int m = pick(0, 6);
+        FileBuilder file = Head(n, m);
+        std::vector<std::string> firstNames;
+        for (int s = 0; s < 3 * n; ++s) {
+            firstNames.push_back(text());
+            put(file, firstNames.back());
         }
-        for (int a = 0; a < doc->m_assignmentCount; ++a) {
-            CAssignment& record = doc->m_assignments[a];
-            record.SetDetails(text(), text(), pick(-5, 500) / 4.0);
-            record.m_lastIndex = std::min(n - 1 + pick(-2, 6), kMaxStudents - 1);
-            for (int s = 0; s <= record.m_lastIndex; ++s)
-                record.m_scores[s] = pick(0, 4) == 0 ? MISSING_SCORE : pick(-100, 1000) / 8.0;
+        for (int a = 0; a < m; ++a) {
+            put(file, text());
+            put(file, text());
+            const int last = std::min(n - 1 + pick(-2, 6), kMaxStudents - 1);
+            file.Put(pick(-5, 500) / 4.0).Put(static_cast<std::int32_t>(last));
+            for (int s = 0; s <= last; ++s)
+                file.Put(pick(0, 4) == 0 ? MISSING_SCORE : pick(-100, 1000) / 8.0);
         }
-        EXPECT_EQ(RoundTrip(WriteClass(*doc))->m_assignmentCount, doc->m_assignmentCount);
+        for (int s = 0; s < 3 * n + n * kReservedPerStudent; ++s)
+            put(file, pick(0, 9) == 0 ? text() : "");
+        auto doc = RoundTrip(file.bytes);
+        for (int s = 0; s < n; ++s)
+            ASSERT_EQ(doc->m_firstName[s], Cp1252ToUtf8(firstNames[s]));
     }
 }
 

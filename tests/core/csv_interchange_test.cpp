@@ -17,22 +17,27 @@ using test::AddAssignment;
 using test::AddStudent;
 using test::NewClass;
 
-// Windows-1252 bytes a class may hold and a CSV carries unchanged: printable ASCII, with
-// every character CSV and spreadsheets treat specially weighted up, and the printable upper
-// half (the code page's undefined bytes are C1 controls, written as '?').
+// Texts a class may hold and a CSV carries unchanged: printable ASCII, with every character
+// CSV and spreadsheets treat specially weighted up, the printable upper half of Windows-1252
+// (its undefined bytes are C1 controls, written as '?') and characters beyond it.
 std::string RandomText(std::mt19937& rng, std::size_t maxLength) {
-    static const std::string kAlphabet = [] {
-        std::string special = ",;\"' \t\r\n=+-@\x80\xE9\xFF\x9F";
-        std::string all = special + special + special;
+    static const std::vector<std::string> kAlphabet = [] {
+        std::vector<std::string> all;
+        for (int round = 0; round < 3; ++round) {
+            for (const char c : std::string_view(",;\"' \t\r\n=+-@\x80\xE9\xFF\x9F"))
+                all.push_back(Cp1252ToUtf8(std::string(1, c)));
+            for (const char* other : {"\u0141", "\u1EC5", "\u738B", "\U0001F600", "\u0418"})
+                all.push_back(other);
+        }
         for (int c = 0x20; c <= 0xFF; ++c)
             if (c < 0x7F || c >= 0xA0)
-                all += static_cast<char>(c);
+                all.push_back(Cp1252ToUtf8(std::string(1, static_cast<char>(c))));
         return all;
     }();
     std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() - 1);
-    std::string text(std::uniform_int_distribution<std::size_t>(0, maxLength)(rng), ' ');
-    for (char& c : text)
-        c = kAlphabet[pick(rng)];
+    std::string text;
+    for (std::size_t n = std::uniform_int_distribution<std::size_t>(0, maxLength)(rng); n > 0; --n)
+        text += kAlphabet[pick(rng)];
     return text;
 }
 
@@ -149,9 +154,9 @@ TEST(CsvInterchange, EveryWrittenCellIsSafeForSpreadsheetsAndTerminals) {
     EXPECT_EQ(csv.Data(), "'=SUM(A1),'+1,'-x,'@cmd,'\tx,\"'\rx\",''=x,'''@,a=b,'plain,"
                           "esc? bell? del? nul,nul?,c1 ? ? kept \xC2\xA0,-2\n");
 
-    // A class's own texts: its undefined Windows-1252 bytes are C1 controls.
+    // A class's own texts: a C1 control (an undefined Windows-1252 byte in a file) is hidden.
     auto doc = NewClass();
-    AddStudent(*doc, "=HYPERLINK(\"http://x\")", "\x81", "-5");
+    AddStudent(*doc, "=HYPERLINK(\"http://x\")", "\u0081", "-5");
     const std::string canvas = ExportCsv(*doc, CsvLayout::Canvas);
     EXPECT_NE(canvas.find("\"'=HYPERLINK(\"\"http://x\"\"), ?\",,'-5,"), std::string::npos)
         << canvas;
@@ -166,22 +171,21 @@ TEST(CsvInterchange, EveryWrittenCellIsSafeForSpreadsheetsAndTerminals) {
 TEST(CsvInterchange, EncodingsSeparatorsAndRosters) {
     std::string error;
     CsvSheet sheet;
-    // UTF-8 with a byte-order mark; a character Windows-1252 lacks becomes '?' and is named.
+    // UTF-8 with a byte-order mark keeps every character, those Windows-1252 lacks too.
     auto doc =
-        Import("\xEF\xBB\xBFSurname,Given Name,Quiz\nZo\xC3\xAB,\xE2\x82\xAC\xF0\x9F\x98\x80,3\n",
+        Import("\xEF\xBB\xBFSurname,Given Name,Quiz\n\u738B,\u20AC\U0001F600 \u0141ukasz,3\n",
                error, &sheet);
     ASSERT_TRUE(doc) << error;
-    EXPECT_EQ(doc->m_lastName[0], "Zo\xEB");
-    EXPECT_EQ(doc->m_firstName[0], "\x80?");
-    ASSERT_EQ(sheet.warnings.size(), 1u);
-    EXPECT_EQ(sheet.warnings[0].substr(0, 33), "line 2, column \"Given Name\": \"\xE2\x82\xAC");
-    // Bytes that are not UTF-8 are Windows-1252 already.
+    EXPECT_EQ(doc->m_lastName[0], "\u738B");
+    EXPECT_EQ(doc->m_firstName[0], "\u20AC\U0001F600 \u0141ukasz");
+    // Bytes that are not UTF-8 are read as Windows-1252.
     doc = Import("last name;first name;Quiz 1;Quiz 2\nZo\xEB;\x80;17,5;\"1,25\"\n", error, &sheet);
+    ASSERT_TRUE(doc) << error;
+    EXPECT_EQ(doc->m_lastName[0], "Zo\u00EB");
     ASSERT_TRUE(doc) << error;
     // Decimal commas in semicolon files.
     EXPECT_EQ(ExportCsv(*doc, CsvLayout::Moodle),
               "First name,Last name,ID number,Quiz 1,Quiz 2\n\xE2\x82\xAC,Zo\xC3\xAB,,17.5,1.25\n");
-    EXPECT_TRUE(sheet.warnings.empty());
 
     // A roster: a "name" column either way round, a points row, text columns left out,
     // number columns become assignments worth their highest score, CR LF line ends.
@@ -238,11 +242,11 @@ TEST(CsvInterchange, BadInputIsRefusedSayingWhere) {
         SCOPED_TRACE(csv.substr(0, 80));
         std::string error;
         CsvSheet sheet;
-        sheet.warnings = {"stale"};
+        sheet.ignoredColumns = {"stale"};
         EXPECT_EQ(Import(csv, error, &sheet), nullptr);
         EXPECT_EQ(error, message);
         EXPECT_TRUE(sheet.students.empty());
-        EXPECT_TRUE(sheet.warnings.empty());
+        EXPECT_TRUE(sheet.ignoredColumns.empty());
     }
     // Line numbers count the lines of the file, quoted line breaks included.
     std::string error;

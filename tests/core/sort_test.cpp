@@ -1,8 +1,11 @@
+#include "core/encoding.h"
 #include "core/markwise_doc.h"
 #include "core/sort.h"
 #include "support/class_builder.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -29,8 +32,8 @@ Ids IdsOf(const CMarkwiseDoc& doc) {
 TEST(Sort, ByNameComparesBytesAndEqualKeysTakeTheLaterStudentFirst) {
     auto doc = NewClass();
     const std::pair<const char*, const char*> names[] = {
-        {"Smith", "Al"}, {"smith", "Al"},    {"Baker", "Al"}, {"Smithe", "Al"},
-        {"Smith", "Bo"}, {"\xC9mile", "Al"}, {"Zed", "Al"}}; // E acute: above every ASCII byte
+        {"Smith", "Al"}, {"smith", "Al"},      {"Baker", "Al"}, {"Smithe", "Al"},
+        {"Smith", "Bo"}, {"\u00C9mile", "Al"}, {"Zed", "Al"}}; // E acute: above every ASCII byte
     for (const auto& [last, first] : names)
         AddStudent(*doc, last, first, std::to_string(doc->m_studentCount));
     doc->SetModifiedFlag(false);
@@ -47,6 +50,40 @@ TEST(Sort, ByNameComparesBytesAndEqualKeysTakeTheLaterStudentFirst) {
     AddAssignment(*scores, 10, {4, MISSING_SCORE, 4, MISSING_SCORE});
     SortByAssignment(*scores, 0);
     EXPECT_EQ(IdsOf(*scores), (Ids{"2", "0", "3", "1"}));
+}
+
+// The order of names that fit Windows-1252 is the bytes' order, as it has always been; other
+// characters come after every byte, by code point.
+TEST(Sort, NameKeysKeepTheByteOrderAndPutOtherCharactersAfterIt) {
+    std::mt19937 rng(20261207);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    const auto sign = [](int v) { return (v > 0) - (v < 0); };
+    for (int round = 0; round < 5000; ++round) {
+        // Short texts over a few bytes collide often; NUL ends a name as it always did.
+        std::string a(pick(0, 4), '\0');
+        std::string b(pick(0, 4), '\0');
+        const char bytes[] = {'\0', 'A', 'a', 'z', '\x80', '\x9F', '\xC9', '\xFE', '\xFF'};
+        for (std::string* text : {&a, &b})
+            for (char& c : *text)
+                c = pick(0, 3) == 0 ? bytes[pick(0, 8)] : static_cast<char>(pick(1, 255));
+        EXPECT_EQ(sign(NameSortKey(Cp1252ToUtf8(a)).compare(NameSortKey(Cp1252ToUtf8(b)))),
+                  sign(std::strcmp(a.c_str(), b.c_str())))
+            << testing::PrintToString(a) << " " << testing::PrintToString(b);
+    }
+    const char* ascending[] = {
+        "",       "Z",           "a",      "\u00FF", "\u00FFz",    "\u00FF\u00FF",
+        "\u0100", "\u0141ukasz", "\u0418", "\u738B", "\U0001F600", "\U0001F600a"};
+    for (std::size_t i = 0; i + 1 < std::size(ascending); ++i)
+        EXPECT_LT(NameSortKey(ascending[i]), NameSortKey(ascending[i + 1])) << ascending[i];
+    EXPECT_EQ(NameSortKey(std::string("ab\0\u738B", 6)), NameSortKey("ab"));
+
+    auto doc = NewClass();
+    for (const char* last :
+         {"\u738B", "\u00D6zdemir", "\u0141ukasz", "Nguy\u1EC5n",
+          "\u0418\u0432\u0430\u043D\u043E\u0432\u0430", "\u014Ce", "Dvo\u0159\u00E1k"})
+        AddStudent(*doc, last, "", std::to_string(doc->m_studentCount));
+    SortByName(*doc);
+    EXPECT_EQ(IdsOf(*doc), (Ids{"6", "3", "1", "2", "5", "4", "0"}));
 }
 
 TEST(Sort, ByAssignmentPutsMissingBelowZeroAndCarriesEverything) {

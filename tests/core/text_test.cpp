@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace markwise {
 namespace {
@@ -75,39 +76,50 @@ TEST(NumberText, WholeNumbersOfBoxesAndOfCommandLines) {
     EXPECT_EQ(v, -12);
 }
 
-TEST(Encoding, Windows1252RoundTripAndQuestionMarksForTheRest) {
+TEST(Encoding, Windows1252AndUtf16ConversionsBothWays) {
     std::string all;
     for (int b = 0; b < 256; ++b)
         all += static_cast<char>(b);
-    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+    std::string back;
+    EXPECT_TRUE(Utf8ToCp1252(Cp1252ToUtf8(all), back));
+    EXPECT_EQ(back, all);
     EXPECT_EQ(Cp1252ToUtf8("\x80\x8A\x9F\x81\x9D caf\xE9"),
               "\u20AC\u0160\u0178\u0081\u009D caf\u00E9");
-    EXPECT_EQ(Utf8ToCp1252("\u201Cquoted\u201D \u2122"), "\x93quoted\x94 \x99");
+    EXPECT_TRUE(Utf8ToCp1252("\u201Cquoted\u201D \u2122", back));
+    EXPECT_EQ(back, "\x93quoted\x94 \x99");
+    EXPECT_EQ(Cp1252Byte(U'\u20AC'), 0x80);
+    EXPECT_EQ(Cp1252Byte(U'\u0080'), -1); // a C1 control whose byte the code page gives the euro
+    for (const char* text : {"a\U0001F600b", "\u0141", "\u0080", "x\xC3", "\xC0\xAF",
+                             "\xED\xA0\x80", "\xF4\x90\x80\x80", "\uFFFD"})
+        EXPECT_FALSE(Utf8ToCp1252(text, back)) << text;
 
-    const std::pair<const char*, const char*> cases[] = {
-        {"a\U0001F600b", "a?b"},
-        {"\u0080", "?"},              // a C1 control whose byte Windows-1252 uses for the euro
-        {"x\xC3", "x?"},              // cut short
-        {"\xC0\xAF", "??"},           // overlong
-        {"\xED\xA0\x80", "???"},      // encoded surrogate
-        {"\xF4\x90\x80\x80", "????"}, // above U+10FFFF
+    // Characters as the user sees them; broken sequences count (and convert) as U+FFFD once.
+    const std::tuple<const char*, std::size_t, std::u16string> texts[] = {
+        {"", 0, u""},
+        {"Nguy\u1EC5n", 6, u"Nguy\u1EC5n"},
+        {"\u738B\u82B3", 2, u"\u738B\u82B3"},
+        {"a\U0001F600", 2, u"a\U0001F600"},
+        {"x\xC3", 2, u"x\uFFFD"},
+        {"\xC0\xAF", 2, u"\uFFFD\uFFFD"},
+        {"\xE2\x82", 1, u"\uFFFD"},
     };
-    for (const auto& [utf8, cp1252] : cases)
-        EXPECT_EQ(Utf8ToCp1252(utf8), cp1252);
+    for (const auto& [utf8, count, units] : texts) {
+        EXPECT_EQ(CodePointCount(utf8), count) << utf8;
+        EXPECT_EQ(Utf8ToUtf16(utf8), units) << utf8;
+        EXPECT_EQ(IsValidUtf8(utf8), units.find(u'\uFFFD') == std::u16string::npos) << utf8;
+    }
+    EXPECT_EQ(Utf8Prefix("\u738Bx\U0001F600y", 3), 8u);
+    EXPECT_EQ(Utf8Prefix("abc", 5), 3u);
 
-    // A, é, €, a surrogate pair, a lone low, a lone high before 'z', a lone high at the end.
-    const unsigned char units[] = {'A',  0,    0xE9, 0,    0xAC, 0x20, 0x3D, 0xD8, 0x00,
-                                   0xDE, 0x00, 0xDE, 0x3D, 0xD8, 'z',  0,    0x3D, 0xD8};
-    EXPECT_EQ(Utf16LeToCp1252(units, 9), "A\xE9\x80???z?");
-}
-
-TEST(Encoding, UnstorableCharactersAreListedOnceInTheOrderTyped) {
-    // Everything Windows-1252 holds, the question mark included, is storable.
-    EXPECT_TRUE(UnstorableCharacters(Cp1252ToUtf8("caf\xE9 \x80 \x8C? \xFF")).empty());
-    EXPECT_EQ(UnstorableCharacters("\u0141ukasz Nguy\u1EC5n \U0001F600 \u0141 \u1EC5"),
-              (std::vector<std::string>{"\u0141", "\u1EC5", "\U0001F600"}));
-    // A C1 control is not the euro sign its byte stands for; broken bytes show as U+FFFD.
-    EXPECT_EQ(UnstorableCharacters("\u0080 x\xC3"), (std::vector<std::string>{"\u0080", "\uFFFD"}));
+    // A, e acute, euro, a surrogate pair; then the unpaired surrogates that are refused.
+    const unsigned char units[] = {'A', 0, 0xE9, 0, 0xAC, 0x20, 0x3D, 0xD8, 0x00, 0xDE};
+    std::string utf8;
+    EXPECT_TRUE(Utf16LeToUtf8(units, 5, utf8));
+    EXPECT_EQ(utf8, "A\u00E9\u20AC\U0001F600");
+    EXPECT_FALSE(Utf16LeToUtf8(units, 4, utf8)); // the high half at the end
+    EXPECT_FALSE(Utf16LeToUtf8(units + 8, 1, utf8));
+    const unsigned char swapped[] = {0x00, 0xDE, 0x3D, 0xD8};
+    EXPECT_FALSE(Utf16LeToUtf8(swapped, 2, utf8));
 }
 
 } // namespace
