@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/encoding.h"
+#include "geometry/text_fit.h"
 
 #include <cstddef>
 #include <string>
@@ -30,24 +31,19 @@ inline std::string LineText(std::string_view text) {
     return std::string(text.substr(0, Utf8Prefix(text, kLineTextLimit)));
 }
 
-// The ellipsis a cut text ends with (Windows-1252).
-inline constexpr std::string_view kEllipsis = "\x85";
-
-// The character cells a text takes in a fixed-pitch font: the one measure of a text's width
-// that page layouts use (one cell per Windows-1252 byte).
+// The character cells a text takes in the printouts' fixed-pitch font: the one measure of a
+// text's width that page layouts use. A character with a Windows-1252 byte is one cell; any
+// other (CJK and the like, which the font's fallback draws about twice as wide) takes two, so
+// a column after it is placed far enough.
 inline std::size_t TextCells(std::string_view text) {
-    return text.size();
+    return static_cast<std::size_t>(TextWidth(text, PageCellMeasure{}));
 }
 
 // The text as it is when it takes at most `cells` cells, else the longest beginning that
-// leaves a cell for the ellipsis after it (trailing blanks dropped); the one cut of page texts.
+// leaves room for the ellipsis after it (whole characters, trailing blanks dropped); the one
+// cut of page texts.
 inline std::string CutText(std::string_view text, std::size_t cells) {
-    if (TextCells(text) <= cells)
-        return std::string(text);
-    std::size_t kept = cells > 0 ? cells - 1 : 0;
-    while (kept > 0 && text[kept - 1] == ' ')
-        --kept;
-    return std::string(text.substr(0, kept)) + std::string(kEllipsis);
+    return CutToFit(text, static_cast<double>(cells), PageCellMeasure{});
 }
 
 } // namespace markwise

@@ -8,6 +8,10 @@ double CellMeasure::Advance(char32_t cp) const {
     return Cp1252Byte(cp) >= 0 ? m_cell : m_font.Advance(cp);
 }
 
+double PageCellMeasure::Advance(char32_t cp) const {
+    return Cp1252Byte(cp) >= 0 ? 1 : 2;
+}
+
 double TextWidth(std::string_view utf8, const TextMeasure& measure) {
     double width = 0;
     for (std::size_t pos = 0; pos < utf8.size();) {

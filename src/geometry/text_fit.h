@@ -26,6 +26,12 @@ private:
     const TextMeasure& m_font;
 };
 
+// Cells of a fixed-pitch page: one per character with a Windows-1252 byte, two for any other.
+class PageCellMeasure : public TextMeasure {
+public:
+    double Advance(char32_t cp) const override;
+};
+
 double TextWidth(std::string_view utf8, const TextMeasure& measure);
 
 // Whether some character has no Windows-1252 byte: a text whose width only the font knows.

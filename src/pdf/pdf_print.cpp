@@ -2,7 +2,6 @@
 
 #include "core/atomic_file.h"
 #include "core/class_file.h"
-#include "core/encoding.h"
 #include "core/markwise_doc.h"
 #include "core/profile.h"
 #include "core/shown_text.h"
@@ -82,14 +81,9 @@ bool WritePrintoutPdf(const Printout& printout, const PdfPageSetup& setup, Print
     const PaperSize localePaper = LocalePaperOfEnvironment();
     PdfDocument document(fonts, PaperOf(setup, localePaper));
     PageRequest request = PageRequestOf(setup, localePaper, fonts.lineHeight());
-    DrawList shown;
     for (request.page = 1; request.page <= 0xFFFF; ++request.page) {
         const PrintedPage page = printout(request);
-        // The one place the class's Windows-1252 texts become the writer's UTF-8.
-        shown.resize(page.texts.size());
-        for (std::size_t i = 0; i < page.texts.size(); ++i)
-            shown[i] = {page.texts[i].x, page.texts[i].y, Cp1252ToUtf8(page.texts[i].text)};
-        document.addPage(shown);
+        document.addPage(page.texts);
         if (!page.morePages)
             break;
     }

@@ -27,7 +27,7 @@ PaperSize LocalePaper(const char* lcAll, const char* lcMeasurement, const char* 
 PaperSize LocalePaperOfEnvironment();
 
 // Writes every page of the printout as a PDF file, saved as every file is (atomically,
-// never over a device or a protected file). Texts are the class's Windows-1252 bytes.
+// never over a device or a protected file). Texts are UTF-8, as the class holds them.
 // False with a one-line reason ("cannot write FILE: why").
 bool WritePrintoutPdf(const Printout& printout, const PdfPageSetup& setup, PrintFonts& fonts,
                       const std::string& path, std::string& error);

@@ -22,7 +22,7 @@ using Texts = std::vector<std::string>;
 
 // A letter page at 300 dpi: 8 x 10.5 inches printable, 11520 twips across.
 const PageRequest kLetter{2400, 3150, 226, 1};
-const std::string kEllipsis = "\x85";
+const std::string kEllipsis = "\u2026";
 
 TEST(ColumnFit, CellsAndCuts) {
     struct Case {

@@ -199,7 +199,7 @@ TEST(SheetPrintPage, LongTextsAreCutForLayoutOnly) {
               kLineTextLimit + 3);
     // The name is cut further, with an ellipsis, to leave the page room for its scores.
     EXPECT_TRUE(std::any_of(page.begin(), page.end(), [&](const DrawText& text) {
-        return text.x == 0 && text.text.size() < kLineTextLimit && text.text.ends_with("x\x85");
+        return text.x == 0 && text.text.size() < kLineTextLimit && text.text.ends_with("x\u2026");
     }));
     EXPECT_EQ(doc->m_lastName[0], huge);
 }

@@ -166,9 +166,10 @@ TEST(PdfPrintTest, APrintoutPrintsUntilItsLastPageInTheClassFontsCharacters) {
     std::vector<PageRequest> asked;
     const Printout printout = [&asked](const PageRequest& request) {
         asked.push_back(request);
-        // Windows-1252: 0x85 is the cut marker, 0xE9 an e with an acute.
-        return PrintedPage{
-            {{0, 0, "page " + std::to_string(request.page) + " Ren\xe9\x85"}}, 3, request.page < 3};
+        // UTF-8: the cut marker and an e with an acute.
+        return PrintedPage{{{0, 0, "page " + std::to_string(request.page) + " Ren\u00e9\u2026"}},
+                           3,
+                           request.page < 3};
     };
     std::string error;
     const std::string file = dir.File("three.pdf");

@@ -132,7 +132,7 @@ private slots:
         }
 
         auto doc = ClassOf(60);
-        AddAssignment(*doc, 10, std::vector<double>(60, 7.5), "Quiz \x85");
+        AddAssignment(*doc, 10, std::vector<double>(60, 7.5), "Quiz \u2026");
         doc->m_lastName[3] = "Mu\xf1oz";
         for (const char* report : {"sheet", "roster", "students", "progress:80"}) {
             const Printout printout = MakePrintout(report, *doc, "Period 1.MKW", CGradeCutoffs(),
