@@ -8,7 +8,7 @@ packages=(
   clang clang-tidy clang-format libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   fonts-liberation fontconfig poppler-utils xvfb xauth imagemagick shared-mime-info desktop-file-utils
-  openbox x11-utils
+  openbox x11-utils libxlsxwriter-dev
 )
 
 missing=()

@@ -12,6 +12,7 @@
 #include "core/shown_text.h"
 #include "core/sort.h"
 #include "core/summary.h"
+#include "core/xlsx_export.h"
 
 namespace markwise::cli {
 
@@ -20,6 +21,14 @@ std::string ErrorLine(const std::string& text) {
 }
 
 namespace {
+
+// "algebra" for "path/to/algebra.mkw": the class's sheet name in a workbook.
+std::string ClassName(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    const std::size_t dot = name.find_last_of('.');
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
 
 CommandResult Failure(int status, const std::string& file, const std::string& what) {
     return {status, {}, ErrorLine(file + ": " + what)};
@@ -138,10 +147,15 @@ CommandResult RunResave(const Options& options, const CMarkwiseDoc& doc) {
 }
 
 CommandResult RunExport(const Options& options, const CMarkwiseDoc& doc) {
-    std::string csv = ExportCsv(doc, options.layout);
+    std::string error;
+    if (options.xlsx) {
+        if (!ExportXlsx({{ClassName(options.file), &doc}}, options.output, error))
+            return {kExitFile, {}, ErrorLine(options.output + ": " + error)};
+        return {};
+    }
+    std::string csv = ExportCsv(doc, options.layout, options.byteOrderMark);
     if (options.output.empty())
         return {kExitOk, std::move(csv), {}};
-    std::string error;
     if (!WriteFileAtomically(options.output, csv.data(), csv.size(), error))
         return {kExitFile, {}, ErrorLine(error)};
     return {};
@@ -152,6 +166,11 @@ CommandResult RunImport(const Options& options) {
     std::string error;
     if (!LoadCsvSheet(options.file, sheet, error))
         return Failure(kExitFile, options.file, error);
+    // Points possible come from the file, or from the highest scores only when asked.
+    if (options.pointsFromHighest)
+        AcceptProposedPoints(sheet.assignments);
+    if (const std::string missing = PointsNotGiven(sheet.assignments); !missing.empty())
+        return Failure(kExitFile, options.file, missing);
     const std::unique_ptr<CMarkwiseDoc> doc = ClassFromSheet(sheet);
     CommandResult result = Save(options, *doc);
     if (result.status == kExitOk)
@@ -163,8 +182,11 @@ CommandResult RunMerge(const Options& options, CMarkwiseDoc& doc) {
     CsvSheet sheet;
     MergePlan plan;
     std::string error;
-    if (!LoadCsvSheet(options.csvFile, sheet, error, AssignmentTitles(doc)) ||
-        !PlanMerge(doc, sheet, options.match, plan, error))
+    if (!LoadCsvSheet(options.csvFile, sheet, error, AssignmentTitles(doc)))
+        return Failure(kExitFile, options.csvFile, error);
+    if (options.pointsFromHighest)
+        AcceptProposedPoints(sheet.assignments);
+    if (!PlanMerge(doc, sheet, options.match, plan, error))
         return Failure(kExitFile, options.csvFile, error);
     if (!options.dryRun) {
         ApplyMergePlan(doc, plan);
