@@ -117,8 +117,10 @@ bool PlanPaste(const CMarkwiseDoc& doc, int student, int assignment, std::string
     return true;
 }
 
-std::vector<MergeScoreChange> PlanFillDown(const CMarkwiseDoc& doc, const ScoreBlock& block) {
+std::vector<MergeScoreChange> PlanFillDown(const CMarkwiseDoc& doc, ScoreBlock block) {
     std::vector<MergeScoreChange> changes;
+    if (block.Rows() == 1 && block.firstStudent > 0)
+        --block.firstStudent;
     for (int a = block.firstAssignment; a <= block.lastAssignment; ++a) {
         if (!doc.HoldsScore(a, block.firstStudent))
             continue;

@@ -30,8 +30,9 @@ struct ScoreBlock {
 bool PlanPaste(const CMarkwiseDoc& doc, int student, int assignment, std::string_view text,
                char decimalPoint, std::vector<MergeScoreChange>& changes, std::string& error);
 
-// The block's top row copied down each of its columns: the scores that change.
-std::vector<MergeScoreChange> PlanFillDown(const CMarkwiseDoc& doc, const ScoreBlock& block);
+// The block's top row copied down each of its columns: the scores that change. A block of
+// one row takes the row above it, as spreadsheets fill one cell.
+std::vector<MergeScoreChange> PlanFillDown(const CMarkwiseDoc& doc, ScoreBlock block);
 
 // The block's scores as a spreadsheet pastes them: tab-separated, one line per student,
 // "N/A" for none.

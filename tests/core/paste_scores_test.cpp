@@ -110,7 +110,12 @@ TEST(PasteScores, FillDownAndBlockText) {
     MergeEdit(plan)->Apply(*doc);
     EXPECT_EQ(All(*doc), (std::vector<double>{1, 1, 1, kNone, kNone, kNone}));
     EXPECT_TRUE(PlanFillDown(*doc, block).empty());
-    EXPECT_TRUE(PlanFillDown(*doc, {0, 0, 0, 1}).empty()); // one row: nothing below
+    EXPECT_TRUE(PlanFillDown(*doc, {0, 0, 0, 1}).empty()); // the first row: nothing above
+    doc = Sheet();
+    const auto fromAbove = PlanFillDown(*doc, {2, 2, 1, 1}); // one cell: the one above it
+    ASSERT_EQ(fromAbove.size(), 1u);
+    EXPECT_EQ(fromAbove[0].student, 2);
+    EXPECT_EQ(fromAbove[0].newScore, 5);
     EXPECT_EQ(ScoreBlock{}.Rows(), 0);
     EXPECT_EQ(block.Rows() * block.Columns(), 6);
 }
