@@ -151,9 +151,11 @@ CDocument* InterchangeCommands::onImport() {
     if (path.isEmpty())
         return nullptr;
     std::string bytes;
+    CsvTable cells;
     CsvSheet sheet;
     std::string error;
-    if (!LoadCsvBytes(pathBytes(path), bytes, error) || !ReadCsvSheet(bytes, sheet, error)) {
+    if (!LoadCsvBytes(pathBytes(path), bytes, error) || !ReadSheetCells(bytes, cells, error) ||
+        !SheetFromCells(cells, sheet, error)) {
         UiSeam::warn(parent, FileMessage(path, error));
         return nullptr;
     }
@@ -162,7 +164,7 @@ CDocument* InterchangeCommands::onImport() {
     if (!m_questions.chooseColumns(parent, sheet, nullptr, nullptr, QFileInfo(path).fileName(),
                                    choices, targets))
         return nullptr;
-    if (!ReadCsvSheet(bytes, sheet, error, {}, &choices) ||
+    if (!SheetFromCells(cells, sheet, error, {}, &choices) ||
         !(error = PointsNotGiven(sheet.assignments)).empty()) {
         UiSeam::warn(parent, FileMessage(path, error));
         return nullptr;
@@ -181,11 +183,12 @@ void InterchangeCommands::onImportScores(CDocument& document) {
         return;
     const CMarkwiseDoc& doc = document.data();
     std::string bytes;
+    CsvTable cells;
     CsvSheet sheet;
     std::string error;
     const std::vector<std::string> titles = AssignmentTitles(doc);
-    if (!LoadCsvBytes(pathBytes(path), bytes, error) ||
-        !ReadCsvSheet(bytes, sheet, error, titles)) {
+    if (!LoadCsvBytes(pathBytes(path), bytes, error) || !ReadSheetCells(bytes, cells, error) ||
+        !SheetFromCells(cells, sheet, error, titles)) {
         UiSeam::warn(parent, FileMessage(path, error));
         return;
     }
@@ -205,7 +208,7 @@ void InterchangeCommands::onImportScores(CDocument& document) {
     const QString fileName = QFileInfo(path).fileName();
     if (!m_questions.chooseColumns(parent, sheet, &doc, &plan, fileName, choices, targets))
         return;
-    if (!ReadCsvSheet(bytes, sheet, error, titles, &choices) ||
+    if (!SheetFromCells(cells, sheet, error, titles, &choices) ||
         !PlanMerge(doc, sheet, *match, plan, error, &targets)) {
         UiSeam::warn(parent, FileMessage(path, error));
         return;

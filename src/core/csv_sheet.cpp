@@ -78,6 +78,19 @@ private:
         return ClassifyScoreCell(Cell(row, column), DecimalComma());
     }
 
+    // The student rows' cells of a column, each read once however often it is asked for.
+    const std::vector<CsvScore>& Scores(std::size_t column) const {
+        if (m_cells.size() <= column)
+            m_cells.resize(column + 1);
+        std::vector<CsvScore>& cells = m_cells[column];
+        if (cells.empty() && !m_rows.empty()) {
+            cells.reserve(m_rows.size());
+            for (const std::size_t row : m_rows)
+                cells.push_back(Score(row, column));
+        }
+        return cells;
+    }
+
     bool Fail(std::size_t row, std::size_t column, const std::string& what) {
         m_error = m_table.Place(row, static_cast<int>(column)) + ": " + what;
         return false;
@@ -147,8 +160,7 @@ private:
         }
         std::size_t numbers = 0;
         bool text = false;
-        for (const std::size_t row : m_rows) {
-            const CsvScore score = Score(row, column);
+        for (const CsvScore& score : Scores(column)) {
             if (score.kind == CsvScoreKind::Text)
                 text = true;
             else if (score.kind == CsvScoreKind::Points || score.kind == CsvScoreKind::Fraction)
@@ -172,8 +184,7 @@ private:
     double ProposedPoints(std::size_t column) const {
         double proposal = 0.0;
         bool any = false;
-        for (const std::size_t row : m_rows) {
-            const CsvScore score = Score(row, column);
+        for (const CsvScore& score : Scores(column)) {
             const double worth = score.kind == CsvScoreKind::Points ? score.value
                                  : score.kind == CsvScoreKind::Fraction && score.outOf > 0.0
                                      ? score.outOf
@@ -228,9 +239,10 @@ private:
             if (m_pointsRow != 0 && choice.points == std::nullopt &&
                 Score(m_pointsRow, column).kind == CsvScoreKind::Text)
                 return NotAScore(m_pointsRow, column);
-            for (const std::size_t row : m_rows) {
-                if (Score(row, column).kind == CsvScoreKind::Text)
-                    return NotAScore(row, column);
+            const std::vector<CsvScore>& cells = Scores(column);
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                if (cells[i].kind == CsvScoreKind::Text)
+                    return NotAScore(m_rows[i], column);
             }
             m_columns.push_back(column);
             CsvAssignmentColumn assignment;
@@ -258,6 +270,7 @@ private:
             return false;
         }
         m_sheet.students.reserve(m_rows.size());
+        std::size_t skipped = 0; // rows before this one that were no student
         for (const std::size_t row : m_rows) {
             CsvStudentRow student;
             student.line = m_table.lines[row];
@@ -292,14 +305,16 @@ private:
             }
             student.scores.reserve(m_columns.size());
             for (const std::size_t column : m_columns)
-                student.scores.push_back(Score(row, column)); // no text: checked above
+                student.scores.push_back(Scores(column)[m_sheet.students.size() + skipped]);
             // A row with nothing in the columns used (only an e-mail address, say) is no student.
             const bool nothing =
                 f.lastName.empty() && f.firstName.empty() && f.studentId.empty() &&
                 f.gradeLevel.empty() && f.bookNumber.empty() && f.phone.empty() &&
                 std::all_of(student.scores.begin(), student.scores.end(),
                             [](const CsvScore& score) { return score.kind == CsvScoreKind::None; });
-            if (!nothing)
+            if (nothing)
+                ++skipped;
+            else
                 m_sheet.students.push_back(std::move(student));
         }
         return true;
@@ -315,6 +330,7 @@ private:
     std::vector<std::size_t> m_rows;    // rows holding students
     std::vector<std::size_t> m_columns; // columns holding scores
     std::unordered_set<std::string> m_scoreTitles;
+    mutable std::vector<std::vector<CsvScore>> m_cells; // by column, filled as asked for
 };
 
 } // namespace
@@ -332,15 +348,25 @@ std::string CsvMatchKey(std::string_view text) {
     return key;
 }
 
+bool ReadSheetCells(std::string_view bytes, CsvTable& table, std::string& error) {
+    // Room for the header, the detail rows and a full class; rosters from other programs
+    // may carry many columns besides the scores.
+    return ReadCsv(bytes, table, error, kMaxStudents + 3, 4 * (kMaxAssignments + 6));
+}
+
 bool ReadCsvSheet(std::string_view bytes, CsvSheet& sheet, std::string& error,
                   const std::vector<std::string>& scoreTitles,
                   const std::vector<CsvColumnChoice>* choices) {
     sheet = CsvSheet{};
     CsvTable table;
-    // Room for the header, the detail rows and a full class; rosters from other programs
-    // may carry many columns besides the scores.
-    if (!ReadCsv(bytes, table, error, kMaxStudents + 3, 4 * (kMaxAssignments + 6)))
-        return false;
+    return ReadSheetCells(bytes, table, error) &&
+           SheetFromCells(table, sheet, error, scoreTitles, choices);
+}
+
+bool SheetFromCells(const CsvTable& table, CsvSheet& sheet, std::string& error,
+                    const std::vector<std::string>& scoreTitles,
+                    const std::vector<CsvColumnChoice>* choices) {
+    sheet = CsvSheet{};
     if (!SheetReader(table, sheet, error, scoreTitles, choices).Read()) {
         sheet = CsvSheet{};
         return false;

@@ -82,7 +82,13 @@ void FillClassFromSheet(const CsvSheet& sheet, CMarkwiseDoc& doc);
 // does not name the file.
 bool LoadCsvSheet(const std::string& path, CsvSheet& sheet, std::string& error,
                   const std::vector<std::string>& scoreTitles = {});
-// The bytes LoadCsvSheet reads, for reading them again with the teacher's choices.
+// ReadCsvSheet in its two steps, so that a preview reads the file's cells once and builds
+// the sheet again from them with the teacher's choices.
+bool ReadSheetCells(std::string_view bytes, CsvTable& table, std::string& error);
+bool SheetFromCells(const CsvTable& table, CsvSheet& sheet, std::string& error,
+                    const std::vector<std::string>& scoreTitles = {},
+                    const std::vector<CsvColumnChoice>* choices = nullptr);
+// The bytes LoadCsvSheet reads.
 bool LoadCsvBytes(const std::string& path, std::string& bytes, std::string& error);
 
 // Both steps; null with error set on bad input.
