@@ -64,6 +64,10 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
                            .arg(Number(choice.proposedPoints));
         }
         m_table->setCellWidget(row, Points, points);
+        // Points belong to scores only.
+        points->setEnabled(choice.use == CsvColumnUse::Scores);
+        connect(becomes, &QComboBox::currentIndexChanged, points,
+                [points](int use) { points->setEnabled(use == int(CsvColumnUse::Scores)); });
         if (doc != nullptr) {
             auto* into = new QComboBox(m_table);
             into->addItem(QStringLiteral("A new assignment"), kNewAssignment);

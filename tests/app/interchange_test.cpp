@@ -161,8 +161,11 @@ private slots:
         startWithSample();
         answerColumns([](CImportColumnsDlg& dialog) {
             QTableWidget* table = dialog.Table();
-            qobject_cast<QLineEdit*>(table->cellWidget(8, CImportColumnsDlg::Points))
-                ->setText("40");
+            const auto points = [table](int row) {
+                return qobject_cast<QLineEdit*>(table->cellWidget(row, CImportColumnsDlg::Points));
+            };
+            QVERIFY(!points(3)->isEnabled() && points(8)->isEnabled()); // points are for scores
+            points(8)->setText("40");
             qobject_cast<QComboBox*>(table->cellWidget(7, CImportColumnsDlg::Becomes))
                 ->setCurrentIndex(int(CsvColumnUse::Ignored));
         });
