@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace markwise {
@@ -255,7 +256,24 @@ private:
             assignment.column = static_cast<int>(column);
             m_sheet.assignments.push_back(std::move(assignment));
         }
+        KeepTitlesApart();
         return true;
+    }
+
+    // A title without its decorations that another column's header or title already has
+    // ("A (1)" from "A (1) (2)" beside a column "A (1)") keeps its header, so that every
+    // assignment can be told apart and matched again by its header.
+    void KeepTitlesApart() {
+        std::unordered_map<std::string, int> uses;
+        for (const CsvAssignmentColumn& a : m_sheet.assignments) {
+            ++uses[CsvMatchKey(a.header)];
+            if (a.title != a.header)
+                ++uses[CsvMatchKey(a.title)];
+        }
+        for (CsvAssignmentColumn& a : m_sheet.assignments) {
+            if (a.title != a.header && uses[CsvMatchKey(a.title)] > 1)
+                a.title = a.header;
+        }
     }
 
     bool ReadStudents() {

@@ -293,6 +293,19 @@ TEST(CsvPlatforms, MergeMatchesPlatformTitlesAndKeepsTheClassPoints) {
     AcceptProposedPoints(sheet.assignments);
     ASSERT_TRUE(PlanMerge(*doc, sheet, MergeMatch::Id, plan, error)) << error;
     EXPECT_EQ(plan.added[0].pointsPossible, 3);
+    // A class imported from a file whose cleaned titles would meet keeps them apart, and
+    // the same file merges back into it changing nothing.
+    ASSERT_TRUE(
+        ReadCsvSheet("Student,SIS User ID,A (1),A (1) (2),a (3)\nLee,7,1,2,3\n", sheet, error));
+    std::vector<std::string> titles;
+    for (const CsvAssignmentColumn& a : sheet.assignments)
+        titles.push_back(a.title);
+    EXPECT_EQ(titles, (std::vector<std::string>{"A (1)", "A (1) (2)", "a (3)"}));
+    auto imported = ClassFromSheet(sheet);
+    ASSERT_TRUE(PlanMerge(*imported, sheet, MergeMatch::Id, plan, error)) << error;
+    EXPECT_TRUE(plan.added.empty() && plan.changes.empty());
+    ASSERT_TRUE(ReadCsvSheet("Student,SIS User ID,A (1),B (1) (2)\nLee,7,1,2\n", sheet, error));
+    EXPECT_EQ(sheet.assignments[1].title, "B (1)");
     AddAssignment(*doc, 5, {}, "Quiz 1 (88101)");
     ASSERT_TRUE(ReadCsvSheet("ID number,Quiz 1 (88101)\n7,5\n", sheet, error));
     ASSERT_TRUE(PlanMerge(*doc, sheet, MergeMatch::Id, plan, error)) << error;
