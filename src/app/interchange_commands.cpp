@@ -134,8 +134,14 @@ void InterchangeCommands::onExport(CDocument& document) {
     std::string error;
     bool written = false;
     if (chosen.kind == ExportKind::Xlsx) {
+        // The suggested name ends in ".csv"; a workbook is never written under it.
+        QString path = choice.path;
+        const QFileInfo target(path);
+        if (target.suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0)
+            path = QFileInfo(target.dir(), target.completeBaseName() + QStringLiteral(".xlsx"))
+                       .filePath();
         written = ExportXlsx({{named.completeBaseName().toStdString(), &document.data()}},
-                             pathBytes(choice.path), error);
+                             pathBytes(path), error);
     } else {
         const std::string csv =
             ExportCsv(document.data(), chosen.layout, chosen.kind == ExportKind::CsvWithMark);
