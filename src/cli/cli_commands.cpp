@@ -48,13 +48,15 @@ CommandResult Save(const Options& options, const CMarkwiseDoc& doc) {
 
 // Characters the class cannot hold and columns left out, one warning line each.
 std::string Warnings(const std::string& file, const std::vector<std::string>& warnings,
-                     const std::vector<std::string>& leftOut) {
+                     const std::vector<CsvColumnChoice>& columns) {
     std::string err;
     for (const std::string& warning : warnings)
         err += ErrorLine(file + ": warning: " + warning);
-    for (const std::string& column : leftOut)
-        err += ErrorLine(file + ": warning: column " + QuotedUtf8ForMessage(column) +
-                         " holds no scores; it was left out");
+    for (const CsvColumnChoice& column : columns) {
+        if (column.use == CsvColumnUse::Ignored)
+            err += ErrorLine(file + ": warning: column " + QuotedForMessage(column.header) +
+                             " was left out: " + column.reason);
+    }
     return err;
 }
 
@@ -174,7 +176,7 @@ CommandResult RunImport(const Options& options) {
     const std::unique_ptr<CMarkwiseDoc> doc = ClassFromSheet(sheet);
     CommandResult result = Save(options, *doc);
     if (result.status == kExitOk)
-        result.err = Warnings(options.file, sheet.warnings, sheet.ignoredColumns);
+        result.err = Warnings(options.file, sheet.warnings, sheet.columns);
     return result;
 }
 
@@ -195,7 +197,7 @@ CommandResult RunMerge(const Options& options, CMarkwiseDoc& doc) {
             return saved;
     }
     CommandResult result{kExitOk, plan.SummaryText(),
-                         Warnings(options.csvFile, plan.warnings, plan.leftOut)};
+                         Warnings(options.csvFile, plan.warnings, sheet.columns)};
     for (const MergeSkippedRow& row : plan.skipped)
         result.out += "skipped line " + std::to_string(row.line) + ": " +
                       ShownText(Cp1252ToUtf8(row.name)) + "\n";

@@ -52,7 +52,8 @@ TEST_F(CliCsv, ExportImportAndMerge) {
                            "\"\xE2\x98\x83\" has characters Windows-1252 cannot hold; they became "
                            "\"?\"\n"
                            "markwise-cli: " +
-                           csv + ": warning: column \"Email\" holds no scores; it was left out\n");
+                           csv +
+                           ": warning: column \"Email\" was left out: holds text, not scores\n");
     EXPECT_EQ(dir.Names(), names); // a dry run writes nothing
     EXPECT_EQ(ReadText(file), before);
 
