@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# By hand, not in CI: checks that LibreOffice Calc reads markwise-cli's CSV exports cell for
-# cell. Each layout's export of the sample class, and of a class whose first student's name
+# By hand, not in CI: checks that LibreOffice Calc reads markwise-cli's CSV and XLSX exports
+# cell for cell. Each class's workbook goes XLSX -> CSV through Calc: every cell must match the
+# class's markwise CSV, numbers as number cells and texts as text cells (never formulas). Each layout's export of the sample class, and of a class whose first student's name
 # begins with '=', goes CSV -> ODS -> CSV through headless Calc; every cell must come back
 # in its place, and the '=' name must be a text cell in the ODS, never a formula. Number-like
 # texts that Calc turns into numbers (an ID "0042" becomes 42) are listed as notes.
@@ -14,6 +15,7 @@ command -v soffice >/dev/null || { echo "check_libreoffice: soffice not found (a
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+mkdir "$work/xlsx"
 
 # A class whose names a spreadsheet would run as formulas if they were not guarded.
 cat >"$work/formula.csv" <<'CSV'
@@ -30,6 +32,7 @@ for class in examples/sample.mkw "$work/formula.mkw"; do
   for layout in markwise canvas moodle; do
     "$cli" export "$class" --format "$layout" -o "$work/${name}_$layout.csv"
   done
+  "$cli" export "$class" --format xlsx -o "$work/xlsx/$name.xlsx"
 done
 
 profile="file://$work/profile"
@@ -39,6 +42,10 @@ soffice -env:UserInstallation="$profile" --headless --infilter="CSV:44,34,76,1" 
   --convert-to ods --outdir ods ./*_*.csv >/dev/null 2>&1
 soffice -env:UserInstallation="$profile" --headless \
   --convert-to "csv:Text - txt - csv (StarCalc):44,34,76,1" --outdir back ods/*.ods >/dev/null 2>&1
+# Token 9 true: every text cell quoted, so a text "42" and a number 42 differ.
+soffice -env:UserInstallation="$profile" --headless \
+  --convert-to "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,true,true,true" --outdir xlsx \
+  xlsx/*.xlsx >/dev/null 2>&1
 
 python3 - <<'PY'
 import csv, glob, html, os, re, sys, zipfile
@@ -103,5 +110,65 @@ if "formula_markwise.csv" in os.listdir("."):
     m = re.search(r'<table:table-cell[^>]*>\s*<text:p>([^<]*HYPERLINK[^<]*)</text:p>', content)
     print("the '=' name is a text cell in Calc:", repr(html.unescape(m.group(1))) if m else "NOT FOUND")
     failed = failed or m is None
+
+# The workbooks: Calc's CSV of each, against the markwise CSV of the same class.
+GUARDED = re.compile(r"'+[=+\-@\t\r]")
+def parse_with_kinds(text):
+    """Rows of (cell, quoted) from CSV text: a quoted field in Calc's file is a text cell."""
+    rows, row, cell, quoted, inside, i = [], [], "", False, False, 0
+    while i < len(text):
+        ch = text[i]
+        if inside:
+            if ch == '"' and text[i + 1:i + 2] == '"':
+                cell += '"'; i += 1
+            elif ch == '"':
+                inside = False
+            else:
+                cell += ch
+        elif ch == '"' and cell == "":
+            inside = quoted = True
+        elif ch == ",":
+            row.append((cell, quoted)); cell, quoted = "", False
+        elif ch in "\r\n":
+            if ch == "\r" and text[i + 1:i + 2] == "\n":
+                i += 1
+            row.append((cell, quoted)); rows.append(row); row, cell, quoted = [], "", False
+        else:
+            cell += ch
+        i += 1
+    if cell or row:
+        row.append((cell, quoted)); rows.append(row)
+    return rows
+for name in ("sample", "formula"):
+    ours = cells(f"{name}_markwise.csv")
+    parsed = parse_with_kinds(open(f"xlsx/{name}.csv", encoding="utf-8", newline="").read())
+    back = [[cell for cell, _ in row] for row in parsed]
+    kinds = [[quoted for _, quoted in row] for row in parsed]
+    problems = []
+    if len(ours) != len(back):
+        problems.append(f"{len(ours)} rows became {len(back)}")
+    for r, (a, b) in enumerate(zip(ours, back), 1):
+        a = list(a)
+        while a and a[-1] == "":
+            a.pop()
+        b = list(b)
+        while b and b[-1] == "":
+            b.pop()
+        if len(a) != len(b):
+            problems.append(f"row {r}: {len(a)} cells became {len(b)}")
+        for c, (x, y) in enumerate(zip(a, b), 1):
+            text = x[1:] if GUARDED.match(x) else x  # the CSV's guard is no part of the text
+            number = OUR_NUMBER.fullmatch(x) is not None and (r == 2 or (r > 3 and c > 6))
+            if not same(text, y):
+                problems.append(f"row {r}, cell {c}: {text!r} became {y!r}")
+            elif x and kinds[r - 1][c - 1] == number:
+                problems.append(f"row {r}, cell {c}: {x!r} is a {'text' if kinds[r-1][c-1] else 'number'} cell")
+    sheet = zipfile.ZipFile(f"xlsx/{name}.xlsx").read("xl/worksheets/sheet1.xml").decode()
+    if "<f>" in sheet or "<f " in sheet:
+        problems.append("the workbook holds a formula")
+    print(f"{name}.xlsx: {len(ours)} rows, {sum(map(len, ours))} cells: {'ok' if not problems else 'FAILED'}")
+    for p in problems[:10]:
+        print("   ", p)
+    failed = failed or bool(problems)
 sys.exit(1 if failed else 0)
 PY

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev libx11-dev
   libfontconfig-dev zlib1g-dev fonts-dejavu-core fonts-droid-fallback
   fonts-liberation fontconfig poppler-utils xvfb xauth imagemagick shared-mime-info desktop-file-utils
-  openbox x11-utils
+  openbox x11-utils libxlsxwriter-dev
 )
 
 missing=()

@@ -5,12 +5,14 @@
 #include "core/class_file.h"
 #include "core/markwise_doc.h"
 #include "framework/child_frame.h"
+#include "framework/commands.h"
 #include "gradesheet/markwise_view.h"
 #include "gradesheet/sheet_cell_editor.h"
 #include "gradesheet/sheet_keyboard.h"
 #include "support/full_class.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -147,6 +149,31 @@ void StoreTypedScore(benchmark::State& state) {
         state.SkipWithError("the score was not stored");
 }
 BENCHMARK(StoreTypedScore)->Unit(benchmark::kMicrosecond);
+
+// A column of 1000 scores pasted from the clipboard onto the first student: stored as one
+// step and repainted. Two columns take turns, so every round changes every score.
+void PasteThousandScores(benchmark::State& state) {
+    CMarkwiseApp app(profile());
+    CMarkwiseView* view = openForKeys(app);
+    view->keyboard().setCell({0, 0});
+    QString columns[2];
+    for (int s = 0; s < kMaxStudents; ++s) {
+        columns[0] += QStringLiteral("%1\n").arg(s % 10 + 0.5);
+        columns[1] += QStringLiteral("%1\n").arg(s % 9);
+    }
+    int turn = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QGuiApplication::clipboard()->setText(columns[turn]);
+        turn = 1 - turn;
+        state.ResumeTiming();
+        view->runCommand(ID_EDIT_PASTE);
+        waitForPaint(view);
+    }
+    if (view->GetDocument()->m_assignments[0].m_scores[1] != (turn == 1 ? 1.5 : 1.0))
+        state.SkipWithError("the scores were not pasted");
+}
+BENCHMARK(PasteThousandScores)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

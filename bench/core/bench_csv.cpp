@@ -68,4 +68,40 @@ void BM_MergeWithPreview(benchmark::State& state) {
 }
 BENCHMARK(BM_MergeWithPreview)->Unit(benchmark::kMillisecond);
 
+// A Canvas export of 1000 students and 200 assignments with the platform's total columns:
+// read, and built again with the columns as the preview hands them back, into a new class.
+void BM_ImportCanvasWithPreview(benchmark::State& state) {
+    const auto doc = bench::FullClass();
+    std::string csv = ExportCsv(*doc, CsvLayout::Canvas);
+    // The totals after the assignments, on every line; "(read only)" in the points row.
+    std::string wide;
+    std::size_t line = 0;
+    for (std::size_t start = 0; start < csv.size(); ++line) {
+        const std::size_t end = csv.find('\n', start);
+        wide.append(csv, start, end - start);
+        wide += line == 0   ? ",Current Score,Final Score,Current Grade,Final Grade\n"
+                : line == 1 ? ",(read only),(read only),(read only),(read only)\n"
+                            : ",90.5,88.1,A-,B+\n";
+        start = end + 1;
+    }
+    for (auto _ : state) {
+        CsvTable cells;
+        CsvSheet sheet;
+        std::string error;
+        if (!ReadSheetCells(wide, cells, error) || !SheetFromCells(cells, sheet, error)) {
+            state.SkipWithError(error.c_str());
+            break;
+        }
+        const std::vector<CsvColumnChoice> choices = sheet.columns;
+        if (!SheetFromCells(cells, sheet, error, {}, &choices)) {
+            state.SkipWithError(error.c_str());
+            break;
+        }
+        auto imported = ClassFromSheet(sheet);
+        benchmark::DoNotOptimize(imported.get());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * wide.size()));
+}
+BENCHMARK(BM_ImportCanvasWithPreview)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -4,6 +4,8 @@
 #include "core/csv_layout.h"
 #include "core/markwise_doc.h"
 #include "core/merge_undo.h"
+#include "core/xlsx_export.h"
+#include "dialogs/import_columns_dlg.h"
 #include "dialogs/import_preview_dlg.h"
 #include "framework/commands.h"
 #include "framework/doc_manager.h"
@@ -19,32 +21,54 @@ namespace markwise {
 
 namespace {
 
+enum class ExportKind { Csv, CsvWithMark, Xlsx };
+
 struct LayoutFilter {
     CsvLayout layout;
+    ExportKind kind;
     const char* filter;
 };
 
-constexpr std::array<LayoutFilter, 3> kLayoutFilters{{
-    {CsvLayout::Markwise, "Markwise CSV, everything the class holds (*.csv)"},
-    {CsvLayout::Canvas, "Canvas grade book CSV (*.csv)"},
-    {CsvLayout::Moodle, "Moodle grade import CSV (*.csv)"},
+constexpr std::array<LayoutFilter, 5> kLayoutFilters{{
+    {CsvLayout::Markwise, ExportKind::Csv, "Markwise CSV, everything the class holds (*.csv)"},
+    {CsvLayout::Canvas, ExportKind::Csv, "Canvas grade book CSV (*.csv)"},
+    {CsvLayout::Moodle, ExportKind::Csv, "Moodle grade import CSV (*.csv)"},
+    {CsvLayout::Markwise, ExportKind::CsvWithMark,
+     "Markwise CSV for spreadsheets, UTF-8 with byte-order mark (*.csv)"},
+    {CsvLayout::Markwise, ExportKind::Xlsx, "Excel workbook (*.xlsx)"},
 }};
 
 QString CsvOpenFilter() {
     return QStringLiteral("CSV Files (*.csv);;All Files (*)");
 }
 
-// The layout the user picked in the save dialog; the first when the filter is unknown.
-CsvLayout LayoutOfFilter(const QString& filter) {
+// What the user picked in the save dialog; the first when the filter is unknown.
+const LayoutFilter& ChosenFilter(const QString& filter) {
     for (const LayoutFilter& entry : kLayoutFilters)
         if (filter == QLatin1String(entry.filter))
-            return entry.layout;
-    return kLayoutFilters.front().layout;
+            return entry;
+    return kLayoutFilters.front();
 }
 
 // Core messages are UTF-8 sentences.
 QString Message(const std::string& utf8) {
     return QString::fromStdString(utf8);
+}
+
+// "scores.csv: Line 14, column ...": the file first, then where in it and what to do.
+QString FileMessage(const QString& path, const std::string& error) {
+    QString text = Message(error);
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), text);
+}
+
+bool AskColumns(QWidget* parent, const CsvSheet& sheet, const CMarkwiseDoc* doc,
+                const MergePlan* plan, const QString& fileName,
+                std::vector<CsvColumnChoice>& choices, std::vector<int>& targets) {
+    CImportColumnsDlg dialog(sheet, doc, plan, fileName, parent);
+    QString error;
+    return dialog.exec() == QDialog::Accepted && dialog.Choices(choices, targets, error);
 }
 
 std::optional<MergeMatch> AskMatch(QWidget* parent, const CsvSheet& sheet) {
@@ -67,7 +91,7 @@ QString CsvExportFilters() {
 }
 
 InterchangeCommands::InterchangeCommands(CDocManager& manager)
-    : m_manager(manager), m_questions{AskMatch, ShowPreview} {
+    : m_manager(manager), m_questions{AskColumns, AskMatch, ShowPreview} {
     handle(ID_FILE_CSV_IMPORT, [this] { onImport(); });
     // Export and Import Scores work on the active class.
     const auto activeClass = [this](void (InterchangeCommands::*run)(CDocument&)) {
@@ -93,9 +117,24 @@ void InterchangeCommands::onExport(CDocument& document) {
         parent, QStringLiteral("Export"), CsvExportFilters(), suggested, QStringLiteral("csv"));
     if (choice.path.isEmpty())
         return;
-    const std::string csv = ExportCsv(document.data(), LayoutOfFilter(choice.filter));
+    const LayoutFilter& chosen = ChosenFilter(choice.filter);
     std::string error;
-    if (!WriteFileAtomically(pathBytes(choice.path), csv.data(), csv.size(), error))
+    bool written = false;
+    if (chosen.kind == ExportKind::Xlsx) {
+        // The suggested name ends in ".csv"; a workbook is never written under it.
+        QString path = choice.path;
+        const QFileInfo target(path);
+        if (target.suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0)
+            path = QFileInfo(target.dir(), target.completeBaseName() + QStringLiteral(".xlsx"))
+                       .filePath();
+        written = ExportXlsx({{named.completeBaseName().toStdString(), &document.data()}},
+                             pathBytes(path), error);
+    } else {
+        const std::string csv =
+            ExportCsv(document.data(), chosen.layout, chosen.kind == ExportKind::CsvWithMark);
+        written = WriteFileAtomically(pathBytes(choice.path), csv.data(), csv.size(), error);
+    }
+    if (!written)
         UiSeam::warn(parent, QString::fromLocal8Bit(error));
 }
 
@@ -104,10 +143,23 @@ CDocument* InterchangeCommands::onImport() {
     const QString path = UiSeam::openFileName(parent, QStringLiteral("Import"), CsvOpenFilter());
     if (path.isEmpty())
         return nullptr;
+    std::string bytes;
+    CsvTable cells;
     CsvSheet sheet;
     std::string error;
-    if (!LoadCsvSheet(pathBytes(path), sheet, error)) {
-        UiSeam::warn(parent, Message(error));
+    if (!LoadCsvBytes(pathBytes(path), bytes, error) || !ReadSheetCells(bytes, cells, error) ||
+        !SheetFromCells(cells, sheet, error)) {
+        UiSeam::warn(parent, FileMessage(path, error));
+        return nullptr;
+    }
+    std::vector<CsvColumnChoice> choices;
+    std::vector<int> targets;
+    if (!m_questions.chooseColumns(parent, sheet, nullptr, nullptr, QFileInfo(path).fileName(),
+                                   choices, targets))
+        return nullptr;
+    if (!SheetFromCells(cells, sheet, error, {}, &choices) ||
+        !(error = PointsNotGiven(sheet.assignments)).empty()) {
+        UiSeam::warn(parent, FileMessage(path, error));
         return nullptr;
     }
     return m_manager.openUntitled(ClassFromSheet(sheet));
@@ -120,23 +172,40 @@ void InterchangeCommands::onImportScores(CDocument& document) {
     if (path.isEmpty())
         return;
     const CMarkwiseDoc& doc = document.data();
+    std::string bytes;
+    CsvTable cells;
     CsvSheet sheet;
     std::string error;
-    if (!LoadCsvSheet(pathBytes(path), sheet, error, AssignmentTitles(doc))) {
-        UiSeam::warn(parent, Message(error));
+    const std::vector<std::string> titles = AssignmentTitles(doc);
+    if (!LoadCsvBytes(pathBytes(path), bytes, error) || !ReadSheetCells(bytes, cells, error) ||
+        !SheetFromCells(cells, sheet, error, titles)) {
+        UiSeam::warn(parent, FileMessage(path, error));
         return;
     }
     const std::optional<MergeMatch> match = m_questions.chooseMatch(parent, sheet);
     if (!match)
         return;
+    // The matches by title, for the columns' question; its points are asked there.
+    CsvSheet proposed = sheet;
+    AcceptProposedPoints(proposed.assignments);
     MergePlan plan;
-    if (!PlanMerge(doc, sheet, *match, plan, error)) {
-        UiSeam::warn(parent, Message(error));
+    if (!PlanMerge(doc, proposed, *match, plan, error)) {
+        UiSeam::warn(parent, FileMessage(path, error));
+        return;
+    }
+    std::vector<CsvColumnChoice> choices;
+    std::vector<int> targets;
+    const QString fileName = QFileInfo(path).fileName();
+    if (!m_questions.chooseColumns(parent, sheet, &doc, &plan, fileName, choices, targets))
+        return;
+    if (!SheetFromCells(cells, sheet, error, titles, &choices) ||
+        !PlanMerge(doc, sheet, *match, plan, error, &targets)) {
+        UiSeam::warn(parent, FileMessage(path, error));
         return;
     }
     // A file that changes nothing is still previewed, but makes no empty step to undo.
     const bool changes = !plan.added.empty() || !plan.changes.empty();
-    if (m_questions.confirm(parent, doc, plan, QFileInfo(path).fileName()) && changes)
+    if (m_questions.confirm(parent, doc, plan, fileName) && changes)
         ApplyScoreImport(document, plan);
 }
 

@@ -19,9 +19,15 @@ class CDocument;
 // preview). A file that cannot be used shows the reason and changes nothing.
 class InterchangeCommands : public CommandTarget {
 public:
-    // The two questions Import Scores asks after the file: how rows find their students,
+    // The questions Import and Import Scores ask after the file: what each column becomes
+    // (and, importing scores, which assignment it goes into), how rows find their students,
     // and whether to apply what the preview shows. The program shows dialogs; tests answer.
     struct ScoreImportQuestions {
+        // doc and plan are null for Import; false when cancelled.
+        std::function<bool(QWidget* parent, const CsvSheet& sheet, const CMarkwiseDoc* doc,
+                           const MergePlan* plan, const QString& fileName,
+                           std::vector<CsvColumnChoice>& choices, std::vector<int>& targets)>
+            chooseColumns;
         std::function<std::optional<MergeMatch>(QWidget* parent, const CsvSheet& sheet)>
             chooseMatch;
         std::function<bool(QWidget* parent, const CMarkwiseDoc& doc, const MergePlan& plan,
@@ -42,7 +48,8 @@ private:
     ScoreImportQuestions m_questions;
 };
 
-// The save dialog's filters, one per layout in CsvLayout order, ";;"-separated.
+// The save dialog's filters, ";;"-separated: one per layout in CsvLayout order, then the
+// Markwise layout for spreadsheets (with a byte-order mark), then the Excel workbook.
 QString CsvExportFilters();
 
 // Makes the planned score import one undoable change of the class; its windows repaint.

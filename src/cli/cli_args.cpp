@@ -16,9 +16,11 @@ constexpr std::string_view kUsage =
     "  markwise-cli summary FILE --student N [--cutoffs LIST] [--first-included N]\n"
     "  markwise-cli sort FILE --by name|total|assignment:N [--first-included N] -o OUT\n"
     "  markwise-cli resave FILE -o OUT\n"
-    "  markwise-cli export FILE --format markwise|canvas|moodle [-o OUT.csv]\n"
-    "  markwise-cli import IN.csv -o OUT.MKW\n"
-    "  markwise-cli merge CLASS.MKW IN.csv --match id|name [--dry-run] -o OUT.MKW\n"
+    "  markwise-cli export FILE --format markwise|canvas|moodle [--bom] [-o OUT.csv]\n"
+    "  markwise-cli export FILE --format xlsx -o OUT.xlsx\n"
+    "  markwise-cli import IN.csv [--points-from-highest] -o OUT.MKW\n"
+    "  markwise-cli merge CLASS.MKW IN.csv --match id|name [--points-from-highest] [--dry-run]"
+    " -o OUT.MKW\n"
     "  markwise-cli pdf OUT_DIR CLASS... [--report REPORT] [--page-size Letter|A4]\n"
     "               [--all-assignments] [--cutoffs LIST]\n"
     "  markwise-cli --help\n";
@@ -32,11 +34,15 @@ constexpr std::string_view kHelpDetails =
     "sort     sorts the students and saves the class to OUT.\n"
     "resave   loads the class and saves it to OUT.\n"
     "export   writes the class as CSV in a spreadsheet's or learning platform's layout,\n"
-    "         to OUT.csv or the standard output.\n"
-    "import   reads a CSV (a markwise or canvas export, or a roster) as a new class.\n"
+    "         to OUT.csv or the standard output; --bom starts it with the byte-order mark\n"
+    "         spreadsheets on Windows need. xlsx writes an Excel workbook.\n"
+    "import   reads a CSV (a markwise, canvas or moodle export, or a roster) as a new class.\n"
     "merge    merges a CSV's scores into the class, matching students by ID or by\n"
     "         name; blank cells keep scores, rows matching no student are listed and\n"
     "         skipped, new titles become assignments. --dry-run only prints the summary.\n"
+    "         A new assignment needs its points possible from the file (a \"Points\n"
+    "         Possible\" row or \"Title (10 pts)\"); --points-from-highest takes the\n"
+    "         highest score instead, for import as well.\n"
     "pdf      prints each class as OUT_DIR/NAME.pdf (NAME: the class file's name\n"
     "         without its ending), the pages the desktop program prints: REPORT is\n"
     "         sheet (the default), roster, progress:CUTOFF, student:N or students.\n"
@@ -64,12 +70,16 @@ std::vector<OptionSpec> AllowedOptions(Command command) {
     case Command::Sort:
         return {{"--by", true}, {"--first-included", true}, {"-o", true}};
     case Command::Resave:
-    case Command::Import:
         return {{"-o", true}};
+    case Command::Import:
+        return {{"--points-from-highest", false}, {"-o", true}};
     case Command::Export:
-        return {{"--format", true}, {"-o", true}};
+        return {{"--format", true}, {"--bom", false}, {"-o", true}};
     case Command::Merge:
-        return {{"--match", true}, {"--dry-run", false}, {"-o", true}};
+        return {{"--match", true},
+                {"--points-from-highest", false},
+                {"--dry-run", false},
+                {"-o", true}};
     case Command::Pdf:
         return {{"--report", true},
                 {"--page-size", true},
@@ -137,8 +147,13 @@ bool ApplyOption(std::string_view name, const std::string& value, Options& optio
         ok = ParseSortKey(value, options);
     } else if (name == "--format") {
         const auto layout = CsvLayoutFromName(value);
-        ok = layout.has_value();
+        options.xlsx = value == "xlsx";
+        ok = layout.has_value() || options.xlsx;
         options.layout = layout.value_or(CsvLayout::Markwise);
+    } else if (name == "--bom") {
+        options.byteOrderMark = true;
+    } else if (name == "--points-from-highest") {
+        options.pointsFromHighest = true;
     } else if (name == "--match") {
         ok = value == "id" || value == "name";
         options.match = value == "name" ? MergeMatch::Name : MergeMatch::Id;
@@ -181,6 +196,10 @@ bool CheckComplete(const Options& options, const std::vector<std::string_view>& 
         error = "missing IN.csv";
     else if (options.command == Command::Export && !given("--format"))
         error = "export needs --format";
+    else if (options.xlsx && options.output.empty())
+        error = "export --format xlsx needs -o OUT.xlsx";
+    else if (options.xlsx && options.byteOrderMark)
+        error = "--bom is for CSV, not xlsx";
     else if (merge && !given("--match"))
         error = "merge needs --match";
     else if (options.command == Command::Summary &&

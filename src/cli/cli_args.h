@@ -28,6 +28,9 @@ struct Options {
     int student = -1;                     // summary --student N
     SortKey sortKey = SortKey::Name;
     CsvLayout layout = CsvLayout::Markwise; // export --format
+    bool xlsx = false;                      // export --format xlsx
+    bool byteOrderMark = false;             // export --bom
+    bool pointsFromHighest = false;         // import, merge --points-from-highest
     MergeMatch match = MergeMatch::Id;      // merge --match
     bool dryRun = false;                    // merge --dry-run
     std::vector<std::string> classes;       // pdf: the classes, after OUT_DIR (in output)

@@ -11,6 +11,7 @@
 #include "core/shown_text.h"
 #include "core/sort.h"
 #include "core/summary.h"
+#include "core/xlsx_export.h"
 
 namespace markwise::cli {
 
@@ -19,6 +20,14 @@ std::string ErrorLine(const std::string& text) {
 }
 
 namespace {
+
+// "algebra" for "path/to/algebra.mkw": the class's sheet name in a workbook.
+std::string ClassName(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    const std::size_t dot = name.find_last_of('.');
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
 
 CommandResult Failure(int status, const std::string& file, const std::string& what) {
     return {status, {}, ErrorLine(file + ": " + what)};
@@ -36,12 +45,14 @@ CommandResult Save(const Options& options, const CMarkwiseDoc& doc) {
     return {};
 }
 
-// Columns left out, one warning line each.
-std::string Warnings(const std::string& file, const std::vector<std::string>& leftOut) {
+// Columns left out, one warning line each, with the reason.
+std::string Warnings(const std::string& file, const std::vector<CsvColumnChoice>& columns) {
     std::string err;
-    for (const std::string& column : leftOut)
-        err += ErrorLine(file + ": warning: column " + QuotedForMessage(column) +
-                         " holds no scores; it was left out");
+    for (const CsvColumnChoice& column : columns) {
+        if (column.use == CsvColumnUse::Ignored)
+            err += ErrorLine(file + ": warning: column " + QuotedForMessage(column.header) +
+                             " was left out: " + column.reason);
+    }
     return err;
 }
 
@@ -134,10 +145,15 @@ CommandResult RunResave(const Options& options, const CMarkwiseDoc& doc) {
 }
 
 CommandResult RunExport(const Options& options, const CMarkwiseDoc& doc) {
-    std::string csv = ExportCsv(doc, options.layout);
+    std::string error;
+    if (options.xlsx) {
+        if (!ExportXlsx({{ClassName(options.file), &doc}}, options.output, error))
+            return {kExitFile, {}, ErrorLine(options.output + ": " + error)};
+        return {};
+    }
+    std::string csv = ExportCsv(doc, options.layout, options.byteOrderMark);
     if (options.output.empty())
         return {kExitOk, std::move(csv), {}};
-    std::string error;
     if (!WriteFileAtomically(options.output, csv.data(), csv.size(), error))
         return {kExitFile, {}, ErrorLine(error)};
     return {};
@@ -148,10 +164,15 @@ CommandResult RunImport(const Options& options) {
     std::string error;
     if (!LoadCsvSheet(options.file, sheet, error))
         return Failure(kExitFile, options.file, error);
+    // Points possible come from the file, or from the highest scores only when asked.
+    if (options.pointsFromHighest)
+        AcceptProposedPoints(sheet.assignments);
+    if (const std::string missing = PointsNotGiven(sheet.assignments); !missing.empty())
+        return Failure(kExitFile, options.file, missing);
     const std::unique_ptr<CMarkwiseDoc> doc = ClassFromSheet(sheet);
     CommandResult result = Save(options, *doc);
     if (result.status == kExitOk)
-        result.err = Warnings(options.file, sheet.ignoredColumns);
+        result.err = Warnings(options.file, sheet.columns);
     return result;
 }
 
@@ -159,8 +180,11 @@ CommandResult RunMerge(const Options& options, CMarkwiseDoc& doc) {
     CsvSheet sheet;
     MergePlan plan;
     std::string error;
-    if (!LoadCsvSheet(options.csvFile, sheet, error, AssignmentTitles(doc)) ||
-        !PlanMerge(doc, sheet, options.match, plan, error))
+    if (!LoadCsvSheet(options.csvFile, sheet, error, AssignmentTitles(doc)))
+        return Failure(kExitFile, options.csvFile, error);
+    if (options.pointsFromHighest)
+        AcceptProposedPoints(sheet.assignments);
+    if (!PlanMerge(doc, sheet, options.match, plan, error))
         return Failure(kExitFile, options.csvFile, error);
     if (!options.dryRun) {
         ApplyMergePlan(doc, plan);
@@ -168,7 +192,7 @@ CommandResult RunMerge(const Options& options, CMarkwiseDoc& doc) {
         if (saved.status != kExitOk)
             return saved;
     }
-    CommandResult result{kExitOk, plan.SummaryText(), Warnings(options.csvFile, plan.leftOut)};
+    CommandResult result{kExitOk, plan.SummaryText(), Warnings(options.csvFile, sheet.columns)};
     for (const MergeSkippedRow& row : plan.skipped)
         result.out +=
             "skipped line " + std::to_string(row.line) + ": " + ShownText(row.name) + "\n";

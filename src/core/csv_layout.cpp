@@ -97,10 +97,12 @@ std::string_view CsvLayoutName(CsvLayout layout) {
     return {};
 }
 
-std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout) {
+std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout, bool byteOrderMark) {
     CsvWriter csv;
     const int assignments = doc.AssignmentsInUse();
     csv.Reserve(static_cast<std::size_t>(doc.StudentsInUse() + 3) * (assignments * 6 + 64));
+    if (byteOrderMark)
+        csv.ByteOrderMark();
     WriteHeader(csv, doc, layout);
     if (layout != CsvLayout::Moodle) {
         WriteDetailRow(csv, doc, layout, "Points Possible",

@@ -20,8 +20,9 @@ std::optional<CsvLayout> CsvLayoutFromName(std::string_view name);
 std::string_view CsvLayoutName(CsvLayout layout);
 
 // The whole CSV (UTF-8) of the class in the layout, students in class order. Texts are
-// converted from Windows-1252; a missing score is an empty cell; numbers are written in
-// the shortest text that reads back to the same value.
-std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout);
+// written as the class holds them; a missing score is an empty cell; numbers are written in
+// the shortest text that reads back to the same value. byteOrderMark: "for spreadsheets",
+// the UTF-8 byte-order mark first, which a spreadsheet on Windows needs to read UTF-8.
+std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout, bool byteOrderMark = false);
 
 } // namespace markwise

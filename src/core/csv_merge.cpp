@@ -50,8 +50,9 @@ template <typename KeyOf> std::unordered_map<std::string, int> IndexOf(int count
 class MergePlanner {
 public:
     MergePlanner(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match, MergePlan& plan,
-                 std::string& error)
-        : m_doc(doc), m_sheet(sheet), m_match(match), m_plan(plan), m_error(error) {}
+                 std::string& error, const std::vector<int>* targets)
+        : m_doc(doc), m_sheet(sheet), m_match(match), m_plan(plan), m_error(error),
+          m_targets(targets) {}
 
     bool Plan() {
         if (m_match == MergeMatch::Id && !m_sheet.hasIds)
@@ -76,32 +77,66 @@ private:
         return f.studentId;
     }
 
+    // The class assignment a column goes into by its title, kNewAssignment for none.
+    bool TargetByTitle(const CsvAssignmentColumn& column, int& target, bool& loose) {
+        const auto exact = m_classTitles.find("=" + Key(column.header));
+        const auto byLoose = m_looseTitles.find(LooseTitleKey(column.header));
+        loose = exact == m_classTitles.end() && byLoose != m_looseTitles.end();
+        const auto found = loose ? byLoose : exact;
+        target = kNewAssignment;
+        if (found == (loose ? m_looseTitles.end() : m_classTitles.end()))
+            return true;
+        if (found->second == kAmbiguous)
+            return Fail("line 1: the title " + Quoted(column.header) +
+                        " belongs to two assignments in the class");
+        target = found->second;
+        return true;
+    }
+
     bool MatchAssignments() {
         // Titles are matched even when empty: an untitled column meets an untitled assignment.
-        const auto classTitles = IndexOf(m_doc.AssignmentsInUse(), [this](int a) {
+        m_classTitles = IndexOf(m_doc.AssignmentsInUse(), [this](int a) {
             return "=" + Key(m_doc.m_assignments[a].m_title);
         });
+        m_looseTitles = IndexOf(m_doc.AssignmentsInUse(), [this](int a) {
+            const std::string key = LooseTitleKey(m_doc.m_assignments[a].m_title);
+            return key.empty() ? std::string("=") : key;
+        });
         std::unordered_map<std::string, int> csvTitles;
+        std::unordered_map<int, std::string> taken;
+        std::vector<CsvAssignmentColumn> added;
         for (std::size_t c = 0; c < m_sheet.assignments.size(); ++c) {
             const CsvAssignmentColumn& column = m_sheet.assignments[c];
-            const std::string key = "=" + Key(column.title);
-            if (!csvTitles.emplace(key, static_cast<int>(c)).second)
-                return Fail("line 1: the title " + Quoted(column.title) + " appears twice");
-            const auto found = classTitles.find(key);
-            if (found == classTitles.end()) {
-                m_target.push_back(m_doc.AssignmentsInUse() +
-                                   static_cast<int>(m_plan.added.size()));
-                m_plan.added.push_back(column);
-            } else if (found->second == kAmbiguous) {
-                return Fail("line 1: the title " + Quoted(column.title) +
-                            " belongs to two assignments in the class");
-            } else {
-                m_target.push_back(found->second);
+            if (!csvTitles.emplace("=" + Key(column.header), static_cast<int>(c)).second)
+                return Fail("line 1: the title " + Quoted(column.header) + " appears twice");
+            MergeColumnMatch matched{column.header, kNewAssignment, false};
+            if (m_targets != nullptr && c < m_targets->size()) {
+                matched.target = (*m_targets)[c];
+                if (matched.target < kNewAssignment || matched.target >= m_doc.AssignmentsInUse())
+                    matched.target = kNewAssignment;
+            } else if (!TargetByTitle(column, matched.target, matched.loose)) {
+                return false;
             }
+            if (matched.target == kNewAssignment) {
+                m_target.push_back(m_doc.AssignmentsInUse() + static_cast<int>(added.size()));
+                added.push_back(column);
+            } else {
+                const auto [other, first] = taken.emplace(matched.target, column.header);
+                if (!first)
+                    return Fail("line 1: the columns " + Quoted(other->second) + " and " +
+                                Quoted(column.header) + " both go into " +
+                                Quoted(m_doc.m_assignments[matched.target].m_title) +
+                                ". Mark one of them ignored.");
+                m_target.push_back(matched.target);
+            }
+            m_plan.columns.push_back(std::move(matched));
         }
-        if (m_doc.AssignmentsInUse() + static_cast<int>(m_plan.added.size()) > kMaxAssignments)
+        if (m_doc.AssignmentsInUse() + static_cast<int>(added.size()) > kMaxAssignments)
             return Fail("the class would have more than " + std::to_string(kMaxAssignments) +
                         " assignments");
+        if (const std::string missing = PointsNotGiven(added); !missing.empty())
+            return Fail(missing);
+        m_plan.added = std::move(added);
         return true;
     }
 
@@ -138,13 +173,14 @@ private:
 
     void AddChanges(int student, const CsvStudentRow& row) {
         for (std::size_t c = 0; c < row.scores.size(); ++c) {
-            const double score = row.scores[c];
-            if (score == MISSING_SCORE)
+            if (row.scores[c].kind == CsvScoreKind::None)
                 continue; // a blank cell keeps the score
             const int a = m_target[c];
-            const double old = a < m_doc.AssignmentsInUse()
-                                   ? m_doc.m_assignments[a].m_scores[student]
-                                   : MISSING_SCORE;
+            const bool ours = a < m_doc.AssignmentsInUse();
+            const double points = ours ? m_doc.m_assignments[a].m_pointsPossible
+                                       : m_sheet.assignments[c].pointsPossible;
+            const double score = row.scores[c].Against(points);
+            const double old = ours ? m_doc.m_assignments[a].m_scores[student] : MISSING_SCORE;
             if (old != score)
                 m_plan.changes.push_back({student, a, old, score});
         }
@@ -155,7 +191,10 @@ private:
     MergeMatch m_match;
     MergePlan& m_plan;
     std::string& m_error;
+    const std::vector<int>* m_targets;
     std::vector<int> m_target; // the class assignment each CSV column merges into
+    std::unordered_map<std::string, int> m_classTitles;
+    std::unordered_map<std::string, int> m_looseTitles;
 };
 
 } // namespace
@@ -174,9 +213,9 @@ std::string MergePlan::SummaryText() const {
 }
 
 bool PlanMerge(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match, MergePlan& plan,
-               std::string& error) {
+               std::string& error, const std::vector<int>* targets) {
     plan = MergePlan{};
-    if (!MergePlanner(doc, sheet, match, plan, error).Plan()) {
+    if (!MergePlanner(doc, sheet, match, plan, error, targets).Plan()) {
         plan = MergePlan{};
         return false;
     }

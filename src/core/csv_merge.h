@@ -28,6 +28,14 @@ struct MergeSkippedRow {
     std::string name; // "Last, First", or the student ID when matching by ID
 };
 
+// Which of the class's assignments a column of the file goes into.
+inline constexpr int kNewAssignment = -1;
+struct MergeColumnMatch {
+    std::string header;          // the file's column
+    int target = kNewAssignment; // the class's assignment; a new one is added
+    bool loose = false;          // matched only without the platform's decorations
+};
+
 // Everything a merge would do, worked out before anything changes, so that a preview can
 // show it and one undoable step can apply it (and reverse it from the old scores).
 struct MergePlan {
@@ -36,6 +44,7 @@ struct MergePlan {
     std::vector<CsvAssignmentColumn> added; // appended to the class in this order
     std::vector<MergeScoreChange> changes;  // only scores whose value changes
     std::vector<std::string> leftOut;       // the file's columns that hold no scores (UTF-8)
+    std::vector<MergeColumnMatch> columns;  // one per assignment column of the file
 
     // "matched=3\nskipped=1\nassignments added=1\nscores changed=7\n"
     std::string SummaryText() const;
@@ -44,13 +53,19 @@ struct MergePlan {
 // The class's titles, for ReadCsvSheet's scoreTitles when reading a CSV to merge.
 std::vector<std::string> AssignmentTitles(const CMarkwiseDoc& doc);
 
-// Plans merging the sheet's scores into the class. A blank cell leaves a score as it is;
-// new titles become assignments. Refuses (false, error set, plan empty) when a key the
+// Plans merging the sheet's scores into the class. A blank cell ("-", "N/A") leaves a
+// score as it is, an excused one ("EX") leaves none; a percent or fraction counts against
+// the class's points possible. Columns match assignments by exact title, else by title
+// without a platform's decorations (LooseTitleKey); targets, when given (one per sheet
+// assignment, kNewAssignment or a class assignment), are the teacher's matches instead.
+// Matched assignments keep their points; a new one must have its points given.
+// Refuses (false, error set, plan empty) when a key the
 // match uses or an assignment title appears twice in the CSV, when a CSV key or title
 // would match two of the class's students or assignments, when the CSV has no column to
-// match by, or when the class would exceed 200 assignments.
+// match by, when two columns go into one assignment, or when the class would exceed 200
+// assignments.
 bool PlanMerge(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match, MergePlan& plan,
-               std::string& error);
+               std::string& error, const std::vector<int>* targets = nullptr);
 
 // Adds the plan's assignments and sets its new scores; marks the class modified when
 // anything changes. The plan must come from PlanMerge on this class as it is.

@@ -8,104 +8,14 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace markwise {
 
 namespace {
 
-// What a column holds. Candidate: not a detail; scores if its cells are numbers.
-enum class Role { Ignored, Last, First, Full, Id, Grade, Book, Phone, Candidate };
-
-// Header texts compare with case and spacing ignored.
-std::string Normalized(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        if (c == ' ' || c == '\t' || c == '_')
-            continue;
-        out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return out;
-}
-
-Role RosterRole(const std::string& name) {
-    static const std::array<std::pair<std::string_view, Role>, 19> kNames = {{
-        {"lastname", Role::Last},
-        {"surname", Role::Last},
-        {"familyname", Role::Last},
-        {"firstname", Role::First},
-        {"givenname", Role::First},
-        {"name", Role::Full},
-        {"student", Role::Full},
-        {"studentname", Role::Full},
-        {"fullname", Role::Full},
-        {"studentid", Role::Id},
-        {"idnumber", Role::Id},
-        {"sisuserid", Role::Id},
-        {"id", Role::Id},
-        {"gradelevel", Role::Grade},
-        {"grade", Role::Grade},
-        {"book", Role::Book},
-        {"booknumber", Role::Book},
-        {"phone", Role::Phone},
-        {"phonenumber", Role::Phone},
-    }};
-    for (const auto& [text, role] : kNames) {
-        if (name == text)
-            return role;
-    }
-    return Role::Candidate;
-}
-
-bool HeaderStartsWith(const std::vector<std::string>& header,
-                      std::initializer_list<std::string_view> names) {
-    if (header.size() < names.size())
-        return false;
-    std::size_t c = 0;
-    for (const std::string_view name : names) {
-        if (Normalized(header[c++]) != name)
-            return false;
-    }
-    return true;
-}
-
-CsvKind DetectKind(const std::vector<std::string>& header) {
-    if (HeaderStartsWith(
-            header, {"lastname", "firstname", "studentid", "gradelevel", "booknumber", "phone"}))
-        return CsvKind::Markwise;
-    if (HeaderStartsWith(header, {"student", "id", "sisuserid", "sisloginid", "section"}))
-        return CsvKind::Canvas;
-    if (HeaderStartsWith(header, {"firstname", "lastname", "idnumber"}))
-        return CsvKind::Moodle;
-    return CsvKind::Roster;
-}
-
-std::vector<Role> ColumnRoles(CsvKind kind, const std::vector<std::string>& header) {
-    std::vector<Role> roles;
-    for (const std::string& text : header)
-        roles.push_back(RosterRole(Normalized(text)));
-    auto fix = [&roles](std::initializer_list<Role> fixed) {
-        std::size_t c = 0;
-        for (const Role role : fixed)
-            roles[c++] = role;
-        for (; c < roles.size(); ++c)
-            roles[c] = Role::Candidate; // the program's layouts hold scores after the details
-    };
-    switch (kind) {
-    case CsvKind::Markwise:
-        fix({Role::Last, Role::First, Role::Id, Role::Grade, Role::Book, Role::Phone});
-        break;
-    case CsvKind::Canvas:
-        fix({Role::Full, Role::Ignored, Role::Id, Role::Ignored, Role::Ignored});
-        break;
-    case CsvKind::Moodle:
-        fix({Role::First, Role::Last, Role::Id});
-        break;
-    case CsvKind::Roster:
-        break;
-    }
-    return roles;
-}
+using Role = CsvColumnUse;
 
 // "Last, First" (one space after the comma belongs to the separator), else "First Last".
 void SplitFullName(const std::string& text, std::string& last, std::string& first) {
@@ -127,28 +37,26 @@ void SplitFullName(const std::string& text, std::string& last, std::string& firs
     last = text.substr(space + 1);
 }
 
-bool IsBlank(const std::string& cell) {
-    return cell.find_first_not_of(" \t") == std::string::npos;
-}
-
 class SheetReader {
 public:
     SheetReader(const CsvTable& table, CsvSheet& sheet, std::string& error,
-                const std::vector<std::string>& scoreTitles)
-        : m_table(table), m_sheet(sheet), m_error(error) {
-        for (const std::string& title : scoreTitles)
+                const std::vector<std::string>& scoreTitles,
+                const std::vector<CsvColumnChoice>* choices)
+        : m_table(table), m_sheet(sheet), m_error(error), m_choices(choices) {
+        for (const std::string& title : scoreTitles) {
             m_scoreTitles.insert(CsvMatchKey(title));
+            m_scoreTitles.insert(LooseTitleKey(title));
+        }
     }
 
     bool Read() {
-        const std::vector<std::string>& header = m_table.rows[0];
-        m_sheet.kind = DetectKind(header);
-        m_roles = ColumnRoles(m_sheet.kind, header);
-        return ReadDetailRows() && CollectStudentRows() && ChooseAssignments() && ReadStudents();
+        m_sheet.kind = DetectCsvKind(m_table.rows[0]);
+        return ReadDetailRows() && CollectStudentRows() && ChooseColumns() && ReadStudents();
     }
 
 private:
-    bool Ours() const { return m_sheet.kind != CsvKind::Roster; }
+    bool Ours() const { return m_sheet.kind == CsvKind::Markwise; }
+    bool DecimalComma() const { return m_table.separator == ';'; }
 
     const std::string& Cell(std::size_t row, std::size_t column) const {
         static const std::string kEmpty;
@@ -160,21 +68,27 @@ private:
     // for a formula; exactly that apostrophe goes again.
     std::string Text(std::size_t row, std::size_t column) const {
         const std::string& cell = Cell(row, column);
-        if (Ours() && cell.starts_with('\'') && NeedsFormulaGuard(std::string_view(cell).substr(1)))
+        if (m_sheet.kind != CsvKind::Roster && cell.starts_with('\'') &&
+            NeedsFormulaGuard(std::string_view(cell).substr(1)))
             return cell.substr(1);
         return cell;
     }
 
-    // Semicolon files may write decimal commas.
-    bool Number(const std::string& cell, double& value) const {
-        if (m_table.separator != ';' || cell.find(',') == std::string::npos)
-            return ParseNumber(cell, value);
-        std::string dotted = cell;
-        for (char& c : dotted) {
-            if (c == ',')
-                c = '.';
+    CsvScore Score(std::size_t row, std::size_t column) const {
+        return ClassifyScoreCell(Cell(row, column), DecimalComma());
+    }
+
+    // The student rows' cells of a column, each read once however often it is asked for.
+    const std::vector<CsvScore>& Scores(std::size_t column) const {
+        if (m_cells.size() <= column)
+            m_cells.resize(column + 1);
+        std::vector<CsvScore>& cells = m_cells[column];
+        if (cells.empty() && !m_rows.empty()) {
+            cells.reserve(m_rows.size());
+            for (const std::size_t row : m_rows)
+                cells.push_back(Score(row, column));
         }
-        return ParseNumber(dotted, value);
+        return cells;
     }
 
     bool Fail(std::size_t row, std::size_t column, const std::string& what) {
@@ -182,24 +96,27 @@ private:
         return false;
     }
 
-    bool NotANumber(std::size_t row, std::size_t column) {
-        return Fail(row, column, QuotedForMessage(Cell(row, column)) + " is not a number");
-    }
-
-    bool RowLabelIs(std::size_t row, std::string_view label) const {
-        return row < m_table.rows.size() && Normalized(Cell(row, 0)) == label;
+    bool NotAScore(std::size_t row, std::size_t column) {
+        return Fail(row, column,
+                    QuotedForMessage(Cell(row, column)) +
+                        " is not a score. Change it, or mark the column ignored.");
     }
 
     bool ReadDetailRows() {
         std::size_t row = 1;
-        if (RowLabelIs(row, "pointspossible"))
-            m_pointsRow = row++;
-        if (RowLabelIs(row, "description"))
-            m_descriptionRow = row++;
-        if (m_sheet.kind == CsvKind::Markwise && (m_pointsRow != 1 || m_descriptionRow != 2)) {
+        for (; row < m_table.rows.size(); ++row) {
+            const CsvDetailRow detail = DetailRowOf(Cell(row, 0));
+            if (detail == CsvDetailRow::Points && m_pointsRow == 0)
+                m_pointsRow = row;
+            else if (detail == CsvDetailRow::Description && m_descriptionRow == 0)
+                m_descriptionRow = row;
+            else if (detail != CsvDetailRow::PlatformSetting || Ours())
+                break; // a platform's "Muted" row holds no student
+        }
+        if (Ours() && (m_pointsRow != 1 || m_descriptionRow != 2)) {
             m_error = "line " +
-                      std::to_string(m_table.rows.size() > row ? m_table.lines[row]
-                                                               : m_table.lines.back() + 1) +
+                      std::to_string(m_table.rows.size() > 1 ? m_table.lines[1]
+                                                             : m_table.lines.back() + 1) +
                       ": the \"Points Possible\" and \"Description\" rows must follow the header";
             return false;
         }
@@ -224,85 +141,141 @@ private:
         return true;
     }
 
-    // Whether a candidate column holds scores; false (with error empty) when left out.
-    bool IsScoreColumn(std::size_t column, bool& refused) {
-        refused = false;
-        const bool known = m_scoreTitles.contains(CsvMatchKey(m_table.rows[0][column]));
-        double value;
-        bool pointsIsText = false;
-        if (m_pointsRow != 0 && !IsBlank(Cell(m_pointsRow, column)) &&
-            !Number(Cell(m_pointsRow, column), value)) {
-            if (m_sheet.kind == CsvKind::Markwise) {
-                refused = true;
-                return NotANumber(m_pointsRow, column);
-            }
-            pointsIsText = true; // a platform's computed column, "(read only)"
+    // The use of a column no header rule decides: scores when its cells are scores.
+    CsvColumnChoice ChooseByCells(std::size_t column, const std::string& header) const {
+        CsvColumnChoice choice{header, Role::Scores, {}, {}, 0.0};
+        const bool known = m_scoreTitles.contains(CsvMatchKey(header)) ||
+                           m_scoreTitles.contains(LooseTitleKey(header));
+        if (m_pointsRow != 0) {
+            const CsvScore points = Score(m_pointsRow, column);
+            if (points.kind == CsvScoreKind::Points)
+                choice.points = points.value;
+            else if (points.kind == CsvScoreKind::Text && !Ours() && !known)
+                return {header,
+                        Role::Ignored,
+                        "worked out by the platform (\"" + ShownPointsCell(column) +
+                            "\" as points)",
+                        {},
+                        0.0};
         }
         std::size_t numbers = 0;
-        std::size_t firstText = 0;
-        for (const std::size_t row : m_rows) {
-            const std::string& cell = Cell(row, column);
-            if (IsBlank(cell))
-                continue;
-            if (Number(cell, value))
+        bool text = false;
+        for (const CsvScore& score : Scores(column)) {
+            if (score.kind == CsvScoreKind::Text)
+                text = true;
+            else if (score.kind == CsvScoreKind::Points || score.kind == CsvScoreKind::Fraction)
                 ++numbers;
-            else if (firstText == 0)
-                firstText = row;
         }
-        if (pointsIsText && !known)
-            return false;
-        if (firstText != 0 && (m_sheet.kind == CsvKind::Markwise || numbers > 0 || known)) {
-            refused = true; // a score column with a typo in it
-            return NotANumber(firstText, column);
-        }
-        if (firstText != 0)
-            return false; // a text column such as e-mail addresses
+        // A column of text is a detail such as e-mail addresses; a score column with a typo
+        // in it stays scores, and reading it says where the typo is.
+        if (text && !Ours() && numbers == 0 && !known)
+            return {header, Role::Ignored, "holds text, not scores", {}, 0.0};
         // An untitled, empty column in a roster is only a trailing separator.
-        return Ours() || !m_table.rows[0][column].empty() || numbers > 0;
+        if (m_sheet.kind == CsvKind::Roster && header.empty() && numbers == 0)
+            return {header, Role::Ignored, "empty and untitled", {}, 0.0};
+        return choice;
     }
 
-    bool ChooseAssignments() {
+    std::string ShownPointsCell(std::size_t column) const { return Cell(m_pointsRow, column); }
+
+    // The highest score, or a fraction's whole; 100 when the column holds only percents.
+    double ProposedPoints(std::size_t column) const {
+        double proposal = 0.0;
+        bool any = false;
+        for (const CsvScore& score : Scores(column)) {
+            const double worth = score.kind == CsvScoreKind::Points ? score.value
+                                 : score.kind == CsvScoreKind::Fraction && score.outOf > 0.0
+                                     ? score.outOf
+                                     : 0.0;
+            if (score.kind == CsvScoreKind::Points || worth > 0.0) {
+                proposal = any ? std::max(proposal, worth) : worth;
+                any = true;
+            } else if (score.kind == CsvScoreKind::Fraction && !any) {
+                proposal = 100.0;
+            }
+        }
+        return proposal;
+    }
+
+    CsvColumnChoice Choose(std::size_t column) const {
+        const std::string& header = m_table.rows[0][column];
+        CsvColumnChoice choice;
+        if (const auto byHeader = UseOfHeader(m_sheet.kind, column, header))
+            choice = {header, byHeader->use, byHeader->reason, {}, 0.0};
+        else
+            choice = ChooseByCells(column, header);
+        if (m_choices != nullptr && column < m_choices->size()) {
+            const CsvColumnChoice& chosen = (*m_choices)[column];
+            if (chosen.use != choice.use)
+                choice.reason = chosen.use == Role::Ignored ? "ignored by the teacher" : "";
+            choice.use = chosen.use;
+            if (chosen.points)
+                choice.points = chosen.points;
+        }
+        if (choice.use == Role::Scores && !choice.points) {
+            if (m_pointsRow != 0 && Score(m_pointsRow, column).kind == CsvScoreKind::Points)
+                choice.points = Score(m_pointsRow, column).value;
+            else
+                choice.points = TitleOfHeader(m_sheet.kind, header).points;
+        }
+        choice.proposedPoints = choice.points.value_or(ProposedPoints(column));
+        return choice;
+    }
+
+    bool ChooseColumns() {
         const std::vector<std::string>& header = m_table.rows[0];
         for (std::size_t column = 0; column < header.size(); ++column) {
-            if (m_roles[column] != Role::Candidate)
-                continue;
-            bool refused = false;
-            if (!IsScoreColumn(column, refused)) {
-                if (refused)
-                    return false;
+            m_sheet.columns.push_back(Choose(column));
+            const CsvColumnChoice& choice = m_sheet.columns.back();
+            if (choice.use == Role::Ignored)
                 m_sheet.ignoredColumns.push_back(header[column]);
+            if (choice.use != Role::Scores)
                 continue;
-            }
             if (m_columns.size() == static_cast<std::size_t>(kMaxAssignments))
                 return Fail(0, column,
                             "more than " + std::to_string(kMaxAssignments) + " assignments");
+            if (m_pointsRow != 0 && choice.points == std::nullopt &&
+                Score(m_pointsRow, column).kind == CsvScoreKind::Text)
+                return NotAScore(m_pointsRow, column);
+            const std::vector<CsvScore>& cells = Scores(column);
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                if (cells[i].kind == CsvScoreKind::Text)
+                    return NotAScore(m_rows[i], column);
+            }
             m_columns.push_back(column);
             CsvAssignmentColumn assignment;
-            assignment.title = Text(0, column);
+            assignment.header = Text(0, column);
+            assignment.title = TitleOfHeader(m_sheet.kind, assignment.header).title;
             if (m_descriptionRow != 0)
                 assignment.description = Text(m_descriptionRow, column);
-            double points = 0.0;
-            if (m_pointsRow != 0 && Number(Cell(m_pointsRow, column), points)) {
-                assignment.pointsPossible = points;
-            } else {
-                bool any = false;
-                for (const std::size_t row : m_rows) {
-                    double score;
-                    if (Number(Cell(row, column), score) && (!any || score > points)) {
-                        points = score;
-                        any = true;
-                    }
-                }
-                assignment.pointsPossible = points;
-            }
+            assignment.pointsGiven = choice.points.has_value();
+            assignment.pointsPossible = choice.proposedPoints;
+            assignment.column = static_cast<int>(column);
             m_sheet.assignments.push_back(std::move(assignment));
         }
+        KeepTitlesApart();
         return true;
     }
 
+    // A title without its decorations that another column's header or title already has
+    // ("A (1)" from "A (1) (2)" beside a column "A (1)") keeps its header, so that every
+    // assignment can be told apart and matched again by its header.
+    void KeepTitlesApart() {
+        std::unordered_map<std::string, int> uses;
+        for (const CsvAssignmentColumn& a : m_sheet.assignments) {
+            ++uses[CsvMatchKey(a.header)];
+            if (a.title != a.header)
+                ++uses[CsvMatchKey(a.title)];
+        }
+        for (CsvAssignmentColumn& a : m_sheet.assignments) {
+            if (a.title != a.header && uses[CsvMatchKey(a.title)] > 1)
+                a.title = a.header;
+        }
+    }
+
     bool ReadStudents() {
-        for (std::size_t column = 0; column < m_roles.size(); ++column) {
-            const Role role = m_roles[column];
+        for (const CsvColumnChoice& choice : m_sheet.columns) {
+            const Role role = choice.use;
             m_sheet.hasIds = m_sheet.hasIds || role == Role::Id;
             m_sheet.hasNames =
                 m_sheet.hasNames || role == Role::Last || role == Role::First || role == Role::Full;
@@ -312,12 +285,13 @@ private:
             return false;
         }
         m_sheet.students.reserve(m_rows.size());
+        std::size_t skipped = 0; // rows before this one that were no student
         for (const std::size_t row : m_rows) {
             CsvStudentRow student;
             student.line = m_table.lines[row];
             StudentFields& f = student.fields;
-            for (std::size_t column = 0; column < m_roles.size(); ++column) {
-                switch (m_roles[column]) {
+            for (std::size_t column = 0; column < m_sheet.columns.size(); ++column) {
+                switch (m_sheet.columns[column].use) {
                 case Role::Last:
                     f.lastName = Text(row, column);
                     break;
@@ -340,23 +314,22 @@ private:
                     f.phone = Text(row, column);
                     break;
                 case Role::Ignored:
-                case Role::Candidate:
+                case Role::Scores:
                     break;
                 }
             }
             student.scores.reserve(m_columns.size());
-            for (const std::size_t column : m_columns) {
-                double score = MISSING_SCORE;
-                if (!IsBlank(Cell(row, column)))
-                    Number(Cell(row, column), score); // checked while choosing the columns
-                student.scores.push_back(score);
-            }
+            for (const std::size_t column : m_columns)
+                student.scores.push_back(Scores(column)[m_sheet.students.size() + skipped]);
             // A row with nothing in the columns used (only an e-mail address, say) is no student.
-            const bool nothing = f.lastName.empty() && f.firstName.empty() && f.studentId.empty() &&
-                                 f.gradeLevel.empty() && f.bookNumber.empty() && f.phone.empty() &&
-                                 std::all_of(student.scores.begin(), student.scores.end(),
-                                             [](double score) { return score == MISSING_SCORE; });
-            if (!nothing)
+            const bool nothing =
+                f.lastName.empty() && f.firstName.empty() && f.studentId.empty() &&
+                f.gradeLevel.empty() && f.bookNumber.empty() && f.phone.empty() &&
+                std::all_of(student.scores.begin(), student.scores.end(),
+                            [](const CsvScore& score) { return score.kind == CsvScoreKind::None; });
+            if (nothing)
+                ++skipped;
+            else
                 m_sheet.students.push_back(std::move(student));
         }
         return true;
@@ -365,13 +338,14 @@ private:
     const CsvTable& m_table;
     CsvSheet& m_sheet;
     std::string& m_error;
-    std::vector<Role> m_roles;
+    const std::vector<CsvColumnChoice>* m_choices;
     std::size_t m_pointsRow = 0; // 0: none (row 0 is the header)
     std::size_t m_descriptionRow = 0;
     std::size_t m_firstStudentRow = 1;
     std::vector<std::size_t> m_rows;    // rows holding students
     std::vector<std::size_t> m_columns; // columns holding scores
     std::unordered_set<std::string> m_scoreTitles;
+    mutable std::vector<std::vector<CsvScore>> m_cells; // by column, filled as asked for
 };
 
 } // namespace
@@ -389,30 +363,62 @@ std::string CsvMatchKey(std::string_view text) {
     return key;
 }
 
-bool ReadCsvSheet(std::string_view bytes, CsvSheet& sheet, std::string& error,
-                  const std::vector<std::string>& scoreTitles) {
-    sheet = CsvSheet{};
-    CsvTable table;
+bool ReadSheetCells(std::string_view bytes, CsvTable& table, std::string& error) {
     // Room for the header, the detail rows and a full class; rosters from other programs
     // may carry many columns besides the scores.
-    if (!ReadCsv(bytes, table, error, kMaxStudents + 3, 4 * (kMaxAssignments + 6)))
-        return false;
-    if (!SheetReader(table, sheet, error, scoreTitles).Read()) {
+    return ReadCsv(bytes, table, error, kMaxStudents + 3, 4 * (kMaxAssignments + 6));
+}
+
+bool ReadCsvSheet(std::string_view bytes, CsvSheet& sheet, std::string& error,
+                  const std::vector<std::string>& scoreTitles,
+                  const std::vector<CsvColumnChoice>* choices) {
+    sheet = CsvSheet{};
+    CsvTable table;
+    return ReadSheetCells(bytes, table, error) &&
+           SheetFromCells(table, sheet, error, scoreTitles, choices);
+}
+
+bool SheetFromCells(const CsvTable& table, CsvSheet& sheet, std::string& error,
+                    const std::vector<std::string>& scoreTitles,
+                    const std::vector<CsvColumnChoice>* choices) {
+    sheet = CsvSheet{};
+    if (!SheetReader(table, sheet, error, scoreTitles, choices).Read()) {
         sheet = CsvSheet{};
         return false;
     }
     return true;
 }
 
-bool LoadCsvSheet(const std::string& path, CsvSheet& sheet, std::string& error,
-                  const std::vector<std::string>& scoreTitles) {
+bool LoadCsvBytes(const std::string& path, std::string& bytes, std::string& error) {
     // A full class with long texts stays far below this.
     constexpr std::size_t kMaxCsvFileSize = 128u << 20;
-    std::vector<unsigned char> bytes;
-    if (!ReadFileBytes(path, kMaxCsvFileSize, "the CSV of any class", bytes, error))
+    std::vector<unsigned char> data;
+    if (!ReadFileBytes(path, kMaxCsvFileSize, "the CSV of any class", data, error))
         return false;
-    return ReadCsvSheet({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, sheet, error,
-                        scoreTitles);
+    bytes.assign(data.begin(), data.end());
+    return true;
+}
+
+bool LoadCsvSheet(const std::string& path, CsvSheet& sheet, std::string& error,
+                  const std::vector<std::string>& scoreTitles) {
+    std::string bytes;
+    return LoadCsvBytes(path, bytes, error) && ReadCsvSheet(bytes, sheet, error, scoreTitles);
+}
+
+std::string PointsNotGiven(const std::vector<CsvAssignmentColumn>& assignments) {
+    for (const CsvAssignmentColumn& column : assignments) {
+        if (!column.pointsGiven)
+            return "line 1, column " + QuotedForMessage(column.header) +
+                   ": the file gives no points possible. Add a \"Points Possible\" row, or the "
+                   "points to the title: " +
+                   QuotedForMessage(column.title + " (N pts)") + ".";
+    }
+    return {};
+}
+
+void AcceptProposedPoints(std::vector<CsvAssignmentColumn>& assignments) {
+    for (CsvAssignmentColumn& column : assignments)
+        column.pointsGiven = true;
 }
 
 std::unique_ptr<CMarkwiseDoc> ClassFromSheet(const CsvSheet& sheet) {
@@ -447,8 +453,9 @@ void FillClassFromSheet(const CsvSheet& sheet, CMarkwiseDoc& doc) {
         doc.NewAssignment(column.title, column.description, column.pointsPossible);
         CAssignment& assignment = doc.m_assignments[doc.m_assignmentCount - 1];
         for (std::size_t s = 0; s < sheet.students.size(); ++s) {
-            if (sheet.students[s].scores[a] != MISSING_SCORE)
-                assignment.SetScore(sheet.students[s].scores[a], static_cast<int>(s));
+            const double score = sheet.students[s].scores[a].Against(column.pointsPossible);
+            if (score != MISSING_SCORE)
+                assignment.SetScore(score, static_cast<int>(s));
         }
     }
     doc.SetModifiedFlag(false);

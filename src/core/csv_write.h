@@ -22,6 +22,8 @@ public:
     // A number in the shortest text that reads back to the same value.
     void Number(double value);
     void Empty() { Separate(); }
+    // The UTF-8 byte-order mark, before anything else.
+    void ByteOrderMark() { m_out.insert(0, "\xEF\xBB\xBF"); }
     void EndRow();
 
     const std::string& Data() const { return m_out; }

@@ -111,7 +111,7 @@ QString CImportPreviewDlg::SummaryText() const {
 void CImportPreviewDlg::AddSections(const CMarkwiseDoc& doc) {
     if (!m_plan.leftOut.empty()) {
         QTreeWidgetItem* section =
-            Section(m_details, QStringLiteral("Columns left out: they hold no scores"));
+            Section(m_details, QStringLiteral("Columns left out (the columns list says why)"));
         for (const std::string& title : m_plan.leftOut) {
             auto* line = new QTreeWidgetItem(section, {QString::fromStdString(title)});
             line->setFirstColumnSpanned(true);

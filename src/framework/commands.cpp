@@ -7,7 +7,7 @@ namespace markwise {
 
 namespace {
 
-constexpr std::array<CommandInfo, 56> kCommands{{
+constexpr std::array<CommandInfo, 57> kCommands{{
     {ID_FILE_NEW, "&New\tCtrl+N", "Create a new data file\nNew", "file-new"},
     {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen", "file-open"},
     {ID_FILE_CLOSE, "&Close", "Close the active document\nClose"},
@@ -30,7 +30,12 @@ constexpr std::array<CommandInfo, 56> kCommands{{
     {ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit"},
     {ID_EDIT_UNDO, "&Undo\tCtrl+Z", "Undo the last change\nUndo"},
     {ID_EDIT_REDO, "R&edo\tCtrl+Y", "Redo the change last undone\nRedo"},
-    {ID_EDIT_COPY, "&Copy\tCtrl+C", "Copy the grade sheet to the clipboard\nCopy"},
+    {ID_EDIT_COPY, "&Copy\tCtrl+C",
+     "Copy the selected scores, or the whole grade sheet, to the clipboard\nCopy"},
+    {ID_EDIT_PASTE, "&Paste\tCtrl+V",
+     "Put scores copied from a spreadsheet into the sheet from the current cell on\nPaste"},
+    {ID_EDIT_FILL_DOWN, "Fill &Down\tCtrl+D",
+     "Copy the top score of the selected cells down to the others\nFill Down"},
     {ID_EDIT_FIND, "&Find Student...\tCtrl+F",
      "Find a student whose name or ID contains a text\nFind Student"},
     {ID_EDIT_REPEAT, "Find &Next\tF3", "Find the next student with the same text\nFind Next"},
@@ -79,7 +84,6 @@ constexpr std::array<CommandInfo, 56> kCommands{{
     // Keys of the accelerator table with no handler anywhere: their actions stay disabled, so
     // the keys do nothing, as they always have.
     {ID_EDIT_CUT, "", ""},
-    {ID_EDIT_PASTE, "", ""},
     {ID_NEXT_PANE, "", ""},
     {ID_PREV_PANE, "", ""},
 }};
@@ -90,7 +94,7 @@ constexpr std::array<int, 18> kToolbar{
     ID_STUDENT_NEW,  ID_STUDENT_EDIT,   ID_STUDENT_REMOVE,  kMenuSeparator,       ID_SCROLL_LEFT,
     ID_SCROLL_RIGHT, kMenuSeparator,    ID_APP_ABOUT};
 
-constexpr std::array<Accelerator, 20> kAccelerators{{
+constexpr std::array<Accelerator, 21> kAccelerators{{
     {ID_FILE_NEW, "Ctrl+N"},
     {ID_FILE_OPEN, "Ctrl+O"},
     {ID_FILE_SAVE, "Ctrl+S"},
@@ -103,13 +107,14 @@ constexpr std::array<Accelerator, 20> kAccelerators{{
     {ID_EDIT_REDO, "Ctrl+Shift+Z"},
     {ID_EDIT_FIND, "Ctrl+F"},
     {ID_EDIT_REPEAT, "F3"},
-    // Cut, paste and the pane keys are bound, and nothing handles them (see kCommands).
+    // Cut and the pane keys are bound, and nothing handles them (see kCommands).
     {ID_EDIT_CUT, "Ctrl+X"},
     {ID_EDIT_CUT, "Shift+Del"},
     {ID_EDIT_COPY, "Ctrl+C"},
     {ID_EDIT_COPY, "Ctrl+Ins"},
     {ID_EDIT_PASTE, "Ctrl+V"},
     {ID_EDIT_PASTE, "Shift+Ins"},
+    {ID_EDIT_FILL_DOWN, "Ctrl+D"},
     {ID_NEXT_PANE, "F6"},
     {ID_PREV_PANE, "Shift+F6"},
 }};
@@ -148,8 +153,9 @@ const std::vector<MenuInfo>& documentMenus() {
           ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, kMenuSeparator,
           kMenuRecentFiles, kMenuSeparator, ID_APP_EXIT}},
         {"&Edit",
-         {ID_EDIT_UNDO, ID_EDIT_REDO, kMenuSeparator, ID_EDIT_COPY, kMenuSeparator, ID_EDIT_FIND,
-          ID_EDIT_REPEAT, kMenuSeparator, ID_EDIT_PREFERENCES}},
+         {ID_EDIT_UNDO, ID_EDIT_REDO, kMenuSeparator, ID_EDIT_COPY, ID_EDIT_PASTE,
+          ID_EDIT_FILL_DOWN, kMenuSeparator, ID_EDIT_FIND, ID_EDIT_REPEAT, kMenuSeparator,
+          ID_EDIT_PREFERENCES}},
         {"&Class",
          {ID_CLASS_ROSTER, ID_CLASS_PROGRESS_REPORTS, ID_CLASS_EXCLUDE, ID_CLASS_SUMMARY}},
         {"&Assignment",

@@ -69,6 +69,7 @@ enum CommandId : int {
     ID_FILE_CSV_IMPORT = 32840,
     ID_FILE_CSV_IMPORT_SCORES = 32841,
     ID_FILE_CSV_EXPORT = 32842,
+    ID_EDIT_FILL_DOWN = 32843,
 };
 
 inline constexpr int kRecentFileCommands = 4;

@@ -78,7 +78,11 @@ void CMarkwiseView::addCommands() {
     // 32795 has no menu item or key, but the view's command table has always carried it:
     // taken and ignored here rather than passed on to the frame and the application.
     handle(ID_IGNORED_32795, [] {});
-    handle(ID_EDIT_COPY, [this] { CopySheetToClipboard(*GetDocument(), cutoffs()); });
+    handle(ID_EDIT_COPY, [this] { CopySelection(*this); });
+    // Always enabled: the current cell moves without the menus hearing of it, and a paste
+    // onto a name says where to paste instead.
+    handle(ID_EDIT_PASTE, [this] { PasteScores(*this); });
+    handle(ID_EDIT_FILL_DOWN, [this] { FillDown(*this); });
     for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW}) {
         handle(id, [this, id] { RunSheetPrintCommand(id, *this); });
     }

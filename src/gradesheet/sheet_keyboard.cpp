@@ -50,10 +50,23 @@ QRect SheetKeyboard::viewportRect(SheetCell cell) const {
                  box.y - m_view.verticalScrollBar()->value(), box.width, box.height);
 }
 
-void SheetKeyboard::setCell(SheetCell cell) {
+ScoreBlock SheetKeyboard::block() const {
+    if (!m_cell.IsScore())
+        return {};
+    const SheetCell corner = m_anchor.IsScore() ? m_anchor : m_cell;
+    return {std::min(corner.student, m_cell.student), std::max(corner.student, m_cell.student),
+            std::min(corner.column, m_cell.column), std::max(corner.column, m_cell.column)};
+}
+
+void SheetKeyboard::setCell(SheetCell cell, bool extend) {
     cell = ClampCell(cell, extent());
     const QRect before = viewportRect(m_cell);
+    const bool hadBlock = m_anchor.IsScore();
+    m_anchor =
+        extend && m_cell.IsScore() && cell.IsScore() ? (hadBlock ? m_anchor : m_cell) : SheetCell{};
     m_cell = cell;
+    if (hadBlock || m_anchor.IsScore())
+        m_view.viewport()->update(); // the block's shading changes
     const CMarkwiseDoc& doc = *m_view.GetDocument();
     const int first = FirstAssignmentShowing(m_view.firstAssignment(), cell.column,
                                              m_view.VisibleColumnCount(), doc.AssignmentsInUse());
@@ -79,6 +92,8 @@ void SheetKeyboard::refresh() {
     const SheetCell kept =
         ClampCell(m_cell.student < 0 ? SheetCell{0, kNameColumn} : m_cell, extent());
     m_cell = kept;
+    if (m_anchor.IsScore())
+        m_anchor = ClampCell(m_anchor, extent());
     if (m_editor && !m_cell.IsScore())
         closeEditor();
 }
@@ -135,7 +150,8 @@ bool SheetKeyboard::keyPress(QKeyEvent* event) {
                               *move == CursorMove::PageUp || *move == CursorMove::PageDown;
         if (next == m_cell && vertical)
             return false;
-        setCell(next);
+        const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+        setCell(next, !tab && (event->modifiers() & Qt::ShiftModifier));
         return true;
     }
     if (m_cell.student < 0)
@@ -188,6 +204,27 @@ bool SheetKeyboard::wheel(QWheelEvent* event) {
 }
 
 void SheetKeyboard::paintFrame(QPainter& painter) const {
+    const ScoreBlock selected = block();
+    if (selected.Rows() * selected.Columns() > 1) {
+        // The block's columns that are scrolled into view, shaded as one rectangle.
+        const int first = std::max(selected.firstAssignment, m_view.firstAssignment());
+        const int last = std::min(selected.lastAssignment,
+                                  m_view.firstAssignment() + m_view.VisibleColumnCount() - 1);
+        const auto boxOf = [this](int student, int column) {
+            return SheetCellBox({student, column}, m_view.firstAssignment(),
+                                m_view.VisibleColumnCount(), m_view.rowHeight());
+        };
+        if (first <= last) {
+            const CellBox topLeft = boxOf(selected.firstStudent, first);
+            const CellBox bottomRight = boxOf(selected.lastStudent, last);
+            QColor shade = m_view.palette().color(QPalette::Highlight);
+            shade.setAlpha(60);
+            painter.fillRect(QRect(QPoint(topLeft.x - 2, topLeft.y),
+                                   QPoint(bottomRight.x + bottomRight.width - 2,
+                                          bottomRight.y + bottomRight.height - 1)),
+                             shade);
+        }
+    }
     const CellBox box = SheetCellBox(m_cell, m_view.firstAssignment(), m_view.VisibleColumnCount(),
                                      m_view.rowHeight());
     if (!box.visible)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/paste_scores.h"
 #include "geometry/sheet_cursor.h"
 
 #include <QObject>
@@ -23,8 +24,12 @@ public:
 
     SheetCell cell() const { return m_cell; }
     // Moves the current cell (kept inside the class), scrolls it into view and repaints
-    // the two cells that changed.
-    void setCell(SheetCell cell);
+    // the two cells that changed. extend (Shift+arrows) keeps the block's other corner
+    // where it was; any other move leaves only the current cell selected.
+    void setCell(SheetCell cell, bool extend = false);
+    // The selected score cells: between the block's corner and the current cell; the
+    // current cell alone when no block is held; empty on a name.
+    ScoreBlock block() const;
     // True when the key was the sheet's to handle.
     bool keyPress(QKeyEvent* event);
     // Shift+wheel and the horizontal wheel step the assignment columns.
@@ -46,6 +51,7 @@ private:
 
     CMarkwiseView& m_view;
     SheetCell m_cell;
+    SheetCell m_anchor; // the block's fixed corner; no cell when there is no block
     SheetCellEditor* m_editor = nullptr;
     // A key the editor ignores comes back up to the sheet: it must not go round again.
     bool m_forwarding = false;

@@ -68,7 +68,6 @@ private slots:
         QTest::newRow("student id") << int(ID_VIEW_STUDENT_ID) << false << true << true;
         // Bound to keys and handled nowhere: the keys do nothing.
         QTest::newRow("cut") << int(ID_EDIT_CUT) << false << false << false;
-        QTest::newRow("paste") << int(ID_EDIT_PASTE) << false << false << false;
         QTest::newRow("next pane") << int(ID_NEXT_PANE) << false << false << false;
         QTest::newRow("prev pane") << int(ID_PREV_PANE) << false << false << false;
     }

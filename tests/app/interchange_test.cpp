@@ -3,11 +3,15 @@
 #include "app/interchange_commands.h"
 #include "core/class_file.h"
 #include "core/csv_layout.h"
+#include "dialogs/import_columns_dlg.h"
 #include "dialogs/import_preview_dlg.h"
 #include "framework/commands.h"
 #include "support/app_fixture.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
@@ -22,6 +26,7 @@ class InterchangeTest : public QObject, AppFixture {
     // The sample class, open from a copy.
     CDocument& startWithSample() {
         [&] { QVERIFY(StartApp(copyOfSample())); }();
+        answerColumns();
         return *manager().activeDocument();
     }
     QByteArray saved(const CMarkwiseDoc& doc) {
@@ -53,6 +58,33 @@ class InterchangeTest : public QObject, AppFixture {
         };
         run(ID_FILE_CSV_IMPORT_SCORES);
     }
+    // Every column question answered through the dialog itself, as shown; edit changes it.
+    void answerColumns(std::function<void(CImportColumnsDlg&)> edit = {}) {
+        frame().interchange().scoreImportQuestions().chooseColumns =
+            [this, edit](QWidget*, const CsvSheet& sheet, const CMarkwiseDoc* doc,
+                         const MergePlan* plan, const QString& fileName,
+                         std::vector<CsvColumnChoice>& choices, std::vector<int>& targets) {
+                CImportColumnsDlg dialog(sheet, doc, plan, fileName);
+                if (edit)
+                    edit(dialog);
+                columnRows.clear();
+                QTableWidget* table = dialog.Table();
+                for (int row = 0; row < table->rowCount(); ++row) {
+                    QStringList cells{table->item(row, CImportColumnsDlg::FileColumn)->text()};
+                    for (int c : {CImportColumnsDlg::Becomes, CImportColumnsDlg::GoesInto})
+                        if (auto* box = qobject_cast<QComboBox*>(table->cellWidget(row, c)))
+                            cells << box->currentText();
+                    cells << qobject_cast<QLineEdit*>(
+                                 table->cellWidget(row, CImportColumnsDlg::Points))
+                                 ->text();
+                    cells << table->item(row, CImportColumnsDlg::Note)->text();
+                    columnRows << cells.join('|');
+                }
+                QString error;
+                return dialog.Choices(choices, targets, error);
+            };
+    }
+    QStringList columnRows;
     QString previewSummary;
     QStringList previewLines;
     bool previewApplies = false;
@@ -72,17 +104,24 @@ private slots:
     void exportWritesTheLayoutChosenInTheDialog() {
         CDocument& document = startWithSample();
         const QStringList filters = CsvExportFilters().split(";;");
-        const CsvLayout layouts[] = {CsvLayout::Markwise, CsvLayout::Canvas, CsvLayout::Moodle};
-        QCOMPARE(filters.size(), 3);
-        for (int i = 0; i < 3; ++i) {
+        const CsvLayout layouts[] = {CsvLayout::Markwise, CsvLayout::Canvas, CsvLayout::Moodle,
+                                     CsvLayout::Markwise};
+        QCOMPARE(filters.size(), 5);
+        for (int i = 0; i < 5; ++i) {
             const QString out = path(QString("export%1.csv").arg(i));
             UiSeam::setFilterAnswerer([&](const QString&, const QString&) {
                 return UiSeam::SaveChoice{out, filters[i]};
             });
             run(ID_FILE_CSV_EXPORT);
-            QCOMPARE(ReadFile(out),
-                     QByteArray::fromStdString(ExportCsv(document.data(), layouts[i])));
+            if (i == 4) { // the workbook, whose sheet the LibreOffice check reads back
+                QVERIFY(!QFile::exists(out)); // never under the suggested ".csv"
+                QVERIFY(ReadFile(path("export4.xlsx")).startsWith("PK\x03\x04"));
+                continue;
+            }
+            QCOMPARE(ReadFile(out), QByteArray::fromStdString(ExportCsv(document.data(), layouts[i],
+                                                                        /*byteOrderMark=*/i == 3)));
         }
+        QVERIFY(ReadFile(path("export3.csv")).startsWith("\xEF\xBB\xBF"));
         // Cancelled, or a folder that does not exist: nothing written, the class untouched.
         UiSeam::setFilterAnswerer({});
         m_messages.file.clear();
@@ -109,11 +148,78 @@ private slots:
         QCOMPARE(saved(imported->data()), saved(*expected));
         QVERIFY(m_messages.texts.isEmpty());
 
+        // Refused naming the file, the line and the column; nothing opens.
         m_messages.file = writeCsv("bad.csv", "Last Name,First Name,Quiz\nLee,Ann,\"9\n");
-        QVERIFY(!LoadCsvSheet(m_messages.file.toStdString(), sheet, error));
         run(ID_FILE_CSV_IMPORT);
-        QCOMPARE(m_messages.texts, QStringList{QString::fromStdString(error)});
+        QCOMPARE(m_messages.texts,
+                 QStringList{"bad.csv: Line 2, column \"Quiz\": a quoted cell is not closed"});
         QCOMPARE(manager().documents().size(), std::size_t(2));
+    }
+
+    // The Moodle file's columns as the dialog shows them; the points the teacher confirms or
+    // types are the class's, and a column set to ignored is gone.
+    void importShowsEachColumnAndTakesTheTeachersChoices() {
+        startWithSample();
+        answerColumns([](CImportColumnsDlg& dialog) {
+            QTableWidget* table = dialog.Table();
+            const auto points = [table](int row) {
+                return qobject_cast<QLineEdit*>(table->cellWidget(row, CImportColumnsDlg::Points));
+            };
+            QVERIFY(!points(3)->isEnabled() && points(8)->isEnabled()); // points are for scores
+            points(8)->setText("40");
+            qobject_cast<QComboBox*>(table->cellWidget(7, CImportColumnsDlg::Becomes))
+                ->setCurrentIndex(int(CsvColumnUse::Ignored));
+        });
+        m_messages.file = QString(MARKWISE_TEST_DATA) + "/moodle_grades.csv";
+        run(ID_FILE_CSV_IMPORT);
+        QCOMPARE(columnRows.size(), 11);
+        QCOMPARE(columnRows[0], QString("First name|First name||"));
+        QCOMPARE(columnRows[3], QString("Institution|Ignored||a profile field, not a score"));
+        QCOMPARE(columnRows[6],
+                 QString("Assignment: Essay 1 (Real)|Scores|20|The file gives no "
+                         "points possible: 20 is only the highest score. Check it."));
+        QCOMPARE(columnRows[9],
+                 QString("Course total (Real)|Ignored||a total the platform works out, not an "
+                         "assignment"));
+        const CMarkwiseDoc& doc = manager().activeDocument()->data();
+        QCOMPARE(doc.AssignmentsInUse(), 2);
+        QCOMPARE(QString::fromStdString(doc.m_assignments[1].m_title), QString("Project"));
+        QCOMPARE(doc.m_assignments[1].m_pointsPossible, 40.0);
+        QCOMPARE(doc.m_assignments[0].m_pointsPossible, 20.0);
+
+        // A points box without a number: the dialog says which column and keeps nothing.
+        const std::size_t open = manager().documents().size();
+        answerColumns([](CImportColumnsDlg& dialog) {
+            qobject_cast<QLineEdit*>(dialog.Table()->cellWidget(6, CImportColumnsDlg::Points))
+                ->setText("lots");
+        });
+        run(ID_FILE_CSV_IMPORT);
+        QCOMPARE(manager().documents().size(), open);
+    }
+
+    // Canvas's "Quiz 1 (88101)" goes into the class's "Quiz 1", shown so and changeable.
+    void importScoresMatchesPlatformTitles() {
+        CDocument& document = startWithSample();
+        const QString csv =
+            writeCsv("canvas.csv", "Student,SIS User ID,SIS Login ID,Quiz 1 (88101),Current Score\n"
+                                   "    Points Possible,,,10,(read only)\n"
+                                   "\"Okafor, Chidi\",240105,chidi,10,99\n");
+        const int before = document.data().AssignmentsInUse();
+        importScores(csv, true);
+        QCOMPARE(columnRows[3], QString("Quiz 1 (88101)|Scores|Quiz 1|10|Matched by its title "
+                                        "without the platform's marks."));
+        QCOMPARE(document.data().AssignmentsInUse(), before);
+        QCOMPARE(document.data().m_assignments[0].m_scores[0], 10.0);
+        run(ID_EDIT_UNDO);
+        answerColumns([](CImportColumnsDlg& dialog) {
+            qobject_cast<QComboBox*>(dialog.Table()->cellWidget(3, CImportColumnsDlg::GoesInto))
+                ->setCurrentIndex(0); // a new assignment
+        });
+        importScores(csv, true);
+        QCOMPARE(document.data().AssignmentsInUse(), before + 1);
+        QCOMPARE(QString::fromStdString(document.data().m_assignments[before].m_title),
+                 QString("Quiz 1"));
+        QCOMPARE(document.data().m_assignments[0].m_scores[0], 9.0);
     }
 
     void importScoresPreviewsThenAppliesOrCancels() {
@@ -121,20 +227,16 @@ private slots:
         const QByteArray before = saved(document.data());
         // A refused file: its reason, no preview, nothing changed.
         const QString bad = writeCsv("bad.csv", "Student ID,Quiz 1\n240105,1\n240105,2\n");
-        CsvSheet sheet;
-        MergePlan plan;
-        std::string error;
-        QVERIFY(!LoadCsvSheet(bad.toStdString(), sheet, error, AssignmentTitles(document.data())) ||
-                !PlanMerge(document.data(), sheet, MergeMatch::Id, plan, error));
         importScores(bad, true);
-        QCOMPARE(m_messages.texts, QStringList{QString::fromStdString(error)});
+        QCOMPARE(m_messages.texts,
+                 QStringList{"bad.csv: Line 3: student ID \"240105\" also appears on line 2"});
         QCOMPARE(previews, 0);
         m_messages.texts.clear();
 
         // Chidi's quiz 9 -> 10 and a bonus of 5; Sofía's blank quiz stays, homework 11 -> 12;
         // a stranger is skipped; "Bonus" is new.
         const QString csv =
-            writeCsv("scores.csv", "Student ID,Quiz 1,Homework 1,Bonus,Email\n"
+            writeCsv("scores.csv", "Student ID,Quiz 1,Homework 1,Bonus (5 pts),Email\n"
                                    "240105,10,,5,c@school\n240130,,12,,s@school\n999999,1,1,1,\n");
         importScores(csv, false);
         QCOMPARE(previews, 1);

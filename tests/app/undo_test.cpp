@@ -9,12 +9,15 @@
 #include "dialogs/sort_by_assignment_dlg.h"
 #include "framework/child_frame.h"
 #include "framework/commands.h"
+#include "gradesheet/markwise_view.h"
+#include "gradesheet/sheet_keyboard.h"
 #include "support/app_fixture.h"
 #include "support/class_builder.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QtTest>
 #include <functional>
@@ -117,6 +120,15 @@ private slots:
         undoAndRedo("Sort by Total Grade", ID_SORT_TOTAL);
         undoAndRedo("Sort by Name", ID_SORT_NAME);
         undoAndRedo("Sort Randomly", ID_SORT_RANDOM);
+        // A column pasted from the second assignment's first score on, then that column's
+        // block filled down: one step each.
+        SheetKeyboard& keys =
+            static_cast<CMarkwiseView*>(manager().activeFrame()->view())->keyboard();
+        keys.setCell({0, 1});
+        QGuiApplication::clipboard()->setText("9\n8\n7\n");
+        undoAndRedo("Paste", ID_EDIT_PASTE);
+        keys.setCell({3, 1}, /*extend=*/true);
+        undoAndRedo("Fill Down", ID_EDIT_FILL_DOWN);
         undoAndRedo("Sort by Assignment Grade", ID_SORT_ASSIGNMENT, {[](QDialog& dialog) {
                         ClickRow(static_cast<CSortByAssignmentDlg&>(dialog).List(), 2);
                         Press(Qt::Key_Return);

@@ -42,20 +42,36 @@ TEST_F(CliCsv, ExportImportAndMerge) {
                "ID number,Quiz,Bonus,Email\n7,6,1,a@b\n8,,2,\n99,5,,\n\"\xE2\x98\x83\",1,1,\n");
     const std::string before = ReadText(file);
     const auto names = dir.Names();
-    const CommandResult dry = Run({"merge", file, csv, "--match", "id", "--dry-run"});
+    const CommandResult dry =
+        Run({"merge", file, csv, "--match", "id", "--dry-run", "--points-from-highest"});
     EXPECT_EQ(dry.status, kExitOk) << dry.err;
     EXPECT_EQ(dry.out, "matched=2\nskipped=2\nassignments added=1\nscores changed=3\n"
                        "skipped line 4: 99\nskipped line 5: \u2603\n");
     EXPECT_EQ(dry.err, "markwise-cli: " + csv +
-                           ": warning: column \"Email\" holds no scores; it was left out\n");
+                           ": warning: column \"Email\" was left out: holds text, not scores\n");
     EXPECT_EQ(dir.Names(), names); // a dry run writes nothing
     EXPECT_EQ(ReadText(file), before);
 
-    const CommandResult merged = Run({"merge", file, csv, "--match", "id", "-o", out});
+    const CommandResult merged =
+        Run({"merge", file, csv, "--match", "id", "--points-from-highest", "-o", out});
     EXPECT_EQ(merged.status, kExitOk) << merged.err;
     EXPECT_EQ(merged.out, dry.out);
     EXPECT_EQ(Run({"export", out, "--format", "moodle"}).out,
               "First name,Last name,ID number,Quiz,Bonus\nAnn,Lee,7,6,1\nBob,Smith,8,,2\n");
+}
+
+// A byte-order mark only when asked for; the workbook is a zip file holding the sheet.
+TEST_F(CliCsv, ExportForSpreadsheetsAndAsWorkbook) {
+    const std::string plain = Run({"export", file, "--format", "canvas"}).out;
+    EXPECT_EQ(Run({"export", file, "--format", "canvas", "--bom"}).out, "\xEF\xBB\xBF" + plain);
+    EXPECT_FALSE(plain.starts_with("\xEF"));
+    const std::string book = dir.File("book.xlsx");
+    const CommandResult xlsx = Run({"export", file, "--format", "xlsx", "-o", book});
+    EXPECT_EQ(xlsx.status, kExitOk) << xlsx.err;
+    const std::string bytes = ReadText(book);
+    EXPECT_TRUE(bytes.starts_with("PK\x03\x04"));
+    EXPECT_TRUE(Has(bytes, "xl/worksheets/sheet1.xml"));
+    EXPECT_TRUE(Has(bytes, "xl/sharedStrings.xml"));
 }
 
 TEST_F(CliCsv, GradesCellsAreSafeForSpreadsheets) {
@@ -86,14 +102,36 @@ TEST_F(CliCsv, FailuresChangeNothingAndSayOneLine) {
     const std::string quoting = dir.File("quoting.csv");
     WriteBytes(quoting, "Name,Quiz\n\"Lee, Ann\"x,1\n");
     const std::string absent = dir.File("absent.csv");
+    const std::string noPoints = dir.File("nopoints.csv");
+    WriteBytes(noPoints, "ID number,Quiz,Bonus\n7,5,1\n");
     // A cell larger than any class file: no class is written that could not be read back.
     const std::string huge = dir.File("huge.csv");
-    WriteBytes(huge,
-               "First name,Last name,ID number,Quiz\nAnn," + std::string(65 << 20, 'x') + ",7,9\n");
+    WriteBytes(huge, "First name,Last name,ID number,Quiz (10 pts)\nAnn," +
+                         std::string(65 << 20, 'x') + ",7,9\n");
     const test::FailureCase cases[] = {
         {{"merge", file, bad, "--match", "name", "-o", out},
          kExitFile,
-         "markwise-cli: " + bad + ": line 2, column \"Quiz\": \"twelve\" is not a number\n"},
+         "markwise-cli: " + bad +
+             ": line 2, column \"Quiz\": \"twelve\" is not a score. Change it, or mark the column "
+             "ignored.\n"},
+        // Points possible are never guessed unless asked for.
+        {{"merge", file, noPoints, "--match", "id", "-o", out},
+         kExitFile,
+         "markwise-cli: " + noPoints +
+             ": line 1, column \"Bonus\": the file gives no points possible. Add a \"Points "
+             "Possible\" row, or the points to the title: \"Bonus (N pts)\".\n"},
+        {{"import", noPoints, "-o", out},
+         kExitFile,
+         "markwise-cli: " + noPoints + ": line 1, column \"Quiz\": the file gives no points"},
+        {{"export", file, "--format", "xlsx"},
+         kExitUsage,
+         "export --format xlsx needs -o OUT.xlsx"},
+        {{"export", file, "--format", "xlsx", "--bom", "-o", out},
+         kExitUsage,
+         "--bom is for CSV, not xlsx"},
+        {{"export", file, "--format", "xlsx", "-o", dir.File("no/such/dir.xlsx")},
+         kExitFile,
+         "no/such/dir.xlsx"},
         {{"import", quoting, "-o", out},
          kExitFile,
          "markwise-cli: " + quoting + ": line 2, column \"Name\": malformed quoting\n"},

@@ -33,8 +33,8 @@ MergePlan PlanFor(const CMarkwiseDoc& doc) {
     CsvSheet sheet;
     std::string error;
     MergePlan plan;
-    EXPECT_TRUE(ReadCsvSheet("Student ID,Title 1,Extra\nID2,4,1\nID6,9,\nID9,1,1\n", sheet, error,
-                             AssignmentTitles(doc)))
+    EXPECT_TRUE(ReadCsvSheet("Student ID,Title 1,Extra (1 pt)\nID2,4,1\nID6,9,\nID9,1,1\n", sheet,
+                             error, AssignmentTitles(doc)))
         << error;
     EXPECT_TRUE(PlanMerge(doc, sheet, MergeMatch::Id, plan, error)) << error;
     EXPECT_EQ(plan.added.size(), 1u);

@@ -223,10 +223,13 @@ TEST(CsvInterchange, BadInputIsRefusedSayingWhere) {
         wide += ",A" + std::to_string(a);
     wide += "\n";
     const std::pair<std::string, std::string> cases[] = {
-        {header + "Lee,Ann,7,,,,twelve\n", "line 4, column \"Quiz 3\": \"twelve\" is not a number"},
+        {header + "Lee,Ann,7,,,,twelve\n",
+         "line 4, column \"Quiz 3\": \"twelve\" is not a score. Change it, or mark the column "
+         "ignored."},
         // Messages stay one line and short.
         {header + "Lee,Ann,7,,,,\"two\nlines" + std::string(50, 'x') + "\"\n",
-         "line 4, column \"Quiz 3\": \"two?lines" + std::string(31, 'x') + "...\" is not a number"},
+         "line 4, column \"Quiz 3\": \"two?lines" + std::string(31, 'x') +
+             "...\" is not a score. Change it, or mark the column ignored."},
         {"Name,Quiz\n\"Lee, Ann\",1\nBob,\"x\"y\n", "line 3, column \"Quiz\": malformed quoting"},
         {"Name,Quiz\nBob,x\"y\"\n", "line 2, column \"Quiz\": malformed quoting"},
         {"Name,Quiz\n\"Lee\nAnn\",1\n\"Bob,2\n",

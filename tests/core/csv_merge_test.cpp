@@ -111,8 +111,9 @@ TEST(CsvMerge, AmbiguousKeysAndTitlesAreRefusedWithNothingChanged) {
         AddAssignment(*full, 1, {});
     MergePlan plan;
     std::string error;
-    EXPECT_TRUE(Plan(*full, "ID Number,New 1\n7,1\n", MergeMatch::Id, plan, error)) << error;
-    EXPECT_FALSE(Plan(*full, "ID Number,New 1,New 2\n7,1,2\n", MergeMatch::Id, plan, error));
+    EXPECT_TRUE(Plan(*full, "ID Number,New 1 (1 pt)\n7,1\n", MergeMatch::Id, plan, error)) << error;
+    EXPECT_FALSE(Plan(*full, "ID Number,New 1,New 2\nPoints Possible,1,2\n7,1,2\n", MergeMatch::Id,
+                      plan, error));
     EXPECT_EQ(error, "the class would have more than 200 assignments");
 }
 

@@ -28,8 +28,9 @@ TEST(MergeUndo, RevertGivesBackTheSameFileBytes) {
 
     CsvSheet sheet;
     std::string error;
-    ASSERT_TRUE(ReadCsvSheet("Student ID,Quiz,Bonus,Extra\n7,,1,\n9,4,,2\n42,1,1,1\n", sheet, error,
-                             AssignmentTitles(*doc)))
+    ASSERT_TRUE(
+        ReadCsvSheet("Student ID,Quiz,Bonus (1 pt),Extra (2 pts)\n7,,1,\n9,4,,2\n42,1,1,1\n", sheet,
+                     error, AssignmentTitles(*doc)))
         << error;
     MergePlan plan;
     ASSERT_TRUE(PlanMerge(*doc, sheet, MergeMatch::Id, plan, error)) << error;

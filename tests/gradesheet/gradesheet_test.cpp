@@ -369,6 +369,57 @@ private slots:
         QCOMPARE(data->text().count("\r\n"), 4);
         QVERIFY(data->html().contains("<th>1: Title 0</th>"));
     }
+
+    // Shift+arrows hold a block; Copy copies it as a spreadsheet pastes it, Paste puts a
+    // copied column in from the current cell, Fill Down copies the top score down, each one
+    // step to undo; a bad cell pastes nothing and says which.
+    void blocksCopyPasteAndFillDown() {
+        Messages messages;
+        CMarkwiseView& view = open(FilledClass(3, 2));
+        const std::vector<unsigned char> before = bytes();
+        SheetKeyboard& keys = view.keyboard();
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        Press(Qt::Key_Right);
+        Press(Qt::Key_Down, Qt::ShiftModifier);
+        Press(Qt::Key_Right, Qt::ShiftModifier);
+        const ScoreBlock block = keys.block();
+        QCOMPARE(std::vector<int>({block.firstStudent, block.lastStudent, block.firstAssignment,
+                                   block.lastAssignment}),
+                 std::vector<int>({0, 1, 0, 1}));
+        view.runCommand(ID_EDIT_COPY);
+        QCOMPARE(clipboard->text(), QString("N/A\t1.5\n3.5\t4.5\n"));
+        Press(Qt::Key_Tab); // a move without Shift leaves one cell
+        QCOMPARE(keys.block().Rows() * keys.block().Columns(), 1);
+
+        keys.setCell({1, 0});
+        clipboard->setText("9\r\n\r\n"); // as spreadsheets copy a column: 9, then a blank
+        view.runCommand(ID_EDIT_PASTE);
+        QCOMPARE(score(0, 1), 9.0);
+        QCOMPARE(score(0, 2), MISSING_SCORE);
+        const std::vector<unsigned char> pasted = bytes();
+        clipboard->setText("1\nx\n");
+        view.runCommand(ID_EDIT_PASTE);
+        QCOMPARE(messages.texts, QStringList{"\"x\" (row 2, column 1 of the pasted cells, \"Title "
+                                             "0\" for Last2, First2) is not a score. Nothing was "
+                                             "pasted."});
+        QVERIFY(bytes() == pasted);
+        keys.setCell({0, kNameColumn}); // on a name nothing is pasted either
+        view.runCommand(ID_EDIT_PASTE);
+        QCOMPARE(messages.texts.size(), 2);
+
+        keys.setCell({0, 1});
+        Press(Qt::Key_Down, Qt::ShiftModifier);
+        Press(Qt::Key_Down, Qt::ShiftModifier);
+        view.runCommand(ID_EDIT_FILL_DOWN);
+        QCOMPARE(score(1, 1), 1.5);
+        QCOMPARE(score(1, 2), 1.5);
+        CClassEditor& editor = m_sheet->document.editor();
+        QCOMPARE(editor.history().count(), 2);
+        editor.undo();
+        QVERIFY(bytes() == pasted);
+        editor.undo();
+        QVERIFY(bytes() == before && !doc().IsModified());
+    }
 };
 
 QTEST_MAIN(GradeSheetTest)

@@ -1,0 +1,163 @@
+#include "xlsx_export.h"
+
+#include "atomic_file.h"
+#include "encoding.h"
+#include "file_bytes.h"
+#include "markwise_doc.h"
+#include "shown_text.h"
+
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <system_error>
+#include <xlsxwriter.h>
+
+namespace markwise {
+
+namespace {
+
+// A workbook refuses sheet names over 31 characters, with []:*?/\ in them or repeated.
+std::string SheetName(const std::string& utf8, std::set<std::string>& used) {
+    std::string base;
+    int characters = 0;
+    for (const char c : utf8.empty() ? std::string("Class") : utf8) {
+        const bool lead = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        if (lead && ++characters > 28)
+            break;
+        base += std::string_view("[]:*?/\\").find(c) == std::string_view::npos ? c : '_';
+    }
+    std::string name = base;
+    for (int n = 2; !used.insert(name).second; ++n)
+        name = base + " " + std::to_string(n);
+    return name;
+}
+
+class SheetWriter {
+public:
+    explicit SheetWriter(lxw_worksheet* sheet) : m_sheet(sheet) {}
+
+    void Text(const std::string& text) {
+        const std::string utf8 = ShownText(text, LineBreaks::Keep);
+        if (!utf8.empty())
+            Check(worksheet_write_string(m_sheet, m_row, m_column, utf8.c_str(), nullptr));
+        ++m_column;
+    }
+    void Number(double value) {
+        Check(worksheet_write_number(m_sheet, m_row, m_column++, value, nullptr));
+    }
+    void Empty() { ++m_column; }
+    void EndRow() {
+        ++m_row;
+        m_column = 0;
+    }
+    lxw_error Result() const { return m_result; }
+
+private:
+    void Check(lxw_error result) {
+        if (m_result == LXW_NO_ERROR)
+            m_result = result;
+    }
+
+    lxw_worksheet* m_sheet;
+    lxw_row_t m_row = 0;
+    lxw_col_t m_column = 0;
+    lxw_error m_result = LXW_NO_ERROR;
+};
+
+void WriteClass(SheetWriter& out, const CMarkwiseDoc& doc) {
+    static constexpr std::array<const char*, 6> kHeader = {
+        "Last Name", "First Name", "Student ID", "Grade Level", "Book Number", "Phone"};
+    for (const char* title : kHeader)
+        out.Text(title);
+    const int assignments = doc.AssignmentsInUse();
+    for (int a = 0; a < assignments; ++a)
+        out.Text(doc.m_assignments[a].m_title);
+    out.EndRow();
+    out.Text("Points Possible");
+    for (std::size_t c = 1; c < kHeader.size(); ++c)
+        out.Empty();
+    for (int a = 0; a < assignments; ++a)
+        out.Number(doc.m_assignments[a].m_pointsPossible);
+    out.EndRow();
+    out.Text("Description");
+    for (std::size_t c = 1; c < kHeader.size(); ++c)
+        out.Empty();
+    for (int a = 0; a < assignments; ++a)
+        out.Text(doc.m_assignments[a].m_description);
+    out.EndRow();
+    for (int s = 0; s < doc.StudentsInUse(); ++s) {
+        for (const auto* field : {&doc.m_lastName, &doc.m_firstName, &doc.m_studentId,
+                                  &doc.m_gradeLevel, &doc.m_bookNumber, &doc.m_phone})
+            out.Text((*field)[s]);
+        for (int a = 0; a < assignments; ++a) {
+            const double score = doc.m_assignments[a].m_scores[s];
+            if (score == MISSING_SCORE)
+                out.Empty();
+            else
+                out.Number(score);
+        }
+        out.EndRow();
+    }
+}
+
+// The workbook is built in a folder of its own, then copied over the target in one save.
+struct TempFolder {
+    std::filesystem::path path;
+    TempFolder() {
+        std::error_code ec;
+        std::string pattern = (std::filesystem::temp_directory_path(ec) / "markwise-xlsx-XXXXXX");
+        if (!ec && mkdtemp(pattern.data()) != nullptr)
+            path = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        if (!path.empty())
+            std::filesystem::remove_all(path, ec);
+    }
+};
+
+} // namespace
+
+bool ExportXlsx(const std::vector<XlsxClass>& classes, const std::string& path,
+                std::string& error) {
+    const TempFolder folder;
+    if (folder.path.empty()) {
+        error = "no temporary folder could be made for the workbook";
+        return false;
+    }
+    const std::string built = (folder.path / "book.xlsx").string();
+    lxw_workbook_options options{};
+    options.tmpdir = const_cast<char*>(folder.path.c_str());
+    lxw_workbook* book = workbook_new_opt(built.c_str(), &options);
+    if (book == nullptr) {
+        error = "the workbook could not be started";
+        return false;
+    }
+    std::set<std::string> used;
+    lxw_error result = LXW_NO_ERROR;
+    for (const XlsxClass& entry : classes) {
+        lxw_worksheet* sheet = workbook_add_worksheet(book, SheetName(entry.name, used).c_str());
+        if (sheet == nullptr) {
+            result = LXW_ERROR_MEMORY_MALLOC_FAILED;
+            break;
+        }
+        SheetWriter writer(sheet);
+        WriteClass(writer, *entry.doc);
+        if ((result = writer.Result()) != LXW_NO_ERROR)
+            break;
+    }
+    const lxw_error closed = workbook_close(book); // frees the workbook whatever happened
+    if (result == LXW_NO_ERROR)
+        result = closed;
+    if (result != LXW_NO_ERROR) {
+        error = std::string("the workbook could not be written: ") + lxw_strerror(result);
+        return false;
+    }
+    std::vector<unsigned char> bytes;
+    if (!ReadFileBytes(built, std::size_t{1} << 30, "a workbook", bytes, error))
+        return false;
+    return WriteFileAtomically(path, bytes.data(), bytes.size(), error);
+}
+
+} // namespace markwise

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/csv_merge.h"
+
+#include <QDialog>
+#include <vector>
+
+class QTableWidget;
+class QPushButton;
+
+namespace markwise {
+
+class CMarkwiseDoc;
+
+// Lists every column of a file and what it became (a student field, scores, or ignored and
+// why), and lets the teacher change that per column before anything is applied. A scores
+// column shows its points possible: the file's, or a proposal from the highest score that
+// the teacher must confirm or change. Importing scores into a class, it also shows which
+// assignment each scores column goes into (matched by title, or new), changeable too.
+class CImportColumnsDlg : public QDialog {
+public:
+    // doc and plan: the class scores are imported into and the merge as first planned;
+    // null for a file opened as a new class.
+    CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* doc, const MergePlan* plan,
+                      const QString& fileName, QWidget* parent = nullptr);
+
+    // The table's columns, for tests and for the user's eyes alike.
+    enum Column { FileColumn, Becomes, Points, GoesInto, Note };
+    QTableWidget* Table() const { return m_table; }
+    QPushButton* OkButton() const { return m_ok; }
+
+    // The columns as set now; false with the row named when a points box holds no number.
+    bool Choices(std::vector<CsvColumnChoice>& choices, std::vector<int>& targets,
+                 QString& error) const;
+
+private:
+    void accept() override;
+
+    const CsvSheet& m_sheet;
+    const CMarkwiseDoc* m_doc;
+    QTableWidget* m_table;
+    QPushButton* m_ok;
+};
+
+// The captions of the "Becomes" choices, in CsvColumnUse order.
+QStringList ColumnUseCaptions();
+
+} // namespace markwise
