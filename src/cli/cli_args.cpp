@@ -19,7 +19,7 @@ constexpr std::string_view kUsage =
     "  markwise-cli export FILE --format markwise|canvas|moodle [-o OUT.csv]\n"
     "  markwise-cli import IN.csv -o OUT.MKW\n"
     "  markwise-cli merge CLASS.MKW IN.csv --match id|name [--dry-run] -o OUT.MKW\n"
-    "  markwise-cli --help\n";
+    "  markwise-cli --help | --version\n";
 
 constexpr std::string_view kHelpDetails =
     "\n"
@@ -66,6 +66,7 @@ std::vector<OptionSpec> AllowedOptions(Command command) {
     case Command::Merge:
         return {{"--match", true}, {"--dry-run", false}, {"-o", true}};
     case Command::Help:
+    case Command::Version:
         break;
     }
     return {};
@@ -182,6 +183,10 @@ std::string HelpText() {
     return std::string(kUsage) + std::string(kHelpDetails);
 }
 
+std::string VersionText() {
+    return "markwise-cli " MARKWISE_VERSION "\n";
+}
+
 bool ParseIndex(std::string_view text, int& value) {
     return !text.empty() && text.front() != '-' && ParseCommandLineInteger(text, value);
 }
@@ -213,6 +218,10 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
     }
     if (args[0] == "--help" || args[0] == "-h")
         return true;
+    if (args[0] == "--version") {
+        options.command = Command::Version;
+        return true;
+    }
     if (!ParseCommand(args[0], options.command)) {
         error = "unknown command '" + args[0] + "'";
         return false;

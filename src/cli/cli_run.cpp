@@ -26,6 +26,8 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
         return {kExitUsage, {}, ErrorLine(error) + std::string(UsageText())};
     if (options.command == Command::Help)
         return {kExitOk, HelpText(), {}};
+    if (options.command == Command::Version)
+        return {kExitOk, VersionText(), {}};
 
     if (options.command == Command::Import)
         return RunImport(options);
@@ -53,6 +55,7 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
         return RunMerge(options, *doc);
     case Command::Import:
     case Command::Help:
+    case Command::Version:
         break;
     }
     result.err = warnings + result.err;
