@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   fonts-liberation fontconfig poppler-utils xvfb xauth imagemagick shared-mime-info desktop-file-utils
   openbox x11-utils
+  librsvg2-bin gzip dpkg-dev fakeroot lintian appstream file
 )
 
 missing=()
