@@ -21,8 +21,8 @@ class CMarkwiseApp : public CWinApp {
 public:
     struct Options {
         bool splash = true;
-        QString file;          // empty: start with a new class
-        QStringList moreFiles; // after file, each in its own window (a file manager's choice)
+        QString file;            // empty: start with a new class
+        QStringList moreFiles{}; // after file, each in its own window (a file manager's choice)
     };
 
     explicit CMarkwiseApp(const CProfile& profile = CProfile(DesktopProfilePath()));
