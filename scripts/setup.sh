@@ -10,6 +10,7 @@ packages=(
   libfontconfig-dev zlib1g-dev fonts-dejavu-core fonts-droid-fallback
   fonts-liberation fontconfig poppler-utils xvfb xauth imagemagick shared-mime-info desktop-file-utils
   openbox x11-utils libxlsxwriter-dev
+  librsvg2-bin gzip dpkg-dev fakeroot lintian appstream file
 )
 
 missing=()

@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
     markwise::KeepHeapForPrinting();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Markwise"));
-    QApplication::setDesktopFileName(QStringLiteral("markwise"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.markwise.Markwise"));
 
     // What is left once QApplication has taken its own options out.
     const markwise::DesktopCommandLine command =
@@ -73,6 +73,8 @@ int main(int argc, char* argv[]) {
     options.splash = command.splash;
     // From the bytes: a class file's name need not be UTF-8.
     options.file = markwise::pathFromBytes(command.classFile);
+    for (const std::string& file : command.moreClassFiles)
+        options.moreFiles.append(markwise::pathFromBytes(file));
     QuitAfterFirstPaint quitAfterFirstPaint;
     if (command.quitAfterFirstPaint)
         application.installEventFilter(&quitAfterFirstPaint);

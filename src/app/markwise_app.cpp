@@ -77,10 +77,11 @@ bool CMarkwiseApp::InitInstance(const Options& options) {
     // so nothing is registered here.
     // Recovered classes take the place of the new empty one.
     const bool recovered = !docManager().documents().empty();
-    const bool opened = options.file.isEmpty()
-                            ? recovered || docManager().OnFileNew() != nullptr
-                            : docManager().openDocumentFile(options.file) != nullptr;
-    // Recovered classes keep the program open even when the command line's class fails.
+    bool opened = options.file.isEmpty() ? recovered || docManager().OnFileNew() != nullptr
+                                         : docManager().openDocumentFile(options.file) != nullptr;
+    for (const QString& file : options.moreFiles)
+        opened = docManager().openDocumentFile(file) != nullptr || opened;
+    // One class that opens, or a recovered one, keeps the program open when others fail.
     if (!opened && !recovered) {
         m_pMainFrame.reset();
         return false;

@@ -21,10 +21,11 @@ class CMarkwiseApp : public CWinApp {
 public:
     struct Options {
         bool splash = true;
-        QString file; // empty: start with a new class
+        QString file;            // empty: start with a new class
+        QStringList moreFiles{}; // after file, each in its own window (a file manager's choice)
     };
 
-    explicit CMarkwiseApp(const CProfile& profile = CProfile());
+    explicit CMarkwiseApp(const CProfile& profile = CProfile(DesktopProfilePath()));
     ~CMarkwiseApp() override;
 
     // What the grade sheet's dialog commands open and how report windows are made: the

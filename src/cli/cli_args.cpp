@@ -23,7 +23,7 @@ constexpr std::string_view kUsage =
     " -o OUT.MKW\n"
     "  markwise-cli pdf OUT_DIR CLASS... [--report REPORT] [--page-size Letter|A4]\n"
     "               [--all-assignments] [--cutoffs LIST]\n"
-    "  markwise-cli --help\n";
+    "  markwise-cli --help | --version\n";
 
 constexpr std::string_view kHelpDetails =
     "\n"
@@ -86,6 +86,7 @@ std::vector<OptionSpec> AllowedOptions(Command command) {
                 {"--all-assignments", false},
                 {"--cutoffs", true}};
     case Command::Help:
+    case Command::Version:
         break;
     }
     return {};
@@ -224,6 +225,10 @@ std::string HelpText() {
     return std::string(kUsage) + std::string(kHelpDetails);
 }
 
+std::string VersionText() {
+    return "markwise-cli " MARKWISE_VERSION "\n";
+}
+
 bool ParseIndex(std::string_view text, int& value) {
     return !text.empty() && text.front() != '-' && ParseCommandLineInteger(text, value);
 }
@@ -255,6 +260,10 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
     }
     if (args[0] == "--help" || args[0] == "-h")
         return true;
+    if (args[0] == "--version") {
+        options.command = Command::Version;
+        return true;
+    }
     if (!ParseCommand(args[0], options.command)) {
         error = "unknown command '" + args[0] + "'";
         return false;

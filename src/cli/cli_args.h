@@ -12,7 +12,7 @@
 
 namespace markwise::cli {
 
-enum class Command { Help, Grades, Summary, Sort, Resave, Export, Import, Merge, Pdf };
+enum class Command { Help, Version, Grades, Summary, Sort, Resave, Export, Import, Merge, Pdf };
 enum class SortKey { Name, Total, Assignment };
 
 // What the command line asks for. Indices are 0-based slot positions.
@@ -52,5 +52,7 @@ bool ParseCutoffList(std::string_view text, CGradeCutoffs& cutoffs);
 std::string_view UsageText();
 // The synopsis with what each command does, for --help.
 std::string HelpText();
+// "markwise-cli VERSION" and a newline, for --version.
+std::string VersionText();
 
 } // namespace markwise::cli

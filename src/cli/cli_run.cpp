@@ -26,6 +26,8 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
         return {kExitUsage, {}, ErrorLine(error) + std::string(UsageText())};
     if (options.command == Command::Help)
         return {kExitOk, HelpText(), {}};
+    if (options.command == Command::Version)
+        return {kExitOk, VersionText(), {}};
 
     if (options.command == Command::Import)
         return RunImport(options);
@@ -61,6 +63,7 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
     case Command::Import:
     case Command::Pdf:
     case Command::Help:
+    case Command::Version:
         break;
     }
     result.err = warnings + result.err;

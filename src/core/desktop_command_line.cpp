@@ -10,13 +10,13 @@ namespace markwise {
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: markwise [--no-splash] [class-file]\n"
+    "Usage: markwise [--no-splash] [class-file...]\n"
     "       markwise --print [--page-size Letter|A4] class-file\n"
     "       markwise --print-to-pdf OUT.pdf [--page-size Letter|A4] [--resolution DPI]\n"
     "                [--all-assignments] [--report REPORT] class-file\n"
     "       markwise --help | --version\n"
     "\n"
-    "Without a class file Markwise starts on a new class.\n"
+    "Without a class file Markwise starts on a new class; it opens each file given.\n"
     "\n"
     "  --no-splash          start without the splash screen\n"
     "  --print              print the class on the default printer, then exit\n"
@@ -113,11 +113,6 @@ std::string unknownOption(const std::string& arg, bool printing) {
     return printing ? "unexpected argument " + arg : "Unknown option " + arg + ".";
 }
 
-std::string secondFile(const std::string& arg, bool printing) {
-    return printing ? "unexpected argument " + arg
-                    : std::string("Only one class file can be opened at start-up.");
-}
-
 // Empty when the arguments make sense, else the reason.
 std::string parseInto(const std::vector<std::string>& args, DesktopCommandLine& options) {
     const bool printing = options.action == StartAction::Print;
@@ -133,7 +128,10 @@ std::string parseInto(const std::vector<std::string>& args, DesktopCommandLine& 
                 !error.empty())
                 return error;
         } else if (!options.classFile.empty()) {
-            return secondFile(arg, printing);
+            // A desktop opens every file chosen in the file manager; a print run prints one.
+            if (printing)
+                return "unexpected argument " + arg;
+            options.moreClassFiles.push_back(arg);
         } else {
             options.classFile = arg;
         }

@@ -23,6 +23,8 @@ struct DesktopCommandLine {
     std::string error{};
     // As the file system spells it: a name that is not UTF-8 survives. Empty: a new class.
     std::string classFile{};
+    // The main window only: the files after the first, each opened in its own window.
+    std::vector<std::string> moreClassFiles{};
     bool splash = true;
     // Benchmarks only: the program ends once its main window has painted.
     bool quitAfterFirstPaint = false;

@@ -3,6 +3,7 @@
 #include "atomic_file.h"
 #include "number_text.h"
 #include "shown_text.h"
+#include "user_folders.h"
 
 #include <algorithm>
 #include <array>
@@ -153,15 +154,7 @@ bool Rewrite(const std::string& path, CProfile::Write kind, std::string* error, 
 } // namespace
 
 std::string CProfile::DefaultPath() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string folder;
-    if (config && *config) {
-        folder = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        folder = std::string(home ? home : "") + "/.config";
-    }
-    return folder + "/Markwise/Markwise.ini";
+    return XdgUserFolder(UserFolder::Profile) + "/Markwise.ini";
 }
 
 CProfile::CProfile(std::string path) : m_path(std::move(path)) {}

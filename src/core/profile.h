@@ -23,7 +23,7 @@ struct WindowRect {
 // desktop program and the command-line tool. Writing keeps every other section.
 class CProfile {
 public:
-    // $XDG_CONFIG_HOME/Markwise/Markwise.ini, else ~/.config/Markwise/Markwise.ini.
+    // Markwise.ini in the profile's XdgUserFolder (user_folders.h).
     static std::string DefaultPath();
 
     explicit CProfile(std::string path = DefaultPath());

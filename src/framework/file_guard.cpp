@@ -2,6 +2,7 @@
 
 #include "file_names.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -149,8 +150,8 @@ std::unique_ptr<HeldFile> ClassLock::take(const QString& canonicalPath, qint64& 
     if (!QDir().mkpath(QFileInfo(path).path()))
         return nullptr;
     HeldFile::Outcome outcome;
-    std::unique_ptr<HeldFile> lock =
-        HeldFile::take(path, QByteArray::number(qint64(::getpid())) + '\n', outcome);
+    std::unique_ptr<HeldFile> lock = HeldFile::take(
+        path, QByteArray::number(QCoreApplication::applicationPid()) + '\n', outcome);
     if (outcome == HeldFile::Outcome::HeldElsewhere) {
         QFile file(path);
         bool ok = false;

@@ -8,7 +8,9 @@
 #include "file_guard.h"
 #include "file_names.h"
 #include "ui_seam.h"
+#include "user_folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,7 +18,6 @@
 #include <QJsonObject>
 #include <algorithm>
 #include <random>
-#include <unistd.h>
 
 namespace markwise {
 
@@ -32,7 +33,9 @@ const QString kLiveSuffix = QStringLiteral(".live");
 QString NewTag() {
     std::random_device source;
     const quint64 bits = (quint64(source()) << 32) ^ source();
-    return QStringLiteral("%1-%2").arg(::getpid()).arg(bits, 16, 16, QLatin1Char('0'));
+    return QStringLiteral("%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(bits, 16, 16, QLatin1Char('0'));
 }
 
 // Copies are "<tag>-<serial>"; the tag is what comes before the last dash.
@@ -56,11 +59,7 @@ void RemoveCopy(const QString& recordFile, const QString& copyFile) {
 } // namespace
 
 QString CRecoveryCopies::DefaultFolder() {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty()) {
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    }
-    return state + QStringLiteral("/Markwise/recovery");
+    return UserFolderPath(UserFolder::State) + QStringLiteral("/recovery");
 }
 
 CRecoveryCopies::CRecoveryCopies(CDocManager& manager, QString folder)
@@ -109,7 +108,8 @@ QString CRecoveryCopies::Prepare() {
     // failure to write them is said below.
     HeldFile::Outcome outcome;
     m_live = HeldFile::take(m_folder + QLatin1Char('/') + m_tag + kLiveSuffix,
-                            QByteArray::number(qint64(::getpid())) + '\n', outcome);
+                            QByteArray::number(qint64(QCoreApplication::applicationPid())) + '\n',
+                            outcome);
     return {};
 }
 
@@ -162,7 +162,7 @@ bool CRecoveryCopies::Write(const CDocument& document, Copy& copy,
     record[QStringLiteral("path")] = document.path();
     record[QStringLiteral("title")] = document.title();
     record[QStringLiteral("time")] = QDateTime::currentDateTime().toString(Qt::ISODate);
-    record[QStringLiteral("process")] = static_cast<qint64>(::getpid());
+    record[QStringLiteral("process")] = static_cast<qint64>(QCoreApplication::applicationPid());
     record[QStringLiteral("disk")] = document.diskStamp().toText();
     const QByteArray recordBytes = QJsonDocument(record).toJson();
     // The record first: ended between the two, the previous copy (or none) stays whole.

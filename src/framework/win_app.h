@@ -6,6 +6,7 @@
 #include "doc_manager.h"
 #include "print_services.h"
 #include "recent_files.h"
+#include "user_folders.h"
 
 #include <QObject>
 #include <string>
@@ -18,7 +19,7 @@ namespace markwise {
 class CWinApp : public QObject, public CommandTarget {
     Q_OBJECT
 public:
-    explicit CWinApp(const CProfile& profile = CProfile());
+    explicit CWinApp(const CProfile& profile = CProfile(DesktopProfilePath()));
     ~CWinApp() override;
 
     CProfile& profile() { return m_profile; }

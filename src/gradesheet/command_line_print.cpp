@@ -6,6 +6,7 @@
 #include "core/shown_text.h"
 #include "framework/print_services.h"
 #include "pdf/pdf_print.h"
+#include "framework/user_folders.h"
 #include "sheet_print_job.h"
 
 #include <QApplication>
@@ -46,7 +47,7 @@ int print(const DesktopCommandLine& request, const CommandLineReportMaker& makeR
         return fail(QStringLiteral("%1: %2").arg(classFile, QString::fromLocal8Bit(loadError)));
     // The title a window on this file would carry: its file name.
     const std::string title = QFileInfo(classFile).fileName().toStdString();
-    const CGradeCutoffs cutoffs = CProfile().ReadCutoffs();
+    const CGradeCutoffs cutoffs = CProfile(DesktopProfilePath()).ReadCutoffs();
     std::unique_ptr<PrintJob> report;
     if (request.report != "sheet") {
         std::string error = "unknown report " + request.report;

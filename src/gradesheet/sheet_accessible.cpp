@@ -1,6 +1,7 @@
 #include "sheet_accessible.h"
 
 #include "core/markwise_doc.h"
+#include "core/number_text.h"
 #include "framework/text.h"
 #include "geometry/sheet_copy.h"
 #include "markwise_view.h"
@@ -42,7 +43,7 @@ public:
 
     bool isSelected() const override;
     QList<QAccessibleInterface*> columnHeaderCells() const override;
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override;
     int columnIndex() const override { return m_column; }
     int rowIndex() const override { return m_row - 1; } // -1: a column header
     int columnExtent() const override { return 1; }
@@ -68,6 +69,21 @@ public:
 
     QString cellText(int row, int column) const {
         return toQString(SheetTableText(doc(), view()->cutoffs(), row, column));
+    }
+    // A body cell past the name is read with its student and heading, so a reader moving
+    // down a column hears whose score it is, not a bare "11".
+    QString cellName(int row, int column) const {
+        const QString text = cellText(row, column);
+        if (row == 0 || column == 0)
+            return text;
+        return QStringLiteral("%1; %2; %3").arg(cellText(row, 0), cellText(0, column), text);
+    }
+    QString cellDescription(int row, int column) const {
+        const int a = column - 1;
+        if (row == 0 || a < 0 || a >= doc().AssignmentsInUse())
+            return {};
+        return QStringLiteral("out of %1 points")
+            .arg(toQString(FormatG(doc().m_assignments[a].m_pointsPossible)));
     }
     // Heading row 0 is kept for the column headers; the body rows are the students.
     QAccessibleInterface* cell(int row, int column) const {
@@ -156,9 +172,16 @@ QAccessibleInterface* SheetCellAccessible::table() const {
     return m_table;
 }
 QString SheetCellAccessible::text(QAccessible::Text t) const {
-    if (t == QAccessible::Name || t == QAccessible::Value)
+    switch (t) {
+    case QAccessible::Name:
+        return m_table->cellName(m_row, m_column);
+    case QAccessible::Value:
         return m_table->cellText(m_row, m_column);
-    return {};
+    case QAccessible::Description:
+        return m_table->cellDescription(m_row, m_column);
+    default:
+        return {};
+    }
 }
 bool SheetCellAccessible::isSelected() const {
     const SheetCell current = m_table->view()->currentCell();
@@ -176,6 +199,11 @@ QList<QAccessibleInterface*> SheetCellAccessible::columnHeaderCells() const {
     if (m_row == 0)
         return {};
     return {m_table->cell(0, m_column)};
+}
+QList<QAccessibleInterface*> SheetCellAccessible::rowHeaderCells() const {
+    if (m_row == 0 || m_column == 0)
+        return {};
+    return {m_table->cell(m_row, 0)};
 }
 QRect SheetCellAccessible::rect() const {
     CMarkwiseView* view = m_table->view();

@@ -250,6 +250,19 @@ private slots:
         QCOMPARE(frame().shownTitle(), QString("Markwise - class.mkw"));
     }
 
+    void everyClassOfTheCommandLineOpens() {
+        const QString a = copyOfSample("a.mkw"), b = copyOfSample("b.mkw");
+        const QString absent = m_dir->filePath("absent.mkw");
+        QVERIFY(CreateApp().InitInstance({false, a, {absent, b}}));
+        QCOMPARE(titles(), (QStringList{"a.mkw", "b.mkw"}));
+        QCOMPARE(m_messages.texts.size(), 1); // the absent one, said once
+        QVERIFY(m_messages.texts[0].contains("absent.mkw"));
+        CloseApp();
+        // Nothing opened and nothing recovered: the program does not start.
+        FreshFolder();
+        QVERIFY(!CreateApp().InitInstance({false, absent, {absent}}));
+    }
+
     void askToSaveOnCloseAndOnExit() {
         QVERIFY(start());
         Change(*manager().activeDocument());

@@ -27,7 +27,8 @@ private slots:
     void helpVersionAndUnknownOptions() {
         QString help, version, other, err;
         QCOMPARE(run({"--help"}, help, err), 0);
-        QVERIFY(help.startsWith("Usage: markwise [--no-splash] [class-file]\n") && err.isEmpty());
+        QVERIFY(help.startsWith("Usage: markwise [--no-splash] [class-file...]\n") &&
+                err.isEmpty());
         // Asked for among other arguments, help still wins and nothing is printed.
         QCOMPARE(run({"--print-to-pdf", "out.pdf", "--help", "class.mkw"}, other, err), 0);
         QCOMPARE(other, help);

@@ -228,6 +228,15 @@ TEST(Executable, StatusesStreamsAndTheSampleClass) {
         EXPECT_EQ(result.out, "");
         EXPECT_NE(result.err, "");
     }
+    // --version stands alone, like --help; after a command it is an unknown option.
+    const CommandResult version = RunProgram(dir, MARKWISE_CLI_PATH, {"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "markwise-cli " MARKWISE_PROJECT_VERSION "\n");
+    EXPECT_EQ(version.err, "");
+    const CommandResult late = RunProgram(dir, MARKWISE_CLI_PATH, {"grades", file, "--version"});
+    EXPECT_EQ(late.status, 1);
+    EXPECT_TRUE(Has(late.err, "unknown option '--version'")) << late.err;
+    EXPECT_TRUE(Has(RunProgram(dir, MARKWISE_CLI_PATH, {"--help"}).out, "--version"));
 }
 
 } // namespace

@@ -9,8 +9,9 @@ namespace markwise {
 namespace {
 
 auto fields(const DesktopCommandLine& c) {
-    return std::tie(c.action, c.error, c.classFile, c.splash, c.quitAfterFirstPaint, c.toPdf,
-                    c.pdfFile, c.paper, c.resolution, c.report, c.allAssignments);
+    return std::tie(c.action, c.error, c.classFile, c.moreClassFiles, c.splash,
+                    c.quitAfterFirstPaint, c.toPdf, c.pdfFile, c.paper, c.resolution, c.report,
+                    c.allAssignments);
 }
 
 constexpr auto kOpen = StartAction::Open;
@@ -47,10 +48,13 @@ TEST(DesktopCommandLine, EveryArgumentAndItsComplaint) {
         {{"-"}, {.action = kOpen, .classFile = "-"}},
         {{"--frobnicate"}, {.action = kOpen, .error = "Unknown option --frobnicate."}},
         {{"-x", "a.mkw"}, {.action = kOpen, .error = "Unknown option -x."}},
-        {{"a.mkw", "b.mkw"},
+        // Every file the file manager hands over, in order; a print run prints one.
+        {{"a.mkw", "b.mkw", "--no-splash", "a.mkw"},
          {.action = kOpen,
-          .error = "Only one class file can be opened at start-up.",
-          .classFile = "a.mkw"}},
+          .classFile = "a.mkw",
+          .moreClassFiles = {"b.mkw", "a.mkw"},
+          .splash = false}},
+
         // Printing switches mean nothing without printing.
         {{"--page-size", "A4", "a.mkw"}, {.action = kOpen, .error = "Unknown option --page-size."}},
         {{"a.mkw", "--all-assignments"},
@@ -122,7 +126,7 @@ TEST(DesktopCommandLine, ArgumentsAfterTheProgramName) {
 
 TEST(DesktopCommandLine, UsageNamesEverySwitch) {
     const std::string usage = DesktopUsage();
-    EXPECT_EQ(usage.rfind("Usage: markwise [--no-splash] [class-file]\n", 0), 0u);
+    EXPECT_EQ(usage.rfind("Usage: markwise [--no-splash] [class-file...]\n", 0), 0u);
     for (const char* name :
          {"--no-splash", "--print ", "--print-to-pdf", "--page-size", "--resolution",
           "--all-assignments", "--report", "--help", "--version"})

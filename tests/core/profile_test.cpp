@@ -1,8 +1,10 @@
 #include "core/profile.h"
+#include "core/user_folders.h"
 #include "support/temp_folder.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
 
 namespace markwise {
@@ -16,17 +18,42 @@ struct Profile : ::testing::Test {
     const std::string path = folder.File("Markwise.ini");
 };
 
-TEST(ProfilePath, DefaultPathFollowsXdgConfigHome) {
-    const std::string savedConfig =
-        std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
-    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
-    ::setenv("XDG_CONFIG_HOME", "/tmp/xdg-here", 1);
-    EXPECT_EQ(CProfile::DefaultPath(), "/tmp/xdg-here/Markwise/Markwise.ini");
-    ::setenv("XDG_CONFIG_HOME", "", 1);
+TEST(ProfilePath, FoldersFollowTheXdgVariablesAndIgnoreRelativeOnes) {
+    const char* names[] = {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "HOME"};
+    std::vector<std::optional<std::string>> saved;
+    for (const char* name : names)
+        saved.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name))
+                                          : std::nullopt);
+    struct Row {
+        const char *config, *state; // nullptr: unset
+        std::string profile, stateFolder;
+    };
+    const Row rows[] = {
+        {"/tmp/xdg-here", "/tmp/kept", "/tmp/xdg-here/Markwise", "/tmp/kept/Markwise"},
+        {"", "", "/home/teacher/.config/Markwise", "/home/teacher/.local/state/Markwise"},
+        {nullptr, nullptr, "/home/teacher/.config/Markwise", "/home/teacher/.local/state/Markwise"},
+        {"relative/cfg", "state", "/home/teacher/.config/Markwise",
+         "/home/teacher/.local/state/Markwise"},
+    };
     ::setenv("HOME", "/home/teacher", 1);
-    EXPECT_EQ(CProfile::DefaultPath(), "/home/teacher/.config/Markwise/Markwise.ini");
-    ::setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
-    ::setenv("HOME", savedHome.c_str(), 1);
+    for (const Row& row : rows) {
+        const char* values[] = {row.config, row.state};
+        for (int i = 0; i < 2; ++i) {
+            if (values[i])
+                ::setenv(names[i], values[i], 1);
+            else
+                ::unsetenv(names[i]);
+        }
+        EXPECT_EQ(XdgUserFolder(UserFolder::Profile), row.profile) << row.profile;
+        EXPECT_EQ(XdgUserFolder(UserFolder::State), row.stateFolder) << row.stateFolder;
+        EXPECT_EQ(CProfile::DefaultPath(), row.profile + "/Markwise.ini");
+    }
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        if (saved[i])
+            ::setenv(names[i], saved[i]->c_str(), 1);
+        else
+            ::unsetenv(names[i]);
+    }
 }
 
 TEST_F(Profile, CutoffsReadWithDefaultsAndWrittenKeepingEverythingElse) {

@@ -1,8 +1,11 @@
 #include "core/class_file.h"
+#include "core/profile.h"
 #include "framework/class_editor.h"
 #include "framework/command_target.h"
 #include "framework/commands.h"
 #include "framework/file_names.h"
+#include "framework/recovery.h"
+#include "framework/user_folders.h"
 #include "support/class_builder.h"
 
 #include <QSignalSpy>
@@ -151,6 +154,22 @@ private slots:
                                         "\xc0\xaf overlong", "\xe9\xc3\xa9\xe9"})
             QCOMPARE(pathBytes(pathFromBytes(bytes)), bytes);
         QCOMPARE(pathFromBytes("Cours\xe9.MKW").size(), 10);
+    }
+
+    // On Linux the desktop program finds its folders as the command-line tool does, bytes
+    // and all; the recovery copies live in the state folder.
+    void foldersAreTheToolsOnLinux() {
+        const QByteArray saved = qgetenv("XDG_STATE_HOME"), config = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_STATE_HOME", "/tmp/\xe9tat");
+        qputenv("XDG_CONFIG_HOME", "/tmp/cfg");
+        QCOMPARE(pathBytes(UserFolderPath(UserFolder::State)),
+                 std::string("/tmp/\xe9tat/Markwise"));
+        QCOMPARE(pathBytes(UserFolderPath(UserFolder::Profile)), std::string("/tmp/cfg/Markwise"));
+        QCOMPARE(DesktopProfilePath(), CProfile::DefaultPath());
+        QCOMPARE(pathBytes(CRecoveryCopies::DefaultFolder()),
+                 std::string("/tmp/\xe9tat/Markwise/recovery"));
+        qputenv("XDG_STATE_HOME", saved);
+        qputenv("XDG_CONFIG_HOME", config);
     }
 };
 

@@ -316,12 +316,33 @@ private slots:
         };
         QCOMPARE(table->columnDescription(1), paintedAt(200, 0));
         const int y = 3 * h + h; // the last student
-        QCOMPARE(table->cellAt(3, 0)->text(QAccessible::Name), paintedAt(0, y));
-        QCOMPARE(table->cellAt(3, 3)->text(QAccessible::Name), paintedAt(400, y));
-        QCOMPARE(table->cellAt(3, 8)->text(QAccessible::Name), paintedAt(650, y));
-        QAccessibleTableCellInterface* cell = table->cellAt(3, 1)->tableCellInterface();
-        QCOMPARE(cell->columnHeaderCells().value(0)->text(QAccessible::Name),
-                 table->columnDescription(1));
+        const QString student = paintedAt(0, y);
+        // Each cell's value is what is painted; past the name, its name also carries the
+        // student and the heading, and a score's description its points possible.
+        struct Read {
+            int column, x;
+            QString heading, description;
+        };
+        for (const Read& r : {Read{0, 0, "", ""}, Read{1, 200, "1: Title 0", "out of 10 points"},
+                              Read{3, 400, "3: Title 2", "out of 10 points"},
+                              Read{6, 500, "Total", ""}, Read{8, 650, "Grade", ""}}) {
+            QAccessibleInterface* cell = table->cellAt(3, r.column);
+            QAccessibleTableCellInterface* place = cell->tableCellInterface();
+            const QString painted = paintedAt(r.x, y);
+            QVERIFY2(painted != "(nothing)", qPrintable(QString::number(r.x)));
+            QCOMPARE(cell->text(QAccessible::Value), painted);
+            QCOMPARE(cell->text(QAccessible::Description), r.description);
+            if (r.column == 0) {
+                QCOMPARE(cell->text(QAccessible::Name), painted);
+                QVERIFY(place->rowHeaderCells().isEmpty());
+                continue;
+            }
+            QCOMPARE(cell->text(QAccessible::Name),
+                     QString("%1; %2; %3").arg(student, r.heading, painted));
+            QCOMPARE(place->rowHeaderCells().size(), 1);
+            QCOMPARE(place->rowHeaderCells()[0]->text(QAccessible::Name), student);
+            QCOMPARE(place->columnHeaderCells().value(0)->text(QAccessible::Name), r.heading);
+        }
 
         // The current cell is the focused one.
         Press(Qt::Key_Down);
@@ -330,6 +351,14 @@ private slots:
         QVERIFY(focused && focused->state().focused);
         QCOMPARE(focused->tableCellInterface()->rowIndex(), 1);
         QCOMPARE(focused->tableCellInterface()->columnIndex(), 1);
+
+        // A score's points possible as the class holds them.
+        auto halves = FilledClass(1, 1);
+        halves->m_assignments[0].m_pointsPossible = 7.5;
+        CMarkwiseView& other = open(std::move(halves));
+        QAccessibleTableInterface* small =
+            QAccessible::queryAccessibleInterface(&other)->tableInterface();
+        QCOMPARE(small->cellAt(0, 1)->text(QAccessible::Description), QString("out of 7.5 points"));
     }
 
     void paintsWithThePaletteInBands() {
