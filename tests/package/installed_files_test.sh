@@ -65,7 +65,7 @@ for program in markwise markwise-cli; do
     grep -qw -- "$option" <<<"$completion" || fail "the $program completion lacks $option"
   done
 done
-for command in grades summary sort resave export import merge; do
+for command in grades summary sort resave export import merge pdf; do
   grep -q "^\.B markwise-cli $command" <(zcat "$usr/share/man/man1/markwise-cli.1.gz") ||
     fail "markwise-cli.1 lacks the $command synopsis"
 done
