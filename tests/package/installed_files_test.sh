@@ -93,7 +93,7 @@ done <<'ROWS'
 markwise|--page-size|A4 Letter 
 markwise|--report|progress: roster sheet student: students 
 markwise||a.mkw b.MKW 
-markwise-cli|export a.mkw --format|canvas markwise moodle 
+markwise-cli|export a.mkw --format|canvas markwise moodle xlsx 
 markwise-cli|sort a.mkw --by|assignment: name total 
 markwise-cli|merge a.mkw --match|id name 
 markwise-cli|import|c.csv 
