@@ -5,8 +5,8 @@
 #include "core/profile.h"
 #include "core/shown_text.h"
 #include "framework/print_services.h"
-#include "pdf/pdf_print.h"
 #include "framework/user_folders.h"
+#include "pdf/pdf_print.h"
 #include "sheet_print_job.h"
 
 #include <QApplication>
