@@ -172,10 +172,10 @@ private slots:
         QCOMPARE(frame().shownMenus().size(), std::size_t(3));
         QCOMPARE(check(frame().shownMenus()).join(" | "), QString());
         // Alt+F, X is Exit.
-        const auto exit = std::find_if(frame().shownMenus()[0]->actions().begin(),
-                                       frame().shownMenus()[0]->actions().end(),
+        const QList<QAction*> fileItems = frame().shownMenus()[0]->actions();
+        const auto exit = std::find_if(fileItems.begin(), fileItems.end(),
                                        [&](QAction* a) { return letter(a->text()) == 'x'; });
-        QVERIFY(exit != frame().shownMenus()[0]->actions().end());
+        QVERIFY(exit != fileItems.end());
         QCOMPARE(*exit, frame().action(ID_APP_EXIT));
     }
 
