@@ -35,7 +35,7 @@ QStringList ColumnUseCaptions() {
 CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* doc,
                                      const MergePlan* plan, const QString& fileName,
                                      QWidget* parent)
-    : QDialog(parent), m_sheet(sheet), m_doc(doc),
+    : QDialog(parent), m_sheet(sheet),
       m_table(new QTableWidget(int(sheet.columns.size()), 5, this)),
       m_ok(MakeButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("Columns of %1").arg(fileName));

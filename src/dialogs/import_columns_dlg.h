@@ -37,7 +37,6 @@ private:
     void accept() override;
 
     const CsvSheet& m_sheet;
-    const CMarkwiseDoc* m_doc;
     QTableWidget* m_table;
     QPushButton* m_ok;
 };
