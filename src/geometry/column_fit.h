@@ -31,8 +31,6 @@ private:
     std::vector<std::size_t> m_cells;
 };
 
-inline constexpr std::size_t kUncut = static_cast<std::size_t>(-1);
-
 // Where the columns of one printout start: each where it is placed or, when the widest
 // text of the column before it would reach it (come within half a cell of it), one cell
 // after that text. When the widest row would then run past printableWidth (twips; 0 or less: no

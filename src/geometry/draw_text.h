@@ -36,14 +36,24 @@ inline std::string LineText(std::string_view text) {
 // other (CJK and the like, which the font's fallback draws about twice as wide) takes two, so
 // a column after it is placed far enough.
 inline std::size_t TextCells(std::string_view text) {
-    return static_cast<std::size_t>(TextWidth(text, PageCellMeasure{}));
+    // Most texts are ASCII, a cell a byte, and are counted without decoding.
+    std::size_t ascii = 0;
+    while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80)
+        ++ascii;
+    if (ascii == text.size())
+        return ascii;
+    return ascii + static_cast<std::size_t>(TextWidth(text.substr(ascii), PageCellMeasure{}));
 }
 
 // The text as it is when it takes at most `cells` cells, else the longest beginning that
 // leaves room for the ellipsis after it (whole characters, trailing blanks dropped); the one
 // cut of page texts.
 inline std::string CutText(std::string_view text, std::size_t cells) {
+    if (TextCells(text) <= cells)
+        return std::string(text);
     return CutToFit(text, static_cast<double>(cells), PageCellMeasure{});
 }
+// No cut: a number of cells no text reaches.
+inline constexpr std::size_t kUncut = static_cast<std::size_t>(-1);
 
 } // namespace markwise

@@ -27,15 +27,27 @@ bool hasStudentsAndAssignments(const CMarkwiseDoc& doc, std::string& error) {
 }
 
 // Every student's report in class order, each starting on a new page. All students list
-// the same assignments, so each takes the same number of pages.
+// the same assignments, so each takes the same number of pages. A report's texts and
+// columns are worked out on its first page and kept for the next ones.
+struct AllStudentsJob {
+    int student = -1;
+    int width = 0;
+    ReportBody body;
+};
 PrintedPage allStudentsPage(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
-                            const PageRequest& request) {
+                            const PageRequest& request, AllStudentsJob& job) {
     PageRequest studentPage = request;
     const int perStudent =
         PaginateReport(studentPage, kStudentReportReservedLines, doc.AssignmentsInUse()).pageCount;
     const int student = (request.page - 1) / perStudent;
     studentPage.page = (request.page - 1) % perStudent + 1;
-    PrintedPage page = pageOf(PrintStudentReportPage({doc, student, cutoffs}, studentPage));
+    const StudentReportInput in{doc, student, cutoffs};
+    if (job.student != student || job.width != request.width) {
+        job.body = StudentReportBody(in, studentPage);
+        job.student = student;
+        job.width = request.width;
+    }
+    PrintedPage page = pageOf(PrintStudentReportPage(in, studentPage, job.body));
     page.pageCount = perStudent * doc.StudentsInUse();
     page.morePages = request.page < page.pageCount;
     return page;
@@ -47,8 +59,11 @@ Printout MakePrintout(const std::string& report, const CMarkwiseDoc& doc, const 
                       const CGradeCutoffs& cutoffs, SheetPrintColumns columns, std::string& error) {
     const std::string_view request = report;
     if (request == "sheet") {
-        return [&doc, title, cutoffs, columns](const PageRequest& page) -> PrintedPage {
-            SheetPrintPage sheet = LayoutSheetPrintPage(doc, cutoffs, title, page, columns);
+        // Fitting the columns reads every student: once per strip, not once per page.
+        auto cache = std::make_shared<SheetColumnsCache>();
+        return [&doc, title, cutoffs, columns, cache](const PageRequest& page) -> PrintedPage {
+            SheetPrintPage sheet =
+                LayoutSheetPrintPage(doc, cutoffs, title, page, columns, cache.get());
             return {std::move(sheet.texts), sheet.geometry.pageCount, sheet.morePages};
         };
     }
@@ -86,8 +101,9 @@ Printout MakePrintout(const std::string& report, const CMarkwiseDoc& doc, const 
     if (request == "students") {
         if (!hasStudentsAndAssignments(doc, error))
             return {};
-        return [&doc, cutoffs](const PageRequest& page) {
-            return allStudentsPage(doc, cutoffs, page);
+        auto job = std::make_shared<AllStudentsJob>();
+        return [&doc, cutoffs, job](const PageRequest& page) {
+            return allStudentsPage(doc, cutoffs, page, *job);
         };
     }
     error = "unknown report " + report + " (sheet, roster, progress:CUTOFF, student:N or students)";

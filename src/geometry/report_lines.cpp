@@ -6,13 +6,16 @@
 namespace markwise {
 
 void AppendReportLine(DrawList& out, const ReportColumns& columns, int y,
-                      const std::vector<std::string>& texts, int firstColumn) {
+                      const std::vector<std::string>& texts, int firstColumn,
+                      std::size_t firstCells) {
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const std::size_t column = static_cast<std::size_t>(firstColumn) + i;
         if (firstColumn < 0 || column >= columns.x.size()) {
             return;
         }
-        out.push_back({columns.x[column], y, LineText(texts[i])});
+        const bool cut = i == 0 && firstCells != kUncut;
+        out.push_back({columns.x[column], y,
+                       cut ? LineText(CutText(texts[i], firstCells)) : LineText(texts[i])});
     }
 }
 

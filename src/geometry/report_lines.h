@@ -4,6 +4,7 @@
 #include "geometry/scroll_size.h"
 
 #include <climits>
+#include <cstddef>
 #include <functional>
 #include <span>
 #include <string>
@@ -19,9 +20,10 @@ struct ReportColumns {
 };
 
 // Appends texts on one line, the first at column firstColumn, the next ones to its right.
-// Texts beyond the last column are dropped.
+// Texts beyond the last column are dropped; the first is cut to firstCells cells (CutText).
 void AppendReportLine(DrawList& out, const ReportColumns& columns, int y,
-                      const std::vector<std::string>& texts, int firstColumn = 0);
+                      const std::vector<std::string>& texts, int firstColumn = 0,
+                      std::size_t firstCells = kUncut);
 void AppendReportHeaders(DrawList& out, const ReportColumns& columns, int y);
 
 // The part of the document (pixel y, top inclusive, bottom exclusive) a paint needs.

@@ -25,33 +25,51 @@ ReportPagination PaginateReport(const PageRequest& page, int reservedLines, int 
     return result;
 }
 
-ReportPrintout PrintReportPage(const PageRequest& page, int reservedLines, int itemCount,
-                               const std::string& heading, const ReportColumns& columns,
-                               const ReportItemTexts& itemTexts, const ReportExtraLine& extra) {
-    ReportPrintout out;
-    out.pagination = PaginateReport(page, reservedLines, itemCount);
+ReportBody FitReportBody(const PageRequest& page, int itemCount, const ReportColumns& columns,
+                         const ReportItemTexts& itemTexts, ReportExtraLine extra) {
+    ReportBody body;
+    body.items.reserve(static_cast<std::size_t>(std::max(itemCount, 0)));
     ColumnWidths widths(columns.x.size());
     for (std::size_t c = 0; c < columns.headers.size(); ++c)
         widths.widen(c, columns.headers[c]);
-    for (int k = 0; k < itemCount; ++k)
-        widths.widenRow(itemTexts(k));
+    for (int k = 0; k < itemCount; ++k) {
+        body.items.push_back(itemTexts(k));
+        widths.widenRow(body.items.back());
+    }
     widths.widenRow(extra.texts, extra.firstColumn);
-    const FittedColumns fitted = FitColumns(columns.x, widths, PrintableTwips(page.width));
-    out.columns = fitted.x;
+    body.fitted = FitColumns(columns.x, widths, PrintableTwips(page.width));
+    body.extra = std::move(extra);
+    return body;
+}
+
+ReportPrintout PrintReportPage(const PageRequest& page, int reservedLines,
+                               const std::string& heading, const ReportColumns& columns,
+                               const ReportBody& body) {
+    ReportPrintout out;
+    out.pagination = PaginateReport(page, reservedLines, static_cast<int>(body.items.size()));
+    out.columns = body.fitted.x;
     const ReportColumns placed{out.columns, columns.headers};
 
     const int pitch = std::max(page.lineHeight, 0);
+    out.texts.reserve(static_cast<std::size_t>(out.pagination.itemsOnPage + 1) * columns.x.size() +
+                      columns.headers.size() + 1);
     out.texts.push_back({0, 4 * pitch, LineText(heading)});
     AppendReportHeaders(out.texts, placed, 5 * pitch);
     int line = 6;
     for (int k = 0; k < out.pagination.itemsOnPage; ++k, ++line) {
-        std::vector<std::string> texts = itemTexts(out.pagination.firstItem + k);
-        if (!texts.empty())
-            texts[0] = CutText(texts[0], fitted.cutCells);
-        AppendReportLine(out.texts, placed, line * pitch, texts);
+        const std::vector<std::string>& texts =
+            body.items[static_cast<std::size_t>(out.pagination.firstItem + k)];
+        AppendReportLine(out.texts, placed, line * pitch, texts, 0, body.fitted.cutCells);
     }
     out.nextLine = line;
     return out;
+}
+
+ReportPrintout PrintReportPage(const PageRequest& page, int reservedLines, int itemCount,
+                               const std::string& heading, const ReportColumns& columns,
+                               const ReportItemTexts& itemTexts, const ReportExtraLine& extra) {
+    return PrintReportPage(page, reservedLines, heading, columns,
+                           FitReportBody(page, itemCount, columns, itemTexts, extra));
 }
 
 } // namespace markwise

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/column_fit.h"
 #include "geometry/print_page.h"
 #include "geometry/report_lines.h"
 
@@ -40,10 +41,23 @@ struct ReportExtraLine {
     std::size_t firstColumn = 0;
 };
 
+// What every page of one printout shares: each item's texts and where the columns fall.
+// Columns make room for the widest text before them on the whole printout (column_fit.h,
+// the extra line counted too); the first column is cut to keep rows inside the page's
+// width. It reads every item, so a job of many pages works it out once.
+struct ReportBody {
+    std::vector<std::vector<std::string>> items;
+    ReportExtraLine extra;
+    FittedColumns fitted;
+};
+ReportBody FitReportBody(const PageRequest& page, int itemCount, const ReportColumns& columns,
+                         const ReportItemTexts& itemTexts, ReportExtraLine extra = {});
+
 // The page procedure all three reports share: lines 0 to 3 empty, the heading on
-// line 4, the column headers on line 5, then this page's items from line 6 on. Columns
-// make room for the widest text before them on the whole printout (column_fit.h, the extra
-// line counted too); the first column is cut to keep rows inside the page's width.
+// line 4, the column headers on line 5, then this page's items from line 6 on.
+ReportPrintout PrintReportPage(const PageRequest& page, int reservedLines,
+                               const std::string& heading, const ReportColumns& columns,
+                               const ReportBody& body);
 ReportPrintout PrintReportPage(const PageRequest& page, int reservedLines, int itemCount,
                                const std::string& heading, const ReportColumns& columns,
                                const ReportItemTexts& itemTexts, const ReportExtraLine& extra = {});

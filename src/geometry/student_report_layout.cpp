@@ -87,19 +87,28 @@ ReportScreen LayoutStudentReportScreen(const StudentReportInput& in, int rowHeig
     return out;
 }
 
-ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const PageRequest& page) {
-    const ReportExtraLine totals{StudentTotalsTexts(in), kTotalsFirstColumn};
-    ReportPrintout out = PrintReportPage(
-        page, kStudentReportReservedLines, ListedAssignments(in), StudentReportHeading(in),
-        ReportColumns{kPaperColumns, kHeaders},
-        [&in](int a) { return StudentAssignmentTexts(in, a); }, totals);
+ReportBody StudentReportBody(const StudentReportInput& in, const PageRequest& page) {
+    return FitReportBody(page, ListedAssignments(in), ReportColumns{kPaperColumns, kHeaders},
+                         [&in](int a) { return StudentAssignmentTexts(in, a); },
+                         {StudentTotalsTexts(in), kTotalsFirstColumn});
+}
+
+ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const PageRequest& page,
+                                      const ReportBody& body) {
+    ReportPrintout out =
+        PrintReportPage(page, kStudentReportReservedLines, StudentReportHeading(in),
+                        ReportColumns{kPaperColumns, kHeaders}, body);
     // A page too short for one row keeps to its headings, like every report.
     if (StudentReportInUse(in) && out.pagination.rowsPerPage > 0) {
         AppendReportLine(out.texts, ReportColumns{out.columns, kHeaders},
-                         out.nextLine * page.lineHeight, totals.texts, kTotalsFirstColumn);
+                         out.nextLine * page.lineHeight, body.extra.texts, kTotalsFirstColumn);
         ++out.nextLine;
     }
     return out;
+}
+
+ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const PageRequest& page) {
+    return PrintStudentReportPage(in, page, StudentReportBody(in, page));
 }
 
 std::optional<int> StudentReportHitTest(const StudentReportInput& in, int rowHeight, int x, int y) {

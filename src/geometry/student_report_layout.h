@@ -43,6 +43,10 @@ ReportScreen LayoutStudentReportScreen(const StudentReportInput& in, int rowHeig
 // Page page.page of the printout (columns at 0/2530/3630/4730/5830 twips). Every page
 // that holds rows ends with the totals line, directly below its last assignment.
 ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const PageRequest& page);
+// The same from the report's body, which a job printing many pages of one report keeps.
+ReportBody StudentReportBody(const StudentReportInput& in, const PageRequest& page);
+ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const PageRequest& page,
+                                      const ReportBody& body);
 
 // The assignment whose line holds the document point (x, y) (client point plus scroll
 // position). Headings, the first row's top pixel line, the totals line and x >= 580 miss.
