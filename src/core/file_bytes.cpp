@@ -54,6 +54,8 @@ bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::string_vie
         ok = false;
         reason = TooLarge(std::size_t(info.st_size), kind);
     }
+    if (ok) // room for what the file holds now, so a large file is not copied as it grows
+        bytes.reserve(std::size_t(info.st_size));
     // Read until end of file, so that a file growing meanwhile is bounded too.
     unsigned char chunk[1 << 16];
     while (ok) {

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 #include <string_view>
-#include <zlib.h>
 
 namespace markwise::pdf {
 
@@ -82,34 +81,10 @@ struct PdfDocument::FontUse {
     std::vector<char32_t> characters; // by glyph; 0 none
 };
 
-// One zlib stream reused for every stream of the file: a fast level, since the pages
-// are short and repetitive and the file is written once.
-struct PdfDocument::Deflater {
-    z_stream stream{};
-    bool ready = deflateInit(&stream, 1) == Z_OK;
-    ~Deflater() {
-        if (ready)
-            deflateEnd(&stream);
-    }
-    // Empty when zlib fails: the stream then goes out as it is.
-    bool pack(std::string_view data, std::string& out) {
-        if (!ready || deflateReset(&stream) != Z_OK)
-            return false;
-        out.resize(deflateBound(&stream, uLong(data.size())));
-        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
-        stream.avail_in = uInt(data.size());
-        stream.next_out = reinterpret_cast<Bytef*>(out.data());
-        stream.avail_out = uInt(out.size());
-        if (deflate(&stream, Z_FINISH) != Z_STREAM_END)
-            return false;
-        out.resize(out.size() - stream.avail_out);
-        return true;
-    }
-};
-
 PdfDocument::PdfDocument(PrintFonts& fonts, PdfPaper paper)
     : m_fonts(fonts), m_paper(paper), m_offsets(kResources + 1, 0),
-      m_deflater(std::make_unique<Deflater>()) {
+      m_deflater(std::make_unique<Deflater>()),
+      m_pagePacker(std::make_unique<BackgroundDeflater>()) {
     m_out.reserve(1 << 16);
     m_out += "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
 }
@@ -135,7 +110,11 @@ std::size_t PdfDocument::beginObject() {
 
 void PdfDocument::writeStream(std::string_view dictionary, std::string_view data) {
     const bool packed = m_deflater->pack(data, m_packed);
-    const std::string_view body = packed ? std::string_view(m_packed) : data;
+    writePackedStream(dictionary, packed ? std::string_view(m_packed) : data, packed);
+}
+
+void PdfDocument::writePackedStream(std::string_view dictionary, std::string_view body,
+                                    bool packed) {
     m_out += "<<";
     m_out += dictionary;
     m_out += packed ? "/Filter/FlateDecode/Length " : "/Length ";
@@ -147,7 +126,9 @@ void PdfDocument::writeStream(std::string_view dictionary, std::string_view data
 
 void PdfDocument::addPage(const DrawList& texts) {
     const double scale = 1.0 / 20; // twips to points
-    std::string& c = m_content;
+    if (m_laidOut.size() <= m_laidOutCount)
+        m_laidOut.resize(m_laidOutCount + 1);
+    std::string& c = m_laidOut[m_laidOutCount++];
     c.clear();
     // Twips, y downward from the printable area's top-left corner; the text matrix turns
     // the glyphs upright again, and each run moves from the last by Td.
@@ -210,7 +191,30 @@ void PdfDocument::addPage(const DrawList& texts) {
             c += ")Tj\n";
     }
     c += "ET\n";
+    // These pages are deflated while the next ones are laid out.
+    if (m_laidOutCount == kPagesPerBatch)
+        packLaidOutPages();
+}
 
+void PdfDocument::packLaidOutPages() {
+    writePagesInFlight();
+    if (m_laidOutCount == 0)
+        return;
+    m_pagePacker->start(m_laidOut, m_laidOutCount);
+    m_pagesInFlight = m_laidOutCount;
+    m_laidOutCount = 0;
+}
+
+void PdfDocument::writePagesInFlight() {
+    if (m_pagesInFlight == 0)
+        return;
+    m_pagePacker->wait();
+    for (std::size_t k = 0; k < m_pagesInFlight; ++k)
+        writePage(m_pagePacker->input(k), m_pagePacker->packed(k));
+    m_pagesInFlight = 0;
+}
+
+void PdfDocument::writePage(std::string_view data, const std::string* packed) {
     const std::size_t page = beginObject();
     const std::size_t content = page + 1;
     m_out += "<</Type/Page/Parent 2 0 R/Resources 3 0 R/MediaBox[0 0 ";
@@ -221,7 +225,8 @@ void PdfDocument::addPage(const DrawList& texts) {
     number(m_out, content);
     m_out += " 0 R>>\nendobj\n";
     beginObject(reserveObject());
-    writeStream("", c);
+    writePackedStream("", packed != nullptr ? std::string_view(*packed) : data,
+                      packed != nullptr);
     m_pages.push_back(page);
 }
 
@@ -319,6 +324,8 @@ void PdfDocument::writeFont(int index, std::size_t type0) {
 }
 
 std::string PdfDocument::finish() {
+    packLaidOutPages();
+    writePagesInFlight();
     std::vector<std::size_t> fontObjects(m_used.size(), 0);
     for (std::size_t f = 0; f < m_used.size(); ++f)
         if (!m_used[f].glyphs.empty()) {

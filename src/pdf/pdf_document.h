@@ -2,6 +2,7 @@
 
 #include "geometry/draw_text.h"
 #include "print_fonts.h"
+#include "stream_packer.h"
 
 #include <cstddef>
 #include <memory>
@@ -31,7 +32,7 @@ public:
     PdfDocument& operator=(const PdfDocument&) = delete;
 
     void addPage(const DrawList& texts);
-    int pageCount() const { return int(m_pages.size()); }
+    int pageCount() const { return int(m_pages.size() + m_pagesInFlight + m_laidOutCount); }
     // The whole file; the document is spent.
     std::string finish();
 
@@ -41,18 +42,26 @@ private:
     std::size_t reserveObject();
     void beginObject(std::size_t number);
     void writeStream(std::string_view dictionary, std::string_view data);
+    void writePackedStream(std::string_view dictionary, std::string_view body, bool packed);
+    void packLaidOutPages();
+    void writePagesInFlight();
+    void writePage(std::string_view data, const std::string* packed);
     void writeFont(int font, std::size_t number);
 
     PrintFonts& m_fonts;
     PdfPaper m_paper;
     std::string m_out;
-    std::string m_content; // the page being written, kept to spare the heap
+    // Pages are laid out a batch at a time, and deflated while the next batch is laid out.
+    static constexpr std::size_t kPagesPerBatch = 32;
+    std::vector<std::string> m_laidOut; // kept to spare the heap
+    std::size_t m_laidOutCount = 0;
+    std::size_t m_pagesInFlight = 0;
     std::string m_packed;
     std::vector<std::size_t> m_offsets; // by object number; 0 is the free head
     std::vector<std::size_t> m_pages;   // page objects
     std::vector<FontUse> m_used;        // by font index
-    struct Deflater;
     std::unique_ptr<Deflater> m_deflater;
+    std::unique_ptr<BackgroundDeflater> m_pagePacker;
 };
 
 } // namespace markwise::pdf
