@@ -225,8 +225,7 @@ void PdfDocument::writePage(std::string_view data, const std::string* packed) {
     number(m_out, content);
     m_out += " 0 R>>\nendobj\n";
     beginObject(reserveObject());
-    writePackedStream("", packed != nullptr ? std::string_view(*packed) : data,
-                      packed != nullptr);
+    writePackedStream("", packed != nullptr ? std::string_view(*packed) : data, packed != nullptr);
     m_pages.push_back(page);
 }
 
