@@ -27,8 +27,8 @@ using Printout = std::function<PrintedPage(const PageRequest& request)>;
 // The printout a `--report` value names: "sheet" (the grade sheet; columns as asked),
 // "roster", "progress:CUTOFF" (empty comments), "student:N" (0-based class position) or
 // "students" (every student's report, each from a new page). title: the window title a
-// class window would carry. The document must outlive the printout. Empty with a one-line
-// reason for anything else.
+// class window would carry. The document must outlive the printout and not change meanwhile: what
+// its pages share is worked out once. Empty with a one-line reason for anything else.
 Printout MakePrintout(const std::string& report, const CMarkwiseDoc& doc, const std::string& title,
                       const CGradeCutoffs& cutoffs, SheetPrintColumns columns, std::string& error);
 

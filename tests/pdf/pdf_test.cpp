@@ -1,9 +1,11 @@
 #include "core/class_file.h"
 #include "pdf/pdf_document.h"
 #include "pdf/pdf_print.h"
+#include "pdf/stream_packer.h"
 #include "support/class_builder.h"
 #include "support/temp_folder.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -99,6 +101,61 @@ TEST(PdfDocumentTest, PagesCarryTheirTextsInEveryScriptWithFontsEmbedded) {
     ASSERT_TRUE(std::regex_search(boxes, found, word)) << boxes;
     EXPECT_NEAR(std::stod(found[1]), 10.08 + 4000 / 20.0, 0.01);
     EXPECT_NEAR(std::stod(found[2]), 10.08, 1.0);
+}
+
+TEST(PdfDocumentTest, PagesDeflatedInBatchesComeOutWholeAndInOrder) {
+    // Batches end within the document, at its end and on a batch boundary.
+    markwise::test::TempFolder dir;
+    for (const int pages : {1, 32, 33, 70}) {
+        PdfDocument document(fonts(), {});
+        for (int p = 1; p <= pages; ++p) {
+            DrawList texts;
+            for (int line = 0; line < p % 5 + 1; ++line)
+                texts.push_back({0, 227 * line, "Page " + std::to_string(p)});
+            document.addPage(texts);
+            EXPECT_EQ(document.pageCount(), p);
+        }
+        const std::string file = dir.File("pages" + std::to_string(pages) + ".pdf");
+        std::ofstream(file, std::ios::binary) << document.finish();
+        const std::string text = textOf(file);
+        ASSERT_EQ(std::count(text.begin(), text.end(), '\f'), pages) << text;
+        std::size_t from = 0;
+        for (int p = 1; p <= pages; ++p) {
+            const std::size_t end = text.find('\f', from);
+            const std::string page = text.substr(from, end - from);
+            const std::string shown = "Page " + std::to_string(p) + "\n";
+            std::size_t lines = 0;
+            for (std::size_t at = page.find(shown); at != std::string::npos;
+                 at = page.find(shown, at + 1))
+                ++lines;
+            EXPECT_EQ(lines, std::size_t(p % 5 + 1)) << pages << " pages, page " << p << page;
+            from = end + 1;
+        }
+    }
+}
+
+TEST(StreamPackerTest, TheBackgroundPackerGivesTheDeflatersBytesBatchAfterBatch) {
+    Deflater deflater;
+    BackgroundDeflater background;
+    std::vector<std::string> batch;
+    for (const std::size_t count : {3u, 1u, 0u, 5u}) {
+        batch.resize(std::max<std::size_t>(batch.size(), count + 1));
+        for (std::size_t k = 0; k < count; ++k)
+            batch[k] =
+                std::string(100 * k, char('a' + k)) + "BT (x) Tj ET " + std::to_string(count);
+        batch[count] = "past the count: not packed";
+        const std::vector<std::string> given = batch;
+        background.start(batch, count);
+        background.wait();
+        ASSERT_EQ(background.count(), count);
+        for (std::size_t k = 0; k < count; ++k) {
+            std::string expected;
+            ASSERT_TRUE(deflater.pack(given[k], expected));
+            EXPECT_EQ(background.input(k), given[k]);
+            ASSERT_NE(background.packed(k), nullptr);
+            EXPECT_EQ(*background.packed(k), expected) << count << " " << k;
+        }
+    }
 }
 
 TEST(PdfDocumentTest, BrokenUtf8AndMissingCharactersStillMakeAReadableFile) {
