@@ -124,6 +124,19 @@ void PdfDocument::writePackedStream(std::string_view dictionary, std::string_vie
     m_out += "\nendstream\nendobj\n";
 }
 
+PdfDocument::FontUse& PdfDocument::fontUse(int index) {
+    const auto f = std::size_t(index);
+    if (m_used.size() <= f)
+        m_used.resize(f + 1);
+    FontUse& use = m_used[f];
+    if (use.glyphs.empty()) {
+        const auto glyphs = std::size_t(m_fonts.font(index).glyphCount());
+        use.glyphs.resize(glyphs, false);
+        use.characters.resize(glyphs, 0);
+    }
+    return use;
+}
+
 void PdfDocument::addPage(const DrawList& texts) {
     const double scale = 1.0 / 20; // twips to points
     if (m_laidOut.size() <= m_laidOutCount)
@@ -149,8 +162,13 @@ void PdfDocument::addPage(const DrawList& texts) {
         std::size_t at = 0;
         bool open = false;
         int runFont = -1;
+        FontUse* use = nullptr; // the run font's
         while (at < text.text.size()) {
-            const char32_t character = nextCharacter(text.text, at);
+            char32_t character = std::uint8_t(text.text[at]);
+            if (character < 0x80)
+                ++at;
+            else
+                character = nextCharacter(text.text, at);
             const GlyphPick glyph = m_fonts.pick(character);
             if (glyph.font != runFont) {
                 if (open)
@@ -171,18 +189,11 @@ void PdfDocument::addPage(const DrawList& texts) {
                 lineY = baseline;
                 open = true;
                 runFont = glyph.font;
+                use = &fontUse(glyph.font);
             }
-            if (m_used.size() <= glyph.font)
-                m_used.resize(std::size_t(glyph.font) + 1);
-            FontUse& use = m_used[glyph.font];
-            const TrueTypeFont& font = m_fonts.font(glyph.font);
-            if (use.glyphs.empty()) {
-                use.glyphs.resize(std::size_t(font.glyphCount()), false);
-                use.characters.resize(std::size_t(font.glyphCount()), 0);
-            }
-            if (glyph.glyph < use.glyphs.size() && !use.glyphs[glyph.glyph]) {
-                use.glyphs[glyph.glyph] = true;
-                use.characters[glyph.glyph] = glyph.glyph == 0 ? 0 : character;
+            if (glyph.glyph < use->glyphs.size() && !use->glyphs[glyph.glyph]) {
+                use->glyphs[glyph.glyph] = true;
+                use->characters[glyph.glyph] = glyph.glyph == 0 ? 0 : character;
             }
             glyph16(c, glyph.glyph);
             x += glyph.advance;

@@ -38,6 +38,7 @@ public:
 
 private:
     struct FontUse;
+    FontUse& fontUse(int font); // what the page shows of the font, ready for its glyphs
     std::size_t beginObject();
     std::size_t reserveObject();
     void beginObject(std::size_t number);

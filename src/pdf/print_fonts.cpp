@@ -78,7 +78,7 @@ PrintFonts::PrintFonts(std::unique_ptr<TrueTypeFont> print,
 
 PrintFonts::~PrintFonts() = default;
 
-GlyphPick PrintFonts::pick(char32_t character) {
+GlyphPick PrintFonts::pickFirstTime(char32_t character) {
     if (character < 256) {
         if (!m_latinKnown[character]) {
             m_latin[character] = fallback(character);

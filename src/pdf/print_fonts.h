@@ -37,7 +37,10 @@ public:
     PrintFonts(const PrintFonts&) = delete;
     PrintFonts& operator=(const PrintFonts&) = delete;
 
-    GlyphPick pick(char32_t character);
+    GlyphPick pick(char32_t character) {
+        return character < 256 && m_latinKnown[character] ? m_latin[character]
+                                                          : pickFirstTime(character);
+    }
     const TrueTypeFont& font(int index) const { return *m_fonts[std::size_t(index)]; }
     int fontCount() const { return int(m_fonts.size()); }
 
@@ -51,6 +54,7 @@ public:
 private:
     struct Finder;
     PrintFonts() = default;
+    GlyphPick pickFirstTime(char32_t character);
     GlyphPick fallback(char32_t character);
     GlyphPick pickOf(std::size_t font, std::uint16_t glyph) const;
 
