@@ -51,16 +51,15 @@ ReportPrintout PrintReportPage(const PageRequest& page, int reservedLines,
     const ReportColumns placed{out.columns, columns.headers};
 
     const int pitch = std::max(page.lineHeight, 0);
-    out.texts.reserve(static_cast<std::size_t>(out.pagination.itemsOnPage + 1) * columns.x.size() +
-                      columns.headers.size() + 1);
+    const auto rows = static_cast<std::size_t>(out.pagination.itemsOnPage);
+    out.texts.reserve((rows + 1) * columns.x.size() + columns.headers.size() + 1);
     out.texts.push_back({0, 4 * pitch, LineText(heading)});
     AppendReportHeaders(out.texts, placed, 5 * pitch);
     int line = 6;
-    for (int k = 0; k < out.pagination.itemsOnPage; ++k, ++line) {
-        const std::vector<std::string>& texts =
-            body.items[static_cast<std::size_t>(out.pagination.firstItem + k)];
-        AppendReportLine(out.texts, placed, line * pitch, texts, 0, body.fitted.cutCells);
-    }
+    const auto first = static_cast<std::size_t>(out.pagination.firstItem);
+    for (std::size_t k = 0; k < rows; ++k, ++line)
+        AppendReportLine(out.texts, placed, line * pitch, body.items[first + k], 0,
+                         body.fitted.cutCells);
     out.nextLine = line;
     return out;
 }
