@@ -209,8 +209,6 @@ void PdfDocument::addPage(const DrawList& texts) {
 
 void PdfDocument::packLaidOutPages() {
     writePagesInFlight();
-    if (m_laidOutCount == 0)
-        return;
     m_pagePacker->start(m_laidOut, m_laidOutCount);
     m_pagesInFlight = m_laidOutCount;
     m_laidOutCount = 0;
@@ -334,8 +332,14 @@ void PdfDocument::writeFont(int index, std::size_t type0) {
 }
 
 std::string PdfDocument::finish() {
-    packLaidOutPages();
     writePagesInFlight();
+    // The last pages are packed here: handing them over would only wait for them (and a
+    // document of a few pages starts no thread at all).
+    for (std::size_t k = 0; k < m_laidOutCount; ++k) {
+        const bool packed = m_deflater->pack(m_laidOut[k], m_packed);
+        writePage(m_laidOut[k], packed ? &m_packed : nullptr);
+    }
+    m_laidOutCount = 0;
     std::vector<std::size_t> fontObjects(m_used.size(), 0);
     for (std::size_t f = 0; f < m_used.size(); ++f)
         if (!m_used[f].glyphs.empty()) {

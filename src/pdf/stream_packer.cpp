@@ -33,13 +33,7 @@ bool Deflater::pack(std::string_view data, std::string& out) {
     return true;
 }
 
-BackgroundDeflater::BackgroundDeflater() {
-    try {
-        m_thread = std::thread([this] { run(); });
-    } catch (const std::system_error&) {
-        // No thread to be had: every text is packed where it is started.
-    }
-}
+BackgroundDeflater::BackgroundDeflater() = default;
 
 BackgroundDeflater::~BackgroundDeflater() {
     if (!m_thread.joinable())
@@ -56,6 +50,14 @@ BackgroundDeflater::~BackgroundDeflater() {
 void BackgroundDeflater::start(std::vector<std::string>& texts, std::size_t count) {
     m_input.swap(texts);
     m_count = count;
+    if (!m_tried) { // the thread starts with the first batch
+        m_tried = true;
+        try {
+            m_thread = std::thread([this] { run(); });
+        } catch (const std::system_error&) {
+            // No thread to be had: every batch is packed where it is started.
+        }
+    }
     if (!m_thread.joinable()) {
         pack();
         m_state = State::Packed;

@@ -29,8 +29,8 @@ private:
 
 // Packs texts a batch at a time on a thread of its own, so that a document lays out its
 // next pages while the last ones are deflated; the same bytes as Deflater's. A batch of
-// many pages spares a hand-over per page. Without a thread (none could be started) it
-// packs each batch as it is given.
+// many pages spares a hand-over per page. The thread starts with the first batch; without
+// one (none could be started) each batch is packed as it is given.
 class BackgroundDeflater {
 public:
     BackgroundDeflater();
@@ -59,9 +59,10 @@ private:
     std::vector<bool> m_ok;
     std::size_t m_count = 0;
     State m_state = State::Idle;
+    bool m_tried = false; // to start the thread
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::thread m_thread; // last, so that it starts once the rest is ready
+    std::thread m_thread;
 };
 
 } // namespace markwise::pdf
