@@ -65,8 +65,7 @@ public:
         : m_assignment(assignment), m_category(category) {}
 
     void Apply(CMarkwiseDoc& doc) override {
-        m_stored = m_assignment >= 0 && m_assignment < doc.AssignmentsInUse() &&
-                   m_category >= 0 &&
+        m_stored = m_assignment >= 0 && m_assignment < doc.AssignmentsInUse() && m_category >= 0 &&
                    m_category < static_cast<int>(doc.m_policy.categories.size());
         if (!m_stored)
             return;

@@ -108,8 +108,8 @@ private:
                 if (m_kept[k].possible != 0.0)
                     m_candidates.push_back(static_cast<int>(k));
             }
-            const std::size_t dropping = std::min({static_cast<std::size_t>(drop),
-                                                   m_kept.size() - 1, m_candidates.size()});
+            const std::size_t dropping =
+                std::min({static_cast<std::size_t>(drop), m_kept.size() - 1, m_candidates.size()});
             const auto lower = [this](int x, int y) {
                 const double fx = m_kept[x].received / m_kept[x].possible;
                 const double fy = m_kept[y].received / m_kept[y].possible;

@@ -21,7 +21,7 @@ struct CategoryResult {
 struct StudentGrade {
     double received = 0.0;
     double possible = 0.0;
-    double percent = 100.0; // 100 when nothing counts
+    double percent = 100.0;                 // 100 when nothing counts
     std::vector<CategoryResult> categories; // empty for a class without a policy
 };
 
