@@ -101,15 +101,19 @@ private:
                 m_kept.push_back({m_order[i], x, assignment.m_pointsPossible});
         }
         const int drop = std::max(m_doc.m_policy.categories[c].dropLowest, 0);
-        if (drop > 0 && m_kept.size() > 1) {
+        if (drop > 0) {
             // The droppable scores, lowest fraction of the points first, earlier first on ties.
             m_candidates.clear();
             for (std::size_t k = 0; k < m_kept.size(); ++k) {
                 if (m_kept[k].possible != 0.0)
                     m_candidates.push_back(static_cast<int>(k));
             }
+            // At least one score with points possible stays, so drops alone never empty
+            // a category.
             const std::size_t dropping =
-                std::min({static_cast<std::size_t>(drop), m_kept.size() - 1, m_candidates.size()});
+                m_candidates.empty()
+                    ? 0
+                    : std::min(static_cast<std::size_t>(drop), m_candidates.size() - 1);
             const auto lower = [this](int x, int y) {
                 const double fx = m_kept[x].received / m_kept[x].possible;
                 const double fy = m_kept[y].received / m_kept[y].possible;
