@@ -29,8 +29,10 @@ struct StudentGrade {
 // queries (GetTotalReceived, GetPercent, ...) give its figures.
 StudentGrade GradeStudent(const CMarkwiseDoc& doc, int student);
 
-// Every student's percent in one pass, sharing the work that does not depend on the
-// student (summaries, sorts and distributions over the whole class).
+// Every student's grade (without the per-category results) in one pass over the class,
+// for summaries, sorts and distributions: much faster than one GradeStudent per student.
+std::vector<StudentGrade> ClassGrades(const CMarkwiseDoc& doc);
+// Their percents.
 std::vector<double> ClassPercents(const CMarkwiseDoc& doc);
 
 // A score as the sheet shows it: "EX", "M", "N/A" or the "%g" text.

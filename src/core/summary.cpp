@@ -77,8 +77,7 @@ SummaryFigures AssignmentSummary(const CMarkwiseDoc& doc, int assignment,
 SummaryFigures ClassSummary(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs) {
     const int n = doc.StudentsInUse();
     SummaryTally tally(cutoffs);
-    for (int s = 0; s < n; ++s) {
-        const StudentGrade grade = GradeStudent(doc, s);
+    for (const StudentGrade& grade : ClassGrades(doc)) {
         tally.Offer(grade.received);
         tally.Grade(grade.percent);
     }

@@ -122,12 +122,25 @@ TEST(PolicyGrade, OneFullWeightCategoryIsTodaysPercentForRandomClasses) {
             received.push_back(doc->GetTotalReceived(s));
         }
         doc->m_policy.categories = {{"All", 100, 0}};
+        const std::vector<StudentGrade> grades = ClassGrades(*doc);
         for (int s = 0; s < n; ++s) {
+            ASSERT_EQ(grades[s].percent, today[s]);
             ASSERT_EQ(doc->GetPercent(s), today[s]);
             // A category with nothing possible is left out, extra credit and all.
             if (doc->GetTotalPossible(s) != 0) {
                 ASSERT_EQ(doc->GetTotalReceived(s), received[s]);
             }
+        }
+        // Several categories with drops: the class pass and the one-student query agree.
+        doc->m_policy.categories = {{"A", 3, 2}, {"B", 0, 1}, {"C", 1.5, 0}};
+        for (int a = 0; a < doc->AssignmentsInUse(); ++a)
+            doc->m_assignments[a].m_category = pick(0, 2);
+        const std::vector<StudentGrade> several = ClassGrades(*doc);
+        for (int s = 0; s < n; ++s) {
+            const StudentGrade one = GradeStudent(*doc, s);
+            ASSERT_EQ(several[s].percent, one.percent);
+            ASSERT_EQ(several[s].received, one.received);
+            ASSERT_EQ(several[s].possible, one.possible);
         }
     }
 }
