@@ -103,11 +103,15 @@ public:
         Combined total;
         for (int c = 0; c < Categories(); ++c) {
             m_row.resize(static_cast<std::size_t>(Members(c)));
-            for (int i = 0; i < Members(c); ++i)
+            m_fractions.resize(m_row.size());
+            for (int i = 0; i < Members(c); ++i) {
                 m_row[i] = m_doc.m_assignments[Member(c, i)].m_scores[s];
+                m_fractions[i] = m_row[i] / m_points[m_start[c] + i];
+            }
             CategoryResult result;
             result.category = c;
-            const Figures figures = GradeCategory(c, m_row.data(), &result.dropped);
+            const Figures figures =
+                GradeCategory(c, m_row.data(), m_fractions.data(), &result.dropped);
             total.Add(figures, m_doc.m_policy.categories[c].weight);
             result.received = figures.received;
             result.possible = figures.possible;
@@ -127,19 +131,25 @@ public:
         const int n = m_doc.StudentsInUse();
         std::vector<Combined> totals(static_cast<std::size_t>(n));
         std::vector<double> block;
+        std::vector<double> fractions;
         for (int c = 0; c < Categories(); ++c) {
             const int k = Members(c);
             block.resize(static_cast<std::size_t>(n) * k);
+            fractions.resize(block.size());
             for (int i = 0; i < k; ++i) {
                 const auto& scores = m_doc.m_assignments[Member(c, i)].m_scores;
-                for (int s = 0; s < n; ++s)
+                const double points = m_points[m_start[c] + i];
+                for (int s = 0; s < n; ++s) {
                     block[static_cast<std::size_t>(s) * k + i] = scores[s];
+                    fractions[static_cast<std::size_t>(s) * k + i] = scores[s] / points;
+                }
             }
             const double weight = m_doc.m_policy.categories[c].weight;
             for (int s = 0; s < n; ++s)
-                totals[s].Add(
-                    GradeCategory(c, block.data() + static_cast<std::size_t>(s) * k, nullptr),
-                    weight);
+                totals[s].Add(GradeCategory(c, block.data() + static_cast<std::size_t>(s) * k,
+                                            fractions.data() + static_cast<std::size_t>(s) * k,
+                                            nullptr),
+                              weight);
         }
         std::vector<StudentGrade> grades(static_cast<std::size_t>(n));
         for (int s = 0; s < n; ++s) {
@@ -155,8 +165,10 @@ private:
     // the entered scores are kept, then the lowest fractions of the points are dropped,
     // the earlier first on ties, never one worth no points, and never the last one worth
     // points, so drops alone never empty a category.
-    // dropped, when given, receives the assignments dropped.
-    Figures GradeCategory(int c, const double* scores, std::vector<int>* dropped) {
+    // fractions[i] is scores[i] / its points, worked out beforehand in a loop of its own
+    // (where the divisions overlap); dropped, when given, receives the assignments dropped.
+    Figures GradeCategory(int c, const double* scores, const double* fractions,
+                          std::vector<int>* dropped) {
         Figures result;
         const int k = Members(c);
         const double* points = m_points.data() + m_start[c];
@@ -177,7 +189,7 @@ private:
             if (drop == 0 || points[i] == 0.0)
                 continue;
             ++droppable;
-            const double fraction = x / points[i];
+            const double fraction = fractions[i];
             if (held == drop) {
                 if (!(fraction < lowest[held - 1].first))
                     continue;
@@ -221,6 +233,7 @@ private:
     std::vector<int> m_order;
     std::vector<double> m_points;
     std::vector<double> m_row;
+    std::vector<double> m_fractions;
     std::vector<std::pair<double, int>> m_lowest; // score / points, member
     std::vector<int> m_droppedAt;
 };
