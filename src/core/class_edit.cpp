@@ -481,12 +481,12 @@ std::unique_ptr<ClassEdit> AssignmentStoreEdit(const CMarkwiseDoc& doc,
     const bool newDetails = inUse && !details.Same(doc.m_assignments[store.assignment]);
     const bool score = store.student >= 0;
     if (score && !newDetails)
-        return SetScoreEdit(store.assignment, store.student, store.score);
+        return SetMarkedScoreEdit(store.assignment, store.student, store.score, store.mark);
     auto group = std::make_unique<EditGroup>();
     if (newDetails)
         group->Add(std::make_unique<AssignmentDetails>(store.assignment, details));
     if (score)
-        group->Add(SetScoreEdit(store.assignment, store.student, store.score));
+        group->Add(SetMarkedScoreEdit(store.assignment, store.student, store.score, store.mark));
     return group;
 }
 

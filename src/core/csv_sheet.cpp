@@ -479,6 +479,7 @@ void FillClassFromSheet(const CsvSheet& sheet, CMarkwiseDoc& doc) {
         std::fill_n(assignment.m_marks.begin(), doc.StudentsInUse(), ScoreMark::None);
     }
     doc.m_policy = {};
+    doc.m_unknownPolicyRecords.clear();
     doc.m_studentCount = 0;
     doc.m_assignmentCount = 0;
     doc.m_showNames = 1;

@@ -101,6 +101,10 @@ TEST(ClassEdit, EveryEditRevertsToTheExactSlotsAndRedoesToTheSameBytes) {
              return AssignmentStoreEdit(doc,
                                         {1, a.m_title, a.m_description, a.m_pointsPossible, 5, 2});
          }},
+        {"store details and an excused score",
+         [](const CMarkwiseDoc& doc) {
+             return AssignmentStoreEdit(doc, {4, "Lab", "", 5, 2, 3, ScoreMark::Excused});
+         }},
         {"store details only",
          [](const CMarkwiseDoc& doc) {
              return AssignmentStoreEdit(doc, {0, "T", "", 1, -1, 0});

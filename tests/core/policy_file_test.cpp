@@ -3,6 +3,8 @@
 #include "support/class_builder.h"
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace markwise {
@@ -102,6 +104,27 @@ TEST(PolicyFile, RoundTripsAndOldReadersSeeTheOldLayout) {
     ASSERT_TRUE(back);
     EXPECT_TRUE(back->m_policyDropped.empty());
     EXPECT_EQ(WriteClass(*back), old);
+}
+
+TEST(PolicyFile, EveryExampleClassSavesBackByteForByte) {
+    int seen = 0;
+    const std::filesystem::path examples =
+        std::filesystem::path(MARKWISE_TEST_DATA).parent_path().parent_path() / "examples";
+    for (const auto& entry : std::filesystem::directory_iterator(examples)) {
+        if (entry.path().extension() != ".mkw")
+            continue;
+        const std::string path = entry.path().string();
+        SCOPED_TRACE(path);
+        std::string error;
+        auto doc = LoadClassFile(path, error);
+        ASSERT_TRUE(doc) << error;
+        std::ifstream in(path, std::ios::binary);
+        const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_FALSE(doc->NeedsPolicyBlock());
+        EXPECT_EQ(WriteClass(*doc), bytes);
+        ++seen;
+    }
+    EXPECT_GT(seen, 0);
 }
 
 TEST(PolicyFile, ADamagedBlockOpensTheClassWithoutItAndSaysWhy) {
