@@ -26,18 +26,24 @@
 namespace markwise {
 
 std::string WeightsLine(const GradingPolicy& policy) {
+    // Weights near the largest double would make their sum infinite: they are scaled by
+    // the largest first, which changes no share.
+    double largest = 0.0;
+    for (const GradeCategory& category : policy.categories)
+        largest = std::max(largest, category.weight);
     double sum = 0.0;
     for (const GradeCategory& category : policy.categories)
         sum += category.weight;
-    const bool shares = std::isfinite(sum) && sum > 0.0;
+    const double scale = std::isfinite(sum) ? 1.0 : largest;
+    if (!std::isfinite(sum)) {
+        sum = 0.0;
+        for (const GradeCategory& category : policy.categories)
+            sum += category.weight / scale;
+    }
     std::string line = "Weights:";
     const char* separator = " ";
     for (const GradeCategory& category : policy.categories) {
-        // Whole weights summing to 100 show exactly as typed.
-        double share = 0.0;
-        if (shares)
-            share = std::isfinite(category.weight * 100.0) ? category.weight * 100.0 / sum
-                                                           : category.weight / sum * 100.0;
+        const double share = sum > 0.0 ? category.weight / scale / sum * 100.0 : 0.0;
         line += separator + category.name + " " + FormatPercentG(share);
         separator = ", ";
     }
