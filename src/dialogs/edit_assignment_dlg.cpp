@@ -3,6 +3,7 @@
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
 #include "core/policy_edit.h"
+#include "core/policy_grade.h"
 #include "dialog_host.h"
 #include "dialog_layout.h"
 #include "field_rules.h"
@@ -21,6 +22,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 namespace markwise {
 
@@ -170,8 +172,9 @@ void CEditAssignmentDlg::ShowScore() {
     const bool fastEdit = m_fastEdit->isChecked();
     const bool hasStudent = m_student < students;
     const double score = hasStudent ? assignment.m_scores[m_student] : MISSING_SCORE;
+    const ScoreMark mark = hasStudent ? doc.GetMark(m_assignment, m_student) : ScoreMark::None;
     m_notAvailable->setEnabled(hasStudent);
-    if (!hasStudent || (score == MISSING_SCORE && !fastEdit)) {
+    if (!hasStudent || (score == MISSING_SCORE && mark == ScoreMark::None && !fastEdit)) {
         // A missing score shows as a ticked N/A beside an empty, disabled box.
         m_notAvailable->setChecked(hasStudent);
         m_score->clear();
@@ -181,7 +184,10 @@ void CEditAssignmentDlg::ShowScore() {
     m_notAvailable->setChecked(false);
     m_score->setEnabled(true);
     if (!fastEdit) {
-        m_score->setText(toQString(FormatNumber15(score)));
+        // A marked score shows its mark ("EX", "M"), which typed back keeps it.
+        m_score->setText(toQString(mark == ScoreMark::None
+                                       ? FormatNumber15(score)
+                                       : ScoreCellText(doc, m_assignment, m_student)));
         return;
     }
     // Fast Edit: an empty, focused box for the next score; left empty, it stores nothing.
@@ -208,6 +214,7 @@ void CEditAssignmentDlg::accept() {
     std::string title;
     double points = 0.0;
     double score = MISSING_SCORE;
+    ScoreMark mark = ScoreMark::None;
     std::string description;
     reader.Text(m_title, title);
     reader.Number(m_points, QStringLiteral("Points Possible"), points);
@@ -217,8 +224,14 @@ void CEditAssignmentDlg::accept() {
     if (student >= 0 && !m_notAvailable->isChecked()) {
         if (m_score->text().trimmed().isEmpty())
             scored = -1;
-        else
+        else if (const std::optional<TypedScore> typed =
+                     ParseTypedMarkedScore(fromQString(m_score->text()));
+                 typed && typed->mark != ScoreMark::None) {
+            score = typed->score;
+            mark = typed->mark;
+        } else {
             reader.Number(m_score, QStringLiteral("Student Points"), score);
+        }
     }
     reader.Text(m_description, QStringLiteral("Description"), description);
     if (!reader.Ok())
@@ -238,7 +251,7 @@ void CEditAssignmentDlg::accept() {
             m_host.editor().apply(
                 name,
                 AssignmentStoreEdit(m_host.data(),
-                                    {m_assignment, title, description, points, scored, score}),
+                                    {m_assignment, title, description, points, scored, score, mark}),
                 m_session);
         // The same session: the category joins the opening's one step.
         if (!sameCategory)
