@@ -250,8 +250,8 @@ void CEditAssignmentDlg::accept() {
         if (scored >= 0 || !sameDetails)
             m_host.editor().apply(
                 name,
-                AssignmentStoreEdit(m_host.data(),
-                                    {m_assignment, title, description, points, scored, score, mark}),
+                AssignmentStoreEdit(
+                    m_host.data(), {m_assignment, title, description, points, scored, score, mark}),
                 m_session);
         // The same session: the category joins the opening's one step.
         if (!sameCategory)

@@ -14,8 +14,8 @@ struct CategoryBreakdownLine {
     std::string weight;   // "weight 30"
     std::string received; // kept points
     std::string possible;
-    std::string percent;  // "N/A" for a category left out of the total
-    std::string dropped;  // "dropped: 2, 5" (assignment numbers as on screen), or empty
+    std::string percent; // "N/A" for a category left out of the total
+    std::string dropped; // "dropped: 2, 5" (assignment numbers as on screen), or empty
 };
 // Empty for a class without categories or a position out of use.
 std::vector<CategoryBreakdownLine> CategoryBreakdown(const CMarkwiseDoc& doc, int student);

@@ -53,17 +53,17 @@ TEST_F(PolicyClass, MarkedScoresShowAsTheirMarksOnTheSheetAndInCopies) {
 
 TEST_F(PolicyClass, StudentReportMarksDropsAndBreaksThePercentDownByCategory) {
     const ReportScreen screen = LayoutStudentReportScreen(In(), 20);
-    EXPECT_EQ(Lines(screen.texts),
-              (Texts{"0: 0=Student report for Last1, First1",
-                     "20: 0=Title 230=Received 330=Possible 430=Percent 530=Grade",
-                     "40: 0=1: HW1 230=8 330=10 430=80% 530=B-",
-                     "60: 0=2: HW2 230=5 330=10 430=50% 530=F (dropped)",
-                     "80: 0=3: HW3 230=EX 330=10 430=N/A 530=N/A",
-                     "100: 0=4: T1 230=M 330=20 430=0% 530=F",
-                     "120: 0=5: T2 230=18 330=20 430=90% 530=A-",
-                     "140: 230=26 330=50 430=55.5% 530=F", "160: 0=By category:",
-                     "180: 0=Homework 230=8 330=10 430=80% 530=weight 30",
-                     "200: 0=Tests 230=18 330=40 430=45% 530=weight 70"}));
+    EXPECT_EQ(
+        Lines(screen.texts),
+        (Texts{"0: 0=Student report for Last1, First1",
+               "20: 0=Title 230=Received 330=Possible 430=Percent 530=Grade",
+               "40: 0=1: HW1 230=8 330=10 430=80% 530=B-",
+               "60: 0=2: HW2 230=5 330=10 430=50% 530=F (dropped)",
+               "80: 0=3: HW3 230=EX 330=10 430=N/A 530=N/A",
+               "100: 0=4: T1 230=M 330=20 430=0% 530=F",
+               "120: 0=5: T2 230=18 330=20 430=90% 530=A-", "140: 230=26 330=50 430=55.5% 530=F",
+               "160: 0=By category:", "180: 0=Homework 230=8 330=10 430=80% 530=weight 30",
+               "200: 0=Tests 230=18 330=40 430=45% 530=weight 70"}));
     EXPECT_EQ(screen.scroll, (ScrollSize{580, 220}));
     EXPECT_FALSE(StudentReportHitTest(In(), 20, 10, 170));
 
