@@ -32,6 +32,8 @@ CStudentSummaryDlg::CStudentSummaryDlg(DialogHost& host, QWidget* parent)
         m_breakdown = new QListWidget(values);
         m_breakdown->setAccessibleName(QStringLiteral("By Category"));
         m_breakdown->setSelectionMode(QAbstractItemView::NoSelection);
+        // Room for a long category line with its drops, read without scrolling.
+        m_breakdown->setMinimumWidth(m_breakdown->fontMetrics().averageCharWidth() * 48);
         form->addRow(QStringLiteral("By Category:"), m_breakdown);
     }
     LayOutBesideList(this, QStringLiteral("Select Student:"), m_list, {values}, {m_ok});
