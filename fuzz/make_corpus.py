@@ -2,6 +2,7 @@
 """Writes the fuzzers' seed corpora: valid class files, profiles, command lines and texts."""
 import os
 import struct
+import zlib
 
 MISSING = -0.0001
 
@@ -47,6 +48,12 @@ def class_file(first, last, ids, records, books, phones, grades, reserved):
             + b"".join(reserved))
 
 
+def policy_block(records):
+    """The grading policy block: tag, version, body length, CRC-32, tagged records."""
+    body = b"".join(struct.pack("<HI", tag, len(payload)) + payload for tag, payload in records)
+    return b"MKWPOLCY" + struct.pack("<III", 1, len(body), zlib.crc32(body)) + body
+
+
 def plain(values):
     return [text(v) for v in values]
 
@@ -80,6 +87,14 @@ CORPUS = {
         [record("Essay", "d" * 0xFE, 10.0, 0, [9.0])],
         plain([""]), plain([""]), plain([""]), plain([""] * 10)),
 }
+# The leftovers class with two categories, a drop, an excused score, missing work and a
+# record of a later version.
+CORPUS["policy.mkw"] = CORPUS["leftovers.mkw"] + policy_block([
+    (1, struct.pack("<I", 2) + text("Tests") + f64(60) + i32(1) + text("Labs") + f64(40) + i32(0)),
+    (2, struct.pack("<I", 2) + bytes([0, 1])),
+    (3, struct.pack("<I", 2) + struct.pack("<HHB", 0, 2, 1) + struct.pack("<HHB", 1, 0, 2)),
+    (9, b"later"),
+])
 CORPUS = {"file_reader/" + name: data for name, data in CORPUS.items()}
 
 CORPUS.update({

@@ -1,5 +1,6 @@
 #include "core/markwise_doc.h"
 #include "geometry/sheet_layout.h"
+#include "support/full_class.h"
 
 #include <benchmark/benchmark.h>
 #include <ctime>
@@ -59,6 +60,21 @@ void BM_SheetFullLayout(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SheetFullLayout)->Unit(benchmark::kMicrosecond);
+
+// The same band under a 10-category policy with marked scores: the totals column and the
+// cells' marks.
+void BM_SheetVisibleBandWithPolicy(benchmark::State& state) {
+    static const std::unique_ptr<CMarkwiseDoc> doc = [] {
+        auto d = std::make_unique<CMarkwiseDoc>(FullClass());
+        bench::AddPolicy(*d);
+        return d;
+    }();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LayoutSheetBand(*doc, kView, CGradeCutoffs{}, kBandTop,
+                                                 kBandTop + kBandRows * kRowHeight));
+    }
+}
+BENCHMARK(BM_SheetVisibleBandWithPolicy)->Unit(benchmark::kMicrosecond);
 
 // Both layouts timed in one loop, in processor time so that other work on a
 // shared machine does not skew the ratio.

@@ -44,4 +44,21 @@ inline std::unique_ptr<CMarkwiseDoc> FullClass(int missingEvery = 0) {
     return doc;
 }
 
+// Gives the class a grading policy of 10 categories, each dropping its two lowest, with the
+// assignments dealt round them and one score in 20 excused, one in 20 missing work.
+inline void AddPolicy(CMarkwiseDoc& doc) {
+    constexpr int kCategories = 10;
+    for (int c = 0; c < kCategories; ++c)
+        doc.m_policy.categories.push_back({"Category " + std::to_string(c + 1), 5.0 + c, 2});
+    for (int a = 0; a < doc.AssignmentsInUse(); ++a) {
+        doc.m_assignments[a].m_category = a % kCategories;
+        for (int s = 0; s < doc.StudentsInUse(); ++s) {
+            if ((s * 7 + a) % 20 == 0)
+                doc.StoreMarkedScore(a, s, MISSING_SCORE, ScoreMark::Excused);
+            else if ((s * 7 + a) % 20 == 1)
+                doc.StoreMarkedScore(a, s, 0, ScoreMark::MissingWork);
+        }
+    }
+}
+
 } // namespace markwise::bench

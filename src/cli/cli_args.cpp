@@ -23,6 +23,7 @@ constexpr std::string_view kUsage =
     " -o OUT.MKW\n"
     "  markwise-cli pdf OUT_DIR CLASS... [--report REPORT] [--page-size Letter|A4]\n"
     "               [--all-assignments] [--cutoffs LIST]\n"
+    "  markwise-cli policy FILE [--set POLICY.ini -o OUT | --clear -o OUT]\n"
     "  markwise-cli --help | --version\n";
 
 constexpr std::string_view kHelpDetails =
@@ -46,6 +47,10 @@ constexpr std::string_view kHelpDetails =
     "pdf      prints each class as OUT_DIR/NAME.pdf (NAME: the class file's name\n"
     "         without its ending), the pages the desktop program prints: REPORT is\n"
     "         sheet (the default), roster, progress:CUTOFF, student:N or students.\n"
+    "policy   prints the class's grading policy as INI, one [Category N] section per\n"
+    "         category with name, weight, drop lowest and assignments (numbered from\n"
+    "         1, such as 1-4,7); --set applies a policy read from such a file, every\n"
+    "         assignment in exactly one category; --clear removes it. Both save to OUT.\n"
     "\n"
     "N is a 0-based index; --first-included N counts only assignments N onward.\n"
     "LIST is twelve comma-separated whole percents for A+,A,A-,B+,B,B-,C+,C,C-,D+,D,D-;\n"
@@ -85,6 +90,8 @@ std::vector<OptionSpec> AllowedOptions(Command command) {
                 {"--page-size", true},
                 {"--all-assignments", false},
                 {"--cutoffs", true}};
+    case Command::Policy:
+        return {{"--set", true}, {"--clear", false}, {"-o", true}};
     case Command::Help:
     case Command::Version:
         break;
@@ -93,7 +100,7 @@ std::vector<OptionSpec> AllowedOptions(Command command) {
 }
 
 bool ParseCommand(std::string_view word, Command& command) {
-    static constexpr std::array<std::pair<std::string_view, Command>, 8> kCommands = {{
+    static constexpr std::array<std::pair<std::string_view, Command>, 9> kCommands = {{
         {"grades", Command::Grades},
         {"summary", Command::Summary},
         {"sort", Command::Sort},
@@ -102,6 +109,7 @@ bool ParseCommand(std::string_view word, Command& command) {
         {"import", Command::Import},
         {"merge", Command::Merge},
         {"pdf", Command::Pdf},
+        {"policy", Command::Policy},
     }};
     for (const auto& [name, value] : kCommands) {
         if (word == name) {
@@ -166,6 +174,11 @@ bool ApplyOption(std::string_view name, const std::string& value, Options& optio
         options.paper = value == "A4" ? PaperSize::A4 : PaperSize::Letter;
     } else if (name == "--all-assignments") {
         options.allAssignments = true;
+    } else if (name == "--set") {
+        ok = !value.empty();
+        options.policyFile = value;
+    } else if (name == "--clear") {
+        options.clearPolicy = true;
     } else if (name == "--dry-run") {
         options.dryRun = true;
     } else if (name == "-o") {
@@ -208,6 +221,11 @@ bool CheckComplete(const Options& options, const std::vector<std::string_view>& 
         error = "summary needs one of --assignment N, --class or --student N";
     else if (options.command == Command::Sort && !given("--by"))
         error = "sort needs --by";
+    else if (given("--set") && given("--clear"))
+        error = "policy takes --set or --clear, not both";
+    else if (options.command == Command::Policy &&
+             given("-o") != (given("--set") || given("--clear")))
+        error = given("-o") ? "-o OUT needs --set or --clear" : "missing -o OUT";
     else if ((options.command == Command::Sort || options.command == Command::Resave ||
               options.command == Command::Import || (merge && !options.dryRun)) &&
              !given("-o"))

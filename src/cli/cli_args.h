@@ -12,7 +12,19 @@
 
 namespace markwise::cli {
 
-enum class Command { Help, Version, Grades, Summary, Sort, Resave, Export, Import, Merge, Pdf };
+enum class Command {
+    Help,
+    Version,
+    Grades,
+    Summary,
+    Sort,
+    Resave,
+    Export,
+    Import,
+    Merge,
+    Pdf,
+    Policy
+};
 enum class SortKey { Name, Total, Assignment };
 
 // What the command line asks for. Indices are 0-based slot positions.
@@ -37,6 +49,8 @@ struct Options {
     std::string report = "sheet";           // pdf --report
     PaperSize paper = PaperSize::Locale;    // pdf --page-size
     bool allAssignments = false;            // pdf --all-assignments
+    std::string policyFile;                 // policy --set POLICY.ini
+    bool clearPolicy = false;               // policy --clear
 };
 
 // Fills options from the arguments after the program name. On bad usage returns false

@@ -6,8 +6,11 @@
 #include "core/csv_merge.h"
 #include "core/csv_sheet.h"
 #include "core/csv_write.h"
+#include "core/file_bytes.h"
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
+#include "core/policy_edit.h"
+#include "core/policy_ini.h"
 #include "core/shown_text.h"
 #include "core/sort.h"
 #include "core/summary.h"
@@ -197,6 +200,28 @@ CommandResult RunMerge(const Options& options, CMarkwiseDoc& doc) {
         result.out +=
             "skipped line " + std::to_string(row.line) + ": " + ShownText(row.name) + "\n";
     return result;
+}
+
+CommandResult RunPolicy(const Options& options, CMarkwiseDoc& doc) {
+    // A damaged policy is never printed or replaced as if it were none; --clear drops it.
+    if (!doc.m_policyDropped.empty() && !options.clearPolicy)
+        return Failure(kExitFile, options.file, doc.m_policyDropped);
+    if (options.output.empty())
+        return {kExitOk, PolicyIniText(doc), {}};
+    GradingPolicy policy;
+    std::vector<int> categoryOf;
+    if (!options.clearPolicy) {
+        std::vector<unsigned char> bytes;
+        std::string error;
+        constexpr std::size_t kMaxPolicyBytes = 1u << 20;
+        if (!ReadFileBytes(options.policyFile, kMaxPolicyBytes, "any policy file", bytes, error))
+            return Failure(kExitFile, options.policyFile, error);
+        const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        if (!ParsePolicyIni(text, doc.AssignmentsInUse(), policy, categoryOf, error))
+            return Failure(kExitFile, options.policyFile, error);
+    }
+    PolicyEdit(std::move(policy), std::move(categoryOf))->Apply(doc);
+    return Save(options, doc);
 }
 
 } // namespace markwise::cli

@@ -40,5 +40,7 @@ CommandResult RunImport(const Options& options);
 // is named on its own line and the others still print. Two classes of one name are refused.
 CommandResult RunPdf(const Options& options, const CGradeCutoffs& cutoffs);
 CommandResult RunMerge(const Options& options, CMarkwiseDoc& doc);
+// Prints the grading policy as INI, or applies one (--set) or removes it (--clear) and saves.
+CommandResult RunPolicy(const Options& options, CMarkwiseDoc& doc);
 
 } // namespace markwise::cli

@@ -60,6 +60,8 @@ CommandResult RunCli(const std::vector<std::string>& args, const CProfile& profi
         return RunExport(options, *doc);
     case Command::Merge:
         return RunMerge(options, *doc);
+    case Command::Policy:
+        return RunPolicy(options, *doc);
     case Command::Import:
     case Command::Pdf:
     case Command::Help:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "capacity.h"
+#include "grading_policy.h"
 
 #include <array>
 #include <string>
@@ -27,6 +28,10 @@ public:
     std::array<double, kMaxStudents> m_scores;
     // Highest slot ever given a score through SetScore; the file stores entries 0..m_lastIndex.
     int m_lastIndex = 0;
+    // The mark of each score slot; marks move wherever the scores move.
+    std::array<ScoreMark, kMaxStudents> m_marks{};
+    // Index into the class's categories; 0 while the class has none.
+    int m_category = 0;
 };
 
 } // namespace markwise

@@ -1,5 +1,7 @@
 #include "class_edit.h"
 
+#include "policy_edit.h"
+
 #include <algorithm>
 #include <functional>
 #include <utility>
@@ -29,15 +31,18 @@ int LastEntry(const CAssignment& assignment) {
 struct StudentSlot {
     StudentFields fields;
     std::vector<double> scores;
+    std::vector<ScoreMark> marks;
     std::vector<int> lastIndexes;
 
     void Take(const CMarkwiseDoc& doc, int s) {
         fields = doc.GetStudent(s);
         const int m = doc.AssignmentsInUse();
         scores.resize(m);
+        marks.resize(m);
         lastIndexes.resize(m);
         for (int a = 0; a < m; ++a) {
             scores[a] = doc.m_assignments[a].m_scores[s];
+            marks[a] = doc.m_assignments[a].m_marks[s];
             lastIndexes[a] = doc.m_assignments[a].m_lastIndex;
         }
     }
@@ -45,12 +50,13 @@ struct StudentSlot {
         doc.PutStudent(s, fields);
         for (std::size_t a = 0; a < scores.size(); ++a) {
             doc.m_assignments[a].m_scores[s] = scores[a];
+            doc.m_assignments[a].m_marks[s] = marks[a];
             doc.m_assignments[a].m_lastIndex = lastIndexes[a];
         }
     }
     std::size_t Bytes() const {
         return TextBytes(fields) + scores.capacity() * sizeof(double) +
-               lastIndexes.capacity() * sizeof(int);
+               marks.capacity() * sizeof(ScoreMark) + lastIndexes.capacity() * sizeof(int);
     }
 };
 
@@ -124,8 +130,11 @@ public:
         for (int i = n - 2; i >= m_student; --i) {
             for (const StudentFieldColumn& c : kStudentFieldColumns)
                 (doc.*c.column)[i + 1] = (doc.*c.column)[i];
-            for (int a = 0; a < doc.AssignmentsInUse(); ++a)
-                doc.m_assignments[a].m_scores[i + 1] = doc.m_assignments[a].m_scores[i];
+            for (int a = 0; a < doc.AssignmentsInUse(); ++a) {
+                CAssignment& assignment = doc.m_assignments[a];
+                assignment.m_scores[i + 1] = assignment.m_scores[i];
+                assignment.m_marks[i + 1] = assignment.m_marks[i];
+            }
         }
         m_row.Put(doc, m_student);
         doc.m_studentCount = m_count;
@@ -145,35 +154,43 @@ struct AssignmentSlot {
     std::string description;
     double pointsPossible = 0.0;
     int lastIndex = 0;
+    int category = 0;
     int first = 0; // the entry scores[0] belongs to
     std::vector<double> scores;
+    std::vector<ScoreMark> marks;
 
     void Take(const CAssignment& from, int firstEntry, int lastEntry) {
         title = from.m_title;
         description = from.m_description;
         pointsPossible = from.m_pointsPossible;
         lastIndex = from.m_lastIndex;
+        category = from.m_category;
         TakeScores(from, firstEntry, lastEntry);
     }
     void TakeScores(const CAssignment& from, int firstEntry, int lastEntry) {
         first = firstEntry;
         scores.clear();
-        for (int s = firstEntry; s <= lastEntry; ++s)
+        marks.clear();
+        for (int s = firstEntry; s <= lastEntry; ++s) {
             scores.push_back(from.m_scores[s]);
+            marks.push_back(from.m_marks[s]);
+        }
     }
     void Put(CAssignment& to) const {
         to.m_title = title;
         to.m_description = description;
         to.m_pointsPossible = pointsPossible;
         to.m_lastIndex = lastIndex;
+        to.m_category = category;
         PutScores(to);
     }
     void PutScores(CAssignment& to) const {
         std::copy(scores.begin(), scores.end(), to.m_scores.begin() + first);
+        std::copy(marks.begin(), marks.end(), to.m_marks.begin() + first);
     }
     std::size_t Bytes() const {
         return sizeof(*this) + TextBytes(title) + TextBytes(description) +
-               scores.capacity() * sizeof(double);
+               scores.capacity() * sizeof(double) + marks.capacity() * sizeof(ScoreMark);
     }
 };
 
@@ -249,7 +266,10 @@ public:
             to.m_description = from.m_description;
             to.m_pointsPossible = from.m_pointsPossible;
             to.m_lastIndex = from.m_lastIndex;
-            std::copy_n(from.m_scores.begin(), std::max(0, LastEntry(to) + 1), to.m_scores.begin());
+            to.m_category = from.m_category;
+            const int entries = std::max(0, LastEntry(to) + 1);
+            std::copy_n(from.m_scores.begin(), entries, to.m_scores.begin());
+            std::copy_n(from.m_marks.begin(), entries, to.m_marks.begin());
             m_lost[i - m_assignment].PutScores(doc.m_assignments[i]);
         }
         m_lost.front().Put(doc.m_assignments[m_assignment]);
@@ -315,19 +335,23 @@ private:
 
 class SetScore : public ClassEdit {
 public:
-    SetScore(int assignment, int student, double score)
-        : m_assignment(assignment), m_student(student), m_new(score) {}
+    SetScore(int assignment, int student, double score, ScoreMark mark)
+        : m_assignment(assignment), m_student(student), m_new(score), m_mark(mark) {}
 
     void Apply(CMarkwiseDoc& doc) override {
         m_stored = doc.HoldsScore(m_assignment, m_student);
-        if (m_stored)
+        if (m_stored) {
             m_old = doc.m_assignments[m_assignment].m_scores[m_student];
-        doc.StoreScore(m_assignment, m_student, m_new);
+            m_oldMark = doc.m_assignments[m_assignment].m_marks[m_student];
+        }
+        doc.StoreMarkedScore(m_assignment, m_student, m_new, m_mark);
     }
     std::optional<Cell> ChangedCell() const override { return Cell{m_assignment, m_student}; }
     void Revert(CMarkwiseDoc& doc) override {
-        if (m_stored)
+        if (m_stored) {
             doc.m_assignments[m_assignment].m_scores[m_student] = m_old;
+            doc.m_assignments[m_assignment].m_marks[m_student] = m_oldMark;
+        }
     }
     std::size_t Bytes() const override { return sizeof(*this); }
 
@@ -335,7 +359,9 @@ private:
     int m_assignment;
     int m_student;
     double m_new;
+    ScoreMark m_mark;
     double m_old = MISSING_SCORE;
+    ScoreMark m_oldMark = ScoreMark::None;
     bool m_stored = false;
 };
 
@@ -433,7 +459,12 @@ std::unique_ptr<ClassEdit> ShuffleEdit(unsigned int seed) {
 }
 
 std::unique_ptr<ClassEdit> SetScoreEdit(int assignment, int student, double score) {
-    return std::make_unique<SetScore>(assignment, student, score);
+    return std::make_unique<SetScore>(assignment, student, score, ScoreMark::None);
+}
+
+std::unique_ptr<ClassEdit> SetMarkedScoreEdit(int assignment, int student, double score,
+                                              ScoreMark mark) {
+    return std::make_unique<SetScore>(assignment, student, score, mark);
 }
 
 std::unique_ptr<ClassEdit> AssignmentDetailsEdit(int assignment, const std::string& title,
@@ -450,12 +481,12 @@ std::unique_ptr<ClassEdit> AssignmentStoreEdit(const CMarkwiseDoc& doc,
     const bool newDetails = inUse && !details.Same(doc.m_assignments[store.assignment]);
     const bool score = store.student >= 0;
     if (score && !newDetails)
-        return SetScoreEdit(store.assignment, store.student, store.score);
+        return SetMarkedScoreEdit(store.assignment, store.student, store.score, store.mark);
     auto group = std::make_unique<EditGroup>();
     if (newDetails)
         group->Add(std::make_unique<AssignmentDetails>(store.assignment, details));
     if (score)
-        group->Add(SetScoreEdit(store.assignment, store.student, store.score));
+        group->Add(SetMarkedScoreEdit(store.assignment, store.student, store.score, store.mark));
     return group;
 }
 

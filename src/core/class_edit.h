@@ -81,6 +81,7 @@ struct AssignmentStore {
     double pointsPossible = 0.0;
     int student = -1;
     double score = MISSING_SCORE;
+    ScoreMark mark = ScoreMark::None; // with the score, as SetMarkedScoreEdit takes it
 };
 // The store as an edit of doc as it stands: the details only where they differ from the
 // class's, so a run of Fast Edit scores is a run of SetScoreEdit, a few numbers each.

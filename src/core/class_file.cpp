@@ -3,6 +3,7 @@
 #include "archive_string.h"
 #include "atomic_file.h"
 #include "file_bytes.h"
+#include "policy_block.h"
 
 #include <algorithm>
 #include <bit>
@@ -41,6 +42,9 @@ public:
     }
 
     bool ReadString(std::string& text) { return ReadArchiveString(m_pos, m_end, text, m_error); }
+
+    const unsigned char* Position() const { return m_pos; }
+    const unsigned char* End() const { return m_end; }
 
     bool Fail(std::string message) {
         m_error = std::move(message);
@@ -211,6 +215,7 @@ bool ReadClassInto(const unsigned char* data, std::size_t size, CMarkwiseDoc& do
     }
     doc.m_studentCount = n;
     doc.m_assignmentCount = m;
+    ReadPolicyBlock(in.Position(), in.End(), doc);
     return true;
 }
 
@@ -240,7 +245,9 @@ std::vector<unsigned char> WriteClass(const CMarkwiseDoc& doc) {
     out.WriteStrings(doc.m_phone.data(), n);
     out.WriteStrings(doc.m_gradeLevel.data(), n);
     out.WriteStrings(doc.m_reservedText.data(), n * kReservedPerStudent);
-    return out.Take();
+    std::vector<unsigned char> bytes = out.Take();
+    WritePolicyBlock(doc, bytes);
+    return bytes;
 }
 
 std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, std::string& error) {

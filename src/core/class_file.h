@@ -11,7 +11,9 @@ namespace markwise {
 
 // Reads a class from the bytes of a .MKW file into a freshly constructed document.
 // Returns null and sets error (a sentence for the user) when the bytes are damaged,
-// end early or exceed a capacity. Bytes after the last field are ignored.
+// end early or exceed a capacity. After the last field comes the grading policy's block
+// (policy_block.h), if any; other trailing bytes are ignored. A damaged block does not
+// refuse the class: it opens without its policy and m_policyDropped says why.
 std::unique_ptr<CMarkwiseDoc> ReadClass(const unsigned char* data, std::size_t size,
                                         std::string& error);
 // The same into an existing document, which need not be fresh: everything the writer

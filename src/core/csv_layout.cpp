@@ -108,6 +108,14 @@ std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout, bool byteOrderM
         WriteDetailRow(csv, doc, layout, "Points Possible",
                        [&csv](const CAssignment& a) { csv.Number(a.m_pointsPossible); });
     }
+    if (layout == CsvLayout::Markwise && doc.HasPolicy()) {
+        const std::vector<GradeCategory>& categories = doc.m_policy.categories;
+        WriteDetailRow(csv, doc, layout, "Category", [&csv, &categories](const CAssignment& a) {
+            const bool known =
+                a.m_category >= 0 && a.m_category < static_cast<int>(categories.size());
+            csv.Text(categories[known ? static_cast<std::size_t>(a.m_category) : 0].name);
+        });
+    }
     if (layout == CsvLayout::Markwise) {
         WriteDetailRow(csv, doc, layout, "Description",
                        [&csv](const CAssignment& a) { csv.Text(a.m_description); });
@@ -116,7 +124,13 @@ std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout, bool byteOrderM
         WriteStudentFields(csv, doc, s, layout);
         for (int a = 0; a < assignments; ++a) {
             const double score = doc.m_assignments[a].m_scores[s];
-            if (score == MISSING_SCORE)
+            const ScoreMark mark = doc.GetMark(a, s);
+            // The platforms read "EX" as excused and take missing work as the 0 it is.
+            if (mark == ScoreMark::Excused)
+                csv.Text(kExcusedText);
+            else if (mark == ScoreMark::MissingWork && layout == CsvLayout::Markwise)
+                csv.Text(kMissingWorkText);
+            else if (score == MISSING_SCORE)
                 csv.Empty();
             else
                 csv.Number(score);

@@ -257,6 +257,8 @@ CsvDetailRow DetailRowOf(std::string_view firstCell) {
         return CsvDetailRow::Points;
     if (label == "description")
         return CsvDetailRow::Description;
+    if (label == "category")
+        return CsvDetailRow::Category;
     if (label == "muted" || label == "manualposting")
         return CsvDetailRow::PlatformSetting;
     return CsvDetailRow::None;
@@ -293,6 +295,8 @@ double CsvScore::Against(double pointsPossible) const {
         return value;
     case CsvScoreKind::Fraction:
         return value * pointsPossible;
+    case CsvScoreKind::MissingWork:
+        return 0.0;
     case CsvScoreKind::None:
     case CsvScoreKind::Excused:
     case CsvScoreKind::Text:

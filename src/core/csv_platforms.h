@@ -30,7 +30,7 @@ struct HeaderUse {
 std::optional<HeaderUse> UseOfHeader(CsvKind kind, std::size_t column, std::string_view header);
 
 // Rows under the header that hold no student: what each is for.
-enum class CsvDetailRow { None, Points, Description, PlatformSetting };
+enum class CsvDetailRow { None, Points, Category, Description, PlatformSetting };
 CsvDetailRow DetailRowOf(std::string_view firstCell);
 
 // The title an assignment gets from its header: a "(10 pts)" points suffix goes; so do a
@@ -47,7 +47,8 @@ std::string LooseTitleKey(std::string_view title);
 
 // A score cell as a platform writes it: "-", "", "N/A" are no score, "EX" excused; "85%"
 // and "17/20" are fractions of the points possible, anything else a number or text.
-enum class CsvScoreKind { None, Excused, Points, Fraction, Text };
+// MissingWork ("M", worth 0) only in the program's own layout.
+enum class CsvScoreKind { None, Excused, Points, Fraction, Text, MissingWork };
 struct CsvScore {
     CsvScoreKind kind = CsvScoreKind::None;
     double value = 0.0; // the points, or the fraction (0.85)

@@ -75,7 +75,12 @@ private:
     }
 
     CsvScore Score(std::size_t row, std::size_t column) const {
-        return ClassifyScoreCell(Cell(row, column), DecimalComma());
+        const CsvScore score = ClassifyScoreCell(Cell(row, column), DecimalComma());
+        if (Ours() && score.kind == CsvScoreKind::Text &&
+            ParseTypedMarkedScore(Cell(row, column)).value_or(TypedScore{}).mark ==
+                ScoreMark::MissingWork)
+            return {CsvScoreKind::MissingWork};
+        return score;
     }
 
     // The student rows' cells of a column, each read once however often it is asked for.
@@ -110,10 +115,14 @@ private:
                 m_pointsRow = row;
             else if (detail == CsvDetailRow::Description && m_descriptionRow == 0)
                 m_descriptionRow = row;
+            else if (detail == CsvDetailRow::Category && Ours() && m_categoryRow == 0)
+                m_categoryRow = row; // a class with a grading policy
             else if (detail != CsvDetailRow::PlatformSetting || Ours())
                 break; // a platform's "Muted" row holds no student
         }
-        if (Ours() && (m_pointsRow != 1 || m_descriptionRow != 2)) {
+        const std::size_t description = m_categoryRow == 0 ? 2 : 3;
+        if (Ours() && (m_pointsRow != 1 || m_descriptionRow != description ||
+                       (m_categoryRow != 0 && m_categoryRow != 2))) {
             m_error = "line " +
                       std::to_string(m_table.rows.size() > 1 ? m_table.lines[1]
                                                              : m_table.lines.back() + 1) +
@@ -248,6 +257,8 @@ private:
             assignment.title = TitleOfHeader(m_sheet.kind, assignment.header).title;
             if (m_descriptionRow != 0)
                 assignment.description = Text(m_descriptionRow, column);
+            if (m_categoryRow != 0)
+                assignment.category = Text(m_categoryRow, column);
             assignment.pointsGiven = choice.points.has_value();
             assignment.pointsPossible = choice.proposedPoints;
             assignment.column = static_cast<int>(column);
@@ -341,6 +352,7 @@ private:
     const std::vector<CsvColumnChoice>* m_choices;
     std::size_t m_pointsRow = 0; // 0: none (row 0 is the header)
     std::size_t m_descriptionRow = 0;
+    std::size_t m_categoryRow = 0;
     std::size_t m_firstStudentRow = 1;
     std::vector<std::size_t> m_rows;    // rows holding students
     std::vector<std::size_t> m_columns; // columns holding scores
@@ -427,6 +439,32 @@ std::unique_ptr<CMarkwiseDoc> ClassFromSheet(const CsvSheet& sheet) {
     return doc;
 }
 
+namespace {
+
+// The "Category" row's names, in order of first appearance, as a policy of equal weights
+// without drops: the weights and drops travel through the command line's policy text.
+void CategoriesFromSheet(const CsvSheet& sheet, CMarkwiseDoc& doc) {
+    const bool any = std::any_of(sheet.assignments.begin(), sheet.assignments.end(),
+                                 [](const CsvAssignmentColumn& a) { return !a.category.empty(); });
+    if (!any)
+        return;
+    std::vector<GradeCategory>& categories = doc.m_policy.categories;
+    for (std::size_t a = 0; a < sheet.assignments.size(); ++a) {
+        const std::string& name = sheet.assignments[a].category;
+        auto found = std::find_if(categories.begin(), categories.end(),
+                                  [&name](const GradeCategory& c) { return c.name == name; });
+        if (found == categories.end() && categories.size() < kMaxCategories) {
+            categories.push_back({name, 1.0, 0});
+            found = categories.end() - 1;
+        }
+        // Past the most categories a class holds, the rest join the first.
+        doc.m_assignments[a].m_category =
+            found == categories.end() ? 0 : static_cast<int>(found - categories.begin());
+    }
+}
+
+} // namespace
+
 void FillClassFromSheet(const CsvSheet& sheet, CMarkwiseDoc& doc) {
     // Back to new: the slots an earlier sheet filled.
     for (int s = 0; s < doc.StudentsInUse(); ++s)
@@ -437,7 +475,11 @@ void FillClassFromSheet(const CsvSheet& sheet, CMarkwiseDoc& doc) {
                     std::clamp(assignment.m_lastIndex + 1, 0, kMaxStudents), MISSING_SCORE);
         assignment.SetDetails({}, {}, 0.0);
         assignment.m_lastIndex = 0;
+        assignment.m_category = 0;
+        std::fill_n(assignment.m_marks.begin(), doc.StudentsInUse(), ScoreMark::None);
     }
+    doc.m_policy = {};
+    doc.m_unknownPolicyRecords.clear();
     doc.m_studentCount = 0;
     doc.m_assignmentCount = 0;
     doc.m_showNames = 1;
@@ -453,11 +495,17 @@ void FillClassFromSheet(const CsvSheet& sheet, CMarkwiseDoc& doc) {
         doc.NewAssignment(column.title, column.description, column.pointsPossible);
         CAssignment& assignment = doc.m_assignments[doc.m_assignmentCount - 1];
         for (std::size_t s = 0; s < sheet.students.size(); ++s) {
-            const double score = sheet.students[s].scores[a].Against(column.pointsPossible);
+            const CsvScore& cell = sheet.students[s].scores[a];
+            const double score = cell.Against(column.pointsPossible);
             if (score != MISSING_SCORE)
                 assignment.SetScore(score, static_cast<int>(s));
+            if (cell.kind == CsvScoreKind::Excused)
+                assignment.m_marks[s] = ScoreMark::Excused;
+            else if (cell.kind == CsvScoreKind::MissingWork)
+                assignment.m_marks[s] = ScoreMark::MissingWork;
         }
     }
+    CategoriesFromSheet(sheet, doc);
     doc.SetModifiedFlag(false);
 }
 

@@ -27,6 +27,7 @@ struct CsvAssignmentColumn {
     std::string title; // the header without a platform's decorations
     std::string header;
     std::string description;
+    std::string category;        // the program's own layout: the "Category" row's cell
     double pointsPossible = 0.0; // the proposal when !pointsGiven
     bool pointsGiven = true;     // false: neither the file nor the teacher gave them
     int column = 0;              // 0-based, in the file

@@ -1,15 +1,12 @@
 #include "markwise_doc.h"
 #include "number_text.h"
+#include "policy_grade.h"
 
 #include <algorithm>
 
 namespace markwise {
 
 namespace {
-
-bool IsStudentSlot(int s) {
-    return s >= 0 && s < kMaxStudents;
-}
 
 // Counted assignments run from m_firstIncluded (which may exceed the count, leaving
 // none) to the last one in use.
@@ -24,30 +21,15 @@ bool CMarkwiseDoc::CountsAssignment(int a) const {
 }
 
 double CMarkwiseDoc::GetTotalReceived(int s) const {
-    double total = 0.0;
-    if (!IsStudentSlot(s))
-        return total;
-    for (int a = FirstCounted(*this); a < AssignmentsInUse(); ++a) {
-        const double x = m_assignments[a].m_scores[s];
-        if (x != MISSING_SCORE)
-            total += x;
-    }
-    return total;
+    return GradeStudent(*this, s).received;
 }
 
 double CMarkwiseDoc::GetTotalPossible(int s) const {
-    double total = 0.0;
-    if (!IsStudentSlot(s))
-        return total;
-    for (int a = FirstCounted(*this); a < AssignmentsInUse(); ++a) {
-        if (m_assignments[a].m_scores[s] != MISSING_SCORE)
-            total += m_assignments[a].m_pointsPossible;
-    }
-    return total;
+    return GradeStudent(*this, s).possible;
 }
 
 double CMarkwiseDoc::GetPercent(int s) const {
-    return PercentOfPossible(GetTotalReceived(s), GetTotalPossible(s));
+    return GradeStudent(*this, s).percent;
 }
 
 std::string CMarkwiseDoc::GetLetterGrade(int s, const CGradeCutoffs& cutoffs) const {

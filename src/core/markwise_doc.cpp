@@ -56,8 +56,10 @@ void CMarkwiseDoc::RemoveStudent(int s) {
     for (int i = s; i < n - 1; ++i) {
         for (const StudentFieldColumn& c : kStudentFieldColumns)
             (this->*c.column)[i] = (this->*c.column)[i + 1];
-        for (int a = 0; a < AssignmentsInUse(); ++a)
+        for (int a = 0; a < AssignmentsInUse(); ++a) {
             m_assignments[a].m_scores[i] = m_assignments[a].m_scores[i + 1];
+            m_assignments[a].m_marks[i] = m_assignments[a].m_marks[i + 1];
+        }
     }
     m_studentCount = n - 1;
 }
@@ -70,9 +72,12 @@ bool CMarkwiseDoc::NewAssignment(const std::string& title, const std::string& de
     SetModifiedFlag(true);
     CAssignment& assignment = m_assignments[a];
     assignment.SetDetails(title, description, pointsPossible);
+    assignment.m_category = 0;
     // A slot used before keeps its larger m_lastIndex and the scores above the class.
-    for (int s = 0; s < StudentsInUse(); ++s)
+    for (int s = 0; s < StudentsInUse(); ++s) {
         assignment.SetScore(MISSING_SCORE, s);
+        assignment.m_marks[s] = ScoreMark::None;
+    }
     m_assignmentCount = a + 1;
     return true;
 }
@@ -83,6 +88,42 @@ void CMarkwiseDoc::StoreScore(int a, int student, double score) {
     SetModifiedFlag(true);
     // Stored directly: editing a score never raises m_lastIndex.
     m_assignments[a].m_scores[student] = score;
+    m_assignments[a].m_marks[student] = ScoreMark::None;
+}
+
+void CMarkwiseDoc::StoreMarkedScore(int a, int student, double score, ScoreMark mark) {
+    if (!HoldsScore(a, student))
+        return;
+    if (mark == ScoreMark::Excused)
+        score = MISSING_SCORE;
+    else if (mark == ScoreMark::MissingWork)
+        score = 0.0;
+    StoreScore(a, student, score);
+    m_assignments[a].m_marks[student] = mark;
+}
+
+ScoreMark CMarkwiseDoc::GetMark(int a, int student) const {
+    if (!HoldsScore(a, student))
+        return ScoreMark::None;
+    const CAssignment& assignment = m_assignments[a];
+    const ScoreMark mark = assignment.m_marks[student];
+    const double score = assignment.m_scores[student];
+    if ((mark == ScoreMark::Excused && score == MISSING_SCORE) ||
+        (mark == ScoreMark::MissingWork && score == 0.0))
+        return mark;
+    return ScoreMark::None;
+}
+
+bool CMarkwiseDoc::NeedsPolicyBlock() const {
+    if (HasPolicy() || !m_unknownPolicyRecords.empty())
+        return true;
+    for (int a = 0; a < AssignmentsInUse(); ++a) {
+        for (int s = 0; s < StudentsInUse(); ++s) {
+            if (GetMark(a, s) != ScoreMark::None)
+                return true;
+        }
+    }
+    return false;
 }
 
 void CMarkwiseDoc::RemoveAssignment(int a) {
@@ -97,10 +138,13 @@ void CMarkwiseDoc::RemoveAssignment(int a) {
         to.m_lastIndex = from.m_lastIndex;
         to.m_description = from.m_description;
         to.m_title = from.m_title;
+        to.m_category = from.m_category;
         // Only the entries the file would carry move; those above stay as leftovers.
         const int last = std::min(from.m_lastIndex, kMaxStudents - 1);
-        for (int s = 0; s <= last; ++s)
+        for (int s = 0; s <= last; ++s) {
             to.m_scores[s] = from.m_scores[s];
+            to.m_marks[s] = from.m_marks[s];
+        }
     }
     m_assignmentCount = count - 1;
 }
@@ -111,8 +155,10 @@ void CMarkwiseDoc::SwapStudents(int i, int j) {
         return;
     for (const StudentFieldColumn& c : kStudentFieldColumns)
         std::swap((this->*c.column)[i], (this->*c.column)[j]);
-    for (int a = 0; a < AssignmentsInUse(); ++a)
+    for (int a = 0; a < AssignmentsInUse(); ++a) {
         std::swap(m_assignments[a].m_scores[i], m_assignments[a].m_scores[j]);
+        std::swap(m_assignments[a].m_marks[i], m_assignments[a].m_marks[j]);
+    }
 }
 
 std::string CMarkwiseDoc::GetListedName(int s) const {

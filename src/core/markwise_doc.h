@@ -3,10 +3,12 @@
 #include "assignment.h"
 #include "capacity.h"
 #include "cutoffs.h"
+#include "grading_policy.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 namespace markwise {
 
@@ -39,6 +41,18 @@ public:
     int m_assignmentCount = 0;
     int m_showNames = 1;     // 1: listed by name; 0: listed by student ID
     int m_firstIncluded = 0; // first assignment that counts in totals
+    GradingPolicy m_policy;  // no categories: points only
+    // Records of the file's policy block this version does not know, written back as read.
+    std::vector<unsigned char> m_unknownPolicyRecords;
+    // Set by the reader when the file's policy block was damaged and left out: one sentence
+    // for the user, who should be asked before the class is saved without it.
+    std::string m_policyDropped;
+
+    bool HasPolicy() const { return !m_policy.categories.empty(); }
+    // The mark of a score the class holds, when the score still agrees with it; None otherwise.
+    ScoreMark GetMark(int a, int student) const;
+    // Whether the file needs the policy block: categories, a mark or records to carry.
+    bool NeedsPolicyBlock() const;
 
     // The counts clamped to the capacities: loops over slots use these, so a
     // damaged count can never index past an array.
@@ -67,7 +81,11 @@ public:
     }
     // Stores a typed score straight into its entry (m_lastIndex unchanged); a score the
     // class does not hold changes nothing.
+    // The mark is cleared: a typed number or N/A replaces any mark.
     void StoreScore(int a, int student, double score);
+    // A score with its mark: Excused stores MISSING_SCORE, MissingWork stores 0, None the
+    // score itself.
+    void StoreMarkedScore(int a, int student, double score, ScoreMark mark);
     void RemoveAssignment(int a);
     void SetFirstIncluded(int a) { m_firstIncluded = a; }
     bool ListsNames() const { return m_showNames == 1; }

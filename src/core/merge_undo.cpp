@@ -20,7 +20,9 @@ MergeUndoState SaveMergeUndoState(const CMarkwiseDoc& doc, const MergePlan& plan
                                 slot.m_title,
                                 slot.m_description,
                                 slot.m_pointsPossible,
-                                {slot.m_scores.begin(), slot.m_scores.begin() + students}});
+                                {slot.m_scores.begin(), slot.m_scores.begin() + students},
+                                {slot.m_marks.begin(), slot.m_marks.begin() + students},
+                                slot.m_category});
         touched.insert(count + int(i));
     }
     for (const MergeScoreChange& change : plan.changes)
@@ -42,6 +44,8 @@ void RevertMergePlan(CMarkwiseDoc& doc, const MergePlan& plan, const MergeUndoSt
         slot.m_description = filled.description;
         slot.m_pointsPossible = filled.pointsPossible;
         std::copy(filled.scores.begin(), filled.scores.end(), slot.m_scores.begin());
+        std::copy(filled.marks.begin(), filled.marks.end(), slot.m_marks.begin());
+        slot.m_category = filled.category;
     }
     for (const auto& [a, lastIndex] : state.lastIndexes)
         doc.m_assignments[a].m_lastIndex = lastIndex;

@@ -21,6 +21,8 @@ struct MergeUndoState {
         std::string description;
         double pointsPossible = 0.0;
         std::vector<double> scores; // the class's students' entries, which the new one clears
+        std::vector<ScoreMark> marks;
+        int category = 0;
     };
     int assignmentCount = 0;
     std::vector<FilledSlot> filled;

@@ -2,6 +2,7 @@
 
 #include "capacity.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -206,6 +207,27 @@ std::optional<double> ParseTypedScore(std::string_view text) {
     if (!ParseNumber(std::string(text), value))
         return std::nullopt;
     return value;
+}
+
+std::optional<TypedScore> ParseTypedMarkedScore(std::string_view text) {
+    std::string_view word = text;
+    while (!word.empty() && IsBlank(word.front()))
+        word.remove_prefix(1);
+    while (!word.empty() && IsBlank(word.back()))
+        word.remove_suffix(1);
+    const auto is = [word](std::string_view mark) {
+        return word.size() == mark.size() &&
+               std::equal(word.begin(), word.end(), mark.begin(), [](char x, char y) {
+                   return (x >= 'a' && x <= 'z' ? static_cast<char>(x - 'a' + 'A') : x) == y;
+               });
+    };
+    if (is(kExcusedText))
+        return TypedScore{MISSING_SCORE, ScoreMark::Excused};
+    if (is(kMissingWorkText))
+        return TypedScore{0.0, ScoreMark::MissingWork};
+    if (const std::optional<double> score = ParseTypedScore(text))
+        return TypedScore{*score, ScoreMark::None};
+    return std::nullopt;
 }
 
 bool ParseWholeNumber(std::string_view text, int& value) {

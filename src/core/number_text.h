@@ -1,5 +1,8 @@
 #pragma once
 
+#include "capacity.h"
+#include "grading_policy.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -27,6 +30,13 @@ inline constexpr std::string_view kMissingScoreText = "N/A";
 // A score as typed: "N/A", "n/a" or nothing (blanks aside) is a missing score, a number is
 // itself, anything else nullopt.
 std::optional<double> ParseTypedScore(std::string_view text);
+// A typed score with its mark: as ParseTypedScore, and "EX" or "M" (any case, blanks
+// around) give the mark with the score it stores (MISSING_SCORE, 0).
+struct TypedScore {
+    double score = MISSING_SCORE;
+    ScoreMark mark = ScoreMark::None;
+};
+std::optional<TypedScore> ParseTypedMarkedScore(std::string_view text);
 // A whole number as a dialog's box or the settings file holds it (a cutoff, a window
 // position): blanks around an optional sign and digits; false for anything else, an empty
 // text or a value out of int's range.

@@ -15,8 +15,8 @@
 #include <system_error>
 
 // Keys and values are stored as the bytes given; no wide-character conversion is wanted.
-// Debian's header keeps its template bodies behind SI_IMPLEMENTATION; this is the one
-// translation unit that includes it, so it instantiates them here.
+// Debian's header keeps its template bodies behind SI_IMPLEMENTATION; each translation unit
+// that reads INI text defines it.
 #define SI_NO_CONVERSION
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>

@@ -2,6 +2,7 @@
 
 #include "encoding.h"
 #include "markwise_doc.h"
+#include "policy_grade.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -32,6 +33,13 @@ template <typename From, typename To> void Rearrange(CMarkwiseDoc& doc, int n, F
         for (int i = 0; i < n; ++i)
             scores[to(i)] = column[from(i)];
         std::copy(scores.begin(), scores.end(), column.begin());
+    }
+    std::vector<ScoreMark> marks(n);
+    for (int a = 0; a < doc.AssignmentsInUse(); ++a) {
+        auto& column = doc.m_assignments[a].m_marks;
+        for (int i = 0; i < n; ++i)
+            marks[to(i)] = column[from(i)];
+        std::copy(marks.begin(), marks.end(), column.begin());
     }
 }
 
@@ -102,10 +110,7 @@ StudentOrder NameOrder(const CMarkwiseDoc& doc) {
 }
 
 StudentOrder TotalOrder(const CMarkwiseDoc& doc) {
-    const int n = doc.StudentsInUse();
-    std::vector<double> keys(n);
-    for (int s = 0; s < n; ++s)
-        keys[s] = doc.GetPercent(s);
+    std::vector<double> keys = ClassPercents(doc);
     return SelectionOrder(keys, [](double key, double best) { return !(key < best); });
 }
 

@@ -2,6 +2,7 @@
 
 #include "capacity.h"
 #include "markwise_doc.h"
+#include "policy_grade.h"
 
 namespace markwise {
 
@@ -21,10 +22,7 @@ public:
         m_any = true;
         m_sum += x;
     }
-    // Counts received out of possible into the distribution.
-    void Grade(double received, double possible) {
-        CountIntoDistribution(PercentOfPossible(received, possible), m_cutoffs, m_distribution);
-    }
+    void Grade(double percent) { CountIntoDistribution(percent, m_cutoffs, m_distribution); }
     // High and low are 0 when nothing was offered; the average divides by every student.
     SummaryFigures Figures(int students) const {
         SummaryFigures figures;
@@ -70,7 +68,7 @@ SummaryFigures AssignmentSummary(const CMarkwiseDoc& doc, int assignment,
         if (x != MISSING_SCORE)
             tally.Offer(x);
         // A missing score is graded as its stored value, just below 0 percent.
-        tally.Grade(x, a.m_pointsPossible);
+        tally.Grade(PercentOfPossible(x, a.m_pointsPossible));
     }
     // The whole class divides, students without a score included.
     return tally.Figures(n);
@@ -79,10 +77,9 @@ SummaryFigures AssignmentSummary(const CMarkwiseDoc& doc, int assignment,
 SummaryFigures ClassSummary(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs) {
     const int n = doc.StudentsInUse();
     SummaryTally tally(cutoffs);
-    for (int s = 0; s < n; ++s) {
-        const double total = doc.GetTotalReceived(s);
-        tally.Offer(total);
-        tally.Grade(total, doc.GetTotalPossible(s));
+    for (const StudentGrade& grade : ClassGrades(doc)) {
+        tally.Offer(grade.received);
+        tally.Grade(grade.percent);
     }
     return tally.Figures(n);
 }

@@ -2,6 +2,8 @@
 
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
+#include "core/policy_edit.h"
+#include "core/policy_grade.h"
 #include "dialog_host.h"
 #include "dialog_layout.h"
 #include "field_rules.h"
@@ -10,6 +12,7 @@
 #include "list_lines.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +22,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 namespace markwise {
 
@@ -54,6 +58,12 @@ CEditAssignmentDlg::CEditAssignmentDlg(DialogHost& host, int assignment, int stu
       m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
     setWindowTitle(QStringLiteral("Edit Assignment"));
     DigitsOnlyFilter::Install(m_points);
+    // The policy cannot change while this dialog is open, so the list is made once.
+    if (host.data().HasPolicy()) {
+        m_category = new QComboBox(this);
+        for (const GradeCategory& category : host.data().m_policy.categories)
+            m_category->addItem(toQString(category.name));
+    }
     BuildLayout();
 
     m_update->setDefault(true);
@@ -96,6 +106,10 @@ void CEditAssignmentDlg::BuildLayout() {
     grid->addWidget(m_notAvailable, 2, 2);
     grid->addWidget(MakeLabel(QStringLiteral("Description:"), m_description, group), 3, 0);
     grid->addWidget(m_description, 3, 1, 1, 3);
+    if (m_category) {
+        grid->addWidget(MakeLabel(QStringLiteral("Category:"), m_category, group), 4, 0);
+        grid->addWidget(m_category, 4, 1, 1, 2, Qt::AlignLeft);
+    }
     grid->setColumnStretch(3, 1);
 
     auto* right = new QVBoxLayout;
@@ -116,7 +130,12 @@ void CEditAssignmentDlg::BuildLayout() {
     setTabOrder(m_points, m_score);
     setTabOrder(m_score, m_notAvailable);
     setTabOrder(m_notAvailable, m_description);
-    setTabOrder(m_description, m_update);
+    if (m_category) {
+        setTabOrder(m_description, m_category);
+        setTabOrder(m_category, m_update);
+    } else {
+        setTabOrder(m_description, m_update);
+    }
     setTabOrder(m_update, m_close);
 }
 
@@ -139,6 +158,10 @@ void CEditAssignmentDlg::Refresh() {
     m_title->setCursorPosition(0);
     m_points->setText(toQString(FormatNumber15(assignment.m_pointsPossible)));
     m_description->SetLimitedText(toQString(assignment.m_description));
+    if (m_category) {
+        const int category = assignment.m_category;
+        m_category->setCurrentIndex(category >= 0 && category < m_category->count() ? category : 0);
+    }
     ShowScore();
 }
 
@@ -149,8 +172,9 @@ void CEditAssignmentDlg::ShowScore() {
     const bool fastEdit = m_fastEdit->isChecked();
     const bool hasStudent = m_student < students;
     const double score = hasStudent ? assignment.m_scores[m_student] : MISSING_SCORE;
+    const ScoreMark mark = hasStudent ? doc.GetMark(m_assignment, m_student) : ScoreMark::None;
     m_notAvailable->setEnabled(hasStudent);
-    if (!hasStudent || (score == MISSING_SCORE && !fastEdit)) {
+    if (!hasStudent || (score == MISSING_SCORE && mark == ScoreMark::None && !fastEdit)) {
         // A missing score shows as a ticked N/A beside an empty, disabled box.
         m_notAvailable->setChecked(hasStudent);
         m_score->clear();
@@ -160,7 +184,10 @@ void CEditAssignmentDlg::ShowScore() {
     m_notAvailable->setChecked(false);
     m_score->setEnabled(true);
     if (!fastEdit) {
-        m_score->setText(toQString(FormatNumber15(score)));
+        // A marked score shows its mark ("EX", "M"), which typed back keeps it.
+        m_score->setText(toQString(mark == ScoreMark::None
+                                       ? FormatNumber15(score)
+                                       : ScoreCellText(doc, m_assignment, m_student)));
         return;
     }
     // Fast Edit: an empty, focused box for the next score; left empty, it stores nothing.
@@ -187,6 +214,7 @@ void CEditAssignmentDlg::accept() {
     std::string title;
     double points = 0.0;
     double score = MISSING_SCORE;
+    ScoreMark mark = ScoreMark::None;
     std::string description;
     reader.Text(m_title, title);
     reader.Number(m_points, QStringLiteral("Points Possible"), points);
@@ -196,8 +224,14 @@ void CEditAssignmentDlg::accept() {
     if (student >= 0 && !m_notAvailable->isChecked()) {
         if (m_score->text().trimmed().isEmpty())
             scored = -1;
-        else
+        else if (const std::optional<TypedScore> typed =
+                     ParseTypedMarkedScore(fromQString(m_score->text()));
+                 typed && typed->mark != ScoreMark::None) {
+            score = typed->score;
+            mark = typed->mark;
+        } else {
             reader.Number(m_score, QStringLiteral("Student Points"), score);
+        }
     }
     reader.Text(m_description, QStringLiteral("Description"), description);
     if (!reader.Ok())
@@ -206,14 +240,22 @@ void CEditAssignmentDlg::accept() {
     const CAssignment& shown = m_host.data().m_assignments[m_assignment];
     const bool sameDetails = shown.m_title == title && shown.m_description == description &&
                              shown.m_pointsPossible == points;
-    if (scored >= 0 || !sameDetails) {
+    const int category = m_category ? m_category->currentIndex() : -1;
+    const bool sameCategory = category < 0 || shown.m_category == category;
+    if (scored >= 0 || !sameDetails || !sameCategory) {
         // The opening's one undo step is named for Fast Edit once any of its stores was.
         m_fastEdited = m_fastEdited || m_fastEdit->isChecked();
-        m_host.editor().apply(
-            m_fastEdited ? QStringLiteral("Fast Edit scores") : QStringLiteral("Edit Assignment"),
-            AssignmentStoreEdit(m_host.data(),
-                                {m_assignment, title, description, points, scored, score}),
-            m_session);
+        const QString name =
+            m_fastEdited ? QStringLiteral("Fast Edit scores") : QStringLiteral("Edit Assignment");
+        if (scored >= 0 || !sameDetails)
+            m_host.editor().apply(
+                name,
+                AssignmentStoreEdit(
+                    m_host.data(), {m_assignment, title, description, points, scored, score, mark}),
+                m_session);
+        // The same session: the category joins the opening's one step.
+        if (!sameCategory)
+            m_host.editor().apply(name, AssignmentCategoryEdit(m_assignment, category), m_session);
     }
     if (m_fastEdit->isChecked() && m_student < students - 1)
         ++m_student;

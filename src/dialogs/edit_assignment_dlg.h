@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -36,6 +37,8 @@ public:
     LimitedLineEdit* DescriptionBox() const { return m_description; }
     QPushButton* UpdateButton() const { return m_update; }
     QPushButton* CloseButton() const { return m_close; }
+    // The assignment's category; none while the class has no categories.
+    QComboBox* CategoryBox() const { return m_category; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -62,6 +65,7 @@ private:
     QLineEdit* m_score;
     QCheckBox* m_notAvailable;
     LimitedLineEdit* m_description;
+    QComboBox* m_category = nullptr;
     QPushButton* m_update;
     QPushButton* m_close;
 };

@@ -24,6 +24,7 @@ void InstallEditingDialogs(ViewDialogs& d) {
     d.editAssignment = WithHost<OpenEditAssignment, int, int>;
     d.removeAssignment = WithHost<OpenRemoveAssignment>;
     d.excludeAssignments = WithHost<OpenExcludeAssignments>;
+    d.gradingPolicy = WithHost<OpenGradingPolicy>;
     d.preferences = WithHost<OpenPreferences>;
     d.sortByAssignment = WithHost<OpenSortByAssignment>;
 }

@@ -5,6 +5,7 @@
 #include "edit_assignment_dlg.h"
 #include "edit_student_dlg.h"
 #include "exclude_assignments_dlg.h"
+#include "grading_policy_dlg.h"
 #include "new_assignment_dlg.h"
 #include "preferences_dlg.h"
 #include "remove_assignment_dlg.h"
@@ -46,6 +47,10 @@ void OpenRemoveAssignment(DialogHost& host) {
 
 void OpenExcludeAssignments(DialogHost& host) {
     CExcludeAssignmentsDlg(host, host.widget()).exec();
+}
+
+void OpenGradingPolicy(DialogHost& host) {
+    CGradingPolicyDlg(host, host.widget()).exec();
 }
 
 void OpenPreferences(DialogHost& host) {

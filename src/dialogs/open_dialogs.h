@@ -14,6 +14,7 @@ void OpenNewAssignment(DialogHost& host);
 void OpenEditAssignment(DialogHost& host, int assignment, int student);
 void OpenRemoveAssignment(DialogHost& host);
 void OpenExcludeAssignments(DialogHost& host);
+void OpenGradingPolicy(DialogHost& host);
 void OpenPreferences(DialogHost& host);
 void OpenSortByAssignment(DialogHost& host);
 

@@ -7,7 +7,7 @@ namespace markwise {
 
 namespace {
 
-constexpr std::array<CommandInfo, 57> kCommands{{
+constexpr std::array<CommandInfo, 58> kCommands{{
     {ID_FILE_NEW, "&New\tCtrl+N", "Create a new data file\nNew", "file-new"},
     {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen", "file-open"},
     {ID_FILE_CLOSE, "&Close", "Close the active document\nClose"},
@@ -46,6 +46,8 @@ constexpr std::array<CommandInfo, 57> kCommands{{
     {ID_CLASS_EXCLUDE, "&Exclude Assignments...",
      "Allows you to only count grades after a specific assignment\nExclude Assignments"},
     {ID_CLASS_SUMMARY, "&Class Summary...", "Obtain a class summary\nClass Summary"},
+    {ID_CLASS_GRADING_POLICY, "&Grading Policy...",
+     "Set the weighted categories of the grade and the lowest scores they drop\nGrading Policy"},
     {ID_ASSIGNMENT_NEW, "&New Assignment...", "Create New Assignment\nNew Assignment",
      "assignment-new"},
     {ID_ASSIGNMENT_REMOVE, "&Remove Assignment...", "Remove an Assignment\nRemove Assignment",
@@ -157,7 +159,8 @@ const std::vector<MenuInfo>& documentMenus() {
           ID_EDIT_FILL_DOWN, kMenuSeparator, ID_EDIT_FIND, ID_EDIT_REPEAT, kMenuSeparator,
           ID_EDIT_PREFERENCES}},
         {"&Class",
-         {ID_CLASS_ROSTER, ID_CLASS_PROGRESS_REPORTS, ID_CLASS_EXCLUDE, ID_CLASS_SUMMARY}},
+         {ID_CLASS_ROSTER, ID_CLASS_PROGRESS_REPORTS, ID_CLASS_EXCLUDE, ID_CLASS_SUMMARY,
+          ID_CLASS_GRADING_POLICY}},
         {"&Assignment",
          {ID_ASSIGNMENT_NEW, ID_ASSIGNMENT_REMOVE, ID_ASSIGNMENT_EDIT, ID_ASSIGNMENT_SUMMARY}},
         {"&Student",

@@ -70,6 +70,7 @@ enum CommandId : int {
     ID_FILE_CSV_IMPORT_SCORES = 32841,
     ID_FILE_CSV_EXPORT = 32842,
     ID_EDIT_FILL_DOWN = 32843,
+    ID_CLASS_GRADING_POLICY = 32844,
 };
 
 inline constexpr int kRecentFileCommands = 4;

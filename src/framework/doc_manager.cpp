@@ -7,6 +7,7 @@
 #include "file_guard.h"
 #include "file_names.h"
 #include "recent_files.h"
+#include "text.h"
 #include "ui_seam.h"
 #include "view.h"
 
@@ -82,6 +83,10 @@ CDocument* CDocManager::openDocumentFile(const QString& path) {
     if (!data) {
         UiSeam::tell(window(), QString::fromLocal8Bit(error));
         return nullptr;
+    }
+    if (!data->m_policyDropped.empty()) {
+        UiSeam::warn(window(), QStringLiteral("%1: %2").arg(QFileInfo(absolute).fileName(),
+                                                            toQString(data->m_policyDropped)));
     }
     CDocument* document = addDocument(std::move(data), absolute, QFileInfo(absolute).fileName());
     if (document) {

@@ -140,6 +140,15 @@ CDocument::DiskCheck CDocument::checkDisk(const QString& path) {
 }
 
 bool CDocument::saveTo(const QString& path) {
+    // The policy the file held could not be read: writing the class loses it for good.
+    if (!m_data->m_policyDropped.empty() &&
+        UiSeam::ask(m_manager.window(),
+                    QStringLiteral("The grading policy of %1 could not be read when it was "
+                                   "opened. Save it without its grading policy and score marks?")
+                        .arg(m_title),
+                    Buttons::OkCancel) != Answer::Ok) {
+        return false;
+    }
     std::string error;
     const std::vector<unsigned char> bytes = WriteClass(*m_data);
     if (!SaveClassBytes(pathBytes(path), bytes, error)) {
@@ -161,6 +170,7 @@ bool CDocument::saveTo(const QString& path) {
         m_lock = ClassLock::take(canonicalPath(absolute), holder);
     }
     m_editor.markSaved();
+    m_data->m_policyDropped.clear();
     m_path = absolute;
     m_title = QFileInfo(path).fileName();
     m_stamp = DiskStamp::of(m_path);

@@ -23,7 +23,7 @@ std::string SheetTableText(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs
     if (column == 0)
         return doc.GetListedName(s);
     if (a < assignments)
-        return ScoreText(doc.m_assignments[a], s);
+        return ScoreText(doc, a, s);
     StudentTotalTexts totals = TotalTexts(doc, s, cutoffs);
     const int which = a - assignments;
     return which == 0 ? totals.received : which == 1 ? totals.percent : totals.letter;
@@ -46,7 +46,7 @@ std::vector<std::vector<std::string>> SheetTable(const CMarkwiseDoc& doc,
         std::vector<std::string> row{doc.GetListedName(s)};
         row.reserve(static_cast<size_t>(assignments) + 4);
         for (int a = 0; a < assignments; ++a)
-            row.push_back(ScoreText(doc.m_assignments[a], s));
+            row.push_back(ScoreText(doc, a, s));
         StudentTotalTexts totals = TotalTexts(doc, s, cutoffs);
         row.push_back(std::move(totals.received));
         row.push_back(std::move(totals.percent));

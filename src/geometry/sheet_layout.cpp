@@ -72,7 +72,7 @@ DrawList Layout(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCuto
             out.push_back({0, h * descriptionRow, NumberedText(a, assignment.m_description)});
         }
         for (int k = firstStudent; k < endStudent; ++k) {
-            out.push_back({x, h * (k + 1), ScoreText(assignment, k)});
+            out.push_back({x, h * (k + 1), ScoreText(doc, a, k)});
         }
     }
 

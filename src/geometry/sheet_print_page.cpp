@@ -97,7 +97,7 @@ FittedColumns FitSheetColumns(const CMarkwiseDoc& doc, const CGradeCutoffs& cuto
         widths.widen(column, NumberedText(a, ""));
         widths.widen(column, doc.GetPointsPossibleText(a));
         for (int s = 0; s < nS; ++s)
-            widths.widen(column, ScoreText(doc.m_assignments[a], s));
+            widths.widen(column, ScoreText(doc, a, s));
     }
     if (totals) {
         const auto first = static_cast<std::size_t>(nCols) + 1;
@@ -163,7 +163,7 @@ SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs
             {0, (pointsLine + 3 + c) * lineH, NumberedText(a, assignment.m_description)});
         for (int r = 0; r < rows; ++r) {
             texts.push_back(
-                {x, (kFirstStudentLine + r) * lineH, ScoreText(assignment, firstStudent + r)});
+                {x, (kFirstStudentLine + r) * lineH, ScoreText(doc, a, firstStudent + r)});
         }
     }
     if (totals) {

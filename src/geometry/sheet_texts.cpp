@@ -1,6 +1,7 @@
 #include "geometry/sheet_texts.h"
 
 #include "core/number_text.h"
+#include "core/policy_grade.h"
 #include "geometry/draw_text.h"
 
 #include <algorithm>
@@ -56,9 +57,8 @@ std::string_view ListedNameHeading(const CMarkwiseDoc& doc) {
     return doc.ListsNames() ? "Name" : "ID";
 }
 
-std::string ScoreText(const CAssignment& assignment, int student) {
-    return assignment.m_scores[student] == MISSING_SCORE ? std::string(kMissingScoreText)
-                                                         : assignment.GetScoreText(student);
+std::string ScoreText(const CMarkwiseDoc& doc, int assignment, int student) {
+    return ScoreCellText(doc, assignment, student);
 }
 
 StudentTotalTexts TotalTexts(const CMarkwiseDoc& doc, int student, const CGradeCutoffs& cutoffs) {

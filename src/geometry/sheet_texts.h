@@ -20,8 +20,9 @@ inline constexpr std::string_view kNotCountedText = "(not counted)";
 // The heading over the listed names: "Name", or "ID" while students are listed by ID.
 std::string_view ListedNameHeading(const CMarkwiseDoc& doc);
 
-// "N/A" for a missing score, else its "%g" text.
-std::string ScoreText(const CAssignment& assignment, int student);
+// A score cell's text: "EX" or "M" for a marked score, "N/A" for a missing one, else its
+// "%g" text.
+std::string ScoreText(const CMarkwiseDoc& doc, int assignment, int student);
 
 // What the grade sheet's in-place editor says of a typed text that is no score:
 // "Quiz 3, Lee, Ann: "abc" is not a score." (the assignment's title, the listed name).

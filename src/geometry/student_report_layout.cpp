@@ -2,6 +2,7 @@
 
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
+#include "geometry/category_breakdown.h"
 #include "geometry/sheet_texts.h"
 
 #include <algorithm>
@@ -21,6 +22,21 @@ constexpr int kTotalsFirstColumn = 1;
 // Assignments shown: none on a position out of use.
 int ListedAssignments(const StudentReportInput& in) {
     return StudentReportInUse(in) ? in.doc.AssignmentsInUse() : 0;
+}
+
+// The lines below the totals: none without a policy, else a heading and one line per
+// category (name, kept received, kept possible, percent, weight).
+std::vector<std::vector<std::string>> BreakdownLines(const StudentReportInput& in) {
+    std::vector<std::vector<std::string>> lines;
+    if (!StudentReportInUse(in))
+        return lines;
+    for (CategoryBreakdownLine& line : CategoryBreakdown(in.doc, in.student)) {
+        if (lines.empty())
+            lines.push_back({std::string(kBreakdownHeading)});
+        lines.push_back({std::move(line.name), std::move(line.received), std::move(line.possible),
+                         std::move(line.percent), std::move(line.weight)});
+    }
+    return lines;
 }
 
 } // namespace
@@ -54,7 +70,9 @@ std::vector<std::string> StudentAssignmentTexts(const StudentReportInput& in, in
     // An excluded row says so, so that the rows and the totals line can be reconciled.
     if (!in.doc.CountsAssignment(a))
         grade += std::string(" ") + std::string(kNotCountedText);
-    return {NumberedText(a, assignment.m_title), ScoreText(assignment, in.student),
+    else if (IsDroppedScore(in.doc, a, in.student))
+        grade += std::string(" ") + std::string(kDroppedText);
+    return {NumberedText(a, assignment.m_title), ScoreText(in.doc, a, in.student),
             FormatG(possible), percentText, grade};
 }
 
@@ -83,6 +101,13 @@ ReportScreen LayoutStudentReportScreen(const StudentReportInput& in, int rowHeig
             AppendReportLine(out.texts, columns, totalsY, StudentTotalsTexts(in),
                              kTotalsFirstColumn);
         }
+        int y = totalsY;
+        for (const std::vector<std::string>& line : BreakdownLines(in)) {
+            y += h;
+            out.scroll.height += h;
+            if (band.Shows(y, h))
+                AppendReportLine(out.texts, columns, y, line);
+        }
     }
     return out;
 }
@@ -95,14 +120,21 @@ ReportBody StudentReportBody(const StudentReportInput& in, const PageRequest& pa
 
 ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const PageRequest& page,
                                       const ReportBody& body) {
-    ReportPrintout out =
-        PrintReportPage(page, kStudentReportReservedLines, StudentReportHeading(in),
-                        ReportColumns{kPaperColumns, kHeaders}, body);
+    const std::vector<std::vector<std::string>> breakdown = BreakdownLines(in);
+    // Every page that holds rows ends with the totals and the breakdown: room for both.
+    const int reserved = kStudentReportReservedLines + static_cast<int>(breakdown.size());
+    ReportPrintout out = PrintReportPage(page, reserved, StudentReportHeading(in),
+                                         ReportColumns{kPaperColumns, kHeaders}, body);
     // A page too short for one row keeps to its headings, like every report.
     if (StudentReportInUse(in) && out.pagination.rowsPerPage > 0) {
-        AppendReportLine(out.texts, ReportColumns{out.columns, kHeaders},
-                         out.nextLine * page.lineHeight, body.extra.texts, kTotalsFirstColumn);
+        const ReportColumns columns{out.columns, kHeaders};
+        AppendReportLine(out.texts, columns, out.nextLine * page.lineHeight, body.extra.texts,
+                         kTotalsFirstColumn);
         ++out.nextLine;
+        for (const std::vector<std::string>& line : breakdown) {
+            AppendReportLine(out.texts, columns, out.nextLine * page.lineHeight, line);
+            ++out.nextLine;
+        }
     }
     return out;
 }

@@ -114,6 +114,7 @@ void CMarkwiseView::addCommands() {
     dialogCommand(ID_SORT_ASSIGNMENT, &ViewDialogs::sortByAssignment, needsAssignment);
     dialogCommand(ID_CLASS_SUMMARY, &ViewDialogs::classSummary);
     dialogCommand(ID_CLASS_EXCLUDE, &ViewDialogs::excludeAssignments, needsAssignment);
+    dialogCommand(ID_CLASS_GRADING_POLICY, &ViewDialogs::gradingPolicy);
     handle(ID_ASSIGNMENT_NEW, [this] {
         // The one precondition the view checks itself.
         if (GetDocument()->m_studentCount == 0) {

@@ -2,6 +2,7 @@
 
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
+#include "core/policy_edit.h"
 #include "framework/class_editor.h"
 #include "framework/commands.h"
 #include "framework/document.h"
@@ -21,12 +22,13 @@
 
 namespace markwise {
 
-void StoreSheetScore(CMarkwiseView& view, int assignment, int student, double score) {
+void StoreSheetScore(CMarkwiseView& view, int assignment, int student, double score,
+                     ScoreMark mark) {
     if (!view.GetDocument()->HoldsScore(assignment, student))
         return;
     // Each stored score is one step to undo.
     view.frameworkDocument().editor().apply(QStringLiteral("Edit Assignment"),
-                                            SetScoreEdit(assignment, student, score));
+                                            SetMarkedScoreEdit(assignment, student, score, mark));
 }
 
 SheetKeyboard::SheetKeyboard(CMarkwiseView& view) : QObject(&view), m_view(view) {
@@ -172,7 +174,7 @@ bool SheetKeyboard::keyPress(QKeyEvent* event) {
     case Qt::Key_F2: // edits the score as it stands
         if (m_cell.IsScore()) {
             const CMarkwiseDoc& doc = *m_view.GetDocument();
-            openEditor(toQString(ScoreText(doc.m_assignments[m_cell.column], m_cell.student)));
+            openEditor(toQString(ScoreText(doc, m_cell.column, m_cell.student)));
         }
         return m_cell.IsScore();
     case Qt::Key_Backspace: // clears the score in the editor, stored only on Enter
@@ -258,7 +260,8 @@ void SheetKeyboard::openEditor(const QString& text) {
 void SheetKeyboard::storeEditor(CursorMove then) {
     if (!m_editor || !m_cell.IsScore())
         return;
-    const std::optional<double> score = ParseTypedScore(fromQString(m_editor->text().trimmed()));
+    const std::optional<TypedScore> score =
+        ParseTypedMarkedScore(fromQString(m_editor->text().trimmed()));
     if (!score) {
         const CMarkwiseDoc& doc = *m_view.GetDocument();
         UiSeam::tell(&m_view, toQString(NotAScoreMessage(doc, m_cell.column, m_cell.student,
@@ -269,7 +272,7 @@ void SheetKeyboard::storeEditor(CursorMove then) {
     }
     const SheetCell stored = m_cell;
     closeEditor();
-    StoreSheetScore(m_view, stored.column, stored.student, *score);
+    StoreSheetScore(m_view, stored.column, stored.student, score->score, score->mark);
     setCell(MoveCell(stored, then, extent()));
 }
 

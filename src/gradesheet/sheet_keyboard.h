@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/grading_policy.h"
 #include "core/paste_scores.h"
 #include "geometry/sheet_cursor.h"
 
@@ -57,7 +58,9 @@ private:
     bool m_forwarding = false;
 };
 
-// The one way a score typed in place or cleared reaches the class.
-void StoreSheetScore(CMarkwiseView& view, int assignment, int student, double score);
+// The one way a score typed in place or cleared reaches the class. Any mark the score had
+// gives way to `mark` (None for a number or a cleared score).
+void StoreSheetScore(CMarkwiseView& view, int assignment, int student, double score,
+                     ScoreMark mark = ScoreMark::None);
 
 } // namespace markwise

@@ -19,6 +19,7 @@ struct ViewDialogs {
     std::function<void(CMarkwiseView& view, int assignment, int student)> editAssignment;
     Open removeAssignment;
     Open excludeAssignments;
+    Open gradingPolicy;
     Open preferences;
     Open sortByAssignment;
     Open assignmentSummary;

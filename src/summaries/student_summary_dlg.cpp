@@ -5,6 +5,7 @@
 #include "dialogs/dialog_layout.h"
 #include "dialogs/list_lines.h"
 #include "framework/text.h"
+#include "geometry/category_breakdown.h"
 #include "summary_boxes.h"
 
 #include <QFormLayout>
@@ -26,6 +27,15 @@ CStudentSummaryDlg::CStudentSummaryDlg(DialogHost& host, QWidget* parent)
     m_possible = AddValueRow(form, QStringLiteral("Current Possible:"), values);
     m_percent = AddValueRow(form, QStringLiteral("Current Percent:"), values);
     m_grade = AddValueRow(form, QStringLiteral("Current Grade"), values);
+    // Only a class with categories shows how its percent came about.
+    if (m_host.data().HasPolicy()) {
+        m_breakdown = new QListWidget(values);
+        m_breakdown->setAccessibleName(QStringLiteral("By Category"));
+        m_breakdown->setSelectionMode(QAbstractItemView::NoSelection);
+        // Room for a long category line with its drops, read without scrolling.
+        m_breakdown->setMinimumWidth(m_breakdown->fontMetrics().averageCharWidth() * 48);
+        form->addRow(QStringLiteral("By Category:"), m_breakdown);
+    }
     LayOutBesideList(this, QStringLiteral("Select Student:"), m_list, {values}, {m_ok});
 
     m_ok->setDefault(true);
@@ -51,6 +61,11 @@ void CStudentSummaryDlg::ShowStudent(int student) {
     ShowNumber(m_possible, doc.GetTotalPossible(student));
     ShowNumber(m_percent, doc.GetPercent(student));
     m_grade->setText(toQString(doc.GetLetterGrade(student, m_host.currentCutoffs())));
+    if (m_breakdown) {
+        m_breakdown->clear();
+        for (const CategoryBreakdownLine& line : CategoryBreakdown(doc, student))
+            m_breakdown->addItem(toQString(BreakdownListText(line)));
+    }
 }
 
 } // namespace markwise

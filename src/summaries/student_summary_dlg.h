@@ -10,7 +10,8 @@ namespace markwise {
 
 class DialogHost;
 
-// "Student Summary": one student's total, possible points, percent and letter grade.
+// "Student Summary": one student's total, possible points, percent and letter grade, and
+// under a grading policy each category's part.
 class CStudentSummaryDlg : public QDialog {
 public:
     explicit CStudentSummaryDlg(DialogHost& host, QWidget* parent = nullptr);
@@ -24,6 +25,8 @@ public:
     QLineEdit* PercentBox() const { return m_percent; }
     QLineEdit* GradeBox() const { return m_grade; }
     QPushButton* OkButton() const { return m_ok; }
+    // The per-category lines; null for a class without categories.
+    QListWidget* BreakdownList() const { return m_breakdown; }
 
 private:
     void ShowStudent(int student);
@@ -34,6 +37,7 @@ private:
     QLineEdit* m_possible;
     QLineEdit* m_percent;
     QLineEdit* m_grade;
+    QListWidget* m_breakdown = nullptr;
     QPushButton* m_ok;
 };
 

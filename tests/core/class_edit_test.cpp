@@ -2,6 +2,7 @@
 #include "core/class_file.h"
 #include "core/csv_merge.h"
 #include "core/merge_undo.h"
+#include "core/policy_edit.h"
 #include "same_slots.h"
 #include "support/class_builder.h"
 
@@ -24,6 +25,15 @@ std::unique_ptr<CMarkwiseDoc> UntidyClass() {
     doc->m_assignments[3].m_scores[20] = 9; // a stray entry above the class
     doc->m_assignments[2].SetScore(3, 12);  // a last index above the class
     doc->m_reservedText[3] = "kept";
+    // A policy and marks, so that every edit is seen to move or keep them with the scores.
+    doc->m_policy.categories = {{"Homework", 30, 1}, {"Tests", 70, 0}};
+    doc->m_assignments[2].m_category = 1;
+    doc->m_assignments[4].m_category = 1;
+    doc->StoreMarkedScore(2, 3, 0, ScoreMark::Excused);
+    doc->StoreMarkedScore(0, 1, 5, ScoreMark::MissingWork);
+    doc->StoreMarkedScore(4, 6, 0, ScoreMark::MissingWork);
+    doc->m_assignments[3].m_marks[20] = ScoreMark::Excused; // a stray mark above the class
+    doc->m_assignments[5].m_marks[2] = ScoreMark::Excused;  // and one in the removed slot
     return doc;
 }
 
@@ -91,12 +101,30 @@ TEST(ClassEdit, EveryEditRevertsToTheExactSlotsAndRedoesToTheSameBytes) {
              return AssignmentStoreEdit(doc,
                                         {1, a.m_title, a.m_description, a.m_pointsPossible, 5, 2});
          }},
+        {"store details and an excused score",
+         [](const CMarkwiseDoc& doc) {
+             return AssignmentStoreEdit(doc, {4, "Lab", "", 5, 2, 3, ScoreMark::Excused});
+         }},
         {"store details only",
          [](const CMarkwiseDoc& doc) {
              return AssignmentStoreEdit(doc, {0, "T", "", 1, -1, 0});
          }},
         {"group", group},
         {"merge scores", [](const CMarkwiseDoc& doc) { return MergeEdit(PlanFor(doc)); }},
+        {"excuse a score", [](auto&) { return SetMarkedScoreEdit(1, 2, 4, ScoreMark::Excused); }},
+        {"missing work", [](auto&) { return SetMarkedScoreEdit(3, 0, 9, ScoreMark::MissingWork); }},
+        {"number over a mark", [](auto&) { return SetScoreEdit(0, 1, 4); }},
+        {"N/A over a mark", [](auto&) { return SetMarkedScoreEdit(2, 3, MISSING_SCORE, {}); }},
+        {"mark of no student",
+         [](auto&) { return SetMarkedScoreEdit(0, 7, 0, ScoreMark::Excused); }},
+        {"new policy",
+         [](auto&) {
+             return PolicyEdit({{{"Labs", 1, 0}, {"Quizzes", 2, 3}, {"Exams", 0, 0}}},
+                               {2, 0, 1, 9});
+         }},
+        {"clear the policy", [](auto&) { return PolicyEdit({}, {}); }},
+        {"assignment category", [](auto&) { return AssignmentCategoryEdit(0, 1); }},
+        {"category out of range", [](auto&) { return AssignmentCategoryEdit(0, 2); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

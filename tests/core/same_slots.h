@@ -18,12 +18,14 @@ inline ::testing::AssertionResult SameSlots(const CMarkwiseDoc& a, const CMarkwi
     }
     if (a.m_reservedText != b.m_reservedText)
         return ::testing::AssertionFailure() << "reserved text differs";
+    if (a.m_policy != b.m_policy || a.m_unknownPolicyRecords != b.m_unknownPolicyRecords)
+        return ::testing::AssertionFailure() << "the grading policy differs";
     for (int i = 0; i < kMaxAssignments; ++i) {
         const CAssignment& x = a.m_assignments[i];
         const CAssignment& y = b.m_assignments[i];
         if (x.m_title != y.m_title || x.m_description != y.m_description ||
             x.m_pointsPossible != y.m_pointsPossible || x.m_lastIndex != y.m_lastIndex ||
-            x.m_scores != y.m_scores)
+            x.m_scores != y.m_scores || x.m_marks != y.m_marks || x.m_category != y.m_category)
             return ::testing::AssertionFailure() << "assignment slot " << i << " differs";
     }
     return ::testing::AssertionSuccess();

@@ -316,6 +316,32 @@ private slots:
         QCOMPARE(host.repaints, 5);
     }
 
+    // The score box takes "EX" and "M" and shows a marked score by its mark.
+    void editAssignmentStoresMarkedScores() {
+        FakeHost host;
+        FillThree(host, {{"Quiz", {4.0, NA, 6.0}}});
+        CMarkwiseDoc& doc = *host.doc;
+        CEditAssignmentDlg dialog(host, 0, 0);
+        QVERIFY(ShowActive(dialog));
+        Retype(dialog.ScoreBox(), QStringLiteral(" ex"));
+        Press(Qt::Key_Return);
+        ClickRow(dialog.StudentList(), 2);
+        Retype(dialog.ScoreBox(), QStringLiteral("M"));
+        Press(Qt::Key_Return);
+        QVERIFY(doc.GetMark(0, 0) == ScoreMark::Excused);
+        QVERIFY(doc.GetMark(0, 2) == ScoreMark::MissingWork);
+        QCOMPARE(Scores(host, 0), (std::vector<double>{NA, NA, 0}));
+        ClickRow(dialog.StudentList(), 0);
+        QVERIFY(dialog.ScoreBox()->isEnabled() && !dialog.NotAvailableBox()->isChecked());
+        QCOMPARE(dialog.ScoreBox()->text(), QStringLiteral("EX"));
+        // Ticking N/A clears the mark.
+        ClickBox(dialog.NotAvailableBox());
+        Press(Qt::Key_Return);
+        QVERIFY(doc.GetMark(0, 0) == ScoreMark::None);
+        ClickRow(dialog.StudentList(), 2);
+        QCOMPARE(dialog.ScoreBox()->text(), QStringLiteral("M"));
+    }
+
     // Students and assignments alike: the chosen entry goes after the question and the
     // dialog stays open. Only the last student may not go.
     void removingTheChosenEntryAfterTheQuestion() {

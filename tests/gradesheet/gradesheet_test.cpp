@@ -296,6 +296,43 @@ private slots:
         QVERIFY(bytes() == after);
     }
 
+    // "EX" and "M" typed in place store the marks; a number or Delete clears them.
+    void marksTypedInPlaceAreStoredAndUndone() {
+        auto scored = FilledClass(3, 1);
+        const std::vector<unsigned char> before = WriteClass(*scored);
+        CMarkwiseView& view = open(std::move(scored));
+        SheetKeyboard& keys = view.keyboard();
+        const auto mark = [&](int s) { return doc().GetMark(0, s); };
+        Press(Qt::Key_Right);
+        Type("ex");
+        Press(Qt::Key_Return);
+        Type(" M ");
+        Press(Qt::Key_Return);
+        QVERIFY(mark(0) == ScoreMark::Excused && score(0, 0) == MISSING_SCORE);
+        QVERIFY(mark(1) == ScoreMark::MissingWork && score(0, 1) == 0.0);
+        Press(Qt::Key_Up);
+        Press(Qt::Key_Up);
+        Press(Qt::Key_F2); // the editor starts from the mark
+        QCOMPARE(keys.editor()->text(), QString("EX"));
+        Press(Qt::Key_Escape);
+        Press(Qt::Key_Delete);
+        QVERIFY(mark(0) == ScoreMark::None && score(0, 0) == MISSING_SCORE);
+        Press(Qt::Key_Down);
+        Type("0");
+        Press(Qt::Key_Return);
+        QVERIFY(mark(1) == ScoreMark::None && score(0, 1) == 0.0);
+
+        CClassEditor& editor = m_sheet->document.editor();
+        QCOMPARE(editor.history().count(), 4);
+        editor.undo();
+        QVERIFY(mark(1) == ScoreMark::MissingWork);
+        editor.undo();
+        QVERIFY(mark(0) == ScoreMark::Excused);
+        editor.undo();
+        editor.undo();
+        QVERIFY(bytes() == before && mark(0) == ScoreMark::None);
+    }
+
     void accessibleTableReadsAsPainted() {
         CMarkwiseView& view = open(FilledClass(4, 5));
         QAccessibleInterface* sheet = QAccessible::queryAccessibleInterface(&view);

@@ -65,7 +65,7 @@ for program in markwise markwise-cli; do
     grep -qw -- "$option" <<<"$completion" || fail "the $program completion lacks $option"
   done
 done
-for command in grades summary sort resave export import merge pdf; do
+for command in grades summary sort resave export import merge pdf policy; do
   grep -q "^\.B markwise-cli $command" <(zcat "$usr/share/man/man1/markwise-cli.1.gz") ||
     fail "markwise-cli.1 lacks the $command synopsis"
 done
@@ -99,6 +99,8 @@ markwise-cli|merge a.mkw --match|id name
 markwise-cli|import|c.csv 
 markwise-cli|merge a.mkw|c.csv 
 markwise-cli|grades|a.mkw b.MKW 
+markwise-cli|policy|a.mkw b.MKW 
+markwise-cli|policy a.mkw --set|a.mkw b.MKW c.csv notes.txt 
 ROWS
 [ "$(complete_words markwise-cli summary a.mkw --c | tr '\n' ' ')" = "--class --cutoffs " ] ||
   fail "summary's options"

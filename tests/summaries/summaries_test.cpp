@@ -175,6 +175,37 @@ private slots:
         QVERIFY(!doc.IsModified());
     }
 
+    // Under a grading policy the Student Summary lists each category's part and the class
+    // summary's distribution follows the policy's percents; without one, no list.
+    void summariesUseTheGradingPolicy() {
+        FakeHost host;
+        CMarkwiseDoc& doc = *host.doc;
+        FillClass(doc, {{"Ames", "Ann"}, {"Bell", "Bo"}});
+        AddAssignment(doc, 20, {18, 6}, "Test");
+        AddAssignment(doc, 7, {MISSING_SCORE, 6}, "Lab");
+        QVERIFY(!CStudentSummaryDlg(host).BreakdownList());
+        QCOMPARE(Shown(CClassSummaryDlg(host)), QStringLiteral("A-=1 F=1 15 18 12"));
+
+        doc.m_policy.categories = {{"Tests", 10, 0}, {"Labs", 90, 0}};
+        doc.m_assignments[1].m_category = 1;
+        CStudentSummaryDlg dialog(host);
+        QVERIFY(ShowActive(dialog));
+        const auto lines = [&dialog] {
+            QStringList texts;
+            for (int k = 0; k < dialog.BreakdownList()->count(); ++k)
+                texts.append(dialog.BreakdownList()->item(k)->text());
+            return texts;
+        };
+        // Ames has no lab: the Labs category is left out, the percent is the test's.
+        QCOMPARE(Values(dialog), (QStringList{"18", "20", "90", "A-"}));
+        QCOMPARE(lines(), (QStringList{"Tests, weight 10: 90%", "Labs, weight 90: N/A"}));
+        // Bell: (10 x 30 + 90 x 600 / 7) / 100.
+        Press(Qt::Key_Down);
+        QCOMPARE(Values(dialog), (QStringList{"12", "27", "80.1428571428571", "B-"}));
+        QCOMPARE(lines(), (QStringList{"Tests, weight 10: 30%", "Labs, weight 90: 85.7143%"}));
+        QCOMPARE(Shown(CClassSummaryDlg(host)), QStringLiteral("A-=1 B-=1 15 18 12"));
+    }
+
     // Without students or assignments the summaries close at once.
     void summariesOfNothingCloseAtOnce() {
         FakeHost noStudents;

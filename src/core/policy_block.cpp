@@ -1,0 +1,312 @@
+#include "policy_block.h"
+
+#include "archive_string.h"
+#include "encoding.h"
+
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+namespace markwise {
+
+namespace {
+
+constexpr std::array<std::uint32_t, 256> MakeCrcTable() {
+    std::array<std::uint32_t, 256> table{};
+    for (std::uint32_t n = 0; n < 256; ++n) {
+        std::uint32_t c = n;
+        for (int k = 0; k < 8; ++k)
+            c = (c & 1U) != 0 ? 0xEDB88320U ^ (c >> 1) : c >> 1;
+        table[n] = c;
+    }
+    return table;
+}
+constexpr std::array<std::uint32_t, 256> kCrcTable = MakeCrcTable();
+
+template <typename T> void Put(std::vector<unsigned char>& out, T value) {
+    unsigned char bytes[sizeof(T)];
+    std::memcpy(bytes, &value, sizeof(T));
+    out.insert(out.end(), bytes, bytes + sizeof(T));
+}
+
+// A record's tag and length go in front once its payload is known.
+void PutRecord(std::vector<unsigned char>& out, PolicyRecord tag,
+               const std::vector<unsigned char>& payload) {
+    Put(out, static_cast<std::uint16_t>(tag));
+    Put(out, static_cast<std::uint32_t>(payload.size()));
+    out.insert(out.end(), payload.begin(), payload.end());
+}
+
+std::vector<unsigned char> CategoriesPayload(const GradingPolicy& policy) {
+    std::vector<unsigned char> out;
+    Put(out, static_cast<std::uint32_t>(policy.categories.size()));
+    for (const GradeCategory& category : policy.categories) {
+        WriteArchiveString(out, category.name);
+        Put(out, category.weight);
+        Put(out, static_cast<std::int32_t>(category.dropLowest));
+    }
+    return out;
+}
+
+std::vector<unsigned char> AssignmentCategoriesPayload(const CMarkwiseDoc& doc) {
+    std::vector<unsigned char> out;
+    Put(out, static_cast<std::uint32_t>(doc.AssignmentsInUse()));
+    for (int a = 0; a < doc.AssignmentsInUse(); ++a)
+        out.push_back(static_cast<unsigned char>(doc.m_assignments[a].m_category));
+    return out;
+}
+
+// Only marks that agree with their scores: one entry per marked score.
+std::vector<unsigned char> MarksPayload(const CMarkwiseDoc& doc) {
+    std::vector<unsigned char> entries;
+    std::uint32_t count = 0;
+    for (int a = 0; a < doc.AssignmentsInUse(); ++a) {
+        for (int s = 0; s < doc.StudentsInUse(); ++s) {
+            const ScoreMark mark = doc.GetMark(a, s);
+            if (mark == ScoreMark::None)
+                continue;
+            Put(entries, static_cast<std::uint16_t>(a));
+            Put(entries, static_cast<std::uint16_t>(s));
+            entries.push_back(static_cast<unsigned char>(mark));
+            ++count;
+        }
+    }
+    std::vector<unsigned char> out;
+    Put(out, count);
+    out.insert(out.end(), entries.begin(), entries.end());
+    return out;
+}
+
+// Reads the records of a block whose checksum has passed, refusing at the first fault.
+class RecordReader {
+public:
+    RecordReader(const unsigned char* pos, const unsigned char* end) : m_pos(pos), m_end(end) {}
+
+    const std::string& Error() const { return m_error; }
+
+    template <typename T> bool Get(T& value) {
+        if (static_cast<std::size_t>(m_end - m_pos) < sizeof(T))
+            return Fail("a record ends early");
+        std::memcpy(&value, m_pos, sizeof(T));
+        m_pos += sizeof(T);
+        return true;
+    }
+    bool GetText(std::string& text) {
+        std::string error;
+        if (!ReadArchiveString(m_pos, m_end, text, error))
+            return Fail("a category name is damaged");
+        return true;
+    }
+    bool AtEnd() const { return m_pos == m_end; }
+    std::size_t Left() const { return static_cast<std::size_t>(m_end - m_pos); }
+    bool Fail(std::string message) {
+        m_error = std::move(message);
+        return false;
+    }
+
+private:
+    const unsigned char* m_pos;
+    const unsigned char* m_end;
+    std::string m_error;
+};
+
+bool ReadCategories(RecordReader& in, GradingPolicy& policy) {
+    std::uint32_t count = 0;
+    if (!in.Get(count))
+        return false;
+    if (count == 0 || count > static_cast<std::uint32_t>(kMaxCategories))
+        return in.Fail("it holds " + std::to_string(count) + " categories (1 to " +
+                       std::to_string(kMaxCategories) + ")");
+    for (std::uint32_t c = 0; c < count; ++c) {
+        GradeCategory category;
+        std::int32_t drop = 0;
+        if (!in.GetText(category.name) || !in.Get(category.weight) || !in.Get(drop))
+            return false;
+        if (CodePointCount(category.name) > static_cast<std::size_t>(kMaxCategoryNameLength))
+            return in.Fail("a category name is longer than " +
+                           std::to_string(kMaxCategoryNameLength) + " characters");
+        if (!std::isfinite(category.weight) || category.weight < 0.0 || drop < 0)
+            return in.Fail("a category's weight or drop count is out of range");
+        category.dropLowest = drop;
+        policy.categories.push_back(std::move(category));
+    }
+    return in.AtEnd() || in.Fail("a categories record is longer than it holds");
+}
+
+bool ReadAssignmentCategories(RecordReader& in, CMarkwiseDoc& doc, int categories) {
+    std::uint32_t count = 0;
+    if (!in.Get(count))
+        return false;
+    if (count != static_cast<std::uint32_t>(doc.AssignmentsInUse()) || in.Left() != count)
+        return in.Fail("its assignment categories do not match the assignments");
+    for (int a = 0; a < doc.AssignmentsInUse(); ++a) {
+        std::uint8_t c = 0;
+        in.Get(c);
+        if (c >= categories)
+            return in.Fail("assignment " + std::to_string(a + 1) + " is in no category");
+        doc.m_assignments[a].m_category = c;
+    }
+    return true;
+}
+
+bool ReadMarks(RecordReader& in, CMarkwiseDoc& doc) {
+    std::uint32_t count = 0;
+    if (!in.Get(count))
+        return false;
+    constexpr std::size_t kEntryBytes = 5;
+    if (in.Left() / kEntryBytes < count || in.Left() != std::size_t{count} * kEntryBytes)
+        return in.Fail("its marks record does not hold what it counts");
+    for (std::uint32_t k = 0; k < count; ++k) {
+        std::uint16_t a = 0;
+        std::uint16_t s = 0;
+        std::uint8_t mark = 0;
+        in.Get(a);
+        in.Get(s);
+        in.Get(mark);
+        if (!doc.HoldsScore(a, s) || mark < 1 || mark > 2)
+            return in.Fail("it marks a score the class does not hold");
+        doc.m_assignments[a].m_marks[s] = static_cast<ScoreMark>(mark);
+    }
+    return true;
+}
+
+// The records of a checked body, into doc; false with the reason on the first fault.
+bool ReadRecords(const unsigned char* pos, const unsigned char* end, CMarkwiseDoc& doc,
+                 std::string& error) {
+    unsigned seen = 0;
+    bool assignmentCategories = false;
+    const unsigned char* at = pos;
+    while (at != end) {
+        const unsigned char* start = at;
+        std::uint16_t tag = 0;
+        std::uint32_t length = 0;
+        if (end - at < 6) {
+            error = "a record runs past the block";
+            return false;
+        }
+        std::memcpy(&tag, at, 2);
+        std::memcpy(&length, at + 2, 4);
+        at += 6;
+        if (static_cast<std::size_t>(end - at) < length) {
+            error = "a record runs past the block";
+            return false;
+        }
+        const unsigned char* payload = at;
+        at += length;
+        RecordReader in(payload, at);
+        bool ok = true;
+        const auto known = static_cast<PolicyRecord>(tag);
+        if (known == PolicyRecord::Categories || known == PolicyRecord::AssignmentCategories ||
+            known == PolicyRecord::Marks) {
+            if ((seen & (1U << tag)) != 0) {
+                error = "a record appears twice";
+                return false;
+            }
+            seen |= 1U << tag;
+        }
+        switch (known) {
+        case PolicyRecord::Categories:
+            ok = ReadCategories(in, doc.m_policy);
+            break;
+        case PolicyRecord::AssignmentCategories:
+            // The categories come first, so that each index can be checked.
+            ok = doc.HasPolicy() ? ReadAssignmentCategories(
+                                       in, doc, static_cast<int>(doc.m_policy.categories.size()))
+                                 : in.Fail("its assignment categories come before the categories");
+            assignmentCategories = true;
+            break;
+        case PolicyRecord::Marks:
+            ok = ReadMarks(in, doc);
+            break;
+        default:
+            doc.m_unknownPolicyRecords.insert(doc.m_unknownPolicyRecords.end(), start, at);
+            break;
+        }
+        if (!ok) {
+            error = in.Error();
+            return false;
+        }
+    }
+    if (doc.HasPolicy() && !assignmentCategories && doc.AssignmentsInUse() > 0) {
+        error = "it gives the assignments no categories";
+        return false;
+    }
+    return true;
+}
+
+// Everything a block may set, back to "no policy".
+void ClearPolicy(CMarkwiseDoc& doc) {
+    doc.m_policy = {};
+    doc.m_unknownPolicyRecords.clear();
+    for (int a = 0; a < doc.AssignmentsInUse(); ++a) {
+        CAssignment& assignment = doc.m_assignments[a];
+        assignment.m_category = 0;
+        std::fill_n(assignment.m_marks.begin(), doc.StudentsInUse(), ScoreMark::None);
+    }
+}
+
+} // namespace
+
+std::uint32_t Crc32(const unsigned char* data, std::size_t size) {
+    std::uint32_t c = 0xFFFFFFFFU;
+    for (std::size_t i = 0; i < size; ++i)
+        c = kCrcTable[(c ^ data[i]) & 0xFFU] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFU;
+}
+
+void WritePolicyBlock(const CMarkwiseDoc& doc, std::vector<unsigned char>& out) {
+    if (!doc.NeedsPolicyBlock())
+        return;
+    std::vector<unsigned char> body;
+    if (doc.HasPolicy()) {
+        PutRecord(body, PolicyRecord::Categories, CategoriesPayload(doc.m_policy));
+        PutRecord(body, PolicyRecord::AssignmentCategories, AssignmentCategoriesPayload(doc));
+    }
+    const std::vector<unsigned char> marks = MarksPayload(doc);
+    if (marks.size() > sizeof(std::uint32_t))
+        PutRecord(body, PolicyRecord::Marks, marks);
+    body.insert(body.end(), doc.m_unknownPolicyRecords.begin(), doc.m_unknownPolicyRecords.end());
+    out.insert(out.end(), kPolicyBlockTag.begin(), kPolicyBlockTag.end());
+    Put(out, kPolicyBlockVersion);
+    Put(out, static_cast<std::uint32_t>(body.size()));
+    Put(out, Crc32(body.data(), body.size()));
+    out.insert(out.end(), body.begin(), body.end());
+}
+
+void ReadPolicyBlock(const unsigned char* pos, const unsigned char* end, CMarkwiseDoc& doc) {
+    ClearPolicy(doc);
+    doc.m_policyDropped.clear();
+    const auto left = static_cast<std::size_t>(end - pos);
+    if (left < kPolicyBlockTag.size() ||
+        std::memcmp(pos, kPolicyBlockTag.data(), kPolicyBlockTag.size()) != 0)
+        return;
+    std::string error;
+    std::uint32_t version = 0;
+    std::uint32_t length = 0;
+    std::uint32_t crc = 0;
+    if (left < kPolicyBlockHeaderBytes) {
+        error = "it ends inside its header";
+    } else {
+        std::memcpy(&version, pos + 8, 4);
+        std::memcpy(&length, pos + 12, 4);
+        std::memcpy(&crc, pos + 16, 4);
+        const unsigned char* body = pos + kPolicyBlockHeaderBytes;
+        if (version != kPolicyBlockVersion)
+            error = "it is of version " + std::to_string(version) + ", newer than this program";
+        else if (static_cast<std::size_t>(end - body) < length)
+            error = "it runs past the end of the file";
+        else if (Crc32(body, length) != crc)
+            error = "its checksum does not match";
+        else
+            ReadRecords(body, body + length, doc, error);
+    }
+    if (error.empty())
+        return;
+    ClearPolicy(doc);
+    doc.m_policyDropped = "The grading policy stored with this class is damaged (" + error +
+                          "), so the class opened without its policy and score marks. Saving "
+                          "it now writes the class without them.";
+}
+
+} // namespace markwise
