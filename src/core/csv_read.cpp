@@ -79,9 +79,11 @@ struct Collector {
                          ": more rows than a class can hold (1000 students)";
             return;
         }
+        const std::size_t width = row.size();
         table.rows.push_back(std::move(row));
         table.lines.push_back(rowStartLine);
         row.clear();
+        row.reserve(width); // rows are mostly as wide as the one before
         lastRowEnd = line;
     }
 
