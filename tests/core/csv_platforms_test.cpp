@@ -286,7 +286,8 @@ TEST(CsvPlatforms, MergeMatchesPlatformTitlesAndKeepsTheClassPoints) {
     const auto before = WriteClass(*doc);
     const std::vector<int> twice = {0, 0, kNewAssignment};
     EXPECT_FALSE(PlanMerge(*doc, sheet, MergeMatch::Id, plan, error, &twice));
-    EXPECT_EQ(error, "line 1: the columns \"Quiz 1 (88101)\" and \"Essay (88102)\" both go into "
+    EXPECT_EQ(error, "line 1, column \"Essay (88102)\": the columns \"Quiz 1 (88101)\" and \"Essay "
+                     "(88102)\" both go into "
                      "\"Quiz 1\". Mark one of them ignored.");
     ASSERT_TRUE(
         ReadCsvSheet("ID number,Quiz 1 (Real),Lab\n7,5,3\n", sheet, error, AssignmentTitles(*doc)));
