@@ -21,7 +21,7 @@ namespace markwise {
 
 namespace {
 
-enum class ExportKind { Csv, CsvWithMark, Xlsx };
+enum class ExportKind { Csv, CsvWithMark, Xlsx, XlsxEveryOpenClass };
 
 struct LayoutFilter {
     CsvLayout layout;
@@ -29,14 +29,21 @@ struct LayoutFilter {
     const char* filter;
 };
 
-constexpr std::array<LayoutFilter, 5> kLayoutFilters{{
+constexpr std::array<LayoutFilter, 6> kLayoutFilters{{
     {CsvLayout::Markwise, ExportKind::Csv, "Markwise CSV, everything the class holds (*.csv)"},
     {CsvLayout::Canvas, ExportKind::Csv, "Canvas grade book CSV (*.csv)"},
     {CsvLayout::Moodle, ExportKind::Csv, "Moodle grade import CSV (*.csv)"},
     {CsvLayout::Markwise, ExportKind::CsvWithMark,
      "Markwise CSV for spreadsheets, UTF-8 with byte-order mark (*.csv)"},
     {CsvLayout::Markwise, ExportKind::Xlsx, "Excel workbook (*.xlsx)"},
+    {CsvLayout::Markwise, ExportKind::XlsxEveryOpenClass,
+     "Excel workbook of every open class, one sheet each (*.xlsx)"},
 }};
+
+// "algebra" for ".../algebra.mkw", the title for a class never saved: its sheet's name.
+QFileInfo ClassFileName(const CDocument& document) {
+    return QFileInfo(document.path().isEmpty() ? document.title() : document.path());
+}
 
 QString CsvOpenFilter() {
     return QStringLiteral("CSV Files (*.csv);;All Files (*)");
@@ -110,7 +117,7 @@ InterchangeCommands::InterchangeCommands(CDocManager& manager)
 
 void InterchangeCommands::onExport(CDocument& document) {
     QWidget* parent = m_manager.window();
-    const QFileInfo named(document.path().isEmpty() ? document.title() : document.path());
+    const QFileInfo named = ClassFileName(document);
     const QString suggested =
         QFileInfo(named.dir(), named.completeBaseName() + QStringLiteral(".csv")).filePath();
     const UiSeam::SaveChoice choice = UiSeam::saveFileChoice(
@@ -120,15 +127,23 @@ void InterchangeCommands::onExport(CDocument& document) {
     const LayoutFilter& chosen = ChosenFilter(choice.filter);
     std::string error;
     bool written = false;
-    if (chosen.kind == ExportKind::Xlsx) {
+    if (chosen.kind == ExportKind::Xlsx || chosen.kind == ExportKind::XlsxEveryOpenClass) {
         // The suggested name ends in ".csv"; a workbook is never written under it.
         QString path = choice.path;
         const QFileInfo target(path);
         if (target.suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0)
             path = QFileInfo(target.dir(), target.completeBaseName() + QStringLiteral(".xlsx"))
                        .filePath();
-        written = ExportXlsx({{named.completeBaseName().toStdString(), &document.data()}},
-                             pathBytes(path), error);
+        // The active class's sheet comes first, then the others in the order they opened.
+        std::vector<XlsxClass> sheets{{named.completeBaseName().toStdString(), &document.data()}};
+        if (chosen.kind == ExportKind::XlsxEveryOpenClass) {
+            for (const CDocument* other : m_manager.documents()) {
+                if (other != &document)
+                    sheets.push_back(
+                        {ClassFileName(*other).completeBaseName().toStdString(), &other->data()});
+            }
+        }
+        written = ExportXlsx(sheets, pathBytes(path), error);
     } else {
         const std::string csv =
             ExportCsv(document.data(), chosen.layout, chosen.kind == ExportKind::CsvWithMark);

@@ -17,7 +17,7 @@ constexpr std::string_view kUsage =
     "  markwise-cli sort FILE --by name|total|assignment:N [--first-included N] -o OUT\n"
     "  markwise-cli resave FILE -o OUT\n"
     "  markwise-cli export FILE --format markwise|canvas|moodle [--bom] [-o OUT.csv]\n"
-    "  markwise-cli export FILE --format xlsx -o OUT.xlsx\n"
+    "  markwise-cli export FILE... --format xlsx -o OUT.xlsx\n"
     "  markwise-cli import IN.csv [--points-from-highest] -o OUT.MKW\n"
     "  markwise-cli merge CLASS.MKW IN.csv --match id|name [--points-from-highest] [--dry-run]"
     " -o OUT.MKW\n"
@@ -36,7 +36,8 @@ constexpr std::string_view kHelpDetails =
     "resave   loads the class and saves it to OUT.\n"
     "export   writes the class as CSV in a spreadsheet's or learning platform's layout,\n"
     "         to OUT.csv or the standard output; --bom starts it with the byte-order mark\n"
-    "         spreadsheets on Windows need. xlsx writes an Excel workbook.\n"
+    "         spreadsheets on Windows need. xlsx writes an Excel workbook with one\n"
+    "         sheet per class, named after its file.\n"
     "import   reads a CSV (a markwise, canvas or moodle export, or a roster) as a new class.\n"
     "merge    merges a CSV's scores into the class, matching students by ID or by\n"
     "         name; blank cells keep scores, rows matching no student are listed and\n"
@@ -210,6 +211,8 @@ bool CheckComplete(const Options& options, const std::vector<std::string_view>& 
         error = "missing IN.csv";
     else if (options.command == Command::Export && !given("--format"))
         error = "export needs --format";
+    else if (!options.classes.empty() && !options.xlsx)
+        error = "several classes go only into one workbook (--format xlsx)";
     else if (options.xlsx && options.output.empty())
         error = "export --format xlsx needs -o OUT.xlsx";
     else if (options.xlsx && options.byteOrderMark)
@@ -303,6 +306,11 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         if ((optionsEnded || arg.size() < 2 || arg.front() != '-') &&
             options.command == Command::Pdf) {
             (options.output.empty() ? options.output : options.classes.emplace_back()) = arg;
+            continue;
+        }
+        if ((optionsEnded || arg.size() < 2 || arg.front() != '-') &&
+            options.command == Command::Export && !options.file.empty()) {
+            options.classes.push_back(arg);
             continue;
         }
         if (optionsEnded || arg.size() < 2 || arg.front() != '-') {

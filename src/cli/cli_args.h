@@ -45,7 +45,8 @@ struct Options {
     bool pointsFromHighest = false;         // import, merge --points-from-highest
     MergeMatch match = MergeMatch::Id;      // merge --match
     bool dryRun = false;                    // merge --dry-run
-    std::vector<std::string> classes;       // pdf: the classes, after OUT_DIR (in output)
+    std::vector<std::string> classes;       // pdf: the classes, after OUT_DIR (in output);
+                                            // export: the classes after FILE (xlsx only)
     std::string report = "sheet";           // pdf --report
     PaperSize paper = PaperSize::Locale;    // pdf --page-size
     bool allAssignments = false;            // pdf --all-assignments

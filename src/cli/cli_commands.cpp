@@ -150,7 +150,15 @@ CommandResult RunResave(const Options& options, const CMarkwiseDoc& doc) {
 CommandResult RunExport(const Options& options, const CMarkwiseDoc& doc) {
     std::string error;
     if (options.xlsx) {
-        if (!ExportXlsx({{ClassName(options.file), &doc}}, options.output, error))
+        std::vector<XlsxClass> sheets{{ClassName(options.file), &doc}};
+        std::vector<std::unique_ptr<CMarkwiseDoc>> more;
+        for (const std::string& file : options.classes) {
+            more.push_back(LoadClassFile(file, error));
+            if (!more.back()) // the error names the file
+                return {kExitFile, {}, ErrorLine(error)};
+            sheets.push_back({ClassName(file), more.back().get()});
+        }
+        if (!ExportXlsx(sheets, options.output, error))
             return {kExitFile, {}, ErrorLine(options.output + ": " + error)};
         return {};
     }

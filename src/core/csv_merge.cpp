@@ -56,9 +56,11 @@ public:
 
     bool Plan() {
         if (m_match == MergeMatch::Id && !m_sheet.hasIds)
-            return Fail("line 1: no column holds student IDs");
+            return Fail("line 1: no column holds student IDs. Title one \"Student ID\", or "
+                        "match by name.");
         if (m_match == MergeMatch::Name && !m_sheet.hasNames)
-            return Fail("line 1: no column holds names");
+            return Fail("line 1: no column holds names. Title one \"Name\" (or \"Last "
+                        "Name\" and \"First Name\"), or match by student ID.");
         return MatchAssignments() && MatchStudents();
     }
 
@@ -66,6 +68,27 @@ private:
     bool Fail(std::string message) {
         m_error = std::move(message);
         return false;
+    }
+
+    // `line 1, column "Quiz"`: where a column's title is.
+    static std::string HeaderPlace(const CsvAssignmentColumn& column) {
+        return "line 1, column " +
+               (column.header.empty() ? std::to_string(column.column + 1) : Quoted(column.header));
+    }
+
+    // `line 7, column "Student ID"`: the column the rows are matched by.
+    std::string KeyPlace(int line) const {
+        for (std::size_t c = 0; c < m_sheet.columns.size(); ++c) {
+            const CsvColumnUse use = m_sheet.columns[c].use;
+            const bool key = m_match == MergeMatch::Id
+                                 ? use == CsvColumnUse::Id
+                                 : use == CsvColumnUse::Last || use == CsvColumnUse::Full;
+            if (key)
+                return "line " + std::to_string(line) + ", column " +
+                       (m_sheet.columns[c].header.empty() ? std::to_string(c + 1)
+                                                          : Quoted(m_sheet.columns[c].header));
+        }
+        return "line " + std::to_string(line);
     }
 
     std::string KeyText() const { return m_match == MergeMatch::Id ? "student ID " : "name "; }
@@ -87,8 +110,9 @@ private:
         if (found == (loose ? m_looseTitles.end() : m_classTitles.end()))
             return true;
         if (found->second == kAmbiguous)
-            return Fail("line 1: the title " + Quoted(column.header) +
-                        " belongs to two assignments in the class");
+            return Fail(HeaderPlace(column) +
+                        ": two assignments of the class have this title. Rename one of them, "
+                        "or choose the assignment it goes into in the preview.");
         target = found->second;
         return true;
     }
@@ -108,7 +132,9 @@ private:
         for (std::size_t c = 0; c < m_sheet.assignments.size(); ++c) {
             const CsvAssignmentColumn& column = m_sheet.assignments[c];
             if (!csvTitles.emplace("=" + Key(column.header), static_cast<int>(c)).second)
-                return Fail("line 1: the title " + Quoted(column.header) + " appears twice");
+                return Fail(HeaderPlace(column) +
+                            ": another column has the same title. Rename one of them, or mark "
+                            "one ignored.");
             MergeColumnMatch matched{column.header, kNewAssignment, false};
             if (m_targets != nullptr && c < m_targets->size()) {
                 matched.target = (*m_targets)[c];
@@ -123,17 +149,19 @@ private:
             } else {
                 const auto [other, first] = taken.emplace(matched.target, column.header);
                 if (!first)
-                    return Fail("line 1: the columns " + Quoted(other->second) + " and " +
-                                Quoted(column.header) + " both go into " +
+                    return Fail(HeaderPlace(column) + ": the columns " + Quoted(other->second) +
+                                " and " + Quoted(column.header) + " both go into " +
                                 Quoted(m_doc.m_assignments[matched.target].m_title) +
                                 ". Mark one of them ignored.");
                 m_target.push_back(matched.target);
             }
             m_plan.columns.push_back(std::move(matched));
         }
-        if (m_doc.AssignmentsInUse() + static_cast<int>(added.size()) > kMaxAssignments)
-            return Fail("the class would have more than " + std::to_string(kMaxAssignments) +
-                        " assignments");
+        if (const int room = kMaxAssignments - m_doc.AssignmentsInUse();
+            static_cast<int>(added.size()) > room)
+            return Fail(HeaderPlace(added[static_cast<std::size_t>(room)]) +
+                        ": the class would have more than " + std::to_string(kMaxAssignments) +
+                        " assignments. Mark the columns it does not need ignored.");
         if (const std::string missing = PointsNotGiven(added); !missing.empty())
             return Fail(missing);
         m_plan.added = std::move(added);
@@ -153,9 +181,9 @@ private:
             if (!key.empty()) {
                 const auto [seen, first] = csvLines.emplace(key, row.line);
                 if (!first)
-                    return Fail("line " + std::to_string(row.line) + ": " + KeyText() +
-                                Quoted(shown) + " also appears on line " +
-                                std::to_string(seen->second));
+                    return Fail(KeyPlace(row.line) + ": " + KeyText() + Quoted(shown) +
+                                " also appears on line " + std::to_string(seen->second) +
+                                ". Correct one of the two rows, or delete one.");
             }
             const auto found = key.empty() ? classKeys.end() : classKeys.find(key);
             if (found == classKeys.end()) {
@@ -163,8 +191,10 @@ private:
                 continue;
             }
             if (found->second == kAmbiguous)
-                return Fail("line " + std::to_string(row.line) + ": " + KeyText() + Quoted(shown) +
-                            " belongs to two students in the class");
+                return Fail(KeyPlace(row.line) + ": " + KeyText() + Quoted(shown) +
+                            " belongs to two students in the class. Tell them apart in the "
+                            "class, or match by " +
+                            (m_match == MergeMatch::Id ? "name." : "student ID."));
             ++m_plan.matched;
             AddChanges(found->second, row);
         }

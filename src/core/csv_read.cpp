@@ -64,8 +64,10 @@ struct Collector {
         if (row.empty())
             rowStartLine = line - static_cast<int>(LineBreaks(cell));
         if (row.size() == maxColumns) {
-            limitError = "line " + std::to_string(rowStartLine) + ": more than " +
-                         std::to_string(maxColumns) + " columns";
+            limitError = "line " + std::to_string(rowStartLine) + ", column " +
+                         std::to_string(maxColumns + 1) + ": more than " +
+                         std::to_string(maxColumns) +
+                         " columns. Delete the columns the class does not need.";
             return;
         }
         row.emplace_back(cell);
@@ -76,12 +78,15 @@ struct Collector {
             return;
         if (table.rows.size() == maxRows) {
             limitError = "line " + std::to_string(rowStartLine) +
-                         ": more rows than a class can hold (1000 students)";
+                         ": more rows than a class can hold (1000 students). Split the file "
+                         "into classes of at most 1000 students.";
             return;
         }
+        const std::size_t width = row.size();
         table.rows.push_back(std::move(row));
         table.lines.push_back(rowStartLine);
         row.clear();
+        row.reserve(width); // rows are mostly as wide as the one before
         lastRowEnd = line;
     }
 
@@ -133,7 +138,7 @@ bool ReadCsv(std::string_view bytes, CsvTable& table, std::string& error, std::s
 
     csv_parser parser;
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
-        error = "cannot start the CSV reader";
+        error = "the CSV reader could not start. Close other programs, then try again.";
         return false;
     }
     csv_set_delim(&parser, static_cast<unsigned char>(table.separator));
@@ -181,15 +186,19 @@ bool ReadCsv(std::string_view bytes, CsvTable& table, std::string& error, std::s
             ConvertFromCp1252(table); // the header names the column
         const int column = static_cast<int>(collector.row.size());
         if (parseError != CSV_EPARSE)
-            error = "not enough memory to read the file";
+            error = "not enough memory to read the file. Close other programs, then try again.";
         else if (unclosed) // the open quote is somewhere after the last complete row
-            error = table.Place(collector.lastRowEnd + 1, column) + ": a quoted cell is not closed";
+            error = table.Place(collector.lastRowEnd + 1, column) +
+                    ": a quoted cell is not closed. Add the closing double quote.";
         else
-            error = table.Place(collector.line, column) + ": malformed quoting";
+            error = table.Place(collector.line, column) +
+                    ": a double quote in the wrong place. Quote the whole cell and double each "
+                    "quote inside it (\"say \"\"hi\"\"\"), or remove the stray quote.";
         return false;
     }
     if (table.rows.empty()) {
-        error = "the file holds no header row";
+        error = "line 1: the file holds no header row. Start it with a line of column titles, "
+                "such as \"Name,Quiz 1\".";
         return false;
     }
     if (!table.utf8)

@@ -123,10 +123,12 @@ private:
         const std::size_t description = m_categoryRow == 0 ? 2 : 3;
         if (Ours() && (m_pointsRow != 1 || m_descriptionRow != description ||
                        (m_categoryRow != 0 && m_categoryRow != 2))) {
-            m_error = "line " +
-                      std::to_string(m_table.rows.size() > 1 ? m_table.lines[1]
-                                                             : m_table.lines.back() + 1) +
-                      ": the \"Points Possible\" and \"Description\" rows must follow the header";
+            m_error =
+                m_table.Place(m_table.rows.size() > 1 ? m_table.lines[1] : m_table.lines.back() + 1,
+                              0) +
+                ": the \"Points Possible\" and \"Description\" rows must follow the "
+                "header. Move them to lines 2 and " +
+                std::to_string(description + 1) + ", as Markwise exports them.";
             return false;
         }
         m_firstStudentRow = row;
@@ -142,7 +144,9 @@ private:
                 continue; // a spreadsheet's trailing ",,,," rows
             if (m_rows.size() == static_cast<std::size_t>(kMaxStudents)) {
                 m_error = "line " + std::to_string(m_table.lines[row]) + ": more than " +
-                          std::to_string(kMaxStudents) + " students";
+                          std::to_string(kMaxStudents) +
+                          " students. Split the file into classes of at most " +
+                          std::to_string(kMaxStudents) + ".";
                 return false;
             }
             m_rows.push_back(row);
@@ -242,7 +246,9 @@ private:
                 continue;
             if (m_columns.size() == static_cast<std::size_t>(kMaxAssignments))
                 return Fail(0, column,
-                            "more than " + std::to_string(kMaxAssignments) + " assignments");
+                            "more than " + std::to_string(kMaxAssignments) +
+                                " assignments. Mark the columns the class does not need "
+                                "ignored, or split the file.");
             if (m_pointsRow != 0 && choice.points == std::nullopt &&
                 Score(m_pointsRow, column).kind == CsvScoreKind::Text)
                 return NotAScore(m_pointsRow, column);
@@ -292,7 +298,8 @@ private:
                 m_sheet.hasNames || role == Role::Last || role == Role::First || role == Role::Full;
         }
         if (!m_sheet.hasIds && !m_sheet.hasNames) {
-            m_error = "line 1: no column holds names or student IDs";
+            m_error = "line 1: no column holds names or student IDs. Title one \"Name\" or "
+                      "\"Student ID\", or make a column a name or ID in the import's preview.";
             return false;
         }
         m_sheet.students.reserve(m_rows.size());

@@ -184,7 +184,7 @@ std::string FormatShortest(double value) {
     return std::string(buffer, FormatShortest(value, buffer));
 }
 
-bool ParseNumber(const std::string& text, double& value) {
+bool ParseNumber(std::string_view text, double& value) {
     std::string_view rest;
     double parsed = 0.0;
     if (!TypedNumber(text, rest) || !ReadsWhole(rest, parsed, std::chars_format::general))
@@ -204,7 +204,7 @@ std::optional<double> ParseTypedScore(std::string_view text) {
     if (text.empty() || text == kMissingScoreText || text == "n/a")
         return MISSING_SCORE;
     double value = 0.0;
-    if (!ParseNumber(std::string(text), value))
+    if (!ParseNumber(text, value))
         return std::nullopt;
     return value;
 }

@@ -24,7 +24,7 @@ std::string FormatShortest(double value);
 inline constexpr std::size_t kShortestBufferSize = 32;
 char* FormatShortest(double value, char* buffer);
 // Parses a number typed in a dialog box (surrounding blanks allowed); false when it holds none.
-bool ParseNumber(const std::string& text, double& value);
+bool ParseNumber(std::string_view text, double& value);
 // What a missing score (MISSING_SCORE) reads as, on screen, on paper and in previews.
 inline constexpr std::string_view kMissingScoreText = "N/A";
 // A score as typed: "N/A", "n/a" or nothing (blanks aside) is a missing score, a number is

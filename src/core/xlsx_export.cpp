@@ -17,21 +17,61 @@ namespace markwise {
 
 namespace {
 
-// A workbook refuses sheet names over 31 characters, with []:*?/\ in them or repeated.
-std::string SheetName(const std::string& utf8, std::set<std::string>& used) {
-    std::string base;
-    int characters = 0;
-    for (const char c : utf8.empty() ? std::string("Class") : utf8) {
-        const bool lead = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        if (lead && ++characters > 28)
-            break;
-        base += std::string_view("[]:*?/\\").find(c) == std::string_view::npos ? c : '_';
+constexpr int kMaxSheetName = 31; // characters
+
+// Excel compares sheet names without case.
+std::string NameKey(const std::string& name) {
+    std::string key = name;
+    for (char& c : key) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     }
-    std::string name = base;
-    for (int n = 2; !used.insert(name).second; ++n)
-        name = base + " " + std::to_string(n);
-    return name;
+    return key;
 }
+
+// The first `characters` characters of a UTF-8 text.
+std::string FirstCharacters(const std::string& utf8, int characters) {
+    std::size_t end = 0;
+    for (int n = 0; end < utf8.size(); ++end) {
+        const bool lead = (static_cast<unsigned char>(utf8[end]) & 0xC0) != 0x80;
+        if (lead && ++n > characters)
+            break;
+    }
+    return utf8.substr(0, end);
+}
+
+} // namespace
+
+std::vector<std::string> WorkbookSheetNames(const std::vector<std::string>& classNames) {
+    std::vector<std::string> names;
+    std::set<std::string> used;
+    for (const std::string& given : classNames) {
+        // File names on Linux need not be UTF-8; the workbook's XML must be.
+        std::string base = given.empty()        ? std::string("Class")
+                           : IsValidUtf8(given) ? given
+                                                : Cp1252ToUtf8(given);
+        for (char& c : base) {
+            if (std::string_view("[]:*?/\\").find(c) != std::string_view::npos ||
+                static_cast<unsigned char>(c) < 0x20)
+                c = '_';
+        }
+        if (base.front() == '\'')
+            base.front() = '_'; // Excel refuses a name that starts or ends with an apostrophe
+        if (base.back() == '\'')
+            base.back() = '_';
+        std::string name = FirstCharacters(base, kMaxSheetName);
+        for (int n = 2; !used.insert(NameKey(name)).second; ++n) {
+            const std::string suffix = " " + std::to_string(n);
+            name = FirstCharacters(base, kMaxSheetName - static_cast<int>(suffix.size())) + suffix;
+        }
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+namespace {
+
+constexpr int kStudentFields = 6; // the columns before the scores
 
 class SheetWriter {
 public:
@@ -65,8 +105,19 @@ private:
     lxw_error m_result = LXW_NO_ERROR;
 };
 
+// A row under the header: its label, the student fields' cells empty, one cell per assignment.
+template <typename Cell>
+void WriteDetailRow(SheetWriter& out, const char* label, const CMarkwiseDoc& doc, Cell cell) {
+    out.Text(label);
+    for (int c = 1; c < kStudentFields; ++c)
+        out.Empty();
+    for (int a = 0; a < doc.AssignmentsInUse(); ++a)
+        cell(doc.m_assignments[a]);
+    out.EndRow();
+}
+
 void WriteClass(SheetWriter& out, const CMarkwiseDoc& doc) {
-    static constexpr std::array<const char*, 6> kHeader = {
+    static constexpr std::array<const char*, kStudentFields> kHeader = {
         "Last Name", "First Name", "Student ID", "Grade Level", "Book Number", "Phone"};
     for (const char* title : kHeader)
         out.Text(title);
@@ -74,18 +125,10 @@ void WriteClass(SheetWriter& out, const CMarkwiseDoc& doc) {
     for (int a = 0; a < assignments; ++a)
         out.Text(doc.m_assignments[a].m_title);
     out.EndRow();
-    out.Text("Points Possible");
-    for (std::size_t c = 1; c < kHeader.size(); ++c)
-        out.Empty();
-    for (int a = 0; a < assignments; ++a)
-        out.Number(doc.m_assignments[a].m_pointsPossible);
-    out.EndRow();
-    out.Text("Description");
-    for (std::size_t c = 1; c < kHeader.size(); ++c)
-        out.Empty();
-    for (int a = 0; a < assignments; ++a)
-        out.Text(doc.m_assignments[a].m_description);
-    out.EndRow();
+    WriteDetailRow(out, "Points Possible", doc,
+                   [&out](const CAssignment& a) { out.Number(a.m_pointsPossible); });
+    WriteDetailRow(out, "Description", doc,
+                   [&out](const CAssignment& a) { out.Text(a.m_description); });
     for (int s = 0; s < doc.StudentsInUse(); ++s) {
         for (const auto* field : {&doc.m_lastName, &doc.m_firstName, &doc.m_studentId,
                                   &doc.m_gradeLevel, &doc.m_bookNumber, &doc.m_phone})
@@ -134,10 +177,14 @@ bool ExportXlsx(const std::vector<XlsxClass>& classes, const std::string& path,
         error = "the workbook could not be started";
         return false;
     }
-    std::set<std::string> used;
+    std::vector<std::string> names;
+    for (const XlsxClass& entry : classes)
+        names.push_back(entry.name);
+    names = WorkbookSheetNames(names);
     lxw_error result = LXW_NO_ERROR;
-    for (const XlsxClass& entry : classes) {
-        lxw_worksheet* sheet = workbook_add_worksheet(book, SheetName(entry.name, used).c_str());
+    for (std::size_t c = 0; c < classes.size(); ++c) {
+        const XlsxClass& entry = classes[c];
+        lxw_worksheet* sheet = workbook_add_worksheet(book, names[c].c_str());
         if (sheet == nullptr) {
             result = LXW_ERROR_MEMORY_MALLOC_FAILED;
             break;

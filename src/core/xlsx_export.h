@@ -13,6 +13,11 @@ struct XlsxClass {
     const CMarkwiseDoc* doc = nullptr;
 };
 
+// The sheet name each class gets, in order: invalid characters ([]:*?/\ and control
+// characters) and a leading or trailing apostrophe as '_', at most 31 characters, and a
+// name already given (case aside) numbered " 2", " 3", ...
+std::vector<std::string> WorkbookSheetNames(const std::vector<std::string>& classNames);
+
 // Writes an Excel workbook with one sheet per class, in the rows of the Markwise CSV layout
 // (header, "Points Possible", "Description", one row per student): numbers as number cells,
 // texts as text cells (never a formula, whatever they begin with), a missing score blank.

@@ -74,7 +74,7 @@ Printout MakePrintout(const std::string& report, const CMarkwiseDoc& doc, const 
     }
     if (request.starts_with("progress:")) {
         double cutoff = 0;
-        if (!ParseNumber(std::string(request.substr(9)), cutoff)) {
+        if (!ParseNumber(request.substr(9), cutoff)) {
             error = "the progress report's cut-off must be a number";
             return {};
         }

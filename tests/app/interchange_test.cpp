@@ -7,6 +7,7 @@
 #include "dialogs/import_preview_dlg.h"
 #include "framework/commands.h"
 #include "support/app_fixture.h"
+#include "support/zip_entry.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -106,7 +107,7 @@ private slots:
         const QStringList filters = CsvExportFilters().split(";;");
         const CsvLayout layouts[] = {CsvLayout::Markwise, CsvLayout::Canvas, CsvLayout::Moodle,
                                      CsvLayout::Markwise};
-        QCOMPARE(filters.size(), 5);
+        QCOMPARE(filters.size(), 6);
         for (int i = 0; i < 5; ++i) {
             const QString out = path(QString("export%1.csv").arg(i));
             UiSeam::setFilterAnswerer([&](const QString&, const QString&) {
@@ -132,6 +133,33 @@ private slots:
         QVERIFY(!QFile::exists(m_messages.file) && !document.isModified());
     }
 
+    // One sheet by default, whatever else is open; one per open class when asked, the
+    // active class's first.
+    void exportWorkbookOfEveryOpenClass() {
+        CDocument& sample = startWithSample();
+        CDocument* other = manager().OnFileNew();
+        QVERIFY(other && manager().activeDocument() == other);
+        const QStringList filters = CsvExportFilters().split(";;");
+        QStringList workbooks;
+        for (const int f : {4, 5}) {
+            UiSeam::setFilterAnswerer([&](const QString&, const QString&) {
+                return UiSeam::SaveChoice{path(QString("book%1.xlsx").arg(f)), filters[f]};
+            });
+            run(ID_FILE_CSV_EXPORT);
+            workbooks << QString::fromStdString(ZipEntry(
+                ReadFile(path(QString("book%1.xlsx").arg(f))).toStdString(), "xl/workbook.xml"));
+        }
+        const QString first =
+            QString("<sheet name=\"%1\" sheetId=\"1\"").arg(QFileInfo(other->title()).baseName());
+        const QString second = QString("<sheet name=\"%1\" sheetId=\"2\"")
+                                   .arg(QFileInfo(sample.path()).completeBaseName());
+        QVERIFY2(workbooks[0].contains(first) && !workbooks[0].contains("sheetId=\"2\""),
+                 qPrintable(workbooks[0]));
+        QVERIFY2(workbooks[1].contains(first) && workbooks[1].contains(second),
+                 qPrintable(workbooks[1]));
+        QVERIFY(m_messages.texts.isEmpty());
+    }
+
     void importOpensANewModifiedClassOrShowsWhyNot() {
         CDocument& sample = startWithSample();
         const std::string csv = ExportCsv(sample.data(), CsvLayout::Canvas);
@@ -152,7 +180,8 @@ private slots:
         m_messages.file = writeCsv("bad.csv", "Last Name,First Name,Quiz\nLee,Ann,\"9\n");
         run(ID_FILE_CSV_IMPORT);
         QCOMPARE(m_messages.texts,
-                 QStringList{"bad.csv: Line 2, column \"Quiz\": a quoted cell is not closed"});
+                 QStringList{"bad.csv: Line 2, column \"Quiz\": a quoted cell is not closed. Add "
+                             "the closing double quote."});
         QCOMPARE(manager().documents().size(), std::size_t(2));
     }
 
@@ -229,7 +258,8 @@ private slots:
         const QString bad = writeCsv("bad.csv", "Student ID,Quiz 1\n240105,1\n240105,2\n");
         importScores(bad, true);
         QCOMPARE(m_messages.texts,
-                 QStringList{"bad.csv: Line 3: student ID \"240105\" also appears on line 2"});
+                 QStringList{"bad.csv: Line 3, column \"Student ID\": student ID \"240105\" also "
+                             "appears on line 2. Correct one of the two rows, or delete one."});
         QCOMPARE(previews, 0);
         m_messages.texts.clear();
 

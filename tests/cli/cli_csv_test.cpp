@@ -1,4 +1,8 @@
 #include "cli_fixture.h"
+#include "core/capacity.h"
+#include "core/class_file.h"
+#include "core/xlsx_export.h"
+#include "support/zip_entry.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -74,6 +78,107 @@ TEST_F(CliCsv, ExportForSpreadsheetsAndAsWorkbook) {
     EXPECT_TRUE(Has(bytes, "xl/sharedStrings.xml"));
 }
 
+// Several classes: one sheet each, named after the files, every cell in its sheet.
+TEST_F(CliCsv, WorkbookOfSeveralClasses) {
+    auto other = markwise::test::NewClass();
+    markwise::test::AddStudent(*other, "Okafor", "Chi", "31");
+    markwise::test::AddAssignment(*other, 25, {23.5}, "Essay");
+    const std::string second = dir.File("Period [2]: Algebra and Geometry, Spring.mkw");
+    const std::string third = dir.File("sub/" + std::filesystem::path(file).filename().string());
+    std::filesystem::create_directory(dir.File("sub"));
+    for (const std::string& path : {second, third}) {
+        std::string error;
+        ASSERT_TRUE(SaveClassFile(path, *other, error)) << error;
+    }
+    const std::string book = dir.File("book.xlsx");
+    const CommandResult xlsx = Run({"export", file, second, "--format", "xlsx", "-o", book, third});
+    ASSERT_EQ(xlsx.status, kExitOk) << xlsx.err;
+    const std::string bytes = ReadText(book);
+    const std::string base = std::filesystem::path(file).stem().string();
+    const std::string workbook = markwise::test::ZipEntry(bytes, "xl/workbook.xml");
+    EXPECT_TRUE(Has(workbook, "<sheet name=\"" + base + "\" sheetId=\"1\""));
+    EXPECT_TRUE(Has(workbook, "<sheet name=\"Period _2__ Algebra and Geometr\" sheetId=\"2\""));
+    EXPECT_TRUE(Has(workbook, "<sheet name=\"" + base + " 2\" sheetId=\"3\"")) << workbook;
+    const std::string strings = markwise::test::ZipEntry(bytes, "xl/sharedStrings.xml");
+    for (const char* text : {"Quiz", "Essay", "Okafor", "Lee", "Points Possible"})
+        EXPECT_TRUE(Has(strings, text)) << text;
+    EXPECT_TRUE(Has(markwise::test::ZipEntry(bytes, "xl/worksheets/sheet1.xml"), "<v>9</v>"));
+    for (const char* sheet : {"xl/worksheets/sheet2.xml", "xl/worksheets/sheet3.xml"}) {
+        const std::string xml = markwise::test::ZipEntry(bytes, sheet);
+        EXPECT_TRUE(Has(xml, "<v>25</v>") && Has(xml, "<v>23.5</v>")) << sheet;
+        EXPECT_FALSE(Has(xml, "<f>"));
+    }
+
+    const std::vector<std::string> names = WorkbookSheetNames(
+        {"", "Algebra", "ALGEBRA", "'quoted'", "a\tb*c?d/e\\f", std::string(40, 'x'),
+         std::string(40, 'x'), "\xC9t\xE9", "\xC3\xA9" + std::string(35, 'y')});
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"Class", "Algebra", "ALGEBRA 2", "_quoted_", "a_b_c_d_e_f",
+                                        std::string(31, 'x'), std::string(29, 'x') + " 2",
+                                        "\xC3\x89t\xC3\xA9", "\xC3\xA9" + std::string(30, 'y')}));
+}
+
+// Every refusal of a CSV names the file, the line and (where there is one) the column, and
+// says what to do; the class is never written.
+TEST_F(CliCsv, EveryRefusalSaysWhereAndWhatToDo) {
+    std::string wide = "Name";
+    std::string scores = "Lee";
+    for (int a = 0; a <= kMaxAssignments; ++a) {
+        wide += ",A" + std::to_string(a);
+        scores += ",1";
+    }
+    const std::string points = "Points Possible" + std::string(kMaxAssignments + 1, ',');
+    std::string many = "Name,Quiz (1 pt)\n";
+    for (int s = 0; s <= kMaxStudents; ++s)
+        many += "S" + std::to_string(s) + ",1\n";
+    const std::string tall = many + "X,1\nY,1\n";
+    const std::string markwise =
+        "Last Name,First Name,Student ID,Grade Level,Book Number,Phone,Quiz\nLee,Ann,7,,,,1\n";
+    struct Case {
+        const char* match; // empty: import
+        std::string csv;
+        std::string place;
+        const char* fix;
+    };
+    const Case cases[] = {
+        {"", "Name,Quiz (10 pts)\nLee,twelve\nAnn,9\n", "line 2, column \"Quiz (10 pts)\"",
+         "Change it, or mark the column ignored."},
+        {"", "Name,Quiz\nBob,x\"y\"\n", "line 2, column \"Quiz\"", "or remove the stray quote."},
+        {"", "Name,Quiz\n\"Bob,2\n", "line 2, column \"Name\"", "Add the closing double quote."},
+        {"", markwise, "line 2, column \"Last Name\"", "Move them to lines 2 and 3"},
+        {"", "Name" + std::string(4 * (kMaxAssignments + 6), ',') + "\n", "line 1, column 825",
+         "Delete the columns the class does not need."},
+        {"", wide + "\n" + points + "\n" + scores + "\n", "line 1, column \"A200\"",
+         "Mark the columns the class does not need ignored"},
+        {"", many, "line 1002", "Split the file into classes of at most 1000."},
+        {"", tall, "line 1004", "Split the file into classes of at most 1000 students."},
+        {"", "Email,Quiz (1 pt)\nx@y,1\n", "line 1", "Title one \"Name\" or \"Student ID\""},
+        {"", "", "line 1", "Start it with a line of column titles"},
+        {"", "ID number,Quiz\n7,5\n", "line 1, column \"Quiz\"", "Add a \"Points Possible\" row"},
+        {"id", "ID number,Quiz\n7,1\n7,2\n", "line 3, column \"ID number\"",
+         "Correct one of the two rows, or delete one."},
+        {"id", "ID number,Quiz,QUIZ\n7,1,2\n", "line 1, column \"QUIZ\"",
+         "Rename one of them, or mark one ignored."},
+        {"id", "Name,Quiz\nAnn Lee,1\n", "line 1", "or match by name."},
+        {"name", "ID number,Quiz\n7,1\n", "line 1", "or match by student ID."},
+    };
+    const std::string before = ReadText(file);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.csv.substr(0, 60));
+        WriteBytes(csv, c.csv);
+        std::filesystem::remove(out);
+        const CommandResult result = *c.match == '\0'
+                                         ? Run({"import", csv, "-o", out})
+                                         : Run({"merge", file, csv, "--match", c.match, "-o", out});
+        EXPECT_EQ(result.status, kExitFile);
+        EXPECT_TRUE(result.err.starts_with("markwise-cli: " + csv + ": " + c.place + ": "))
+            << result.err;
+        EXPECT_TRUE(Has(result.err, c.fix)) << result.err;
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
+    EXPECT_EQ(ReadText(file), before);
+}
+
 TEST_F(CliCsv, GradesCellsAreSafeForSpreadsheets) {
     auto doc = markwise::test::NewClass();
     markwise::test::AddStudent(*doc, "=cmd|' /C calc'!A0", "\x1B[2J", "-1");
@@ -132,9 +237,16 @@ TEST_F(CliCsv, FailuresChangeNothingAndSayOneLine) {
         {{"export", file, "--format", "xlsx", "-o", dir.File("no/such/dir.xlsx")},
          kExitFile,
          "no/such/dir.xlsx"},
+        {{"export", file, file, "--format", "canvas", "-o", out},
+         kExitUsage,
+         "several classes go only into one workbook (--format xlsx)"},
+        {{"export", file, absent, "--format", "xlsx", "-o", out},
+         kExitFile,
+         absent + "\". The file does not exist.\n"},
         {{"import", quoting, "-o", out},
          kExitFile,
-         "markwise-cli: " + quoting + ": line 2, column \"Name\": malformed quoting\n"},
+         "markwise-cli: " + quoting +
+             ": line 2, column \"Name\": a double quote in the wrong place"},
         {{"import", absent, "-o", out}, kExitFile, absent + ": The file does not exist.\n"},
         {{"import", huge, "-o", out},
          kExitFile,

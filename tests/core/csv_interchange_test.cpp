@@ -222,6 +222,9 @@ TEST(CsvInterchange, BadInputIsRefusedSayingWhere) {
     for (int a = 0; a <= kMaxAssignments; ++a)
         wide += ",A" + std::to_string(a);
     wide += "\n";
+    const std::string kQuote =
+        ": a double quote in the wrong place. Quote the whole cell and double each quote inside it "
+        "(\"say \"\"hi\"\"\"), or remove the stray quote.";
     const std::pair<std::string, std::string> cases[] = {
         {header + "Lee,Ann,7,,,,twelve\n",
          "line 4, column \"Quiz 3\": \"twelve\" is not a score. Change it, or mark the column "
@@ -230,16 +233,21 @@ TEST(CsvInterchange, BadInputIsRefusedSayingWhere) {
         {header + "Lee,Ann,7,,,,\"two\nlines" + std::string(50, 'x') + "\"\n",
          "line 4, column \"Quiz 3\": \"two?lines" + std::string(31, 'x') +
              "...\" is not a score. Change it, or mark the column ignored."},
-        {"Name,Quiz\n\"Lee, Ann\",1\nBob,\"x\"y\n", "line 3, column \"Quiz\": malformed quoting"},
-        {"Name,Quiz\nBob,x\"y\"\n", "line 2, column \"Quiz\": malformed quoting"},
+        {"Name,Quiz\n\"Lee, Ann\",1\nBob,\"x\"y\n", "line 3, column \"Quiz\"" + kQuote},
+        {"Name,Quiz\nBob,x\"y\"\n", "line 2, column \"Quiz\"" + kQuote},
         {"Name,Quiz\n\"Lee\nAnn\",1\n\"Bob,2\n",
-         "line 4, column \"Name\": a quoted cell is not closed"},
+         "line 4, column \"Name\": a quoted cell is not closed. Add the closing double quote."},
         {"Last Name,First Name,Student ID,Grade Level,Book Number,Phone\nLee,Ann,,,,\n",
-         "line 2: the \"Points Possible\" and \"Description\" rows must follow the header"},
-        {many, "line 1002: more than 1000 students"},
-        {wide, "line 1, column \"A200\": more than 200 assignments"},
-        {"Email,Quiz\nx@y,1\n", "line 1: no column holds names or student IDs"},
-        {"", "the file holds no header row"},
+         "line 2, column \"Last Name\": the \"Points Possible\" and \"Description\" rows must "
+         "follow the header. Move them to lines 2 and 3, as Markwise exports them."},
+        {many, "line 1002: more than 1000 students. Split the file into classes of at most 1000."},
+        {wide, "line 1, column \"A200\": more than 200 assignments. Mark the columns the class "
+               "does not need ignored, or split the file."},
+        {"Email,Quiz\nx@y,1\n",
+         "line 1: no column holds names or student IDs. Title one \"Name\" or \"Student ID\", or "
+         "make a column a name or ID in the import's preview."},
+        {"", "line 1: the file holds no header row. Start it with a line of column titles, such as "
+             "\"Name,Quiz 1\"."},
     };
     for (const auto& [csv, message] : cases) {
         SCOPED_TRACE(csv.substr(0, 80));
@@ -254,7 +262,7 @@ TEST(CsvInterchange, BadInputIsRefusedSayingWhere) {
     // Line numbers count the lines of the file, quoted line breaks included.
     std::string error;
     EXPECT_FALSE(Import("Name,Quiz\n\"A\r\nB\",1\n\n\"C\",x\"\n", error));
-    EXPECT_EQ(error, "line 5, column \"Quiz\": malformed quoting");
+    EXPECT_EQ(error, "line 5, column \"Quiz\"" + kQuote);
 }
 
 } // namespace

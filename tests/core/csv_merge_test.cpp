@@ -80,19 +80,28 @@ TEST(CsvMerge, AmbiguousKeysAndTitlesAreRefusedWithNothingChanged) {
     const auto before = WriteClass(*doc);
     const std::tuple<MergeMatch, std::string, std::string> cases[] = {
         {MergeMatch::Id, "ID Number,Quiz\n8,1\n 8,2\n",
-         "line 3: student ID \" 8\" also appears on line 2"},
+         "line 3, column \"ID Number\": student ID \" 8\" also appears on line 2. Correct one of "
+         "the two rows, or delete one."},
         {MergeMatch::Name, "Name,Quiz\nBob Smith,1\nbob smith,2\n",
-         "line 3: name \"smith, bob\" also appears on line 2"},
+         "line 3, column \"Name\": name \"smith, bob\" also appears on line 2. Correct one of the "
+         "two rows, or delete one."},
         {MergeMatch::Id, "ID Number,Quiz\n7,1\n",
-         "line 2: student ID \"7\" belongs to two students in the class"},
+         "line 2, column \"ID Number\": student ID \"7\" belongs to two students in the class. "
+         "Tell them apart in the class, or match by name."},
         {MergeMatch::Name, "Name,Quiz\n\"Lee, Ann\",1\n",
-         "line 2: name \"Lee, Ann\" belongs to two students in the class"},
+         "line 2, column \"Name\": name \"Lee, Ann\" belongs to two students in the class. Tell "
+         "them apart in the class, or match by student ID."},
         {MergeMatch::Id, "ID Number,Quiz,QUIZ\n8,1,2\n",
-         "line 1: the title \"QUIZ\" appears twice"},
+         "line 1, column \"QUIZ\": another column has the same title. Rename one of them, or "
+         "mark one ignored."},
         {MergeMatch::Id, "ID Number,TEST\n8,1\n",
-         "line 1: the title \"TEST\" belongs to two assignments in the class"},
-        {MergeMatch::Id, "Name,Quiz\nBob Smith,1\n", "line 1: no column holds student IDs"},
-        {MergeMatch::Name, "ID Number,Quiz\n8,1\n", "line 1: no column holds names"},
+         "line 1, column \"TEST\": two assignments of the class have this title. Rename one of "
+         "them, or choose the assignment it goes into in the preview."},
+        {MergeMatch::Id, "Name,Quiz\nBob Smith,1\n",
+         "line 1: no column holds student IDs. Title one \"Student ID\", or match by name."},
+        {MergeMatch::Name, "ID Number,Quiz\n8,1\n",
+         "line 1: no column holds names. Title one \"Name\" (or \"Last Name\" and \"First "
+         "Name\"), or match by student ID."},
     };
     for (const auto& [match, csv, message] : cases) {
         SCOPED_TRACE(csv);
@@ -114,7 +123,8 @@ TEST(CsvMerge, AmbiguousKeysAndTitlesAreRefusedWithNothingChanged) {
     EXPECT_TRUE(Plan(*full, "ID Number,New 1 (1 pt)\n7,1\n", MergeMatch::Id, plan, error)) << error;
     EXPECT_FALSE(Plan(*full, "ID Number,New 1,New 2\nPoints Possible,1,2\n7,1,2\n", MergeMatch::Id,
                       plan, error));
-    EXPECT_EQ(error, "the class would have more than 200 assignments");
+    EXPECT_EQ(error, "line 1, column \"New 2\": the class would have more than 200 assignments. "
+                     "Mark the columns it does not need ignored.");
 }
 
 } // namespace

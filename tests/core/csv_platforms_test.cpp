@@ -139,6 +139,10 @@ TEST(CsvPlatforms, CellsTitlesAndDetailRows) {
         {"17,5", true, CsvScoreKind::Points, 17.5, 17.5},
         {"12,5%", true, CsvScoreKind::Fraction, 0.125, 5},
         {"-3", false, CsvScoreKind::Points, -3, -3},
+        {" +7\t", false, CsvScoreKind::Points, 7, 7},
+        {"1e1", true, CsvScoreKind::Points, 10, 10},
+        {"inf", false, CsvScoreKind::Text, 0, kNone},
+        {"1e999", false, CsvScoreKind::Text, 0, kNone},
         {"17/0", false, CsvScoreKind::Text, 0, kNone},
         {"17,5", false, CsvScoreKind::Text, 0, kNone},
         {"abc", false, CsvScoreKind::Text, 0, kNone},
@@ -282,7 +286,8 @@ TEST(CsvPlatforms, MergeMatchesPlatformTitlesAndKeepsTheClassPoints) {
     const auto before = WriteClass(*doc);
     const std::vector<int> twice = {0, 0, kNewAssignment};
     EXPECT_FALSE(PlanMerge(*doc, sheet, MergeMatch::Id, plan, error, &twice));
-    EXPECT_EQ(error, "line 1: the columns \"Quiz 1 (88101)\" and \"Essay (88102)\" both go into "
+    EXPECT_EQ(error, "line 1, column \"Essay (88102)\": the columns \"Quiz 1 (88101)\" and \"Essay "
+                     "(88102)\" both go into "
                      "\"Quiz 1\". Mark one of them ignored.");
     ASSERT_TRUE(
         ReadCsvSheet("ID number,Quiz 1 (Real),Lab\n7,5,3\n", sheet, error, AssignmentTitles(*doc)));
