@@ -84,6 +84,7 @@ complete_words() {
     printf '%s\n' "${COMPREPLY[@]}"
   )
 }
+# The stage holds the installed usr folder too: a policy file may lie in any folder.
 cd "$stage" && touch a.mkw b.MKW c.csv notes.txt
 while IFS='|' read -r program words expected; do
   # shellcheck disable=SC2086
@@ -100,7 +101,7 @@ markwise-cli|import|c.csv
 markwise-cli|merge a.mkw|c.csv 
 markwise-cli|grades|a.mkw b.MKW 
 markwise-cli|policy|a.mkw b.MKW 
-markwise-cli|policy a.mkw --set|a.mkw b.MKW c.csv notes.txt 
+markwise-cli|policy a.mkw --set|a.mkw b.MKW c.csv notes.txt usr 
 ROWS
 [ "$(complete_words markwise-cli summary a.mkw --c | tr '\n' ' ')" = "--class --cutoffs " ] ||
   fail "summary's options"
