@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include "student_fields.h"
 
 #include <QDialog>
@@ -12,6 +13,7 @@ class DialogHost;
 
 // "Add New Student": appends one student per Add and stays open for the next one.
 class CAddStudentDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CAddStudentDlg)
 public:
     explicit CAddStudentDlg(DialogHost& host, QWidget* parent = nullptr);
 

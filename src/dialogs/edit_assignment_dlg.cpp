@@ -1,4 +1,5 @@
 #include "edit_assignment_dlg.h"
+#include "framework/ui_language.h"
 
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
@@ -44,15 +45,15 @@ CEditAssignmentDlg::CEditAssignmentDlg(DialogHost& host, int assignment, int stu
                                        QWidget* parent)
     : QDialog(parent), m_host(host), m_session(host.editor().newSession()),
       m_assignment(assignment), m_student(student),
-      m_assignments(MakeList(this, QStringLiteral("Assignments"), 14)),
-      m_students(MakeList(this, QStringLiteral("Students"), 24)),
-      m_fastEdit(new QCheckBox(QStringLiteral("Fast Edit"), this)), m_title(new QLineEdit(this)),
+      m_assignments(MakeList(this, tr("Assignments"), 14)),
+      m_students(MakeList(this, tr("Students"), 24)),
+      m_fastEdit(new QCheckBox(tr("Fast Edit"), this)), m_title(new QLineEdit(this)),
       m_points(new QLineEdit(this)), m_score(new QLineEdit(this)),
       m_notAvailable(new QCheckBox(QStringLiteral("N/A"), this)),
       m_description(new LimitedLineEdit(kMaxDescriptionChars, this)),
-      m_update(MakeButton(QStringLiteral("Update"), this)),
-      m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
-    setWindowTitle(QStringLiteral("Edit Assignment"));
+      m_update(MakeButton(tr("Update"), this)),
+      m_close(MakeButton(tr("Close Dialog"), this)) {
+    setWindowTitle(tr("Edit Assignment"));
     DigitsOnlyFilter::Install(m_points);
     BuildLayout();
 
@@ -79,22 +80,22 @@ void CEditAssignmentDlg::BuildLayout() {
 
     auto* assignmentColumn = new QVBoxLayout;
     assignmentColumn->addWidget(
-        MakeLabel(QStringLiteral("Select Assignment:"), m_assignments, this));
+        MakeLabel(tr("Select Assignment:"), m_assignments, this));
     assignmentColumn->addWidget(m_assignments, 1);
     auto* studentColumn = new QVBoxLayout;
-    studentColumn->addWidget(MakeLabel(QStringLiteral("Select Student:"), m_students, this));
+    studentColumn->addWidget(MakeLabel(tr("Select Student:"), m_students, this));
     studentColumn->addWidget(m_students, 1);
 
-    auto* group = new QGroupBox(QStringLiteral("Edit Assignment"), this);
+    auto* group = new QGroupBox(tr("Edit Assignment"), this);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(MakeLabel(QStringLiteral("Title:"), m_title, group), 0, 0);
+    grid->addWidget(MakeLabel(tr("Title:"), m_title, group), 0, 0);
     grid->addWidget(m_title, 0, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(MakeLabel(QStringLiteral("Points Possible:"), m_points, group), 1, 0);
+    grid->addWidget(MakeLabel(tr("Points Possible:"), m_points, group), 1, 0);
     grid->addWidget(m_points, 1, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(MakeLabel(QStringLiteral("Student Points:"), m_score, group), 2, 0);
+    grid->addWidget(MakeLabel(tr("Student Points:"), m_score, group), 2, 0);
     grid->addWidget(m_score, 2, 1);
     grid->addWidget(m_notAvailable, 2, 2);
-    grid->addWidget(MakeLabel(QStringLiteral("Description:"), m_description, group), 3, 0);
+    grid->addWidget(MakeLabel(tr("Description:"), m_description, group), 3, 0);
     grid->addWidget(m_description, 3, 1, 1, 3);
     grid->setColumnStretch(3, 1);
 
@@ -137,7 +138,7 @@ void CEditAssignmentDlg::Refresh() {
     const CAssignment& assignment = doc.m_assignments[m_assignment];
     m_title->setText(toQString(assignment.m_title));
     m_title->setCursorPosition(0);
-    m_points->setText(toQString(FormatNumber15(assignment.m_pointsPossible)));
+    m_points->setText(toQString(NumberForm().shown(FormatNumber15(assignment.m_pointsPossible))));
     m_description->SetLimitedText(toQString(assignment.m_description));
     ShowScore();
 }
@@ -160,7 +161,7 @@ void CEditAssignmentDlg::ShowScore() {
     m_notAvailable->setChecked(false);
     m_score->setEnabled(true);
     if (!fastEdit) {
-        m_score->setText(toQString(FormatNumber15(score)));
+        m_score->setText(toQString(NumberForm().shown(FormatNumber15(score))));
         return;
     }
     // Fast Edit: an empty, focused box for the next score; left empty, it stores nothing.
@@ -189,7 +190,7 @@ void CEditAssignmentDlg::accept() {
     double score = MISSING_SCORE;
     std::string description;
     reader.Text(m_title, title);
-    reader.Number(m_points, QStringLiteral("Points Possible"), points);
+    reader.Number(m_points, tr("Points Possible"), points);
     // While N/A is ticked the box is disabled and its content means nothing; a box left
     // empty stores no score.
     int scored = student;
@@ -197,9 +198,9 @@ void CEditAssignmentDlg::accept() {
         if (m_score->text().trimmed().isEmpty())
             scored = -1;
         else
-            reader.Number(m_score, QStringLiteral("Student Points"), score);
+            reader.Number(m_score, tr("Student Points"), score);
     }
-    reader.Text(m_description, QStringLiteral("Description"), description);
+    reader.Text(m_description, tr("Description"), description);
     if (!reader.Ok())
         return;
 
@@ -210,7 +211,7 @@ void CEditAssignmentDlg::accept() {
         // The opening's one undo step is named for Fast Edit once any of its stores was.
         m_fastEdited = m_fastEdited || m_fastEdit->isChecked();
         m_host.editor().apply(
-            m_fastEdited ? QStringLiteral("Fast Edit scores") : QStringLiteral("Edit Assignment"),
+            m_fastEdited ? tr("Fast Edit scores") : tr("Edit Assignment"),
             AssignmentStoreEdit(m_host.data(),
                                 {m_assignment, title, description, points, scored, score}),
             m_session);

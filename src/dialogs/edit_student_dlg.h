@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include "student_fields.h"
 
 #include <QDialog>
@@ -13,6 +14,7 @@ class DialogHost;
 
 // "Edit Student": pick a student, change the six fields, Update; stays open.
 class CEditStudentDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CEditStudentDlg)
 public:
     CEditStudentDlg(DialogHost& host, int student, QWidget* parent = nullptr);
 

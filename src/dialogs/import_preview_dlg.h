@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include "core/csv_merge.h"
 
 #include <QDialog>
@@ -22,6 +23,7 @@ std::optional<MergeMatch> ChooseMergeMatch(QWidget* parent, const CsvSheet& shee
 // rows skipped with their names, assignments added, every score that changes (old and
 // new) and the characters that became "?". Apply accepts; nothing else changes anything.
 class CImportPreviewDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CImportPreviewDlg)
 public:
     CImportPreviewDlg(const CMarkwiseDoc& doc, const MergePlan& plan, const QString& fileName,
                       QWidget* parent = nullptr);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QCoreApplication>
 #include "remove_entry_dlg.h"
 
 namespace markwise {
 
 // "Remove Assignment": removes the selected assignment with all its scores; stays open.
 class CRemoveAssignmentDlg : public CRemoveEntryDlg {
+    Q_DECLARE_TR_FUNCTIONS(CRemoveAssignmentDlg)
 public:
     explicit CRemoveAssignmentDlg(DialogHost& host, QWidget* parent = nullptr);
 

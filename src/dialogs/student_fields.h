@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include "core/markwise_doc.h"
 
 class QGridLayout;
@@ -13,6 +14,9 @@ class LimitedLineEdit;
 
 // The six student boxes shared by Add New Student and Edit Student, with their limits.
 struct StudentFieldBoxes {
+    Q_DECLARE_TR_FUNCTIONS(StudentFieldBoxes)
+
+public:
     explicit StudentFieldBoxes(QWidget* parent);
 
     void Load(const StudentFields& fields);

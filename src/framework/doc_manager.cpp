@@ -53,7 +53,7 @@ CDocument* CDocManager::openUntitled(std::unique_ptr<CMarkwiseDoc> data) {
 }
 
 void CDocManager::OnFileOpen() {
-    const QString path = UiSeam::openFileName(window(), QStringLiteral("Open"), classFileFilter());
+    const QString path = UiSeam::openFileName(window(), tr("Open"), classFileFilter());
     if (!path.isEmpty()) {
         openDocumentFile(path);
     }
@@ -99,7 +99,7 @@ bool CDocManager::lockClass(const QString& absolute, std::unique_ptr<HeldFile>& 
     qint64 holder = 0;
     lock = ClassLock::take(canonical, holder);
     const QString question =
-        QStringLiteral("%1 is already open in another Markwise window (process %2). "
+        tr("%1 is already open in another Markwise window (process %2). "
                        "Open it anyway?")
             .arg(QFileInfo(absolute).fileName())
             .arg(holder);

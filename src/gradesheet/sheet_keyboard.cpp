@@ -1,4 +1,5 @@
 #include "sheet_keyboard.h"
+#include "framework/ui_language.h"
 
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
@@ -25,7 +26,7 @@ void StoreSheetScore(CMarkwiseView& view, int assignment, int student, double sc
     if (!view.GetDocument()->HoldsScore(assignment, student))
         return;
     // Each stored score is one step to undo.
-    view.frameworkDocument().editor().apply(QStringLiteral("Edit Assignment"),
+    view.frameworkDocument().editor().apply(QCoreApplication::translate("Sheet", "Edit Assignment"),
                                             SetScoreEdit(assignment, student, score));
 }
 
@@ -172,7 +173,8 @@ bool SheetKeyboard::keyPress(QKeyEvent* event) {
     case Qt::Key_F2: // edits the score as it stands
         if (m_cell.IsScore()) {
             const CMarkwiseDoc& doc = *m_view.GetDocument();
-            openEditor(toQString(ScoreText(doc.m_assignments[m_cell.column], m_cell.student)));
+            openEditor(toQString(
+                NumberForm().shown(ScoreText(doc.m_assignments[m_cell.column], m_cell.student))));
         }
         return m_cell.IsScore();
     case Qt::Key_Backspace: // clears the score in the editor, stored only on Enter
@@ -258,7 +260,7 @@ void SheetKeyboard::openEditor(const QString& text) {
 void SheetKeyboard::storeEditor(CursorMove then) {
     if (!m_editor || !m_cell.IsScore())
         return;
-    const std::optional<double> score = ParseTypedScore(fromQString(m_editor->text().trimmed()));
+    const std::optional<double> score = ParseTypedScore(NumberForm().typed(fromQString(m_editor->text().trimmed())));
     if (!score) {
         const CMarkwiseDoc& doc = *m_view.GetDocument();
         UiSeam::tell(&m_view, toQString(NotAScoreMessage(doc, m_cell.column, m_cell.student,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include "summary_boxes.h"
 
 #include <QDialog>
@@ -14,6 +15,7 @@ class DialogHost;
 // "Class Summary": the grade distribution of the students' current percentages with the
 // average, high and low of their totals, computed once when the dialog opens.
 class CClassSummaryDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CClassSummaryDlg)
 public:
     explicit CClassSummaryDlg(DialogHost& host, QWidget* parent = nullptr);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLineEdit;
@@ -12,6 +13,7 @@ class DialogHost;
 
 // "Student Summary": one student's total, possible points, percent and letter grade.
 class CStudentSummaryDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CStudentSummaryDlg)
 public:
     explicit CStudentSummaryDlg(DialogHost& host, QWidget* parent = nullptr);
 
