@@ -1299,6 +1299,76 @@ Hilfe</translation>
     </message>
 </context>
 <context>
+    <name>Reports</name>
+    <message>
+        <source>Student report for %1</source>
+        <extracomment>A student report&apos;s heading; %1 is the student&apos;s name.</extracomment>
+        <translation>Schülerbericht für %1</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Erreicht</translation>
+    </message>
+    <message>
+        <source>Possible</source>
+        <translation>Möglich</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Class roster for %1</source>
+        <translation>Klassenliste %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Grade level</source>
+        <extracomment>The roster&apos;s column of grade levels (school years).</extracomment>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Book#</source>
+        <translation>Buch-Nr.</translation>
+    </message>
+    <message>
+        <source>Phone#</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Progress Report List for %1   Cut-off = %2</source>
+        <extracomment>%1 is the class&apos;s title, %2 the cut-off percentage.</extracomment>
+        <translation>Lernstandsberichte für %1   Grenze = %2</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Bemerkung</translation>
+    </message>
+    <message>
+        <source>IDs</source>
+        <translation>IDs</translation>
+    </message>
+</context>
+<context>
     <name>Sheet</name>
     <message>
         <source>Paste</source>

@@ -1299,6 +1299,76 @@ Ayuda</translation>
     </message>
 </context>
 <context>
+    <name>Reports</name>
+    <message>
+        <source>Student report for %1</source>
+        <extracomment>A student report&apos;s heading; %1 is the student&apos;s name.</extracomment>
+        <translation>Informe del alumno %1</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Obtenido</translation>
+    </message>
+    <message>
+        <source>Possible</source>
+        <translation>Posible</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Calificación</translation>
+    </message>
+    <message>
+        <source>Class roster for %1</source>
+        <translation>Lista de clase de %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Grade level</source>
+        <extracomment>The roster&apos;s column of grade levels (school years).</extracomment>
+        <translation>Curso</translation>
+    </message>
+    <message>
+        <source>Book#</source>
+        <translation>N.º libro</translation>
+    </message>
+    <message>
+        <source>Phone#</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Progress Report List for %1   Cut-off = %2</source>
+        <extracomment>%1 is the class&apos;s title, %2 the cut-off percentage.</extracomment>
+        <translation>Informes de progreso de %1   Límite = %2</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>IDs</source>
+        <translation>IDs</translation>
+    </message>
+</context>
+<context>
     <name>Sheet</name>
     <message>
         <source>Paste</source>

@@ -1299,6 +1299,76 @@ Aide</translation>
     </message>
 </context>
 <context>
+    <name>Reports</name>
+    <message>
+        <source>Student report for %1</source>
+        <extracomment>A student report&apos;s heading; %1 is the student&apos;s name.</extracomment>
+        <translation>Relevé de %1</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Obtenu</translation>
+    </message>
+    <message>
+        <source>Possible</source>
+        <translation>Possible</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Class roster for %1</source>
+        <translation>Liste de la classe %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Grade level</source>
+        <extracomment>The roster&apos;s column of grade levels (school years).</extracomment>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Book#</source>
+        <translation>N° livre</translation>
+    </message>
+    <message>
+        <source>Phone#</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Progress Report List for %1   Cut-off = %2</source>
+        <extracomment>%1 is the class&apos;s title, %2 the cut-off percentage.</extracomment>
+        <translation>Bilans de progression de %1   Seuil = %2</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Noms</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Appréciation</translation>
+    </message>
+    <message>
+        <source>IDs</source>
+        <translation>Numéros</translation>
+    </message>
+</context>
+<context>
     <name>Sheet</name>
     <message>
         <source>Paste</source>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "geometry/report_texts.h"
+
 #include "core/cutoffs.h"
 #include "geometry/progress_report_state.h"
 #include "geometry/report_lines.h"
@@ -18,6 +20,7 @@ struct ProgressReportInput {
     const ProgressReportState& state;
     const CGradeCutoffs& cutoffs;
     const std::string& documentTitle; // the heading drops a ".MKW"-style ending
+    const ReportTexts& texts = EnglishReportTexts();
 };
 
 // The search: every student whose percent is at or below cutoff (plain comparison), in

@@ -13,8 +13,10 @@ namespace {
 
 constexpr std::array<int, 5> kScreenColumns = {0, 230, 330, 430, 530};
 constexpr std::array<int, 5> kPaperColumns = {0, 2530, 3630, 4730, 5830};
-constexpr std::array<std::string_view, 5> kHeaders = {"Title", "Received", "Possible", "Percent",
-                                                      "Grade"};
+std::array<std::string_view, 5> Headers(const ReportTexts& texts) {
+    const auto& h = texts.studentReportHeaders;
+    return {h[0], h[1], h[2], h[3], h[4]};
+}
 constexpr int kScreenWidth = 580;
 constexpr int kTotalsFirstColumn = 1;
 
@@ -31,7 +33,7 @@ bool StudentReportInUse(const StudentReportInput& in) {
 
 std::string StudentReportHeading(const StudentReportInput& in) {
     const std::string name = StudentReportInUse(in) ? in.doc.GetFullName(in.student) : "";
-    return "Student report for " + name;
+    return FillInReportText(in.texts.studentReportFor, name);
 }
 
 std::vector<std::string> StudentAssignmentTexts(const StudentReportInput& in, int a) {
@@ -70,7 +72,8 @@ std::vector<std::string> StudentTotalsTexts(const StudentReportInput& in) {
 ReportScreen LayoutStudentReportScreen(const StudentReportInput& in, int rowHeight,
                                        VisibleBand band) {
     const int assignments = ListedAssignments(in);
-    const ReportColumns columns{kScreenColumns, kHeaders};
+    const auto headers = Headers(in.texts);
+    const ReportColumns columns{kScreenColumns, headers};
     ReportScreen out =
         LayoutReportScreen(rowHeight, band, kScreenWidth, StudentReportHeading(in), columns,
                            assignments, [&in](int a) { return StudentAssignmentTexts(in, a); });
@@ -89,13 +92,14 @@ ReportScreen LayoutStudentReportScreen(const StudentReportInput& in, int rowHeig
 
 ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const PageRequest& page) {
     const ReportExtraLine totals{StudentTotalsTexts(in), kTotalsFirstColumn};
+    const auto headers = Headers(in.texts);
     ReportPrintout out = PrintReportPage(
         page, kStudentReportReservedLines, ListedAssignments(in), StudentReportHeading(in),
-        ReportColumns{kPaperColumns, kHeaders},
+        ReportColumns{kPaperColumns, headers},
         [&in](int a) { return StudentAssignmentTexts(in, a); }, totals);
     // A page too short for one row keeps to its headings, like every report.
     if (StudentReportInUse(in) && out.pagination.rowsPerPage > 0) {
-        AppendReportLine(out.texts, ReportColumns{out.columns, kHeaders},
+        AppendReportLine(out.texts, ReportColumns{out.columns, headers},
                          out.nextLine * page.lineHeight, totals.texts, kTotalsFirstColumn);
         ++out.nextLine;
     }

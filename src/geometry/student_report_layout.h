@@ -1,5 +1,7 @@
 #pragma once
 
+#include "geometry/report_texts.h"
+
 #include "core/cutoffs.h"
 #include "geometry/report_lines.h"
 #include "geometry/report_print.h"
@@ -18,6 +20,7 @@ struct StudentReportInput {
     const CMarkwiseDoc& doc;
     int student;
     const CGradeCutoffs& cutoffs;
+    const ReportTexts& texts = EnglishReportTexts();
 };
 
 inline constexpr int kStudentReportReservedLines = 7;

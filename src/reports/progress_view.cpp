@@ -20,7 +20,7 @@ CProgressView::CProgressView(CDocument& document)
 }
 
 ProgressReportInput CProgressView::input(const std::string& title) const {
-    return {*GetDocument(), *m_state, cutoffs(), title};
+    return {*GetDocument(), *m_state, cutoffs(), title, texts()};
 }
 
 void CProgressView::runDialog() {

@@ -42,11 +42,11 @@ CRosterView::CRosterView(CDocument& document)
 }
 
 ReportScreen CRosterView::layoutScreen(int rowHeight, VisibleBand band) const {
-    return LayoutRosterScreen(*GetDocument(), title(), rowHeight, band);
+    return LayoutRosterScreen(*GetDocument(), title(), rowHeight, band, texts());
 }
 
 ReportPrintout CRosterView::printPage(const PageRequest& page) const {
-    return PrintRosterPage(*GetDocument(), title(), page);
+    return PrintRosterPage(*GetDocument(), title(), page, texts());
 }
 
 int CRosterView::highlightedItem() const {
