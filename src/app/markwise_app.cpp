@@ -100,7 +100,7 @@ void CMarkwiseApp::tellProfileProblems() {
         text += QStringLiteral("\n") + QString::fromStdString(problem);
     }
     text += tr("\n\nThe settings file is left as it is until you choose OK in "
-                           "Preferences.");
+               "Preferences.");
     UiSeam::tell(m_pMainFrame.get(), text);
 }
 

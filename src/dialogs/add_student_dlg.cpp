@@ -45,7 +45,7 @@ CAddStudentDlg::CAddStudentDlg(DialogHost& host, QWidget* parent)
     extendedGrid->setColumnStretch(3, 1);
 
     auto* hint = MakeHint(tr("Press TAB to move between items, and ENTER to add "
-                                         "names.  You can also do this with the mouse."),
+                             "names.  You can also do this with the mouse."),
                           this);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QCoreApplication>
 #include "student_fields.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QPushButton;

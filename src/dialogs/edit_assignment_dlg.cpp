@@ -1,5 +1,4 @@
 #include "edit_assignment_dlg.h"
-#include "framework/ui_language.h"
 
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
@@ -8,6 +7,7 @@
 #include "field_rules.h"
 #include "framework/class_editor.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "list_lines.h"
 
 #include <QCheckBox>
@@ -51,8 +51,7 @@ CEditAssignmentDlg::CEditAssignmentDlg(DialogHost& host, int assignment, int stu
       m_points(new QLineEdit(this)), m_score(new QLineEdit(this)),
       m_notAvailable(new QCheckBox(QStringLiteral("N/A"), this)),
       m_description(new LimitedLineEdit(kMaxDescriptionChars, this)),
-      m_update(MakeButton(tr("Update"), this)),
-      m_close(MakeButton(tr("Close Dialog"), this)) {
+      m_update(MakeButton(tr("Update"), this)), m_close(MakeButton(tr("Close Dialog"), this)) {
     setWindowTitle(tr("Edit Assignment"));
     DigitsOnlyFilter::Install(m_points);
     BuildLayout();
@@ -79,8 +78,7 @@ void CEditAssignmentDlg::BuildLayout() {
     m_description->setMinimumWidth(m_description->fontMetrics().averageCharWidth() * 44);
 
     auto* assignmentColumn = new QVBoxLayout;
-    assignmentColumn->addWidget(
-        MakeLabel(tr("Select Assignment:"), m_assignments, this));
+    assignmentColumn->addWidget(MakeLabel(tr("Select Assignment:"), m_assignments, this));
     assignmentColumn->addWidget(m_assignments, 1);
     auto* studentColumn = new QVBoxLayout;
     studentColumn->addWidget(MakeLabel(tr("Select Student:"), m_students, this));
@@ -210,11 +208,10 @@ void CEditAssignmentDlg::accept() {
     if (scored >= 0 || !sameDetails) {
         // The opening's one undo step is named for Fast Edit once any of its stores was.
         m_fastEdited = m_fastEdited || m_fastEdit->isChecked();
-        m_host.editor().apply(
-            m_fastEdited ? tr("Fast Edit scores") : tr("Edit Assignment"),
-            AssignmentStoreEdit(m_host.data(),
-                                {m_assignment, title, description, points, scored, score}),
-            m_session);
+        m_host.editor().apply(m_fastEdited ? tr("Fast Edit scores") : tr("Edit Assignment"),
+                              AssignmentStoreEdit(m_host.data(), {m_assignment, title, description,
+                                                                  points, scored, score}),
+                              m_session);
     }
     if (m_fastEdit->isChecked() && m_student < students - 1)
         ++m_student;

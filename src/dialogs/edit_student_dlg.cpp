@@ -16,9 +16,8 @@
 namespace markwise {
 
 CEditStudentDlg::CEditStudentDlg(DialogHost& host, int student, QWidget* parent)
-    : QDialog(parent), m_host(host), m_student(student),
-      m_list(MakeList(this, tr("Students"), 24)), m_fields(this),
-      m_update(MakeButton(tr("Update"), this)),
+    : QDialog(parent), m_host(host), m_student(student), m_list(MakeList(this, tr("Students"), 24)),
+      m_fields(this), m_update(MakeButton(tr("Update"), this)),
       m_close(MakeButton(tr("Close Dialog"), this)) {
     setWindowTitle(tr("Edit Student"));
 
@@ -39,10 +38,8 @@ CEditStudentDlg::CEditStudentDlg(DialogHost& host, int student, QWidget* parent)
     grid->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 2);
     grid->setColumnStretch(5, 1);
 
-    auto* hint =
-        MakeHint(tr("Select a name, make any changes, then click Update."), this);
-    LayOutBesideList(this, tr("Select Name:"), m_list, {group, hint},
-                     {m_update, m_close});
+    auto* hint = MakeHint(tr("Select a name, make any changes, then click Update."), this);
+    LayOutBesideList(this, tr("Select Name:"), m_list, {group, hint}, {m_update, m_close});
 
     m_update->setDefault(true);
     connect(m_update, &QPushButton::clicked, this, &CEditStudentDlg::accept);

@@ -16,16 +16,15 @@ namespace markwise {
 
 CExcludeAssignmentsDlg::CExcludeAssignmentsDlg(DialogHost& host, QWidget* parent)
     : QDialog(parent), m_host(host), m_list(MakeList(this, tr("Assignments"), 16)),
-      m_dontExclude(new QCheckBox(tr("Don't Exclude"), this)),
-      m_ok(MakeButton(tr("OK"), this)),
+      m_dontExclude(new QCheckBox(tr("Don't Exclude"), this)), m_ok(MakeButton(tr("OK"), this)),
       m_cancel(MakeButton(tr("Cancel"), this)) {
     setWindowTitle(tr("Exclude Assignments"));
 
-    auto* hint = MakeHint(
-        tr("Select the first assignment you want included in the grade.  Select  "
-                       "Don't Exclude to remove the exclusion from the grade.  Note that the "
-                       "exclusion state is not saved with the document.  Click OK when done."),
-        this, 30);
+    auto* hint =
+        MakeHint(tr("Select the first assignment you want included in the grade.  Select  "
+                    "Don't Exclude to remove the exclusion from the grade.  Note that the "
+                    "exclusion state is not saved with the document.  Click OK when done."),
+                 this, 30);
     LayOutBesideList(this, tr("Select Assignment:"), m_list, {m_dontExclude, hint},
                      {m_ok, m_cancel});
 

@@ -1,8 +1,8 @@
 #include "field_rules.h"
-#include "framework/ui_language.h"
 
 #include "core/number_text.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "framework/ui_seam.h"
 
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
 #include "import_columns_dlg.h"
-#include "framework/ui_language.h"
 
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
 #include "dialog_layout.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "framework/ui_seam.h"
 
 #include <QComboBox>
@@ -26,10 +26,14 @@ QString Number(double value) {
 } // namespace
 
 QStringList ColumnUseCaptions() {
-    return {QCoreApplication::translate("CImportColumnsDlg", "Ignored"),     QCoreApplication::translate("CImportColumnsDlg", "Last name"),
-            QCoreApplication::translate("CImportColumnsDlg", "First name"),  QCoreApplication::translate("CImportColumnsDlg", "Name (last, first)"),
-            QCoreApplication::translate("CImportColumnsDlg", "Student ID"),  QCoreApplication::translate("CImportColumnsDlg", "Grade level"),
-            QCoreApplication::translate("CImportColumnsDlg", "Book number"), QCoreApplication::translate("CImportColumnsDlg", "Phone"),
+    return {QCoreApplication::translate("CImportColumnsDlg", "Ignored"),
+            QCoreApplication::translate("CImportColumnsDlg", "Last name"),
+            QCoreApplication::translate("CImportColumnsDlg", "First name"),
+            QCoreApplication::translate("CImportColumnsDlg", "Name (last, first)"),
+            QCoreApplication::translate("CImportColumnsDlg", "Student ID"),
+            QCoreApplication::translate("CImportColumnsDlg", "Grade level"),
+            QCoreApplication::translate("CImportColumnsDlg", "Book number"),
+            QCoreApplication::translate("CImportColumnsDlg", "Phone"),
             QCoreApplication::translate("CImportColumnsDlg", "Scores")};
 }
 
@@ -40,9 +44,8 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
       m_table(new QTableWidget(int(sheet.columns.size()), 5, this)),
       m_ok(MakeButton(tr("OK"), this)) {
     setWindowTitle(tr("Columns of %1").arg(fileName));
-    m_table->setHorizontalHeaderLabels({tr("Column"), tr("Becomes"),
-                                        tr("Points possible"),
-                                        tr("Goes into"), tr("Note")});
+    m_table->setHorizontalHeaderLabels(
+        {tr("Column"), tr("Becomes"), tr("Points possible"), tr("Goes into"), tr("Note")});
     m_table->verticalHeader()->hide();
     m_table->setColumnHidden(GoesInto, doc == nullptr);
     std::size_t scores = 0; // the sheet's assignment columns, in order
@@ -61,7 +64,7 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
             points->setText(Number(choice.points.value_or(choice.proposedPoints)));
             if (!choice.points)
                 note = tr("The file gives no points possible: %1 is only the highest "
-                                      "score. Check it.")
+                          "score. Check it.")
                            .arg(Number(choice.proposedPoints));
         }
         m_table->setCellWidget(row, Points, points);
@@ -100,8 +103,7 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
     connect(cancel, &QPushButton::clicked, this, &CImportColumnsDlg::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
-        tr("Each column of the file and what it becomes. Change any that is wrong."),
-        this));
+        tr("Each column of the file and what it becomes. Change any that is wrong."), this));
     layout->addWidget(m_table, 1);
     layout->addLayout(MakeButtonRow({m_ok, cancel}));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QCoreApplication>
 #include "core/csv_merge.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <vector>
 

@@ -1,10 +1,10 @@
 #include "import_preview_dlg.h"
-#include "framework/ui_language.h"
 
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
 #include "dialog_layout.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -54,14 +54,18 @@ QTreeWidgetItem* Section(QTreeWidget* tree, const QString& heading) {
 std::optional<MergeMatch> ChooseMergeMatch(QWidget* parent, const CsvSheet& sheet) {
     QDialog dialog(parent);
     dialog.setWindowTitle(QCoreApplication::translate("CImportPreviewDlg", "Import Scores"));
-    auto* byId = new QRadioButton(QCoreApplication::translate("CImportPreviewDlg", "By &student ID"), &dialog);
-    auto* byName = new QRadioButton(QCoreApplication::translate("CImportPreviewDlg", "By &last and first name"), &dialog);
+    auto* byId = new QRadioButton(
+        QCoreApplication::translate("CImportPreviewDlg", "By &student ID"), &dialog);
+    auto* byName = new QRadioButton(
+        QCoreApplication::translate("CImportPreviewDlg", "By &last and first name"), &dialog);
     (sheet.hasIds || !sheet.hasNames ? byId : byName)->setChecked(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(QCoreApplication::translate("CImportPreviewDlg", "Match the file's rows to students:"), &dialog));
+    layout->addWidget(new QLabel(
+        QCoreApplication::translate("CImportPreviewDlg", "Match the file's rows to students:"),
+        &dialog));
     layout->addWidget(byId);
     layout->addWidget(byName);
     layout->addWidget(buttons);
@@ -73,15 +77,13 @@ std::optional<MergeMatch> ChooseMergeMatch(QWidget* parent, const CsvSheet& shee
 CImportPreviewDlg::CImportPreviewDlg(const CMarkwiseDoc& doc, const MergePlan& plan,
                                      const QString& fileName, QWidget* parent)
     : QDialog(parent), m_plan(plan), m_summary(new QLabel(this)), m_details(new QTreeWidget(this)),
-      m_apply(MakeButton(tr("Apply"), this)),
-      m_cancel(MakeButton(tr("Cancel"), this)) {
+      m_apply(MakeButton(tr("Apply"), this)), m_cancel(MakeButton(tr("Cancel"), this)) {
     setWindowTitle(tr("Import Scores from %1").arg(fileName));
     m_summary->setText(SummaryText());
     m_summary->setWordWrap(true);
 
     m_details->setColumnCount(4);
-    m_details->setHeaderLabels({tr("Student"), tr("Assignment"),
-                                tr("Old"), tr("New")});
+    m_details->setHeaderLabels({tr("Student"), tr("Assignment"), tr("Old"), tr("New")});
     m_details->setRootIsDecorated(false);
     m_details->setUniformRowHeights(true);
     m_details->setSelectionMode(QAbstractItemView::NoSelection);
@@ -106,13 +108,16 @@ CImportPreviewDlg::CImportPreviewDlg(const CMarkwiseDoc& doc, const MergePlan& p
 QString CImportPreviewDlg::SummaryText() const {
     return QStringLiteral("%1, %2, %3, %4.")
         .arg(Counted(m_plan.matched, QT_TRANSLATE_NOOP("CImportPreviewDlg", "student matched"),
- QT_TRANSLATE_NOOP("CImportPreviewDlg", "students matched")),
-             Counted(qsizetype(m_plan.skipped.size()), QT_TRANSLATE_NOOP("CImportPreviewDlg", "row skipped"),
- QT_TRANSLATE_NOOP("CImportPreviewDlg", "rows skipped")),
-             Counted(qsizetype(m_plan.added.size()), QT_TRANSLATE_NOOP("CImportPreviewDlg", "assignment added"),
- QT_TRANSLATE_NOOP("CImportPreviewDlg", "assignments added")),
-             Counted(qsizetype(m_plan.changes.size()), QT_TRANSLATE_NOOP("CImportPreviewDlg", "score changed"),
- QT_TRANSLATE_NOOP("CImportPreviewDlg", "scores changed")));
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "students matched")),
+             Counted(qsizetype(m_plan.skipped.size()),
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "row skipped"),
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "rows skipped")),
+             Counted(qsizetype(m_plan.added.size()),
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "assignment added"),
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "assignments added")),
+             Counted(qsizetype(m_plan.changes.size()),
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "score changed"),
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "scores changed")));
 }
 
 void CImportPreviewDlg::AddSections(const CMarkwiseDoc& doc) {
@@ -125,8 +130,7 @@ void CImportPreviewDlg::AddSections(const CMarkwiseDoc& doc) {
         }
     }
     if (!m_plan.skipped.empty()) {
-        QTreeWidgetItem* section =
-            Section(m_details, tr("Rows skipped: no student matches them"));
+        QTreeWidgetItem* section = Section(m_details, tr("Rows skipped: no student matches them"));
         for (const MergeSkippedRow& row : m_plan.skipped) {
             auto* line = new QTreeWidgetItem(
                 section, {tr("line %1: %2").arg(row.line).arg(toQString(row.name))});
@@ -137,9 +141,10 @@ void CImportPreviewDlg::AddSections(const CMarkwiseDoc& doc) {
         QTreeWidgetItem* section = Section(m_details, tr("Assignments added"));
         for (const CsvAssignmentColumn& column : m_plan.added) {
             auto* line = new QTreeWidgetItem(
-                section, {QString(), toQString(column.title), QString(),
-                          tr("%1 points")
-                              .arg(toQString(NumberForm().shown(FormatShortest(column.pointsPossible))))});
+                section,
+                {QString(), toQString(column.title), QString(),
+                 tr("%1 points")
+                     .arg(toQString(NumberForm().shown(FormatShortest(column.pointsPossible))))});
             line->setToolTip(1, toQString(column.description));
         }
     }

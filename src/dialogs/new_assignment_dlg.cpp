@@ -18,8 +18,7 @@ CNewAssignmentDlg::CNewAssignmentDlg(DialogHost& host, QWidget* parent)
     : QDialog(parent), m_host(host), m_title(new LimitedLineEdit(kMaxTitleChars, this)),
       m_points(new QLineEdit(QStringLiteral("0"), this)),
       m_description(new LimitedLineEdit(kMaxDescriptionChars, this)),
-      m_ok(MakeButton(tr("OK"), this)),
-      m_cancel(MakeButton(tr("Cancel"), this)) {
+      m_ok(MakeButton(tr("OK"), this)), m_cancel(MakeButton(tr("Cancel"), this)) {
     setWindowTitle(tr("Create New Assignment"));
     SetWidthInChars(m_title, kMaxTitleChars + 2);
     SetWidthInChars(m_points, 10);
@@ -32,9 +31,8 @@ CNewAssignmentDlg::CNewAssignmentDlg(DialogHost& host, QWidget* parent)
     grid->addWidget(m_points, 1, 1);
     grid->setColumnStretch(2, 1);
     grid->setRowMinimumHeight(2, fontMetrics().height() / 2);
-    grid->addWidget(
-        MakeLabel(tr("Assignment Description (optional):"), m_description, this), 3, 0,
-        1, 3);
+    grid->addWidget(MakeLabel(tr("Assignment Description (optional):"), m_description, this), 3, 0,
+                    1, 3);
     grid->addWidget(m_description, 4, 0, 1, 3);
 
     auto* layout = new QVBoxLayout(this);
@@ -73,8 +71,7 @@ void CNewAssignmentDlg::accept() {
     const int slot = m_host.data().AssignmentsInUse();
     if (slot >= kMaxAssignments)
         return;
-    m_host.editor().apply(tr("New Assignment"),
-                          NewAssignmentEdit(title, description, points));
+    m_host.editor().apply(tr("New Assignment"), NewAssignmentEdit(title, description, points));
     m_created = slot;
     m_host.showLastAssignment();
     QDialog::accept();

@@ -32,8 +32,7 @@ QString GradeName(int grade) {
 
 CPreferencesDlg::CPreferencesDlg(DialogHost& host, QWidget* parent)
     : QDialog(parent), m_host(host), m_ok(MakeButton(tr("OK"), this)),
-      m_cancel(MakeButton(tr("Cancel"), this)),
-      m_default(MakeButton(tr("Default"), this)) {
+      m_cancel(MakeButton(tr("Cancel"), this)), m_default(MakeButton(tr("Default"), this)) {
     setWindowTitle(tr("Preferences"));
 
     auto* group = new QGroupBox(tr("Grade Cutoffs"), this);
@@ -51,8 +50,8 @@ CPreferencesDlg::CPreferencesDlg(DialogHost& host, QWidget* parent)
     grid->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 3);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(MakeHint(
-        tr("Enter the minimum values in percent for each letter grade."), this, 20));
+    right->addWidget(
+        MakeHint(tr("Enter the minimum values in percent for each letter grade."), this, 20));
     right->addSpacing(fontMetrics().height());
     right->addLayout(MakeButtonColumn({m_ok, m_cancel, m_default}));
 
@@ -97,7 +96,7 @@ void CPreferencesDlg::accept() {
     std::string error;
     if (!m_host.applyCutoffs(cutoffs, &error)) {
         UiSeam::tell(this, tr("The grade cutoffs could not be saved in your settings:"
-                                          "\n%1\nThey apply until Markwise closes.")
+                              "\n%1\nThey apply until Markwise closes.")
                                .arg(QString::fromStdString(error)));
     }
     QDialog::accept();

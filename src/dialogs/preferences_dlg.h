@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QCoreApplication>
 #include "core/cutoffs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <array>
 

@@ -8,16 +8,15 @@
 namespace markwise {
 
 CRemoveAssignmentDlg::CRemoveAssignmentDlg(DialogHost& host, QWidget* parent)
-    : CRemoveEntryDlg(
-          host,
-          {tr("Remove Assignment"), tr("Select Assignment:"),
-           tr("After selecting an assignment, click \"Remove.\"  "
+    : CRemoveEntryDlg(host,
+                      {tr("Remove Assignment"), tr("Select Assignment:"),
+                       tr("After selecting an assignment, click \"Remove.\"  "
                           "The assignment will be removed and all data lost.  "
                           "To recover this data, re-open the document."),
-           tr("Are you sure you want to remove this assignment?\nClicking OK will "
+                       tr("Are you sure you want to remove this assignment?\nClicking OK will "
                           "result in the loss of all data entered for that assignment!"),
-           16, &AssignmentLines},
-          parent) {}
+                       16, &AssignmentLines},
+                      parent) {}
 
 int CRemoveAssignmentDlg::EntriesInUse() const {
     return Host().data().AssignmentsInUse();

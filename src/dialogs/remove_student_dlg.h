@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QCoreApplication>
 #include "remove_entry_dlg.h"
+
+#include <QCoreApplication>
 
 namespace markwise {
 

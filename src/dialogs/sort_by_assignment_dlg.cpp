@@ -14,13 +14,12 @@ namespace markwise {
 
 CSortByAssignmentDlg::CSortByAssignmentDlg(DialogHost& host, QWidget* parent)
     : QDialog(parent), m_host(host), m_list(MakeList(this, tr("Assignments"), 16)),
-      m_ok(MakeButton(tr("OK"), this)),
-      m_cancel(MakeButton(tr("Cancel"), this)) {
+      m_ok(MakeButton(tr("OK"), this)), m_cancel(MakeButton(tr("Cancel"), this)) {
     setWindowTitle(tr("Sort by Assignment Grade"));
 
     auto* hint = MakeHint(tr("Select the Assignment from the list at the left and "
-                                         "press OK.  The grades in that assignment will be "
-                                         "sorted in descending order."),
+                             "press OK.  The grades in that assignment will be "
+                             "sorted in descending order."),
                           this, 28);
     LayOutBesideList(this, tr("Which Assignment?"), m_list, {hint}, {m_ok, m_cancel});
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QCoreApplication>
 #include "core/markwise_doc.h"
+
+#include <QCoreApplication>
 
 class QGridLayout;
 class QLabel;

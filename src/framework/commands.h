@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <span>
 #include <string_view>
 #include <vector>

@@ -98,11 +98,10 @@ bool CDocManager::lockClass(const QString& absolute, std::unique_ptr<HeldFile>& 
     }
     qint64 holder = 0;
     lock = ClassLock::take(canonical, holder);
-    const QString question =
-        tr("%1 is already open in another Markwise window (process %2). "
-                       "Open it anyway?")
-            .arg(QFileInfo(absolute).fileName())
-            .arg(holder);
+    const QString question = tr("%1 is already open in another Markwise window (process %2). "
+                                "Open it anyway?")
+                                 .arg(QFileInfo(absolute).fileName())
+                                 .arg(holder);
     return lock || holder == 0 ||
            UiSeam::ask(window(), question, Buttons::OpenAnywayCancel) == Answer::OpenAnyway;
 }

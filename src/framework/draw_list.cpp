@@ -50,7 +50,8 @@ void GlyphTextPainter::draw(QPainter& painter, const DrawList& texts) const {
         const qsizetype start = glyphs.size();
         bool wide = false;
         qreal x = text.x;
-        const std::string& shown = numbers.plain() ? text.text : (number = numbers.shown(text.text));
+        const std::string& shown =
+            numbers.plain() ? text.text : (number = numbers.shown(text.text));
         for (std::size_t pos = 0; pos < shown.size();) {
             auto byte = static_cast<unsigned char>(shown[pos]);
             if (byte < 0x80) {

@@ -171,8 +171,9 @@ void PrintServices::setup(QWidget* parent) {
 QPageSize DefaultPageSize() {
     // Letter where US measures rule, A4 elsewhere (the United Kingdom's imperial units too):
     // the machine's measures, whatever language the program speaks.
-    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                : QPageSize::A4);
+    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+                         ? QPageSize::Letter
+                         : QPageSize::A4);
 }
 
 bool PrintToPdf(PrintJob& job, const PdfOptions& options, QString* error) {

@@ -118,12 +118,11 @@ void CRecoveryCopies::Failed(const QString& reason) {
         return;
     }
     m_failing = true;
-    m_manager.showStatus(
-        tr("Recovery copies cannot be written: a crash would lose your changes."));
+    m_manager.showStatus(tr("Recovery copies cannot be written: a crash would lose your changes."));
     UiSeam::tell(m_manager.window(),
                  tr("Markwise cannot write recovery copies in \"%1\", so a crash "
-                                "would lose the changes made since the last save. %2\n\nSave "
-                                "your work. Markwise tries again at the next change.")
+                    "would lose the changes made since the last save. %2\n\nSave "
+                    "your work. Markwise tries again at the next change.")
                      .arg(m_folder, reason));
 }
 
@@ -250,10 +249,9 @@ void CRecoveryCopies::OfferRecovery(QWidget* parent) {
     }
     QString text = tr("Markwise did not close normally. Recover these classes?\n");
     for (const Abandoned& copy : copies) {
-        text +=
-            QStringLiteral("\n%1 (%2), %3")
-                .arg(copy.title, copy.path.isEmpty() ? tr("never saved") : copy.path,
-                     copy.time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+        text += QStringLiteral("\n%1 (%2), %3")
+                    .arg(copy.title, copy.path.isEmpty() ? tr("never saved") : copy.path,
+                         copy.time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
     }
     const bool recover = UiSeam::ask(parent, text, Buttons::RecoverDiscard) == Answer::Recover;
     for (const Abandoned& copy : copies) {

@@ -51,7 +51,7 @@ UiLanguage::UiLanguage(const QLocale& locale) : m_previous(QLocale()) {
     // Numbers follow the language the texts are in: an English text shows 88.5 wherever
     // the machine is.
     QLocale::setDefault(m_translated || locale.language() == QLocale::English ? locale
-                                                                                : QLocale::c());
+                                                                              : QLocale::c());
 }
 
 UiLanguage::~UiLanguage() {

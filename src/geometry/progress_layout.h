@@ -1,11 +1,10 @@
 #pragma once
 
-#include "geometry/report_texts.h"
-
 #include "core/cutoffs.h"
 #include "geometry/progress_report_state.h"
 #include "geometry/report_lines.h"
 #include "geometry/report_print.h"
+#include "geometry/report_texts.h"
 
 #include <string>
 

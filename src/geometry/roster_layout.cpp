@@ -42,9 +42,9 @@ ReportScreen LayoutRosterScreen(const CMarkwiseDoc& doc, const std::string& docu
 ReportPrintout PrintRosterPage(const CMarkwiseDoc& doc, const std::string& documentTitle,
                                const PageRequest& page, const ReportTexts& texts) {
     const auto headers = Headers(texts);
-    return PrintReportPage(page, kRosterReservedLines, doc.StudentsInUse(),
-                           RosterHeading(documentTitle, texts), ReportColumns{kPaperColumns, headers},
-                           [&doc](int s) { return RosterRowTexts(doc, s); });
+    return PrintReportPage(
+        page, kRosterReservedLines, doc.StudentsInUse(), RosterHeading(documentTitle, texts),
+        ReportColumns{kPaperColumns, headers}, [&doc](int s) { return RosterRowTexts(doc, s); });
 }
 
 std::optional<int> RosterHitTest(const CMarkwiseDoc& doc, int rowHeight, int x, int y) {

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "geometry/report_texts.h"
-
 #include "geometry/report_lines.h"
 #include "geometry/report_print.h"
+#include "geometry/report_texts.h"
 
 #include <optional>
 #include <string>

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "geometry/report_texts.h"
-
 #include "core/cutoffs.h"
 #include "geometry/report_lines.h"
 #include "geometry/report_print.h"
+#include "geometry/report_texts.h"
 
 #include <optional>
 #include <string>

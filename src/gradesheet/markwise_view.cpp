@@ -66,11 +66,9 @@ void CMarkwiseView::addCommands() {
             ScrollRight(m_firstAssignment, VisibleColumnCount(), GetDocument()->AssignmentsInUse());
         Invalidate();
     });
-    handle(ID_SORT_NAME,
-           [&editor] { editor.apply(tr("Sort by Name"), SortEdit(SortKind::Name)); });
-    handle(ID_SORT_TOTAL, [&editor] {
-        editor.apply(tr("Sort by Total Grade"), SortEdit(SortKind::Total));
-    });
+    handle(ID_SORT_NAME, [&editor] { editor.apply(tr("Sort by Name"), SortEdit(SortKind::Name)); });
+    handle(ID_SORT_TOTAL,
+           [&editor] { editor.apply(tr("Sort by Total Grade"), SortEdit(SortKind::Total)); });
     handle(ID_SORT_RANDOM, [&editor] {
         editor.apply(tr("Sort Randomly"),
                      ShuffleEdit(static_cast<unsigned int>(std::time(nullptr))));

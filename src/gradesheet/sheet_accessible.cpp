@@ -1,14 +1,14 @@
-#include <QCoreApplication>
 #include "sheet_accessible.h"
-#include "framework/ui_language.h"
 
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "geometry/sheet_copy.h"
 #include "markwise_view.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QScrollBar>
 

@@ -1,5 +1,4 @@
 #include "sheet_keyboard.h"
-#include "framework/ui_language.h"
 
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
@@ -7,6 +6,7 @@
 #include "framework/commands.h"
 #include "framework/document.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "framework/ui_seam.h"
 #include "geometry/sheet_texts.h"
 #include "markwise_view.h"
@@ -260,7 +260,8 @@ void SheetKeyboard::openEditor(const QString& text) {
 void SheetKeyboard::storeEditor(CursorMove then) {
     if (!m_editor || !m_cell.IsScore())
         return;
-    const std::optional<double> score = ParseTypedScore(NumberForm().typed(fromQString(m_editor->text().trimmed())));
+    const std::optional<double> score =
+        ParseTypedScore(NumberForm().typed(fromQString(m_editor->text().trimmed())));
     if (!score) {
         const CMarkwiseDoc& doc = *m_view.GetDocument();
         UiSeam::tell(&m_view, toQString(NotAScoreMessage(doc, m_cell.column, m_cell.student,

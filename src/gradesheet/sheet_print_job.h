@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QCoreApplication>
 #include "core/cutoffs.h"
 #include "framework/paged_text_job.h"
 #include "geometry/sheet_print_page.h"
 
+#include <QCoreApplication>
 #include <string>
 
 namespace markwise {

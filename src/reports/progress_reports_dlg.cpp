@@ -1,11 +1,11 @@
 #include "progress_reports_dlg.h"
-#include "framework/ui_language.h"
 
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
 #include "dialogs/dialog_layout.h"
 #include "dialogs/field_rules.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "framework/ui_seam.h"
 #include "geometry/progress_layout.h"
 
@@ -26,8 +26,7 @@ CProgressReportsDlg::CProgressReportsDlg(ProgressReportState& report, const CMar
       m_repaint(std::move(repaint)), m_cutoffBox(new QLineEdit(this)),
       m_list(MakeList(this, tr("Students"), 18, 8)), m_percentBox(new QLineEdit(this)),
       m_gradeBox(new QLineEdit(this)), m_commentBox(new LimitedLineEdit(kCommentLimit, this)),
-      m_find(MakeButton(tr("Find Students"), this)),
-      m_generate(MakeButton(tr("Generate"), this)),
+      m_find(MakeButton(tr("Find Students"), this)), m_generate(MakeButton(tr("Generate"), this)),
       m_update(MakeButton(tr("Update Comment"), this)) {
     m_report.m_foundCount = 0; // the next search rebuilds the list
     setWindowTitle(tr("Progress Reports"));
@@ -59,9 +58,8 @@ void CProgressReportsDlg::LayOut() {
     SetWidthInChars(m_commentBox, kCommentLimit);
 
     auto* top = new QGridLayout;
-    top->addWidget(
-        MakeHint(tr("Issue Progress reports to students at or below"), this, 24), 0, 0,
-        1, 2);
+    top->addWidget(MakeHint(tr("Issue Progress reports to students at or below"), this, 24), 0, 0,
+                   1, 2);
     top->addWidget(m_cutoffBox, 1, 0);
     top->addWidget(MakeLabel(tr("Percent."), m_cutoffBox, this), 1, 1);
     top->setColumnStretch(2, 1);
@@ -75,8 +73,7 @@ void CProgressReportsDlg::LayOut() {
     inner->addWidget(m_percentBox, 1, 2);
     inner->addWidget(MakeLabel(tr("Grade:"), m_gradeBox, group), 2, 1);
     inner->addWidget(m_gradeBox, 2, 2, Qt::AlignLeft);
-    inner->addWidget(MakeLabel(tr("Current Comment:"), m_commentBox, group), 3, 1, 1,
-                     2);
+    inner->addWidget(MakeLabel(tr("Current Comment:"), m_commentBox, group), 3, 1, 1, 2);
     inner->addWidget(m_commentBox, 4, 1, 1, 2);
     inner->addWidget(m_update, 5, 1, 1, 2, Qt::AlignHCenter);
     inner->setRowStretch(6, 1);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QCoreApplication>
 #include "core/capacity.h"
 #include "core/cutoffs.h"
 #include "geometry/progress_report_state.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <functional>
 #include <string>

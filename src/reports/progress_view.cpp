@@ -38,8 +38,8 @@ bool CProgressView::canClose() {
     const auto& comments = m_state->m_reportComments;
     if (std::all_of(comments.begin(), comments.end(), [](const auto& c) { return c.empty(); }))
         return true;
-    return UiSeam::ask(this, tr("Discard the progress report comments?"),
-                       Buttons::OkCancel) == Answer::Ok;
+    return UiSeam::ask(this, tr("Discard the progress report comments?"), Buttons::OkCancel) ==
+           Answer::Ok;
 }
 
 ReportScreen CProgressView::layoutScreen(int rowHeight, VisibleBand band) const {

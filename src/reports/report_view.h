@@ -1,10 +1,10 @@
 #pragma once
 
-#include "geometry/report_texts.h"
 #include "framework/draw_list.h"
 #include "framework/view.h"
 #include "geometry/report_lines.h"
 #include "geometry/report_print.h"
+#include "geometry/report_texts.h"
 
 #include <QAbstractScrollArea>
 #include <string>

@@ -11,14 +11,13 @@
 namespace markwise {
 
 CStudentReportDlg::CStudentReportDlg(const CMarkwiseDoc& doc, int& student, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_student(student),
-      m_list(MakeList(this, tr("Students"))),
+    : QDialog(parent), m_doc(doc), m_student(student), m_list(MakeList(this, tr("Students"))),
       m_ok(MakeButton(tr("OK"), this)) {
     setWindowTitle(tr("Student Report"));
     QWidget* hint = MakeHint(tr("Select the student for whom you wish to generate "
-                                            "the report and then click OK.  Once the report "
-                                            "appears, print it by choosing Print from the "
-                                            "file menu."),
+                                "the report and then click OK.  Once the report "
+                                "appears, print it by choosing Print from the "
+                                "file menu."),
                              this, 24);
     LayOutBesideList(this, tr("Select Student:"), m_list, {hint}, {m_ok});
     m_ok->setDefault(true);

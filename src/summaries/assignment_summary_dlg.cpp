@@ -26,8 +26,8 @@ CAssignmentSummaryDlg::CAssignmentSummaryDlg(DialogHost& host, QWidget* parent)
     m_average = AddValueRow(form, tr("Avg Received:"), values);
     m_high = AddValueRow(form, tr("High Received:"), values);
     m_low = AddValueRow(form, tr("Low Received:"), values);
-    LayOutBesideList(this, tr("Select Assignment:"), m_list,
-                     {m_distribution.group, values}, {m_ok, m_histogram});
+    LayOutBesideList(this, tr("Select Assignment:"), m_list, {m_distribution.group, values},
+                     {m_ok, m_histogram});
 
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CAssignmentSummaryDlg::accept);

@@ -23,8 +23,7 @@ bool CanSummarize(const CMarkwiseDoc& doc) {
 
 CClassSummaryDlg::CClassSummaryDlg(DialogHost& host, QWidget* parent)
     : QDialog(parent), m_host(host), m_distribution(MakeDistributionBoxes(this)),
-      m_ok(MakeButton(tr("OK"), this)),
-      m_histogram(MakeButton(tr("Histogram..."), this)) {
+      m_ok(MakeButton(tr("OK"), this)), m_histogram(MakeButton(tr("Histogram..."), this)) {
     setWindowTitle(tr("Class Summary"));
 
     auto* form = new QFormLayout;

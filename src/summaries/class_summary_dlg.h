@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QCoreApplication>
 #include "summary_boxes.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLineEdit;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QCoreApplication>
 #include "core/summary.h"
 #include "geometry/histogram_layout.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <array>
 

@@ -1,9 +1,9 @@
 #include "summary_boxes.h"
-#include "framework/ui_language.h"
 
 #include "core/number_text.h"
 #include "dialogs/dialog_layout.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -55,7 +55,8 @@ void DistributionBoxes::Show(const GradeDistribution& distribution) const {
 
 DistributionBoxes MakeDistributionBoxes(QWidget* parent) {
     DistributionBoxes boxes;
-    boxes.group = new QGroupBox(QCoreApplication::translate("Summaries", "Grade Distribution"), parent);
+    boxes.group =
+        new QGroupBox(QCoreApplication::translate("Summaries", "Grade Distribution"), parent);
     auto* grid = new QGridLayout(boxes.group);
     for (int k = 0; k < kGradeCount; ++k) {
         QLineEdit* box = MakeReadOnlyBox(boxes.group, kWidestCount);

@@ -109,7 +109,8 @@ private slots:
         QTemporaryDir copies;
         QVERIFY(copies.isValid());
         QStringList layers;
-        for (const char* layer : {"framework", "gradesheet", "dialogs", "summaries", "reports", "app"})
+        for (const char* layer :
+             {"framework", "gradesheet", "dialogs", "summaries", "reports", "app"})
             layers.append(sourceDir + QStringLiteral("/src/") + QLatin1String(layer));
         for (const QString& language : kLanguages) {
             const QString name = QStringLiteral("markwise_%1.ts").arg(language);
@@ -143,16 +144,17 @@ private slots:
                     QSet<QString> letters;
                     for (int id : menu.items) {
                         const auto table = commandTable();
-                        const auto info = std::find_if(table.begin(), table.end(),
-                                                       [id](const CommandInfo& c) { return c.id == id; });
+                        const auto info =
+                            std::find_if(table.begin(), table.end(),
+                                         [id](const CommandInfo& c) { return c.id == id; });
                         if (info == table.end())
                             continue; // a separator or the recent files (digits)
                         const QString letter = Mnemonic(menuText(*info));
                         if (letter.isEmpty())
                             continue;
                         QVERIFY2(!letters.contains(letter),
-                                 qPrintable(language + QLatin1Char(' ') + title +
-                                            QLatin1Char(' ') + menuText(*info)));
+                                 qPrintable(language + QLatin1Char(' ') + title + QLatin1Char(' ') +
+                                            menuText(*info)));
                         letters.insert(letter);
                     }
                 }
