@@ -107,8 +107,8 @@ void WriteArchiveString(std::vector<unsigned char>& out, std::string_view utf8) 
     }
 }
 
-bool ReadArchiveString(const unsigned char*& pos, const unsigned char* end, std::string& utf8,
-                       std::string& error) {
+bool ReadArchiveStringAnyForm(const unsigned char*& pos, const unsigned char* end,
+                              std::string& utf8, std::string& error) {
     std::uint32_t length;
     bool wide;
     if (!ReadLength(pos, end, length, wide, error))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,26 @@ void WriteArchiveString(std::vector<unsigned char>& out, std::string_view utf8);
 // Reads one text at pos, moving pos past it. False, with error set to a few words and pos
 // left anywhere before end, for a text that runs past end or a broken wide text (a second
 // marker, an unpaired surrogate). A wide text that fits Windows-1252 reads like any other.
-bool ReadArchiveString(const unsigned char*& pos, const unsigned char* end, std::string& utf8,
-                       std::string& error);
+bool ReadArchiveStringAnyForm(const unsigned char*& pos, const unsigned char* end,
+                              std::string& utf8, std::string& error);
+
+// The same; a class file holds thousands of short ASCII texts, so those are read here, inline,
+// and every other form goes to the function above.
+inline bool ReadArchiveString(const unsigned char*& pos, const unsigned char* end,
+                              std::string& utf8, std::string& error) {
+    if (pos != end && *pos < 0xFF && static_cast<std::size_t>(end - pos - 1) >= *pos) {
+        const std::size_t length = *pos;
+        const unsigned char* text = pos + 1;
+        unsigned char any = 0;
+        for (std::size_t i = 0; i < length; ++i)
+            any |= text[i];
+        if (any < 0x80) {
+            utf8.assign(reinterpret_cast<const char*>(text), length);
+            pos = text + length;
+            return true;
+        }
+    }
+    return ReadArchiveStringAnyForm(pos, end, utf8, error);
+}
 
 } // namespace markwise

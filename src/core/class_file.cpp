@@ -99,6 +99,19 @@ std::string NotANumber(int index, const std::string& what, double value) {
            (std::isnan(value) ? " not a number." : " infinite.");
 }
 
+// Tests the exponent bits without an early exit, so the compiler checks many scores per step;
+// only a class that fails is searched again for the score to name.
+bool AllFinite(const double* values, std::size_t count) {
+    constexpr std::uint64_t kExponent = 0x7FF0000000000000u;
+    std::uint64_t infiniteOrNan = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::uint64_t bits;
+        std::memcpy(&bits, values + i, sizeof bits);
+        infiniteOrNan |= static_cast<std::uint64_t>((bits & kExponent) == kExponent);
+    }
+    return infiniteOrNan == 0;
+}
+
 bool ReadAssignment(CClassReader& in, int index, CAssignment& record) {
     if (!in.ReadString(record.m_title) || !in.ReadString(record.m_description) ||
         !in.ReadDouble(record.m_pointsPossible) || !in.ReadInt(record.m_lastIndex)) {
@@ -119,6 +132,9 @@ bool ReadAssignment(CClassReader& in, int index, CAssignment& record) {
     }
     if (!in.ReadDoubles(record.m_scores.data(), std::size_t(record.m_lastIndex) + 1)) {
         return false;
+    }
+    if (AllFinite(record.m_scores.data(), std::size_t(record.m_lastIndex) + 1)) {
+        return true;
     }
     for (int s = 0; s <= record.m_lastIndex; ++s) {
         if (!std::isfinite(record.m_scores[s])) {
