@@ -10,7 +10,8 @@ packages=(
   libfontconfig-dev zlib1g-dev fonts-dejavu-core fonts-droid-fallback
   fonts-liberation fontconfig poppler-utils xvfb xauth imagemagick shared-mime-info desktop-file-utils
   openbox x11-utils libxlsxwriter-dev
-  librsvg2-bin gzip dpkg-dev fakeroot lintian appstream file
+  librsvg2-bin gzip dpkg-dev fakeroot lintian appstream file qt6-l10n-tools qt6-tools-dev
+  qt6-translations-l10n
 )
 
 missing=()

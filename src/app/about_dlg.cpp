@@ -11,21 +11,21 @@
 namespace markwise {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Markwise"));
+    setWindowTitle(tr("About Markwise"));
 
     auto* icon = new QLabel;
     icon->setPixmap(QIcon(QStringLiteral(":/icons/markwise.svg")).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
 
     auto* text = new QVBoxLayout;
-    text->addWidget(new QLabel(QStringLiteral("Markwise Version 1.0")));
-    text->addWidget(new QLabel(QStringLiteral("A grade book for teachers.")));
+    text->addWidget(new QLabel(tr("Markwise Version 1.0")));
+    text->addWidget(new QLabel(tr("A grade book for teachers.")));
     text->addStretch();
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* ok = new QPushButton(tr("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* splash = new QPushButton(QStringLiteral("Splash Screen"));
+    auto* splash = new QPushButton(tr("Splash Screen"));
     splash->setAutoDefault(false);
     connect(splash, &QPushButton::clicked, this, &CAboutDlg::onSplashScreen);
     auto* buttons = new QVBoxLayout;

@@ -21,7 +21,7 @@ void ContextHelpMode::enter() {
         return;
     m_active = true;
     QApplication::setOverrideCursor(Qt::WhatsThisCursor);
-    m_statusBar.showMessage(QStringLiteral("Select an object on which to get Help"));
+    m_statusBar.showMessage(tr("Select an object on which to get Help"));
     qApp->installEventFilter(this);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <functional>
 
@@ -11,6 +12,7 @@ namespace markwise {
 // object; the next click anywhere opens help (and does nothing else), Escape leaves.
 // The main frame owns one; entering it again while it is on does nothing.
 class ContextHelpMode : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(ContextHelpMode)
 public:
     ContextHelpMode(QStatusBar& statusBar, std::function<void()> openHelp);
     ~ContextHelpMode() override;

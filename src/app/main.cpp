@@ -2,6 +2,7 @@
 #include "dialogs/install_dialogs.h"
 #include "framework/file_names.h"
 #include "framework/print_job.h"
+#include "framework/ui_language.h"
 #include "gradesheet/command_line_print.h"
 #include "gradesheet/markwise_view.h"
 #include "markwise_app.h"
@@ -61,6 +62,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Markwise"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.markwise.Markwise"));
+    const markwise::UiLanguage language;
 
     // What is left once QApplication has taken its own options out.
     const markwise::DesktopCommandLine command =

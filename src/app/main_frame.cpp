@@ -53,17 +53,15 @@ CMainFrame::CMainFrame(CMarkwiseApp& app)
     addCommands();
     createActions();
     for (const MenuInfo& menu : frameMenus()) {
-        m_frameMenus.push_back(createMenu(menu.title, menu.items));
+        m_frameMenus.push_back(createMenu(menu));
     }
+    m_windowList = new CWindowList(*this, *m_mdiArea);
     for (const MenuInfo& menu : documentMenus()) {
-        m_documentMenus.push_back(createMenu(menu.title, menu.items));
+        m_documentMenus.push_back(createMenu(menu));
+        if (menu.title == "&Window")
+            m_windowList->attach(*m_documentMenus.back());
     }
     showMenuSet(false);
-    m_windowList = new CWindowList(*this, *m_mdiArea);
-    for (QMenu* menu : m_documentMenus) {
-        if (menu->title() == QLatin1String("&Window"))
-            m_windowList->attach(*menu);
-    }
     createToolBar();
     createStatusBar();
 
@@ -157,9 +155,9 @@ void CMainFrame::addCommands() {
 
 void CMainFrame::createActions() {
     for (const CommandInfo& info : commandTable()) {
-        auto* action = new QAction(qt(menuText(info)), this);
-        action->setStatusTip(qt(statusPrompt(info)));
-        action->setToolTip(qt(tooltipText(info)));
+        auto* action = new QAction(menuText(info), this);
+        action->setStatusTip(statusPrompt(info));
+        action->setToolTip(tooltipText(info));
         if (!info.icon.empty()) {
             action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(qt(info.icon))));
         }
@@ -185,9 +183,9 @@ QAction* CMainFrame::action(int id) const {
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-QMenu* CMainFrame::createMenu(std::string_view title, const std::vector<int>& items) {
-    auto* menu = new QMenu(qt(title), this);
-    for (int item : items) {
+QMenu* CMainFrame::createMenu(const MenuInfo& info) {
+    auto* menu = new QMenu(menuTitle(info), this);
+    for (int item : info.items) {
         if (item == kMenuSeparator) {
             menu->addSeparator();
         } else if (item == kMenuRecentFiles) {
@@ -203,7 +201,7 @@ QMenu* CMainFrame::createMenu(std::string_view title, const std::vector<int>& it
 }
 
 void CMainFrame::createToolBar() {
-    m_wndToolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_wndToolBar = addToolBar(tr("Toolbar"));
     m_wndToolBar->setObjectName(QStringLiteral("toolbar"));
     m_wndToolBar->setIconSize(QSize(16, 16));
     for (int id : toolbarButtons()) {
@@ -217,7 +215,7 @@ void CMainFrame::createToolBar() {
 
 void CMainFrame::createStatusBar() {
     // The idle text stays under any fly-by prompt and returns when the prompt clears.
-    statusBar()->addWidget(new QLabel(QStringLiteral("For Help, press F1")), 1);
+    statusBar()->addWidget(new QLabel(tr("For Help, press F1")), 1);
     for (std::size_t i = 0; i < m_lockLabels.size(); ++i) {
         auto* label = new QLabel(QString::fromLatin1(kLockIndicators[i]));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -269,7 +267,7 @@ void CMainFrame::updateRecentFiles() {
             entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]));
             entry->setVisible(true);
         } else {
-            entry->setText(QStringLiteral("Recent File"));
+            entry->setText(QCoreApplication::translate("Commands", "Recent File"));
             entry->setVisible(i == 0); // an empty list shows one disabled entry
         }
     }
@@ -386,7 +384,7 @@ void CMainFrame::openReportWindow(const CDocTemplate& kind, bool needsStudentsAn
     CDocManager& manager = m_app.docManager();
     CChildFrame* frame = manager.activeFrame();
     if (!frame) {
-        UiSeam::tell(this, QStringLiteral("The command could not be carried out."));
+        UiSeam::tell(this, tr("The command could not be carried out."));
         return;
     }
     const CMarkwiseDoc& doc = frame->document().data();
@@ -394,7 +392,7 @@ void CMainFrame::openReportWindow(const CDocTemplate& kind, bool needsStudentsAn
         return;
     }
     if (!manager.createFrame(frame->document(), kind)) {
-        UiSeam::tell(this, QStringLiteral("The command could not be carried out."));
+        UiSeam::tell(this, tr("The command could not be carried out."));
     }
 }
 

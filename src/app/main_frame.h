@@ -20,6 +20,7 @@ class CMarkwiseApp;
 class ContextHelpMode;
 class CWindowList;
 struct CDocTemplate;
+struct MenuInfo;
 
 // The top-level window: menus, toolbar, status bar and the area holding the class and
 // report windows. Routes every command and keeps enabled and checked states current.
@@ -63,7 +64,7 @@ private:
     // View, document, this frame, the CSV commands, the application.
     CommandRoute route();
     void createActions();
-    QMenu* createMenu(std::string_view title, const std::vector<int>& items);
+    QMenu* createMenu(const MenuInfo& info);
     void createToolBar();
     void createStatusBar();
     void showMenuSet(bool documentMenus);

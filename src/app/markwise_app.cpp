@@ -95,12 +95,12 @@ void CMarkwiseApp::tellProfileProblems() {
     if (profileProblems().empty()) {
         return;
     }
-    QString text = QStringLiteral("Some settings could not be read:\n");
+    QString text = tr("Some settings could not be read:\n");
     for (const std::string& problem : profileProblems()) {
         text += QStringLiteral("\n") + QString::fromStdString(problem);
     }
-    text += QStringLiteral("\n\nThe settings file is left as it is until you choose OK in "
-                           "Preferences.");
+    text += tr("\n\nThe settings file is left as it is until you choose OK in "
+               "Preferences.");
     UiSeam::tell(m_pMainFrame.get(), text);
 }
 
@@ -122,7 +122,7 @@ void CMarkwiseApp::WinHelp() {
         m_helpWindow = new QTextBrowser(m_pMainFrame.get());
         m_helpWindow->setWindowFlag(Qt::Window);
         m_helpWindow->setAttribute(Qt::WA_DeleteOnClose);
-        m_helpWindow->setWindowTitle(QStringLiteral("Markwise Help"));
+        m_helpWindow->setWindowTitle(tr("Markwise Help"));
         m_helpWindow->setWindowIcon(QIcon(QStringLiteral(":/icons/markwise.svg")));
         QRect place(QPoint(), QSize(640, 560));
         if (m_pMainFrame)

@@ -74,7 +74,7 @@ void CWindowList::refresh(QMenu& menu) {
         m_entries.append(entry);
     }
     if (windows.size() > kListedWindows) {
-        QAction* more = menu.addAction(QStringLiteral("&More Windows..."));
+        QAction* more = menu.addAction(tr("&More Windows..."));
         connect(more, &QAction::triggered, this, &CWindowList::chooseFromAll);
         m_entries.append(more);
     }
@@ -87,8 +87,8 @@ void CWindowList::chooseFromAll() {
         titles << window->windowTitle();
     const int current = std::max<int>(0, windows.indexOf(m_area.currentSubWindow()));
     QInputDialog dialog(m_area.window());
-    dialog.setWindowTitle(QStringLiteral("Select Window"));
-    dialog.setLabelText(QStringLiteral("&Select Window:"));
+    dialog.setWindowTitle(tr("Select Window"));
+    dialog.setLabelText(tr("&Select Window:"));
     dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
     dialog.setComboBoxItems(titles);
     dialog.setTextValue(titles[current]);

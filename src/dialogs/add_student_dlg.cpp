@@ -25,11 +25,11 @@ void AddField(QGridLayout* grid, int column, QLabel* label, QWidget* box) {
 } // namespace
 
 CAddStudentDlg::CAddStudentDlg(DialogHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), m_fields(this), m_add(MakeButton(QStringLiteral("Add"), this)),
-      m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
-    setWindowTitle(QStringLiteral("Add New Student"));
+    : QDialog(parent), m_host(host), m_fields(this), m_add(MakeButton(tr("Add"), this)),
+      m_close(MakeButton(tr("Close Dialog"), this)) {
+    setWindowTitle(tr("Add New Student"));
 
-    auto* basic = new QGroupBox(QStringLiteral("Basic Information"), this);
+    auto* basic = new QGroupBox(tr("Basic Information"), this);
     auto* basicGrid = new QGridLayout(basic);
     AddField(basicGrid, 0, m_fields.lastNameLabel, m_fields.lastName);
     basicGrid->addWidget(new QLabel(QStringLiteral(","), basic), 1, 1);
@@ -37,15 +37,15 @@ CAddStudentDlg::CAddStudentDlg(DialogHost& host, QWidget* parent)
     AddField(basicGrid, 3, m_fields.studentIdLabel, m_fields.studentId);
     basicGrid->setColumnStretch(4, 1);
 
-    auto* extended = new QGroupBox(QStringLiteral("Extended Information"), this);
+    auto* extended = new QGroupBox(tr("Extended Information"), this);
     auto* extendedGrid = new QGridLayout(extended);
     AddField(extendedGrid, 0, m_fields.gradeLevelLabel, m_fields.gradeLevel);
     AddField(extendedGrid, 1, m_fields.bookNumberLabel, m_fields.bookNumber);
     AddField(extendedGrid, 2, m_fields.phoneLabel, m_fields.phone);
     extendedGrid->setColumnStretch(3, 1);
 
-    auto* hint = MakeHint(QStringLiteral("Press TAB to move between items, and ENTER to add "
-                                         "names.  You can also do this with the mouse."),
+    auto* hint = MakeHint(tr("Press TAB to move between items, and ENTER to add "
+                             "names.  You can also do this with the mouse."),
                           this);
 
     auto* layout = new QVBoxLayout(this);
@@ -73,9 +73,9 @@ void CAddStudentDlg::accept() {
     if (fields.firstName.empty() && fields.lastName.empty())
         return;
     const bool full = m_host.data().StudentsInUse() >= kMaxStudents;
-    m_host.editor().apply(QStringLiteral("Add Student"), AddStudentEdit(fields));
+    m_host.editor().apply(tr("Add Student"), AddStudentEdit(fields));
     if (full)
-        UiSeam::tell(this, QStringLiteral("All Name slots full!"));
+        UiSeam::tell(this, tr("All Name slots full!"));
     m_fields.Clear();
     m_fields.lastName->setFocus();
 }

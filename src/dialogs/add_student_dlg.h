@@ -2,6 +2,7 @@
 
 #include "student_fields.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QPushButton;
@@ -12,6 +13,7 @@ class DialogHost;
 
 // "Add New Student": appends one student per Add and stays open for the next one.
 class CAddStudentDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CAddStudentDlg)
 public:
     explicit CAddStudentDlg(DialogHost& host, QWidget* parent = nullptr);
 

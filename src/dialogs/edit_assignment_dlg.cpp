@@ -9,6 +9,7 @@
 #include "field_rules.h"
 #include "framework/class_editor.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "list_lines.h"
 
 #include <QCheckBox>
@@ -48,15 +49,14 @@ CEditAssignmentDlg::CEditAssignmentDlg(DialogHost& host, int assignment, int stu
                                        QWidget* parent)
     : QDialog(parent), m_host(host), m_session(host.editor().newSession()),
       m_assignment(assignment), m_student(student),
-      m_assignments(MakeList(this, QStringLiteral("Assignments"), 14)),
-      m_students(MakeList(this, QStringLiteral("Students"), 24)),
-      m_fastEdit(new QCheckBox(QStringLiteral("Fast Edit"), this)), m_title(new QLineEdit(this)),
+      m_assignments(MakeList(this, tr("Assignments"), 14)),
+      m_students(MakeList(this, tr("Students"), 24)),
+      m_fastEdit(new QCheckBox(tr("Fast Edit"), this)), m_title(new QLineEdit(this)),
       m_points(new QLineEdit(this)), m_score(new QLineEdit(this)),
       m_notAvailable(new QCheckBox(QStringLiteral("N/A"), this)),
       m_description(new LimitedLineEdit(kMaxDescriptionChars, this)),
-      m_update(MakeButton(QStringLiteral("Update"), this)),
-      m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
-    setWindowTitle(QStringLiteral("Edit Assignment"));
+      m_update(MakeButton(tr("Update"), this)), m_close(MakeButton(tr("Close Dialog"), this)) {
+    setWindowTitle(tr("Edit Assignment"));
     DigitsOnlyFilter::Install(m_points);
     // The policy cannot change while this dialog is open, so the list is made once.
     if (host.data().HasPolicy()) {
@@ -88,26 +88,25 @@ void CEditAssignmentDlg::BuildLayout() {
     m_description->setMinimumWidth(m_description->fontMetrics().averageCharWidth() * 44);
 
     auto* assignmentColumn = new QVBoxLayout;
-    assignmentColumn->addWidget(
-        MakeLabel(QStringLiteral("Select Assignment:"), m_assignments, this));
+    assignmentColumn->addWidget(MakeLabel(tr("Select Assignment:"), m_assignments, this));
     assignmentColumn->addWidget(m_assignments, 1);
     auto* studentColumn = new QVBoxLayout;
-    studentColumn->addWidget(MakeLabel(QStringLiteral("Select Student:"), m_students, this));
+    studentColumn->addWidget(MakeLabel(tr("Select Student:"), m_students, this));
     studentColumn->addWidget(m_students, 1);
 
-    auto* group = new QGroupBox(QStringLiteral("Edit Assignment"), this);
+    auto* group = new QGroupBox(tr("Edit Assignment"), this);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(MakeLabel(QStringLiteral("Title:"), m_title, group), 0, 0);
+    grid->addWidget(MakeLabel(tr("Title:"), m_title, group), 0, 0);
     grid->addWidget(m_title, 0, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(MakeLabel(QStringLiteral("Points Possible:"), m_points, group), 1, 0);
+    grid->addWidget(MakeLabel(tr("Points Possible:"), m_points, group), 1, 0);
     grid->addWidget(m_points, 1, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(MakeLabel(QStringLiteral("Student Points:"), m_score, group), 2, 0);
+    grid->addWidget(MakeLabel(tr("Student Points:"), m_score, group), 2, 0);
     grid->addWidget(m_score, 2, 1);
     grid->addWidget(m_notAvailable, 2, 2);
-    grid->addWidget(MakeLabel(QStringLiteral("Description:"), m_description, group), 3, 0);
+    grid->addWidget(MakeLabel(tr("Description:"), m_description, group), 3, 0);
     grid->addWidget(m_description, 3, 1, 1, 3);
     if (m_category) {
-        grid->addWidget(MakeLabel(QStringLiteral("Category:"), m_category, group), 4, 0);
+        grid->addWidget(MakeLabel(tr("Category:"), m_category, group), 4, 0);
         grid->addWidget(m_category, 4, 1, 1, 2, Qt::AlignLeft);
     }
     grid->setColumnStretch(3, 1);
@@ -156,7 +155,7 @@ void CEditAssignmentDlg::Refresh() {
     const CAssignment& assignment = doc.m_assignments[m_assignment];
     m_title->setText(toQString(assignment.m_title));
     m_title->setCursorPosition(0);
-    m_points->setText(toQString(FormatNumber15(assignment.m_pointsPossible)));
+    m_points->setText(toQString(NumberForm().shown(FormatNumber15(assignment.m_pointsPossible))));
     m_description->SetLimitedText(toQString(assignment.m_description));
     if (m_category) {
         const int category = assignment.m_category;
@@ -186,7 +185,7 @@ void CEditAssignmentDlg::ShowScore() {
     if (!fastEdit) {
         // A marked score shows its mark ("EX", "M"), which typed back keeps it.
         m_score->setText(toQString(mark == ScoreMark::None
-                                       ? FormatNumber15(score)
+                                       ? NumberForm().shown(FormatNumber15(score))
                                        : ScoreCellText(doc, m_assignment, m_student)));
         return;
     }
@@ -217,7 +216,7 @@ void CEditAssignmentDlg::accept() {
     ScoreMark mark = ScoreMark::None;
     std::string description;
     reader.Text(m_title, title);
-    reader.Number(m_points, QStringLiteral("Points Possible"), points);
+    reader.Number(m_points, tr("Points Possible"), points);
     // While N/A is ticked the box is disabled and its content means nothing; a box left
     // empty stores no score.
     int scored = student;
@@ -230,10 +229,10 @@ void CEditAssignmentDlg::accept() {
             score = typed->score;
             mark = typed->mark;
         } else {
-            reader.Number(m_score, QStringLiteral("Student Points"), score);
+            reader.Number(m_score, tr("Student Points"), score);
         }
     }
-    reader.Text(m_description, QStringLiteral("Description"), description);
+    reader.Text(m_description, tr("Description"), description);
     if (!reader.Ok())
         return;
 
@@ -246,7 +245,7 @@ void CEditAssignmentDlg::accept() {
         // The opening's one undo step is named for Fast Edit once any of its stores was.
         m_fastEdited = m_fastEdited || m_fastEdit->isChecked();
         const QString name =
-            m_fastEdited ? QStringLiteral("Fast Edit scores") : QStringLiteral("Edit Assignment");
+            m_fastEdited ? tr("Fast Edit scores") : tr("Edit Assignment");
         if (scored >= 0 || !sameDetails)
             m_host.editor().apply(
                 name,

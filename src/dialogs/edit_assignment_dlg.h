@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QCheckBox;
@@ -16,6 +17,7 @@ class LimitedLineEdit;
 // "Edit Assignment": an assignment's details and one student's score; with Fast Edit on,
 // each Update moves to the next student, ready for the next score. Stays open.
 class CEditAssignmentDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CEditAssignmentDlg)
 public:
     CEditAssignmentDlg(DialogHost& host, int assignment, int student, QWidget* parent = nullptr);
 

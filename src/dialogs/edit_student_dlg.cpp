@@ -16,13 +16,12 @@
 namespace markwise {
 
 CEditStudentDlg::CEditStudentDlg(DialogHost& host, int student, QWidget* parent)
-    : QDialog(parent), m_host(host), m_student(student),
-      m_list(MakeList(this, QStringLiteral("Students"), 24)), m_fields(this),
-      m_update(MakeButton(QStringLiteral("Update"), this)),
-      m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
-    setWindowTitle(QStringLiteral("Edit Student"));
+    : QDialog(parent), m_host(host), m_student(student), m_list(MakeList(this, tr("Students"), 24)),
+      m_fields(this), m_update(MakeButton(tr("Update"), this)),
+      m_close(MakeButton(tr("Close Dialog"), this)) {
+    setWindowTitle(tr("Edit Student"));
 
-    auto* group = new QGroupBox(QStringLiteral("Edit Student Data"), this);
+    auto* group = new QGroupBox(tr("Edit Student Data"), this);
     auto* grid = new QGridLayout(group);
     grid->addWidget(m_fields.lastNameLabel, 0, 0);
     grid->addWidget(m_fields.lastName, 0, 1);
@@ -39,10 +38,8 @@ CEditStudentDlg::CEditStudentDlg(DialogHost& host, int student, QWidget* parent)
     grid->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 2);
     grid->setColumnStretch(5, 1);
 
-    auto* hint =
-        MakeHint(QStringLiteral("Select a name, make any changes, then click Update."), this);
-    LayOutBesideList(this, QStringLiteral("Select Name:"), m_list, {group, hint},
-                     {m_update, m_close});
+    auto* hint = MakeHint(tr("Select a name, make any changes, then click Update."), this);
+    LayOutBesideList(this, tr("Select Name:"), m_list, {group, hint}, {m_update, m_close});
 
     m_update->setDefault(true);
     connect(m_update, &QPushButton::clicked, this, &CEditStudentDlg::accept);
@@ -85,7 +82,7 @@ void CEditStudentDlg::accept() {
     StudentFields fields;
     if (!m_fields.Read(reader, fields))
         return;
-    m_host.editor().apply(QStringLiteral("Edit Student"), EditStudentEdit(student, fields));
+    m_host.editor().apply(tr("Edit Student"), EditStudentEdit(student, fields));
     m_student = student;
     Refresh();
 }

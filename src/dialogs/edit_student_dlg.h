@@ -2,6 +2,7 @@
 
 #include "student_fields.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QListWidget;
@@ -13,6 +14,7 @@ class DialogHost;
 
 // "Edit Student": pick a student, change the six fields, Update; stays open.
 class CEditStudentDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CEditStudentDlg)
 public:
     CEditStudentDlg(DialogHost& host, int student, QWidget* parent = nullptr);
 

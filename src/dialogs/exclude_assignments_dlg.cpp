@@ -15,18 +15,17 @@
 namespace markwise {
 
 CExcludeAssignmentsDlg::CExcludeAssignmentsDlg(DialogHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), m_list(MakeList(this, QStringLiteral("Assignments"), 16)),
-      m_dontExclude(new QCheckBox(QStringLiteral("Don't Exclude"), this)),
-      m_ok(MakeButton(QStringLiteral("OK"), this)),
-      m_cancel(MakeButton(QStringLiteral("Cancel"), this)) {
-    setWindowTitle(QStringLiteral("Exclude Assignments"));
+    : QDialog(parent), m_host(host), m_list(MakeList(this, tr("Assignments"), 16)),
+      m_dontExclude(new QCheckBox(tr("Don't Exclude"), this)), m_ok(MakeButton(tr("OK"), this)),
+      m_cancel(MakeButton(tr("Cancel"), this)) {
+    setWindowTitle(tr("Exclude Assignments"));
 
-    auto* hint = MakeHint(
-        QStringLiteral("Select the first assignment you want included in the grade.  Select  "
-                       "Don't Exclude to remove the exclusion from the grade.  Note that the "
-                       "exclusion state is not saved with the document.  Click OK when done."),
-        this, 30);
-    LayOutBesideList(this, QStringLiteral("Select Assignment:"), m_list, {m_dontExclude, hint},
+    auto* hint =
+        MakeHint(tr("Select the first assignment you want included in the grade.  Select  "
+                    "Don't Exclude to remove the exclusion from the grade.  Note that the "
+                    "exclusion state is not saved with the document.  Click OK when done."),
+                 this, 30);
+    LayOutBesideList(this, tr("Select Assignment:"), m_list, {m_dontExclude, hint},
                      {m_ok, m_cancel});
 
     m_ok->setDefault(true);
@@ -52,7 +51,7 @@ int CExcludeAssignmentsDlg::exec() {
 
 void CExcludeAssignmentsDlg::accept() {
     const int first = m_dontExclude->isChecked() ? 0 : std::max(0, m_list->currentRow());
-    m_host.editor().apply(QStringLiteral("Exclude Assignments"), ExcludeEdit(first));
+    m_host.editor().apply(tr("Exclude Assignments"), ExcludeEdit(first));
     QDialog::accept();
 }
 

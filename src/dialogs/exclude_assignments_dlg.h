@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QCheckBox;
@@ -13,6 +14,7 @@ class DialogHost;
 // "Exclude Assignments": counts only the assignments from the chosen one onward.
 // The exclusion is not part of the saved class, so the document is not marked modified.
 class CExcludeAssignmentsDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CExcludeAssignmentsDlg)
 public:
     explicit CExcludeAssignmentsDlg(DialogHost& host, QWidget* parent = nullptr);
 

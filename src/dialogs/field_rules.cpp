@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "framework/ui_seam.h"
 
 #include <QKeyEvent>
@@ -90,7 +91,7 @@ bool FieldReader::Text(LimitedLineEdit* box, const QString& name, std::string& v
     if (!m_ok)
         return false;
     if (CharacterCount(box->text()) > box->Limit()) {
-        return Fail(box, QStringLiteral("\"%1\" holds more than %2 characters. Please shorten it.")
+        return Fail(box, tr("\"%1\" holds more than %2 characters. Please shorten it.")
                              .arg(name)
                              .arg(box->Limit()));
     }
@@ -100,8 +101,8 @@ bool FieldReader::Text(LimitedLineEdit* box, const QString& name, std::string& v
 bool FieldReader::Number(QLineEdit* box, const QString& name, double& value) {
     if (!m_ok)
         return false;
-    if (!ParseNumber(fromQString(box->text()), value))
-        return Fail(box, QStringLiteral("Please enter a number in \"%1\".").arg(name));
+    if (!ParseNumber(NumberForm().typed(fromQString(box->text())), value))
+        return Fail(box, tr("Please enter a number in \"%1\".").arg(name));
     return true;
 }
 
@@ -109,7 +110,7 @@ bool FieldReader::Integer(QLineEdit* box, const QString& name, int& value) {
     if (!m_ok)
         return false;
     if (!ParseInteger(box->text(), value))
-        return Fail(box, QStringLiteral("Please enter a whole number in \"%1\".").arg(name));
+        return Fail(box, tr("Please enter a whole number in \"%1\".").arg(name));
     return true;
 }
 

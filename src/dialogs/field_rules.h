@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QObject>
 #include <QString>
@@ -46,6 +47,7 @@ bool ParseInteger(const QString& text, int& value);
 // message in plain words, takes the focus, and makes this and every later read fail, so the
 // caller stops before changing anything.
 class FieldReader {
+    Q_DECLARE_TR_FUNCTIONS(FieldReader)
 public:
     explicit FieldReader(QWidget* dialog) : m_dialog(dialog) {}
 

@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "dialog_layout.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "framework/ui_seam.h"
 
 #include <QComboBox>
@@ -19,17 +20,21 @@ namespace markwise {
 namespace {
 
 QString Number(double value) {
-    return QString::fromStdString(FormatShortest(value));
+    return toQString(NumberForm().shown(FormatShortest(value)));
 }
 
 } // namespace
 
 QStringList ColumnUseCaptions() {
-    return {QStringLiteral("Ignored"),     QStringLiteral("Last name"),
-            QStringLiteral("First name"),  QStringLiteral("Name (last, first)"),
-            QStringLiteral("Student ID"),  QStringLiteral("Grade level"),
-            QStringLiteral("Book number"), QStringLiteral("Phone"),
-            QStringLiteral("Scores")};
+    return {QCoreApplication::translate("CImportColumnsDlg", "Ignored"),
+            QCoreApplication::translate("CImportColumnsDlg", "Last name"),
+            QCoreApplication::translate("CImportColumnsDlg", "First name"),
+            QCoreApplication::translate("CImportColumnsDlg", "Name (last, first)"),
+            QCoreApplication::translate("CImportColumnsDlg", "Student ID"),
+            QCoreApplication::translate("CImportColumnsDlg", "Grade level"),
+            QCoreApplication::translate("CImportColumnsDlg", "Book number"),
+            QCoreApplication::translate("CImportColumnsDlg", "Phone"),
+            QCoreApplication::translate("CImportColumnsDlg", "Scores")};
 }
 
 CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* doc,
@@ -37,11 +42,10 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
                                      QWidget* parent)
     : QDialog(parent), m_sheet(sheet),
       m_table(new QTableWidget(int(sheet.columns.size()), 5, this)),
-      m_ok(MakeButton(QStringLiteral("OK"), this)) {
-    setWindowTitle(QStringLiteral("Columns of %1").arg(fileName));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Column"), QStringLiteral("Becomes"),
-                                        QStringLiteral("Points possible"),
-                                        QStringLiteral("Goes into"), QStringLiteral("Note")});
+      m_ok(MakeButton(tr("OK"), this)) {
+    setWindowTitle(tr("Columns of %1").arg(fileName));
+    m_table->setHorizontalHeaderLabels(
+        {tr("Column"), tr("Becomes"), tr("Points possible"), tr("Goes into"), tr("Note")});
     m_table->verticalHeader()->hide();
     m_table->setColumnHidden(GoesInto, doc == nullptr);
     std::size_t scores = 0; // the sheet's assignment columns, in order
@@ -59,8 +63,8 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
         if (choice.use == CsvColumnUse::Scores) {
             points->setText(Number(choice.points.value_or(choice.proposedPoints)));
             if (!choice.points)
-                note = QStringLiteral("The file gives no points possible: %1 is only the highest "
-                                      "score. Check it.")
+                note = tr("The file gives no points possible: %1 is only the highest "
+                          "score. Check it.")
                            .arg(Number(choice.proposedPoints));
         }
         m_table->setCellWidget(row, Points, points);
@@ -70,7 +74,7 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
                 [points](int use) { points->setEnabled(use == int(CsvColumnUse::Scores)); });
         if (doc != nullptr) {
             auto* into = new QComboBox(m_table);
-            into->addItem(QStringLiteral("A new assignment"), kNewAssignment);
+            into->addItem(tr("A new assignment"), kNewAssignment);
             for (int a = 0; a < doc->AssignmentsInUse(); ++a)
                 into->addItem(toQString(doc->m_assignments[a].m_title), a);
             if (choice.use == CsvColumnUse::Scores && plan != nullptr &&
@@ -78,7 +82,7 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
                 const MergeColumnMatch& match = plan->columns[scores];
                 into->setCurrentIndex(into->findData(match.target));
                 if (match.loose)
-                    note = QStringLiteral("Matched by its title without the platform's marks.");
+                    note = tr("Matched by its title without the platform's marks.");
             }
             m_table->setCellWidget(row, GoesInto, into);
         }
@@ -93,14 +97,13 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setMinimumSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 20);
 
-    auto* cancel = MakeButton(QStringLiteral("Cancel"), this);
+    auto* cancel = MakeButton(tr("Cancel"), this);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CImportColumnsDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CImportColumnsDlg::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
-        QStringLiteral("Each column of the file and what it becomes. Change any that is wrong."),
-        this));
+        tr("Each column of the file and what it becomes. Change any that is wrong."), this));
     layout->addWidget(m_table, 1);
     layout->addLayout(MakeButtonRow({m_ok, cancel}));
 }
@@ -124,8 +127,8 @@ bool CImportColumnsDlg::Choices(std::vector<CsvColumnChoice>& choices, std::vect
         double points = 0.0;
         const QString text =
             static_cast<QLineEdit*>(m_table->cellWidget(row, Points))->text().trimmed();
-        if (!ParseNumber(fromQString(text), points)) {
-            error = QStringLiteral("Column \"%1\": please enter a number in \"Points possible\".")
+        if (!ParseNumber(NumberForm().typed(fromQString(text)), points)) {
+            error = tr("Column \"%1\": please enter a number in \"Points possible\".")
                         .arg(m_table->item(row, FileColumn)->text());
             return false;
         }

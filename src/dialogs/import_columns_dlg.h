@@ -2,6 +2,7 @@
 
 #include "core/csv_merge.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <vector>
 
@@ -18,6 +19,7 @@ class CMarkwiseDoc;
 // the teacher must confirm or change. Importing scores into a class, it also shows which
 // assignment each scores column goes into (matched by title, or new), changeable too.
 class CImportColumnsDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CImportColumnsDlg)
 public:
     // doc and plan: the class scores are imported into and the merge as first planned;
     // null for a file opened as a new class.

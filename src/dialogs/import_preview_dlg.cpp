@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "dialog_layout.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -18,13 +19,15 @@ namespace markwise {
 
 namespace {
 
+// one and many are marked for translation in the context CImportPreviewDlg.
 QString Counted(qsizetype count, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+    return QStringLiteral("%1 %2").arg(count).arg(
+        QCoreApplication::translate("CImportPreviewDlg", count == 1 ? one : many));
 }
 
 QString ScoreText(double score) {
     return score == MISSING_SCORE ? toQString(kMissingScoreText)
-                                  : QString::fromStdString(FormatShortest(score));
+                                  : toQString(NumberForm().shown(FormatShortest(score)));
 }
 
 // The title of assignment a, which may be one the plan adds after the class's own.
@@ -50,15 +53,19 @@ QTreeWidgetItem* Section(QTreeWidget* tree, const QString& heading) {
 
 std::optional<MergeMatch> ChooseMergeMatch(QWidget* parent, const CsvSheet& sheet) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Import Scores"));
-    auto* byId = new QRadioButton(QStringLiteral("By &student ID"), &dialog);
-    auto* byName = new QRadioButton(QStringLiteral("By &last and first name"), &dialog);
+    dialog.setWindowTitle(QCoreApplication::translate("CImportPreviewDlg", "Import Scores"));
+    auto* byId = new QRadioButton(
+        QCoreApplication::translate("CImportPreviewDlg", "By &student ID"), &dialog);
+    auto* byName = new QRadioButton(
+        QCoreApplication::translate("CImportPreviewDlg", "By &last and first name"), &dialog);
     (sheet.hasIds || !sheet.hasNames ? byId : byName)->setChecked(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(QStringLiteral("Match the file's rows to students:"), &dialog));
+    layout->addWidget(new QLabel(
+        QCoreApplication::translate("CImportPreviewDlg", "Match the file's rows to students:"),
+        &dialog));
     layout->addWidget(byId);
     layout->addWidget(byName);
     layout->addWidget(buttons);
@@ -70,15 +77,13 @@ std::optional<MergeMatch> ChooseMergeMatch(QWidget* parent, const CsvSheet& shee
 CImportPreviewDlg::CImportPreviewDlg(const CMarkwiseDoc& doc, const MergePlan& plan,
                                      const QString& fileName, QWidget* parent)
     : QDialog(parent), m_plan(plan), m_summary(new QLabel(this)), m_details(new QTreeWidget(this)),
-      m_apply(MakeButton(QStringLiteral("Apply"), this)),
-      m_cancel(MakeButton(QStringLiteral("Cancel"), this)) {
-    setWindowTitle(QStringLiteral("Import Scores from %1").arg(fileName));
+      m_apply(MakeButton(tr("Apply"), this)), m_cancel(MakeButton(tr("Cancel"), this)) {
+    setWindowTitle(tr("Import Scores from %1").arg(fileName));
     m_summary->setText(SummaryText());
     m_summary->setWordWrap(true);
 
     m_details->setColumnCount(4);
-    m_details->setHeaderLabels({QStringLiteral("Student"), QStringLiteral("Assignment"),
-                                QStringLiteral("Old"), QStringLiteral("New")});
+    m_details->setHeaderLabels({tr("Student"), tr("Assignment"), tr("Old"), tr("New")});
     m_details->setRootIsDecorated(false);
     m_details->setUniformRowHeights(true);
     m_details->setSelectionMode(QAbstractItemView::NoSelection);
@@ -102,42 +107,49 @@ CImportPreviewDlg::CImportPreviewDlg(const CMarkwiseDoc& doc, const MergePlan& p
 
 QString CImportPreviewDlg::SummaryText() const {
     return QStringLiteral("%1, %2, %3, %4.")
-        .arg(Counted(m_plan.matched, "student matched", "students matched"),
-             Counted(qsizetype(m_plan.skipped.size()), "row skipped", "rows skipped"),
-             Counted(qsizetype(m_plan.added.size()), "assignment added", "assignments added"),
-             Counted(qsizetype(m_plan.changes.size()), "score changed", "scores changed"));
+        .arg(Counted(m_plan.matched, QT_TRANSLATE_NOOP("CImportPreviewDlg", "student matched"),
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "students matched")),
+             Counted(qsizetype(m_plan.skipped.size()),
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "row skipped"),
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "rows skipped")),
+             Counted(qsizetype(m_plan.added.size()),
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "assignment added"),
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "assignments added")),
+             Counted(qsizetype(m_plan.changes.size()),
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "score changed"),
+                     QT_TRANSLATE_NOOP("CImportPreviewDlg", "scores changed")));
 }
 
 void CImportPreviewDlg::AddSections(const CMarkwiseDoc& doc) {
     if (!m_plan.leftOut.empty()) {
         QTreeWidgetItem* section =
-            Section(m_details, QStringLiteral("Columns left out (the columns list says why)"));
+            Section(m_details, tr("Columns left out (the columns list says why)"));
         for (const std::string& title : m_plan.leftOut) {
             auto* line = new QTreeWidgetItem(section, {QString::fromStdString(title)});
             line->setFirstColumnSpanned(true);
         }
     }
     if (!m_plan.skipped.empty()) {
-        QTreeWidgetItem* section =
-            Section(m_details, QStringLiteral("Rows skipped: no student matches them"));
+        QTreeWidgetItem* section = Section(m_details, tr("Rows skipped: no student matches them"));
         for (const MergeSkippedRow& row : m_plan.skipped) {
             auto* line = new QTreeWidgetItem(
-                section, {QStringLiteral("line %1: %2").arg(row.line).arg(toQString(row.name))});
+                section, {tr("line %1: %2").arg(row.line).arg(toQString(row.name))});
             line->setFirstColumnSpanned(true);
         }
     }
     if (!m_plan.added.empty()) {
-        QTreeWidgetItem* section = Section(m_details, QStringLiteral("Assignments added"));
+        QTreeWidgetItem* section = Section(m_details, tr("Assignments added"));
         for (const CsvAssignmentColumn& column : m_plan.added) {
             auto* line = new QTreeWidgetItem(
-                section, {QString(), toQString(column.title), QString(),
-                          QStringLiteral("%1 points")
-                              .arg(QString::fromStdString(FormatShortest(column.pointsPossible)))});
+                section,
+                {QString(), toQString(column.title), QString(),
+                 tr("%1 points")
+                     .arg(toQString(NumberForm().shown(FormatShortest(column.pointsPossible))))});
             line->setToolTip(1, toQString(column.description));
         }
     }
     if (!m_plan.changes.empty()) {
-        QTreeWidgetItem* section = Section(m_details, QStringLiteral("Scores changed"));
+        QTreeWidgetItem* section = Section(m_details, tr("Scores changed"));
         for (const MergeScoreChange& change : m_plan.changes) {
             new QTreeWidgetItem(section, {toQString(doc.GetFullName(change.student)),
                                           AssignmentTitle(doc, m_plan, change.assignment),
@@ -145,7 +157,7 @@ void CImportPreviewDlg::AddSections(const CMarkwiseDoc& doc) {
         }
     }
     if (m_details->topLevelItemCount() == 0) {
-        auto* line = new QTreeWidgetItem(m_details, {QStringLiteral("The file changes no score.")});
+        auto* line = new QTreeWidgetItem(m_details, {tr("The file changes no score.")});
         line->setFirstColumnSpanned(true);
     }
     m_details->expandAll();

@@ -2,6 +2,7 @@
 
 #include "core/csv_merge.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <optional>
 
@@ -22,6 +23,7 @@ std::optional<MergeMatch> ChooseMergeMatch(QWidget* parent, const CsvSheet& shee
 // rows skipped with their names, assignments added, every score that changes (old and
 // new) and the characters that became "?". Apply accepts; nothing else changes anything.
 class CImportPreviewDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CImportPreviewDlg)
 public:
     CImportPreviewDlg(const CMarkwiseDoc& doc, const MergePlan& plan, const QString& fileName,
                       QWidget* parent = nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLineEdit;
@@ -12,6 +13,7 @@ class LimitedLineEdit;
 
 // "Create New Assignment": makes one assignment with no scores and brings it into view.
 class CNewAssignmentDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CNewAssignmentDlg)
 public:
     explicit CNewAssignmentDlg(DialogHost& host, QWidget* parent = nullptr);
 

@@ -31,12 +31,11 @@ QString GradeName(int grade) {
 } // namespace
 
 CPreferencesDlg::CPreferencesDlg(DialogHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), m_ok(MakeButton(QStringLiteral("OK"), this)),
-      m_cancel(MakeButton(QStringLiteral("Cancel"), this)),
-      m_default(MakeButton(QStringLiteral("Default"), this)) {
-    setWindowTitle(QStringLiteral("Preferences"));
+    : QDialog(parent), m_host(host), m_ok(MakeButton(tr("OK"), this)),
+      m_cancel(MakeButton(tr("Cancel"), this)), m_default(MakeButton(tr("Default"), this)) {
+    setWindowTitle(tr("Preferences"));
 
-    auto* group = new QGroupBox(QStringLiteral("Grade Cutoffs"), this);
+    auto* group = new QGroupBox(tr("Grade Cutoffs"), this);
     auto* grid = new QGridLayout(group);
     for (int grade = 0; grade < kCutoffCount; ++grade) {
         auto* box = new QLineEdit(group);
@@ -51,8 +50,8 @@ CPreferencesDlg::CPreferencesDlg(DialogHost& host, QWidget* parent)
     grid->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 3);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(MakeHint(
-        QStringLiteral("Enter the minimum values in percent for each letter grade."), this, 20));
+    right->addWidget(
+        MakeHint(tr("Enter the minimum values in percent for each letter grade."), this, 20));
     right->addSpacing(fontMetrics().height());
     right->addLayout(MakeButtonColumn({m_ok, m_cancel, m_default}));
 
@@ -96,8 +95,8 @@ void CPreferencesDlg::accept() {
     }
     std::string error;
     if (!m_host.applyCutoffs(cutoffs, &error)) {
-        UiSeam::tell(this, QStringLiteral("The grade cutoffs could not be saved in your settings:"
-                                          "\n%1\nThey apply until Markwise closes.")
+        UiSeam::tell(this, tr("The grade cutoffs could not be saved in your settings:"
+                              "\n%1\nThey apply until Markwise closes.")
                                .arg(QString::fromStdString(error)));
     }
     QDialog::accept();

@@ -2,6 +2,7 @@
 
 #include "core/cutoffs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <array>
 
@@ -15,6 +16,7 @@ class DialogHost;
 // "Preferences": the twelve grade cutoffs. OK saves the new set in the profile at once and
 // gives it to the application and every open grade sheet, so no later close writes it over.
 class CPreferencesDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CPreferencesDlg)
 public:
     explicit CPreferencesDlg(DialogHost& host, QWidget* parent = nullptr);
 

@@ -8,23 +8,22 @@
 namespace markwise {
 
 CRemoveAssignmentDlg::CRemoveAssignmentDlg(DialogHost& host, QWidget* parent)
-    : CRemoveEntryDlg(
-          host,
-          {QStringLiteral("Remove Assignment"), QStringLiteral("Select Assignment:"),
-           QStringLiteral("After selecting an assignment, click \"Remove.\"  "
+    : CRemoveEntryDlg(host,
+                      {tr("Remove Assignment"), tr("Select Assignment:"),
+                       tr("After selecting an assignment, click \"Remove.\"  "
                           "The assignment will be removed and all data lost.  "
                           "To recover this data, re-open the document."),
-           QStringLiteral("Are you sure you want to remove this assignment?\nClicking OK will "
+                       tr("Are you sure you want to remove this assignment?\nClicking OK will "
                           "result in the loss of all data entered for that assignment!"),
-           16, &AssignmentLines},
-          parent) {}
+                       16, &AssignmentLines},
+                      parent) {}
 
 int CRemoveAssignmentDlg::EntriesInUse() const {
     return Host().data().AssignmentsInUse();
 }
 
 void CRemoveAssignmentDlg::RemoveEntry(int row) {
-    Host().editor().apply(QStringLiteral("Remove Assignment"), RemoveAssignmentEdit(row));
+    Host().editor().apply(tr("Remove Assignment"), RemoveAssignmentEdit(row));
 }
 
 } // namespace markwise

@@ -13,8 +13,7 @@ namespace markwise {
 CRemoveEntryDlg::CRemoveEntryDlg(DialogHost& host, const Setup& setup, QWidget* parent)
     : QDialog(parent), m_host(host), m_question(setup.question), m_lines(setup.lines),
       m_list(MakeList(this, setup.label, setup.listWidthInChars)),
-      m_remove(MakeButton(QStringLiteral("Remove"), this)),
-      m_close(MakeButton(QStringLiteral("Close Dialog"), this)) {
+      m_remove(MakeButton(tr("Remove"), this)), m_close(MakeButton(tr("Close Dialog"), this)) {
     setWindowTitle(setup.title);
 
     LayOutBesideList(this, setup.label, m_list, {MakeHint(setup.hint, this, 28)},

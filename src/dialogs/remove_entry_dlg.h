@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,7 @@ class DialogHost;
 // A dialog that removes the entry picked from a list, after the user confirms, and stays
 // open for the next one. Subclasses say what the entries are and how one is removed.
 class CRemoveEntryDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CRemoveEntryDlg)
 public:
     // Closes at once, as if cancelled, when the class has no entries.
     int exec() override;

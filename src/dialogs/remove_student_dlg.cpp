@@ -9,16 +9,15 @@
 namespace markwise {
 
 CRemoveStudentDlg::CRemoveStudentDlg(DialogHost& host, QWidget* parent)
-    : CRemoveEntryDlg(
-          host,
-          {QStringLiteral("Remove Student"), QStringLiteral("Select Name:"),
-           QStringLiteral("After selecting a name, click \"Remove.\"  The student will be "
+    : CRemoveEntryDlg(host,
+                      {tr("Remove Student"), tr("Select Name:"),
+                       tr("After selecting a name, click \"Remove.\"  The student will be "
                           "removed and all data lost.  To recover this data, re-open the "
                           "document."),
-           QStringLiteral("Are you sure you want to remove this student?\nClicking OK will "
+                       tr("Are you sure you want to remove this student?\nClicking OK will "
                           "result in the loss of all data entered for that student!"),
-           24, &StudentLines},
-          parent) {}
+                       24, &StudentLines},
+                      parent) {}
 
 int CRemoveStudentDlg::EntriesInUse() const {
     return Host().data().StudentsInUse();
@@ -27,14 +26,14 @@ int CRemoveStudentDlg::EntriesInUse() const {
 bool CRemoveStudentDlg::MayRemove() {
     if (EntriesInUse() > 1)
         return true;
-    UiSeam::tell(this, QStringLiteral("You can't remove all the students!  If you want to "
-                                      "replace this student, select Edit Student from the "
-                                      "student Menu, and change all of the information."));
+    UiSeam::tell(this, tr("You can't remove all the students!  If you want to "
+                          "replace this student, select Edit Student from the "
+                          "student Menu, and change all of the information."));
     return false;
 }
 
 void CRemoveStudentDlg::RemoveEntry(int row) {
-    Host().editor().apply(QStringLiteral("Remove Student"), RemoveStudentEdit(row));
+    Host().editor().apply(tr("Remove Student"), RemoveStudentEdit(row));
 }
 
 } // namespace markwise

@@ -2,11 +2,14 @@
 
 #include "remove_entry_dlg.h"
 
+#include <QCoreApplication>
+
 namespace markwise {
 
 // "Remove Student": removes the selected student with all its scores; stays open. The last
 // student stays: a class always has one.
 class CRemoveStudentDlg : public CRemoveEntryDlg {
+    Q_DECLARE_TR_FUNCTIONS(CRemoveStudentDlg)
 public:
     explicit CRemoveStudentDlg(DialogHost& host, QWidget* parent = nullptr);
 

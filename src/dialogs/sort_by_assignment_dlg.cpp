@@ -13,16 +13,15 @@
 namespace markwise {
 
 CSortByAssignmentDlg::CSortByAssignmentDlg(DialogHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), m_list(MakeList(this, QStringLiteral("Assignments"), 16)),
-      m_ok(MakeButton(QStringLiteral("OK"), this)),
-      m_cancel(MakeButton(QStringLiteral("Cancel"), this)) {
-    setWindowTitle(QStringLiteral("Sort by Assignment Grade"));
+    : QDialog(parent), m_host(host), m_list(MakeList(this, tr("Assignments"), 16)),
+      m_ok(MakeButton(tr("OK"), this)), m_cancel(MakeButton(tr("Cancel"), this)) {
+    setWindowTitle(tr("Sort by Assignment Grade"));
 
-    auto* hint = MakeHint(QStringLiteral("Select the Assignment from the list at the left and "
-                                         "press OK.  The grades in that assignment will be "
-                                         "sorted in descending order."),
+    auto* hint = MakeHint(tr("Select the Assignment from the list at the left and "
+                             "press OK.  The grades in that assignment will be "
+                             "sorted in descending order."),
                           this, 28);
-    LayOutBesideList(this, QStringLiteral("Which Assignment?"), m_list, {hint}, {m_ok, m_cancel});
+    LayOutBesideList(this, tr("Which Assignment?"), m_list, {hint}, {m_ok, m_cancel});
 
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CSortByAssignmentDlg::accept);
@@ -44,7 +43,7 @@ void CSortByAssignmentDlg::accept() {
     const int assignment = m_list->currentRow();
     if (assignment < 0)
         return;
-    m_host.editor().apply(QStringLiteral("Sort by Assignment Grade"),
+    m_host.editor().apply(tr("Sort by Assignment Grade"),
                           SortEdit(SortKind::Assignment, assignment));
     QDialog::accept();
 }

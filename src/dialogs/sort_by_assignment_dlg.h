@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QListWidget;
@@ -11,6 +12,7 @@ class DialogHost;
 
 // "Sort by Assignment Grade": puts the class in descending order of one assignment's scores.
 class CSortByAssignmentDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CSortByAssignmentDlg)
 public:
     explicit CSortByAssignmentDlg(DialogHost& host, QWidget* parent = nullptr);
 

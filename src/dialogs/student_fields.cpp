@@ -24,12 +24,12 @@ StudentFieldBoxes::StudentFieldBoxes(QWidget* parent)
       studentId(MakeBox(kMaxStudentIdChars, parent)),
       gradeLevel(MakeBox(kMaxGradeLevelChars, parent)),
       bookNumber(MakeBox(kMaxBookNumberChars, parent)), phone(MakeBox(kMaxPhoneChars, parent)),
-      lastNameLabel(MakeLabel(QStringLiteral("Last Name:"), lastName, parent)),
-      firstNameLabel(MakeLabel(QStringLiteral("First Name:"), firstName, parent)),
-      studentIdLabel(MakeLabel(QStringLiteral("Student ID:"), studentId, parent)),
-      gradeLevelLabel(MakeLabel(QStringLiteral("Grade:"), gradeLevel, parent)),
-      bookNumberLabel(MakeLabel(QStringLiteral("Book Number:"), bookNumber, parent)),
-      phoneLabel(MakeLabel(QStringLiteral("Telephone Number:"), phone, parent)) {}
+      lastNameLabel(MakeLabel(tr("Last Name:"), lastName, parent)),
+      firstNameLabel(MakeLabel(tr("First Name:"), firstName, parent)),
+      studentIdLabel(MakeLabel(tr("Student ID:"), studentId, parent)),
+      gradeLevelLabel(MakeLabel(tr("Grade:"), gradeLevel, parent)),
+      bookNumberLabel(MakeLabel(tr("Book Number:"), bookNumber, parent)),
+      phoneLabel(MakeLabel(tr("Telephone Number:"), phone, parent)) {}
 
 void StudentFieldBoxes::Load(const StudentFields& fields) {
     lastName->SetLimitedText(toQString(fields.lastName));
@@ -45,12 +45,12 @@ void StudentFieldBoxes::Clear() {
 }
 
 bool StudentFieldBoxes::Read(FieldReader& reader, StudentFields& fields) {
-    reader.Text(lastName, QStringLiteral("Last Name"), fields.lastName);
-    reader.Text(firstName, QStringLiteral("First Name"), fields.firstName);
-    reader.Text(studentId, QStringLiteral("Student ID"), fields.studentId);
-    reader.Text(gradeLevel, QStringLiteral("Grade"), fields.gradeLevel);
-    reader.Text(bookNumber, QStringLiteral("Book Number"), fields.bookNumber);
-    reader.Text(phone, QStringLiteral("Telephone Number"), fields.phone);
+    reader.Text(lastName, tr("Last Name"), fields.lastName);
+    reader.Text(firstName, tr("First Name"), fields.firstName);
+    reader.Text(studentId, tr("Student ID"), fields.studentId);
+    reader.Text(gradeLevel, tr("Grade"), fields.gradeLevel);
+    reader.Text(bookNumber, tr("Book Number"), fields.bookNumber);
+    reader.Text(phone, tr("Telephone Number"), fields.phone);
     return reader.Ok();
 }
 

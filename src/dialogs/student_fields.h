@@ -2,6 +2,8 @@
 
 #include "core/markwise_doc.h"
 
+#include <QCoreApplication>
+
 class QGridLayout;
 class QLabel;
 class QWidget;
@@ -13,6 +15,9 @@ class LimitedLineEdit;
 
 // The six student boxes shared by Add New Student and Edit Student, with their limits.
 struct StudentFieldBoxes {
+    Q_DECLARE_TR_FUNCTIONS(StudentFieldBoxes)
+
+public:
     explicit StudentFieldBoxes(QWidget* parent);
 
     void Load(const StudentFields& fields);

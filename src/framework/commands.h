@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -78,6 +79,10 @@ inline constexpr int kRecentFileCommands = 4;
 inline constexpr int kMenuSeparator = 0;
 inline constexpr int kMenuRecentFiles = -1;
 
+// The translation context of every caption, prompt and menu title below: the texts are
+// English here and reach the user through the loaded translator.
+inline constexpr const char* kCommandsContext = "Commands";
+
 // One command: its menu caption ("&New\tCtrl+N"; the text after the tab is the shortcut),
 // prompt (status-bar text, a line break, then the tooltip), toolbar picture (the name of an
 // image under :/icons, drawn for this program) and whether it carries a check mark.
@@ -112,9 +117,11 @@ std::span<const int> toolbarButtons();
 // Key bindings of the main accelerator table (those in captions included).
 std::span<const Accelerator> accelerators();
 
-// The caption without its shortcut text; the prompt's two halves.
-std::string_view menuText(const CommandInfo& info);
-std::string_view statusPrompt(const CommandInfo& info);
-std::string_view tooltipText(const CommandInfo& info);
+// In the user's language: the caption without its shortcut text, the prompt's two halves
+// and a menu's title.
+QString menuText(const CommandInfo& info);
+QString statusPrompt(const CommandInfo& info);
+QString tooltipText(const CommandInfo& info);
+QString menuTitle(const MenuInfo& menu);
 
 } // namespace markwise

@@ -54,7 +54,7 @@ CDocument* CDocManager::openUntitled(std::unique_ptr<CMarkwiseDoc> data) {
 }
 
 void CDocManager::OnFileOpen() {
-    const QString path = UiSeam::openFileName(window(), QStringLiteral("Open"), classFileFilter());
+    const QString path = UiSeam::openFileName(window(), tr("Open"), classFileFilter());
     if (!path.isEmpty()) {
         openDocumentFile(path);
     }
@@ -103,11 +103,10 @@ bool CDocManager::lockClass(const QString& absolute, std::unique_ptr<HeldFile>& 
     }
     qint64 holder = 0;
     lock = ClassLock::take(canonical, holder);
-    const QString question =
-        QStringLiteral("%1 is already open in another Markwise window (process %2). "
-                       "Open it anyway?")
-            .arg(QFileInfo(absolute).fileName())
-            .arg(holder);
+    const QString question = tr("%1 is already open in another Markwise window (process %2). "
+                                "Open it anyway?")
+                                 .arg(QFileInfo(absolute).fileName())
+                                 .arg(holder);
     return lock || holder == 0 ||
            UiSeam::ask(window(), question, Buttons::OpenAnywayCancel) == Answer::OpenAnyway;
 }

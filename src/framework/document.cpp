@@ -23,13 +23,13 @@ CDocument::CDocument(CDocManager& manager, std::unique_ptr<CMarkwiseDoc> data, Q
     // Undo and Redo name the step they take back or do again.
     handle(ID_EDIT_UNDO, [this] { m_editor.undo(); }).state([this](CommandState& state) {
         state.enabled = m_editor.history().canUndo();
-        state.text = state.enabled ? QStringLiteral("&Undo %1").arg(m_editor.history().undoText())
-                                   : QStringLiteral("&Undo");
+        state.text =
+            state.enabled ? tr("&Undo %1").arg(m_editor.history().undoText()) : tr("&Undo");
     });
     handle(ID_EDIT_REDO, [this] { m_editor.redo(); }).state([this](CommandState& state) {
         state.enabled = m_editor.history().canRedo();
-        state.text = state.enabled ? QStringLiteral("R&edo %1").arg(m_editor.history().redoText())
-                                   : QStringLiteral("R&edo");
+        state.text =
+            state.enabled ? tr("R&edo %1").arg(m_editor.history().redoText()) : tr("R&edo");
     });
     handle(ID_FILE_CLOSE, [this] {
         if (canCloseFrames() && saveModified()) {
@@ -90,8 +90,8 @@ bool CDocument::doSave(const QString& requested) {
     QString path = requested;
     if (path.isEmpty()) {
         const QString suggested = m_path.isEmpty() ? withClassExtension(m_title) : m_path;
-        path = UiSeam::saveFileName(m_manager.window(), QStringLiteral("Save As"),
-                                    classFileFilter(), suggested);
+        path =
+            UiSeam::saveFileName(m_manager.window(), tr("Save As"), classFileFilter(), suggested);
         if (path.isEmpty()) {
             return false;
         }
@@ -108,8 +108,7 @@ bool CDocument::doSave(const QString& requested) {
         return false;
     }
     if (check == DiskCheck::Deleted) {
-        m_manager.showStatus(
-            QStringLiteral("%1 was deleted on disk; it has been written again.").arg(m_title));
+        m_manager.showStatus(tr("%1 was deleted on disk; it has been written again.").arg(m_title));
     }
     return true;
 }
@@ -126,10 +125,10 @@ CDocument::DiskCheck CDocument::checkDisk(const QString& path) {
     if (now.sameBytes(m_stamp)) {
         return DiskCheck::Unchanged;
     }
-    switch (UiSeam::ask(
-        m_manager.window(),
-        QStringLiteral("%1 was changed on disk since it was opened or saved here.").arg(m_title),
-        Buttons::OverwriteSaveAsCancel)) {
+    switch (
+        UiSeam::ask(m_manager.window(),
+                    tr("%1 was changed on disk since it was opened or saved here.").arg(m_title),
+                    Buttons::OverwriteSaveAsCancel)) {
     case Answer::Overwrite:
         return DiskCheck::Overwrite;
     case Answer::SaveAs:
@@ -189,7 +188,7 @@ bool CDocument::saveModified() {
     if (!isModified()) {
         return true;
     }
-    switch (UiSeam::ask(m_manager.window(), QStringLiteral("Save changes to %1?").arg(m_title),
+    switch (UiSeam::ask(m_manager.window(), tr("Save changes to %1?").arg(m_title),
                         Buttons::SaveDiscardCancel)) {
     case Answer::Save:
         return doFileSave();

@@ -3,6 +3,7 @@
 #include "core/encoding.h"
 #include "geometry/text_room.h"
 #include "text.h"
+#include "ui_language.h"
 
 #include <QFontMetrics>
 #include <QGlyphRun>
@@ -43,17 +44,21 @@ void GlyphTextPainter::draw(QPainter& painter, const DrawList& texts) const {
     QList<quint32> glyphs;
     QList<QPointF> positions;
     std::vector<const DrawText*> laidOut;
+    const NumberForm numbers;
+    std::string number;
     for (const DrawText& text : texts) {
         const qsizetype start = glyphs.size();
         bool wide = false;
         qreal x = text.x;
-        for (std::size_t pos = 0; pos < text.text.size();) {
-            auto byte = static_cast<unsigned char>(text.text[pos]);
+        const std::string& shown =
+            numbers.plain() ? text.text : (number = numbers.shown(text.text));
+        for (std::size_t pos = 0; pos < shown.size();) {
+            auto byte = static_cast<unsigned char>(shown[pos]);
             if (byte < 0x80) {
                 ++pos;
             } else {
                 char32_t cp;
-                pos = NextCodePoint(text.text, pos, cp);
+                pos = NextCodePoint(shown, pos, cp);
                 const int mapped = Cp1252Byte(cp);
                 if (mapped < 0) {
                     wide = true;
@@ -113,10 +118,11 @@ void DrawTexts(QPainter& painter, const DrawList& texts) {
     const int ascent = painter.fontMetrics().ascent();
     const FontMeasure measure(painter.font());
     std::vector<int> limits;
+    const NumberForm numbers;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const DrawText& item = texts[i];
         if (!HasWideCharacters(item.text)) {
-            painter.drawText(item.x, item.y + ascent, toQString(item.text));
+            painter.drawText(item.x, item.y + ascent, toQString(numbers.shown(item.text)));
             continue;
         }
         if (limits.empty())

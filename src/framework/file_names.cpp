@@ -8,7 +8,7 @@
 namespace markwise {
 
 QString classFileFilter() {
-    return QStringLiteral("Markwise Data Files (*.mkw)");
+    return QCoreApplication::translate("Files", "Markwise Data Files (*.mkw)");
 }
 
 QString withClassExtension(const QString& path) {

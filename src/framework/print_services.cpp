@@ -33,7 +33,9 @@ bool IsCompletePdf(const QString& path) {
     return file.read(16).trimmed().endsWith("%%EOF");
 }
 
-const QString kCannotStart = QStringLiteral("The print job could not be started.");
+QString cannotStart() {
+    return QCoreApplication::translate("PrintServices", "The print job could not be started.");
+}
 } // namespace
 
 QString ProposedPdfFile(const CDocument& document) {
@@ -109,7 +111,7 @@ void PrintServices::printWith(PrintJob& job, QWidget* parent, bool direct) {
     if (!job.OnPreparePrinting(info))
         return;
     if (!RunPageLoop(job, info))
-        UiSeam::tell(parent, kCannotStart);
+        UiSeam::tell(parent, cannotStart());
 }
 
 void PrintServices::print(PrintJob& job, QWidget* parent) {
@@ -167,9 +169,11 @@ void PrintServices::setup(QWidget* parent) {
 }
 
 QPageSize DefaultPageSize() {
-    // Letter where US measures rule, A4 elsewhere (the United Kingdom's imperial units too).
-    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                : QPageSize::A4);
+    // Letter where US measures rule, A4 elsewhere (the United Kingdom's imperial units too):
+    // the machine's measures, whatever language the program speaks.
+    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+                         ? QPageSize::Letter
+                         : QPageSize::A4);
 }
 
 bool PrintToPdf(PrintJob& job, const PdfOptions& options, QString* error) {

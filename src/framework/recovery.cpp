@@ -100,7 +100,7 @@ QString CRecoveryCopies::Prepare() {
         return {};
     }
     if (!QDir().mkpath(m_folder)) {
-        return QStringLiteral("The folder cannot be created.");
+        return tr("The folder cannot be created.");
     }
     // The copies hold students' names and scores: for this user's eyes only.
     QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -118,12 +118,11 @@ void CRecoveryCopies::Failed(const QString& reason) {
         return;
     }
     m_failing = true;
-    m_manager.showStatus(
-        QStringLiteral("Recovery copies cannot be written: a crash would lose your changes."));
+    m_manager.showStatus(tr("Recovery copies cannot be written: a crash would lose your changes."));
     UiSeam::tell(m_manager.window(),
-                 QStringLiteral("Markwise cannot write recovery copies in \"%1\", so a crash "
-                                "would lose the changes made since the last save. %2\n\nSave "
-                                "your work. Markwise tries again at the next change.")
+                 tr("Markwise cannot write recovery copies in \"%1\", so a crash "
+                    "would lose the changes made since the last save. %2\n\nSave "
+                    "your work. Markwise tries again at the next change.")
                      .arg(m_folder, reason));
 }
 
@@ -248,12 +247,11 @@ void CRecoveryCopies::OfferRecovery(QWidget* parent) {
     if (copies.empty()) {
         return;
     }
-    QString text = QStringLiteral("Markwise did not close normally. Recover these classes?\n");
+    QString text = tr("Markwise did not close normally. Recover these classes?\n");
     for (const Abandoned& copy : copies) {
-        text +=
-            QStringLiteral("\n%1 (%2), %3")
-                .arg(copy.title, copy.path.isEmpty() ? QStringLiteral("never saved") : copy.path,
-                     copy.time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+        text += QStringLiteral("\n%1 (%2), %3")
+                    .arg(copy.title, copy.path.isEmpty() ? tr("never saved") : copy.path,
+                         copy.time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
     }
     const bool recover = UiSeam::ask(parent, text, Buttons::RecoverDiscard) == Answer::Recover;
     for (const Abandoned& copy : copies) {

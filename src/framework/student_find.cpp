@@ -12,8 +12,8 @@ StudentFind::StudentFind(QWidget& window, std::function<const CMarkwiseDoc&()> d
       m_show(std::move(show)) {}
 
 void StudentFind::find() {
-    const QString text = UiSeam::askText(&m_window, QStringLiteral("Find Student"),
-                                         QStringLiteral("Name or ID contains:"), m_text);
+    const QString text =
+        UiSeam::askText(&m_window, tr("Find Student"), tr("Name or ID contains:"), m_text);
     if (text.trimmed().isEmpty())
         return;
     m_text = text.trimmed();
@@ -31,8 +31,7 @@ void StudentFind::findNext() {
 void StudentFind::showFrom(int from) {
     const int s = FindStudent(m_doc(), fromQString(m_text), from);
     if (s < 0) {
-        UiSeam::tell(&m_window,
-                     QStringLiteral("No student's name or ID contains \"%1\".").arg(m_text));
+        UiSeam::tell(&m_window, tr("No student's name or ID contains \"%1\".").arg(m_text));
         return;
     }
     m_show(s);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -13,6 +14,7 @@ class CMarkwiseDoc;
 // then shows the first student whose name or ID contains it; Find Next shows the next one
 // after the current student, round to the start.
 class StudentFind {
+    Q_DECLARE_TR_FUNCTIONS(StudentFind)
 public:
     // current: the student shown now (-1 for none); show: makes student s the current one.
     StudentFind(QWidget& window, std::function<const CMarkwiseDoc&()> doc,

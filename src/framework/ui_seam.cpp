@@ -50,13 +50,16 @@ QMessageBox::StandardButtons standardButtons(Buttons buttons) {
 // Texts with keyboard letters, the same on every desktop style.
 void labelButtons(QMessageBox& box) {
     const std::pair<QMessageBox::StandardButton, const char*> labels[] = {
-        {QMessageBox::Save, "&Save"},          {QMessageBox::Discard, "Do&n't Save"},
-        {QMessageBox::SaveAll, "Save &As..."}, {QMessageBox::Open, "&Open Anyway"},
-        {QMessageBox::Ignore, "O&verwrite"},   {QMessageBox::Cancel, "Cancel"},
+        {QMessageBox::Save, QT_TRANSLATE_NOOP("UiSeam", "&Save")},
+        {QMessageBox::Discard, QT_TRANSLATE_NOOP("UiSeam", "Do&n't Save")},
+        {QMessageBox::SaveAll, QT_TRANSLATE_NOOP("UiSeam", "Save &As...")},
+        {QMessageBox::Open, QT_TRANSLATE_NOOP("UiSeam", "&Open Anyway")},
+        {QMessageBox::Ignore, QT_TRANSLATE_NOOP("UiSeam", "O&verwrite")},
+        {QMessageBox::Cancel, QT_TRANSLATE_NOOP("UiSeam", "Cancel")},
     };
     for (const auto& [which, text] : labels) {
         if (QAbstractButton* button = box.button(which))
-            button->setText(QString::fromLatin1(text));
+            button->setText(UiSeam::tr(text));
     }
 }
 
@@ -98,8 +101,8 @@ Answer UiSeam::ask(QWidget* parent, const QString& text, Buttons buttons) {
         box.setDefaultButton(QMessageBox::Cancel);
     if (buttons == Buttons::RecoverDiscard) {
         // No escape button: a stray Escape must not decide the fate of recovered work.
-        QPushButton* recover = box.addButton(QStringLiteral("&Recover"), QMessageBox::AcceptRole);
-        box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+        QPushButton* recover = box.addButton(tr("&Recover"), QMessageBox::AcceptRole);
+        box.button(QMessageBox::Discard)->setText(tr("&Discard"));
         box.setDefaultButton(recover);
         box.exec();
         return box.clickedButton() == recover ? Answer::Recover : Answer::Discard;

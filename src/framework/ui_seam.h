@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -28,6 +29,8 @@ enum class Buttons {
 enum class Answer { Ok, Cancel, Save, Discard, SaveAs, OpenAnyway, Overwrite, Recover };
 
 class UiSeam {
+
+    Q_DECLARE_TR_FUNCTIONS(UiSeam)
 public:
     using Answerer = std::function<Answer(const QString& text, Buttons buttons)>;
     using FileAnswerer = std::function<QString(const QString& caption, const QString& filter)>;

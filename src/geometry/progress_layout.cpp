@@ -14,15 +14,16 @@ constexpr std::array<int, 4> kScreenColumns = {0, 200, 300, 400};
 constexpr std::array<int, 4> kPaperColumns = {0, 2530, 3630, 4730};
 constexpr int kScreenWidth = 600;
 
-std::array<std::string_view, 4> Headers(const CMarkwiseDoc& doc) {
-    return {doc.ListsNames() ? "Names" : "IDs", "Percent", "Grade", "Comment"};
+std::array<std::string_view, 4> Headers(const ProgressReportInput& in) {
+    const auto& h = in.texts.progressHeaders;
+    return {in.doc.ListsNames() ? std::string_view(h[0]) : in.texts.progressIds, h[1], h[2], h[3]};
 }
 
 } // namespace
 
 std::string ProgressHeading(const ProgressReportInput& in) {
-    return "Progress Report List for " + ReportHeadingTitle(in.documentTitle) +
-           "   Cut-off = " + FormatPercentG(in.state.m_cutoffPercent);
+    return FillInReportText(in.texts.progressFor, ReportHeadingTitle(in.documentTitle),
+                            FormatPercentG(in.state.m_cutoffPercent));
 }
 
 std::vector<std::string> ProgressRowTexts(const ProgressReportInput& in, int k) {
@@ -39,14 +40,14 @@ std::vector<std::string> ProgressRowTexts(const ProgressReportInput& in, int k) 
 }
 
 ReportScreen LayoutProgressScreen(const ProgressReportInput& in, int rowHeight, VisibleBand band) {
-    const auto headers = Headers(in.doc);
+    const auto headers = Headers(in);
     return LayoutReportScreen(rowHeight, band, kScreenWidth, ProgressHeading(in),
                               ReportColumns{kScreenColumns, headers}, in.state.FoundInUse(),
                               [&in](int k) { return ProgressRowTexts(in, k); });
 }
 
 ReportPrintout PrintProgressPage(const ProgressReportInput& in, const PageRequest& page) {
-    const auto headers = Headers(in.doc);
+    const auto headers = Headers(in);
     return PrintReportPage(page, kProgressReservedLines, in.state.FoundInUse(), ProgressHeading(in),
                            ReportColumns{kPaperColumns, headers},
                            [&in](int k) { return ProgressRowTexts(in, k); });

@@ -4,6 +4,7 @@
 #include "geometry/progress_report_state.h"
 #include "geometry/report_lines.h"
 #include "geometry/report_print.h"
+#include "geometry/report_texts.h"
 
 #include <string>
 
@@ -18,6 +19,7 @@ struct ProgressReportInput {
     const ProgressReportState& state;
     const CGradeCutoffs& cutoffs;
     const std::string& documentTitle; // the heading drops a ".MKW"-style ending
+    const ReportTexts& texts = EnglishReportTexts();
 };
 
 // The search: every student whose percent is at or below cutoff (plain comparison), in

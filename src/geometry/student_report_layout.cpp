@@ -14,8 +14,10 @@ namespace {
 
 constexpr std::array<int, 5> kScreenColumns = {0, 230, 330, 430, 530};
 constexpr std::array<int, 5> kPaperColumns = {0, 2530, 3630, 4730, 5830};
-constexpr std::array<std::string_view, 5> kHeaders = {"Title", "Received", "Possible", "Percent",
-                                                      "Grade"};
+std::array<std::string_view, 5> Headers(const ReportTexts& texts) {
+    const auto& h = texts.studentReportHeaders;
+    return {h[0], h[1], h[2], h[3], h[4]};
+}
 constexpr int kScreenWidth = 580;
 constexpr int kTotalsFirstColumn = 1;
 
@@ -47,7 +49,7 @@ bool StudentReportInUse(const StudentReportInput& in) {
 
 std::string StudentReportHeading(const StudentReportInput& in) {
     const std::string name = StudentReportInUse(in) ? in.doc.GetFullName(in.student) : "";
-    return "Student report for " + name;
+    return FillInReportText(in.texts.studentReportFor, name);
 }
 
 std::vector<std::string> StudentAssignmentTexts(const StudentReportInput& in, int a) {
@@ -88,7 +90,8 @@ std::vector<std::string> StudentTotalsTexts(const StudentReportInput& in) {
 ReportScreen LayoutStudentReportScreen(const StudentReportInput& in, int rowHeight,
                                        VisibleBand band) {
     const int assignments = ListedAssignments(in);
-    const ReportColumns columns{kScreenColumns, kHeaders};
+    const auto headers = Headers(in.texts);
+    const ReportColumns columns{kScreenColumns, headers};
     ReportScreen out =
         LayoutReportScreen(rowHeight, band, kScreenWidth, StudentReportHeading(in), columns,
                            assignments, [&in](int a) { return StudentAssignmentTexts(in, a); });
@@ -113,7 +116,8 @@ ReportScreen LayoutStudentReportScreen(const StudentReportInput& in, int rowHeig
 }
 
 ReportBody StudentReportBody(const StudentReportInput& in, const PageRequest& page) {
-    return FitReportBody(page, ListedAssignments(in), ReportColumns{kPaperColumns, kHeaders},
+    const auto headers = Headers(in.texts);
+    return FitReportBody(page, ListedAssignments(in), ReportColumns{kPaperColumns, headers},
                          [&in](int a) { return StudentAssignmentTexts(in, a); },
                          {StudentTotalsTexts(in), kTotalsFirstColumn});
 }
@@ -123,11 +127,12 @@ ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const PageRe
     const std::vector<std::vector<std::string>> breakdown = BreakdownLines(in);
     // Every page that holds rows ends with the totals and the breakdown: room for both.
     const int reserved = kStudentReportReservedLines + static_cast<int>(breakdown.size());
+    const auto headers = Headers(in.texts);
     ReportPrintout out = PrintReportPage(page, reserved, StudentReportHeading(in),
-                                         ReportColumns{kPaperColumns, kHeaders}, body);
+                                         ReportColumns{kPaperColumns, headers}, body);
     // A page too short for one row keeps to its headings, like every report.
     if (StudentReportInUse(in) && out.pagination.rowsPerPage > 0) {
-        const ReportColumns columns{out.columns, kHeaders};
+        const ReportColumns columns{out.columns, headers};
         AppendReportLine(out.texts, columns, out.nextLine * page.lineHeight, body.extra.texts,
                          kTotalsFirstColumn);
         ++out.nextLine;

@@ -3,6 +3,7 @@
 #include "core/cutoffs.h"
 #include "geometry/report_lines.h"
 #include "geometry/report_print.h"
+#include "geometry/report_texts.h"
 
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@ struct StudentReportInput {
     const CMarkwiseDoc& doc;
     int student;
     const CGradeCutoffs& cutoffs;
+    const ReportTexts& texts = EnglishReportTexts();
 };
 
 inline constexpr int kStudentReportReservedLines = 7;

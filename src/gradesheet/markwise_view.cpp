@@ -66,13 +66,11 @@ void CMarkwiseView::addCommands() {
             ScrollRight(m_firstAssignment, VisibleColumnCount(), GetDocument()->AssignmentsInUse());
         Invalidate();
     });
-    handle(ID_SORT_NAME,
-           [&editor] { editor.apply(QStringLiteral("Sort by Name"), SortEdit(SortKind::Name)); });
-    handle(ID_SORT_TOTAL, [&editor] {
-        editor.apply(QStringLiteral("Sort by Total Grade"), SortEdit(SortKind::Total));
-    });
+    handle(ID_SORT_NAME, [&editor] { editor.apply(tr("Sort by Name"), SortEdit(SortKind::Name)); });
+    handle(ID_SORT_TOTAL,
+           [&editor] { editor.apply(tr("Sort by Total Grade"), SortEdit(SortKind::Total)); });
     handle(ID_SORT_RANDOM, [&editor] {
-        editor.apply(QStringLiteral("Sort Randomly"),
+        editor.apply(tr("Sort Randomly"),
                      ShuffleEdit(static_cast<unsigned int>(std::time(nullptr))));
     });
     // 32795 has no menu item or key, but the view's command table has always carried it:
@@ -118,7 +116,7 @@ void CMarkwiseView::addCommands() {
     handle(ID_ASSIGNMENT_NEW, [this] {
         // The one precondition the view checks itself.
         if (GetDocument()->m_studentCount == 0) {
-            UiSeam::tell(this, QStringLiteral("You haven't created any students yet!"));
+            UiSeam::tell(this, tr("You haven't created any students yet!"));
             return;
         }
         m_dialogs.newAssignment(*this);

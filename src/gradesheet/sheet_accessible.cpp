@@ -3,10 +3,12 @@
 #include "core/markwise_doc.h"
 #include "core/number_text.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "geometry/sheet_copy.h"
 #include "markwise_view.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QScrollBar>
 
@@ -56,9 +58,11 @@ public:
 };
 
 class SheetTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+
+    Q_DECLARE_TR_FUNCTIONS(SheetTableAccessible)
 public:
     explicit SheetTableAccessible(CMarkwiseView* view)
-        : QAccessibleWidget(view, QAccessible::Table, QStringLiteral("Grade sheet")) {}
+        : QAccessibleWidget(view, QAccessible::Table, tr("Grade sheet")) {}
     ~SheetTableAccessible() override {
         for (QAccessible::Id id : std::as_const(m_cells))
             QAccessible::deleteAccessibleInterface(id);
@@ -82,8 +86,8 @@ public:
         const int a = column - 1;
         if (row == 0 || a < 0 || a >= doc().AssignmentsInUse())
             return {};
-        return QStringLiteral("out of %1 points")
-            .arg(toQString(FormatG(doc().m_assignments[a].m_pointsPossible)));
+        return tr("out of %1 points")
+            .arg(toQString(NumberForm().shown(FormatG(doc().m_assignments[a].m_pointsPossible))));
     }
     // Heading row 0 is kept for the column headers; the body rows are the students.
     QAccessibleInterface* cell(int row, int column) const {

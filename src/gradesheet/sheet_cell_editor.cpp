@@ -5,7 +5,7 @@
 namespace markwise {
 
 SheetCellEditor::SheetCellEditor(QWidget* parent) : QLineEdit(parent) {
-    setAccessibleName(QStringLiteral("Student Points"));
+    setAccessibleName(tr("Student Points"));
     setFrame(false);
 }
 

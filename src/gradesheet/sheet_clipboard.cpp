@@ -58,11 +58,11 @@ void PasteScores(CMarkwiseView& view) {
         UiSeam::warn(&view, QString::fromStdString(error));
         return;
     }
-    ApplyChanges(view, QStringLiteral("Paste"), std::move(changes));
+    ApplyChanges(view, QCoreApplication::translate("Sheet", "Paste"), std::move(changes));
 }
 
 void FillDown(CMarkwiseView& view) {
-    ApplyChanges(view, QStringLiteral("Fill Down"),
+    ApplyChanges(view, QCoreApplication::translate("Sheet", "Fill Down"),
                  PlanFillDown(*view.GetDocument(), view.keyboard().block()));
 }
 

@@ -7,6 +7,7 @@
 #include "framework/commands.h"
 #include "framework/document.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "framework/ui_seam.h"
 #include "geometry/sheet_texts.h"
 #include "markwise_view.h"
@@ -27,7 +28,7 @@ void StoreSheetScore(CMarkwiseView& view, int assignment, int student, double sc
     if (!view.GetDocument()->HoldsScore(assignment, student))
         return;
     // Each stored score is one step to undo.
-    view.frameworkDocument().editor().apply(QStringLiteral("Edit Assignment"),
+    view.frameworkDocument().editor().apply(QCoreApplication::translate("Sheet", "Edit Assignment"),
                                             SetMarkedScoreEdit(assignment, student, score, mark));
 }
 
@@ -174,7 +175,7 @@ bool SheetKeyboard::keyPress(QKeyEvent* event) {
     case Qt::Key_F2: // edits the score as it stands
         if (m_cell.IsScore()) {
             const CMarkwiseDoc& doc = *m_view.GetDocument();
-            openEditor(toQString(ScoreText(doc, m_cell.column, m_cell.student)));
+            openEditor(toQString(NumberForm().shown(ScoreText(doc, m_cell.column, m_cell.student))));
         }
         return m_cell.IsScore();
     case Qt::Key_Backspace: // clears the score in the editor, stored only on Enter
@@ -261,7 +262,7 @@ void SheetKeyboard::storeEditor(CursorMove then) {
     if (!m_editor || !m_cell.IsScore())
         return;
     const std::optional<TypedScore> score =
-        ParseTypedMarkedScore(fromQString(m_editor->text().trimmed()));
+        ParseTypedMarkedScore(NumberForm().typed(fromQString(m_editor->text().trimmed())));
     if (!score) {
         const CMarkwiseDoc& doc = *m_view.GetDocument();
         UiSeam::tell(&m_view, toQString(NotAScoreMessage(doc, m_cell.column, m_cell.student,

@@ -7,8 +7,8 @@ SheetPrintJob::SheetPrintJob(const CMarkwiseDoc& doc, std::string title,
     : m_doc(doc), m_title(std::move(title)), m_cutoffs(cutoffs), m_columns(columns) {}
 
 bool SheetPrintJob::OnPreparePrinting(CPrintInfo& info) {
-    info.m_choices = {QStringLiteral("Grade Sheet"),
-                      {{QStringLiteral("All assignments"), m_columns == SheetPrintColumns::All}}};
+    info.m_choices = {tr("Grade Sheet"),
+                      {{tr("All assignments"), m_columns == SheetPrintColumns::All}}};
     if (!PagedTextJob::OnPreparePrinting(info))
         return false;
     takeChoices(info.m_choices);

@@ -4,6 +4,7 @@
 #include "framework/paged_text_job.h"
 #include "geometry/sheet_print_page.h"
 
+#include <QCoreApplication>
 #include <string>
 
 namespace markwise {
@@ -14,6 +15,7 @@ class CMarkwiseDoc;
 // across the page (or every assignment, in strips) and the totals block, paged through the
 // students. The document must outlive the job; it is read afresh at every page.
 class SheetPrintJob : public PagedTextJob {
+    Q_DECLARE_TR_FUNCTIONS(SheetPrintJob)
 public:
     // title: the document's window title; the pages show it without a ".MKW"-style ending.
     SheetPrintJob(const CMarkwiseDoc& doc, std::string title, const CGradeCutoffs& cutoffs,

@@ -5,6 +5,7 @@
 #include "dialogs/dialog_layout.h"
 #include "dialogs/field_rules.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "framework/ui_seam.h"
 #include "geometry/progress_layout.h"
 
@@ -23,13 +24,12 @@ CProgressReportsDlg::CProgressReportsDlg(ProgressReportState& report, const CMar
                                          std::function<void()> repaint, QWidget* parent)
     : QDialog(parent), m_report(report), m_doc(doc), m_cutoffs(cutoffs),
       m_repaint(std::move(repaint)), m_cutoffBox(new QLineEdit(this)),
-      m_list(MakeList(this, QStringLiteral("Students"), 18, 8)), m_percentBox(new QLineEdit(this)),
+      m_list(MakeList(this, tr("Students"), 18, 8)), m_percentBox(new QLineEdit(this)),
       m_gradeBox(new QLineEdit(this)), m_commentBox(new LimitedLineEdit(kCommentLimit, this)),
-      m_find(MakeButton(QStringLiteral("Find Students"), this)),
-      m_generate(MakeButton(QStringLiteral("Generate"), this)),
-      m_update(MakeButton(QStringLiteral("Update Comment"), this)) {
+      m_find(MakeButton(tr("Find Students"), this)), m_generate(MakeButton(tr("Generate"), this)),
+      m_update(MakeButton(tr("Update Comment"), this)) {
     m_report.m_foundCount = 0; // the next search rebuilds the list
-    setWindowTitle(QStringLiteral("Progress Reports"));
+    setWindowTitle(tr("Progress Reports"));
     // A caption but no close box: only "Generate" ends the dialog.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     LayOut();
@@ -58,24 +58,22 @@ void CProgressReportsDlg::LayOut() {
     SetWidthInChars(m_commentBox, kCommentLimit);
 
     auto* top = new QGridLayout;
-    top->addWidget(
-        MakeHint(QStringLiteral("Issue Progress reports to students at or below"), this, 24), 0, 0,
-        1, 2);
+    top->addWidget(MakeHint(tr("Issue Progress reports to students at or below"), this, 24), 0, 0,
+                   1, 2);
     top->addWidget(m_cutoffBox, 1, 0);
-    top->addWidget(MakeLabel(QStringLiteral("Percent."), m_cutoffBox, this), 1, 1);
+    top->addWidget(MakeLabel(tr("Percent."), m_cutoffBox, this), 1, 1);
     top->setColumnStretch(2, 1);
     top->addLayout(MakeButtonColumn({m_find, m_generate}), 0, 3, 2, 1);
 
-    auto* group = new QGroupBox(QStringLiteral("Edit Comments"), this);
+    auto* group = new QGroupBox(tr("Edit Comments"), this);
     auto* inner = new QGridLayout(group);
-    inner->addWidget(MakeLabel(QStringLiteral("Select Student:"), m_list, group), 0, 0);
+    inner->addWidget(MakeLabel(tr("Select Student:"), m_list, group), 0, 0);
     inner->addWidget(m_list, 1, 0, 6, 1);
-    inner->addWidget(MakeLabel(QStringLiteral("Percent:"), m_percentBox, group), 1, 1);
+    inner->addWidget(MakeLabel(tr("Percent:"), m_percentBox, group), 1, 1);
     inner->addWidget(m_percentBox, 1, 2);
-    inner->addWidget(MakeLabel(QStringLiteral("Grade:"), m_gradeBox, group), 2, 1);
+    inner->addWidget(MakeLabel(tr("Grade:"), m_gradeBox, group), 2, 1);
     inner->addWidget(m_gradeBox, 2, 2, Qt::AlignLeft);
-    inner->addWidget(MakeLabel(QStringLiteral("Current Comment:"), m_commentBox, group), 3, 1, 1,
-                     2);
+    inner->addWidget(MakeLabel(tr("Current Comment:"), m_commentBox, group), 3, 1, 1, 2);
     inner->addWidget(m_commentBox, 4, 1, 1, 2);
     inner->addWidget(m_update, 5, 1, 1, 2, Qt::AlignHCenter);
     inner->setRowStretch(6, 1);
@@ -101,17 +99,17 @@ QLineEdit* CProgressReportsDlg::CommentBox() const {
 bool CProgressReportsDlg::UpdateData(bool save) {
     if (!save) {
         m_gradeBox->setText(toQString(m_grade));
-        m_percentBox->setText(QString::fromStdString(FormatNumber15(m_percent)));
+        m_percentBox->setText(toQString(NumberForm().shown(FormatNumber15(m_percent))));
         m_percentBox->setCursorPosition(0);
-        m_cutoffBox->setText(QString::fromStdString(FormatNumber15(m_cutoff)));
+        m_cutoffBox->setText(toQString(NumberForm().shown(FormatNumber15(m_cutoff))));
         m_commentBox->SetLimitedText(toQString(m_comment));
         return true;
     }
     FieldReader read(this);
     double cutoff = 0;
     std::string comment;
-    if (!read.Number(m_cutoffBox, QStringLiteral("Percent."), cutoff) ||
-        !read.Text(m_commentBox, QStringLiteral("Current Comment:"), comment))
+    if (!read.Number(m_cutoffBox, tr("Percent."), cutoff) ||
+        !read.Text(m_commentBox, tr("Current Comment:"), comment))
         return false;
     m_cutoff = cutoff;
     m_comment = comment;
@@ -141,7 +139,7 @@ void CProgressReportsDlg::OnFindStudents() {
     FillList(m_list, lines, 0);
     m_generate->setEnabled(true);
     if (m_report.m_foundCount == 0) {
-        UiSeam::tell(this, QStringLiteral("No Students found below that percentage"));
+        UiSeam::tell(this, tr("No Students found below that percentage"));
         return;
     }
     m_commentBox->setEnabled(true);

@@ -4,6 +4,7 @@
 #include "core/cutoffs.h"
 #include "geometry/progress_report_state.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <functional>
 #include <string>
@@ -21,6 +22,7 @@ class LimitedLineEdit;
 // each student found. It writes only the report window's state, never the class. It ends
 // through "Generate" (or Escape) once a search has run; Enter never ends it.
 class CProgressReportsDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CProgressReportsDlg)
 public:
     static constexpr int kCommentLimit = kMaxCommentChars;
 

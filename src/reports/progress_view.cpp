@@ -20,7 +20,7 @@ CProgressView::CProgressView(CDocument& document)
 }
 
 ProgressReportInput CProgressView::input(const std::string& title) const {
-    return {*GetDocument(), *m_state, cutoffs(), title};
+    return {*GetDocument(), *m_state, cutoffs(), title, texts()};
 }
 
 void CProgressView::runDialog() {
@@ -38,8 +38,8 @@ bool CProgressView::canClose() {
     const auto& comments = m_state->m_reportComments;
     if (std::all_of(comments.begin(), comments.end(), [](const auto& c) { return c.empty(); }))
         return true;
-    return UiSeam::ask(this, QStringLiteral("Discard the progress report comments?"),
-                       Buttons::OkCancel) == Answer::Ok;
+    return UiSeam::ask(this, tr("Discard the progress report comments?"), Buttons::OkCancel) ==
+           Answer::Ok;
 }
 
 ReportScreen CProgressView::layoutScreen(int rowHeight, VisibleBand band) const {

@@ -4,6 +4,7 @@
 #include "framework/view.h"
 #include "geometry/report_lines.h"
 #include "geometry/report_print.h"
+#include "geometry/report_texts.h"
 
 #include <QAbstractScrollArea>
 #include <string>
@@ -41,6 +42,8 @@ protected:
     // The heading's title: the document's window title.
     std::string title() const;
     const CGradeCutoffs& cutoffs() const;
+    // The headings around the class's data, in the user's language.
+    const ReportTexts& texts() const { return m_texts; }
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -49,6 +52,7 @@ private:
     void setScrollSize(const ScrollSize& size);
 
     ScreenGlyphs m_screenGlyphs;
+    ReportTexts m_texts;
 };
 
 } // namespace markwise

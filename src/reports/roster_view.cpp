@@ -24,8 +24,7 @@ CRosterView::CRosterView(CDocument& document)
     handle(ID_EDIT_FIND, [this] { m_find.find(); }).state(needsStudent);
     handle(ID_EDIT_REPEAT, [this] { m_find.findNext(); }).state(needsStudent);
     handle(ID_SORT_NAME, [this] {
-        this->frameworkDocument().editor().apply(QStringLiteral("Sort by Name"),
-                                                 SortEdit(SortKind::Name));
+        this->frameworkDocument().editor().apply(tr("Sort by Name"), SortEdit(SortKind::Name));
     });
     // The student commands open their dialogs on this window.
     const auto withHost = [this](void (*open)(DialogHost&)) {
@@ -42,11 +41,11 @@ CRosterView::CRosterView(CDocument& document)
 }
 
 ReportScreen CRosterView::layoutScreen(int rowHeight, VisibleBand band) const {
-    return LayoutRosterScreen(*GetDocument(), title(), rowHeight, band);
+    return LayoutRosterScreen(*GetDocument(), title(), rowHeight, band, texts());
 }
 
 ReportPrintout CRosterView::printPage(const PageRequest& page) const {
-    return PrintRosterPage(*GetDocument(), title(), page);
+    return PrintRosterPage(*GetDocument(), title(), page, texts());
 }
 
 int CRosterView::highlightedItem() const {

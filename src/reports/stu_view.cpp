@@ -15,7 +15,7 @@ CStuView::CStuView(CDocument& document) : CReportView(document) {
 }
 
 StudentReportInput CStuView::input() const {
-    return {*GetDocument(), m_studentIndex, cutoffs()};
+    return {*GetDocument(), m_studentIndex, cutoffs(), texts()};
 }
 
 void CStuView::runDialog() {

@@ -11,16 +11,15 @@
 namespace markwise {
 
 CStudentReportDlg::CStudentReportDlg(const CMarkwiseDoc& doc, int& student, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_student(student),
-      m_list(MakeList(this, QStringLiteral("Students"))),
-      m_ok(MakeButton(QStringLiteral("OK"), this)) {
-    setWindowTitle(QStringLiteral("Student Report"));
-    QWidget* hint = MakeHint(QStringLiteral("Select the student for whom you wish to generate "
-                                            "the report and then click OK.  Once the report "
-                                            "appears, print it by choosing Print from the "
-                                            "file menu."),
+    : QDialog(parent), m_doc(doc), m_student(student), m_list(MakeList(this, tr("Students"))),
+      m_ok(MakeButton(tr("OK"), this)) {
+    setWindowTitle(tr("Student Report"));
+    QWidget* hint = MakeHint(tr("Select the student for whom you wish to generate "
+                                "the report and then click OK.  Once the report "
+                                "appears, print it by choosing Print from the "
+                                "file menu."),
                              this, 24);
-    LayOutBesideList(this, QStringLiteral("Select Student:"), m_list, {hint}, {m_ok});
+    LayOutBesideList(this, tr("Select Student:"), m_list, {hint}, {m_ok});
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CStudentReportDlg::accept);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CStudentReportDlg::accept);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QListWidget;
@@ -12,6 +13,7 @@ class CMarkwiseDoc;
 // "Student Report": chooses the student a new report window is for. OK stores the
 // selected class position in `student`; closing otherwise leaves it as it was.
 class CStudentReportDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CStudentReportDlg)
 public:
     CStudentReportDlg(const CMarkwiseDoc& doc, int& student, QWidget* parent = nullptr);
 

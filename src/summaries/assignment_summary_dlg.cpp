@@ -15,19 +15,19 @@
 namespace markwise {
 
 CAssignmentSummaryDlg::CAssignmentSummaryDlg(DialogHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), m_list(MakeList(this, QStringLiteral("Assignments"), 18)),
-      m_distribution(MakeDistributionBoxes(this)), m_ok(MakeButton(QStringLiteral("OK"), this)),
-      m_histogram(MakeButton(QStringLiteral("Histogram..."), this)) {
-    setWindowTitle(QStringLiteral("Assignment Summary"));
+    : QDialog(parent), m_host(host), m_list(MakeList(this, tr("Assignments"), 18)),
+      m_distribution(MakeDistributionBoxes(this)), m_ok(MakeButton(tr("OK"), this)),
+      m_histogram(MakeButton(tr("Histogram..."), this)) {
+    setWindowTitle(tr("Assignment Summary"));
 
     auto* values = new QWidget(this);
     auto* form = new QFormLayout(values);
     form->setContentsMargins(0, 0, 0, 0);
-    m_average = AddValueRow(form, QStringLiteral("Avg Received:"), values);
-    m_high = AddValueRow(form, QStringLiteral("High Received:"), values);
-    m_low = AddValueRow(form, QStringLiteral("Low Received:"), values);
-    LayOutBesideList(this, QStringLiteral("Select Assignment:"), m_list,
-                     {m_distribution.group, values}, {m_ok, m_histogram});
+    m_average = AddValueRow(form, tr("Avg Received:"), values);
+    m_high = AddValueRow(form, tr("High Received:"), values);
+    m_low = AddValueRow(form, tr("Low Received:"), values);
+    LayOutBesideList(this, tr("Select Assignment:"), m_list, {m_distribution.group, values},
+                     {m_ok, m_histogram});
 
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CAssignmentSummaryDlg::accept);

@@ -2,6 +2,7 @@
 
 #include "summary_boxes.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLineEdit;
@@ -15,6 +16,7 @@ class DialogHost;
 // "Assignment Summary": the grade distribution of one assignment's scores with their average,
 // high and low, recomputed whenever another assignment is selected.
 class CAssignmentSummaryDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CAssignmentSummaryDlg)
 public:
     explicit CAssignmentSummaryDlg(DialogHost& host, QWidget* parent = nullptr);
 

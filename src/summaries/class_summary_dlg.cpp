@@ -23,14 +23,13 @@ bool CanSummarize(const CMarkwiseDoc& doc) {
 
 CClassSummaryDlg::CClassSummaryDlg(DialogHost& host, QWidget* parent)
     : QDialog(parent), m_host(host), m_distribution(MakeDistributionBoxes(this)),
-      m_ok(MakeButton(QStringLiteral("OK"), this)),
-      m_histogram(MakeButton(QStringLiteral("Histogram..."), this)) {
-    setWindowTitle(QStringLiteral("Class Summary"));
+      m_ok(MakeButton(tr("OK"), this)), m_histogram(MakeButton(tr("Histogram..."), this)) {
+    setWindowTitle(tr("Class Summary"));
 
     auto* form = new QFormLayout;
-    m_average = AddValueRow(form, QStringLiteral("Avg Total:"), this);
-    m_high = AddValueRow(form, QStringLiteral("High Total:"), this);
-    m_low = AddValueRow(form, QStringLiteral("Low Total:"), this);
+    m_average = AddValueRow(form, tr("Avg Total:"), this);
+    m_high = AddValueRow(form, tr("High Total:"), this);
+    m_low = AddValueRow(form, tr("Low Total:"), this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_distribution.group);
     layout->addLayout(form);

@@ -2,6 +2,7 @@
 
 #include "summary_boxes.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLineEdit;
@@ -14,6 +15,7 @@ class DialogHost;
 // "Class Summary": the grade distribution of the students' current percentages with the
 // average, high and low of their totals, computed once when the dialog opens.
 class CClassSummaryDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CClassSummaryDlg)
 public:
     explicit CClassSummaryDlg(DialogHost& host, QWidget* parent = nullptr);
 

@@ -75,7 +75,7 @@ int ScreenBottom(const QWidget* widget) {
 } // namespace
 
 CHistogramDlg::CHistogramDlg(const GradeDistribution& counts, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Grade Distribution Histogram"));
+    setWindowTitle(tr("Grade Distribution Histogram"));
     const DialogUnits du(fontMetrics());
     setFixedSize(du.X(233), du.Y(190));
 
@@ -96,7 +96,7 @@ CHistogramDlg::CHistogramDlg(const GradeDistribution& counts, QWidget* parent) :
             MakeStatic(text, QRect(du.X(7), du.Y(19 + 11 * k), labelWidth, du.Y(8)), this);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(du.Rect(96, 169, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CHistogramDlg::accept);

@@ -3,6 +3,7 @@
 #include "core/summary.h"
 #include "geometry/histogram_layout.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <array>
 
@@ -13,6 +14,7 @@ namespace markwise {
 // "Grade Distribution Histogram": thirteen red bars, the largest as wide as the room between
 // the labels and the right-edge marker, and a legend saying what the red square stands for.
 class CHistogramDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CHistogramDlg)
 public:
     explicit CHistogramDlg(const GradeDistribution& counts, QWidget* parent = nullptr);
 

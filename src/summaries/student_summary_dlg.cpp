@@ -16,27 +16,27 @@
 namespace markwise {
 
 CStudentSummaryDlg::CStudentSummaryDlg(DialogHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), m_list(MakeList(this, QStringLiteral("Students"))),
-      m_ok(MakeButton(QStringLiteral("OK"), this)) {
-    setWindowTitle(QStringLiteral("Student Summary"));
+    : QDialog(parent), m_host(host), m_list(MakeList(this, tr("Students"))),
+      m_ok(MakeButton(tr("OK"), this)) {
+    setWindowTitle(tr("Student Summary"));
 
     auto* values = new QWidget(this);
     auto* form = new QFormLayout(values);
     form->setContentsMargins(0, 0, 0, 0);
-    m_total = AddValueRow(form, QStringLiteral("Current Total:"), values);
-    m_possible = AddValueRow(form, QStringLiteral("Current Possible:"), values);
-    m_percent = AddValueRow(form, QStringLiteral("Current Percent:"), values);
-    m_grade = AddValueRow(form, QStringLiteral("Current Grade"), values);
+    m_total = AddValueRow(form, tr("Current Total:"), values);
+    m_possible = AddValueRow(form, tr("Current Possible:"), values);
+    m_percent = AddValueRow(form, tr("Current Percent:"), values);
+    m_grade = AddValueRow(form, tr("Current Grade"), values);
     // Only a class with categories shows how its percent came about.
     if (m_host.data().HasPolicy()) {
         m_breakdown = new QListWidget(values);
-        m_breakdown->setAccessibleName(QStringLiteral("By Category"));
+        m_breakdown->setAccessibleName(tr("By Category"));
         m_breakdown->setSelectionMode(QAbstractItemView::NoSelection);
         // Room for a long category line with its drops, read without scrolling.
         m_breakdown->setMinimumWidth(m_breakdown->fontMetrics().averageCharWidth() * 48);
-        form->addRow(QStringLiteral("By Category:"), m_breakdown);
+        form->addRow(tr("By Category:"), m_breakdown);
     }
-    LayOutBesideList(this, QStringLiteral("Select Student:"), m_list, {values}, {m_ok});
+    LayOutBesideList(this, tr("Select Student:"), m_list, {values}, {m_ok});
 
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CStudentSummaryDlg::accept);

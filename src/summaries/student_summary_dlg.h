@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLineEdit;
@@ -13,6 +14,7 @@ class DialogHost;
 // "Student Summary": one student's total, possible points, percent and letter grade, and
 // under a grading policy each category's part.
 class CStudentSummaryDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CStudentSummaryDlg)
 public:
     explicit CStudentSummaryDlg(DialogHost& host, QWidget* parent = nullptr);
 

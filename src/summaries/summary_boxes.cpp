@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 #include "dialogs/dialog_layout.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -43,7 +44,7 @@ QLineEdit* AddValueRow(QFormLayout* form, const QString& label, QWidget* parent)
 }
 
 void ShowNumber(QLineEdit* box, double value) {
-    box->setText(toQString(FormatNumber15(value)));
+    box->setText(toQString(NumberForm().shown(FormatNumber15(value))));
     box->setCursorPosition(0); // a text too long for the box shows its start
 }
 
@@ -54,7 +55,8 @@ void DistributionBoxes::Show(const GradeDistribution& distribution) const {
 
 DistributionBoxes MakeDistributionBoxes(QWidget* parent) {
     DistributionBoxes boxes;
-    boxes.group = new QGroupBox(QStringLiteral("Grade Distribution"), parent);
+    boxes.group =
+        new QGroupBox(QCoreApplication::translate("Summaries", "Grade Distribution"), parent);
     auto* grid = new QGridLayout(boxes.group);
     for (int k = 0; k < kGradeCount; ++k) {
         QLineEdit* box = MakeReadOnlyBox(boxes.group, kWidestCount);

@@ -1,0 +1,209 @@
+// The translations: complete for today's sources, every placeholder, shortcut and line
+// break kept, menu letters unique in every language, and numbers in the language's form.
+#include "dialogs/field_rules.h"
+#include "framework/commands.h"
+#include "framework/ui_language.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+using namespace markwise;
+
+namespace {
+
+const QStringList kLanguages{QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")};
+
+// "%1", "%2", ... in a text, sorted, with repeats.
+QStringList Placeholders(const QString& text) {
+    QStringList found;
+    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    for (const auto& match : placeholder.globalMatch(text))
+        found.append(match.captured());
+    found.sort();
+    return found;
+}
+
+QString ShortcutSuffix(const QString& text) {
+    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    return tab < 0 ? QString() : text.mid(tab);
+}
+
+// The & letter of a caption, lowercased; empty for none ("&&" is a literal ampersand).
+QString Mnemonic(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption.mid(i + 1, 1).toLower();
+        ++i;
+    }
+    return {};
+}
+
+// Each problem of one message of a .ts file, as a readable line.
+QStringList MessageProblems(const QString& context, const QString& source,
+                            const QString& translation, const QString& type) {
+    QStringList problems;
+    const QString where = context + QStringLiteral(" \"") + source + QStringLiteral("\": ");
+    if (!type.isEmpty())
+        problems.append(where + type);
+    if (translation.isEmpty())
+        problems.append(where + QStringLiteral("no translation"));
+    if (Placeholders(source) != Placeholders(translation))
+        problems.append(where + QStringLiteral("placeholders differ: ") + translation);
+    if (ShortcutSuffix(source) != ShortcutSuffix(translation))
+        problems.append(where + QStringLiteral("shortcut changed: ") + translation);
+    if (source.count(QLatin1Char('\n')) != translation.count(QLatin1Char('\n')))
+        problems.append(where + QStringLiteral("line breaks differ: ") + translation);
+    if (Mnemonic(source).isEmpty() != Mnemonic(translation).isEmpty())
+        problems.append(where + QStringLiteral("menu letter added or lost: ") + translation);
+    return problems;
+}
+
+QStringList TsProblems(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("cannot read ") + path};
+    QXmlStreamReader xml(&file);
+    QStringList problems;
+    QString context;
+    QString source;
+    int messages = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            problems += MessageProblems(context, source, xml.readElementText(), type);
+            ++messages;
+        }
+    }
+    if (xml.hasError())
+        problems.append(path + QStringLiteral(": ") + xml.errorString());
+    if (messages < 300)
+        problems.append(path + QStringLiteral(": only %1 texts").arg(messages));
+    return problems;
+}
+
+} // namespace
+
+class TranslationsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // lupdate over today's sources into copies of the .ts files: anything new, changed or
+    // gone shows as unfinished or vanished there.
+    void everyTextTranslated() {
+        const QString sourceDir = qEnvironmentVariable("MARKWISE_SOURCE_DIR");
+        QTemporaryDir copies;
+        QVERIFY(copies.isValid());
+        QStringList layers;
+        for (const char* layer :
+             {"framework", "gradesheet", "dialogs", "summaries", "reports", "app"})
+            layers.append(sourceDir + QStringLiteral("/src/") + QLatin1String(layer));
+        for (const QString& language : kLanguages) {
+            const QString name = QStringLiteral("markwise_%1.ts").arg(language);
+            const QString copy = copies.filePath(name);
+            QVERIFY(QFile::copy(sourceDir + QStringLiteral("/translations/") + name, copy));
+            QProcess lupdate;
+            lupdate.start(QStringLiteral(MARKWISE_LUPDATE),
+                          QStringList{QStringLiteral("-silent"), QStringLiteral("-locations"),
+                                      QStringLiteral("none")} +
+                              layers + QStringList{QStringLiteral("-ts"), copy});
+            QVERIFY(lupdate.waitForFinished(120000));
+            QCOMPARE(lupdate.exitCode(), 0);
+            const QStringList problems = TsProblems(copy);
+            QVERIFY2(problems.isEmpty(), qPrintable(language + QStringLiteral(":\n") +
+                                                    problems.join(QLatin1Char('\n'))));
+        }
+    }
+
+    // Through the translator the program loads: each menu's letters unique, and the menu
+    // bar's titles too, in every language and in English.
+    void menuLettersUniquePerLanguage() {
+        for (const QString& language : QStringList{QStringLiteral("en")} + kLanguages) {
+            const UiLanguage ui{QLocale(language)};
+            QCOMPARE(ui.translated(), language != QLatin1String("en"));
+            for (const auto* menus : {&frameMenus(), &documentMenus()}) {
+                QSet<QString> titles;
+                for (const MenuInfo& menu : *menus) {
+                    const QString title = menuTitle(menu);
+                    QVERIFY2(!titles.contains(Mnemonic(title)), qPrintable(language + title));
+                    titles.insert(Mnemonic(title));
+                    QSet<QString> letters;
+                    for (int id : menu.items) {
+                        const auto table = commandTable();
+                        const auto info =
+                            std::find_if(table.begin(), table.end(),
+                                         [id](const CommandInfo& c) { return c.id == id; });
+                        if (info == table.end())
+                            continue; // a separator or the recent files (digits)
+                        const QString letter = Mnemonic(menuText(*info));
+                        if (letter.isEmpty())
+                            continue;
+                        QVERIFY2(!letters.contains(letter),
+                                 qPrintable(language + QLatin1Char(' ') + title + QLatin1Char(' ') +
+                                            menuText(*info)));
+                        letters.insert(letter);
+                    }
+                }
+            }
+        }
+        // The English texts are the program's own, with no translator in the way.
+        QCOMPARE(menuText(commandTable()[0]), QStringLiteral("&New"));
+    }
+
+    void numbersFollowTheLanguage() {
+        {
+            const UiLanguage german{QLocale(QLocale::German, QLocale::Germany)};
+            const NumberForm numbers;
+            const struct {
+                const char* core;
+                QString shown;
+            } cases[] = {{"88.5", QStringLiteral("88,5")},
+                         {"88.5%", QStringLiteral("88,5\u00a0%")},
+                         {"-2", QStringLiteral("-2")},
+                         {"1.25e+006", QStringLiteral("1,25e+006")},
+                         {"Quiz 1.5", QStringLiteral("Quiz 1.5")},
+                         {"N/A", QStringLiteral("N/A")},
+                         {"1.2.3", QStringLiteral("1.2.3")}};
+            for (const auto& c : cases)
+                QCOMPARE(QString::fromStdString(numbers.shown(std::string_view(c.core))), c.shown);
+            QCOMPARE(numbers.typed("88,5"), std::string("88.5"));
+            QCOMPARE(numbers.typed(" 88,5 "), std::string(" 88.5 "));
+            QCOMPARE(numbers.typed("88.5"), std::string("88.5"));
+            QCOMPARE(numbers.typed("1,2,3"), std::string("1,2,3"));
+            QCOMPARE(numbers.typed("Lee, Ann"), std::string("Lee, Ann"));
+
+            // A dialog box: "88,5" typed is stored as 88.5.
+            QWidget dialog;
+            auto* box = new QLineEdit(QStringLiteral("88,5"), &dialog);
+            FieldReader reader(&dialog);
+            double value = 0;
+            QVERIFY(reader.Number(box, QStringLiteral("Points"), value));
+            QCOMPARE(value, 88.5);
+        }
+        // English, and a language with no translation, keep the point.
+        for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                      QLocale(QLocale::Italian, QLocale::Italy)}) {
+            const UiLanguage ui{locale};
+            QVERIFY(!ui.translated());
+            QCOMPARE(NumberForm().shown(std::string_view("88.5%")), std::string("88.5%"));
+        }
+        QCOMPARE(QLocale().decimalPoint(), QStringLiteral("."));
+    }
+};
+
+QTEST_MAIN(TranslationsTest)
+#include "translations_test.moc"

@@ -1,0 +1,1705 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CAddStudentDlg</name>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Close Dialog</source>
+        <translation>Cerrar diálogo</translation>
+    </message>
+    <message>
+        <source>Add New Student</source>
+        <translation>Añadir alumno nuevo</translation>
+    </message>
+    <message>
+        <source>Basic Information</source>
+        <translation>Datos básicos</translation>
+    </message>
+    <message>
+        <source>Extended Information</source>
+        <translation>Datos adicionales</translation>
+    </message>
+    <message>
+        <source>Press TAB to move between items, and ENTER to add names.  You can also do this with the mouse.</source>
+        <translation>Pulse TAB para pasar de un campo a otro y ENTRAR para añadir nombres.  También puede hacerlo con el ratón.</translation>
+    </message>
+    <message>
+        <source>Add Student</source>
+        <translation>Añadir alumno</translation>
+    </message>
+    <message>
+        <source>All Name slots full!</source>
+        <translation>¡Todos los puestos de alumnos están ocupados!</translation>
+    </message>
+</context>
+<context>
+    <name>CAssignmentSummaryDlg</name>
+    <message>
+        <source>Assignments</source>
+        <translation>Tareas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Histogram...</source>
+        <translation>Histograma...</translation>
+    </message>
+    <message>
+        <source>Assignment Summary</source>
+        <translation>Resumen de la tarea</translation>
+    </message>
+    <message>
+        <source>Avg Received:</source>
+        <translation>Media obtenida:</translation>
+    </message>
+    <message>
+        <source>High Received:</source>
+        <translation>Máxima obtenida:</translation>
+    </message>
+    <message>
+        <source>Low Received:</source>
+        <translation>Mínima obtenida:</translation>
+    </message>
+    <message>
+        <source>Select Assignment:</source>
+        <translation>Seleccione la tarea:</translation>
+    </message>
+</context>
+<context>
+    <name>CClassSummaryDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Histogram...</source>
+        <translation>Histograma...</translation>
+    </message>
+    <message>
+        <source>Class Summary</source>
+        <translation>Resumen de la clase</translation>
+    </message>
+    <message>
+        <source>Avg Total:</source>
+        <translation>Media total:</translation>
+    </message>
+    <message>
+        <source>High Total:</source>
+        <translation>Total máximo:</translation>
+    </message>
+    <message>
+        <source>Low Total:</source>
+        <translation>Total mínimo:</translation>
+    </message>
+</context>
+<context>
+    <name>CEditAssignmentDlg</name>
+    <message>
+        <source>Assignments</source>
+        <translation>Tareas</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Fast Edit</source>
+        <translation>Edición rápida</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Close Dialog</source>
+        <translation>Cerrar diálogo</translation>
+    </message>
+    <message>
+        <source>Edit Assignment</source>
+        <translation>Editar tarea</translation>
+    </message>
+    <message>
+        <source>Select Assignment:</source>
+        <translation>Seleccione la tarea:</translation>
+    </message>
+    <message>
+        <source>Select Student:</source>
+        <translation>Seleccione el alumno:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Points Possible:</source>
+        <translation>Puntos posibles:</translation>
+    </message>
+    <message>
+        <source>Student Points:</source>
+        <translation>Puntos del alumno:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>Points Possible</source>
+        <translation>Puntos posibles</translation>
+    </message>
+    <message>
+        <source>Student Points</source>
+        <translation>Puntos del alumno</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Fast Edit scores</source>
+        <translation>Puntos con edición rápida</translation>
+    </message>
+</context>
+<context>
+    <name>CEditStudentDlg</name>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Close Dialog</source>
+        <translation>Cerrar diálogo</translation>
+    </message>
+    <message>
+        <source>Edit Student</source>
+        <translation>Editar alumno</translation>
+    </message>
+    <message>
+        <source>Edit Student Data</source>
+        <translation>Editar datos del alumno</translation>
+    </message>
+    <message>
+        <source>Select a name, make any changes, then click Update.</source>
+        <translation>Seleccione un nombre, haga los cambios y pulse Actualizar.</translation>
+    </message>
+    <message>
+        <source>Select Name:</source>
+        <translation>Seleccione el nombre:</translation>
+    </message>
+</context>
+<context>
+    <name>CExcludeAssignmentsDlg</name>
+    <message>
+        <source>Assignments</source>
+        <translation>Tareas</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Exclude</source>
+        <translation>No excluir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Exclude Assignments</source>
+        <translation>Excluir tareas</translation>
+    </message>
+    <message>
+        <source>Select the first assignment you want included in the grade.  Select  Don&apos;t Exclude to remove the exclusion from the grade.  Note that the exclusion state is not saved with the document.  Click OK when done.</source>
+        <translation>Seleccione la primera tarea que debe contar en la calificación.  Seleccione No excluir para quitar la exclusión.  La exclusión no se guarda con el documento.  Pulse Aceptar al terminar.</translation>
+    </message>
+    <message>
+        <source>Select Assignment:</source>
+        <translation>Seleccione la tarea:</translation>
+    </message>
+</context>
+<context>
+    <name>CHistogramDlg</name>
+    <message>
+        <source>Grade Distribution Histogram</source>
+        <translation>Histograma de calificaciones</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CImportColumnsDlg</name>
+    <message>
+        <source>Ignored</source>
+        <translation>Ignorada</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Apellido</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Name (last, first)</source>
+        <translation>Nombre (apellido, nombre)</translation>
+    </message>
+    <message>
+        <source>Student ID</source>
+        <translation>ID de alumno</translation>
+    </message>
+    <message>
+        <source>Grade level</source>
+        <translation>Curso</translation>
+    </message>
+    <message>
+        <source>Book number</source>
+        <translation>Número de libro</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Puntuaciones</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Columns of %1</source>
+        <translation>Columnas de %1</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Columna</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Se convierte en</translation>
+    </message>
+    <message>
+        <source>Points possible</source>
+        <translation>Puntos posibles</translation>
+    </message>
+    <message>
+        <source>Goes into</source>
+        <translation>Va a</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>The file gives no points possible: %1 is only the highest score. Check it.</source>
+        <translation>El archivo no indica los puntos posibles: %1 es solo la puntuación más alta. Compruébelo.</translation>
+    </message>
+    <message>
+        <source>A new assignment</source>
+        <translation>Una tarea nueva</translation>
+    </message>
+    <message>
+        <source>Matched by its title without the platform&apos;s marks.</source>
+        <translation>Emparejada por su título sin las marcas de la plataforma.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Each column of the file and what it becomes. Change any that is wrong.</source>
+        <translation>Cada columna del archivo y en qué se convierte. Cambie lo que no sea correcto.</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot;: please enter a number in &quot;Points possible&quot;.</source>
+        <translation>Columna «%1»: escriba un número en «Puntos posibles».</translation>
+    </message>
+</context>
+<context>
+    <name>CImportPreviewDlg</name>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importar calificaciones</translation>
+    </message>
+    <message>
+        <source>By &amp;student ID</source>
+        <translation>Por &amp;ID de alumno</translation>
+    </message>
+    <message>
+        <source>By &amp;last and first name</source>
+        <translation>Por &amp;apellido y nombre</translation>
+    </message>
+    <message>
+        <source>Match the file&apos;s rows to students:</source>
+        <translation>Emparejar las filas del archivo con los alumnos:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Import Scores from %1</source>
+        <translation>Importar calificaciones de %1</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>student matched</source>
+        <translation>alumno emparejado</translation>
+    </message>
+    <message>
+        <source>students matched</source>
+        <translation>alumnos emparejados</translation>
+    </message>
+    <message>
+        <source>row skipped</source>
+        <translation>fila omitida</translation>
+    </message>
+    <message>
+        <source>rows skipped</source>
+        <translation>filas omitidas</translation>
+    </message>
+    <message>
+        <source>assignment added</source>
+        <translation>tarea añadida</translation>
+    </message>
+    <message>
+        <source>assignments added</source>
+        <translation>tareas añadidas</translation>
+    </message>
+    <message>
+        <source>score changed</source>
+        <translation>puntuación cambiada</translation>
+    </message>
+    <message>
+        <source>scores changed</source>
+        <translation>puntuaciones cambiadas</translation>
+    </message>
+    <message>
+        <source>Columns left out (the columns list says why)</source>
+        <translation>Columnas omitidas (la lista de columnas dice por qué)</translation>
+    </message>
+    <message>
+        <source>Rows skipped: no student matches them</source>
+        <translation>Filas omitidas: ningún alumno coincide</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Assignments added</source>
+        <translation>Tareas añadidas</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 puntos</translation>
+    </message>
+    <message>
+        <source>Scores changed</source>
+        <translation>Puntuaciones cambiadas</translation>
+    </message>
+    <message>
+        <source>The file changes no score.</source>
+        <translation>El archivo no cambia ninguna puntuación.</translation>
+    </message>
+</context>
+<context>
+    <name>CNewAssignmentDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Create New Assignment</source>
+        <translation>Crear tarea nueva</translation>
+    </message>
+    <message>
+        <source>Assignment Title:</source>
+        <translation>Título de la tarea:</translation>
+    </message>
+    <message>
+        <source>Points Possible:</source>
+        <translation>Puntos posibles:</translation>
+    </message>
+    <message>
+        <source>Assignment Description (optional):</source>
+        <translation>Descripción de la tarea (opcional):</translation>
+    </message>
+    <message>
+        <source>All Assignment slots full!</source>
+        <translation>¡Todos los puestos de tareas están ocupados!</translation>
+    </message>
+    <message>
+        <source>Assignment Title</source>
+        <translation>Título de la tarea</translation>
+    </message>
+    <message>
+        <source>Points Possible</source>
+        <translation>Puntos posibles</translation>
+    </message>
+    <message>
+        <source>Assignment Description</source>
+        <translation>Descripción de la tarea</translation>
+    </message>
+    <message>
+        <source>New Assignment</source>
+        <translation>Nueva tarea</translation>
+    </message>
+</context>
+<context>
+    <name>CPreferencesDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Grade Cutoffs</source>
+        <translation>Límites de calificación</translation>
+    </message>
+    <message>
+        <source>Enter the minimum values in percent for each letter grade.</source>
+        <translation>Escriba el valor mínimo en porcentaje de cada calificación.</translation>
+    </message>
+    <message>
+        <source>The grade cutoffs could not be saved in your settings:
+%1
+They apply until Markwise closes.</source>
+        <translation>No se pudieron guardar los límites de calificación en su configuración:
+%1
+Se aplican hasta que se cierre Markwise.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressReportsDlg</name>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Find Students</source>
+        <translation>Buscar alumnos</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generar</translation>
+    </message>
+    <message>
+        <source>Update Comment</source>
+        <translation>Actualizar comentario</translation>
+    </message>
+    <message>
+        <source>Progress Reports</source>
+        <translation>Informes de progreso</translation>
+    </message>
+    <message>
+        <source>Issue Progress reports to students at or below</source>
+        <translation>Generar informes de progreso para alumnos con</translation>
+    </message>
+    <message>
+        <source>Percent.</source>
+        <translation>por ciento o menos.</translation>
+    </message>
+    <message>
+        <source>Edit Comments</source>
+        <translation>Editar comentarios</translation>
+    </message>
+    <message>
+        <source>Select Student:</source>
+        <translation>Seleccione el alumno:</translation>
+    </message>
+    <message>
+        <source>Percent:</source>
+        <translation>Porcentaje:</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <translation>Calificación:</translation>
+    </message>
+    <message>
+        <source>Current Comment:</source>
+        <translation>Comentario actual:</translation>
+    </message>
+    <message>
+        <source>No Students found below that percentage</source>
+        <translation>No se encontraron alumnos por debajo de ese porcentaje</translation>
+    </message>
+</context>
+<context>
+    <name>CRemoveAssignmentDlg</name>
+    <message>
+        <source>Remove Assignment</source>
+        <translation>Eliminar tarea</translation>
+    </message>
+    <message>
+        <source>Select Assignment:</source>
+        <translation>Seleccione la tarea:</translation>
+    </message>
+    <message>
+        <source>After selecting an assignment, click &quot;Remove.&quot;  The assignment will be removed and all data lost.  To recover this data, re-open the document.</source>
+        <translation>Tras seleccionar una tarea, pulse «Eliminar».  La tarea se eliminará y se perderán todos sus datos.  Para recuperarlos, vuelva a abrir el documento.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove this assignment?
+Clicking OK will result in the loss of all data entered for that assignment!</source>
+        <translation>¿Seguro que desea eliminar esta tarea?
+¡Al pulsar Aceptar se perderán todos los datos introducidos para esa tarea!</translation>
+    </message>
+</context>
+<context>
+    <name>CRemoveEntryDlg</name>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Close Dialog</source>
+        <translation>Cerrar diálogo</translation>
+    </message>
+</context>
+<context>
+    <name>CRemoveStudentDlg</name>
+    <message>
+        <source>Remove Student</source>
+        <translation>Eliminar alumno</translation>
+    </message>
+    <message>
+        <source>Select Name:</source>
+        <translation>Seleccione el nombre:</translation>
+    </message>
+    <message>
+        <source>After selecting a name, click &quot;Remove.&quot;  The student will be removed and all data lost.  To recover this data, re-open the document.</source>
+        <translation>Tras seleccionar un nombre, pulse «Eliminar».  El alumno se eliminará y se perderán todos sus datos.  Para recuperarlos, vuelva a abrir el documento.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove this student?
+Clicking OK will result in the loss of all data entered for that student!</source>
+        <translation>¿Seguro que desea eliminar a este alumno?
+¡Al pulsar Aceptar se perderán todos los datos introducidos para ese alumno!</translation>
+    </message>
+    <message>
+        <source>You can&apos;t remove all the students!  If you want to replace this student, select Edit Student from the student Menu, and change all of the information.</source>
+        <translation>¡No puede eliminar a todos los alumnos!  Si quiere sustituir a este alumno, elija Editar alumno en el menú Alumno y cambie todos los datos.</translation>
+    </message>
+</context>
+<context>
+    <name>CSortByAssignmentDlg</name>
+    <message>
+        <source>Assignments</source>
+        <translation>Tareas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Sort by Assignment Grade</source>
+        <translation>Ordenar por calificación de tarea</translation>
+    </message>
+    <message>
+        <source>Select the Assignment from the list at the left and press OK.  The grades in that assignment will be sorted in descending order.</source>
+        <translation>Seleccione la tarea en la lista de la izquierda y pulse Aceptar.  Las calificaciones de esa tarea se ordenarán de mayor a menor.</translation>
+    </message>
+    <message>
+        <source>Which Assignment?</source>
+        <translation>¿Qué tarea?</translation>
+    </message>
+</context>
+<context>
+    <name>CStudentReportDlg</name>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Student Report</source>
+        <translation>Informe del alumno</translation>
+    </message>
+    <message>
+        <source>Select the student for whom you wish to generate the report and then click OK.  Once the report appears, print it by choosing Print from the file menu.</source>
+        <translation>Seleccione el alumno cuyo informe desea generar y pulse Aceptar.  Cuando aparezca el informe, imprímalo con Imprimir en el menú Archivo.</translation>
+    </message>
+    <message>
+        <source>Select Student:</source>
+        <translation>Seleccione el alumno:</translation>
+    </message>
+</context>
+<context>
+    <name>CStudentSummaryDlg</name>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Student Summary</source>
+        <translation>Resumen del alumno</translation>
+    </message>
+    <message>
+        <source>Current Total:</source>
+        <translation>Total actual:</translation>
+    </message>
+    <message>
+        <source>Current Possible:</source>
+        <translation>Posible actual:</translation>
+    </message>
+    <message>
+        <source>Current Percent:</source>
+        <translation>Porcentaje actual:</translation>
+    </message>
+    <message>
+        <source>Current Grade</source>
+        <translation>Calificación actual</translation>
+    </message>
+    <message>
+        <source>Select Student:</source>
+        <translation>Seleccione el alumno:</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Nuevo	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new data file
+New</source>
+        <translation>Crear un archivo de datos nuevo
+Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Abrir...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Abrir un documento existente
+Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>Cerrar el documento activo
+Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Guardar	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Guardar el documento activo
+Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar c&amp;omo...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Guardar el documento activo con otro nombre
+Guardar como</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+        <source>Open a class list or grade book saved as CSV as a new class
+Import</source>
+        <translation>Abrir como clase nueva una lista de clase o un cuaderno de notas guardado como CSV
+Importar</translation>
+    </message>
+    <message>
+        <source>I&amp;mport Scores...</source>
+        <translation>Importar ca&amp;lificaciones...</translation>
+    </message>
+    <message>
+        <source>Bring scores from a CSV file into the active class
+Import Scores</source>
+        <translation>Traer calificaciones de un archivo CSV a la clase activa
+Importar calificaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>Save the active class as CSV for a spreadsheet or learning platform
+Export</source>
+        <translation>Guardar la clase activa como CSV para una hoja de cálculo o plataforma educativa
+Exportar</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>Im&amp;primir...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Imprimir el documento activo
+Imprimir</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Mostrar páginas completas
+Vista previa</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Con&amp;figurar impresión...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Cambiar la impresora y las opciones de impresión
+Configurar impresión</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Archivo reciente</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Abrir este documento</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Salir de la aplicación; pregunta si guardar los documentos
+Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Deshacer	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Undo the last change
+Undo</source>
+        <translation>Deshacer el último cambio
+Deshacer</translation>
+    </message>
+    <message>
+        <source>R&amp;edo	Ctrl+Y</source>
+        <translation>&amp;Rehacer	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Redo the change last undone
+Redo</source>
+        <translation>Rehacer el último cambio deshecho
+Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Copiar	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the selected scores, or the whole grade sheet, to the clipboard
+Copy</source>
+        <translation>Copiar al portapapeles las puntuaciones seleccionadas o toda la hoja de calificaciones
+Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>&amp;Pegar	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Put scores copied from a spreadsheet into the sheet from the current cell on
+Paste</source>
+        <translation>Pegar desde la celda actual las puntuaciones copiadas de una hoja de cálculo
+Pegar</translation>
+    </message>
+    <message>
+        <source>Fill &amp;Down	Ctrl+D</source>
+        <translation>Rellenar hacia a&amp;bajo	Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Copy the top score of the selected cells down to the others
+Fill Down</source>
+        <translation>Copiar la primera puntuación de las celdas seleccionadas en las demás
+Rellenar hacia abajo</translation>
+    </message>
+    <message>
+        <source>&amp;Find Student...	Ctrl+F</source>
+        <translation>Buscar &amp;alumno...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find a student whose name or ID contains a text
+Find Student</source>
+        <translation>Buscar un alumno cuyo nombre o ID contenga un texto
+Buscar alumno</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next	F3</source>
+        <translation>Buscar &amp;siguiente	F3</translation>
+    </message>
+    <message>
+        <source>Find the next student with the same text
+Find Next</source>
+        <translation>Buscar el siguiente alumno con el mismo texto
+Buscar siguiente</translation>
+    </message>
+    <message>
+        <source>P&amp;references...</source>
+        <translation>Pre&amp;ferencias...</translation>
+    </message>
+    <message>
+        <source>Change Certain Options
+Preferences</source>
+        <translation>Cambiar algunas opciones
+Preferencias</translation>
+    </message>
+    <message>
+        <source>&amp;View Class Roster...</source>
+        <translation>&amp;Ver lista de clase...</translation>
+    </message>
+    <message>
+        <source>View a class roster
+Class Roster</source>
+        <translation>Ver la lista de la clase
+Lista de clase</translation>
+    </message>
+    <message>
+        <source>&amp;Progress Reports...</source>
+        <translation>&amp;Informes de progreso...</translation>
+    </message>
+    <message>
+        <source>Generate progress reports
+Progress Reports</source>
+        <translation>Generar informes de progreso
+Informes de progreso</translation>
+    </message>
+    <message>
+        <source>&amp;Exclude Assignments...</source>
+        <translation>&amp;Excluir tareas...</translation>
+    </message>
+    <message>
+        <source>Allows you to only count grades after a specific assignment
+Exclude Assignments</source>
+        <translation>Permite contar solo las calificaciones a partir de una tarea concreta
+Excluir tareas</translation>
+    </message>
+    <message>
+        <source>&amp;Class Summary...</source>
+        <translation>&amp;Resumen de la clase...</translation>
+    </message>
+    <message>
+        <source>Obtain a class summary
+Class Summary</source>
+        <translation>Obtener un resumen de la clase
+Resumen de la clase</translation>
+    </message>
+    <message>
+        <source>&amp;New Assignment...</source>
+        <translation>&amp;Nueva tarea...</translation>
+    </message>
+    <message>
+        <source>Create New Assignment
+New Assignment</source>
+        <translation>Crear una tarea nueva
+Nueva tarea</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Assignment...</source>
+        <translation>&amp;Eliminar tarea...</translation>
+    </message>
+    <message>
+        <source>Remove an Assignment
+Remove Assignment</source>
+        <translation>Eliminar una tarea
+Eliminar tarea</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Assignment...</source>
+        <translation>Edi&amp;tar tarea...</translation>
+    </message>
+    <message>
+        <source>Edit an Assignment
+Edit Assignment</source>
+        <translation>Editar una tarea
+Editar tarea</translation>
+    </message>
+    <message>
+        <source>Assignment &amp;Summary...</source>
+        <translation>&amp;Resumen de la tarea...</translation>
+    </message>
+    <message>
+        <source>Obtain an Assignment Summary
+Assignment Summary</source>
+        <translation>Obtener el resumen de una tarea
+Resumen de la tarea</translation>
+    </message>
+    <message>
+        <source>&amp;New Student...</source>
+        <translation>&amp;Nuevo alumno...</translation>
+    </message>
+    <message>
+        <source>Create New Student
+New Student</source>
+        <translation>Crear un alumno nuevo
+Nuevo alumno</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Student...</source>
+        <translation>&amp;Eliminar alumno...</translation>
+    </message>
+    <message>
+        <source>Remove a Student
+Remove Student</source>
+        <translation>Eliminar un alumno
+Eliminar alumno</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Student...</source>
+        <translation>Edi&amp;tar alumno...</translation>
+    </message>
+    <message>
+        <source>Edit a Student
+Edit Student</source>
+        <translation>Editar un alumno
+Editar alumno</translation>
+    </message>
+    <message>
+        <source>Student &amp;Summary...</source>
+        <translation>&amp;Resumen del alumno...</translation>
+    </message>
+    <message>
+        <source>Obtain a Student Summary
+Student Summary</source>
+        <translation>Obtener el resumen de un alumno
+Resumen del alumno</translation>
+    </message>
+    <message>
+        <source>S&amp;tudent Report...</source>
+        <translation>&amp;Informe del alumno...</translation>
+    </message>
+    <message>
+        <source>View a student report, which can be printed
+Student Report</source>
+        <translation>Ver el informe de un alumno, que se puede imprimir
+Informe del alumno</translation>
+    </message>
+    <message>
+        <source>By &amp;Name</source>
+        <translation>Por &amp;nombre</translation>
+    </message>
+    <message>
+        <source>Sort the Student List By Name
+Sort by Name</source>
+        <translation>Ordenar la lista de alumnos por nombre
+Ordenar por nombre</translation>
+    </message>
+    <message>
+        <source>By &amp;Total Grade</source>
+        <translation>Por calificación &amp;total</translation>
+    </message>
+    <message>
+        <source>Sort the Student List by Total Grade
+Sort by Total Grade</source>
+        <translation>Ordenar la lista de alumnos por calificación total
+Ordenar por calificación total</translation>
+    </message>
+    <message>
+        <source>By &amp;Assignment Grade...</source>
+        <translation>Por calificación de t&amp;area...</translation>
+    </message>
+    <message>
+        <source>Sort the Student List by Assignment Grade
+Sort by Assignment Grade</source>
+        <translation>Ordenar la lista de alumnos por la calificación de una tarea
+Ordenar por calificación de tarea</translation>
+    </message>
+    <message>
+        <source>&amp;Randomly</source>
+        <translation>Al&amp;eatoriamente</translation>
+    </message>
+    <message>
+        <source>Shuffles the list of students
+Sort Randomly</source>
+        <translation>Baraja la lista de alumnos
+Ordenar aleatoriamente</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Mostrar u ocultar la barra de herramientas
+Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de &amp;estado</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Mostrar u ocultar la barra de estado
+Barra de estado</translation>
+    </message>
+    <message>
+        <source>Student ID</source>
+        <translation>ID de alumno</translation>
+    </message>
+    <message>
+        <source>Changes whether Students are listed by ID or by Name
+Student ID</source>
+        <translation>Cambia si los alumnos se listan por ID o por nombre
+ID de alumno</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nueva ventana</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document
+New Window</source>
+        <translation>Abrir otra ventana del documento activo
+Nueva ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascada</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap
+Cascade Windows</source>
+        <translation>Organizar las ventanas superpuestas
+Ventanas en cascada</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mosaico</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles
+Tile Windows</source>
+        <translation>Organizar las ventanas en mosaico sin superponerlas
+Ventanas en mosaico</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Organizar iconos</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window
+Arrange Icons</source>
+        <translation>Organizar los iconos en la parte inferior de la ventana
+Organizar iconos</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>List Help topics
+Help Topics</source>
+        <translation>Mostrar los temas de ayuda
+Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Markwise...</source>
+        <translation>&amp;Acerca de Markwise...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Mostrar información del programa, número de versión y copyright
+Acerca de</translation>
+    </message>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Desplazar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Scroll the Assignments Left
+Scroll Left</source>
+        <translation>Desplazar las tareas a la izquierda
+Desplazar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Desplazar a la derecha</translation>
+    </message>
+    <message>
+        <source>Scroll the Assignments Right
+Scroll Right</source>
+        <translation>Desplazar las tareas a la derecha
+Desplazar a la derecha</translation>
+    </message>
+    <message>
+        <source>Display help for current task or command
+Help</source>
+        <translation>Mostrar ayuda sobre la acción o la orden actual
+Ayuda</translation>
+    </message>
+    <message>
+        <source>Display help for clicked on buttons, menus and windows
+Help</source>
+        <translation>Mostrar ayuda sobre los botones, menús y ventanas en que se haga clic
+Ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Clase</translation>
+    </message>
+    <message>
+        <source>&amp;Assignment</source>
+        <translation>&amp;Tarea</translation>
+    </message>
+    <message>
+        <source>&amp;Student</source>
+        <translation>A&amp;lumno</translation>
+    </message>
+    <message>
+        <source>S&amp;ort</source>
+        <translation>&amp;Ordenar</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Ve&amp;ntana</translation>
+    </message>
+</context>
+<context>
+    <name>ContextHelpMode</name>
+    <message>
+        <source>Select an object on which to get Help</source>
+        <translation>Seleccione un elemento sobre el que obtener ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>FieldReader</name>
+    <message>
+        <source>&quot;%1&quot; holds more than %2 characters. Please shorten it.</source>
+        <translation>«%1» tiene más de %2 caracteres. Acórtelo, por favor.</translation>
+    </message>
+    <message>
+        <source>Please enter a number in &quot;%1&quot;.</source>
+        <translation>Escriba un número en «%1».</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number in &quot;%1&quot;.</source>
+        <translation>Escriba un número entero en «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Markwise Data Files (*.mkw)</source>
+        <translation>Archivos de datos de Markwise (*.mkw)</translation>
+    </message>
+</context>
+<context>
+    <name>NumberForm</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>How a percentage is written; %1 is the number. German, French and Spanish put a no-break space before the sign.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>PrintServices</name>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>No se pudo iniciar el trabajo de impresión.</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>Student report for %1</source>
+        <extracomment>A student report&apos;s heading; %1 is the student&apos;s name.</extracomment>
+        <translation>Informe del alumno %1</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Obtenido</translation>
+    </message>
+    <message>
+        <source>Possible</source>
+        <translation>Posible</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Calificación</translation>
+    </message>
+    <message>
+        <source>Class roster for %1</source>
+        <translation>Lista de clase de %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Grade level</source>
+        <extracomment>The roster&apos;s column of grade levels (school years).</extracomment>
+        <translation>Curso</translation>
+    </message>
+    <message>
+        <source>Book#</source>
+        <translation>N.º libro</translation>
+    </message>
+    <message>
+        <source>Phone#</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Progress Report List for %1   Cut-off = %2</source>
+        <extracomment>%1 is the class&apos;s title, %2 the cut-off percentage.</extracomment>
+        <translation>Informes de progreso de %1   Límite = %2</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>IDs</source>
+        <translation>IDs</translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Fill Down</source>
+        <translation>Rellenar hacia abajo</translation>
+    </message>
+    <message>
+        <source>Edit Assignment</source>
+        <translation>Editar tarea</translation>
+    </message>
+</context>
+<context>
+    <name>SheetPrintJob</name>
+    <message>
+        <source>Grade Sheet</source>
+        <translation>Hoja de calificaciones</translation>
+    </message>
+    <message>
+        <source>All assignments</source>
+        <translation>Todas las tareas</translation>
+    </message>
+</context>
+<context>
+    <name>SheetTableAccessible</name>
+    <message>
+        <source>Grade sheet</source>
+        <translation>Hoja de calificaciones</translation>
+    </message>
+    <message>
+        <source>out of %1 points</source>
+        <translation>de %1 puntos</translation>
+    </message>
+</context>
+<context>
+    <name>StudentFieldBoxes</name>
+    <message>
+        <source>Last Name:</source>
+        <translation>Apellido:</translation>
+    </message>
+    <message>
+        <source>First Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Student ID:</source>
+        <translation>ID de alumno:</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <translation>Curso:</translation>
+    </message>
+    <message>
+        <source>Book Number:</source>
+        <translation>Número de libro:</translation>
+    </message>
+    <message>
+        <source>Telephone Number:</source>
+        <translation>Teléfono:</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>Apellido</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Student ID</source>
+        <translation>ID de alumno</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Curso</translation>
+    </message>
+    <message>
+        <source>Book Number</source>
+        <translation>Número de libro</translation>
+    </message>
+    <message>
+        <source>Telephone Number</source>
+        <translation>Teléfono</translation>
+    </message>
+</context>
+<context>
+    <name>StudentFind</name>
+    <message>
+        <source>Find Student</source>
+        <translation>Buscar alumno</translation>
+    </message>
+    <message>
+        <source>Name or ID contains:</source>
+        <translation>El nombre o ID contiene:</translation>
+    </message>
+    <message>
+        <source>No student&apos;s name or ID contains &quot;%1&quot;.</source>
+        <translation>Ningún nombre ni ID de alumno contiene «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>Summaries</name>
+    <message>
+        <source>Grade Distribution</source>
+        <translation>Distribución de calificaciones</translation>
+    </message>
+</context>
+<context>
+    <name>UiSeam</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;No guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar c&amp;omo...</translation>
+    </message>
+    <message>
+        <source>&amp;Open Anyway</source>
+        <translation>&amp;Abrir de todos modos</translation>
+    </message>
+    <message>
+        <source>O&amp;verwrite</source>
+        <translation>&amp;Sobrescribir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Recuperar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>markwise::CAboutDlg</name>
+    <message>
+        <source>About Markwise</source>
+        <translation>Acerca de Markwise</translation>
+    </message>
+    <message>
+        <source>Markwise Version 1.0</source>
+        <translation>Markwise versión 1.0</translation>
+    </message>
+    <message>
+        <source>A grade book for teachers.</source>
+        <translation>Un cuaderno de calificaciones para docentes.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Splash Screen</source>
+        <translation>Pantalla de inicio</translation>
+    </message>
+</context>
+<context>
+    <name>markwise::CDocManager</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>%1 is already open in another Markwise window (process %2). Open it anyway?</source>
+        <translation>%1 ya está abierto en otra ventana de Markwise (proceso %2). ¿Abrirlo de todos modos?</translation>
+    </message>
+</context>
+<context>
+    <name>markwise::CDocument</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>R&amp;edo %1</source>
+        <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>%1 was deleted on disk; it has been written again.</source>
+        <translation>%1 se borró del disco; se ha vuelto a escribir.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or saved here.</source>
+        <translation>%1 cambió en el disco desde que se abrió o guardó aquí.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>¿Guardar los cambios de %1?</translation>
+    </message>
+</context>
+<context>
+    <name>markwise::CMainFrame</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>For Help, press F1</source>
+        <translation>Para obtener ayuda, pulse F1</translation>
+    </message>
+    <message>
+        <source>The command could not be carried out.</source>
+        <translation>No se pudo ejecutar la orden.</translation>
+    </message>
+</context>
+<context>
+    <name>markwise::CMarkwiseApp</name>
+    <message>
+        <source>Some settings could not be read:
+</source>
+        <translation>No se pudieron leer algunas opciones:
+</translation>
+    </message>
+    <message>
+        <source>
+
+The settings file is left as it is until you choose OK in Preferences.</source>
+        <translation>
+
+El archivo de configuración queda como está hasta que pulse Aceptar en Preferencias.</translation>
+    </message>
+    <message>
+        <source>Markwise Help</source>
+        <translation>Ayuda de Markwise</translation>
+    </message>
+</context>
+<context>
+    <name>markwise::CMarkwiseView</name>
+    <message>
+        <source>Sort by Name</source>
+        <translation>Ordenar por nombre</translation>
+    </message>
+    <message>
+        <source>Sort by Total Grade</source>
+        <translation>Ordenar por calificación total</translation>
+    </message>
+    <message>
+        <source>Sort Randomly</source>
+        <translation>Ordenar aleatoriamente</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t created any students yet!</source>
+        <translation>¡Todavía no ha creado ningún alumno!</translation>
+    </message>
+</context>
+<context>
+    <name>markwise::CProgressView</name>
+    <message>
+        <source>Discard the progress report comments?</source>
+        <translation>¿Descartar los comentarios de los informes de progreso?</translation>
+    </message>
+</context>
+<context>
+    <name>markwise::CRecoveryCopies</name>
+    <message>
+        <source>The folder cannot be created.</source>
+        <translation>No se puede crear la carpeta.</translation>
+    </message>
+    <message>
+        <source>Recovery copies cannot be written: a crash would lose your changes.</source>
+        <translation>No se pueden escribir copias de recuperación: un fallo haría perder sus cambios.</translation>
+    </message>
+    <message>
+        <source>Markwise cannot write recovery copies in &quot;%1&quot;, so a crash would lose the changes made since the last save. %2
+
+Save your work. Markwise tries again at the next change.</source>
+        <translation>Markwise no puede escribir copias de recuperación en «%1», así que un fallo haría perder los cambios desde la última vez que guardó. %2
+
+Guarde su trabajo. Markwise lo volverá a intentar en el próximo cambio.</translation>
+    </message>
+    <message>
+        <source>Markwise did not close normally. Recover these classes?
+</source>
+        <translation>Markwise no se cerró correctamente. ¿Recuperar estas clases?
+</translation>
+    </message>
+    <message>
+        <source>never saved</source>
+        <translation>nunca guardado</translation>
+    </message>
+</context>
+<context>
+    <name>markwise::CRosterView</name>
+    <message>
+        <source>Sort by Name</source>
+        <translation>Ordenar por nombre</translation>
+    </message>
+</context>
+<context>
+    <name>markwise::CWindowList</name>
+    <message>
+        <source>&amp;More Windows...</source>
+        <translation>Má&amp;s ventanas...</translation>
+    </message>
+    <message>
+        <source>Select Window</source>
+        <translation>Seleccionar ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Select Window:</source>
+        <translation>&amp;Seleccione la ventana:</translation>
+    </message>
+</context>
+<context>
+    <name>markwise::SheetCellEditor</name>
+    <message>
+        <source>Student Points</source>
+        <translation>Puntos del alumno</translation>
+    </message>
+</context>
+</TS>
