@@ -26,7 +26,8 @@ ReportPagination PaginateReport(const PageRequest& page, int reservedLines, int 
 }
 
 ReportBody FitReportBody(const PageRequest& page, int itemCount, const ReportColumns& columns,
-                         const ReportItemTexts& itemTexts, ReportExtraLine extra) {
+                         const ReportItemTexts& itemTexts, ReportExtraLine extra,
+                         std::span<const std::vector<std::string>> alsoFit) {
     ReportBody body;
     body.items.reserve(static_cast<std::size_t>(std::max(itemCount, 0)));
     ColumnWidths widths(columns.x.size());
@@ -37,6 +38,8 @@ ReportBody FitReportBody(const PageRequest& page, int itemCount, const ReportCol
         widths.widenRow(body.items.back());
     }
     widths.widenRow(extra.texts, extra.firstColumn);
+    for (const std::vector<std::string>& line : alsoFit)
+        widths.widenRow(line);
     body.fitted = FitColumns(columns.x, widths, PrintableTwips(page.width));
     body.extra = std::move(extra);
     return body;

@@ -4,6 +4,7 @@
 #include "geometry/print_page.h"
 #include "geometry/report_lines.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -44,14 +45,16 @@ struct ReportExtraLine {
 // What every page of one printout shares: each item's texts and where the columns fall.
 // Columns make room for the widest text before them on the whole printout (column_fit.h,
 // the extra line counted too); the first column is cut to keep rows inside the page's
-// width. It reads every item, so a job of many pages works it out once.
+// width. It reads every item, so a job of many pages works it out once. Lines printed
+// after the items in the same columns (`alsoFit`) widen them too, without being kept.
 struct ReportBody {
     std::vector<std::vector<std::string>> items;
     ReportExtraLine extra;
     FittedColumns fitted;
 };
 ReportBody FitReportBody(const PageRequest& page, int itemCount, const ReportColumns& columns,
-                         const ReportItemTexts& itemTexts, ReportExtraLine extra = {});
+                         const ReportItemTexts& itemTexts, ReportExtraLine extra = {},
+                         std::span<const std::vector<std::string>> alsoFit = {});
 
 // The page procedure all three reports share: lines 0 to 3 empty, the heading on
 // line 4, the column headers on line 5, then this page's items from line 6 on.

@@ -1,11 +1,13 @@
 #include "core/cutoffs.h"
 #include "geometry/category_breakdown.h"
+#include "geometry/column_fit.h"
 #include "geometry/sheet_copy.h"
 #include "geometry/sheet_texts.h"
 #include "geometry/student_report_layout.h"
 #include "support/class_builder.h"
 #include "support/draw_lines.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -94,6 +96,20 @@ TEST_F(PolicyClass, EveryPrintedPageEndsWithTheTotalsAndTheBreakdown) {
     const ReportPrintout second =
         PrintStudentReportPage(In(), {.height = 300, .lineHeight = 100, .page = 2});
     EXPECT_EQ(Lines(second.texts).size(), 2u + 1 + 1 + 3);
+
+    // A category name of the longest kind moves the figures right, as a long title does.
+    const std::string longName(kMaxCategoryNameLength, 'H');
+    doc->m_policy.categories[0].name = longName;
+    const DrawList wide = PrintStudentReportPage(In(), {.width = 12240, .height = 300,
+                                                        .lineHeight = 100, .page = 1})
+                              .texts;
+    const auto name = std::find_if(wide.begin(), wide.end(),
+                                   [&](const DrawText& t) { return t.text == longName; });
+    ASSERT_NE(name, wide.end());
+    ASSERT_NE(name + 1, wide.end());
+    EXPECT_EQ((name + 1)->y, name->y);
+    EXPECT_GE((name + 1)->x, name->x + static_cast<int>(longName.size()) * kPrintCellWidth);
+    doc->m_policy.categories[0].name = "Homework";
 
     // Without categories the report is today's: points only (EX as missing, M as 0 of 20),
     // no drops, no breakdown.
