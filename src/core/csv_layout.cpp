@@ -109,11 +109,9 @@ std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout, bool byteOrderM
                        [&csv](const CAssignment& a) { csv.Number(a.m_pointsPossible); });
     }
     if (layout == CsvLayout::Markwise && doc.HasPolicy()) {
-        const std::vector<GradeCategory>& categories = doc.m_policy.categories;
-        WriteDetailRow(csv, doc, layout, "Category", [&csv, &categories](const CAssignment& a) {
-            const bool known =
-                a.m_category >= 0 && a.m_category < static_cast<int>(categories.size());
-            csv.Text(categories[known ? static_cast<std::size_t>(a.m_category) : 0].name);
+        int a = 0;
+        WriteDetailRow(csv, doc, layout, "Category", [&csv, &doc, &a](const CAssignment&) {
+            csv.Text(CategoryCellText(doc, a++));
         });
     }
     if (layout == CsvLayout::Markwise) {
@@ -126,10 +124,9 @@ std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout, bool byteOrderM
             const double score = doc.m_assignments[a].m_scores[s];
             const ScoreMark mark = doc.GetMark(a, s);
             // The platforms read "EX" as excused and take missing work as the 0 it is.
-            if (mark == ScoreMark::Excused)
-                csv.Text(kExcusedText);
-            else if (mark == ScoreMark::MissingWork && layout == CsvLayout::Markwise)
-                csv.Text(kMissingWorkText);
+            if (mark == ScoreMark::Excused ||
+                (mark == ScoreMark::MissingWork && layout == CsvLayout::Markwise))
+                csv.Text(MarkCellText(doc, a, s));
             else if (score == MISSING_SCORE)
                 csv.Empty();
             else
@@ -138,6 +135,25 @@ std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout, bool byteOrderM
         csv.EndRow();
     }
     return csv.Take();
+}
+
+std::string_view MarkCellText(const CMarkwiseDoc& doc, int a, int student) {
+    switch (doc.GetMark(a, student)) {
+    case ScoreMark::Excused:
+        return kExcusedText;
+    case ScoreMark::MissingWork:
+        return kMissingWorkText;
+    default:
+        return {};
+    }
+}
+
+const std::string& CategoryCellText(const CMarkwiseDoc& doc, int a) {
+    const std::vector<GradeCategory>& categories = doc.m_policy.categories;
+    const int category = doc.m_assignments[a].m_category;
+    // An assignment outside the categories belongs to the first, as the grade counts it.
+    const bool known = category >= 0 && category < static_cast<int>(categories.size());
+    return categories[known ? static_cast<std::size_t>(category) : 0].name;
 }
 
 } // namespace markwise

@@ -25,4 +25,10 @@ std::string_view CsvLayoutName(CsvLayout layout);
 // the UTF-8 byte-order mark first, which a spreadsheet on Windows needs to read UTF-8.
 std::string ExportCsv(const CMarkwiseDoc& doc, CsvLayout layout, bool byteOrderMark = false);
 
+// What the markwise layout (and the workbook, which follows it) writes for one score cell: a
+// mark's text ("EX", "M"), or nothing when the score is a number or missing.
+std::string_view MarkCellText(const CMarkwiseDoc& doc, int a, int student);
+// The "Category" row's cell of assignment a in a class with categories.
+const std::string& CategoryCellText(const CMarkwiseDoc& doc, int a);
+
 } // namespace markwise

@@ -3,6 +3,7 @@
 #include "atomic_file.h"
 #include "encoding.h"
 #include "file_bytes.h"
+#include "csv_layout.h"
 #include "markwise_doc.h"
 #include "shown_text.h"
 
@@ -127,6 +128,11 @@ void WriteClass(SheetWriter& out, const CMarkwiseDoc& doc) {
     out.EndRow();
     WriteDetailRow(out, "Points Possible", doc,
                    [&out](const CAssignment& a) { out.Number(a.m_pointsPossible); });
+    if (doc.HasPolicy()) {
+        int a = 0;
+        WriteDetailRow(out, "Category", doc,
+                       [&out, &doc, &a](const CAssignment&) { out.Text(CategoryCellText(doc, a++)); });
+    }
     WriteDetailRow(out, "Description", doc,
                    [&out](const CAssignment& a) { out.Text(a.m_description); });
     for (int s = 0; s < doc.StudentsInUse(); ++s) {
@@ -135,7 +141,10 @@ void WriteClass(SheetWriter& out, const CMarkwiseDoc& doc) {
             out.Text((*field)[s]);
         for (int a = 0; a < assignments; ++a) {
             const double score = doc.m_assignments[a].m_scores[s];
-            if (score == MISSING_SCORE)
+            // Marks as the markwise CSV writes them, so the two read back alike.
+            if (const std::string_view mark = MarkCellText(doc, a, s); !mark.empty())
+                out.Text(std::string(mark));
+            else if (score == MISSING_SCORE)
                 out.Empty();
             else
                 out.Number(score);

@@ -83,6 +83,13 @@ TEST_F(CliCsv, WorkbookOfSeveralClasses) {
     auto other = markwise::test::NewClass();
     markwise::test::AddStudent(*other, "Okafor", "Chi", "31");
     markwise::test::AddAssignment(*other, 25, {23.5}, "Essay");
+    // A policy class carries its Category row and marks as the markwise CSV does.
+    markwise::test::AddAssignment(*other, 10, {0}, "Lab");
+    markwise::test::AddAssignment(*other, 10, {MISSING_SCORE}, "Quiz");
+    other->m_policy.categories = {{"Written work", 60, 0}, {"Practicals", 40, 0}};
+    other->m_assignments[1].m_category = 1;
+    other->StoreMarkedScore(1, 0, 0, ScoreMark::MissingWork);
+    other->StoreMarkedScore(2, 0, MISSING_SCORE, ScoreMark::Excused);
     const std::string second = dir.File("Period [2]: Algebra and Geometry, Spring.mkw");
     const std::string third = dir.File("sub/" + std::filesystem::path(file).filename().string());
     std::filesystem::create_directory(dir.File("sub"));
@@ -100,7 +107,8 @@ TEST_F(CliCsv, WorkbookOfSeveralClasses) {
     EXPECT_TRUE(Has(workbook, "<sheet name=\"Period _2__ Algebra and Geometr\" sheetId=\"2\""));
     EXPECT_TRUE(Has(workbook, "<sheet name=\"" + base + " 2\" sheetId=\"3\"")) << workbook;
     const std::string strings = markwise::test::ZipEntry(bytes, "xl/sharedStrings.xml");
-    for (const char* text : {"Quiz", "Essay", "Okafor", "Lee", "Points Possible"})
+    for (const char* text : {"Quiz", "Essay", "Okafor", "Lee", "Points Possible", "<t>Category</t>",
+                             "Written work", "Practicals", "<t>EX</t>", "<t>M</t>"})
         EXPECT_TRUE(Has(strings, text)) << text;
     EXPECT_TRUE(Has(markwise::test::ZipEntry(bytes, "xl/worksheets/sheet1.xml"), "<v>9</v>"));
     for (const char* sheet : {"xl/worksheets/sheet2.xml", "xl/worksheets/sheet3.xml"}) {
