@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # By hand, not in CI: checks that LibreOffice Calc reads markwise-cli's CSV and XLSX exports
 # cell for cell. Each class's workbook goes XLSX -> CSV through Calc: every cell must match the
-# class's markwise CSV, numbers as number cells and texts as text cells (never formulas). Each layout's export of the sample class, and of a class whose first student's name
+# class's markwise CSV, numbers as number cells and texts as text cells (never formulas), alone
+# and as one sheet of a workbook of three classes (one with a grading policy). Each layout's export of the sample class, and of a class whose first student's name
 # begins with '=', goes CSV -> ODS -> CSV through headless Calc; every cell must come back
 # in its place, and the '=' name must be a text cell in the ODS, never a formula. Number-like
 # texts that Calc turns into numbers (an ID "0042" becomes 42) are listed as notes.
@@ -15,7 +16,7 @@ command -v soffice >/dev/null || { echo "check_libreoffice: soffice not found (a
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/xlsx"
+mkdir "$work/xlsx" "$work/all"
 
 # A class whose names a spreadsheet would run as formulas if they were not guarded.
 cat >"$work/formula.csv" <<'CSV'
@@ -27,13 +28,41 @@ Description,,,,,,@SUM(A1),"-minus, comma"
 CSV
 "$cli" import "$work/formula.csv" -o "$work/formula.mkw"
 
-for class in examples/sample.mkw "$work/formula.mkw"; do
+# A class with a grading policy: its workbook and CSV carry a Category row and EX/M cells.
+cat >"$work/policy.ini" <<'INI'
+[Category 1]
+name=Quizzes
+weight=20
+drop lowest=1
+assignments=1,4,8
+
+[Category 2]
+name=Everything else
+weight=80
+drop lowest=0
+assignments=2-3,5-7,9-12
+INI
+"$cli" policy examples/sample.mkw --set "$work/policy.ini" -o "$work/policy.mkw"
+# An excused and a missing-work score, put in through the CSV that carries them.
+"$cli" export "$work/policy.mkw" --format markwise -o "$work/marks.csv"
+python3 - "$work/marks.csv" <<'PY'
+import csv, sys
+rows = list(csv.reader(open(sys.argv[1], newline="", encoding="utf-8")))
+rows[4][6], rows[5][7] = "EX", "M"
+csv.writer(open(sys.argv[1], "w", newline="", encoding="utf-8")).writerows(rows)
+PY
+"$cli" import "$work/marks.csv" -o "$work/policy.mkw"
+
+for class in examples/sample.mkw "$work/formula.mkw" "$work/policy.mkw"; do
   name=$(basename "$class" .mkw)
   for layout in markwise canvas moodle; do
     "$cli" export "$class" --format "$layout" -o "$work/${name}_$layout.csv"
   done
   "$cli" export "$class" --format xlsx -o "$work/xlsx/$name.xlsx"
 done
+# All three in one workbook, one sheet each.
+"$cli" export examples/sample.mkw "$work/formula.mkw" "$work/policy.mkw" --format xlsx \
+  -o "$work/all/all.xlsx"
 
 profile="file://$work/profile"
 cd "$work"
@@ -46,6 +75,10 @@ soffice -env:UserInstallation="$profile" --headless \
 soffice -env:UserInstallation="$profile" --headless \
   --convert-to "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,true,true,true" --outdir xlsx \
   xlsx/*.xlsx >/dev/null 2>&1
+# Token 12 -1: every sheet, each into all-<sheet name>.csv.
+soffice -env:UserInstallation="$profile" --headless \
+  --convert-to "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,true,true,true,,,-1" --outdir all \
+  all/all.xlsx >/dev/null 2>&1
 
 python3 - <<'PY'
 import csv, glob, html, os, re, sys, zipfile
@@ -139,9 +172,14 @@ def parse_with_kinds(text):
     if cell or row:
         row.append((cell, quoted)); rows.append(row)
     return rows
-for name in ("sample", "formula"):
+TEXT_ROWS = ("Category", "Description")
+books = [(name, f"xlsx/{name}.csv", f"xlsx/{name}.xlsx", "xl/worksheets/sheet1.xml")
+         for name in ("sample", "formula", "policy")]
+books += [(name, f"all/all-{name}.csv", "all/all.xlsx", f"xl/worksheets/sheet{i}.xml")
+          for i, name in enumerate(("sample", "formula", "policy"), 1)]
+for name, calc_csv, book, sheet_xml in books:
     ours = cells(f"{name}_markwise.csv")
-    parsed = parse_with_kinds(open(f"xlsx/{name}.csv", encoding="utf-8", newline="").read())
+    parsed = parse_with_kinds(open(calc_csv, encoding="utf-8", newline="").read())
     back = [[cell for cell, _ in row] for row in parsed]
     kinds = [[quoted for _, quoted in row] for row in parsed]
     problems = []
@@ -158,15 +196,16 @@ for name in ("sample", "formula"):
             problems.append(f"row {r}: {len(a)} cells became {len(b)}")
         for c, (x, y) in enumerate(zip(a, b), 1):
             text = x[1:] if GUARDED.match(x) else x  # the CSV's guard is no part of the text
-            number = OUR_NUMBER.fullmatch(x) is not None and (r == 2 or (r > 3 and c > 6))
+            detail = r > 1 and ours[r - 1][0] in TEXT_ROWS and r <= 4
+            number = OUR_NUMBER.fullmatch(x) is not None and (r == 2 or (r > 2 and not detail and c > 6))
             if not same(text, y):
                 problems.append(f"row {r}, cell {c}: {text!r} became {y!r}")
             elif x and kinds[r - 1][c - 1] == number:
                 problems.append(f"row {r}, cell {c}: {x!r} is a {'text' if kinds[r-1][c-1] else 'number'} cell")
-    sheet = zipfile.ZipFile(f"xlsx/{name}.xlsx").read("xl/worksheets/sheet1.xml").decode()
+    sheet = zipfile.ZipFile(book).read(sheet_xml).decode()
     if "<f>" in sheet or "<f " in sheet:
         problems.append("the workbook holds a formula")
-    print(f"{name}.xlsx: {len(ours)} rows, {sum(map(len, ours))} cells: {'ok' if not problems else 'FAILED'}")
+    print(f"{book} ({name}): {len(ours)} rows, {sum(map(len, ours))} cells: {'ok' if not problems else 'FAILED'}")
     for p in problems[:10]:
         print("   ", p)
     failed = failed or bool(problems)
