@@ -213,8 +213,8 @@ private:
             const ScoreMark mark = row.scores[c].Mark();
             if (!ours) {
                 if (score != MISSING_SCORE || mark != ScoreMark::None)
-                    m_plan.changes.push_back({student, a, MISSING_SCORE, score, ScoreMark::None,
-                                              mark});
+                    m_plan.changes.push_back(
+                        {student, a, MISSING_SCORE, score, ScoreMark::None, mark});
             } else if (auto change = ScoreChange(m_doc, student, a, score, mark)) {
                 m_plan.changes.push_back(*change);
             }

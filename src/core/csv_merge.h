@@ -65,12 +65,12 @@ std::vector<std::string> AssignmentTitles(const CMarkwiseDoc& doc);
 
 // Plans merging the sheet's scores into the class. A blank cell ("-", "N/A") leaves a
 // score as it is; "EX" stores an excused score and "M" missing work, and a number clears
-// any mark; a percent or fraction counts against the class's points possible. Columns match assignments by exact title, else by title
-// without a platform's decorations (LooseTitleKey); targets, when given (one per sheet
-// assignment, kNewAssignment or a class assignment), are the teacher's matches instead.
-// Matched assignments keep their points; a new one must have its points given.
-// Refuses (false, error set, plan empty) when a key the
-// match uses or an assignment title appears twice in the CSV, when a CSV key or title
+// any mark; a percent or fraction counts against the class's points possible. Columns
+// match assignments by exact title, else by title without a platform's decorations
+// (LooseTitleKey); targets, when given (one per sheet assignment, kNewAssignment or a class
+// assignment), are the teacher's matches instead. Matched assignments keep their points; a
+// new one must have its points given. Refuses (false, error set, plan empty) when a key
+// the match uses or an assignment title appears twice in the CSV, when a CSV key or title
 // would match two of the class's students or assignments, when the CSV has no column to
 // match by, when two columns go into one assignment, or when the class would exceed 200
 // assignments.
