@@ -210,9 +210,14 @@ private:
             const double points = ours ? m_doc.m_assignments[a].m_pointsPossible
                                        : m_sheet.assignments[c].pointsPossible;
             const double score = row.scores[c].Against(points);
-            const double old = ours ? m_doc.m_assignments[a].m_scores[student] : MISSING_SCORE;
-            if (old != score)
-                m_plan.changes.push_back({student, a, old, score});
+            const ScoreMark mark = row.scores[c].Mark();
+            if (!ours) {
+                if (score != MISSING_SCORE || mark != ScoreMark::None)
+                    m_plan.changes.push_back(
+                        {student, a, MISSING_SCORE, score, ScoreMark::None, mark});
+            } else if (auto change = ScoreChange(m_doc, student, a, score, mark)) {
+                m_plan.changes.push_back(*change);
+            }
         }
     }
 
@@ -228,6 +233,15 @@ private:
 };
 
 } // namespace
+
+std::optional<MergeScoreChange> ScoreChange(const CMarkwiseDoc& doc, int student, int assignment,
+                                            double score, ScoreMark mark) {
+    const CAssignment& slot = doc.m_assignments[assignment];
+    const double old = slot.m_scores[student];
+    if (old == score && doc.GetMark(assignment, student) == mark)
+        return std::nullopt;
+    return MergeScoreChange{student, assignment, old, score, slot.m_marks[student], mark};
+}
 
 std::vector<std::string> AssignmentTitles(const CMarkwiseDoc& doc) {
     std::vector<std::string> titles;
@@ -256,8 +270,11 @@ bool PlanMerge(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match,
 void ApplyMergePlan(CMarkwiseDoc& doc, const MergePlan& plan) {
     for (const CsvAssignmentColumn& column : plan.added)
         doc.NewAssignment(column.title, column.description, column.pointsPossible);
-    for (const MergeScoreChange& change : plan.changes)
-        doc.m_assignments[change.assignment].SetScore(change.newScore, change.student);
+    for (const MergeScoreChange& change : plan.changes) {
+        CAssignment& slot = doc.m_assignments[change.assignment];
+        slot.SetScore(change.newScore, change.student);
+        slot.m_marks[change.student] = change.newMark;
+    }
     if (!plan.added.empty() || !plan.changes.empty())
         doc.SetModifiedFlag(true);
 }

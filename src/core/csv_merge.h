@@ -2,6 +2,7 @@
 
 #include "csv_sheet.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,14 +14,23 @@ class CMarkwiseDoc;
 // case and surrounding spaces are ignored.
 enum class MergeMatch { Id, Name };
 
-// A score the merge changes. assignment may index an assignment the merge adds (at the
-// end of the class); its old score is then MISSING_SCORE.
+// A score the merge changes, with its mark: a change of either is a change. assignment may
+// index an assignment the merge adds (at the end of the class); its old score is then
+// MISSING_SCORE. oldMark is the mark as stored, so that undo puts back the very slot;
+// newMark always agrees with newScore (excused: MISSING_SCORE, missing work: 0).
 struct MergeScoreChange {
     int student = 0;
     int assignment = 0;
     double oldScore = MISSING_SCORE;
     double newScore = MISSING_SCORE;
+    ScoreMark oldMark = ScoreMark::None;
+    ScoreMark newMark = ScoreMark::None;
 };
+
+// The change that stores score with mark for the student, or nothing when the class's
+// score and the mark it carries are already those. The score and student must be in use.
+std::optional<MergeScoreChange> ScoreChange(const CMarkwiseDoc& doc, int student, int assignment,
+                                            double score, ScoreMark mark);
 
 // A CSV row that matched no student; it is left out.
 struct MergeSkippedRow {
@@ -42,7 +52,7 @@ struct MergePlan {
     int matched = 0; // rows that found their student
     std::vector<MergeSkippedRow> skipped;
     std::vector<CsvAssignmentColumn> added; // appended to the class in this order
-    std::vector<MergeScoreChange> changes;  // only scores whose value changes
+    std::vector<MergeScoreChange> changes;  // only scores whose value or mark changes
     std::vector<std::string> leftOut;       // the file's columns that hold no scores (UTF-8)
     std::vector<MergeColumnMatch> columns;  // one per assignment column of the file
 
@@ -54,21 +64,21 @@ struct MergePlan {
 std::vector<std::string> AssignmentTitles(const CMarkwiseDoc& doc);
 
 // Plans merging the sheet's scores into the class. A blank cell ("-", "N/A") leaves a
-// score as it is, an excused one ("EX") leaves none; a percent or fraction counts against
-// the class's points possible. Columns match assignments by exact title, else by title
-// without a platform's decorations (LooseTitleKey); targets, when given (one per sheet
-// assignment, kNewAssignment or a class assignment), are the teacher's matches instead.
-// Matched assignments keep their points; a new one must have its points given.
-// Refuses (false, error set, plan empty) when a key the
-// match uses or an assignment title appears twice in the CSV, when a CSV key or title
+// score as it is; "EX" stores an excused score and "M" missing work, and a number clears
+// any mark; a percent or fraction counts against the class's points possible. Columns
+// match assignments by exact title, else by title without a platform's decorations
+// (LooseTitleKey); targets, when given (one per sheet assignment, kNewAssignment or a class
+// assignment), are the teacher's matches instead. Matched assignments keep their points; a
+// new one must have its points given. Refuses (false, error set, plan empty) when a key
+// the match uses or an assignment title appears twice in the CSV, when a CSV key or title
 // would match two of the class's students or assignments, when the CSV has no column to
 // match by, when two columns go into one assignment, or when the class would exceed 200
 // assignments.
 bool PlanMerge(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match, MergePlan& plan,
                std::string& error, const std::vector<int>* targets = nullptr);
 
-// Adds the plan's assignments and sets its new scores; marks the class modified when
-// anything changes. The plan must come from PlanMerge on this class as it is.
+// Adds the plan's assignments and sets its new scores with their marks; marks the class
+// modified when anything changes. The plan must come from PlanMerge on this class as it is.
 void ApplyMergePlan(CMarkwiseDoc& doc, const MergePlan& plan);
 
 } // namespace markwise

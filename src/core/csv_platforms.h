@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grading_policy.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,6 +59,12 @@ struct CsvScore {
     // The score it is worth against the points possible; MISSING_SCORE when none (an
     // excused score is kept as no score).
     double Against(double pointsPossible) const;
+    // The mark the cell sets with its score: "EX" excused, "M" missing work, else none.
+    ScoreMark Mark() const {
+        return kind == CsvScoreKind::Excused       ? ScoreMark::Excused
+               : kind == CsvScoreKind::MissingWork ? ScoreMark::MissingWork
+                                                   : ScoreMark::None;
+    }
     bool operator==(const CsvScore&) const = default;
 };
 // decimalComma: the file separates with semicolons and may write "17,5".

@@ -506,10 +506,7 @@ void FillClassFromSheet(const CsvSheet& sheet, CMarkwiseDoc& doc) {
             const double score = cell.Against(column.pointsPossible);
             if (score != MISSING_SCORE)
                 assignment.SetScore(score, static_cast<int>(s));
-            if (cell.kind == CsvScoreKind::Excused)
-                assignment.m_marks[s] = ScoreMark::Excused;
-            else if (cell.kind == CsvScoreKind::MissingWork)
-                assignment.m_marks[s] = ScoreMark::MissingWork;
+            assignment.m_marks[s] = cell.Mark();
         }
     }
     CategoriesFromSheet(sheet, doc);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "capacity.h"
+
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace markwise {
@@ -17,6 +20,25 @@ inline constexpr int kMaxCategoryNameLength = 40; // code points
 enum class ScoreMark : std::uint8_t { None, Excused, MissingWork };
 inline constexpr const char* kExcusedText = "EX";
 inline constexpr const char* kMissingWorkText = "M";
+
+// The mark a score carries: the stored mark while the score agrees with it, else None.
+constexpr ScoreMark AgreeingMark(double score, ScoreMark stored) {
+    const bool agrees = (stored == ScoreMark::Excused && score == MISSING_SCORE) ||
+                        (stored == ScoreMark::MissingWork && score == 0.0);
+    return agrees ? stored : ScoreMark::None;
+}
+// "EX", "M", or empty for no mark.
+constexpr std::string_view MarkText(ScoreMark mark) {
+    switch (mark) {
+    case ScoreMark::Excused:
+        return kExcusedText;
+    case ScoreMark::MissingWork:
+        return kMissingWorkText;
+    case ScoreMark::None:
+        break;
+    }
+    return {};
+}
 
 struct GradeCategory {
     std::string name;

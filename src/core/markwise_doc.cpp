@@ -106,12 +106,7 @@ ScoreMark CMarkwiseDoc::GetMark(int a, int student) const {
     if (!HoldsScore(a, student))
         return ScoreMark::None;
     const CAssignment& assignment = m_assignments[a];
-    const ScoreMark mark = assignment.m_marks[student];
-    const double score = assignment.m_scores[student];
-    if ((mark == ScoreMark::Excused && score == MISSING_SCORE) ||
-        (mark == ScoreMark::MissingWork && score == 0.0))
-        return mark;
-    return ScoreMark::None;
+    return AgreeingMark(assignment.m_scores[student], assignment.m_marks[student]);
 }
 
 bool CMarkwiseDoc::NeedsPolicyBlock() const {

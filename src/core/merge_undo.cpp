@@ -34,10 +34,14 @@ MergeUndoState SaveMergeUndoState(const CMarkwiseDoc& doc, const MergePlan& plan
 }
 
 void RevertMergePlan(CMarkwiseDoc& doc, const MergePlan& plan, const MergeUndoState& state) {
-    for (auto change = plan.changes.rbegin(); change != plan.changes.rend(); ++change)
-        if (change->assignment >= 0 && change->assignment < kMaxAssignments &&
-            change->student >= 0 && change->student < kMaxStudents)
-            doc.m_assignments[change->assignment].m_scores[change->student] = change->oldScore;
+    for (auto change = plan.changes.rbegin(); change != plan.changes.rend(); ++change) {
+        if (change->assignment < 0 || change->assignment >= kMaxAssignments ||
+            change->student < 0 || change->student >= kMaxStudents)
+            continue;
+        CAssignment& slot = doc.m_assignments[change->assignment];
+        slot.m_scores[change->student] = change->oldScore;
+        slot.m_marks[change->student] = change->oldMark;
+    }
     for (const MergeUndoState::FilledSlot& filled : state.filled) {
         CAssignment& slot = doc.m_assignments[filled.slot];
         slot.m_title = filled.title;
@@ -73,7 +77,7 @@ public:
             bytes += sizeof(column) + column.title.size() + column.description.size();
         for (const MergeUndoState::FilledSlot& slot : m_state.filled)
             bytes += sizeof(slot) + slot.title.size() + slot.description.size() +
-                     slot.scores.size() * sizeof(double);
+                     slot.scores.size() * sizeof(double) + slot.marks.size() * sizeof(ScoreMark);
         return bytes;
     }
 

@@ -58,11 +58,10 @@ std::string Size(std::size_t rows, std::size_t columns) {
            (columns == 1 ? " column" : " columns");
 }
 
-void AddChange(const CMarkwiseDoc& doc, int student, int assignment, double score,
+void AddChange(const CMarkwiseDoc& doc, int student, int assignment, TypedScore score,
                std::vector<MergeScoreChange>& changes) {
-    const double old = doc.m_assignments[assignment].m_scores[student];
-    if (old != score)
-        changes.push_back({student, assignment, old, score});
+    if (auto change = ScoreChange(doc, student, assignment, score.score, score.mark))
+        changes.push_back(*change);
 }
 
 } // namespace
@@ -103,7 +102,7 @@ bool PlanPaste(const CMarkwiseDoc& doc, int student, int assignment, std::string
             }
             const int s = student + static_cast<int>(r);
             const int a = assignment + static_cast<int>(c);
-            const std::optional<double> score = ParseTypedScore(cell);
+            const std::optional<TypedScore> score = ParseTypedMarkedScore(cell);
             if (!score) {
                 changes.clear();
                 error = QuotedForMessage(rows[r][c]) + " (row " + std::to_string(r + 1) +
@@ -124,7 +123,8 @@ std::vector<MergeScoreChange> PlanFillDown(const CMarkwiseDoc& doc, ScoreBlock b
     for (int a = block.firstAssignment; a <= block.lastAssignment; ++a) {
         if (!doc.HoldsScore(a, block.firstStudent))
             continue;
-        const double top = doc.m_assignments[a].m_scores[block.firstStudent];
+        const TypedScore top{doc.m_assignments[a].m_scores[block.firstStudent],
+                             doc.GetMark(a, block.firstStudent)};
         for (int s = block.firstStudent + 1; s <= block.lastStudent; ++s) {
             if (doc.HoldsScore(a, s))
                 AddChange(doc, s, a, top, changes);
@@ -141,7 +141,12 @@ std::string BlockAsTabText(const CMarkwiseDoc& doc, const ScoreBlock& block) {
                 text += '\t';
             const double score =
                 doc.HoldsScore(a, s) ? doc.m_assignments[a].m_scores[s] : MISSING_SCORE;
-            text += score == MISSING_SCORE ? std::string(kMissingScoreText) : FormatShortest(score);
+            if (const std::string_view mark = MarkText(doc.GetMark(a, s)); !mark.empty())
+                text += mark;
+            else if (score == MISSING_SCORE)
+                text += kMissingScoreText;
+            else
+                text += FormatShortest(score);
         }
         text += '\n';
     }

@@ -24,18 +24,19 @@ struct ScoreBlock {
 
 // The scores a spreadsheet copies (UTF-8 text: rows on lines, cells split by tabs, else by
 // commas, or by semicolons where the decimal point is a comma) pasted from the cell at
-// (student, assignment) on: each cell a typed score, blank or "N/A" none, decimals in either
-// form. Only the scores that change are listed. False with error, naming the first bad cell
+// (student, assignment) on: each cell a typed score, blank or "N/A" none, "EX" excused, "M"
+// missing work, decimals in either form; a number or none clears a mark. Only the scores
+// whose value or mark changes are listed. False with error, naming the first bad cell
 // or the edge of the class that the block passes, when any cell cannot be pasted.
 bool PlanPaste(const CMarkwiseDoc& doc, int student, int assignment, std::string_view text,
                char decimalPoint, std::vector<MergeScoreChange>& changes, std::string& error);
 
-// The block's top row copied down each of its columns: the scores that change. A block of
-// one row takes the row above it, as spreadsheets fill one cell.
+// The block's top row copied down each of its columns, scores with their marks: the ones
+// that change. A block of one row takes the row above it, as spreadsheets fill one cell.
 std::vector<MergeScoreChange> PlanFillDown(const CMarkwiseDoc& doc, ScoreBlock block);
 
 // The block's scores as a spreadsheet pastes them: tab-separated, one line per student,
-// "N/A" for none.
+// "N/A" for none, "EX" and "M" for marked scores (so they paste back with their marks).
 std::string BlockAsTabText(const CMarkwiseDoc& doc, const ScoreBlock& block);
 
 } // namespace markwise

@@ -267,14 +267,8 @@ std::vector<double> ClassPercents(const CMarkwiseDoc& doc) {
 }
 
 std::string ScoreCellText(const CMarkwiseDoc& doc, int a, int student) {
-    switch (doc.GetMark(a, student)) {
-    case ScoreMark::Excused:
-        return kExcusedText;
-    case ScoreMark::MissingWork:
-        return kMissingWorkText;
-    case ScoreMark::None:
-        break;
-    }
+    if (const std::string_view mark = MarkText(doc.GetMark(a, student)); !mark.empty())
+        return std::string(mark);
     if (a < 0 || a >= kMaxAssignments || student < 0 || student >= kMaxStudents)
         return {};
     const double x = doc.m_assignments[a].m_scores[student];

@@ -25,7 +25,10 @@ QString Counted(qsizetype count, const char* one, const char* many) {
         QCoreApplication::translate("CImportPreviewDlg", count == 1 ? one : many));
 }
 
-QString ScoreText(double score) {
+// "EX" and "M" as the sheet shows marked scores; numbers exactly, as the file gives them.
+QString ScoreText(double score, ScoreMark mark) {
+    if (const std::string_view text = MarkText(AgreeingMark(score, mark)); !text.empty())
+        return toQString(text);
     return score == MISSING_SCORE ? toQString(kMissingScoreText)
                                   : toQString(NumberForm().shown(FormatShortest(score)));
 }
@@ -153,7 +156,8 @@ void CImportPreviewDlg::AddSections(const CMarkwiseDoc& doc) {
         for (const MergeScoreChange& change : m_plan.changes) {
             new QTreeWidgetItem(section, {toQString(doc.GetFullName(change.student)),
                                           AssignmentTitle(doc, m_plan, change.assignment),
-                                          ScoreText(change.oldScore), ScoreText(change.newScore)});
+                                          ScoreText(change.oldScore, change.oldMark),
+                                          ScoreText(change.newScore, change.newMark)});
         }
     }
     if (m_details->topLevelItemCount() == 0) {

@@ -293,6 +293,34 @@ private slots:
         QCOMPARE(saved(doc), before);
         QVERIFY(!document.isModified() && !document.editor().history().canUndo());
     }
+    // The preview shows marked scores as the sheet does; each merge is one step to undo.
+    void importScoresShowsAndUndoesMarks() {
+        CDocument& document = startWithSample();
+        const QByteArray before = saved(document.data());
+        const struct {
+            const char* csv;
+            const char* line; // Chidi's quiz in the preview
+            ScoreMark mark;   // and its mark once applied
+        } steps[] = {
+            {"Student,SIS User ID,SIS Login ID,Quiz 1 (88101)\n\"Okafor, Chidi\",240105,chidi,EX\n",
+             "Okafor, Chidi|Quiz 1|9|EX", ScoreMark::Excused},
+            {"Last Name,First Name,Student ID,Grade Level,Book Number,Phone,Quiz 1\n"
+             "Points Possible,,,,,,10\nDescription,,,,,,\n,,240105,,,,M\n",
+             "Okafor, Chidi|Quiz 1|EX|M", ScoreMark::MissingWork},
+            {"Student ID,Quiz 1\n240105,0\n", "Okafor, Chidi|Quiz 1|M|0", ScoreMark::None},
+        };
+        int file = 0;
+        for (const auto& step : steps) {
+            importScores(writeCsv(QString("marks%1.csv").arg(file++), step.csv), true);
+            QVERIFY2(previewLines.contains(step.line), qPrintable(previewLines.join('\n')));
+            QVERIFY(previewSummary.endsWith("1 score changed."));
+            QCOMPARE(document.data().GetMark(0, 0), step.mark);
+        }
+        for (std::size_t i = 0; i < std::size(steps); ++i)
+            run(ID_EDIT_UNDO);
+        QCOMPARE(saved(document.data()), before);
+        QVERIFY(!document.isModified());
+    }
 };
 
 QTEST_MAIN(InterchangeTest)

@@ -1,6 +1,10 @@
 #include "core/class_file.h"
 #include "core/csv_layout.h"
 #include "core/csv_merge.h"
+#include "core/merge_undo.h"
+#include "core/number_text.h"
+#include "core/policy_grade.h"
+#include "same_slots.h"
 #include "support/class_builder.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +73,152 @@ TEST(CsvMerge, ByIdAndByNameKeepBlanksSkipStrangersAndAddAssignments) {
         ASSERT_TRUE(Plan(*doc, c.csv, c.match, plan, error)) << error;
         EXPECT_EQ(plan.SummaryText(),
                   "matched=2\nskipped=1\nassignments added=0\nscores changed=0\n");
+    }
+}
+
+// Lee, Ann (7): Quiz 9 of 10, Test 15 of 20; Smith, Bob (8): Quiz excused, Test missing
+// work. With categories: Quizzes (Quiz) weighs 40, Tests (Test) 60.
+std::unique_ptr<CMarkwiseDoc> MarkedClass(bool categories) {
+    auto doc = NewClass();
+    AddStudent(*doc, "Lee", "Ann", "7");
+    AddStudent(*doc, "Smith", "Bob", "8");
+    AddAssignment(*doc, 10, {9, 0}, "Quiz");
+    AddAssignment(*doc, 20, {15, 0}, "Test");
+    doc->StoreMarkedScore(0, 1, 0, ScoreMark::Excused);
+    doc->StoreMarkedScore(1, 1, 0, ScoreMark::MissingWork);
+    if (categories) {
+        doc->m_policy.categories = {{"Quizzes", 40, 0}, {"Tests", 60, 0}};
+        doc->m_assignments[1].m_category = 1;
+    }
+    doc->SetModifiedFlag(false);
+    return doc;
+}
+
+// One cell of the program's own layout merged into the class: what it stores, whether it
+// is a change at all, and the student's percent after it with points only and with the
+// categories. The class's typed-score operation is the reference for what the file holds.
+TEST(CsvMerge, MarksMergeInAndANumberClearsThem) {
+    struct Case {
+        int student, assignment;
+        const char* cell;
+        bool changes;
+        const char* shown; // the cell as the sheet shows it afterwards
+        double points, weighted;
+    };
+    const Case cases[] = {
+        {0, 0, "EX", true, "EX", 75, 75}, // Quizzes left out of the weighted percent
+        {0, 0, "ex", true, "EX", 75, 75},
+        {0, 0, "M", true, "M", 50, 45},
+        {0, 0, "9", false, "9", 80, 81},
+        {0, 0, "90%", false, "9", 80, 81},
+        {0, 0, "", false, "9", 80, 81}, // a blank cell keeps the score
+        {0, 1, "EX", true, "EX", 90, 90},
+        {1, 0, "EX", false, "EX", 0, 0}, // marked as before: no change
+        {1, 0, "7", true, "7", 700.0 / 30, 28},
+        {1, 0, "M", true, "M", 0, 0},
+        {1, 0, "N/A", false, "EX", 0, 0},
+        {1, 1, "0", true, "0", 0, 0}, // the same 0, but the mark goes
+        {1, 1, "M", false, "M", 0, 0},
+        {1, 1, "EX", true, "EX", 100, 100}, // nothing left possible
+        {1, 1, "50%", true, "10", 50, 50},
+    };
+    for (const bool categories : {false, true}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.cell) + (categories ? " with categories" : "") + " at " +
+                         std::to_string(c.student) + "," + std::to_string(c.assignment));
+            auto doc = MarkedClass(categories);
+            const auto original = std::make_unique<CMarkwiseDoc>(*doc);
+            const std::vector<unsigned char> before = WriteClass(*doc);
+            std::string row[2][2] = {{"", ""}, {"", ""}};
+            row[c.student][c.assignment] = c.cell;
+            const std::string csv =
+                "Last Name,First Name,Student ID,Grade Level,Book Number,Phone,Quiz,Test\n"
+                "Points Possible,,,,,,10,20\nDescription,,,,,,,\n,,7,,,," +
+                row[0][0] + "," + row[0][1] + "\n,,8,,,," + row[1][0] + "," + row[1][1] + "\n";
+            MergePlan plan;
+            std::string error;
+            ASSERT_TRUE(Plan(*doc, csv, MergeMatch::Id, plan, error)) << error;
+            ASSERT_EQ(plan.changes.size(), c.changes ? 1u : 0u);
+            EXPECT_EQ(plan.SummaryText(), std::string("matched=2\nskipped=0\nassignments added=0\n"
+                                                      "scores changed=") +
+                                              (c.changes ? "1" : "0") + "\n");
+
+            auto edit = MergeEdit(plan);
+            edit->Apply(*doc);
+            EXPECT_EQ(ScoreCellText(*doc, c.assignment, c.student), c.shown);
+            EXPECT_DOUBLE_EQ(doc->GetPercent(c.student), categories ? c.weighted : c.points);
+            // The file holds what typing the cell would have stored.
+            const auto typed = MarkedClass(categories);
+            const std::optional<TypedScore> parsed = ParseTypedMarkedScore(c.shown);
+            ASSERT_TRUE(parsed);
+            typed->StoreMarkedScore(c.assignment, c.student, parsed->score, parsed->mark);
+            EXPECT_EQ(WriteClass(*doc), WriteClass(*typed));
+
+            edit->Revert(*doc);
+            EXPECT_EQ(WriteClass(*doc), before);
+            EXPECT_TRUE(test::SameSlots(*doc, *original));
+            EXPECT_EQ(doc->GetMark(0, 1), ScoreMark::Excused);
+            EXPECT_EQ(doc->GetMark(1, 1), ScoreMark::MissingWork);
+        }
+    }
+}
+
+// Marks in assignments the merge adds, and a platform's "EX": the new scores carry them,
+// the preview's plan says which mark each had and gets, and undo gives back the file.
+TEST(CsvMerge, MarksInAddedAssignmentsAndPlatformFiles) {
+    struct Case {
+        std::string csv;
+        std::size_t added;
+        // (assignment, student) -> shown text afterwards, for every cell of both students
+        std::vector<std::string> shown; // Quiz, Test, then any added, Lee before Smith
+    };
+    const Case cases[] = {
+        {"Last Name,First Name,Student ID,Grade Level,Book Number,Phone,Quiz,Bonus\n"
+         "Points Possible,,,,,,10,5\nDescription,,,,,,,\n,,7,,,,M,EX\n,,8,,,,4,M\n",
+         1,
+         {"M", "4", "15", "M", "EX", "M"}},
+        {"Student,ID,SIS User ID,SIS Login ID,Section,Quiz (88101),Lab (4455)\n"
+         "Points Possible,,,,,10,8\n\"Lee, Ann\",,7,,,EX,EX\n\"Smith, Bob\",,8,,,6,7\n",
+         1,
+         {"EX", "6", "15", "M", "EX", "7"}},
+        {"First name,Last name,ID number,Assignment: Test (Real)\nAnn,Lee,7,EX\nBob,Smith,8,-\n",
+         0,
+         {"9", "EX", "EX", "M"}},
+    };
+    for (const bool categories : {false, true}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.csv);
+            auto doc = MarkedClass(categories);
+            const auto original = std::make_unique<CMarkwiseDoc>(*doc);
+            const std::vector<unsigned char> before = WriteClass(*doc);
+            MergePlan plan;
+            std::string error;
+            ASSERT_TRUE(Plan(*doc, c.csv, MergeMatch::Id, plan, error)) << error;
+            ASSERT_EQ(plan.added.size(), c.added);
+            for (const MergeScoreChange& change : plan.changes) {
+                EXPECT_EQ(change.oldMark, change.assignment < 2
+                                              ? original->GetMark(change.assignment, change.student)
+                                              : ScoreMark::None);
+                EXPECT_EQ(AgreeingMark(change.newScore, change.newMark), change.newMark);
+            }
+            auto edit = MergeEdit(plan);
+            edit->Apply(*doc);
+            std::vector<std::string> shown;
+            for (int a = 0; a < doc->m_assignmentCount; ++a)
+                for (int s = 0; s < 2; ++s)
+                    shown.push_back(ScoreCellText(*doc, a, s));
+            EXPECT_EQ(shown, c.shown);
+            // The marks survive the file.
+            const std::vector<unsigned char> bytes = WriteClass(*doc);
+            const auto back = ReadClass(bytes.data(), bytes.size(), error);
+            ASSERT_TRUE(back) << error;
+            for (int a = 0; a < doc->m_assignmentCount; ++a)
+                for (int s = 0; s < 2; ++s)
+                    EXPECT_EQ(back->GetMark(a, s), doc->GetMark(a, s));
+            edit->Revert(*doc);
+            EXPECT_EQ(WriteClass(*doc), before);
+            EXPECT_TRUE(test::SameSlots(*doc, *original));
+        }
     }
 }
 

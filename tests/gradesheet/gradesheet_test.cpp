@@ -486,6 +486,37 @@ private slots:
         editor.undo();
         QVERIFY(bytes() == before && !doc().IsModified());
     }
+    // Pasted "EX" and "M" mark their cells, a pasted number clears a mark, Fill Down copies
+    // the top cell's mark and Copy gives the marks back as text; undo takes each step back.
+    void pasteAndFillDownCarryMarks() {
+        CMarkwiseView& view = open(FilledClass(3, 2));
+        const std::vector<unsigned char> before = bytes();
+        SheetKeyboard& keys = view.keyboard();
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        keys.setCell({0, 0});
+        clipboard->setText("EX\tm\n");
+        view.runCommand(ID_EDIT_PASTE);
+        QCOMPARE(doc().GetMark(0, 0), ScoreMark::Excused);
+        QCOMPARE(doc().GetMark(1, 0), ScoreMark::MissingWork);
+        keys.setCell({0, 1});
+        clipboard->setText("0");
+        view.runCommand(ID_EDIT_PASTE);
+        QCOMPARE(doc().GetMark(1, 0), ScoreMark::None);
+        QCOMPARE(score(1, 0), 0.0);
+        keys.setCell({0, 0});
+        Press(Qt::Key_Down, Qt::ShiftModifier);
+        Press(Qt::Key_Down, Qt::ShiftModifier);
+        view.runCommand(ID_EDIT_FILL_DOWN);
+        for (int s = 0; s < 3; ++s)
+            QCOMPARE(doc().GetMark(0, s), ScoreMark::Excused);
+        view.runCommand(ID_EDIT_COPY);
+        QCOMPARE(clipboard->text(), QString("EX\nEX\nEX\n"));
+        CClassEditor& editor = m_sheet->document.editor();
+        QCOMPARE(editor.history().count(), 3);
+        for (int step = 0; step < 3; ++step)
+            editor.undo();
+        QVERIFY(bytes() == before && !doc().IsModified());
+    }
 };
 
 QTEST_MAIN(GradeSheetTest)
