@@ -1,9 +1,9 @@
 #include "xlsx_export.h"
 
 #include "atomic_file.h"
+#include "csv_layout.h"
 #include "encoding.h"
 #include "file_bytes.h"
-#include "csv_layout.h"
 #include "markwise_doc.h"
 #include "shown_text.h"
 
@@ -130,8 +130,9 @@ void WriteClass(SheetWriter& out, const CMarkwiseDoc& doc) {
                    [&out](const CAssignment& a) { out.Number(a.m_pointsPossible); });
     if (doc.HasPolicy()) {
         int a = 0;
-        WriteDetailRow(out, "Category", doc,
-                       [&out, &doc, &a](const CAssignment&) { out.Text(CategoryCellText(doc, a++)); });
+        WriteDetailRow(out, "Category", doc, [&out, &doc, &a](const CAssignment&) {
+            out.Text(CategoryCellText(doc, a++));
+        });
     }
     WriteDetailRow(out, "Description", doc,
                    [&out](const CAssignment& a) { out.Text(a.m_description); });

@@ -120,9 +120,10 @@ ReportBody StudentReportBody(const StudentReportInput& in, const PageRequest& pa
     // The category lines share the columns; their one-text heading may run across them.
     std::vector<std::vector<std::string>> breakdown = BreakdownLines(in);
     std::erase_if(breakdown, [](const std::vector<std::string>& line) { return line.size() < 2; });
-    return FitReportBody(page, ListedAssignments(in), ReportColumns{kPaperColumns, headers},
-                         [&in](int a) { return StudentAssignmentTexts(in, a); },
-                         {StudentTotalsTexts(in), kTotalsFirstColumn}, breakdown);
+    return FitReportBody(
+        page, ListedAssignments(in), ReportColumns{kPaperColumns, headers},
+        [&in](int a) { return StudentAssignmentTexts(in, a); },
+        {StudentTotalsTexts(in), kTotalsFirstColumn}, breakdown);
 }
 
 ReportPrintout PrintStudentReportPage(const StudentReportInput& in, const PageRequest& page,

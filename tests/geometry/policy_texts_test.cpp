@@ -100,9 +100,9 @@ TEST_F(PolicyClass, EveryPrintedPageEndsWithTheTotalsAndTheBreakdown) {
     // A category name of the longest kind moves the figures right, as a long title does.
     const std::string longName(kMaxCategoryNameLength, 'H');
     doc->m_policy.categories[0].name = longName;
-    const DrawList wide = PrintStudentReportPage(In(), {.width = 12240, .height = 300,
-                                                        .lineHeight = 100, .page = 1})
-                              .texts;
+    const DrawList wide =
+        PrintStudentReportPage(In(), {.width = 12240, .height = 300, .lineHeight = 100, .page = 1})
+            .texts;
     const auto name = std::find_if(wide.begin(), wide.end(),
                                    [&](const DrawText& t) { return t.text == longName; });
     ASSERT_NE(name, wide.end());
