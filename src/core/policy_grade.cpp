@@ -168,8 +168,8 @@ private:
     int Drops(int c, int first, int count) {
         const int k = Members(c);
         // No student drops more than all but one of the members.
-        const int d = std::min(std::max(m_doc.m_policy.categories[c].dropLowest, 0),
-                               std::max(k - 1, 0));
+        const int d =
+            std::min(std::max(m_doc.m_policy.categories[c].dropLowest, 0), std::max(k - 1, 0));
         if (d == 0)
             return 0;
         const auto n = static_cast<std::size_t>(count);
@@ -252,8 +252,7 @@ private:
         }
     }
 
-    template <bool AnyDropped>
-    void AddKept(int c, int i, int first, std::size_t n) {
+    template <bool AnyDropped> void AddKept(int c, int i, int first, std::size_t n) {
         const double points = m_points[m_start[c] + i];
         const double* __restrict scores = Scores(c, i, first);
         const std::int64_t* __restrict dropped =
