@@ -128,7 +128,18 @@ public:
         const auto n = static_cast<std::size_t>(count);
         std::vector<Combined> totals(n);
         std::vector<StudentGrade> grades(n);
+        if (details)
+            for (StudentGrade& grade : grades)
+                grade.categories.reserve(static_cast<std::size_t>(Categories()));
         m_received.resize(n);
+        // One student's scores lie one per assignment far apart: read them once, in
+        // assignment order, into one row.
+        m_oneRow.clear();
+        if (count == 1) {
+            m_oneRow.resize(static_cast<std::size_t>(m_doc.AssignmentsInUse()));
+            for (int a = FirstCounted(m_doc); a < m_doc.AssignmentsInUse(); ++a)
+                m_oneRow[a] = m_doc.m_assignments[a].m_scores[first];
+        }
         m_possible.resize(n);
         for (int c = 0; c < Categories(); ++c) {
             const int dropping = Drops(c, first, count);
@@ -156,8 +167,11 @@ public:
 private:
     int Categories() const { return static_cast<int>(m_start.size()) - 1; }
     int Members(int c) const { return m_start[c + 1] - m_start[c]; }
+    // Member i's scores from student first on.
     const double* Scores(int c, int i, int first) const {
-        return m_doc.m_assignments[m_order[m_start[c] + i]].m_scores.data() + first;
+        const int a = m_order[m_start[c] + i];
+        return m_oneRow.empty() ? m_doc.m_assignments[a].m_scores.data() + first
+                                : m_oneRow.data() + a;
     }
 
     // Finds each student's drops in category c: the lowest fractions of the points among
@@ -287,6 +301,7 @@ private:
     std::vector<int> m_order;
     std::vector<double> m_points;
     // Working arrays of the category at hand, one entry per student of the run.
+    std::vector<double> m_oneRow; // by assignment, when grading one student
     std::vector<double> m_received;
     std::vector<double> m_possible;
     std::vector<std::int64_t> m_droppable; // 64 bits wide like the fractions beside them
