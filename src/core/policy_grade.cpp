@@ -132,6 +132,7 @@ public:
             for (StudentGrade& grade : grades)
                 grade.categories.reserve(static_cast<std::size_t>(Categories()));
         m_received.resize(n);
+        m_possible.resize(n);
         // One student's scores lie one per assignment far apart: read them once, in
         // assignment order, into one row.
         m_oneRow.clear();
@@ -140,7 +141,6 @@ public:
             for (int a = FirstCounted(m_doc); a < m_doc.AssignmentsInUse(); ++a)
                 m_oneRow[a] = m_doc.m_assignments[a].m_scores[first];
         }
-        m_possible.resize(n);
         for (int c = 0; c < Categories(); ++c) {
             const int dropping = Drops(c, first, count);
             SumKept(c, first, count, dropping > 0);
