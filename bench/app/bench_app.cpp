@@ -4,8 +4,11 @@
 #include "app/markwise_app.h"
 #include "core/class_file.h"
 #include "core/markwise_doc.h"
+#include "core/policy_edit.h"
 #include "framework/child_frame.h"
+#include "framework/class_editor.h"
 #include "framework/commands.h"
+#include "framework/document.h"
 #include "gradesheet/markwise_view.h"
 #include "gradesheet/sheet_cell_editor.h"
 #include "gradesheet/sheet_keyboard.h"
@@ -30,10 +33,18 @@ CProfile profile() {
     return CProfile(g_dir->filePath("Markwise.ini").toStdString());
 }
 
+// The same class under a 10-category policy with drops, excused and missing work.
+QString policyClassPath() {
+    return g_dir->filePath("policy.mkw");
+}
+
 void writeFullClass() {
     const auto doc = bench::FullClass();
+    const auto withPolicy = bench::FullClass();
+    bench::AddPolicy(*withPolicy);
     std::string error;
-    if (!SaveClassFile(fullClassPath().toStdString(), *doc, error)) {
+    if (!SaveClassFile(fullClassPath().toStdString(), *doc, error) ||
+        !SaveClassFile(policyClassPath().toStdString(), *withPolicy, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         std::exit(1);
     }
@@ -96,6 +107,33 @@ void RepaintFullClass(benchmark::State& state) {
     state.counters["columns"] = view->VisibleColumnCount();
 }
 BENCHMARK(RepaintFullClass)->Args({1280, 800})->Args({1920, 1200})->Unit(benchmark::kMicrosecond);
+
+// One category's weight changed through the edit path, then the sheet repainted with
+// every total, percent and letter grade anew.
+void ChangeAWeightAndRepaint(benchmark::State& state) {
+    CMarkwiseApp app(profile());
+    app.InitInstance({false, policyClassPath()});
+    app.mainFrame()->showNormal();
+    app.mainFrame()->resize(1920, 1200);
+    CMarkwiseView* view = activeSheet(app);
+    waitForPaint(view);
+    CClassEditor& editor = view->frameworkDocument().editor();
+    std::vector<int> categoryOf;
+    for (int a = 0; a < editor.data().AssignmentsInUse(); ++a)
+        categoryOf.push_back(editor.data().m_assignments[a].m_category);
+    PaintCounter counter(view->viewport());
+    int round = 0;
+    for (auto _ : state) {
+        GradingPolicy policy = editor.data().m_policy;
+        policy.categories[0].weight = 5.0 + ++round % 7;
+        editor.apply(QStringLiteral("Grading Policy"), PolicyEdit(std::move(policy), categoryOf));
+        view->viewport()->repaint();
+    }
+    if (!editor.data().HasPolicy() || counter.paints < static_cast<int>(state.iterations())) {
+        state.SkipWithError("the policy did not hold or the sheet did not paint");
+    }
+}
+BENCHMARK(ChangeAWeightAndRepaint)->Unit(benchmark::kMicrosecond);
 
 void sendKey(QWidget* to, Qt::Key key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);

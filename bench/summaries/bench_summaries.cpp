@@ -4,6 +4,7 @@
 #include "summaries/assignment_summary_dlg.h"
 #include "summaries/class_summary_dlg.h"
 #include "summaries/histogram_dlg.h"
+#include "summaries/student_summary_dlg.h"
 #include "support/full_class_host.h"
 
 #include <QApplication>
@@ -27,6 +28,29 @@ void OpenClassSummary(benchmark::State& state, FullClassHost& host) {
         dialog.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(dialog.isVisible());
+    }
+}
+
+// The Student Summary with its category lines, shown and painted, then every student in
+// turn selected, as the teacher walks the list.
+void OpenStudentSummary(benchmark::State& state, FullClassHost& host) {
+    for (auto _ : state) {
+        CStudentSummaryDlg dialog(host);
+        dialog.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(dialog.isVisible());
+    }
+}
+
+void ChangeStudentSelection(benchmark::State& state, FullClassHost& host) {
+    CStudentSummaryDlg dialog(host);
+    dialog.show();
+    QApplication::processEvents();
+    int row = 0;
+    for (auto _ : state) {
+        row = (row + 1) % kMaxStudents;
+        dialog.List()->setCurrentRow(row);
+        QApplication::processEvents();
     }
 }
 
@@ -74,6 +98,17 @@ int main(int argc, char** argv) {
                                  ChangeAssignmentSelection, std::ref(host))
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BM_OpenHistogramOnFullClass", OpenHistogram, std::ref(host))
+        ->Unit(benchmark::kMillisecond);
+    // The same class under a 10-category policy with drops, excused and missing work.
+    FullClassHost withPolicy(kMissingEvery, true);
+    benchmark::RegisterBenchmark("BM_OpenClassSummaryWithPolicy", OpenClassSummary,
+                                 std::ref(withPolicy))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_OpenStudentSummaryWithPolicy", OpenStudentSummary,
+                                 std::ref(withPolicy))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_StudentSummarySelectionChangeWithPolicy",
+                                 ChangeStudentSelection, std::ref(withPolicy))
         ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

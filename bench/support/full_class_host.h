@@ -12,7 +12,11 @@ namespace markwise::bench {
 
 class FullClassHost : public DialogHost {
 public:
-    explicit FullClassHost(int missingEvery = 0) : m_doc(FullClass(missingEvery)) {}
+    explicit FullClassHost(int missingEvery = 0, bool withPolicy = false)
+        : m_doc(FullClass(missingEvery)) {
+        if (withPolicy)
+            AddPolicy(*m_doc);
+    }
 
     const CMarkwiseDoc& data() override { return *m_doc; }
     CClassEditor& editor() override { return m_editor; }

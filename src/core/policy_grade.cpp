@@ -3,6 +3,8 @@
 #include "number_text.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <utility>
 
 namespace markwise {
@@ -33,6 +35,28 @@ StudentGrade PointsGrade(const CMarkwiseDoc& doc, int s) {
     }
     grade.percent = PercentOfPossible(grade.received, grade.possible);
     return grade;
+}
+
+// Branch-free selection, so that loops over students run without a branch that depends
+// on a score. MISSING_SCORE is neither zero nor NaN: equal as a double exactly when equal
+// bit for bit.
+constexpr std::uint64_t kMissingBits = std::bit_cast<std::uint64_t>(MISSING_SCORE);
+
+std::uint64_t Bits(double x) {
+    return std::bit_cast<std::uint64_t>(x);
+}
+
+std::uint64_t Mask(bool on) {
+    return std::uint64_t{0} - static_cast<std::uint64_t>(on);
+}
+
+double Pick(std::uint64_t mask, double yes, double no) {
+    return std::bit_cast<double>((Bits(yes) & mask) | (Bits(no) & ~mask));
+}
+
+std::int64_t Pick(std::uint64_t mask, std::int64_t yes, std::int64_t no) {
+    return static_cast<std::int64_t>((static_cast<std::uint64_t>(yes) & mask) |
+                                     (static_cast<std::uint64_t>(no) & ~mask));
 }
 
 // One category's sums for one student.
@@ -75,6 +99,10 @@ struct Combined {
 
 // What does not depend on the student: the counted assignments grouped by category, in
 // assignment order within each, with their points.
+//
+// Students are graded side by side, a run of them at a time: each assignment's scores lie
+// in one array indexed by student, so every step below is one loop over the run's
+// students with no branch that depends on a score, and no sum waits on another student's.
 class PolicyGrader {
 public:
     explicit PolicyGrader(const CMarkwiseDoc& doc) : m_doc(doc) {
@@ -94,65 +122,41 @@ public:
         }
     }
 
-    int Categories() const { return static_cast<int>(m_start.size()) - 1; }
-    int Members(int c) const { return m_start[c + 1] - m_start[c]; }
-    int Member(int c, int i) const { return m_order[m_start[c] + i]; }
-
-    StudentGrade Grade(int s) {
-        StudentGrade grade;
-        Combined total;
-        for (int c = 0; c < Categories(); ++c) {
-            m_row.resize(static_cast<std::size_t>(Members(c)));
-            m_fractions.resize(m_row.size());
-            for (int i = 0; i < Members(c); ++i) {
-                m_row[i] = m_doc.m_assignments[Member(c, i)].m_scores[s];
-                m_fractions[i] = m_row[i] / m_points[m_start[c] + i];
-            }
-            CategoryResult result;
-            result.category = c;
-            const Figures figures =
-                GradeCategory(c, m_row.data(), m_fractions.data(), &result.dropped);
-            total.Add(figures, m_doc.m_policy.categories[c].weight);
-            result.received = figures.received;
-            result.possible = figures.possible;
-            result.percent = figures.percent;
-            result.counted = figures.counted;
-            grade.categories.push_back(std::move(result));
+    // Students first .. first + count - 1, all below kMaxStudents. With details, each grade
+    // also receives its categories' results.
+    std::vector<StudentGrade> Grade(int first, int count, bool details) {
+        const auto n = static_cast<std::size_t>(count);
+        std::vector<Combined> totals(n);
+        std::vector<StudentGrade> grades(n);
+        if (details)
+            for (StudentGrade& grade : grades)
+                grade.categories.reserve(static_cast<std::size_t>(Categories()));
+        m_received.resize(n);
+        m_possible.resize(n);
+        // One student's scores lie one per assignment far apart: read them once, in
+        // assignment order, into one row.
+        m_oneRow.clear();
+        if (count == 1) {
+            m_oneRow.resize(static_cast<std::size_t>(m_doc.AssignmentsInUse()));
+            for (int a = FirstCounted(m_doc); a < m_doc.AssignmentsInUse(); ++a)
+                m_oneRow[a] = m_doc.m_assignments[a].m_scores[first];
         }
-        grade.received = total.received;
-        grade.possible = total.possible;
-        grade.percent = total.Percent();
-        return grade;
-    }
-
-    // Every student, a category at a time: the category's scores are copied student by
-    // student into one block, reading each assignment's scores in order.
-    std::vector<StudentGrade> GradeClass() {
-        const int n = m_doc.StudentsInUse();
-        std::vector<Combined> totals(static_cast<std::size_t>(n));
-        std::vector<double> block;
-        std::vector<double> fractions;
         for (int c = 0; c < Categories(); ++c) {
-            const int k = Members(c);
-            block.resize(static_cast<std::size_t>(n) * k);
-            fractions.resize(block.size());
-            for (int i = 0; i < k; ++i) {
-                const auto& scores = m_doc.m_assignments[Member(c, i)].m_scores;
-                const double points = m_points[m_start[c] + i];
-                for (int s = 0; s < n; ++s) {
-                    block[static_cast<std::size_t>(s) * k + i] = scores[s];
-                    fractions[static_cast<std::size_t>(s) * k + i] = scores[s] / points;
-                }
-            }
+            const int dropping = Drops(c, first, count);
+            SumKept(c, first, count, dropping > 0);
             const double weight = m_doc.m_policy.categories[c].weight;
-            for (int s = 0; s < n; ++s)
-                totals[s].Add(GradeCategory(c, block.data() + static_cast<std::size_t>(s) * k,
-                                            fractions.data() + static_cast<std::size_t>(s) * k,
-                                            nullptr),
-                              weight);
+            for (std::size_t s = 0; s < n; ++s) {
+                Figures figures;
+                figures.received = m_received[s];
+                figures.possible = m_possible[s];
+                figures.counted = figures.possible != 0.0;
+                figures.percent = PercentOfPossible(figures.received, figures.possible);
+                totals[s].Add(figures, weight);
+                if (details)
+                    grades[s].categories.push_back(Result(c, s, n, dropping, figures));
+            }
         }
-        std::vector<StudentGrade> grades(static_cast<std::size_t>(n));
-        for (int s = 0; s < n; ++s) {
+        for (std::size_t s = 0; s < n; ++s) {
             grades[s].received = totals[s].received;
             grades[s].possible = totals[s].possible;
             grades[s].percent = totals[s].Percent();
@@ -161,70 +165,134 @@ public:
     }
 
 private:
-    // One category for one student, from the student's scores of its members in order:
-    // the entered scores are kept, then the lowest fractions of the points are dropped,
-    // the earlier first on ties, never one worth no points, and never the last one worth
-    // points, so drops alone never empty a category.
-    // fractions[i] is scores[i] / its points, worked out beforehand in a loop of its own
-    // (where the divisions overlap); dropped, when given, receives the assignments dropped.
-    Figures GradeCategory(int c, const double* scores, const double* fractions,
-                          std::vector<int>* dropped) {
-        Figures result;
+    int Categories() const { return static_cast<int>(m_start.size()) - 1; }
+    int Members(int c) const { return m_start[c + 1] - m_start[c]; }
+    // Member i's scores from student first on.
+    const double* Scores(int c, int i, int first) const {
+        const int a = m_order[m_start[c] + i];
+        return m_oneRow.empty() ? m_doc.m_assignments[a].m_scores.data() + first
+                                : m_oneRow.data() + a;
+    }
+
+    // Finds each student's drops in category c: the lowest fractions of the points among
+    // the entered scores, the earlier first on ties, never one worth no points, and never
+    // the last one worth points, so drops alone never empty a category. Marks them in
+    // m_dropped (member by member, student by student) and returns how many a student may
+    // have at most (0: nobody drops anything here).
+    int Drops(int c, int first, int count) {
         const int k = Members(c);
-        const double* points = m_points.data() + m_start[c];
-        const auto drop =
-            static_cast<std::size_t>(std::max(m_doc.m_policy.categories[c].dropLowest, 0));
-        // One pass sums the entered scores and keeps the lowest few droppable ones in order
-        // (fraction, then position: a later equal fraction never displaces an earlier one).
-        m_lowest.resize(drop);
-        std::pair<double, int>* lowest = m_lowest.data();
-        std::size_t held = 0;
-        std::size_t droppable = 0;
+        // No student drops more than all but one of the members.
+        const int d =
+            std::min(std::max(m_doc.m_policy.categories[c].dropLowest, 0), std::max(k - 1, 0));
+        if (d == 0)
+            return 0;
+        const auto n = static_cast<std::size_t>(count);
+        m_lowest.resize(static_cast<std::size_t>(d) * n);
+        m_lowestAt.resize(m_lowest.size());
+        m_droppable.assign(n, 0);
         for (int i = 0; i < k; ++i) {
-            const double x = scores[i];
-            if (x == MISSING_SCORE)
+            const double points = m_points[m_start[c] + i];
+            if (points == 0.0)
                 continue;
-            result.received += x;
-            result.possible += points[i];
-            if (drop == 0 || points[i] == 0.0)
-                continue;
-            ++droppable;
-            const double fraction = fractions[i];
-            if (held == drop) {
-                if (!(fraction < lowest[held - 1].first))
-                    continue;
-                --held;
-            }
-            std::size_t at = held++;
-            for (; at > 0 && fraction < lowest[at - 1].first; --at)
-                lowest[at] = lowest[at - 1];
-            lowest[at] = {fraction, i};
-        }
-        const std::size_t dropping = droppable == 0 ? 0 : std::min(drop, droppable - 1);
-        if (dropping > 0) {
-            // Summed again without them, in order, so the sums are those of the kept scores.
-            m_droppedAt.clear();
-            for (std::size_t j = 0; j < dropping; ++j)
-                m_droppedAt.push_back(lowest[j].second);
-            std::sort(m_droppedAt.begin(), m_droppedAt.end());
-            result.received = 0.0;
-            result.possible = 0.0;
-            std::size_t next = 0;
-            for (int i = 0; i < k; ++i) {
-                if (next < m_droppedAt.size() && m_droppedAt[next] == i) {
-                    ++next;
-                    if (dropped != nullptr)
-                        dropped->push_back(Member(c, i));
-                    continue;
-                }
-                if (scores[i] != MISSING_SCORE) {
-                    result.received += scores[i];
-                    result.possible += points[i];
-                }
+            // The common small counts unrolled; any other count by the same steps.
+            switch (d) {
+            case 1:
+                Hold<1>(Scores(c, i, first), points, i, n, d);
+                break;
+            case 2:
+                Hold<2>(Scores(c, i, first), points, i, n, d);
+                break;
+            case 3:
+                Hold<3>(Scores(c, i, first), points, i, n, d);
+                break;
+            default:
+                Hold<0>(Scores(c, i, first), points, i, n, d);
+                break;
             }
         }
-        result.counted = result.possible != 0.0;
-        result.percent = PercentOfPossible(result.received, result.possible);
+        m_dropped.assign(static_cast<std::size_t>(k) * n, 0);
+        int most = 0;
+        for (std::size_t s = 0; s < n; ++s) {
+            const std::int64_t droppable = m_droppable[s];
+            const int drops =
+                droppable == 0 ? 0 : static_cast<int>(std::min<std::int64_t>(d, droppable - 1));
+            for (int j = 0; j < drops; ++j)
+                m_dropped[static_cast<std::size_t>(m_lowestAt[j * n + s]) * n + s] = 1;
+            most = std::max(most, drops);
+        }
+        return most;
+    }
+
+    // Offers every student's score of member i to the lowest d held so far, kept in order
+    // (fraction, then member): m_lowest[j * n + s] and m_lowestAt[j * n + s] for j below
+    // the student's droppable count. The score goes after the equal ones before it, those
+    // after it move down one and the last falls off when all d are held; an unentered score
+    // moves nothing. No branch depends on a score. D is d when not 0.
+    template <int D>
+    void Hold(const double* __restrict scores, double points, int i, std::size_t n, int d) {
+        const int depth = D > 0 ? D : d;
+        double* __restrict lowest = m_lowest.data();
+        std::int64_t* __restrict lowestAt = m_lowestAt.data();
+        std::int64_t* __restrict droppable = m_droppable.data();
+        for (std::size_t s = 0; s < n; ++s) {
+            const std::uint64_t entered = Mask(Bits(scores[s]) != kMissingBits);
+            double fraction = scores[s] / points;
+            std::int64_t member = i;
+            std::uint64_t moving = 0;
+            for (int j = 0; j < depth; ++j) {
+                const std::size_t at = static_cast<std::size_t>(j) * n + s;
+                const double low = lowest[at];
+                const std::int64_t lowAt = lowestAt[at];
+                moving = entered & (moving | Mask(j >= droppable[s]) | Mask(fraction < low));
+                lowest[at] = Pick(moving, fraction, low);
+                lowestAt[at] = Pick(moving, member, lowAt);
+                fraction = Pick(moving, low, fraction);
+                member = Pick(moving, lowAt, member);
+            }
+            droppable[s] += static_cast<std::int64_t>(entered & 1);
+        }
+    }
+
+    // Sums each student's kept scores of category c and their points, in member order;
+    // one left out adds +0.0, which changes no sum that starts at +0.0.
+    void SumKept(int c, int first, int count, bool anyDropped) {
+        std::fill(m_received.begin(), m_received.end(), 0.0);
+        std::fill(m_possible.begin(), m_possible.end(), 0.0);
+        for (int i = 0; i < Members(c); ++i) {
+            if (anyDropped)
+                AddKept<true>(c, i, first, static_cast<std::size_t>(count));
+            else
+                AddKept<false>(c, i, first, static_cast<std::size_t>(count));
+        }
+    }
+
+    template <bool AnyDropped> void AddKept(int c, int i, int first, std::size_t n) {
+        const double points = m_points[m_start[c] + i];
+        const double* __restrict scores = Scores(c, i, first);
+        const std::int64_t* __restrict dropped =
+            AnyDropped ? m_dropped.data() + static_cast<std::size_t>(i) * n : nullptr;
+        double* __restrict received = m_received.data();
+        double* __restrict possible = m_possible.data();
+        for (std::size_t s = 0; s < n; ++s) {
+            std::uint64_t kept = Mask(Bits(scores[s]) != kMissingBits);
+            if constexpr (AnyDropped)
+                kept &= Mask(dropped[s] == 0);
+            received[s] += Pick(kept, scores[s], 0.0);
+            possible[s] += Pick(kept, points, 0.0);
+        }
+    }
+
+    CategoryResult Result(int c, std::size_t s, std::size_t n, int dropping,
+                          const Figures& figures) const {
+        CategoryResult result;
+        result.category = c;
+        result.received = figures.received;
+        result.possible = figures.possible;
+        result.percent = figures.percent;
+        result.counted = figures.counted;
+        for (int i = 0; dropping > 0 && i < Members(c); ++i)
+            if (m_dropped[static_cast<std::size_t>(i) * n + s] != 0)
+                result.dropped.push_back(m_order[m_start[c] + i]);
         return result;
     }
 
@@ -232,10 +300,14 @@ private:
     std::vector<int> m_start; // category c's members: m_order[m_start[c] .. m_start[c + 1])
     std::vector<int> m_order;
     std::vector<double> m_points;
-    std::vector<double> m_row;
-    std::vector<double> m_fractions;
-    std::vector<std::pair<double, int>> m_lowest; // score / points, member
-    std::vector<int> m_droppedAt;
+    // Working arrays of the category at hand, one entry per student of the run.
+    std::vector<double> m_oneRow; // by assignment, when grading one student
+    std::vector<double> m_received;
+    std::vector<double> m_possible;
+    std::vector<std::int64_t> m_droppable; // 64 bits wide like the fractions beside them
+    std::vector<double> m_lowest;          // score / points
+    std::vector<std::int64_t> m_lowestAt;  // member
+    std::vector<std::int64_t> m_dropped;
 };
 
 } // namespace
@@ -245,13 +317,12 @@ StudentGrade GradeStudent(const CMarkwiseDoc& doc, int student) {
         return {};
     if (!doc.HasPolicy())
         return PointsGrade(doc, student);
-    PolicyGrader grader(doc);
-    return grader.Grade(student);
+    return std::move(PolicyGrader(doc).Grade(student, 1, true).front());
 }
 
 std::vector<StudentGrade> ClassGrades(const CMarkwiseDoc& doc) {
     if (doc.HasPolicy())
-        return PolicyGrader(doc).GradeClass();
+        return PolicyGrader(doc).Grade(0, doc.StudentsInUse(), false);
     std::vector<StudentGrade> grades(static_cast<std::size_t>(doc.StudentsInUse()));
     for (int s = 0; s < doc.StudentsInUse(); ++s)
         grades[s] = PointsGrade(doc, s);

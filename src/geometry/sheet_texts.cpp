@@ -62,11 +62,11 @@ std::string ScoreText(const CMarkwiseDoc& doc, int assignment, int student) {
 }
 
 StudentTotalTexts TotalTexts(const CMarkwiseDoc& doc, int student, const CGradeCutoffs& cutoffs) {
-    // The document's text forms are FormatG of these same queries; taking the
-    // percent once spares recomputing the totals for the letter grade.
-    const double percent = doc.GetPercent(student);
-    return {FormatG(doc.GetTotalReceived(student)), FormatPercentG(percent),
-            std::string(LetterFromPercent(percent, cutoffs))};
+    // The document's text forms are FormatG of the grade's figures; grading the student
+    // once gives the received points, the percent and the letter grade together.
+    const StudentGrade grade = GradeStudent(doc, student);
+    return {FormatG(grade.received), FormatPercentG(grade.percent),
+            std::string(LetterFromPercent(grade.percent, cutoffs))};
 }
 
 } // namespace markwise

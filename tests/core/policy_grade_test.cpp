@@ -3,6 +3,9 @@
 #include "core/summary.h"
 #include "support/class_builder.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -141,6 +144,132 @@ TEST(PolicyGrade, OneFullWeightCategoryIsTodaysPercentForRandomClasses) {
             ASSERT_EQ(several[s].percent, one.percent);
             ASSERT_EQ(several[s].received, one.received);
             ASSERT_EQ(several[s].possible, one.possible);
+        }
+    }
+}
+
+// The rules written out plainly, one student and one category at a time, for the class pass
+// and the one-student query to be held against.
+struct PlainCategory {
+    double received = 0.0;
+    double possible = 0.0;
+    double percent = 100.0;
+    bool counted = false;
+    std::vector<int> dropped;
+};
+
+PlainCategory PlainCategoryGrade(const CMarkwiseDoc& doc, int s, int c) {
+    const int categories = static_cast<int>(doc.m_policy.categories.size());
+    std::vector<int> entered;
+    for (int a = std::max(doc.m_firstIncluded, 0); a < doc.m_assignmentCount; ++a) {
+        const int of = doc.m_assignments[a].m_category;
+        if ((of >= 0 && of < categories ? of : 0) == c &&
+            doc.m_assignments[a].m_scores[s] != MISSING_SCORE)
+            entered.push_back(a);
+    }
+    std::vector<int> droppable;
+    for (int a : entered)
+        if (doc.m_assignments[a].m_pointsPossible != 0.0)
+            droppable.push_back(a);
+    auto fraction = [&](int a) {
+        return doc.m_assignments[a].m_scores[s] / doc.m_assignments[a].m_pointsPossible;
+    };
+    std::stable_sort(droppable.begin(), droppable.end(),
+                     [&](int x, int y) { return fraction(x) < fraction(y); });
+    const int drop = std::max(doc.m_policy.categories[c].dropLowest, 0);
+    PlainCategory result;
+    if (!droppable.empty())
+        result.dropped.assign(droppable.begin(),
+                              droppable.begin() +
+                                  std::min<std::ptrdiff_t>(drop, std::ssize(droppable) - 1));
+    std::sort(result.dropped.begin(), result.dropped.end());
+    for (int a : entered) {
+        if (std::find(result.dropped.begin(), result.dropped.end(), a) != result.dropped.end())
+            continue;
+        result.received += doc.m_assignments[a].m_scores[s];
+        result.possible += doc.m_assignments[a].m_pointsPossible;
+    }
+    result.counted = result.possible != 0.0;
+    if (result.counted)
+        result.percent = result.received / result.possible * 100.0;
+    return result;
+}
+
+bool SameBits(double x, double y) {
+    return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y);
+}
+
+TEST(PolicyGrade, ClassPassAndQueryMatchThePlainRulesBitForBit) {
+    std::mt19937 rng(90210);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    const double points[] = {0, 3, 5, 10, 20, 7.5};
+    const double weights[] = {0, 1, 2.5, 40, 1e-3};
+    for (int round = 0; round < 60; ++round) {
+        SCOPED_TRACE(round);
+        const int n = pick(1, 45);
+        auto doc = ClassOf(n);
+        const int categories = pick(1, 6);
+        for (int c = 0; c < categories; ++c)
+            doc->m_policy.categories.push_back(
+                {"C" + std::to_string(c), weights[pick(0, 4)], pick(0, 6)});
+        for (int a = pick(0, 40); a > 0; --a) {
+            const double p = points[pick(0, 5)];
+            std::vector<double> scores;
+            // Few distinct scores, so equal fractions are common; above the points is
+            // extra credit, below 0 a penalty.
+            for (int s = 0; s < n; ++s)
+                scores.push_back(pick(0, 6) == 0 ? N : pick(-2, 24) / 2.0);
+            CAssignment& made = AddAssignment(*doc, p, scores);
+            made.m_category = pick(-1, categories); // out of range falls to the first
+            for (int s = 0; s < n; ++s) {
+                if (pick(0, 9) == 0)
+                    doc->StoreMarkedScore(doc->m_assignmentCount - 1, s, 0, ScoreMark::Excused);
+                else if (pick(0, 9) == 0)
+                    doc->StoreMarkedScore(doc->m_assignmentCount - 1, s, 0, ScoreMark::MissingWork);
+            }
+        }
+        doc->SetFirstIncluded(pick(0, 4) == 0 ? pick(0, 5) : 0);
+        const std::vector<StudentGrade> grades = ClassGrades(*doc);
+        const std::vector<double> percents = ClassPercents(*doc);
+        ASSERT_EQ(grades.size(), static_cast<std::size_t>(n));
+        for (int s = 0; s < n; ++s) {
+            SCOPED_TRACE(s);
+            const StudentGrade one = GradeStudent(*doc, s);
+            ASSERT_EQ(one.categories.size(), static_cast<std::size_t>(categories));
+            double received = 0.0, possible = 0.0, weighted = 0.0, weightSum = 0.0;
+            double only = 100.0;
+            int weightedCount = 0;
+            for (int c = 0; c < categories; ++c) {
+                const PlainCategory plain = PlainCategoryGrade(*doc, s, c);
+                const CategoryResult& got = one.categories[c];
+                EXPECT_EQ(got.category, c);
+                EXPECT_EQ(got.dropped, plain.dropped);
+                EXPECT_EQ(got.counted, plain.counted);
+                EXPECT_TRUE(SameBits(got.received, plain.received));
+                EXPECT_TRUE(SameBits(got.possible, plain.possible));
+                EXPECT_TRUE(SameBits(got.percent, plain.percent));
+                if (!plain.counted)
+                    continue;
+                const double w = doc->m_policy.categories[c].weight;
+                received += plain.received;
+                possible += plain.possible;
+                weighted += w * plain.percent;
+                weightSum += w;
+                if (w > 0.0) {
+                    ++weightedCount;
+                    only = plain.percent;
+                }
+            }
+            const double percent = weightedCount == 1 ? only
+                                   : weightSum > 0.0  ? weighted / weightSum
+                                                      : 100.0;
+            for (const StudentGrade* g : {&one, &grades[s]}) {
+                EXPECT_TRUE(SameBits(g->received, received));
+                EXPECT_TRUE(SameBits(g->possible, possible));
+                EXPECT_TRUE(SameBits(g->percent, percent)) << g->percent << " " << percent;
+            }
+            EXPECT_TRUE(grades[s].categories.empty());
+            EXPECT_TRUE(SameBits(percents[s], percent));
         }
     }
 }
