@@ -4,7 +4,9 @@
 #include "dialogs/dialog_host.h"
 #include "dialogs/dialog_layout.h"
 #include "dialogs/list_lines.h"
+#include "framework/report_words.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "geometry/category_breakdown.h"
 #include "summary_boxes.h"
 
@@ -63,8 +65,13 @@ void CStudentSummaryDlg::ShowStudent(int student) {
     m_grade->setText(toQString(doc.GetLetterGrade(student, m_host.currentCutoffs())));
     if (m_breakdown) {
         m_breakdown->clear();
-        for (const CategoryBreakdownLine& line : CategoryBreakdown(doc, student))
-            m_breakdown->addItem(toQString(BreakdownListText(line)));
+        const ReportTexts texts = TranslatedReportTexts();
+        const NumberForm numbers;
+        for (CategoryBreakdownLine& line : CategoryBreakdown(doc, student)) {
+            line.weight = numbers.shown(line.weight);
+            line.percent = numbers.shown(line.percent);
+            m_breakdown->addItem(toQString(BreakdownListText(line, texts)));
+        }
     }
 }
 
