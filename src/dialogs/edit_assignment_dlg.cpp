@@ -244,8 +244,7 @@ void CEditAssignmentDlg::accept() {
     if (scored >= 0 || !sameDetails || !sameCategory) {
         // The opening's one undo step is named for Fast Edit once any of its stores was.
         m_fastEdited = m_fastEdited || m_fastEdit->isChecked();
-        const QString name =
-            m_fastEdited ? tr("Fast Edit scores") : tr("Edit Assignment");
+        const QString name = m_fastEdited ? tr("Fast Edit scores") : tr("Edit Assignment");
         if (scored >= 0 || !sameDetails)
             m_host.editor().apply(
                 name,

@@ -207,7 +207,7 @@ const std::vector<MenuInfo>& documentMenus() {
           ID_EDIT_PREFERENCES}},
         {QT_TRANSLATE_NOOP("Commands", "&Class"),
          {ID_CLASS_ROSTER, ID_CLASS_PROGRESS_REPORTS, ID_CLASS_EXCLUDE, ID_CLASS_SUMMARY,
-           ID_CLASS_GRADING_POLICY}},
+          ID_CLASS_GRADING_POLICY}},
         {QT_TRANSLATE_NOOP("Commands", "&Assignment"),
          {ID_ASSIGNMENT_NEW, ID_ASSIGNMENT_REMOVE, ID_ASSIGNMENT_EDIT, ID_ASSIGNMENT_SUMMARY}},
         {QT_TRANSLATE_NOOP("Commands", "&Student"),

@@ -175,7 +175,8 @@ bool SheetKeyboard::keyPress(QKeyEvent* event) {
     case Qt::Key_F2: // edits the score as it stands
         if (m_cell.IsScore()) {
             const CMarkwiseDoc& doc = *m_view.GetDocument();
-            openEditor(toQString(NumberForm().shown(ScoreText(doc, m_cell.column, m_cell.student))));
+            openEditor(
+                toQString(NumberForm().shown(ScoreText(doc, m_cell.column, m_cell.student))));
         }
         return m_cell.IsScore();
     case Qt::Key_Backspace: // clears the score in the editor, stored only on Enter
