@@ -1,5 +1,7 @@
 #include "report_words.h"
 
+#include "ui_language.h"
+
 #include <QCoreApplication>
 
 namespace markwise {
@@ -41,6 +43,7 @@ ReportTexts TranslatedReportTexts() {
     texts.categoryLine = t(QT_TRANSLATE_NOOP("Reports", "%1: %2"));
     //: Beside a score the grading policy dropped as one of the lowest.
     texts.droppedMark = t(QT_TRANSLATE_NOOP("Reports", "(dropped)"));
+    texts.decimalPoint = NumberForm().point();
     return texts;
 }
 

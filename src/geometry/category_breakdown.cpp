@@ -33,7 +33,11 @@ std::vector<CategoryBreakdownLine> CategoryBreakdown(const CMarkwiseDoc& doc, in
 }
 
 std::string BreakdownWeightText(const CategoryBreakdownLine& line, const ReportTexts& texts) {
-    return FillInReportText(texts.categoryWeight, line.weight);
+    std::string weight = line.weight;
+    const std::size_t point = weight.find('.');
+    if (point != std::string::npos)
+        weight.replace(point, 1, texts.decimalPoint);
+    return FillInReportText(texts.categoryWeight, weight);
 }
 
 std::string BreakdownListText(const CategoryBreakdownLine& line, const ReportTexts& texts) {

@@ -22,7 +22,7 @@ struct CategoryBreakdownLine {
 // Empty for a class without categories or a position out of use.
 std::vector<CategoryBreakdownLine> CategoryBreakdown(const CMarkwiseDoc& doc, int student);
 
-// "weight 30" in texts' words.
+// "weight 22.5" in texts' words and decimal separator.
 std::string BreakdownWeightText(const CategoryBreakdownLine& line,
                                 const ReportTexts& texts = EnglishReportTexts());
 // The one-line form the Student Summary lists: "Homework, weight 30: 85%, dropped: 2".

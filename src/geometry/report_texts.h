@@ -27,6 +27,9 @@ struct ReportTexts {
     std::string categoryDropped = "dropped: %1";
     std::string categoryLine = "%1: %2";
     std::string droppedMark = "(dropped)";
+    // The decimal separator of a number inside these words ("weight 22.5"); the numbers of
+    // their own columns are the desktop's to show.
+    std::string decimalPoint = ".";
 };
 
 const ReportTexts& EnglishReportTexts();

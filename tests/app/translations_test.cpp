@@ -232,7 +232,7 @@ private slots:
              "Weights: HW 62.5%, Tests 37.5%",
              "62.5",
              "12.5",
-             {"HW, weight 12.5: 90%", "Tests, weight 37.5: 85.7143%"},
+             {"HW, weight 12.5: 90%", "Exams and research papers, weight 37.5: 85.7143%"},
              "Markwise CSV, everything the class holds (*.csv)",
              "By category:"},
             {QLocale(QLocale::German, QLocale::Germany),
@@ -240,7 +240,8 @@ private slots:
              "Gewichtung: HW 62,5\u00a0%, Tests 37,5\u00a0%",
              "62,5",
              "12,5",
-             {"HW, Gewichtung 12,5: 90\u00a0%", "Tests, Gewichtung 37,5: 85,7143\u00a0%"},
+             {"HW, Gewichtung 12,5: 90\u00a0%",
+              "Exams and research papers, Gewichtung 37,5: 85,7143\u00a0%"},
              "Markwise-CSV, alles, was die Klasse enth\u00e4lt (*.csv)",
              "Nach Kategorie:"},
             {QLocale(QLocale::Spanish, QLocale::Spain),
@@ -248,7 +249,7 @@ private slots:
              "Ponderaci\u00f3n: HW 62,5\u00a0%, Tests 37,5\u00a0%",
              "62,5",
              "12,5",
-             {"HW, peso 12,5: 90\u00a0%", "Tests, peso 37,5: 85,7143\u00a0%"},
+             {"HW, peso 12,5: 90\u00a0%", "Exams and research papers, peso 37,5: 85,7143\u00a0%"},
              "CSV de Markwise, todo lo que contiene la clase (*.csv)",
              "Por categor\u00eda:"},
             {QLocale(QLocale::French, QLocale::France),
@@ -256,7 +257,8 @@ private slots:
              "Pond\u00e9ration : HW 62,5\u00a0%, Tests 37,5\u00a0%",
              "62,5",
              "12,5",
-             {"HW, coefficient 12,5 : 90\u00a0%", "Tests, coefficient 37,5 : 85,7143\u00a0%"},
+             {"HW, coefficient 12,5 : 90\u00a0%",
+              "Exams and research papers, coefficient 37,5 : 85,7143\u00a0%"},
              "CSV Markwise, tout le contenu de la classe (*.csv)",
              "Par cat\u00e9gorie :"},
         };
@@ -283,15 +285,23 @@ private slots:
             dialog.accept();
             QCOMPARE(host.doc->m_policy.categories[0].weight, 62.5);
 
-            // The summary's lines, back at the first weight.
+            // The summary's lines, back at the first weight, with a long name.
             host.editor().apply(
                 QStringLiteral("Policy"),
-                PolicyEdit(GradingPolicy{{{"HW", 12.5, 0}, {"Tests", 37.5, 0}}}, {0, 1}));
+                PolicyEdit(GradingPolicy{{{"HW", 12.5, 0}, {"Exams and research papers", 37.5, 0}}},
+                           {0, 1}));
             CStudentSummaryDlg summary(host);
-            QVERIFY(summary.BreakdownList());
+            QVERIFY(summary.BreakdownList() && ShowActive(summary));
             QStringList lines;
-            for (int k = 0; k < summary.BreakdownList()->count(); ++k)
-                lines.append(summary.BreakdownList()->item(k)->text());
+            const QListWidget* list = summary.BreakdownList();
+            for (int k = 0; k < list->count(); ++k) {
+                lines.append(list->item(k)->text());
+                // Each line read whole, without scrolling.
+                QVERIFY2(list->visualItemRect(list->item(k)).left() +
+                                 list->fontMetrics().horizontalAdvance(lines.back()) <=
+                             list->viewport()->width(),
+                         qPrintable(language + lines.back()));
+            }
             QVERIFY2(lines == c.summary, qPrintable(language + lines.join(QLatin1Char('|'))));
             QCOMPARE(QString::fromStdString(TranslatedReportTexts().byCategory), c.reportHeading);
 

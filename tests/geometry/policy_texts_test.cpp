@@ -116,9 +116,13 @@ TEST_F(PolicyClass, BreakdownWordsComeFromTheTextsHandedIn) {
     EXPECT_EQ(BreakdownListText(lines[0], words), "Homework, Gewichtung 30 = 80%, gestrichen: 2");
     EXPECT_EQ(BreakdownListText(lines[1], words), "Tests, Gewichtung 70 = 45%");
     // A name that looks like a placeholder is the class's text, never filled in again.
+    // A weight's decimal separator is the words' own.
     doc->m_policy.categories[1].name = "%2 und %1";
+    doc->m_policy.categories[1].weight = 70.5;
+    words.decimalPoint = ",";
     EXPECT_EQ(BreakdownListText(CategoryBreakdown(*doc, 1)[1], words),
-              "%2 und %1, Gewichtung 70 = 45%");
+              "%2 und %1, Gewichtung 70,5 = 45%");
+    EXPECT_EQ(BreakdownListText(CategoryBreakdown(*doc, 1)[1]), "%2 und %1, weight 70.5: 45%");
 }
 
 TEST_F(PolicyClass, EveryPrintedPageEndsWithTheTotalsAndTheBreakdown) {
