@@ -164,6 +164,10 @@
         <source>Fast Edit scores</source>
         <translation>Punkte per Schnelleingabe</translation>
     </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
 </context>
 <context>
     <name>CEditStudentDlg</name>
@@ -225,6 +229,110 @@
     <message>
         <source>Select Assignment:</source>
         <translation>Aufgabe wählen:</translation>
+    </message>
+</context>
+<context>
+    <name>CGradingPolicyDlg</name>
+    <message>
+        <source>Weights: %1</source>
+        <extracomment>%1 lists each category&apos;s share of the weights.</extracomment>
+        <translation>Gewichtung: %1</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Assignments in the category</source>
+        <translation>Aufgaben der Kategorie</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Umbenennen...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Grading Policy</source>
+        <translation>Notengewichtung</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Kategorien:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Gewichtung:</translation>
+    </message>
+    <message>
+        <source>Drop lowest:</source>
+        <translation>Schlechteste streichen:</translation>
+    </message>
+    <message>
+        <source>Assignments in this category:</source>
+        <translation>Aufgaben in dieser Kategorie:</translation>
+    </message>
+    <message>
+        <source>Move to:</source>
+        <translation>Verschieben nach:</translation>
+    </message>
+    <message>
+        <source>No categories: grades count points only.</source>
+        <translation>Keine Kategorien: Die Noten zählen nur die Punkte.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number of 0 or more.</source>
+        <translation>Die Gewichtung muss eine Zahl ab 0 sein.</translation>
+    </message>
+    <message>
+        <source>Drop lowest must be a whole number of 0 or more.</source>
+        <translation>„Schlechteste streichen“ muss eine ganze Zahl ab 0 sein.</translation>
+    </message>
+    <message>
+        <source>Category name:</source>
+        <translation>Name der Kategorie:</translation>
+    </message>
+    <message>
+        <source>A category name can be at most %1 characters long.</source>
+        <translation>Der Name einer Kategorie darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>A class can have at most %1 categories.</source>
+        <translation>Eine Klasse kann höchstens %1 Kategorien haben.</translation>
+    </message>
+    <message>
+        <source>Add Category</source>
+        <translation>Kategorie hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename Category</source>
+        <translation>Kategorie umbenennen</translation>
     </message>
 </context>
 <context>
@@ -713,6 +821,14 @@ Mit OK gehen alle für diesen Schüler eingegebenen Daten verloren!</translation
     <message>
         <source>Select Student:</source>
         <translation>Schüler wählen:</translation>
+    </message>
+    <message>
+        <source>By Category</source>
+        <translation>Nach Kategorie</translation>
+    </message>
+    <message>
+        <source>By Category:</source>
+        <translation>Nach Kategorie:</translation>
     </message>
 </context>
 <context>
@@ -1253,6 +1369,16 @@ Hilfe</translation>
         <source>&amp;Window</source>
         <translation>&amp;Fenster</translation>
     </message>
+    <message>
+        <source>&amp;Grading Policy...</source>
+        <translation>Noten&amp;gewichtung...</translation>
+    </message>
+    <message>
+        <source>Set the weighted categories of the grade and the lowest scores they drop
+Grading Policy</source>
+        <translation>Die gewichteten Kategorien der Note festlegen und wie viele schlechteste Punkte sie streichen
+Notengewichtung</translation>
+    </message>
 </context>
 <context>
     <name>ContextHelpMode</name>
@@ -1281,6 +1407,49 @@ Hilfe</translation>
     <message>
         <source>Markwise Data Files (*.mkw)</source>
         <translation>Markwise-Dateien (*.mkw)</translation>
+    </message>
+</context>
+<context>
+    <name>InterchangeCommands</name>
+    <message>
+        <source>Markwise CSV, everything the class holds (*.csv)</source>
+        <translation>Markwise-CSV, alles, was die Klasse enthält (*.csv)</translation>
+    </message>
+    <message>
+        <source>Canvas grade book CSV (*.csv)</source>
+        <translation>Canvas-Notenbuch als CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Moodle grade import CSV (*.csv)</source>
+        <translation>Moodle-Bewertungsimport als CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Markwise CSV for spreadsheets, UTF-8 with byte-order mark (*.csv)</source>
+        <translation>Markwise-CSV für Tabellenkalkulationen, UTF-8 mit Byte-Order-Mark (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappe (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Excel workbook of every open class, one sheet each (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappe aller offenen Klassen, je Klasse ein Tabellenblatt (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Import Scores</source>
+        <translation>Punkte importieren</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1535,31 @@ Hilfe</translation>
     <message>
         <source>IDs</source>
         <translation>IDs</translation>
+    </message>
+    <message>
+        <source>By category:</source>
+        <extracomment>Over the grading policy&apos;s categories on a student report.</extracomment>
+        <translation>Nach Kategorie:</translation>
+    </message>
+    <message>
+        <source>weight %1</source>
+        <extracomment>A category&apos;s weight in the grade; %1 is the number.</extracomment>
+        <translation>Gewichtung %1</translation>
+    </message>
+    <message>
+        <source>dropped: %1</source>
+        <extracomment>The assignments a category dropped from the grade; %1 lists their numbers.</extracomment>
+        <translation>gestrichen: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One category&apos;s line: %1 is its name and weight, %2 its percent.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>(dropped)</source>
+        <extracomment>Beside a score the grading policy dropped as one of the lowest.</extracomment>
+        <translation>(gestrichen)</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1774,10 @@ Hilfe</translation>
     <message>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>The grading policy of %1 could not be read when it was opened. Save it without its grading policy and score marks?</source>
+        <translation>Die Notengewichtung von %1 konnte beim Öffnen nicht gelesen werden. Ohne Notengewichtung und ohne die Vermerke EX (entschuldigt) und M (fehlt) speichern?</translation>
     </message>
 </context>
 <context>

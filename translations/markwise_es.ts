@@ -164,6 +164,10 @@
         <source>Fast Edit scores</source>
         <translation>Puntos con edición rápida</translation>
     </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoría:</translation>
+    </message>
 </context>
 <context>
     <name>CEditStudentDlg</name>
@@ -225,6 +229,110 @@
     <message>
         <source>Select Assignment:</source>
         <translation>Seleccione la tarea:</translation>
+    </message>
+</context>
+<context>
+    <name>CGradingPolicyDlg</name>
+    <message>
+        <source>Weights: %1</source>
+        <extracomment>%1 lists each category&apos;s share of the weights.</extracomment>
+        <translation>Ponderación: %1</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Assignments in the category</source>
+        <translation>Tareas de la categoría</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Añadir...</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Renombrar...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Grading Policy</source>
+        <translation>Ponderación de calificaciones</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Categorías:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Peso:</translation>
+    </message>
+    <message>
+        <source>Drop lowest:</source>
+        <translation>Descartar las más bajas:</translation>
+    </message>
+    <message>
+        <source>Assignments in this category:</source>
+        <translation>Tareas de esta categoría:</translation>
+    </message>
+    <message>
+        <source>Move to:</source>
+        <translation>Mover a:</translation>
+    </message>
+    <message>
+        <source>No categories: grades count points only.</source>
+        <translation>Sin categorías: las calificaciones solo cuentan puntos.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number of 0 or more.</source>
+        <translation>El peso debe ser un número igual o mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Drop lowest must be a whole number of 0 or more.</source>
+        <translation>«Descartar las más bajas» debe ser un número entero igual o mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Category name:</source>
+        <translation>Nombre de la categoría:</translation>
+    </message>
+    <message>
+        <source>A category name can be at most %1 characters long.</source>
+        <translation>El nombre de una categoría puede tener como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A class can have at most %1 categories.</source>
+        <translation>Una clase puede tener como máximo %1 categorías.</translation>
+    </message>
+    <message>
+        <source>Add Category</source>
+        <translation>Añadir categoría</translation>
+    </message>
+    <message>
+        <source>Rename Category</source>
+        <translation>Renombrar categoría</translation>
     </message>
 </context>
 <context>
@@ -713,6 +821,14 @@ Clicking OK will result in the loss of all data entered for that student!</sourc
     <message>
         <source>Select Student:</source>
         <translation>Seleccione el alumno:</translation>
+    </message>
+    <message>
+        <source>By Category</source>
+        <translation>Por categoría</translation>
+    </message>
+    <message>
+        <source>By Category:</source>
+        <translation>Por categoría:</translation>
     </message>
 </context>
 <context>
@@ -1253,6 +1369,16 @@ Ayuda</translation>
         <source>&amp;Window</source>
         <translation>Ve&amp;ntana</translation>
     </message>
+    <message>
+        <source>&amp;Grading Policy...</source>
+        <translation>&amp;Ponderación de calificaciones...</translation>
+    </message>
+    <message>
+        <source>Set the weighted categories of the grade and the lowest scores they drop
+Grading Policy</source>
+        <translation>Definir las categorías ponderadas de la calificación y cuántas notas más bajas descartan
+Ponderación de calificaciones</translation>
+    </message>
 </context>
 <context>
     <name>ContextHelpMode</name>
@@ -1281,6 +1407,49 @@ Ayuda</translation>
     <message>
         <source>Markwise Data Files (*.mkw)</source>
         <translation>Archivos de datos de Markwise (*.mkw)</translation>
+    </message>
+</context>
+<context>
+    <name>InterchangeCommands</name>
+    <message>
+        <source>Markwise CSV, everything the class holds (*.csv)</source>
+        <translation>CSV de Markwise, todo lo que contiene la clase (*.csv)</translation>
+    </message>
+    <message>
+        <source>Canvas grade book CSV (*.csv)</source>
+        <translation>CSV del libro de calificaciones de Canvas (*.csv)</translation>
+    </message>
+    <message>
+        <source>Moodle grade import CSV (*.csv)</source>
+        <translation>CSV de importación de calificaciones de Moodle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Markwise CSV for spreadsheets, UTF-8 with byte-order mark (*.csv)</source>
+        <translation>CSV de Markwise para hojas de cálculo, UTF-8 con marca de orden de bytes (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Libro de Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Excel workbook of every open class, one sheet each (*.xlsx)</source>
+        <translation>Libro de Excel de todas las clases abiertas, una hoja por clase (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importar calificaciones</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1535,31 @@ Ayuda</translation>
     <message>
         <source>IDs</source>
         <translation>IDs</translation>
+    </message>
+    <message>
+        <source>By category:</source>
+        <extracomment>Over the grading policy&apos;s categories on a student report.</extracomment>
+        <translation>Por categoría:</translation>
+    </message>
+    <message>
+        <source>weight %1</source>
+        <extracomment>A category&apos;s weight in the grade; %1 is the number.</extracomment>
+        <translation>peso %1</translation>
+    </message>
+    <message>
+        <source>dropped: %1</source>
+        <extracomment>The assignments a category dropped from the grade; %1 lists their numbers.</extracomment>
+        <translation>descartadas: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One category&apos;s line: %1 is its name and weight, %2 its percent.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>(dropped)</source>
+        <extracomment>Beside a score the grading policy dropped as one of the lowest.</extracomment>
+        <translation>(descartada)</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1774,10 @@ Ayuda</translation>
     <message>
         <source>Save changes to %1?</source>
         <translation>¿Guardar los cambios de %1?</translation>
+    </message>
+    <message>
+        <source>The grading policy of %1 could not be read when it was opened. Save it without its grading policy and score marks?</source>
+        <translation>No se pudo leer la ponderación de calificaciones de %1 al abrirla. ¿Guardar la clase sin su ponderación ni las marcas EX (justificado) y M (falta)?</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,10 @@
         <source>Fast Edit scores</source>
         <translation>Points en saisie rapide</translation>
     </message>
+    <message>
+        <source>Category:</source>
+        <translation>Catégorie :</translation>
+    </message>
 </context>
 <context>
     <name>CEditStudentDlg</name>
@@ -225,6 +229,110 @@
     <message>
         <source>Select Assignment:</source>
         <translation>Choisissez le devoir :</translation>
+    </message>
+</context>
+<context>
+    <name>CGradingPolicyDlg</name>
+    <message>
+        <source>Weights: %1</source>
+        <extracomment>%1 lists each category&apos;s share of the weights.</extracomment>
+        <translation>Pondération : %1</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Assignments in the category</source>
+        <translation>Devoirs de la catégorie</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Ajouter...</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Renommer...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Grading Policy</source>
+        <translation>Pondération des notes</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Catégories :</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Coefficient :</translation>
+    </message>
+    <message>
+        <source>Drop lowest:</source>
+        <translation>Retirer les plus basses :</translation>
+    </message>
+    <message>
+        <source>Assignments in this category:</source>
+        <translation>Devoirs de cette catégorie :</translation>
+    </message>
+    <message>
+        <source>Move to:</source>
+        <translation>Déplacer vers :</translation>
+    </message>
+    <message>
+        <source>No categories: grades count points only.</source>
+        <translation>Aucune catégorie : les notes ne comptent que les points.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number of 0 or more.</source>
+        <translation>Le coefficient doit être un nombre supérieur ou égal à 0.</translation>
+    </message>
+    <message>
+        <source>Drop lowest must be a whole number of 0 or more.</source>
+        <translation>« Retirer les plus basses » doit être un nombre entier supérieur ou égal à 0.</translation>
+    </message>
+    <message>
+        <source>Category name:</source>
+        <translation>Nom de la catégorie :</translation>
+    </message>
+    <message>
+        <source>A category name can be at most %1 characters long.</source>
+        <translation>Le nom d&apos;une catégorie ne peut pas dépasser %1 caractères.</translation>
+    </message>
+    <message>
+        <source>A class can have at most %1 categories.</source>
+        <translation>Une classe peut avoir au plus %1 catégories.</translation>
+    </message>
+    <message>
+        <source>Add Category</source>
+        <translation>Ajouter une catégorie</translation>
+    </message>
+    <message>
+        <source>Rename Category</source>
+        <translation>Renommer la catégorie</translation>
     </message>
 </context>
 <context>
@@ -713,6 +821,14 @@ En cliquant sur OK, toutes les données saisies pour cet élève seront perdues 
     <message>
         <source>Select Student:</source>
         <translation>Choisissez l&apos;élève :</translation>
+    </message>
+    <message>
+        <source>By Category</source>
+        <translation>Par catégorie</translation>
+    </message>
+    <message>
+        <source>By Category:</source>
+        <translation>Par catégorie :</translation>
     </message>
 </context>
 <context>
@@ -1253,6 +1369,16 @@ Aide</translation>
         <source>&amp;Window</source>
         <translation>Fe&amp;nêtre</translation>
     </message>
+    <message>
+        <source>&amp;Grading Policy...</source>
+        <translation>&amp;Pondération des notes...</translation>
+    </message>
+    <message>
+        <source>Set the weighted categories of the grade and the lowest scores they drop
+Grading Policy</source>
+        <translation>Définir les catégories pondérées de la note et combien de notes les plus basses elles retirent
+Pondération des notes</translation>
+    </message>
 </context>
 <context>
     <name>ContextHelpMode</name>
@@ -1281,6 +1407,49 @@ Aide</translation>
     <message>
         <source>Markwise Data Files (*.mkw)</source>
         <translation>Fichiers de données Markwise (*.mkw)</translation>
+    </message>
+</context>
+<context>
+    <name>InterchangeCommands</name>
+    <message>
+        <source>Markwise CSV, everything the class holds (*.csv)</source>
+        <translation>CSV Markwise, tout le contenu de la classe (*.csv)</translation>
+    </message>
+    <message>
+        <source>Canvas grade book CSV (*.csv)</source>
+        <translation>CSV du carnet de notes Canvas (*.csv)</translation>
+    </message>
+    <message>
+        <source>Moodle grade import CSV (*.csv)</source>
+        <translation>CSV d&apos;import de notes Moodle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Markwise CSV for spreadsheets, UTF-8 with byte-order mark (*.csv)</source>
+        <translation>CSV Markwise pour tableurs, UTF-8 avec indicateur d&apos;ordre des octets (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Classeur Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Excel workbook of every open class, one sheet each (*.xlsx)</source>
+        <translation>Classeur Excel de toutes les classes ouvertes, une feuille par classe (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importer les notes</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1535,31 @@ Aide</translation>
     <message>
         <source>IDs</source>
         <translation>Numéros</translation>
+    </message>
+    <message>
+        <source>By category:</source>
+        <extracomment>Over the grading policy&apos;s categories on a student report.</extracomment>
+        <translation>Par catégorie :</translation>
+    </message>
+    <message>
+        <source>weight %1</source>
+        <extracomment>A category&apos;s weight in the grade; %1 is the number.</extracomment>
+        <translation>coefficient %1</translation>
+    </message>
+    <message>
+        <source>dropped: %1</source>
+        <extracomment>The assignments a category dropped from the grade; %1 lists their numbers.</extracomment>
+        <translation>retirés : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One category&apos;s line: %1 is its name and weight, %2 its percent.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>(dropped)</source>
+        <extracomment>Beside a score the grading policy dropped as one of the lowest.</extracomment>
+        <translation>(retiré)</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1774,10 @@ Aide</translation>
     <message>
         <source>Save changes to %1?</source>
         <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>The grading policy of %1 could not be read when it was opened. Save it without its grading policy and score marks?</source>
+        <translation>La pondération des notes de %1 n&apos;a pas pu être lue à l&apos;ouverture. Enregistrer la classe sans sa pondération ni ses mentions EX (dispensé) et M (manquant) ?</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "framework/file_names.h"
 #include "framework/ui_seam.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <array>
@@ -30,14 +31,20 @@ struct LayoutFilter {
 };
 
 constexpr std::array<LayoutFilter, 6> kLayoutFilters{{
-    {CsvLayout::Markwise, ExportKind::Csv, "Markwise CSV, everything the class holds (*.csv)"},
-    {CsvLayout::Canvas, ExportKind::Csv, "Canvas grade book CSV (*.csv)"},
-    {CsvLayout::Moodle, ExportKind::Csv, "Moodle grade import CSV (*.csv)"},
+    {CsvLayout::Markwise, ExportKind::Csv,
+     QT_TRANSLATE_NOOP("InterchangeCommands", "Markwise CSV, everything the class holds (*.csv)")},
+    {CsvLayout::Canvas, ExportKind::Csv,
+     QT_TRANSLATE_NOOP("InterchangeCommands", "Canvas grade book CSV (*.csv)")},
+    {CsvLayout::Moodle, ExportKind::Csv,
+     QT_TRANSLATE_NOOP("InterchangeCommands", "Moodle grade import CSV (*.csv)")},
     {CsvLayout::Markwise, ExportKind::CsvWithMark,
-     "Markwise CSV for spreadsheets, UTF-8 with byte-order mark (*.csv)"},
-    {CsvLayout::Markwise, ExportKind::Xlsx, "Excel workbook (*.xlsx)"},
+     QT_TRANSLATE_NOOP("InterchangeCommands",
+                       "Markwise CSV for spreadsheets, UTF-8 with byte-order mark (*.csv)")},
+    {CsvLayout::Markwise, ExportKind::Xlsx,
+     QT_TRANSLATE_NOOP("InterchangeCommands", "Excel workbook (*.xlsx)")},
     {CsvLayout::Markwise, ExportKind::XlsxEveryOpenClass,
-     "Excel workbook of every open class, one sheet each (*.xlsx)"},
+     QT_TRANSLATE_NOOP("InterchangeCommands",
+                       "Excel workbook of every open class, one sheet each (*.xlsx)")},
 }};
 
 // "algebra" for ".../algebra.mkw", the title for a class never saved: its sheet's name.
@@ -45,14 +52,18 @@ QFileInfo ClassFileName(const CDocument& document) {
     return QFileInfo(document.path().isEmpty() ? document.title() : document.path());
 }
 
+QString Tr(const char* english) {
+    return QCoreApplication::translate("InterchangeCommands", english);
+}
+
 QString CsvOpenFilter() {
-    return QStringLiteral("CSV Files (*.csv);;All Files (*)");
+    return Tr(QT_TRANSLATE_NOOP("InterchangeCommands", "CSV Files (*.csv);;All Files (*)"));
 }
 
 // What the user picked in the save dialog; the first when the filter is unknown.
 const LayoutFilter& ChosenFilter(const QString& filter) {
     for (const LayoutFilter& entry : kLayoutFilters)
-        if (filter == QLatin1String(entry.filter))
+        if (filter == Tr(entry.filter))
             return entry;
     return kLayoutFilters.front();
 }
@@ -93,7 +104,7 @@ bool ShowPreview(QWidget* parent, const CMarkwiseDoc& doc, const MergePlan& plan
 QString CsvExportFilters() {
     QStringList filters;
     for (const LayoutFilter& entry : kLayoutFilters)
-        filters << QLatin1String(entry.filter);
+        filters << Tr(entry.filter);
     return filters.join(QStringLiteral(";;"));
 }
 
@@ -120,8 +131,9 @@ void InterchangeCommands::onExport(CDocument& document) {
     const QFileInfo named = ClassFileName(document);
     const QString suggested =
         QFileInfo(named.dir(), named.completeBaseName() + QStringLiteral(".csv")).filePath();
-    const UiSeam::SaveChoice choice = UiSeam::saveFileChoice(
-        parent, QStringLiteral("Export"), CsvExportFilters(), suggested, QStringLiteral("csv"));
+    const UiSeam::SaveChoice choice =
+        UiSeam::saveFileChoice(parent, Tr(QT_TRANSLATE_NOOP("InterchangeCommands", "Export")),
+                               CsvExportFilters(), suggested, QStringLiteral("csv"));
     if (choice.path.isEmpty())
         return;
     const LayoutFilter& chosen = ChosenFilter(choice.filter);
@@ -155,7 +167,8 @@ void InterchangeCommands::onExport(CDocument& document) {
 
 CDocument* InterchangeCommands::onImport() {
     QWidget* parent = m_manager.window();
-    const QString path = UiSeam::openFileName(parent, QStringLiteral("Import"), CsvOpenFilter());
+    const QString path = UiSeam::openFileName(
+        parent, Tr(QT_TRANSLATE_NOOP("InterchangeCommands", "Import")), CsvOpenFilter());
     if (path.isEmpty())
         return nullptr;
     std::string bytes;
@@ -182,8 +195,8 @@ CDocument* InterchangeCommands::onImport() {
 
 void InterchangeCommands::onImportScores(CDocument& document) {
     QWidget* parent = m_manager.window();
-    const QString path =
-        UiSeam::openFileName(parent, QStringLiteral("Import Scores"), CsvOpenFilter());
+    const QString path = UiSeam::openFileName(
+        parent, Tr(QT_TRANSLATE_NOOP("InterchangeCommands", "Import Scores")), CsvOpenFilter());
     if (path.isEmpty())
         return;
     const CMarkwiseDoc& doc = document.data();
@@ -225,7 +238,8 @@ void InterchangeCommands::onImportScores(CDocument& document) {
 }
 
 void ApplyScoreImport(CDocument& document, const MergePlan& plan) {
-    document.editor().apply(QStringLiteral("Import Scores"), MergeEdit(plan));
+    document.editor().apply(Tr(QT_TRANSLATE_NOOP("InterchangeCommands", "Import Scores")),
+                            MergeEdit(plan));
 }
 
 } // namespace markwise

@@ -8,6 +8,7 @@
 #include "field_rules.h"
 #include "framework/class_editor.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "framework/ui_seam.h"
 
 #include <QComboBox>
@@ -25,7 +26,7 @@
 
 namespace markwise {
 
-std::string WeightsLine(const GradingPolicy& policy) {
+QString WeightsLine(const GradingPolicy& policy) {
     // Weights near the largest double would make their sum infinite: they are scaled by
     // the largest first, which changes no share.
     double largest = 0.0;
@@ -40,30 +41,28 @@ std::string WeightsLine(const GradingPolicy& policy) {
         for (const GradeCategory& category : policy.categories)
             sum += category.weight / scale;
     }
-    std::string line = "Weights:";
-    const char* separator = " ";
+    const NumberForm numbers;
+    QStringList shares;
     for (const GradeCategory& category : policy.categories) {
         const double share = sum > 0.0 ? category.weight / scale / sum * 100.0 : 0.0;
-        line += separator + category.name + " " + FormatPercentG(share);
-        separator = ", ";
+        shares.append(QStringLiteral("%1 %2").arg(toQString(category.name),
+                                                  toQString(numbers.shown(FormatPercentG(share)))));
     }
-    return line;
+    //: %1 lists each category's share of the weights.
+    return CGradingPolicyDlg::tr("Weights: %1").arg(shares.join(QStringLiteral(", ")));
 }
 
 CGradingPolicyDlg::CGradingPolicyDlg(DialogHost& host, QWidget* parent)
     : QDialog(parent), m_host(host), m_policy(host.data().m_policy),
-      m_categories(MakeList(this, QStringLiteral("Categories"), 24, 8)),
-      m_members(MakeList(this, QStringLiteral("Assignments in the category"), 24, 8)),
+      m_categories(MakeList(this, tr("Categories"), 24, 8)),
+      m_members(MakeList(this, tr("Assignments in the category"), 24, 8)),
       m_weight(new QLineEdit(this)), m_drop(new QLineEdit(this)), m_moveTo(new QComboBox(this)),
-      m_weightsLine(new QLabel(this)), m_add(MakeButton(QStringLiteral("Add..."), this)),
-      m_rename(MakeButton(QStringLiteral("Rename..."), this)),
-      m_remove(MakeButton(QStringLiteral("Remove"), this)),
-      m_up(MakeButton(QStringLiteral("Move Up"), this)),
-      m_down(MakeButton(QStringLiteral("Move Down"), this)),
-      m_move(MakeButton(QStringLiteral("Move"), this)),
-      m_ok(MakeButton(QStringLiteral("OK"), this)),
-      m_cancel(MakeButton(QStringLiteral("Cancel"), this)) {
-    setWindowTitle(QStringLiteral("Grading Policy"));
+      m_weightsLine(new QLabel(this)), m_add(MakeButton(tr("Add..."), this)),
+      m_rename(MakeButton(tr("Rename..."), this)), m_remove(MakeButton(tr("Remove"), this)),
+      m_up(MakeButton(tr("Move Up"), this)), m_down(MakeButton(tr("Move Down"), this)),
+      m_move(MakeButton(tr("Move"), this)), m_ok(MakeButton(tr("OK"), this)),
+      m_cancel(MakeButton(tr("Cancel"), this)) {
+    setWindowTitle(tr("Grading Policy"));
     const CMarkwiseDoc& doc = host.data();
     const int count = static_cast<int>(m_policy.categories.size());
     for (int a = 0; a < doc.AssignmentsInUse(); ++a) {
@@ -102,21 +101,20 @@ void CGradingPolicyDlg::BuildLayout() {
     m_weightsLine->setWordWrap(true);
 
     auto* categoryColumn = new QVBoxLayout;
-    categoryColumn->addWidget(MakeLabel(QStringLiteral("Categories:"), m_categories, this));
+    categoryColumn->addWidget(MakeLabel(tr("Categories:"), m_categories, this));
     categoryColumn->addWidget(m_categories, 1);
     auto* boxes = new QGridLayout;
-    boxes->addWidget(MakeLabel(QStringLiteral("Weight:"), m_weight, this), 0, 0);
+    boxes->addWidget(MakeLabel(tr("Weight:"), m_weight, this), 0, 0);
     boxes->addWidget(m_weight, 0, 1, Qt::AlignLeft);
-    boxes->addWidget(MakeLabel(QStringLiteral("Drop lowest:"), m_drop, this), 1, 0);
+    boxes->addWidget(MakeLabel(tr("Drop lowest:"), m_drop, this), 1, 0);
     boxes->addWidget(m_drop, 1, 1, Qt::AlignLeft);
     categoryColumn->addLayout(boxes);
 
     auto* memberColumn = new QVBoxLayout;
-    memberColumn->addWidget(
-        MakeLabel(QStringLiteral("Assignments in this category:"), m_members, this));
+    memberColumn->addWidget(MakeLabel(tr("Assignments in this category:"), m_members, this));
     memberColumn->addWidget(m_members, 1);
     auto* moveRow = new QHBoxLayout;
-    moveRow->addWidget(MakeLabel(QStringLiteral("Move to:"), m_moveTo, this));
+    moveRow->addWidget(MakeLabel(tr("Move to:"), m_moveTo, this));
     moveRow->addWidget(m_moveTo, 1);
     moveRow->addWidget(m_move);
     memberColumn->addLayout(moveRow);
@@ -194,7 +192,8 @@ void CGradingPolicyDlg::Refresh() {
     m_down->setEnabled(any && selected < count - 1);
     if (any) {
         const GradeCategory& category = m_policy.categories[selected];
-        m_weight->setText(toQString(FormatNumber15(category.weight)));
+        const NumberForm numbers;
+        m_weight->setText(toQString(numbers.shown(FormatNumber15(category.weight))));
         m_drop->setText(toQString(FormatNumber15(category.dropLowest)));
     } else {
         m_weight->clear();
@@ -211,8 +210,8 @@ void CGradingPolicyDlg::Refresh() {
 
 void CGradingPolicyDlg::ShowWeightsLine() {
     m_weightsLine->setText(m_policy.categories.empty()
-                               ? QStringLiteral("No categories: grades count points only.")
-                               : toQString(WeightsLine(m_policy)));
+                               ? tr("No categories: grades count points only.")
+                               : WeightsLine(m_policy));
 }
 
 bool CGradingPolicyDlg::TakeBoxes(bool tell) {
@@ -221,10 +220,10 @@ bool CGradingPolicyDlg::TakeBoxes(bool tell) {
         return true;
     GradeCategory& category = m_policy.categories[selected];
     double weight = 0.0;
-    if (!ParseNumber(fromQString(m_weight->text()), weight) || !std::isfinite(weight) ||
-        weight < 0.0) {
+    if (!ParseNumber(NumberForm().typed(fromQString(m_weight->text())), weight) ||
+        !std::isfinite(weight) || weight < 0.0) {
         if (tell) {
-            UiSeam::warn(this, QStringLiteral("The weight must be a number of 0 or more."));
+            UiSeam::warn(this, tr("The weight must be a number of 0 or more."));
             m_weight->setFocus();
             m_weight->selectAll();
         }
@@ -233,7 +232,7 @@ bool CGradingPolicyDlg::TakeBoxes(bool tell) {
     int drop = 0;
     if (!ParseWholeNumber(fromQString(m_drop->text()), drop) || drop < 0) {
         if (tell) {
-            UiSeam::warn(this, QStringLiteral("Drop lowest must be a whole number of 0 or more."));
+            UiSeam::warn(this, tr("Drop lowest must be a whole number of 0 or more."));
             m_drop->setFocus();
             m_drop->selectAll();
         }
@@ -245,11 +244,11 @@ bool CGradingPolicyDlg::TakeBoxes(bool tell) {
 }
 
 QString CGradingPolicyDlg::AskName(const QString& caption, const QString& initial) {
-    const QString name =
-        UiSeam::askText(this, caption, QStringLiteral("Category name:"), initial).trimmed();
+    const QString name = UiSeam::askText(this, caption, tr("Category name:"), initial).trimmed();
     if (CharacterCount(name) > kMaxCategoryNameLength) {
-        UiSeam::warn(this, QStringLiteral("A category name can be at most %1 characters long.")
-                               .arg(kMaxCategoryNameLength));
+        UiSeam::warn(
+            this,
+            tr("A category name can be at most %1 characters long.").arg(kMaxCategoryNameLength));
         return {};
     }
     return name;
@@ -257,12 +256,11 @@ QString CGradingPolicyDlg::AskName(const QString& caption, const QString& initia
 
 void CGradingPolicyDlg::AddCategory() {
     if (static_cast<int>(m_policy.categories.size()) >= kMaxCategories) {
-        UiSeam::warn(this,
-                     QStringLiteral("A class can have at most %1 categories.").arg(kMaxCategories));
+        UiSeam::warn(this, tr("A class can have at most %1 categories.").arg(kMaxCategories));
         return;
     }
     TakeBoxes(false);
-    const QString name = AskName(QStringLiteral("Add Category"), QString());
+    const QString name = AskName(tr("Add Category"), QString());
     if (name.isEmpty())
         return;
     // Equal weights until the teacher sets them; the first category takes every assignment,
@@ -281,7 +279,7 @@ void CGradingPolicyDlg::RenameCategory() {
     if (selected < 0)
         return;
     const QString name =
-        AskName(QStringLiteral("Rename Category"), toQString(m_policy.categories[selected].name));
+        AskName(tr("Rename Category"), toQString(m_policy.categories[selected].name));
     if (name.isEmpty())
         return;
     m_policy.categories[selected].name = fromQString(name);
@@ -335,7 +333,7 @@ void CGradingPolicyDlg::accept() {
         same = m_categoryOf[a] == doc.m_assignments[a].m_category;
     // Without categories every assignment is back in the first, whatever it held before.
     if (!same && !(m_policy.categories.empty() && doc.m_policy.categories.empty()))
-        m_host.editor().apply(QStringLiteral("Grading Policy"), PolicyEdit(m_policy, m_categoryOf));
+        m_host.editor().apply(tr("Grading Policy"), PolicyEdit(m_policy, m_categoryOf));
     QDialog::accept();
 }
 

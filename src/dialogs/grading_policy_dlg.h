@@ -2,6 +2,7 @@
 
 #include "core/grading_policy.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 #include <string>
@@ -19,11 +20,13 @@ class DialogHost;
 
 // The line under the category list: each category's share of the weights, "Weights:
 // Homework 30%, Tests 50%, Labs 20%"; every share 0 while the weights sum to 0.
-std::string WeightsLine(const GradingPolicy& policy);
+QString WeightsLine(const GradingPolicy& policy);
 
 // "Grading Policy": the class's categories, their weights and drops, and which category
 // each assignment belongs to. Everything is worked on in a copy; OK stores it as one step.
 class CGradingPolicyDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CGradingPolicyDlg)
+
 public:
     explicit CGradingPolicyDlg(DialogHost& host, QWidget* parent = nullptr);
 

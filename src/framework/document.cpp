@@ -142,8 +142,8 @@ bool CDocument::saveTo(const QString& path) {
     // The policy the file held could not be read: writing the class loses it for good.
     if (!m_data->m_policyDropped.empty() &&
         UiSeam::ask(m_manager.window(),
-                    QStringLiteral("The grading policy of %1 could not be read when it was "
-                                   "opened. Save it without its grading policy and score marks?")
+                    tr("The grading policy of %1 could not be read when it was "
+                       "opened. Save it without its grading policy and score marks?")
                         .arg(m_title),
                     Buttons::OkCancel) != Answer::Ok) {
         return false;

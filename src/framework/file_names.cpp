@@ -1,5 +1,6 @@
 #include "file_names.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <climits>

@@ -46,6 +46,8 @@ public:
     QString shown(const QString& text) const;
     // What was typed, for the core to read: "88,5" becomes "88.5" (a point is taken too).
     std::string typed(std::string_view text) const;
+    // The decimal separator, UTF-8: "." or ",".
+    const std::string& point() const { return m_point; }
     // True when shown changes nothing (a point and a plain percent sign).
     bool plain() const { return m_plain; }
 

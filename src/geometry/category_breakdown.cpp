@@ -17,13 +17,14 @@ std::vector<CategoryBreakdownLine> CategoryBreakdown(const CMarkwiseDoc& doc, in
         const GradeCategory& category = doc.m_policy.categories[result.category];
         CategoryBreakdownLine line;
         line.name = LineText(category.name);
-        line.weight = "weight " + FormatG(category.weight);
+        line.weight = FormatG(category.weight);
         line.received = FormatG(result.received);
         line.possible = FormatG(result.possible);
         line.percent =
             result.counted ? FormatPercentG(result.percent) : std::string(kMissingScoreText);
         for (const int a : result.dropped) {
-            line.dropped += line.dropped.empty() ? "dropped: " : ", ";
+            if (!line.dropped.empty())
+                line.dropped += ", ";
             line.dropped += std::to_string(a + 1);
         }
         lines.push_back(std::move(line));
@@ -31,10 +32,19 @@ std::vector<CategoryBreakdownLine> CategoryBreakdown(const CMarkwiseDoc& doc, in
     return lines;
 }
 
-std::string BreakdownListText(const CategoryBreakdownLine& line) {
-    std::string out = line.name + ", " + line.weight + ": " + line.percent;
+std::string BreakdownWeightText(const CategoryBreakdownLine& line, const ReportTexts& texts) {
+    std::string weight = line.weight;
+    const std::size_t point = weight.find('.');
+    if (point != std::string::npos)
+        weight.replace(point, 1, texts.decimalPoint);
+    return FillInReportText(texts.categoryWeight, weight);
+}
+
+std::string BreakdownListText(const CategoryBreakdownLine& line, const ReportTexts& texts) {
+    std::string out = FillInReportText(
+        texts.categoryLine, line.name + ", " + BreakdownWeightText(line, texts), line.percent);
     if (!line.dropped.empty())
-        out += ", " + line.dropped;
+        out += ", " + FillInReportText(texts.categoryDropped, line.dropped);
     return out;
 }
 

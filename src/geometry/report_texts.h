@@ -19,6 +19,17 @@ struct ReportTexts {
     // The first header while students are listed by name; progressIds replaces it by ID.
     std::array<std::string, 4> progressHeaders{"Names", "Percent", "Grade", "Comment"};
     std::string progressIds = "IDs";
+    // Under a grading policy: the heading over the categories, a category's weight and the
+    // scores it dropped (%1 is the number or the list), the one-line form of a category
+    // (%1 its name and weight, %2 its percent) and the mark beside a dropped score.
+    std::string byCategory = "By category:";
+    std::string categoryWeight = "weight %1";
+    std::string categoryDropped = "dropped: %1";
+    std::string categoryLine = "%1: %2";
+    std::string droppedMark = "(dropped)";
+    // The decimal separator of a number inside these words ("weight 22.5"); the numbers of
+    // their own columns are the desktop's to show.
+    std::string decimalPoint = ".";
 };
 
 const ReportTexts& EnglishReportTexts();

@@ -34,9 +34,10 @@ std::vector<std::vector<std::string>> BreakdownLines(const StudentReportInput& i
         return lines;
     for (CategoryBreakdownLine& line : CategoryBreakdown(in.doc, in.student)) {
         if (lines.empty())
-            lines.push_back({std::string(kBreakdownHeading)});
+            lines.push_back({in.texts.byCategory});
+        std::string weight = BreakdownWeightText(line, in.texts);
         lines.push_back({std::move(line.name), std::move(line.received), std::move(line.possible),
-                         std::move(line.percent), std::move(line.weight)});
+                         std::move(line.percent), std::move(weight)});
     }
     return lines;
 }
@@ -73,7 +74,7 @@ std::vector<std::string> StudentAssignmentTexts(const StudentReportInput& in, in
     if (!in.doc.CountsAssignment(a))
         grade += std::string(" ") + std::string(kNotCountedText);
     else if (IsDroppedScore(in.doc, a, in.student))
-        grade += std::string(" ") + std::string(kDroppedText);
+        grade += " " + in.texts.droppedMark;
     return {NumberedText(a, assignment.m_title), ScoreText(in.doc, a, in.student),
             FormatG(possible), percentText, grade};
 }

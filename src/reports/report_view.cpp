@@ -6,51 +6,17 @@
 #include "framework/draw_list.h"
 #include "framework/paged_text_job.h"
 #include "framework/print_services.h"
+#include "framework/report_words.h"
 #include "framework/scrolling.h"
 #include "framework/text.h"
 #include "geometry/text_room.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 
 namespace markwise {
-
-namespace {
-
-ReportTexts TranslatedReportTexts() {
-    const auto t = [](const char* english) {
-        return QCoreApplication::translate("Reports", english).toStdString();
-    };
-    ReportTexts texts;
-    //: A student report's heading; %1 is the student's name.
-    texts.studentReportFor = t(QT_TRANSLATE_NOOP("Reports", "Student report for %1"));
-    texts.studentReportHeaders = {
-        t(QT_TRANSLATE_NOOP("Reports", "Title")), t(QT_TRANSLATE_NOOP("Reports", "Received")),
-        t(QT_TRANSLATE_NOOP("Reports", "Possible")), t(QT_TRANSLATE_NOOP("Reports", "Percent")),
-        t(QT_TRANSLATE_NOOP("Reports", "Grade"))};
-    texts.rosterFor = t(QT_TRANSLATE_NOOP("Reports", "Class roster for %1"));
-    texts.rosterHeaders = {
-        t(QT_TRANSLATE_NOOP("Reports", "Name")), t(QT_TRANSLATE_NOOP("Reports", "ID")),
-        //: The roster's column of grade levels (school years).
-        t(QT_TRANSLATE_NOOP("Reports", "Grade level")), t(QT_TRANSLATE_NOOP("Reports", "Book#")),
-        t(QT_TRANSLATE_NOOP("Reports", "Phone#"))};
-    //: %1 is the class's title, %2 the cut-off percentage.
-    texts.progressFor =
-        t(QT_TRANSLATE_NOOP("Reports", "Progress Report List for %1   Cut-off = %2"));
-    texts.progressHeaders = {t(QT_TRANSLATE_NOOP("Reports", "Names")),
-                             texts.studentReportHeaders[3], texts.studentReportHeaders[4],
-                             t(QT_TRANSLATE_NOOP("Reports", "Comment"))};
-    texts.progressIds = t(QT_TRANSLATE_NOOP("Reports", "IDs"));
-    // English keeps the roster's own short header.
-    if (texts.rosterHeaders[2] == "Grade level")
-        texts.rosterHeaders[2] = "Grade";
-    return texts;
-}
-
-} // namespace
 
 CReportView::CReportView(CDocument& document) : CView(document), m_texts(TranslatedReportTexts()) {
     connect(&document, &CDocument::changed, this, &CReportView::Invalidate);

@@ -4,16 +4,35 @@
 #include "dialogs/dialog_host.h"
 #include "dialogs/dialog_layout.h"
 #include "dialogs/list_lines.h"
+#include "framework/report_words.h"
 #include "framework/text.h"
+#include "framework/ui_language.h"
 #include "geometry/category_breakdown.h"
 #include "summary_boxes.h"
 
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 namespace markwise {
+
+namespace {
+
+// One student's category lines as the list shows them.
+QStringList BreakdownTexts(const CMarkwiseDoc& doc, int student, const ReportTexts& texts) {
+    const NumberForm numbers;
+    QStringList lines;
+    for (CategoryBreakdownLine& line : CategoryBreakdown(doc, student)) {
+        line.percent = numbers.shown(line.percent);
+        lines.append(toQString(BreakdownListText(line, texts)));
+    }
+    return lines;
+}
+
+} // namespace
 
 CStudentSummaryDlg::CStudentSummaryDlg(DialogHost& host, QWidget* parent)
     : QDialog(parent), m_host(host), m_list(MakeList(this, tr("Students"))),
@@ -32,8 +51,19 @@ CStudentSummaryDlg::CStudentSummaryDlg(DialogHost& host, QWidget* parent)
         m_breakdown = new QListWidget(values);
         m_breakdown->setAccessibleName(tr("By Category"));
         m_breakdown->setSelectionMode(QAbstractItemView::NoSelection);
-        // Room for a long category line with its drops, read without scrolling.
-        m_breakdown->setMinimumWidth(m_breakdown->fontMetrics().averageCharWidth() * 48);
+        // Room for the longest category line of any student, with its drops, read without
+        // scrolling in any language; a page of drops at most.
+        const QFontMetrics metrics = m_breakdown->fontMetrics();
+        const int letter = metrics.averageCharWidth();
+        int widest = letter * 48;
+        const CMarkwiseDoc& doc = m_host.data();
+        const ReportTexts texts = TranslatedReportTexts();
+        for (int s = 0; s < doc.StudentsInUse(); ++s) {
+            for (const QString& line : BreakdownTexts(doc, s, texts))
+                widest = std::max(widest, metrics.horizontalAdvance(line));
+        }
+        m_breakdown->setMinimumWidth(std::min(widest, letter * 90) + 2 * m_breakdown->frameWidth() +
+                                     letter * 2);
         form->addRow(tr("By Category:"), m_breakdown);
     }
     LayOutBesideList(this, tr("Select Student:"), m_list, {values}, {m_ok});
@@ -63,8 +93,7 @@ void CStudentSummaryDlg::ShowStudent(int student) {
     m_grade->setText(toQString(doc.GetLetterGrade(student, m_host.currentCutoffs())));
     if (m_breakdown) {
         m_breakdown->clear();
-        for (const CategoryBreakdownLine& line : CategoryBreakdown(doc, student))
-            m_breakdown->addItem(toQString(BreakdownListText(line)));
+        m_breakdown->addItems(BreakdownTexts(doc, student, TranslatedReportTexts()));
     }
 }
 

@@ -1,11 +1,20 @@
 // The translations: complete for today's sources, every placeholder, shortcut and line
 // break kept, menu letters unique in every language, and numbers in the language's form.
+#include "app/interchange_commands.h"
+#include "core/policy_edit.h"
+#include "dialogs/dialog_test_support.h"
 #include "dialogs/field_rules.h"
+#include "dialogs/grading_policy_dlg.h"
 #include "framework/commands.h"
+#include "framework/report_words.h"
 #include "framework/ui_language.h"
+#include "summaries/student_summary_dlg.h"
+#include "support/offscreen_noise.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -14,6 +23,7 @@
 #include <QtTest>
 
 using namespace markwise;
+using namespace markwise::test;
 
 namespace {
 
@@ -202,6 +212,112 @@ private slots:
             QCOMPARE(NumberForm().shown(std::string_view("88.5%")), std::string("88.5%"));
         }
         QCOMPARE(QLocale().decimalPoint(), QStringLiteral("."));
+    }
+
+    // The grading policy and the exports in each language: words translated, numbers shown
+    // and typed with the language's comma, the file filters' patterns kept.
+    void policyAndExportTextsFollowTheLanguage() {
+        const struct {
+            QLocale locale;
+            QString weights;  // the dialog's line as it opens
+            QString retyped;  // after "62,5" (or "62.5") is typed as the first weight
+            QString typed;    // what is typed
+            QString shownBox; // the first weight's box as it opens
+            QStringList summary;
+            QString firstFilter;
+            QString reportHeading;
+        } cases[] = {
+            {QLocale(QLocale::English, QLocale::UnitedStates),
+             "Weights: HW 25%, Tests 75%",
+             "Weights: HW 62.5%, Tests 37.5%",
+             "62.5",
+             "12.5",
+             {"HW, weight 12.5: 90%", "Exams and research papers, weight 37.5: 85.7143%"},
+             "Markwise CSV, everything the class holds (*.csv)",
+             "By category:"},
+            {QLocale(QLocale::German, QLocale::Germany),
+             "Gewichtung: HW 25\u00a0%, Tests 75\u00a0%",
+             "Gewichtung: HW 62,5\u00a0%, Tests 37,5\u00a0%",
+             "62,5",
+             "12,5",
+             {"HW, Gewichtung 12,5: 90\u00a0%",
+              "Exams and research papers, Gewichtung 37,5: 85,7143\u00a0%"},
+             "Markwise-CSV, alles, was die Klasse enth\u00e4lt (*.csv)",
+             "Nach Kategorie:"},
+            {QLocale(QLocale::Spanish, QLocale::Spain),
+             "Ponderaci\u00f3n: HW 25\u00a0%, Tests 75\u00a0%",
+             "Ponderaci\u00f3n: HW 62,5\u00a0%, Tests 37,5\u00a0%",
+             "62,5",
+             "12,5",
+             {"HW, peso 12,5: 90\u00a0%", "Exams and research papers, peso 37,5: 85,7143\u00a0%"},
+             "CSV de Markwise, todo lo que contiene la clase (*.csv)",
+             "Por categor\u00eda:"},
+            {QLocale(QLocale::French, QLocale::France),
+             "Pond\u00e9ration : HW 25\u00a0%, Tests 75\u00a0%",
+             "Pond\u00e9ration : HW 62,5\u00a0%, Tests 37,5\u00a0%",
+             "62,5",
+             "12,5",
+             {"HW, coefficient 12,5 : 90\u00a0%",
+              "Exams and research papers, coefficient 37,5 : 85,7143\u00a0%"},
+             "CSV Markwise, tout le contenu de la classe (*.csv)",
+             "Par cat\u00e9gorie :"},
+        };
+        const QStringList englishFilters = CsvExportFilters().split(QStringLiteral(";;"));
+        QCOMPARE(englishFilters.size(), 6);
+        const QRegularExpression pattern(QStringLiteral("\\(\\*\\.[a-z]+\\)$"));
+        for (const auto& c : cases) {
+            const UiLanguage ui{c.locale};
+            const QString language = c.locale.name();
+            FakeHost host;
+            FillClass(*host.doc, {{"Ames", "Ann"}});
+            AddAssignment(*host.doc, 20, {18}, "Test");
+            AddAssignment(*host.doc, 7, {6}, "Lab");
+            host.editor().apply(
+                QStringLiteral("Policy"),
+                PolicyEdit(GradingPolicy{{{"HW", 12.5, 0}, {"Tests", 37.5, 0}}}, {0, 1}));
+
+            CGradingPolicyDlg dialog(host);
+            QVERIFY(ShowActive(dialog));
+            QCOMPARE(dialog.WeightsLabel()->text(), c.weights);
+            QCOMPARE(dialog.WeightBox()->text(), c.shownBox);
+            Retype(dialog.WeightBox(), c.typed);
+            QCOMPARE(dialog.WeightsLabel()->text(), c.retyped);
+            dialog.accept();
+            QCOMPARE(host.doc->m_policy.categories[0].weight, 62.5);
+
+            // The summary's lines, back at the first weight, with a long name.
+            host.editor().apply(
+                QStringLiteral("Policy"),
+                PolicyEdit(GradingPolicy{{{"HW", 12.5, 0}, {"Exams and research papers", 37.5, 0}}},
+                           {0, 1}));
+            CStudentSummaryDlg summary(host);
+            QVERIFY(summary.BreakdownList() && ShowActive(summary));
+            QStringList lines;
+            const QListWidget* list = summary.BreakdownList();
+            for (int k = 0; k < list->count(); ++k) {
+                lines.append(list->item(k)->text());
+                // Each line read whole, without scrolling.
+                QVERIFY2(list->visualItemRect(list->item(k)).left() +
+                                 list->fontMetrics().horizontalAdvance(lines.back()) <=
+                             list->viewport()->width(),
+                         qPrintable(language + lines.back()));
+            }
+            QVERIFY2(lines == c.summary, qPrintable(language + lines.join(QLatin1Char('|'))));
+            QCOMPARE(QString::fromStdString(TranslatedReportTexts().byCategory), c.reportHeading);
+
+            // Every export filter translated, with the English filter's own pattern.
+            const QStringList filters = CsvExportFilters().split(QStringLiteral(";;"));
+            QCOMPARE(filters.size(), englishFilters.size());
+            QCOMPARE(filters.first(), c.firstFilter);
+            for (qsizetype f = 0; f < filters.size(); ++f) {
+                QVERIFY2(pattern.match(filters[f]).captured() ==
+                                 pattern.match(englishFilters[f]).captured() &&
+                             pattern.match(filters[f]).hasMatch(),
+                         qPrintable(language + filters[f]));
+                QVERIFY2((filters[f] == englishFilters[f]) == (language.startsWith("en")),
+                         qPrintable(language + filters[f]));
+            }
+        }
     }
 };
 

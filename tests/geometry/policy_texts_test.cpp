@@ -83,6 +83,50 @@ TEST_F(PolicyClass, StudentReportMarksDropsAndBreaksThePercentDownByCategory) {
     EXPECT_TRUE(CategoryBreakdown(*doc, 2).empty());
 }
 
+// The desktop hands in its language's words: every word around the breakdown is theirs,
+// on screen, on paper and in the summary's line; the class's names and numbers stay.
+TEST_F(PolicyClass, BreakdownWordsComeFromTheTextsHandedIn) {
+    ReportTexts words;
+    words.byCategory = "Nach Kategorie:";
+    words.categoryWeight = "Gewichtung %1";
+    words.categoryDropped = "gestrichen: %1";
+    words.categoryLine = "%1 = %2";
+    words.droppedMark = "(gestrichen)";
+    const StudentReportInput in{*doc, 1, cutoffs, words};
+    const Texts screen = Lines(LayoutStudentReportScreen(in, 20).texts);
+    const Texts paper =
+        Lines(PrintStudentReportPage(in, {.height = 300, .lineHeight = 100, .page = 1}).texts);
+    const struct {
+        const Texts& lines;
+        std::size_t at;
+        std::string line;
+    } cases[] = {
+        {screen, 3, "60: 0=2: HW2 230=5 330=10 430=50% 530=F (gestrichen)"},
+        {screen, 8, "160: 0=Nach Kategorie:"},
+        {screen, 9, "180: 0=Homework 230=8 330=10 430=80% 530=Gewichtung 30"},
+        {screen, 10, "200: 0=Tests 230=18 330=40 430=45% 530=Gewichtung 70"},
+        {paper, 3, "700: 0=2: HW2 2530=5 3630=10 4730=50% 5830=F (gestrichen)"},
+        {paper, 7, "1100: 0=Nach Kategorie:"},
+        {paper, 9, "1300: 0=Tests 2530=18 3630=40 4730=45% 5830=Gewichtung 70"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_LT(c.at, c.lines.size());
+        EXPECT_EQ(c.lines[c.at], c.line);
+    }
+    const std::vector<CategoryBreakdownLine> lines = CategoryBreakdown(*doc, 1);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(BreakdownListText(lines[0], words), "Homework, Gewichtung 30 = 80%, gestrichen: 2");
+    EXPECT_EQ(BreakdownListText(lines[1], words), "Tests, Gewichtung 70 = 45%");
+    // A name that looks like a placeholder is the class's text, never filled in again.
+    // A weight's decimal separator is the words' own.
+    doc->m_policy.categories[1].name = "%2 und %1";
+    doc->m_policy.categories[1].weight = 70.5;
+    words.decimalPoint = ",";
+    EXPECT_EQ(BreakdownListText(CategoryBreakdown(*doc, 1)[1], words),
+              "%2 und %1, Gewichtung 70,5 = 45%");
+    EXPECT_EQ(BreakdownListText(CategoryBreakdown(*doc, 1)[1]), "%2 und %1, weight 70.5: 45%");
+}
+
 TEST_F(PolicyClass, EveryPrintedPageEndsWithTheTotalsAndTheBreakdown) {
     // 14 lines a page, 7 reserved and 3 for the breakdown: 4 assignments a page.
     const Texts first =
