@@ -8,6 +8,7 @@
 #include "framework/draw_list.h"
 #include "framework/scrolling.h"
 #include "framework/text.h"
+#include "framework/translated_sheet_words.h"
 #include "framework/ui_seam.h"
 #include "geometry/sheet_hit_test.h"
 #include "geometry/sheet_layout.h"
@@ -31,6 +32,7 @@ namespace markwise {
 
 CMarkwiseView::CMarkwiseView(CDocument& document, const ViewDialogs& dialogs)
     : CView(document), m_dialogs(dialogs), m_keyboard(new SheetKeyboard(*this)),
+      m_words(TranslatedSheetWords()),
       m_find(
           *this, [this]() -> const CMarkwiseDoc& { return *GetDocument(); },
           [this] { return m_keyboard->cell().student; },
@@ -215,7 +217,7 @@ void CMarkwiseView::paintEvent(QPaintEvent* event) {
 
 DrawList CMarkwiseView::sheetTexts(int top, int bottom) const {
     const SheetView sheet{m_firstAssignment, viewport()->width(), m_rowHeight};
-    return LayoutSheetBand(*GetDocument(), sheet, cutoffs(), top, bottom);
+    return LayoutSheetBand(*GetDocument(), sheet, cutoffs(), top, bottom, m_words);
 }
 
 bool CMarkwiseView::viewportEvent(QEvent* event) {
@@ -236,7 +238,7 @@ bool CMarkwiseView::viewportEvent(QEvent* event) {
         const bool excluded = IsExcludedHeading(*GetDocument(), sheet, text);
         if (excluded || glyphs.elide(text.text, TextRoom(glyphs, text, limits[hit])) != text.text) {
             const std::string tip =
-                excluded ? text.text + " " + std::string(kNotCountedText) : text.text;
+                excluded ? text.text + " " + m_words.notCounted : text.text;
             QToolTip::showText(help->globalPos(), toQString(tip), viewport());
             return true;
         }
