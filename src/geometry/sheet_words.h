@@ -20,7 +20,7 @@ const SheetWords& EnglishSheetWords();
 struct HistogramWords {
     std::string noStudents = "1 square = 0 students";
     std::string oneStudent = "1 square = 1 student";
-    std::string students = "1 square = %1 students";        // two or more
+    std::string students = "1 square = %1 students";     // two or more
     std::string studentPart = "1 square = 1/%1 student"; // %1 squares to a student
 };
 

@@ -32,14 +32,14 @@ namespace markwise {
 
 CMarkwiseView::CMarkwiseView(CDocument& document, const ViewDialogs& dialogs)
     : CView(document), m_dialogs(dialogs), m_keyboard(new SheetKeyboard(*this)),
-      m_words(TranslatedSheetWords()),
       m_find(
           *this, [this]() -> const CMarkwiseDoc& { return *GetDocument(); },
           [this] { return m_keyboard->cell().student; },
           [this](int s) {
               const SheetCell at = m_keyboard->cell();
               m_keyboard->setCell({s, at.student < 0 ? kNameColumn : at.column});
-          }) {
+          }),
+      m_words(TranslatedSheetWords()) {
     setFocusPolicy(Qt::StrongFocus);
     InstallSheetAccessibility();
     connect(&document, &CDocument::changed, this, &CMarkwiseView::Invalidate);
@@ -237,8 +237,7 @@ bool CMarkwiseView::viewportEvent(QEvent* event) {
         // An assignment that does not count says so; a cut text shows whole.
         const bool excluded = IsExcludedHeading(*GetDocument(), sheet, text);
         if (excluded || glyphs.elide(text.text, TextRoom(glyphs, text, limits[hit])) != text.text) {
-            const std::string tip =
-                excluded ? text.text + " " + m_words.notCounted : text.text;
+            const std::string tip = excluded ? text.text + " " + m_words.notCounted : text.text;
             QToolTip::showText(help->globalPos(), toQString(tip), viewport());
             return true;
         }

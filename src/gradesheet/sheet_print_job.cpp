@@ -23,8 +23,8 @@ void SheetPrintJob::takeChoices(const PrintChoices& choices) {
 }
 
 SheetPrintJob::PageTexts SheetPrintJob::layoutPage(const PageRequest& request) {
-    SheetPrintPage page =
-        LayoutSheetPrintPage(m_doc, m_cutoffs, m_title, request, m_columns, &m_columnsCache, m_words);
+    SheetPrintPage page = LayoutSheetPrintPage(m_doc, m_cutoffs, m_title, request, m_columns,
+                                               &m_columnsCache, m_words);
     return {std::move(page.texts), page.geometry.pageCount, page.morePages};
 }
 

@@ -11,8 +11,7 @@
 
 namespace markwise {
 
-CStuView::CStuView(CDocument& document)
-    : CReportView(document), m_words(TranslatedSheetWords()) {
+CStuView::CStuView(CDocument& document) : CReportView(document), m_words(TranslatedSheetWords()) {
     handle(ID_ASSIGNMENT_EDIT, [this] { editAssignment(0); });
 }
 

@@ -57,7 +57,7 @@ QString Plain(QString caption) {
 
 // Each "Menu > Command" a page shows in bold, as plain text.
 QStringList MenuPaths(const QString& html) {
-    static const QRegularExpression bold(QStringLiteral("<b>([^<]*) &gt; ([^<]*)</b>"));
+    static const QRegularExpression bold(QStringLiteral("<b>([^<]*?)\\s+&gt;\\s+([^<]*)</b>"));
     QStringList found;
     for (const auto& match : bold.globalMatch(html))
         found.append(QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText() +
@@ -106,7 +106,8 @@ private slots:
                 const QString where = language + QLatin1Char('/') + page;
                 // The same links in the same order, the style sheet one folder up.
                 QStringList expected = Links(original);
-                expected.replaceInStrings(QStringLiteral("style.css"), QStringLiteral("../style.css"));
+                expected.replaceInStrings(QStringLiteral("style.css"),
+                                          QStringLiteral("../style.css"));
                 QCOMPARE(Links(translated), expected);
                 QVERIFY2(translated.contains(QStringLiteral("<html lang=\"%1\">").arg(language)),
                          qPrintable(where));
@@ -129,14 +130,16 @@ private slots:
                 const QUrl pageUrl(base + page);
                 for (const QString& link : Links(Read(QLatin1Char(':') + pageUrl.path()))) {
                     const QUrl target = pageUrl.resolved(QUrl(link));
-                    QVERIFY2(target.scheme() == QLatin1String("qrc"),
-                             qPrintable(pageUrl.toString() + QStringLiteral(" links out: ") + link));
+                    QVERIFY2(
+                        target.scheme() == QLatin1String("qrc"),
+                        qPrintable(pageUrl.toString() + QStringLiteral(" links out: ") + link));
                     const QString file = QLatin1Char(':') + target.path();
                     QVERIFY2(QFile::exists(file),
                              qPrintable(pageUrl.toString() + QStringLiteral(": ") + link));
                     if (target.hasFragment())
-                        QVERIFY2(Read(file).contains(QStringLiteral("id=\"%1\"").arg(target.fragment())),
-                                 qPrintable(pageUrl.toString() + QStringLiteral(": ") + link));
+                        QVERIFY2(
+                            Read(file).contains(QStringLiteral("id=\"%1\"").arg(target.fragment())),
+                            qPrintable(pageUrl.toString() + QStringLiteral(": ") + link));
                     ++checked;
                 }
             }
@@ -154,8 +157,8 @@ private slots:
             int named = 0;
             for (const QString& page : Pages(folder)) {
                 for (const QString& path : MenuPaths(Read(folder + QLatin1Char('/') + page))) {
-                    QVERIFY2(program.contains(path),
-                             qPrintable(language + QLatin1Char('/') + page + QStringLiteral(": ") + path));
+                    QVERIFY2(program.contains(path), qPrintable(language + QLatin1Char('/') + page +
+                                                                QStringLiteral(": ") + path));
                     ++named;
                 }
             }
@@ -172,7 +175,8 @@ private slots:
             {QLocale(QLocale::German, QLocale::Austria), QStringLiteral("qrc:/help/de/index.html")},
             {QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qrc:/help/es/index.html")},
             {QLocale(QLocale::French, QLocale::Canada), QStringLiteral("qrc:/help/fr/index.html")},
-            {QLocale(QLocale::English, QLocale::UnitedKingdom), QStringLiteral("qrc:/help/index.html")},
+            {QLocale(QLocale::English, QLocale::UnitedKingdom),
+             QStringLiteral("qrc:/help/index.html")},
             {QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qrc:/help/index.html")},
             {QLocale::c(), QStringLiteral("qrc:/help/index.html")},
         };

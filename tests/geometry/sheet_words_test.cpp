@@ -27,8 +27,7 @@ std::vector<std::string> TextsAt(const DrawList& list, int y) {
 }
 
 bool Holds(const DrawList& list, const std::string& text) {
-    return std::any_of(list.begin(), list.end(),
-                       [&](const DrawText& t) { return t.text == text; });
+    return std::any_of(list.begin(), list.end(), [&](const DrawText& t) { return t.text == text; });
 }
 
 TEST(SheetWords, TotalsHeadingAndNotCountedOnScreenPaperAndReport) {
