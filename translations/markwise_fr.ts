@@ -1453,6 +1453,28 @@ Pondération des notes</translation>
     </message>
 </context>
 <context>
+    <name>HistogramWords</name>
+    <message>
+        <source>1 square = 0 students</source>
+        <extracomment>The histogram&apos;s legend: one red square of a bar stands for this many students.</extracomment>
+        <translation>1 carré = 0 élève</translation>
+    </message>
+    <message>
+        <source>1 square = 1 student</source>
+        <translation>1 carré = 1 élève</translation>
+    </message>
+    <message>
+        <source>1 square = %1 students</source>
+        <extracomment>%1 is a whole number, 2 or more.</extracomment>
+        <translation>1 carré = %1 élèves</translation>
+    </message>
+    <message>
+        <source>1 square = 1/%1 student</source>
+        <extracomment>%1 squares stand for one student: each square is 1/%1 of a student.</extracomment>
+        <translation>1 carré = 1/%1 d’élève</translation>
+    </message>
+</context>
+<context>
     <name>NumberForm</name>
     <message>
         <source>%1%</source>
@@ -1597,6 +1619,19 @@ Pondération des notes</translation>
     <message>
         <source>out of %1 points</source>
         <translation>sur %1 points</translation>
+    </message>
+</context>
+<context>
+    <name>SheetWords</name>
+    <message>
+        <source>Totals</source>
+        <extracomment>Heading over each student&apos;s points received, percent and letter grade.</extracomment>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>(not counted)</source>
+        <extracomment>After the title of an assignment that does not count in the totals.</extracomment>
+        <translation>(non compté)</translation>
     </message>
 </context>
 <context>

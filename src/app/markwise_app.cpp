@@ -8,6 +8,7 @@
 #include "framework/ui_seam.h"
 #include "geometry/window_place.h"
 #include "gradesheet/markwise_view.h"
+#include "help_pages.h"
 #include "main_frame.h"
 #include "splash_dlg.h"
 
@@ -15,7 +16,6 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
-#include <QUrl>
 
 namespace markwise {
 
@@ -130,7 +130,7 @@ void CMarkwiseApp::WinHelp() {
         m_helpWindow->setGeometry(place);
     }
     // Every request opens the entry page.
-    m_helpWindow->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
+    m_helpWindow->setSource(HelpIndexUrl());
     m_helpWindow->show();
     m_helpWindow->raise();
     m_helpWindow->activateWindow();

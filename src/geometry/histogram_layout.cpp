@@ -1,5 +1,7 @@
 #include "geometry/histogram_layout.h"
 
+#include "geometry/report_texts.h"
+
 #include <algorithm>
 
 namespace markwise {
@@ -11,30 +13,30 @@ constexpr int kLegendSquare = 8;
 } // namespace
 
 HistogramLayout LayoutHistogram(const std::array<int, kGradeCount>& counts,
-                                const HistogramMeasure& measure) {
+                                const HistogramMeasure& measure, const HistogramWords& words) {
     const int largest = *std::max_element(counts.begin(), counts.end());
     const int width = measure.barsEnd - measure.labelRight - kBarGap - measure.countWidth;
     const int square = kLegendSquare;
     int pixels = 0; // a student takes pixels / per pixels
     int per = 1;
-    std::string legend = "1 square = 0 students";
+    std::string legend = words.noStudents;
     if (largest > 0) {
         if (width >= square * largest) {
             // Whole squares per student.
             const int squares = width / (square * largest);
             pixels = square * squares;
-            legend = squares == 1 ? "1 square = 1 student"
-                                  : "1 square = 1/" + std::to_string(squares) + " student";
+            legend = squares == 1 ? words.oneStudent
+                                  : FillInReportText(words.studentPart, std::to_string(squares));
         } else if (width > 0) {
             // Whole students per square, at least two here.
             const int students = (square * largest + width - 1) / width;
             pixels = square;
             per = students;
-            legend = "1 square = " + std::to_string(students) + " students";
+            legend = FillInReportText(words.students, std::to_string(students));
         } else if (width == 0) {
             // No width at all: one pixel a student.
             pixels = 1;
-            legend = "1 square = " + std::to_string(square) + " students";
+            legend = FillInReportText(words.students, std::to_string(square));
         }
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/cutoffs.h"
+#include "geometry/sheet_words.h"
 
 #include <array>
 #include <string>
@@ -48,9 +49,10 @@ inline constexpr int kHistogramBarHeight = 10;
 // largest that lets the longest bar and its count fit between the labels and the
 // right-edge marker while one 8-pixel square stands for a whole number of students or
 // one student for a whole number of squares, so the legend reads "1 square = 2 students"
-// or "1 square = 1/3 student". All counts 0, or markers the wrong way round: empty bars
-// and "1 square = 0 students".
+// or "1 square = 1/3 student" (in `words`). All counts 0, or markers the wrong way round:
+// empty bars and "1 square = 0 students".
 HistogramLayout LayoutHistogram(const std::array<int, kGradeCount>& counts,
-                                const HistogramMeasure& measure);
+                                const HistogramMeasure& measure,
+                                const HistogramWords& words = EnglishHistogramWords());
 
 } // namespace markwise

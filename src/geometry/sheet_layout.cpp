@@ -35,7 +35,7 @@ RowSpan RowsMeeting(int rowHeight, int top, int bottom) {
 }
 
 DrawList Layout(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCutoffs& cutoffs,
-                const RowSpan& rows) {
+                const SheetWords& words, const RowSpan& rows) {
     const int h = view.rowHeight;
     const int nS = doc.StudentsInUse();
     const int nA = doc.AssignmentsInUse();
@@ -79,7 +79,7 @@ DrawList Layout(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCuto
     if (nA > 0) {
         const int totalsX = kSheetNameWidth + kSheetColumnWidth * nV;
         if (rows.Holds(0)) {
-            out.push_back({totalsX, 0, "Totals"});
+            out.push_back({totalsX, 0, words.totals});
         }
         for (int i = firstStudent; i < endStudent; ++i) {
             StudentTotalTexts totals = TotalTexts(doc, i, cutoffs);
@@ -123,20 +123,22 @@ ScrollSize SheetProvisionalScrollSize(const CMarkwiseDoc& doc, int rowHeight) {
     return {kProvisionalWidth, (doc.StudentsInUse() + 3) * rowHeight};
 }
 
-DrawList LayoutSheet(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCutoffs& cutoffs) {
-    return Layout(doc, view, cutoffs, RowSpan{});
+DrawList LayoutSheet(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCutoffs& cutoffs,
+                     const SheetWords& words) {
+    return Layout(doc, view, cutoffs, words, RowSpan{});
 }
 
 DrawList LayoutSheetBand(const CMarkwiseDoc& doc, const SheetView& view,
-                         const CGradeCutoffs& cutoffs, int top, int bottom) {
+                         const CGradeCutoffs& cutoffs, int top, int bottom,
+                         const SheetWords& words) {
     if (top >= bottom) {
         return {};
     }
     if (view.rowHeight > 0) {
-        return Layout(doc, view, cutoffs, RowsMeeting(view.rowHeight, top, bottom));
+        return Layout(doc, view, cutoffs, words, RowsMeeting(view.rowHeight, top, bottom));
     }
     // Rows without height: no row span to speak of, so keep the texts drawn in the band.
-    DrawList all = LayoutSheet(doc, view, cutoffs);
+    DrawList all = LayoutSheet(doc, view, cutoffs, words);
     std::erase_if(all, [&](const DrawText& t) { return t.y < top || t.y >= bottom; });
     return all;
 }

@@ -4,6 +4,7 @@
 #include "core/markwise_doc.h"
 #include "geometry/draw_text.h"
 #include "geometry/scroll_size.h"
+#include "geometry/sheet_words.h"
 
 namespace markwise {
 
@@ -44,13 +45,15 @@ ScrollSize SheetProvisionalScrollSize(const CMarkwiseDoc& doc, int rowHeight);
 // Every text of the sheet in drawing order: names; then column by column its
 // points possible, heading, description line and scores; then the totals block.
 // Letter grades use `cutoffs`, the application's current set.
-DrawList LayoutSheet(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCutoffs& cutoffs);
+DrawList LayoutSheet(const CMarkwiseDoc& doc, const SheetView& view, const CGradeCutoffs& cutoffs,
+                     const SheetWords& words = EnglishSheetWords());
 
 // Only the texts of the rows that meet the pixel band [top, bottom), in the
 // same order and at the same positions as LayoutSheet. Totals are computed only
 // for the students in the band, so painting a large class stays cheap.
 // A rowHeight <= 0 (no real font) keeps the texts whose y lies in the band.
 DrawList LayoutSheetBand(const CMarkwiseDoc& doc, const SheetView& view,
-                         const CGradeCutoffs& cutoffs, int top, int bottom);
+                         const CGradeCutoffs& cutoffs, int top, int bottom,
+                         const SheetWords& words = EnglishSheetWords());
 
 } // namespace markwise

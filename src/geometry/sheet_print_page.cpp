@@ -114,7 +114,8 @@ FittedColumns FitSheetColumns(const CMarkwiseDoc& doc, const CGradeCutoffs& cuto
 
 SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
                                     std::string_view documentTitle, const PageRequest& request,
-                                    SheetPrintColumns which, SheetColumnsCache* cache) {
+                                    SheetPrintColumns which, SheetColumnsCache* cache,
+                                    const SheetWords& words) {
     const int nS = doc.StudentsInUse();
     const int nA = doc.AssignmentsInUse();
     const int lineH = request.lineHeight;
@@ -168,7 +169,7 @@ SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs
     }
     if (totals) {
         const int totalsX = columnX(nCols + 1);
-        texts.push_back({totalsX, kHeadingLine * lineH, "Totals"});
+        texts.push_back({totalsX, kHeadingLine * lineH, words.totals});
         for (int r = 0; r < rows; ++r) {
             StudentTotalTexts student = TotalTexts(doc, firstStudent + r, cutoffs);
             const int y = (kFirstStudentLine + r) * lineH;

@@ -5,6 +5,7 @@
 #include "geometry/column_fit.h"
 #include "geometry/draw_text.h"
 #include "geometry/print_page.h"
+#include "geometry/sheet_words.h"
 
 #include <map>
 #include <string_view>
@@ -60,6 +61,7 @@ struct SheetColumnsCache {
 SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
                                     std::string_view documentTitle, const PageRequest& request,
                                     SheetPrintColumns which = SheetPrintColumns::LastThatFit,
-                                    SheetColumnsCache* cache = nullptr);
+                                    SheetColumnsCache* cache = nullptr,
+                                    const SheetWords& words = EnglishSheetWords());
 
 } // namespace markwise

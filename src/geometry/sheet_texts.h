@@ -14,9 +14,6 @@ namespace markwise {
 // student report's titles.
 std::string NumberedText(int assignment, std::string_view text);
 
-// What marks an assignment that does not count in totals, on screen and on paper.
-inline constexpr std::string_view kNotCountedText = "(not counted)";
-
 // The heading over the listed names: "Name", or "ID" while students are listed by ID.
 std::string_view ListedNameHeading(const CMarkwiseDoc& doc);
 

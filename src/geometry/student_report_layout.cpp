@@ -72,7 +72,7 @@ std::vector<std::string> StudentAssignmentTexts(const StudentReportInput& in, in
     }
     // An excluded row says so, so that the rows and the totals line can be reconciled.
     if (!in.doc.CountsAssignment(a))
-        grade += std::string(" ") + std::string(kNotCountedText);
+        grade += " " + in.words.notCounted;
     else if (IsDroppedScore(in.doc, a, in.student))
         grade += " " + in.texts.droppedMark;
     return {NumberedText(a, assignment.m_title), ScoreText(in.doc, a, in.student),

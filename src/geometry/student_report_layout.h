@@ -4,6 +4,7 @@
 #include "geometry/report_lines.h"
 #include "geometry/report_print.h"
 #include "geometry/report_texts.h"
+#include "geometry/sheet_words.h"
 
 #include <optional>
 #include <string>
@@ -20,6 +21,7 @@ struct StudentReportInput {
     int student;
     const CGradeCutoffs& cutoffs;
     const ReportTexts& texts = EnglishReportTexts();
+    const SheetWords& words = EnglishSheetWords();
 };
 
 inline constexpr int kStudentReportReservedLines = 7;

@@ -8,6 +8,7 @@
 #include "framework/draw_list.h"
 #include "framework/scrolling.h"
 #include "framework/text.h"
+#include "framework/translated_sheet_words.h"
 #include "framework/ui_seam.h"
 #include "geometry/sheet_hit_test.h"
 #include "geometry/sheet_layout.h"
@@ -37,7 +38,8 @@ CMarkwiseView::CMarkwiseView(CDocument& document, const ViewDialogs& dialogs)
           [this](int s) {
               const SheetCell at = m_keyboard->cell();
               m_keyboard->setCell({s, at.student < 0 ? kNameColumn : at.column});
-          }) {
+          }),
+      m_words(TranslatedSheetWords()) {
     setFocusPolicy(Qt::StrongFocus);
     InstallSheetAccessibility();
     connect(&document, &CDocument::changed, this, &CMarkwiseView::Invalidate);
@@ -215,7 +217,7 @@ void CMarkwiseView::paintEvent(QPaintEvent* event) {
 
 DrawList CMarkwiseView::sheetTexts(int top, int bottom) const {
     const SheetView sheet{m_firstAssignment, viewport()->width(), m_rowHeight};
-    return LayoutSheetBand(*GetDocument(), sheet, cutoffs(), top, bottom);
+    return LayoutSheetBand(*GetDocument(), sheet, cutoffs(), top, bottom, m_words);
 }
 
 bool CMarkwiseView::viewportEvent(QEvent* event) {
@@ -235,8 +237,7 @@ bool CMarkwiseView::viewportEvent(QEvent* event) {
         // An assignment that does not count says so; a cut text shows whole.
         const bool excluded = IsExcludedHeading(*GetDocument(), sheet, text);
         if (excluded || glyphs.elide(text.text, TextRoom(glyphs, text, limits[hit])) != text.text) {
-            const std::string tip =
-                excluded ? text.text + " " + std::string(kNotCountedText) : text.text;
+            const std::string tip = excluded ? text.text + " " + m_words.notCounted : text.text;
             QToolTip::showText(help->globalPos(), toQString(tip), viewport());
             return true;
         }

@@ -6,6 +6,7 @@
 #include "framework/view.h"
 #include "geometry/draw_text.h"
 #include "geometry/sheet_cursor.h"
+#include "geometry/sheet_words.h"
 #include "view_dialogs.h"
 
 #include <QAbstractScrollArea>
@@ -77,6 +78,7 @@ private:
     SheetKeyboard* m_keyboard;
     StudentFind m_find;
     ScreenGlyphs m_screenGlyphs;
+    SheetWords m_words; // in the language the window was opened in
 };
 
 } // namespace markwise

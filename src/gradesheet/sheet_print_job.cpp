@@ -3,8 +3,10 @@
 namespace markwise {
 
 SheetPrintJob::SheetPrintJob(const CMarkwiseDoc& doc, std::string title,
-                             const CGradeCutoffs& cutoffs, SheetPrintColumns columns)
-    : m_doc(doc), m_title(std::move(title)), m_cutoffs(cutoffs), m_columns(columns) {}
+                             const CGradeCutoffs& cutoffs, SheetPrintColumns columns,
+                             SheetWords words)
+    : m_doc(doc), m_title(std::move(title)), m_cutoffs(cutoffs), m_columns(columns),
+      m_words(std::move(words)) {}
 
 bool SheetPrintJob::OnPreparePrinting(CPrintInfo& info) {
     info.m_choices = {tr("Grade Sheet"),
@@ -21,8 +23,8 @@ void SheetPrintJob::takeChoices(const PrintChoices& choices) {
 }
 
 SheetPrintJob::PageTexts SheetPrintJob::layoutPage(const PageRequest& request) {
-    SheetPrintPage page =
-        LayoutSheetPrintPage(m_doc, m_cutoffs, m_title, request, m_columns, &m_columnsCache);
+    SheetPrintPage page = LayoutSheetPrintPage(m_doc, m_cutoffs, m_title, request, m_columns,
+                                               &m_columnsCache, m_words);
     return {std::move(page.texts), page.geometry.pageCount, page.morePages};
 }
 

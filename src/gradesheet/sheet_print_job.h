@@ -19,7 +19,8 @@ class SheetPrintJob : public PagedTextJob {
 public:
     // title: the document's window title; the pages show it without a ".MKW"-style ending.
     SheetPrintJob(const CMarkwiseDoc& doc, std::string title, const CGradeCutoffs& cutoffs,
-                  SheetPrintColumns columns = SheetPrintColumns::LastThatFit);
+                  SheetPrintColumns columns = SheetPrintColumns::LastThatFit,
+                  SheetWords words = EnglishSheetWords());
 
     // Offers "All assignments" in the Print dialog.
     bool OnPreparePrinting(CPrintInfo& info) override;
@@ -34,6 +35,7 @@ private:
     CGradeCutoffs m_cutoffs;
     SheetPrintColumns m_columns;
     SheetColumnsCache m_columnsCache;
+    SheetWords m_words;
 };
 
 } // namespace markwise

@@ -4,6 +4,7 @@
 #include "framework/document.h"
 #include "framework/print_services.h"
 #include "framework/text.h"
+#include "framework/translated_sheet_words.h"
 #include "markwise_view.h"
 #include "sheet_print_job.h"
 
@@ -11,7 +12,7 @@ namespace markwise {
 
 void RunSheetPrintCommand(int id, CMarkwiseView& view) {
     SheetPrintJob job(*view.GetDocument(), fromQString(view.frameworkDocument().title()),
-                      view.cutoffs());
+                      view.cutoffs(), SheetPrintColumns::LastThatFit, TranslatedSheetWords());
     PrintServices& printing = view.frameworkDocument().services().printing;
     switch (id) {
     case ID_FILE_PRINT:

@@ -5,17 +5,18 @@
 #include "framework/commands.h"
 #include "framework/doc_manager.h"
 #include "framework/document.h"
+#include "framework/translated_sheet_words.h"
 #include "report_host.h"
 #include "student_report_dlg.h"
 
 namespace markwise {
 
-CStuView::CStuView(CDocument& document) : CReportView(document) {
+CStuView::CStuView(CDocument& document) : CReportView(document), m_words(TranslatedSheetWords()) {
     handle(ID_ASSIGNMENT_EDIT, [this] { editAssignment(0); });
 }
 
 StudentReportInput CStuView::input() const {
-    return {*GetDocument(), m_studentIndex, cutoffs(), texts()};
+    return {*GetDocument(), m_studentIndex, cutoffs(), texts(), m_words};
 }
 
 void CStuView::runDialog() {

@@ -25,6 +25,8 @@ protected:
 private:
     StudentReportInput input() const;
     void editAssignment(int assignment);
+
+    SheetWords m_words;
 };
 
 } // namespace markwise

@@ -1,6 +1,7 @@
 #include "histogram_dlg.h"
 
 #include "framework/text.h"
+#include "framework/translated_sheet_words.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -106,7 +107,7 @@ CHistogramDlg::CHistogramDlg(const GradeDistribution& counts, QWidget* parent) :
         measure.countWidth =
             std::max(measure.countWidth,
                      kCountGap + fontMetrics().horizontalAdvance(QString::number(count)));
-    const HistogramLayout layout = LayoutHistogram(counts, measure);
+    const HistogramLayout layout = LayoutHistogram(counts, measure, TranslatedHistogramWords());
     m_legend->setText(toQString(layout.legend));
     for (int k = 0; k < kGradeCount; ++k) {
         const BarRect& bar = layout.bars[k];
