@@ -2,6 +2,7 @@
 
 #include "csv_write.h"
 #include "markwise_doc.h"
+#include "policy_grade.h"
 
 #include <array>
 
@@ -149,11 +150,7 @@ std::string_view MarkCellText(const CMarkwiseDoc& doc, int a, int student) {
 }
 
 const std::string& CategoryCellText(const CMarkwiseDoc& doc, int a) {
-    const std::vector<GradeCategory>& categories = doc.m_policy.categories;
-    const int category = doc.m_assignments[a].m_category;
-    // An assignment outside the categories belongs to the first, as the grade counts it.
-    const bool known = category >= 0 && category < static_cast<int>(categories.size());
-    return categories[known ? static_cast<std::size_t>(category) : 0].name;
+    return doc.m_policy.categories[static_cast<std::size_t>(CategoryOf(doc, a))].name;
 }
 
 } // namespace markwise

@@ -17,12 +17,6 @@ int FirstCounted(const CMarkwiseDoc& doc) {
     return std::max(doc.m_firstIncluded, 0);
 }
 
-int CategoryOf(const CMarkwiseDoc& doc, int a) {
-    const int c = doc.m_assignments[a].m_category;
-    const int count = static_cast<int>(doc.m_policy.categories.size());
-    return c >= 0 && c < count ? c : 0;
-}
-
 // The points-only total: every entered score over its assignment's points.
 StudentGrade PointsGrade(const CMarkwiseDoc& doc, int s) {
     StudentGrade grade;
@@ -335,6 +329,12 @@ std::vector<double> ClassPercents(const CMarkwiseDoc& doc) {
     for (std::size_t s = 0; s < grades.size(); ++s)
         percents[s] = grades[s].percent;
     return percents;
+}
+
+int CategoryOf(const CMarkwiseDoc& doc, int a) {
+    const int c = doc.m_assignments[a].m_category;
+    const int count = static_cast<int>(doc.m_policy.categories.size());
+    return c >= 0 && c < count ? c : 0;
 }
 
 std::string ScoreCellText(const CMarkwiseDoc& doc, int a, int student) {

@@ -35,6 +35,9 @@ std::vector<StudentGrade> ClassGrades(const CMarkwiseDoc& doc);
 // Their percents.
 std::vector<double> ClassPercents(const CMarkwiseDoc& doc);
 
+// The category assignment a counts in: its own, or the first when its own is out of range.
+int CategoryOf(const CMarkwiseDoc& doc, int a);
+
 // A score as the sheet shows it: "EX", "M", "N/A" or the "%g" text.
 std::string ScoreCellText(const CMarkwiseDoc& doc, int a, int student);
 
