@@ -43,7 +43,10 @@ ReportTexts TranslatedReportTexts() {
     texts.categoryLine = t(QT_TRANSLATE_NOOP("Reports", "%1: %2"));
     //: Beside a score the grading policy dropped as one of the lowest.
     texts.droppedMark = t(QT_TRANSLATE_NOOP("Reports", "(dropped)"));
-    texts.decimalPoint = NumberForm().point();
+    const NumberForm numbers;
+    texts.decimalPoint = numbers.point();
+    if (!numbers.plain())
+        texts.shownNumber = [numbers](std::string_view text) { return numbers.shown(text); };
     return texts;
 }
 

@@ -35,8 +35,8 @@ std::vector<std::string> ProgressRowTexts(const ProgressReportInput& in, int k) 
     if (s < 0 || s >= in.doc.StudentsInUse()) {
         return {"", "", "", comment};
     }
-    return {in.doc.GetListedName(s), in.doc.GetPercentText(s), in.doc.GetLetterGrade(s, in.cutoffs),
-            comment};
+    return ShownNumbers(in.texts, {in.doc.GetListedName(s), in.doc.GetPercentText(s),
+                                   in.doc.GetLetterGrade(s, in.cutoffs), comment});
 }
 
 ReportScreen LayoutProgressScreen(const ProgressReportInput& in, int rowHeight, VisibleBand band) {

@@ -22,4 +22,12 @@ std::string FillInReportText(std::string_view pattern, std::string_view first,
     return out;
 }
 
+std::vector<std::string> ShownNumbers(const ReportTexts& texts, std::vector<std::string> row) {
+    if (texts.shownNumber) {
+        for (std::string& cell : row)
+            cell = texts.shownNumber(cell);
+    }
+    return row;
+}
+
 } // namespace markwise

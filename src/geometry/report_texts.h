@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace markwise {
 
@@ -27,10 +29,16 @@ struct ReportTexts {
     std::string categoryDropped = "dropped: %1";
     std::string categoryLine = "%1: %2";
     std::string droppedMark = "(dropped)";
-    // The decimal separator of a number inside these words ("weight 22.5"); the numbers of
-    // their own columns are the desktop's to show.
+    // The decimal separator of a number inside these words ("weight 22.5").
     std::string decimalPoint = ".";
+    // How the desktop shows a figure of the columns ("88,5 %" in German); unset, as the core
+    // writes it ("88.5%"). The layouts apply it before fitting the columns, so that a longer
+    // form gets its room on paper.
+    std::function<std::string(std::string_view)> shownNumber;
 };
+
+// row with each cell in texts.shownNumber's form.
+std::vector<std::string> ShownNumbers(const ReportTexts& texts, std::vector<std::string> row);
 
 const ReportTexts& EnglishReportTexts();
 

@@ -36,8 +36,9 @@ std::vector<std::vector<std::string>> BreakdownLines(const StudentReportInput& i
         if (lines.empty())
             lines.push_back({in.texts.byCategory});
         std::string weight = BreakdownWeightText(line, in.texts);
-        lines.push_back({std::move(line.name), std::move(line.received), std::move(line.possible),
-                         std::move(line.percent), std::move(weight)});
+        lines.push_back(ShownNumbers(in.texts, {std::move(line.name), std::move(line.received),
+                                                std::move(line.possible), std::move(line.percent),
+                                                std::move(weight)}));
     }
     return lines;
 }
@@ -75,8 +76,9 @@ std::vector<std::string> StudentAssignmentTexts(const StudentReportInput& in, in
         grade += " " + in.words.notCounted;
     else if (IsDroppedScore(in.doc, a, in.student))
         grade += " " + in.texts.droppedMark;
-    return {NumberedText(a, assignment.m_title), ScoreText(in.doc, a, in.student),
-            FormatG(possible), percentText, grade};
+    return ShownNumbers(in.texts,
+                        {NumberedText(a, assignment.m_title), ScoreText(in.doc, a, in.student),
+                         FormatG(possible), percentText, grade});
 }
 
 std::vector<std::string> StudentTotalsTexts(const StudentReportInput& in) {
@@ -84,8 +86,9 @@ std::vector<std::string> StudentTotalsTexts(const StudentReportInput& in) {
         return {};
     }
     const int s = in.student;
-    return {in.doc.GetTotalReceivedText(s), FormatG(in.doc.GetTotalPossible(s)),
-            in.doc.GetPercentText(s), in.doc.GetLetterGrade(s, in.cutoffs)};
+    return ShownNumbers(in.texts,
+                        {in.doc.GetTotalReceivedText(s), FormatG(in.doc.GetTotalPossible(s)),
+                         in.doc.GetPercentText(s), in.doc.GetLetterGrade(s, in.cutoffs)});
 }
 
 ReportScreen LayoutStudentReportScreen(const StudentReportInput& in, int rowHeight,

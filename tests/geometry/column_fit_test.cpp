@@ -145,6 +145,24 @@ TEST(ColumnFit, ReportsMakeRoomForLongNamesAndNegativePercents) {
     EXPECT_EQ(test::Lines(list)[3], "1582: 0=Kowalski-Wisniewska, Aaliyah-Marie 4200=-28.5714% "
                                     "5400=F 6120=");
 
+    // The desktop's longer number form ("-28,5714 %") gets its room before the grade.
+    ReportTexts german;
+    german.shownNumber = [](std::string_view text) {
+        std::string out(text);
+        std::replace(out.begin(), out.end(), '.', ',');
+        if (out.size() > 1 && out.back() == '%')
+            out.insert(out.size() - 1, " ");
+        return out;
+    };
+    const StudentReportInput shown{*doc, 1, cutoffs, german};
+    const DrawList shownReport = PrintStudentReportPage(shown, kLetter).texts;
+    ExpectNoCollisions(shownReport);
+    EXPECT_EQ(test::Lines(shownReport)[4], "1808: 3840=-4 4920=14 6000=-28,5714 % 7320=F");
+    const ProgressReportInput shownProgress{*doc, *state, cutoffs, title, german};
+    ExpectNoCollisions(PrintProgressPage(shownProgress, kLetter).texts);
+    EXPECT_NE(test::Lines(PrintProgressPage(shownProgress, kLetter).texts)[3].find("=-28,5714 % "),
+              std::string::npos);
+
     // On a page too narrow for the name the name is cut, never a number.
     const PageRequest narrow{1000, 3150, 226, 1}; // 4800 twips
     const Texts cut = test::Lines(PrintRosterPage(*doc, "Period3.MKW", narrow).texts);
