@@ -1,5 +1,7 @@
 #include "translated_sheet_words.h"
 
+#include "ui_language.h"
+
 #include <QCoreApplication>
 
 namespace markwise {
@@ -18,6 +20,8 @@ SheetWords TranslatedSheetWords() {
     words.totals = Translated("SheetWords", QT_TRANSLATE_NOOP("SheetWords", "Totals"));
     //: After the title of an assignment that does not count in the totals.
     words.notCounted = Translated("SheetWords", QT_TRANSLATE_NOOP("SheetWords", "(not counted)"));
+    if (const NumberForm numbers; !numbers.plain())
+        words.shownNumber = [numbers](std::string_view text) { return numbers.shown(text); };
     return words;
 }
 

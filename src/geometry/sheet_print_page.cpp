@@ -78,7 +78,11 @@ SheetSlice SliceOfPage(const SheetPrintGeometry& g, int nS, int nA, SheetPrintCo
 // assignment, then received, percent and letter when the totals print. Every student
 // counts, not only this page's, so all pages of the printout line up.
 FittedColumns FitSheetColumns(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
-                              const SheetSlice& slice, bool totals, int printableWidth) {
+                              const SheetSlice& slice, bool totals, int printableWidth,
+                              const SheetWords& words) {
+    const auto shown = [&words](std::string text) {
+        return words.shownNumber ? words.shownNumber(text) : text;
+    };
     const int nS = doc.StudentsInUse();
     const int nCols = slice.columns;
     std::vector<int> placed{0};
@@ -97,14 +101,15 @@ FittedColumns FitSheetColumns(const CMarkwiseDoc& doc, const CGradeCutoffs& cuto
         widths.widen(column, NumberedText(a, ""));
         widths.widen(column, doc.GetPointsPossibleText(a));
         for (int s = 0; s < nS; ++s)
-            widths.widen(column, ScoreText(doc, a, s));
+            widths.widen(column, shown(ScoreText(doc, a, s)));
     }
     if (totals) {
         const auto first = static_cast<std::size_t>(nCols) + 1;
         widths.widen(first, doc.GetClassPossibleText());
         for (int s = 0; s < nS; ++s) {
             const StudentTotalTexts t = TotalTexts(doc, s, cutoffs);
-            widths.widenRow(std::vector<std::string>{t.received, t.percent, t.letter}, first);
+            widths.widenRow(std::vector<std::string>{shown(t.received), shown(t.percent), t.letter},
+                            first);
         }
     }
     return FitColumns(placed, widths, printableWidth);
@@ -137,11 +142,12 @@ SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs
         const auto key = std::tuple{slice.firstAssignment, slice.columns, totals, printable};
         auto it = cache->strips.find(key);
         if (it == cache->strips.end())
-            it = cache->strips.emplace(key, FitSheetColumns(doc, cutoffs, slice, totals, printable))
+            it = cache->strips
+                     .emplace(key, FitSheetColumns(doc, cutoffs, slice, totals, printable, words))
                      .first;
         fitted = it->second;
     } else {
-        fitted = FitSheetColumns(doc, cutoffs, slice, totals, printable);
+        fitted = FitSheetColumns(doc, cutoffs, slice, totals, printable, words);
     }
     const auto columnX = [&fitted](int column) {
         return fitted.x[static_cast<std::size_t>(column)];

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace markwise {
 
@@ -11,6 +13,9 @@ struct SheetWords {
     // After an assignment that does not count in totals: its heading's tooltip, its line
     // of the student report.
     std::string notCounted = "(not counted)";
+    // How the desktop shows a figure ("88,5 %" in German); unset, as the core writes it. The
+    // printed sheet makes its columns room for that form.
+    std::function<std::string(std::string_view)> shownNumber;
 };
 
 const SheetWords& EnglishSheetWords();

@@ -117,6 +117,15 @@ void ExpectNoCollisions(DrawList texts) {
     }
 }
 
+// A number as a German desktop shows it: "-28,5714 %".
+std::string GermanNumber(std::string_view text) {
+    std::string out(text);
+    std::replace(out.begin(), out.end(), '.', ',');
+    if (out.size() > 1 && out.back() == '%')
+        out.insert(out.size() - 1, " ");
+    return out;
+}
+
 TEST(ColumnFit, ReportsMakeRoomForLongNamesAndNegativePercents) {
     auto doc = CrowdedClass();
     // Roster: 32 cells of name move the ID; the 13-cell ID moves the grade level.
@@ -147,13 +156,7 @@ TEST(ColumnFit, ReportsMakeRoomForLongNamesAndNegativePercents) {
 
     // The desktop's longer number form ("-28,5714 %") gets its room before the grade.
     ReportTexts german;
-    german.shownNumber = [](std::string_view text) {
-        std::string out(text);
-        std::replace(out.begin(), out.end(), '.', ',');
-        if (out.size() > 1 && out.back() == '%')
-            out.insert(out.size() - 1, " ");
-        return out;
-    };
+    german.shownNumber = GermanNumber;
     const StudentReportInput shown{*doc, 1, cutoffs, german};
     const DrawList shownReport = PrintStudentReportPage(shown, kLetter).texts;
     ExpectNoCollisions(shownReport);
@@ -186,6 +189,14 @@ TEST(ColumnFit, GradeSheetMakesRoomAndMarksNothingThatFits) {
     EXPECT_EQ(lines[1], "1130: 4200=1:  4560=2:  4920=Totals");
     EXPECT_EQ(lines[3], "1582: 0=Kowalski-Wisniewska, Aaliyah-Marie 4200=-2 4560=-2 4920=-4 "
                         "5280=-28.5714% 6480=F");
+    // The desktop's longer percent form moves the letter one cell on.
+    SheetWords germanWords;
+    germanWords.shownNumber = GermanNumber;
+    EXPECT_EQ(test::Lines(LayoutSheetPrintPage(*doc, cutoffs, "P.MKW", kLetter,
+                                               SheetPrintColumns::LastThatFit, nullptr, germanWords)
+                              .texts)[3],
+              "1582: 0=Kowalski-Wisniewska, Aaliyah-Marie 4200=-2 4560=-2 4920=-4 "
+              "5280=-28.5714% 6600=F");
     // A job's pages share one placement per strip, worked out once: the same pages.
     SheetColumnsCache cache;
     for (int pass = 0; pass < 2; ++pass) {

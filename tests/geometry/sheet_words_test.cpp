@@ -13,7 +13,7 @@ namespace markwise {
 namespace {
 
 const CGradeCutoffs kDefaults;
-const SheetWords kGerman{"Gesamt", "(zählt nicht)"};
+const SheetWords kGerman{"Gesamt", "(zählt nicht)", {}};
 
 // The English layout's lines with each "=Totals" text as the German word.
 std::vector<std::string> InGerman(std::vector<std::string> lines) {
