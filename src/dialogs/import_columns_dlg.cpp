@@ -60,20 +60,12 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
         m_table->setCellWidget(row, Becomes, becomes);
         auto* points = new QLineEdit(m_table);
         QString note = QString::fromStdString(choice.reason);
-        if (choice.use == CsvColumnUse::Scores) {
+        if (choice.use == CsvColumnUse::Scores)
             points->setText(Number(choice.points.value_or(choice.proposedPoints)));
-            if (!choice.points)
-                note = tr("The file gives no points possible: %1 is only the highest "
-                          "score. Check it.")
-                           .arg(Number(choice.proposedPoints));
-        }
         m_table->setCellWidget(row, Points, points);
-        // Points belong to scores only.
-        points->setEnabled(choice.use == CsvColumnUse::Scores);
-        connect(becomes, &QComboBox::currentIndexChanged, points,
-                [points](int use) { points->setEnabled(use == int(CsvColumnUse::Scores)); });
+        QComboBox* into = nullptr;
         if (doc != nullptr) {
-            auto* into = new QComboBox(m_table);
+            into = new QComboBox(m_table);
             into->addItem(tr("A new assignment"), kNewAssignment);
             for (int a = 0; a < doc->AssignmentsInUse(); ++a)
                 into->addItem(toQString(doc->m_assignments[a].m_title), a);
@@ -86,6 +78,24 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
             }
             m_table->setCellWidget(row, GoesInto, into);
         }
+        const bool intoNew = into == nullptr || into->currentData().toInt() == kNewAssignment;
+        if (choice.use == CsvColumnUse::Scores && !choice.points && intoNew)
+            note = tr("The file gives no points possible: %1 is only the highest "
+                      "score. Check it.")
+                       .arg(Number(choice.proposedPoints));
+        // Points belong to a new assignment's scores only: one the class has keeps its own,
+        // which the box then shows.
+        const auto showPoints = [doc, becomes, points, into, filePoints = points->text()] {
+            const int target = into ? into->currentData().toInt() : kNewAssignment;
+            const bool ours = doc != nullptr && target != kNewAssignment;
+            points->setEnabled(becomes->currentIndex() == int(CsvColumnUse::Scores) && !ours);
+            points->setText(ours ? Number(doc->m_assignments[target].m_pointsPossible)
+                                 : filePoints);
+        };
+        showPoints();
+        connect(becomes, &QComboBox::currentIndexChanged, points, showPoints);
+        if (into)
+            connect(into, &QComboBox::currentIndexChanged, points, showPoints);
         if (choice.use == CsvColumnUse::Scores)
             ++scores;
         auto* noteItem = new QTableWidgetItem(note);

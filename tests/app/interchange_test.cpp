@@ -249,6 +249,30 @@ private slots:
         QCOMPARE(QString::fromStdString(document.data().m_assignments[before].m_title),
                  QString("Quiz 1"));
         QCOMPARE(document.data().m_assignments[0].m_scores[0], 9.0);
+
+        // Without a points row, a column going into the class's assignment shows (and keeps)
+        // the class's points, not the file's highest score; into a new one, the highest score.
+        run(ID_EDIT_UNDO);
+        const QString bare = writeCsv("bare.csv", "Student ID,Quiz 1\n240105,7\n");
+        std::vector<bool> enabled;
+        answerColumns([&enabled](CImportColumnsDlg& dialog) {
+            const auto cell = [&dialog](int column) {
+                return dialog.Table()->cellWidget(1, column);
+            };
+            enabled.push_back(cell(CImportColumnsDlg::Points)->isEnabled());
+            qobject_cast<QComboBox*>(cell(CImportColumnsDlg::GoesInto))->setCurrentIndex(0);
+            enabled.push_back(cell(CImportColumnsDlg::Points)->isEnabled());
+            qobject_cast<QComboBox*>(cell(CImportColumnsDlg::GoesInto))->setCurrentIndex(1);
+        });
+        importScores(bare, false);
+        QCOMPARE(enabled, (std::vector<bool>{false, true}));
+        QCOMPARE(columnRows[1], QString("Quiz 1|Scores|Quiz 1|10|"));
+        answerColumns([](CImportColumnsDlg& dialog) {
+            qobject_cast<QComboBox*>(dialog.Table()->cellWidget(1, CImportColumnsDlg::GoesInto))
+                ->setCurrentIndex(0);
+        });
+        importScores(bare, false);
+        QCOMPARE(columnRows[1], QString("Quiz 1|Scores|A new assignment|7|"));
     }
 
     void importScoresPreviewsThenAppliesOrCancels() {
