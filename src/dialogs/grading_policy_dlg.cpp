@@ -96,6 +96,8 @@ CGradingPolicyDlg::CGradingPolicyDlg(DialogHost& host, QWidget* parent)
 }
 
 void CGradingPolicyDlg::BuildLayout() {
+    // Several assignments move to another category at once.
+    m_members->setSelectionMode(QAbstractItemView::ExtendedSelection);
     SetWidthInChars(m_weight, 10);
     SetWidthInChars(m_drop, 10);
     m_weightsLine->setWordWrap(true);
@@ -177,9 +179,14 @@ void CGradingPolicyDlg::Refresh() {
     }
     {
         const QSignalBlocker blocker(m_moveTo);
+        const int chosen = m_moveTo->currentIndex();
         m_moveTo->clear();
         m_moveTo->addItems(names);
-        m_moveTo->setCurrentIndex(count > 0 ? 0 : -1);
+        // The last target stays chosen for the next move; never the category shown.
+        int target = count > 1 ? (selected + 1) % count : count - 1;
+        if (chosen >= 0 && chosen < count && chosen != selected)
+            target = chosen;
+        m_moveTo->setCurrentIndex(target);
     }
 
     const bool any = selected >= 0;
@@ -315,12 +322,21 @@ void CGradingPolicyDlg::MoveCategory(int step) {
 
 void CGradingPolicyDlg::MoveAssignment() {
     const std::vector<int> members = Members();
-    const int row = m_members->currentRow();
     const int target = m_moveTo->currentIndex();
-    if (row < 0 || row >= static_cast<int>(members.size()) || target < 0 ||
-        target >= static_cast<int>(m_policy.categories.size()))
+    if (target < 0 || target >= static_cast<int>(m_policy.categories.size()))
         return;
-    m_categoryOf[members[row]] = target;
+    // Every selected assignment goes, or the current one when none is selected.
+    std::vector<int> rows;
+    for (int row = 0; row < m_members->count(); ++row) {
+        if (m_members->item(row)->isSelected())
+            rows.push_back(row);
+    }
+    if (rows.empty())
+        rows.push_back(m_members->currentRow());
+    for (const int row : rows) {
+        if (row >= 0 && row < static_cast<int>(members.size()))
+            m_categoryOf[members[static_cast<std::size_t>(row)]] = target;
+    }
     Refresh();
 }
 

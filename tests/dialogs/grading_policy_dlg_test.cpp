@@ -117,13 +117,19 @@ private slots:
         QCOMPARE(dialog.WeightBox()->text(), QStringLiteral("30"));
         Retype(dialog.DropBox(), "1");
         QCOMPARE(Lines(dialog.MemberList()), (QStringList{"HW1", "HW2", "Test", "Lab"}));
-        // Test to Tests, Lab to Labs.
-        for (const auto& [row, target] : {std::pair{2, 1}, std::pair{2, 2}}) {
-            ClickRow(dialog.MemberList(), row);
-            dialog.MoveToBox()->setCurrentIndex(target);
-            ClickBox(dialog.MoveButton());
-        }
+        // Test and Lab to Tests together, then Lab on to Labs.
+        ClickRow(dialog.MemberList(), 2);
+        dialog.MemberList()->item(3)->setSelected(true);
+        dialog.MoveToBox()->setCurrentIndex(1);
+        ClickBox(dialog.MoveButton());
         QCOMPARE(Lines(dialog.MemberList()), (QStringList{"HW1", "HW2"}));
+        QCOMPARE(dialog.MoveToBox()->currentIndex(), 1); // the last target stays chosen
+        ClickRow(dialog.CategoryList(), 1);
+        QCOMPARE(Lines(dialog.MemberList()), (QStringList{"Test", "Lab"}));
+        QCOMPARE(dialog.MoveToBox()->currentIndex(), 2); // never the category shown
+        ClickRow(dialog.MemberList(), 1);
+        ClickBox(dialog.MoveButton());
+        QCOMPARE(Lines(dialog.MemberList()), (QStringList{"Test"}));
         ClickRow(dialog.CategoryList(), 2);
         QCOMPARE(Lines(dialog.MemberList()), (QStringList{"Lab"}));
         QCOMPARE(dialog.DropBox()->text(), QStringLiteral("0"));
