@@ -80,7 +80,7 @@ SheetSlice SliceOfPage(const SheetPrintGeometry& g, int nS, int nA, SheetPrintCo
 FittedColumns FitSheetColumns(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
                               const SheetSlice& slice, bool totals, int printableWidth,
                               const SheetWords& words) {
-    const auto shown = [&words](std::string text) {
+    const auto shown = [&words](const std::string& text) {
         return words.shownNumber ? words.shownNumber(text) : text;
     };
     const int nS = doc.StudentsInUse();
