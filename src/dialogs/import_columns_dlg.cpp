@@ -105,7 +105,9 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
     }
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setMinimumSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 20);
+    // Importing scores adds the "Goes into" column: room for it beside the notes.
+    m_table->setMinimumSize(fontMetrics().averageCharWidth() * (doc != nullptr ? 140 : 110),
+                            fontMetrics().height() * 20);
 
     auto* cancel = MakeButton(tr("Cancel"), this);
     m_ok->setDefault(true);
