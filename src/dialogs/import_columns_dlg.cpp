@@ -84,11 +84,14 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
                       "score. Check it.")
                        .arg(Number(choice.proposedPoints));
         // Points belong to a new assignment's scores only: one the class has keeps its own,
-        // which the box then shows.
+        // which the box then shows. Only scores go into an assignment.
         const auto showPoints = [doc, becomes, points, into, filePoints = points->text()] {
             const int target = into ? into->currentData().toInt() : kNewAssignment;
             const bool ours = doc != nullptr && target != kNewAssignment;
-            points->setEnabled(becomes->currentIndex() == int(CsvColumnUse::Scores) && !ours);
+            const bool scores = becomes->currentIndex() == int(CsvColumnUse::Scores);
+            if (into)
+                into->setEnabled(scores);
+            points->setEnabled(scores && !ours);
             points->setText(ours ? Number(doc->m_assignments[target].m_pointsPossible)
                                  : filePoints);
         };

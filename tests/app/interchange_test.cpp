@@ -263,9 +263,17 @@ private slots:
             qobject_cast<QComboBox*>(cell(CImportColumnsDlg::GoesInto))->setCurrentIndex(0);
             enabled.push_back(cell(CImportColumnsDlg::Points)->isEnabled());
             qobject_cast<QComboBox*>(cell(CImportColumnsDlg::GoesInto))->setCurrentIndex(1);
+            // The ID column goes into no assignment, until it is made scores.
+            QWidget* idInto = dialog.Table()->cellWidget(0, CImportColumnsDlg::GoesInto);
+            enabled.push_back(idInto->isEnabled());
+            qobject_cast<QComboBox*>(dialog.Table()->cellWidget(0, CImportColumnsDlg::Becomes))
+                ->setCurrentIndex(int(CsvColumnUse::Scores));
+            enabled.push_back(idInto->isEnabled());
+            qobject_cast<QComboBox*>(dialog.Table()->cellWidget(0, CImportColumnsDlg::Becomes))
+                ->setCurrentIndex(int(CsvColumnUse::Id));
         });
         importScores(bare, false);
-        QCOMPARE(enabled, (std::vector<bool>{false, true}));
+        QCOMPARE(enabled, (std::vector<bool>{false, true, false, true}));
         QCOMPARE(columnRows[1], QString("Quiz 1|Scores|Quiz 1|10|"));
         answerColumns([](CImportColumnsDlg& dialog) {
             qobject_cast<QComboBox*>(dialog.Table()->cellWidget(1, CImportColumnsDlg::GoesInto))
