@@ -2,6 +2,7 @@
 #include "core/csv_layout.h"
 #include "core/csv_merge.h"
 #include "core/csv_sheet.h"
+#include "support/canvas_file.h"
 #include "support/full_class.h"
 
 #include <benchmark/benchmark.h>
@@ -76,18 +77,7 @@ BENCHMARK(BM_MergeWithPreview)->Unit(benchmark::kMillisecond);
 // built again with the columns as the preview hands them back, into a new class.
 void BM_ImportCanvasWithPreview(benchmark::State& state) {
     const auto doc = bench::FullClass();
-    std::string csv = ExportCsv(*doc, CsvLayout::Canvas);
-    // The totals after the assignments, on every line; "(read only)" in the points row.
-    std::string wide;
-    std::size_t line = 0;
-    for (std::size_t start = 0; start < csv.size(); ++line) {
-        const std::size_t end = csv.find('\n', start);
-        wide.append(csv, start, end - start);
-        wide += line == 0   ? ",Current Score,Final Score,Current Grade,Final Grade\n"
-                : line == 1 ? ",(read only),(read only),(read only),(read only)\n"
-                            : ",90.5,88.1,A-,B+\n";
-        start = end + 1;
-    }
+    const std::string wide = bench::CanvasFileWithTotals(*doc);
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() / ("markwise-bench-" + std::to_string(getpid()));
     std::ofstream(path, std::ios::binary) << wide;
@@ -101,8 +91,11 @@ void BM_ImportCanvasWithPreview(benchmark::State& state) {
             state.SkipWithError(error.c_str());
             break;
         }
-        const std::vector<CsvColumnChoice> choices = sheet.columns;
-        if (!SheetFromCells(cells, sheet, error, {}, &choices)) {
+        std::vector<CsvColumnChoice> choices = sheet.columns;
+        for (CsvColumnChoice& choice : choices) // as the preview hands them back
+            if (choice.use == CsvColumnUse::Scores)
+                choice.points = choice.points.value_or(choice.proposedPoints);
+        if (!SheetWithChoices(cells, sheet, error, {}, choices)) {
             state.SkipWithError(error.c_str());
             break;
         }

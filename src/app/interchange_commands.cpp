@@ -185,7 +185,7 @@ CDocument* InterchangeCommands::onImport() {
     if (!m_questions.chooseColumns(parent, sheet, nullptr, nullptr, QFileInfo(path).fileName(),
                                    choices, targets))
         return nullptr;
-    if (!SheetFromCells(cells, sheet, error, {}, &choices) ||
+    if (!SheetWithChoices(cells, sheet, error, {}, choices) ||
         !(error = PointsNotGiven(sheet.assignments)).empty()) {
         UiSeam::warn(parent, FileMessage(path, error));
         return nullptr;
@@ -226,7 +226,7 @@ void InterchangeCommands::onImportScores(CDocument& document) {
     const QString fileName = QFileInfo(path).fileName();
     if (!m_questions.chooseColumns(parent, sheet, &doc, &plan, fileName, choices, targets))
         return;
-    if (!SheetFromCells(cells, sheet, error, titles, &choices) ||
+    if (!SheetWithChoices(cells, sheet, error, titles, choices) ||
         !PlanMerge(doc, sheet, *match, plan, error, &targets)) {
         UiSeam::warn(parent, FileMessage(path, error));
         return;

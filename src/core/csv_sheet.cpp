@@ -408,6 +408,30 @@ bool SheetFromCells(const CsvTable& table, CsvSheet& sheet, std::string& error,
     return true;
 }
 
+bool SheetWithChoices(const CsvTable& table, CsvSheet& sheet, std::string& error,
+                      const std::vector<std::string>& scoreTitles,
+                      const std::vector<CsvColumnChoice>& choices) {
+    const bool sameUses = choices.size() == sheet.columns.size() &&
+                          std::equal(choices.begin(), choices.end(), sheet.columns.begin(),
+                                     [](const CsvColumnChoice& a, const CsvColumnChoice& b) {
+                                         return a.use == b.use;
+                                     });
+    if (!sameUses)
+        return SheetFromCells(table, sheet, error, scoreTitles, &choices);
+    // Points the teacher gives replace the file's or the proposal, as reading them would.
+    for (CsvAssignmentColumn& assignment : sheet.assignments) {
+        CsvColumnChoice& column = sheet.columns[std::size_t(assignment.column)];
+        const std::optional<double>& chosen = choices[std::size_t(assignment.column)].points;
+        if (!chosen)
+            continue;
+        column.points = chosen;
+        column.proposedPoints = *chosen;
+        assignment.pointsGiven = true;
+        assignment.pointsPossible = *chosen;
+    }
+    return true;
+}
+
 bool LoadCsvBytes(const std::string& path, std::string& bytes, std::string& error) {
     // A full class with long texts stays far below this.
     constexpr std::size_t kMaxCsvFileSize = 128u << 20;

@@ -87,6 +87,13 @@ bool ReadSheetCells(std::string_view bytes, CsvTable& table, std::string& error)
 bool SheetFromCells(const CsvTable& table, CsvSheet& sheet, std::string& error,
                     const std::vector<std::string>& scoreTitles = {},
                     const std::vector<CsvColumnChoice>* choices = nullptr);
+// The sheet built again with the teacher's choices, as SheetFromCells(table, sheet, error,
+// scoreTitles, &choices) would build it; sheet must be what SheetFromCells made of table
+// with the same scoreTitles. Where every column keeps its use, only points change, so the
+// file's cells are not read again.
+bool SheetWithChoices(const CsvTable& table, CsvSheet& sheet, std::string& error,
+                      const std::vector<std::string>& scoreTitles,
+                      const std::vector<CsvColumnChoice>& choices);
 // The bytes LoadCsvSheet reads.
 bool LoadCsvBytes(const std::string& path, std::string& bytes, std::string& error);
 

@@ -6,12 +6,13 @@
 #include <QDialog>
 #include <vector>
 
-class QTableWidget;
+class QTableView;
 class QPushButton;
 
 namespace markwise {
 
 class CMarkwiseDoc;
+class ImportColumnsModel;
 
 // Lists every column of a file and what it became (a student field, scores, or ignored and
 // why), and lets the teacher change that per column before anything is applied. A scores
@@ -26,24 +27,23 @@ public:
     CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* doc, const MergePlan* plan,
                       const QString& fileName, QWidget* parent = nullptr);
 
-    // The table's columns, for tests and for the user's eyes alike.
-    enum Column { FileColumn, Becomes, Points, GoesInto, Note };
-    QTableWidget* Table() const { return m_table; }
+    // The table and its rows, for tests and for the user's eyes alike.
+    QTableView* Table() const { return m_table; }
+    ImportColumnsModel* Model() const { return m_model; }
     QPushButton* OkButton() const { return m_ok; }
 
     // The columns as set now; false with the row named when a points box holds no number.
     bool Choices(std::vector<CsvColumnChoice>& choices, std::vector<int>& targets,
                  QString& error) const;
 
-private:
+    // Takes a box still open as typed; refuses with a message while a points box is not a
+    // number.
     void accept() override;
 
-    const CsvSheet& m_sheet;
-    QTableWidget* m_table;
+private:
+    ImportColumnsModel* m_model;
+    QTableView* m_table;
     QPushButton* m_ok;
 };
-
-// The captions of the "Becomes" choices, in CsvColumnUse order.
-QStringList ColumnUseCaptions();
 
 } // namespace markwise

@@ -4,6 +4,7 @@
 #include "core/class_file.h"
 #include "core/csv_layout.h"
 #include "dialogs/import_columns_dlg.h"
+#include "dialogs/import_columns_model.h"
 #include "dialogs/import_preview_dlg.h"
 #include "framework/commands.h"
 #include "support/app_fixture.h"
@@ -12,7 +13,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
@@ -59,7 +60,8 @@ class InterchangeTest : public QObject, AppFixture {
         };
         run(ID_FILE_CSV_IMPORT_SCORES);
     }
-    // Every column question answered through the dialog itself, as shown; edit changes it.
+    // Every column question answered through the dialog itself, as shown and as OK takes it;
+    // edit changes it.
     void answerColumns(std::function<void(CImportColumnsDlg&)> edit = {}) {
         frame().interchange().scoreImportQuestions().chooseColumns =
             [this, edit](QWidget*, const CsvSheet& sheet, const CMarkwiseDoc* doc,
@@ -69,23 +71,51 @@ class InterchangeTest : public QObject, AppFixture {
                 if (edit)
                     edit(dialog);
                 columnRows.clear();
-                QTableWidget* table = dialog.Table();
-                for (int row = 0; row < table->rowCount(); ++row) {
-                    QStringList cells{table->item(row, CImportColumnsDlg::FileColumn)->text()};
-                    for (int c : {CImportColumnsDlg::Becomes, CImportColumnsDlg::GoesInto})
-                        if (auto* box = qobject_cast<QComboBox*>(table->cellWidget(row, c)))
-                            cells << box->currentText();
-                    cells << qobject_cast<QLineEdit*>(
-                                 table->cellWidget(row, CImportColumnsDlg::Points))
-                                 ->text();
-                    cells << table->item(row, CImportColumnsDlg::Note)->text();
+                const QTableView* table = dialog.Table();
+                const ImportColumnsModel* model = dialog.Model();
+                for (int row = 0; row < model->rowCount(); ++row) {
+                    QStringList cells;
+                    for (int c : {ImportColumnsModel::FileColumn, ImportColumnsModel::Becomes,
+                                  ImportColumnsModel::GoesInto, ImportColumnsModel::Points,
+                                  ImportColumnsModel::Note})
+                        if (!table->isColumnHidden(c))
+                            cells << model->index(row, c).data().toString();
                     columnRows << cells.join('|');
                 }
+                dialog.accept();
+                columnsCurrent = {table->currentIndex().row(), table->currentIndex().column()};
                 QString error;
-                return dialog.Choices(choices, targets, error);
+                return dialog.result() == QDialog::Accepted &&
+                       dialog.Choices(choices, targets, error);
             };
     }
+    // One cell set as the teacher would: its list opened and a choice made, or typed, then
+    // Enter pressed unless the box is left open.
+    static void choose(CImportColumnsDlg& dialog, int row, int column, const QVariant& value,
+                       bool leftOpen = false) {
+        const QModelIndex index = dialog.Model()->index(row, column);
+        dialog.Table()->setCurrentIndex(index); // as the click on it does
+        dialog.Table()->edit(index);
+        QWidget* editor = dialog.Table()->indexWidget(index);
+        QVERIFY(editor != nullptr);
+        if (auto* box = qobject_cast<QComboBox*>(editor))
+            box->setCurrentIndex(column == ImportColumnsModel::Becomes
+                                     ? value.toInt()
+                                     : box->findData(value.toInt()));
+        else
+            qobject_cast<QLineEdit*>(editor)->setText(value.toString());
+        if (leftOpen)
+            return;
+        // Done as Enter does: the view edits one cell at a time.
+        QAbstractItemDelegate* delegate = dialog.Table()->itemDelegateForIndex(index);
+        emit delegate->commitData(editor);
+        emit delegate->closeEditor(editor);
+    }
+    static bool editable(CImportColumnsDlg& dialog, int row, int column) {
+        return (dialog.Model()->index(row, column).flags() & Qt::ItemIsEditable) != 0;
+    }
     QStringList columnRows;
+    std::pair<int, int> columnsCurrent; // the column list's current cell as OK left it
     QString previewSummary;
     QStringList previewLines;
     bool previewApplies = false;
@@ -190,14 +220,10 @@ private slots:
     void importShowsEachColumnAndTakesTheTeachersChoices() {
         startWithSample();
         answerColumns([](CImportColumnsDlg& dialog) {
-            QTableWidget* table = dialog.Table();
-            const auto points = [table](int row) {
-                return qobject_cast<QLineEdit*>(table->cellWidget(row, CImportColumnsDlg::Points));
-            };
-            QVERIFY(!points(3)->isEnabled() && points(8)->isEnabled()); // points are for scores
-            points(8)->setText("40");
-            qobject_cast<QComboBox*>(table->cellWidget(7, CImportColumnsDlg::Becomes))
-                ->setCurrentIndex(int(CsvColumnUse::Ignored));
+            QVERIFY(!editable(dialog, 3, ImportColumnsModel::Points)); // points are for scores
+            QVERIFY(editable(dialog, 8, ImportColumnsModel::Points));
+            choose(dialog, 8, ImportColumnsModel::Points, "40");
+            choose(dialog, 7, ImportColumnsModel::Becomes, int(CsvColumnUse::Ignored));
         });
         m_messages.file = QString(MARKWISE_TEST_DATA) + "/moodle_grades.csv";
         run(ID_FILE_CSV_IMPORT);
@@ -218,12 +244,15 @@ private slots:
 
         // A points box without a number: the dialog says which column and keeps nothing.
         const std::size_t open = manager().documents().size();
+        m_messages.texts.clear();
         answerColumns([](CImportColumnsDlg& dialog) {
-            qobject_cast<QLineEdit*>(dialog.Table()->cellWidget(6, CImportColumnsDlg::Points))
-                ->setText("lots");
+            choose(dialog, 6, ImportColumnsModel::Points, "lots", true); // OK takes it
         });
         run(ID_FILE_CSV_IMPORT);
         QCOMPARE(manager().documents().size(), open);
+        QCOMPARE(m_messages.texts.value(0), QString("Column \"Assignment: Essay 1 (Real)\": please "
+                                                    "enter a number in \"Points possible\"."));
+        QCOMPARE(columnsCurrent, std::make_pair(6, int(ImportColumnsModel::Points))); // to mend
     }
 
     // Canvas's "Quiz 1 (88101)" goes into the class's "Quiz 1", shown so and changeable.
@@ -241,8 +270,7 @@ private slots:
         QCOMPARE(document.data().m_assignments[0].m_scores[0], 10.0);
         run(ID_EDIT_UNDO);
         answerColumns([](CImportColumnsDlg& dialog) {
-            qobject_cast<QComboBox*>(dialog.Table()->cellWidget(3, CImportColumnsDlg::GoesInto))
-                ->setCurrentIndex(0); // a new assignment
+            choose(dialog, 3, ImportColumnsModel::GoesInto, kNewAssignment);
         });
         importScores(csv, true);
         QCOMPARE(document.data().AssignmentsInUse(), before + 1);
@@ -256,28 +284,21 @@ private slots:
         const QString bare = writeCsv("bare.csv", "Student ID,Quiz 1\n240105,7\n");
         std::vector<bool> enabled;
         answerColumns([&enabled](CImportColumnsDlg& dialog) {
-            const auto cell = [&dialog](int column) {
-                return dialog.Table()->cellWidget(1, column);
-            };
-            enabled.push_back(cell(CImportColumnsDlg::Points)->isEnabled());
-            qobject_cast<QComboBox*>(cell(CImportColumnsDlg::GoesInto))->setCurrentIndex(0);
-            enabled.push_back(cell(CImportColumnsDlg::Points)->isEnabled());
-            qobject_cast<QComboBox*>(cell(CImportColumnsDlg::GoesInto))->setCurrentIndex(1);
+            enabled.push_back(editable(dialog, 1, ImportColumnsModel::Points));
+            choose(dialog, 1, ImportColumnsModel::GoesInto, kNewAssignment);
+            enabled.push_back(editable(dialog, 1, ImportColumnsModel::Points));
+            choose(dialog, 1, ImportColumnsModel::GoesInto, 0);
             // The ID column goes into no assignment, until it is made scores.
-            QWidget* idInto = dialog.Table()->cellWidget(0, CImportColumnsDlg::GoesInto);
-            enabled.push_back(idInto->isEnabled());
-            qobject_cast<QComboBox*>(dialog.Table()->cellWidget(0, CImportColumnsDlg::Becomes))
-                ->setCurrentIndex(int(CsvColumnUse::Scores));
-            enabled.push_back(idInto->isEnabled());
-            qobject_cast<QComboBox*>(dialog.Table()->cellWidget(0, CImportColumnsDlg::Becomes))
-                ->setCurrentIndex(int(CsvColumnUse::Id));
+            enabled.push_back(editable(dialog, 0, ImportColumnsModel::GoesInto));
+            choose(dialog, 0, ImportColumnsModel::Becomes, int(CsvColumnUse::Scores));
+            enabled.push_back(editable(dialog, 0, ImportColumnsModel::GoesInto));
+            choose(dialog, 0, ImportColumnsModel::Becomes, int(CsvColumnUse::Id));
         });
         importScores(bare, false);
         QCOMPARE(enabled, (std::vector<bool>{false, true, false, true}));
         QCOMPARE(columnRows[1], QString("Quiz 1|Scores|Quiz 1|10|"));
         answerColumns([](CImportColumnsDlg& dialog) {
-            qobject_cast<QComboBox*>(dialog.Table()->cellWidget(1, CImportColumnsDlg::GoesInto))
-                ->setCurrentIndex(0);
+            choose(dialog, 1, ImportColumnsModel::GoesInto, kNewAssignment);
         });
         importScores(bare, false);
         QCOMPARE(columnRows[1], QString("Quiz 1|Scores|A new assignment|7|"));

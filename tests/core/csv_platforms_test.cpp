@@ -4,6 +4,7 @@
 #include "core/csv_sheet.h"
 #include "support/class_builder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace markwise {
@@ -316,6 +317,71 @@ TEST(CsvPlatforms, MergeMatchesPlatformTitlesAndKeepsTheClassPoints) {
     ASSERT_TRUE(PlanMerge(*doc, sheet, MergeMatch::Id, plan, error)) << error;
     EXPECT_EQ(plan.columns[0].target, 2);
     EXPECT_FALSE(plan.columns[0].loose);
+}
+
+// Everything a sheet holds, for comparing two ways of building it.
+std::string Digest(const CsvSheet& sheet) {
+    std::string out = std::to_string(int(sheet.kind)) + (sheet.hasIds ? "i" : "") +
+                      (sheet.hasNames ? "n" : "") + "\n";
+    for (const CsvColumnChoice& c : sheet.columns)
+        out += c.header + "|" + std::to_string(int(c.use)) + "|" + c.reason + "|" +
+               (c.points ? std::to_string(*c.points) : "-") + "|" +
+               std::to_string(c.proposedPoints) + "\n";
+    for (const CsvAssignmentColumn& a : sheet.assignments)
+        out += a.title + "|" + a.header + "|" + a.description + "|" + a.category + "|" +
+               std::to_string(a.pointsPossible) + (a.pointsGiven ? "g" : "") + "|" +
+               std::to_string(a.column) + "\n";
+    for (const CsvStudentRow& r : sheet.students) {
+        out += std::to_string(r.line) + "|" + r.fields.lastName + "|" + r.fields.firstName + "|" +
+               r.fields.studentId;
+        for (const CsvScore& score : r.scores)
+            out += "|" + std::to_string(int(score.kind)) + ":" + std::to_string(score.value) + "/" +
+                   std::to_string(score.outOf);
+        out += "\n";
+    }
+    for (const std::string& ignored : sheet.ignoredColumns)
+        out += ignored + ";";
+    return out;
+}
+
+// The teacher's choices applied to the sheet already read give what reading the cells again
+// with them gives: points confirmed, changed or left to the class, and uses changed.
+TEST(CsvPlatforms, ChoicesAppliedInPlaceMatchAFreshRead) {
+    for (const char* name : {"canvas_gradebook.csv", "moodle_grades.csv"}) {
+        std::string bytes, error;
+        CsvTable cells;
+        CsvSheet read;
+        ASSERT_TRUE(LoadCsvBytes(Fixture(name), bytes, error) &&
+                    ReadSheetCells(bytes, cells, error) && SheetFromCells(cells, read, error))
+            << error;
+        const auto firstScores = static_cast<std::size_t>(read.assignments.at(0).column);
+        const auto lastScores = static_cast<std::size_t>(read.assignments.back().column);
+        using Change = std::function<void(std::vector<CsvColumnChoice>&)>;
+        const Change kChanges[] = {
+            [](auto&) {}, // OK pressed on the proposal
+            [&](auto& c) { c[firstScores].points = 7.5; },
+            [&](auto& c) { c[lastScores].points.reset(); }, // goes into the class's own
+            [&](auto& c) { c[firstScores].use = Use::Ignored; },
+            [&](auto& c) { c[0].use = Use::Scores; }, // a name column made scores: refused
+        };
+        for (std::size_t k = 0; k < std::size(kChanges); ++k) {
+            std::vector<CsvColumnChoice> choices = read.columns;
+            for (CsvColumnChoice& choice : choices) // as the preview hands them back
+                if (choice.use == Use::Scores)
+                    choice.points = choice.points.value_or(choice.proposedPoints);
+            kChanges[k](choices);
+            CsvSheet fresh, inPlace = read;
+            std::string freshError, inPlaceError;
+            const bool freshRead = SheetFromCells(cells, fresh, freshError, {}, &choices);
+            EXPECT_EQ(SheetWithChoices(cells, inPlace, inPlaceError, {}, choices), freshRead)
+                << name << " change " << k;
+            EXPECT_EQ(inPlaceError, freshError) << name << " change " << k;
+            EXPECT_EQ(Digest(inPlace), Digest(fresh)) << name << " change " << k;
+            if (k == 1 || k == 3) { // a real change, so the comparison can tell
+                EXPECT_NE(Digest(inPlace), Digest(read)) << name << " change " << k;
+            }
+        }
+    }
 }
 
 } // namespace
