@@ -251,22 +251,32 @@ std::vector<unsigned char> WriteClass(const CMarkwiseDoc& doc) {
 }
 
 std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, std::string& error) {
+    Message message;
+    std::unique_ptr<CMarkwiseDoc> doc = LoadClassFile(path, message);
+    if (!doc)
+        error = English(message);
+    return doc;
+}
+
+std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, Message& error) {
     std::vector<unsigned char> bytes;
-    std::string reason;
+    Message unread;
     std::unique_ptr<CMarkwiseDoc> doc;
-    if (!ReadFileBytes(path, kMaxClassFileBytes, "any class file", bytes, reason)) {
-        error = "Could not open \"" + path + "\". " + reason;
+    if (!ReadFileBytes(path, kMaxClassFileBytes, Message(MessageId::KindClassFile), bytes,
+                       unread)) {
+        error = {MessageId::ClassCouldNotOpen, {path, std::move(unread)}};
         return nullptr;
     }
     // Plain words first, then what the reader found.
     const std::string name = std::filesystem::path(path).filename().string();
     if (bytes.empty()) {
-        error = name + " is empty: it holds no class.";
+        error = {MessageId::ClassFileEmpty, {name}};
         return nullptr;
     }
+    std::string reason;
     doc = ReadClass(bytes.data(), bytes.size(), reason);
     if (!doc) {
-        error = name + " is not a Markwise class file, or it is damaged: " + reason + ".";
+        error = {MessageId::ClassFileDamaged, {name, reason}};
     }
     return doc;
 }
@@ -277,9 +287,13 @@ bool SaveClassFile(const std::string& path, const CMarkwiseDoc& doc, std::string
 
 bool SaveClassBytes(const std::string& path, const std::vector<unsigned char>& bytes,
                     std::string& error) {
+    return InEnglish(error, [&](Message& message) { return SaveClassBytes(path, bytes, message); });
+}
+
+bool SaveClassBytes(const std::string& path, const std::vector<unsigned char>& bytes,
+                    Message& error) {
     if (bytes.size() > kMaxClassFileBytes) {
-        error = "Could not save \"" + path + "\". The class would take more than the " +
-                std::to_string(kMaxClassFileBytes >> 20) + " MB a class file may hold.";
+        error = {MessageId::ClassTooLargeToSave, {path, std::to_string(kMaxClassFileBytes >> 20)}};
         return false;
     }
     return WriteFileAtomically(path, bytes.data(), bytes.size(), error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "markwise_doc.h"
+#include "message.h"
 
 #include <cstddef>
 #include <memory>
@@ -32,9 +33,12 @@ inline constexpr std::size_t kMaxClassFileBytes = 64u << 20;
 // Whole-file helpers. Saving is atomic: a temporary file in the same folder is written,
 // flushed and renamed over the old one, so any failure leaves the old file as it was.
 std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, std::string& error);
+std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, Message& error);
 bool SaveClassFile(const std::string& path, const CMarkwiseDoc& doc, std::string& error);
 // Saves bytes made by WriteClass; refuses, with one sentence, more than the reader accepts.
 bool SaveClassBytes(const std::string& path, const std::vector<unsigned char>& bytes,
                     std::string& error);
+bool SaveClassBytes(const std::string& path, const std::vector<unsigned char>& bytes,
+                    Message& error);
 
 } // namespace markwise

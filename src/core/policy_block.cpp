@@ -304,9 +304,7 @@ void ReadPolicyBlock(const unsigned char* pos, const unsigned char* end, CMarkwi
     if (error.empty())
         return;
     ClearPolicy(doc);
-    doc.m_policyDropped = "The grading policy stored with this class is damaged (" + error +
-                          "), so the class opened without its policy and score marks. Saving "
-                          "it now writes the class without them.";
+    doc.m_policyDropped = {MessageId::PolicyDamaged, {error}};
 }
 
 } // namespace markwise

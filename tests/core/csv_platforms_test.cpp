@@ -25,7 +25,7 @@ std::vector<std::string> Uses(const CsvSheet& sheet) {
     std::vector<std::string> out;
     for (const CsvColumnChoice& c : sheet.columns)
         out.push_back(c.header + "=" + kNames[static_cast<int>(c.use)] +
-                      (c.reason.empty() ? "" : ": " + c.reason));
+                      (c.reason.empty() ? "" : ": " + English(c.reason)));
     return out;
 }
 
@@ -101,7 +101,7 @@ TEST(CsvPlatforms, MoodleExportAsksForPointsUntilTheTeacherGivesThem) {
     }
     EXPECT_EQ(proposals, (std::vector<double>{20, 8.5, 39}));
     EXPECT_EQ(sheet.assignments[0].title, "Essay 1");
-    EXPECT_EQ(PointsNotGiven(sheet.assignments),
+    EXPECT_EQ(English(PointsNotGiven(sheet.assignments)),
               "line 1, column \"Assignment: Essay 1 (Real)\": the file gives no points possible. "
               "Add a \"Points Possible\" row, or the points to the title: \"Essay 1 (N pts)\".");
 
@@ -115,8 +115,8 @@ TEST(CsvPlatforms, MoodleExportAsksForPointsUntilTheTeacherGivesThem) {
     std::string bytes;
     ASSERT_TRUE(LoadCsvBytes(Fixture("moodle_grades.csv"), bytes, error));
     ASSERT_TRUE(ReadCsvSheet(bytes, sheet, error, {}, &choices)) << error;
-    EXPECT_EQ(PointsNotGiven(sheet.assignments), "");
-    EXPECT_EQ(sheet.columns[2].reason, "ignored by the teacher");
+    EXPECT_EQ(English(PointsNotGiven(sheet.assignments)), "");
+    EXPECT_EQ(English(sheet.columns[2].reason), "ignored by the teacher");
     const auto doc = ClassFromSheet(sheet);
     ASSERT_EQ(doc->AssignmentsInUse(), 3);
     EXPECT_EQ(doc->m_assignments[2].m_pointsPossible, 40);
