@@ -1388,6 +1388,273 @@ Pondération des notes</translation>
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: more than %2 columns. Delete the columns the class does not need.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: more rows than a class can hold (1000 students). Split the file into classes of at most 1000 students.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the CSV reader could not start. Close other programs, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not enough memory to read the file. Close other programs, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a quoted cell is not closed. Add the closing double quote.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a double quote in the wrong place. Quote the whole cell and double each quote inside it (&quot;say &quot;&quot;hi&quot;&quot;&quot;), or remove the stray quote.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line 1: the file holds no header row. Start it with a line of column titles, such as &quot;Name,Quiz 1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a score. Change it, or mark the column ignored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the &quot;Points Possible&quot; and &quot;Description&quot; rows must follow the header. Move them to lines 2 and %2, as Markwise exports them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: more than %2 students. Split the file into classes of at most %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: more than %2 assignments. Mark the columns the class does not need ignored, or split the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line 1: no column holds names or student IDs. Title one &quot;Name&quot; or &quot;Student ID&quot;, or make a column a name or ID in the import&apos;s preview.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the file gives no points possible. Add a &quot;Points Possible&quot; row, or the points to the title: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>worked out by the platform (&quot;%1&quot; as points)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds text, not scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty and untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ignored by the teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the platform&apos;s own user number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a login name, not a score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a profile field, not a score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the section, not a score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time the file was downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a total the platform works out, not an assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line 1: no column holds student IDs. Title one &quot;Student ID&quot;, or match by name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line 1: no column holds names. Title one &quot;Name&quot; (or &quot;Last Name&quot; and &quot;First Name&quot;), or match by student ID.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: two assignments of the class have this title. Rename one of them, or choose the assignment it goes into in the preview.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: another column has the same title. Rename one of them, or mark one ignored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the columns %2 and %3 both go into %4. Mark one of them ignored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the class would have more than %2 assignments. Mark the columns it does not need ignored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: student ID %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: name %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: student ID %2 belongs to two students in the class. Tell them apart in the class, or match by name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: name %2 belongs to two students in the class. Tell them apart in the class, or match by student ID.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the score cell the pasted scores begin at.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pasted scores are %1; from %2 the class has room for %3. Nothing was pasted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (row %2, column %3 of the pasted cells, %4) is not a score. Nothing was pasted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 row by %2 column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 row by %2 columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows by %2 column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows by %2 columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You do not have permission to read it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a device or a pipe, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At %1 MB it is far larger than %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation type="unfinished">%1&#xa0;% {1.?}</translation>
+    </message>
+    <message>
+        <source>the CSV of any class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any class file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a workbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is empty: it holds no class.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a Markwise class file, or it is damaged: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;. The class would take more than the %2 MB a class file may hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grading policy stored with this class is damaged (%1), so the class opened without its policy and score marks. Saving it now writes the class without them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You do not have permission to write there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a link to &quot;%1&quot;, which does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no temporary folder could be made for the workbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FieldReader</name>
     <message>
         <source>&quot;%1&quot; holds more than %2 characters. Please shorten it.</source>
@@ -1407,6 +1674,28 @@ Pondération des notes</translation>
     <message>
         <source>Markwise Data Files (*.mkw)</source>
         <translation>Fichiers de données Markwise (*.mkw)</translation>
+    </message>
+</context>
+<context>
+    <name>HistogramWords</name>
+    <message>
+        <source>1 square = 0 students</source>
+        <extracomment>The histogram&apos;s legend: one red square of a bar stands for this many students.</extracomment>
+        <translation>1 carré = 0 élève</translation>
+    </message>
+    <message>
+        <source>1 square = 1 student</source>
+        <translation>1 carré = 1 élève</translation>
+    </message>
+    <message>
+        <source>1 square = %1 students</source>
+        <extracomment>%1 is a whole number, 2 or more.</extracomment>
+        <translation>1 carré = %1 élèves</translation>
+    </message>
+    <message>
+        <source>1 square = 1/%1 student</source>
+        <extracomment>%1 squares stand for one student: each square is 1/%1 of a student.</extracomment>
+        <translation>1 carré = 1/%1 d’élève</translation>
     </message>
 </context>
 <context>
@@ -1450,28 +1739,6 @@ Pondération des notes</translation>
     <message>
         <source>Import Scores</source>
         <translation>Importer les notes</translation>
-    </message>
-</context>
-<context>
-    <name>HistogramWords</name>
-    <message>
-        <source>1 square = 0 students</source>
-        <extracomment>The histogram&apos;s legend: one red square of a bar stands for this many students.</extracomment>
-        <translation>1 carré = 0 élève</translation>
-    </message>
-    <message>
-        <source>1 square = 1 student</source>
-        <translation>1 carré = 1 élève</translation>
-    </message>
-    <message>
-        <source>1 square = %1 students</source>
-        <extracomment>%1 is a whole number, 2 or more.</extracomment>
-        <translation>1 carré = %1 élèves</translation>
-    </message>
-    <message>
-        <source>1 square = 1/%1 student</source>
-        <extracomment>%1 squares stand for one student: each square is 1/%1 of a student.</extracomment>
-        <translation>1 carré = 1/%1 d’élève</translation>
     </message>
 </context>
 <context>

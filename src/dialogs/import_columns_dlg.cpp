@@ -59,7 +59,7 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
         becomes->setCurrentIndex(int(choice.use));
         m_table->setCellWidget(row, Becomes, becomes);
         auto* points = new QLineEdit(m_table);
-        QString note = QString::fromStdString(choice.reason);
+        QString note = translated(choice.reason);
         if (choice.use == CsvColumnUse::Scores)
             points->setText(Number(choice.points.value_or(choice.proposedPoints)));
         m_table->setCellWidget(row, Points, points);
