@@ -1391,267 +1391,267 @@ Notengewichtung</translation>
     <name>CoreMessage</name>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
         <source>%1: more than %2 columns. Delete the columns the class does not need.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mehr als %2 Spalten. Löschen Sie die Spalten, die die Klasse nicht braucht.</translation>
     </message>
     <message>
         <source>%1: more rows than a class can hold (1000 students). Split the file into classes of at most 1000 students.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mehr Zeilen, als eine Klasse fassen kann (1000 Schüler). Teilen Sie die Datei in Klassen mit höchstens 1000 Schülern auf.</translation>
     </message>
     <message>
         <source>the CSV reader could not start. Close other programs, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Lesen der CSV-Datei konnte nicht gestartet werden. Schließen Sie andere Programme und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>not enough memory to read the file. Close other programs, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht genug Arbeitsspeicher, um die Datei zu lesen. Schließen Sie andere Programme und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>%1: a quoted cell is not closed. Add the closing double quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Eine Zelle in Anführungszeichen wird nicht geschlossen. Ergänzen Sie das schließende doppelte Anführungszeichen.</translation>
     </message>
     <message>
         <source>%1: a double quote in the wrong place. Quote the whole cell and double each quote inside it (&quot;say &quot;&quot;hi&quot;&quot;&quot;), or remove the stray quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ein doppeltes Anführungszeichen an der falschen Stelle. Setzen Sie die ganze Zelle in Anführungszeichen und verdoppeln Sie jedes Anführungszeichen darin (&quot;say &quot;&quot;hi&quot;&quot;&quot;), oder entfernen Sie das überzählige Anführungszeichen.</translation>
     </message>
     <message>
         <source>line 1: the file holds no header row. Start it with a line of column titles, such as &quot;Name,Quiz 1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 1: Die Datei hat keine Kopfzeile. Beginnen Sie sie mit einer Zeile aus Spaltentiteln, etwa &quot;Name,Quiz 1&quot;.</translation>
     </message>
     <message>
         <source>%1: %2 is not a score. Change it, or mark the column ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist keine Punktzahl. Ändern Sie den Wert, oder setzen Sie die Spalte auf „Nicht übernommen“.</translation>
     </message>
     <message>
         <source>%1: the &quot;Points Possible&quot; and &quot;Description&quot; rows must follow the header. Move them to lines 2 and %2, as Markwise exports them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Zeilen &quot;Points Possible&quot; und &quot;Description&quot; müssen direkt auf die Kopfzeile folgen. Verschieben Sie sie in die Zeilen 2 und %2, so wie Markwise sie exportiert.</translation>
     </message>
     <message>
         <source>%1: more than %2 students. Split the file into classes of at most %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mehr als %2 Schüler. Teilen Sie die Datei in Klassen mit höchstens %2 Schülern auf.</translation>
     </message>
     <message>
         <source>%1: more than %2 assignments. Mark the columns the class does not need ignored, or split the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mehr als %2 Aufgaben. Setzen Sie die Spalten, die die Klasse nicht braucht, auf „Nicht übernommen“, oder teilen Sie die Datei auf.</translation>
     </message>
     <message>
         <source>line 1: no column holds names or student IDs. Title one &quot;Name&quot; or &quot;Student ID&quot;, or make a column a name or ID in the import&apos;s preview.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 1: Keine Spalte enthält Namen oder Schüler-IDs. Geben Sie einer Spalte den Titel &quot;Name&quot; oder &quot;Student ID&quot;, oder machen Sie in der Vorschau des Imports eine Spalte zu Name oder Schüler-ID.</translation>
     </message>
     <message>
         <source>%1: the file gives no points possible. Add a &quot;Points Possible&quot; row, or the points to the title: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Datei nennt keine erreichbaren Punkte. Fügen Sie eine Zeile &quot;Points Possible&quot; hinzu oder schreiben Sie die Punkte in den Titel: %2.</translation>
     </message>
     <message>
         <source>worked out by the platform (&quot;%1&quot; as points)</source>
-        <translation type="unfinished"></translation>
+        <translation>von der Plattform berechnet (&quot;%1&quot; als Punkte)</translation>
     </message>
     <message>
         <source>holds text, not scores</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält Text, keine Punktzahlen</translation>
     </message>
     <message>
         <source>empty and untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>leer und ohne Titel</translation>
     </message>
     <message>
         <source>ignored by the teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>von der Lehrkraft nicht übernommen</translation>
     </message>
     <message>
         <source>the platform&apos;s own user number</source>
-        <translation type="unfinished"></translation>
+        <translation>die interne Benutzernummer der Plattform</translation>
     </message>
     <message>
         <source>a login name, not a score</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Anmeldename, keine Punktzahl</translation>
     </message>
     <message>
         <source>a profile field, not a score</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Profilfeld, keine Punktzahl</translation>
     </message>
     <message>
         <source>the section, not a score</source>
-        <translation type="unfinished"></translation>
+        <translation>der Abschnitt, keine Punktzahl</translation>
     </message>
     <message>
         <source>the time the file was downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>der Zeitpunkt, zu dem die Datei heruntergeladen wurde</translation>
     </message>
     <message>
         <source>a total the platform works out, not an assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Summe, die die Plattform berechnet, keine Aufgabe</translation>
     </message>
     <message>
         <source>line 1: no column holds student IDs. Title one &quot;Student ID&quot;, or match by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 1: Keine Spalte enthält Schüler-IDs. Geben Sie einer Spalte den Titel &quot;Student ID&quot;, oder ordnen Sie nach Namen zu.</translation>
     </message>
     <message>
         <source>line 1: no column holds names. Title one &quot;Name&quot; (or &quot;Last Name&quot; and &quot;First Name&quot;), or match by student ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 1: Keine Spalte enthält Namen. Geben Sie einer Spalte den Titel &quot;Name&quot; (oder &quot;Last Name&quot; und &quot;First Name&quot;), oder ordnen Sie nach Schüler-ID zu.</translation>
     </message>
     <message>
         <source>%1: two assignments of the class have this title. Rename one of them, or choose the assignment it goes into in the preview.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Zwei Aufgaben der Klasse haben diesen Titel. Benennen Sie eine davon um, oder wählen Sie in der Vorschau die Aufgabe, in die die Spalte eingeht.</translation>
     </message>
     <message>
         <source>%1: another column has the same title. Rename one of them, or mark one ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Eine andere Spalte hat denselben Titel. Benennen Sie eine davon um, oder setzen Sie eine auf „Nicht übernommen“.</translation>
     </message>
     <message>
         <source>%1: the columns %2 and %3 both go into %4. Mark one of them ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Spalten %2 und %3 gehen beide in %4 ein. Setzen Sie eine davon auf „Nicht übernommen“.</translation>
     </message>
     <message>
         <source>%1: the class would have more than %2 assignments. Mark the columns it does not need ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Klasse hätte mehr als %2 Aufgaben. Setzen Sie die Spalten, die sie nicht braucht, auf „Nicht übernommen“.</translation>
     </message>
     <message>
         <source>%1: student ID %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Schüler-ID %2 steht auch in Zeile %3. Korrigieren Sie eine der beiden Zeilen, oder löschen Sie eine.</translation>
     </message>
     <message>
         <source>%1: name %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Name %2 steht auch in Zeile %3. Korrigieren Sie eine der beiden Zeilen, oder löschen Sie eine.</translation>
     </message>
     <message>
         <source>%1: student ID %2 belongs to two students in the class. Tell them apart in the class, or match by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Schüler-ID %2 gehört zu zwei Schülern der Klasse. Unterscheiden Sie die beiden in der Klasse, oder ordnen Sie nach Namen zu.</translation>
     </message>
     <message>
         <source>%1: name %2 belongs to two students in the class. Tell them apart in the class, or match by student ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Name %2 gehört zu zwei Schülern der Klasse. Unterscheiden Sie die beiden in der Klasse, oder ordnen Sie nach Schüler-ID zu.</translation>
     </message>
     <message>
         <source>Choose the score cell the pasted scores begin at.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Punktzelle, bei der die eingefügten Punkte beginnen sollen.</translation>
     </message>
     <message>
         <source>The pasted scores are %1; from %2 the class has room for %3. Nothing was pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingefügten Punkte umfassen %1; ab %2 hat die Klasse Platz für %3. Es wurde nichts eingefügt.</translation>
     </message>
     <message>
         <source>%1 (row %2, column %3 of the pasted cells, %4) is not a score. Nothing was pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Zeile %2, Spalte %3 der eingefügten Zellen, %4) ist keine Punktzahl. Es wurde nichts eingefügt.</translation>
     </message>
     <message>
         <source>%1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 für %2</translation>
     </message>
     <message>
         <source>%1 row by %2 column</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeile mal %2 Spalte</translation>
     </message>
     <message>
         <source>%1 row by %2 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeile mal %2 Spalten</translation>
     </message>
     <message>
         <source>%1 rows by %2 column</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen mal %2 Spalte</translation>
     </message>
     <message>
         <source>%1 rows by %2 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen mal %2 Spalten</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
         <source>You do not have permission to read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keine Berechtigung, sie zu lesen.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>It is a device or a pipe, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Gerät oder eine Pipe, keine Datei.</translation>
     </message>
     <message>
         <source>At %1 MB it is far larger than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit %1 MB ist sie weit größer als %2.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished">%1&#xa0;% {1.?}</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>the CSV of any class</source>
-        <translation type="unfinished"></translation>
+        <translation>die CSV-Datei jeder Klasse</translation>
     </message>
     <message>
         <source>any class file</source>
-        <translation type="unfinished"></translation>
+        <translation>jede Klassendatei</translation>
     </message>
     <message>
         <source>a workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Arbeitsmappe</translation>
     </message>
     <message>
         <source>Could not open &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht geöffnet werden. %2</translation>
     </message>
     <message>
         <source>%1 is empty: it holds no class.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist leer: Die Datei enthält keine Klasse.</translation>
     </message>
     <message>
         <source>%1 is not a Markwise class file, or it is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Markwise-Klassendatei oder ist beschädigt: %2.</translation>
     </message>
     <message>
         <source>Could not save &quot;%1&quot;. The class would take more than the %2 MB a class file may hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht gespeichert werden. Die Klasse bräuchte mehr als die %2 MB, die eine Klassendatei fassen darf.</translation>
     </message>
     <message>
         <source>The grading policy stored with this class is damaged (%1), so the class opened without its policy and score marks. Saving it now writes the class without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die mit dieser Klasse gespeicherte Notengewichtung ist beschädigt (%1), deshalb wurde die Klasse ohne ihre Notengewichtung und ohne die Vermerke EX und M geöffnet. Wenn Sie sie jetzt speichern, wird die Klasse ohne beides geschrieben.</translation>
     </message>
     <message>
         <source>Could not save &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht gespeichert werden. %2</translation>
     </message>
     <message>
         <source>The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner existiert nicht.</translation>
     </message>
     <message>
         <source>You do not have permission to write there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keine Berechtigung, dort zu schreiben.</translation>
     </message>
     <message>
         <source>A folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ordner mit diesem Namen ist im Weg.</translation>
     </message>
     <message>
         <source>It is a link to &quot;%1&quot;, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist eine Verknüpfung auf &quot;%1&quot;; dieses Ziel existiert nicht.</translation>
     </message>
     <message>
         <source>The file is write-protected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>no temporary folder could be made for the workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>für die Arbeitsmappe konnte kein temporärer Ordner angelegt werden</translation>
     </message>
     <message>
         <source>the workbook could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>die Arbeitsmappe konnte nicht angelegt werden</translation>
     </message>
     <message>
         <source>the workbook could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Arbeitsmappe konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>

@@ -1391,267 +1391,267 @@ Pondération des notes</translation>
     <name>CoreMessage</name>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2</translation>
     </message>
     <message>
         <source>%1: more than %2 columns. Delete the columns the class does not need.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : plus de %2 colonnes. Supprimez les colonnes dont la classe n&apos;a pas besoin.</translation>
     </message>
     <message>
         <source>%1: more rows than a class can hold (1000 students). Split the file into classes of at most 1000 students.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : plus de lignes qu&apos;une classe ne peut en contenir (1000 élèves). Partagez le fichier en classes de 1000 élèves au plus.</translation>
     </message>
     <message>
         <source>the CSV reader could not start. Close other programs, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>la lecture du CSV n&apos;a pas pu démarrer. Fermez d&apos;autres programmes, puis réessayez.</translation>
     </message>
     <message>
         <source>not enough memory to read the file. Close other programs, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante pour lire le fichier. Fermez d&apos;autres programmes, puis réessayez.</translation>
     </message>
     <message>
         <source>%1: a quoted cell is not closed. Add the closing double quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : une cellule entre guillemets n&apos;est pas fermée. Ajoutez le guillemet double de fin.</translation>
     </message>
     <message>
         <source>%1: a double quote in the wrong place. Quote the whole cell and double each quote inside it (&quot;say &quot;&quot;hi&quot;&quot;&quot;), or remove the stray quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un guillemet double mal placé. Mettez toute la cellule entre guillemets et doublez chaque guillemet qu&apos;elle contient (&quot;say &quot;&quot;hi&quot;&quot;&quot;), ou supprimez le guillemet en trop.</translation>
     </message>
     <message>
         <source>line 1: the file holds no header row. Start it with a line of column titles, such as &quot;Name,Quiz 1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne 1 : le fichier n&apos;a pas de ligne d&apos;en-tête. Commencez-le par une ligne de titres de colonnes, par exemple &quot;Name,Quiz 1&quot;.</translation>
     </message>
     <message>
         <source>%1: %2 is not a score. Change it, or mark the column ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 n&apos;est pas une note. Corrigez la valeur, ou passez la colonne en « Ignorée ».</translation>
     </message>
     <message>
         <source>%1: the &quot;Points Possible&quot; and &quot;Description&quot; rows must follow the header. Move them to lines 2 and %2, as Markwise exports them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : les lignes &quot;Points Possible&quot; et &quot;Description&quot; doivent suivre l&apos;en-tête. Placez-les aux lignes 2 et %2, comme Markwise les exporte.</translation>
     </message>
     <message>
         <source>%1: more than %2 students. Split the file into classes of at most %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : plus de %2 élèves. Partagez le fichier en classes de %2 élèves au plus.</translation>
     </message>
     <message>
         <source>%1: more than %2 assignments. Mark the columns the class does not need ignored, or split the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : plus de %2 devoirs. Passez en « Ignorée » les colonnes dont la classe n&apos;a pas besoin, ou partagez le fichier.</translation>
     </message>
     <message>
         <source>line 1: no column holds names or student IDs. Title one &quot;Name&quot; or &quot;Student ID&quot;, or make a column a name or ID in the import&apos;s preview.</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne 1 : aucune colonne ne contient de noms ni de numéros d&apos;élève. Intitulez-en une &quot;Name&quot; ou &quot;Student ID&quot;, ou faites d&apos;une colonne un nom ou un numéro dans l&apos;aperçu de l&apos;importation.</translation>
     </message>
     <message>
         <source>%1: the file gives no points possible. Add a &quot;Points Possible&quot; row, or the points to the title: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le fichier n&apos;indique pas les points possibles. Ajoutez une ligne &quot;Points Possible&quot;, ou les points au titre : %2.</translation>
     </message>
     <message>
         <source>worked out by the platform (&quot;%1&quot; as points)</source>
-        <translation type="unfinished"></translation>
+        <translation>calculée par la plateforme (&quot;%1&quot; comme points)</translation>
     </message>
     <message>
         <source>holds text, not scores</source>
-        <translation type="unfinished"></translation>
+        <translation>contient du texte, pas des notes</translation>
     </message>
     <message>
         <source>empty and untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>vide et sans titre</translation>
     </message>
     <message>
         <source>ignored by the teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>ignorée par l&apos;enseignant</translation>
     </message>
     <message>
         <source>the platform&apos;s own user number</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro d&apos;utilisateur interne de la plateforme</translation>
     </message>
     <message>
         <source>a login name, not a score</source>
-        <translation type="unfinished"></translation>
+        <translation>un identifiant de connexion, pas une note</translation>
     </message>
     <message>
         <source>a profile field, not a score</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ du profil, pas une note</translation>
     </message>
     <message>
         <source>the section, not a score</source>
-        <translation type="unfinished"></translation>
+        <translation>la section, pas une note</translation>
     </message>
     <message>
         <source>the time the file was downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;heure à laquelle le fichier a été téléchargé</translation>
     </message>
     <message>
         <source>a total the platform works out, not an assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>un total que calcule la plateforme, pas un devoir</translation>
     </message>
     <message>
         <source>line 1: no column holds student IDs. Title one &quot;Student ID&quot;, or match by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne 1 : aucune colonne ne contient de numéros d&apos;élève. Intitulez-en une &quot;Student ID&quot;, ou associez par nom.</translation>
     </message>
     <message>
         <source>line 1: no column holds names. Title one &quot;Name&quot; (or &quot;Last Name&quot; and &quot;First Name&quot;), or match by student ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne 1 : aucune colonne ne contient de noms. Intitulez-en une &quot;Name&quot; (ou &quot;Last Name&quot; et &quot;First Name&quot;), ou associez par numéro d&apos;élève.</translation>
     </message>
     <message>
         <source>%1: two assignments of the class have this title. Rename one of them, or choose the assignment it goes into in the preview.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : deux devoirs de la classe portent ce titre. Renommez l&apos;un d&apos;eux, ou choisissez dans l&apos;aperçu le devoir auquel va la colonne.</translation>
     </message>
     <message>
         <source>%1: another column has the same title. Rename one of them, or mark one ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : une autre colonne porte le même titre. Renommez l&apos;une d&apos;elles, ou passez-en une en « Ignorée ».</translation>
     </message>
     <message>
         <source>%1: the columns %2 and %3 both go into %4. Mark one of them ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : les colonnes %2 et %3 vont toutes deux dans %4. Passez l&apos;une d&apos;elles en « Ignorée ».</translation>
     </message>
     <message>
         <source>%1: the class would have more than %2 assignments. Mark the columns it does not need ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la classe aurait plus de %2 devoirs. Passez en « Ignorée » les colonnes dont elle n&apos;a pas besoin.</translation>
     </message>
     <message>
         <source>%1: student ID %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le numéro d&apos;élève %2 figure aussi à la ligne %3. Corrigez l&apos;une des deux lignes, ou supprimez-en une.</translation>
     </message>
     <message>
         <source>%1: name %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le nom %2 figure aussi à la ligne %3. Corrigez l&apos;une des deux lignes, ou supprimez-en une.</translation>
     </message>
     <message>
         <source>%1: student ID %2 belongs to two students in the class. Tell them apart in the class, or match by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le numéro d&apos;élève %2 appartient à deux élèves de la classe. Distinguez-les dans la classe, ou associez par nom.</translation>
     </message>
     <message>
         <source>%1: name %2 belongs to two students in the class. Tell them apart in the class, or match by student ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le nom %2 appartient à deux élèves de la classe. Distinguez-les dans la classe, ou associez par numéro d&apos;élève.</translation>
     </message>
     <message>
         <source>Choose the score cell the pasted scores begin at.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la cellule de note où commencent les notes collées.</translation>
     </message>
     <message>
         <source>The pasted scores are %1; from %2 the class has room for %3. Nothing was pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes collées font %1 ; à partir de %2, la classe a de la place pour %3. Rien n&apos;a été collé.</translation>
     </message>
     <message>
         <source>%1 (row %2, column %3 of the pasted cells, %4) is not a score. Nothing was pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ligne %2, colonne %3 des cellules collées, %4) n&apos;est pas une note. Rien n&apos;a été collé.</translation>
     </message>
     <message>
         <source>%1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pour %2</translation>
     </message>
     <message>
         <source>%1 row by %2 column</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligne sur %2 colonne</translation>
     </message>
     <message>
         <source>%1 row by %2 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligne sur %2 colonnes</translation>
     </message>
     <message>
         <source>%1 rows by %2 column</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes sur %2 colonne</translation>
     </message>
     <message>
         <source>%1 rows by %2 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes sur %2 colonnes</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>You do not have permission to read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas le droit de le lire.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>It is a device or a pipe, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un périphérique ou un tube, pas un fichier.</translation>
     </message>
     <message>
         <source>At %1 MB it is far larger than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec %1 Mo, il est bien plus grand que %2.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished">%1&#xa0;% {1.?}</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>the CSV of any class</source>
-        <translation type="unfinished"></translation>
+        <translation>le CSV de n&apos;importe quelle classe</translation>
     </message>
     <message>
         <source>any class file</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;importe quel fichier de classe</translation>
     </message>
     <message>
         <source>a workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>un classeur</translation>
     </message>
     <message>
         <source>Could not open &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir &quot;%1&quot;. %2</translation>
     </message>
     <message>
         <source>%1 is empty: it holds no class.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est vide : il ne contient aucune classe.</translation>
     </message>
     <message>
         <source>%1 is not a Markwise class file, or it is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier de classe Markwise, ou il est endommagé : %2.</translation>
     </message>
     <message>
         <source>Could not save &quot;%1&quot;. The class would take more than the %2 MB a class file may hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer &quot;%1&quot;. La classe occuperait plus que les %2 Mo permis pour un fichier de classe.</translation>
     </message>
     <message>
         <source>The grading policy stored with this class is damaged (%1), so the class opened without its policy and score marks. Saving it now writes the class without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pondération des notes enregistrée avec cette classe est endommagée (%1) : la classe s&apos;est donc ouverte sans sa pondération ni les marques EX et M. L&apos;enregistrer maintenant écrit la classe sans elles.</translation>
     </message>
     <message>
         <source>Could not save &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer &quot;%1&quot;. %2</translation>
     </message>
     <message>
         <source>The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>You do not have permission to write there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas le droit d&apos;écrire à cet endroit.</translation>
     </message>
     <message>
         <source>A folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier de ce nom occupe déjà la place.</translation>
     </message>
     <message>
         <source>It is a link to &quot;%1&quot;, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un lien vers &quot;%1&quot;, qui n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The file is write-protected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est protégé en écriture.</translation>
     </message>
     <message>
         <source>no temporary folder could be made for the workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun dossier temporaire n&apos;a pu être créé pour le classeur</translation>
     </message>
     <message>
         <source>the workbook could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a pas pu être commencé</translation>
     </message>
     <message>
         <source>the workbook could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a pas pu être écrit : %1</translation>
     </message>
 </context>
 <context>
