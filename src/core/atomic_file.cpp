@@ -164,9 +164,8 @@ Message SaveTargetProblem(const std::string& path, std::string& target) {
     if (S_ISLNK(info.st_mode)) {
         char resolved[PATH_MAX];
         if (!::realpath(path.c_str(), resolved)) {
-            return errno == ENOENT
-                       ? Message(MessageId::SaveBrokenLink, {LinkText(path)})
-                       : WriteReason(errno);
+            return errno == ENOENT ? Message(MessageId::SaveBrokenLink, {LinkText(path)})
+                                   : WriteReason(errno);
         }
         target = resolved;
         if (::stat(target.c_str(), &info) != 0) {
@@ -191,9 +190,8 @@ bool IsWritable(const std::string& path) {
 
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
                          std::string& error) {
-    return InEnglish(error, [&](Message& message) {
-        return WriteFileAtomically(path, data, size, message);
-    });
+    return InEnglish(
+        error, [&](Message& message) { return WriteFileAtomically(path, data, size, message); });
 }
 
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,

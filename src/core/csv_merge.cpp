@@ -174,9 +174,10 @@ private:
             if (!key.empty()) {
                 const auto [seen, first] = csvLines.emplace(key, row.line);
                 if (!first)
-                    return Fail({m_match == MergeMatch::Id ? MessageId::MergeIdTwiceInFile
-                                                           : MessageId::MergeNameTwiceInFile,
-                                 {KeyPlace(row.line), Quoted(shown), std::to_string(seen->second)}});
+                    return Fail(
+                        {m_match == MergeMatch::Id ? MessageId::MergeIdTwiceInFile
+                                                   : MessageId::MergeNameTwiceInFile,
+                         {KeyPlace(row.line), Quoted(shown), std::to_string(seen->second)}});
             }
             const auto found = key.empty() ? classKeys.end() : classKeys.find(key);
             if (found == classKeys.end()) {

@@ -85,7 +85,8 @@ constexpr std::array<std::string_view, 3> kMoodleDisplays = {"(Real)", "(Percent
 std::optional<HeaderUse> Named(std::string_view normalized, const auto& table) {
     for (const NamedUse& entry : table) {
         if (entry.name == normalized)
-            return HeaderUse{entry.use, entry.reason == MessageId::Text ? Message() : Message(entry.reason)};
+            return HeaderUse{entry.use,
+                             entry.reason == MessageId::Text ? Message() : Message(entry.reason)};
     }
     return std::nullopt;
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "message.h"
-
 #include "grading_policy.h"
+#include "message.h"
 
 #include <optional>
 #include <string>

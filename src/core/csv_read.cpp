@@ -120,8 +120,8 @@ std::string QuotedForMessage(std::string_view utf8) {
 }
 
 Message CsvTable::Place(int line, int column) const {
-    const bool titled = !rows.empty() && column >= 0 &&
-                        column < static_cast<int>(rows[0].size()) && !rows[0][column].empty();
+    const bool titled = !rows.empty() && column >= 0 && column < static_cast<int>(rows[0].size()) &&
+                        !rows[0][column].empty();
     return {MessageId::LineColumn,
             {std::to_string(line),
              titled ? QuotedForMessage(rows[0][column]) : std::to_string(column + 1)}};

@@ -97,9 +97,9 @@ private:
     }
 
     bool NotAScore(std::size_t row, std::size_t column) {
-        m_error = {MessageId::CsvNotAScore,
-                   {m_table.Place(row, static_cast<int>(column)),
-                    QuotedForMessage(Cell(row, column))}};
+        m_error = {
+            MessageId::CsvNotAScore,
+            {m_table.Place(row, static_cast<int>(column)), QuotedForMessage(Cell(row, column))}};
         return false;
     }
 
@@ -239,8 +239,7 @@ private:
                 m_sheet.ignoredColumns.push_back(header[column]);
             if (choice.use != Role::Scores)
                 continue;
-            if (m_columns.size() == static_cast<std::size_t>(kMaxAssignments))
-            {
+            if (m_columns.size() == static_cast<std::size_t>(kMaxAssignments)) {
                 m_error = {MessageId::CsvTooManyAssignments,
                            {m_table.Place(std::size_t{0}, static_cast<int>(column)),
                             std::to_string(kMaxAssignments)}};
@@ -379,7 +378,8 @@ std::string CsvMatchKey(std::string_view text) {
 }
 
 bool ReadSheetCells(std::string_view bytes, CsvTable& table, std::string& error) {
-    return InEnglish(error, [&](Message& message) { return ReadSheetCells(bytes, table, message); });
+    return InEnglish(error,
+                     [&](Message& message) { return ReadSheetCells(bytes, table, message); });
 }
 
 bool ReadSheetCells(std::string_view bytes, CsvTable& table, Message& error) {

@@ -29,8 +29,9 @@ constexpr std::array<std::pair<Id, const char*>, 67> kEnglish = {{
      QT_TRANSLATE_NOOP("CoreMessage",
                        "the CSV reader could not start. Close other programs, then try again.")},
     {Id::CsvNoMemory,
-     QT_TRANSLATE_NOOP("CoreMessage",
-                       "not enough memory to read the file. Close other programs, then try again.")},
+     QT_TRANSLATE_NOOP(
+         "CoreMessage",
+         "not enough memory to read the file. Close other programs, then try again.")},
     {Id::CsvQuoteNotClosed,
      QT_TRANSLATE_NOOP("CoreMessage",
                        "%1: a quoted cell is not closed. Add the closing double quote.")},

@@ -54,10 +54,9 @@ Message Where(const CMarkwiseDoc& doc, int student, int assignment) {
 }
 
 Message Size(std::size_t rows, std::size_t columns) {
-    const MessageId id = rows == 1 ? (columns == 1 ? MessageId::PasteOneRowOneColumn
-                                                   : MessageId::PasteOneRowColumns)
-                                   : (columns == 1 ? MessageId::PasteRowsOneColumn
-                                                   : MessageId::PasteRowsColumns);
+    const MessageId id =
+        rows == 1 ? (columns == 1 ? MessageId::PasteOneRowOneColumn : MessageId::PasteOneRowColumns)
+                  : (columns == 1 ? MessageId::PasteRowsOneColumn : MessageId::PasteRowsColumns);
     return {id, {std::to_string(rows), std::to_string(columns)}};
 }
 

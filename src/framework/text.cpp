@@ -22,8 +22,8 @@ QString translated(const Message& message) {
     for (const Message& arg : message.args)
         args.push_back(fromQString(translated(arg)));
     const std::string english(EnglishTemplate(message.id));
-    return toQString(
-        FillTemplate(fromQString(QCoreApplication::translate("CoreMessage", english.c_str())), args));
+    return toQString(FillTemplate(
+        fromQString(QCoreApplication::translate("CoreMessage", english.c_str())), args));
 }
 
 } // namespace markwise
