@@ -1653,6 +1653,42 @@ Notengewichtung</translation>
         <source>the workbook could not be written: %1</source>
         <translation>die Arbeitsmappe konnte nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>Could not save the settings.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Could not create the settings folder &quot;%1&quot;. %2</source>
+        <translation>Der Ordner für die Einstellungen &quot;%1&quot; konnte nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>The grade cutoff %1 in the settings (&quot;%2&quot;) is not a whole number; the default %3 is used.</source>
+        <translation>Die Notengrenze %1 in den Einstellungen (&quot;%2&quot;) ist keine ganze Zahl; es gilt der Standardwert %3.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be read. %2</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; konnte nicht gelesen werden. %2</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is not a regular file and was ignored.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; ist keine normale Datei und wurde nicht beachtet.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is larger than 1 MiB and was ignored.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; ist größer als 1 MiB und wurde nicht beachtet.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; contains NUL bytes; they were read as spaces.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; enthält NUL-Bytes; sie wurden als Leerzeichen gelesen.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 It was left as it is.</source>
+        <translation>%1 Sie wurde unverändert gelassen.</translation>
+    </message>
 </context>
 <context>
     <name>FieldReader</name>

@@ -1653,6 +1653,42 @@ Ponderación de calificaciones</translation>
         <source>the workbook could not be written: %1</source>
         <translation>no se pudo escribir el libro de cálculo: %1</translation>
     </message>
+    <message>
+        <source>Could not save the settings.</source>
+        <translation>No se pudo guardar la configuración.</translation>
+    </message>
+    <message>
+        <source>Could not create the settings folder &quot;%1&quot;. %2</source>
+        <translation>No se pudo crear la carpeta de configuración &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The grade cutoff %1 in the settings (&quot;%2&quot;) is not a whole number; the default %3 is used.</source>
+        <translation>El límite de calificación %1 de la configuración (&quot;%2&quot;) no es un número entero; se usa el valor predeterminado %3.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be read. %2</source>
+        <translation>No se pudo leer el archivo de configuración &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is not a regular file and was ignored.</source>
+        <translation>El archivo de configuración &quot;%1&quot; no es un archivo normal y se ha ignorado.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is larger than 1 MiB and was ignored.</source>
+        <translation>El archivo de configuración &quot;%1&quot; supera 1 MiB y se ha ignorado.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; contains NUL bytes; they were read as spaces.</source>
+        <translation>El archivo de configuración &quot;%1&quot; contiene bytes NUL; se han leído como espacios.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged.</source>
+        <translation>El archivo de configuración &quot;%1&quot; está dañado.</translation>
+    </message>
+    <message>
+        <source>%1 It was left as it is.</source>
+        <translation>%1 Se ha dejado tal como estaba.</translation>
+    </message>
 </context>
 <context>
     <name>FieldReader</name>

@@ -1653,6 +1653,42 @@ Pondération des notes</translation>
         <source>the workbook could not be written: %1</source>
         <translation>le classeur n&apos;a pas pu être écrit : %1</translation>
     </message>
+    <message>
+        <source>Could not save the settings.</source>
+        <translation>Impossible d&apos;enregistrer les réglages.</translation>
+    </message>
+    <message>
+        <source>Could not create the settings folder &quot;%1&quot;. %2</source>
+        <translation>Impossible de créer le dossier des réglages &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The grade cutoff %1 in the settings (&quot;%2&quot;) is not a whole number; the default %3 is used.</source>
+        <translation>Le seuil de note %1 des réglages (&quot;%2&quot;) n&apos;est pas un nombre entier ; la valeur par défaut %3 est utilisée.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be read. %2</source>
+        <translation>Impossible de lire le fichier de réglages &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is not a regular file and was ignored.</source>
+        <translation>Le fichier de réglages &quot;%1&quot; n&apos;est pas un fichier ordinaire et a été ignoré.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is larger than 1 MiB and was ignored.</source>
+        <translation>Le fichier de réglages &quot;%1&quot; dépasse 1 Mio et a été ignoré.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; contains NUL bytes; they were read as spaces.</source>
+        <translation>Le fichier de réglages &quot;%1&quot; contient des octets NUL ; ils ont été lus comme des espaces.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged.</source>
+        <translation>Le fichier de réglages &quot;%1&quot; est endommagé.</translation>
+    </message>
+    <message>
+        <source>%1 It was left as it is.</source>
+        <translation>%1 Il a été laissé tel quel.</translation>
+    </message>
 </context>
 <context>
     <name>FieldReader</name>

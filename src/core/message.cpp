@@ -15,7 +15,7 @@ namespace {
 
 using Id = MessageId;
 
-constexpr std::array<std::pair<Id, const char*>, 67> kEnglish = {{
+constexpr std::array<std::pair<Id, const char*>, 76> kEnglish = {{
     {Id::Text, ""},
     {Id::Line, QT_TRANSLATE_NOOP("CoreMessage", "line %1")},
     {Id::LineColumn, QT_TRANSLATE_NOOP("CoreMessage", "line %1, column %2")},
@@ -154,6 +154,25 @@ constexpr std::array<std::pair<Id, const char*>, 67> kEnglish = {{
      QT_TRANSLATE_NOOP("CoreMessage", "no temporary folder could be made for the workbook")},
     {Id::XlsxNotStarted, QT_TRANSLATE_NOOP("CoreMessage", "the workbook could not be started")},
     {Id::XlsxNotWritten, QT_TRANSLATE_NOOP("CoreMessage", "the workbook could not be written: %1")},
+    {Id::ProfileNotSaved, QT_TRANSLATE_NOOP("CoreMessage", "Could not save the settings.")},
+    {Id::ProfileFolderNotCreated,
+     QT_TRANSLATE_NOOP("CoreMessage", "Could not create the settings folder \"%1\". %2")},
+    {Id::ProfileCutoffNotWhole,
+     QT_TRANSLATE_NOOP("CoreMessage", "The grade cutoff %1 in the settings (\"%2\") is not a "
+                                      "whole number; the default %3 is used.")},
+    {Id::ProfileUnreadable,
+     QT_TRANSLATE_NOOP("CoreMessage", "The settings file \"%1\" could not be read. %2")},
+    {Id::ProfileNotRegular,
+     QT_TRANSLATE_NOOP("CoreMessage",
+                       "The settings file \"%1\" is not a regular file and was ignored.")},
+    {Id::ProfileTooLarge,
+     QT_TRANSLATE_NOOP("CoreMessage",
+                       "The settings file \"%1\" is larger than 1 MiB and was ignored.")},
+    {Id::ProfileNulBytes,
+     QT_TRANSLATE_NOOP("CoreMessage",
+                       "The settings file \"%1\" contains NUL bytes; they were read as spaces.")},
+    {Id::ProfileDamaged, QT_TRANSLATE_NOOP("CoreMessage", "The settings file \"%1\" is damaged.")},
+    {Id::ProfileLeftAsIs, QT_TRANSLATE_NOOP("CoreMessage", "%1 It was left as it is.")},
 }};
 
 // The table lists every id once, in the enum's order, so that an id is its own index.
@@ -162,7 +181,7 @@ constexpr bool InOrder() {
         if (static_cast<std::size_t>(kEnglish[i].first) != i)
             return false;
     }
-    return static_cast<std::size_t>(Id::XlsxNotWritten) + 1 == kEnglish.size();
+    return static_cast<std::size_t>(Id::ProfileLeftAsIs) + 1 == kEnglish.size();
 }
 static_assert(InOrder(), "every message has one English template, in the order of MessageId");
 

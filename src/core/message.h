@@ -86,6 +86,16 @@ enum class MessageId {
     XlsxNoTemporaryFolder,
     XlsxNotStarted,
     XlsxNotWritten,
+    // Reading and writing the settings.
+    ProfileNotSaved,
+    ProfileFolderNotCreated,
+    ProfileCutoffNotWhole,
+    ProfileUnreadable,
+    ProfileNotRegular,
+    ProfileTooLarge,
+    ProfileNulBytes,
+    ProfileDamaged,
+    ProfileLeftAsIs,
 };
 
 // One sentence: what it says and its arguments, each a text or a sentence of its own.

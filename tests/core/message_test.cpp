@@ -143,6 +143,24 @@ TEST(Message, EveryIdInEnglishAsTheProgramSaysIt) {
         {Message(Id::XlsxNoTemporaryFolder), "no temporary folder could be made for the workbook"},
         {Message(Id::XlsxNotStarted), "the workbook could not be started"},
         {{Id::XlsxNotWritten, {"Memory error"}}, "the workbook could not be written: Memory error"},
+        {Message(Id::ProfileNotSaved), "Could not save the settings."},
+        {{Id::ProfileFolderNotCreated,
+          {"/h/.config", {Id::SystemReason, {"Read-only file system"}}}},
+         "Could not create the settings folder \"/h/.config\". Read-only file system."},
+        {{Id::ProfileCutoffNotWhole, {"B+", "8x", "87"}},
+         "The grade cutoff B+ in the settings (\"8x\") is not a whole number; the default 87 is "
+         "used."},
+        {{Id::ProfileUnreadable, {"/h/M.ini", {Id::SystemReason, {"Permission denied"}}}},
+         "The settings file \"/h/M.ini\" could not be read. Permission denied."},
+        {{Id::ProfileNotRegular, {"/h/M.ini"}},
+         "The settings file \"/h/M.ini\" is not a regular file and was ignored."},
+        {{Id::ProfileTooLarge, {"/h/M.ini"}},
+         "The settings file \"/h/M.ini\" is larger than 1 MiB and was ignored."},
+        {{Id::ProfileNulBytes, {"/h/M.ini"}},
+         "The settings file \"/h/M.ini\" contains NUL bytes; they were read as spaces."},
+        {{Id::ProfileDamaged, {"/h/M.ini"}}, "The settings file \"/h/M.ini\" is damaged."},
+        {{Id::ProfileLeftAsIs, {{Id::ProfileDamaged, {"/h/M.ini"}}}},
+         "The settings file \"/h/M.ini\" is damaged. It was left as it is."},
     };
     std::set<Id> seen;
     for (const auto& c : cases) {
@@ -152,7 +170,7 @@ TEST(Message, EveryIdInEnglishAsTheProgramSaysIt) {
     // Every sentence has its case: a new id without one fails here.
     for (int id = 0; !EnglishTemplate(static_cast<Id>(id)).empty() || id == 0; ++id)
         EXPECT_TRUE(seen.contains(static_cast<Id>(id))) << "no case for id " << id;
-    EXPECT_EQ(seen.size(), static_cast<std::size_t>(Id::XlsxNotWritten) + 1);
+    EXPECT_EQ(seen.size(), static_cast<std::size_t>(Id::ProfileLeftAsIs) + 1);
 }
 
 // Filling in is one pass: an argument's own "%2" or "%" stays, as does a place with no
