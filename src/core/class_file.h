@@ -17,11 +17,14 @@ namespace markwise {
 // refuse the class: it opens without its policy and m_policyDropped says why.
 std::unique_ptr<CMarkwiseDoc> ReadClass(const unsigned char* data, std::size_t size,
                                         std::string& error);
+std::unique_ptr<CMarkwiseDoc> ReadClass(const unsigned char* data, std::size_t size,
+                                        Message& error);
 // The same into an existing document, which need not be fresh: everything the writer
 // writes is overwritten, other slots keep what they held. On failure doc is partly read.
 // For callers that read many files in a row (the fuzzer) without building 2 MB each time.
 bool ReadClassInto(const unsigned char* data, std::size_t size, CMarkwiseDoc& doc,
                    std::string& error);
+bool ReadClassInto(const unsigned char* data, std::size_t size, CMarkwiseDoc& doc, Message& error);
 // The exact bytes of the class file.
 std::vector<unsigned char> WriteClass(const CMarkwiseDoc& doc);
 

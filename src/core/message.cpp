@@ -15,7 +15,7 @@ namespace {
 
 using Id = MessageId;
 
-constexpr std::array<std::pair<Id, const char*>, 76> kEnglish = {{
+constexpr std::array<std::pair<Id, const char*>, 103> kEnglish = {{
     {Id::Text, ""},
     {Id::Line, QT_TRANSLATE_NOOP("CoreMessage", "line %1")},
     {Id::LineColumn, QT_TRANSLATE_NOOP("CoreMessage", "line %1, column %2")},
@@ -173,6 +173,50 @@ constexpr std::array<std::pair<Id, const char*>, 76> kEnglish = {{
                        "The settings file \"%1\" contains NUL bytes; they were read as spaces.")},
     {Id::ProfileDamaged, QT_TRANSLATE_NOOP("CoreMessage", "The settings file \"%1\" is damaged.")},
     {Id::ProfileLeftAsIs, QT_TRANSLATE_NOOP("CoreMessage", "%1 It was left as it is.")},
+    {Id::ClassEndsEarly, QT_TRANSLATE_NOOP("CoreMessage", "it ends before the class is complete")},
+    {Id::ClassDamagedText, QT_TRANSLATE_NOOP("CoreMessage", "it holds a damaged text field")},
+    {Id::ClassTooManyStudents,
+     QT_TRANSLATE_NOOP("CoreMessage", "it says it holds %1 students (at most %2)")},
+    {Id::ClassTooManyAssignments,
+     QT_TRANSLATE_NOOP("CoreMessage", "it says it holds %1 assignments (at most %2)")},
+    {Id::ClassPointsNotANumber,
+     QT_TRANSLATE_NOOP("CoreMessage", "Assignment %1: the points possible are not a number.")},
+    {Id::ClassPointsInfinite,
+     QT_TRANSLATE_NOOP("CoreMessage", "Assignment %1: the points possible are infinite.")},
+    {Id::ClassScoreNotANumber,
+     QT_TRANSLATE_NOOP("CoreMessage", "Assignment %1: a score is not a number.")},
+    {Id::ClassScoreInfinite,
+     QT_TRANSLATE_NOOP("CoreMessage", "Assignment %1: a score is infinite.")},
+    {Id::ClassTooManyScores,
+     QT_TRANSLATE_NOOP("CoreMessage", "its assignment %1 has %2 score entries (at most %3)")},
+    {Id::PolicyRecordEndsEarly, QT_TRANSLATE_NOOP("CoreMessage", "a record ends early")},
+    {Id::PolicyCategoryNameDamaged, QT_TRANSLATE_NOOP("CoreMessage", "a category name is damaged")},
+    {Id::PolicyCategoryCount, QT_TRANSLATE_NOOP("CoreMessage", "it holds %1 categories (1 to %2)")},
+    {Id::PolicyCategoryNameTooLong,
+     QT_TRANSLATE_NOOP("CoreMessage", "a category name is longer than %1 characters")},
+    {Id::PolicyWeightOutOfRange,
+     QT_TRANSLATE_NOOP("CoreMessage", "a category's weight or drop count is out of range")},
+    {Id::PolicyCategoriesTooLong,
+     QT_TRANSLATE_NOOP("CoreMessage", "a categories record is longer than it holds")},
+    {Id::PolicyCategoriesMismatch,
+     QT_TRANSLATE_NOOP("CoreMessage", "its assignment categories do not match the assignments")},
+    {Id::PolicyAssignmentNoCategory,
+     QT_TRANSLATE_NOOP("CoreMessage", "assignment %1 is in no category")},
+    {Id::PolicyMarksMismatch,
+     QT_TRANSLATE_NOOP("CoreMessage", "its marks record does not hold what it counts")},
+    {Id::PolicyMarkOutside,
+     QT_TRANSLATE_NOOP("CoreMessage", "it marks a score the class does not hold")},
+    {Id::PolicyRecordPastBlock, QT_TRANSLATE_NOOP("CoreMessage", "a record runs past the block")},
+    {Id::PolicyRecordTwice, QT_TRANSLATE_NOOP("CoreMessage", "a record appears twice")},
+    {Id::PolicyCategoriesOrder,
+     QT_TRANSLATE_NOOP("CoreMessage", "its assignment categories come before the categories")},
+    {Id::PolicyNoCategories,
+     QT_TRANSLATE_NOOP("CoreMessage", "it gives the assignments no categories")},
+    {Id::PolicyHeaderShort, QT_TRANSLATE_NOOP("CoreMessage", "it ends inside its header")},
+    {Id::PolicyNewerVersion,
+     QT_TRANSLATE_NOOP("CoreMessage", "it is of version %1, newer than this program")},
+    {Id::PolicyPastFile, QT_TRANSLATE_NOOP("CoreMessage", "it runs past the end of the file")},
+    {Id::PolicyChecksum, QT_TRANSLATE_NOOP("CoreMessage", "its checksum does not match")},
 }};
 
 // The table lists every id once, in the enum's order, so that an id is its own index.
@@ -181,7 +225,7 @@ constexpr bool InOrder() {
         if (static_cast<std::size_t>(kEnglish[i].first) != i)
             return false;
     }
-    return static_cast<std::size_t>(Id::ProfileLeftAsIs) + 1 == kEnglish.size();
+    return static_cast<std::size_t>(Id::PolicyChecksum) + 1 == kEnglish.size();
 }
 static_assert(InOrder(), "every message has one English template, in the order of MessageId");
 

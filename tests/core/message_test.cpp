@@ -161,6 +161,41 @@ TEST(Message, EveryIdInEnglishAsTheProgramSaysIt) {
         {{Id::ProfileDamaged, {"/h/M.ini"}}, "The settings file \"/h/M.ini\" is damaged."},
         {{Id::ProfileLeftAsIs, {{Id::ProfileDamaged, {"/h/M.ini"}}}},
          "The settings file \"/h/M.ini\" is damaged. It was left as it is."},
+        {{Id::ClassFileDamaged, {"b.mkw", {Id::ClassScoreInfinite, {"2"}}}},
+         "b.mkw is not a Markwise class file, or it is damaged: Assignment 2: a score is "
+         "infinite.."},
+        {Message(Id::ClassEndsEarly), "it ends before the class is complete"},
+        {Message(Id::ClassDamagedText), "it holds a damaged text field"},
+        {{Id::ClassTooManyStudents, {"1001", "1000"}},
+         "it says it holds 1001 students (at most 1000)"},
+        {{Id::ClassTooManyAssignments, {"201", "200"}},
+         "it says it holds 201 assignments (at most 200)"},
+        {{Id::ClassPointsNotANumber, {"3"}}, "Assignment 3: the points possible are not a number."},
+        {{Id::ClassPointsInfinite, {"3"}}, "Assignment 3: the points possible are infinite."},
+        {{Id::ClassScoreNotANumber, {"2"}}, "Assignment 2: a score is not a number."},
+        {{Id::ClassScoreInfinite, {"2"}}, "Assignment 2: a score is infinite."},
+        {{Id::ClassTooManyScores, {"4", "1001", "1000"}},
+         "its assignment 4 has 1001 score entries (at most 1000)"},
+        {Message(Id::PolicyRecordEndsEarly), "a record ends early"},
+        {Message(Id::PolicyCategoryNameDamaged), "a category name is damaged"},
+        {{Id::PolicyCategoryCount, {"0", "10"}}, "it holds 0 categories (1 to 10)"},
+        {{Id::PolicyCategoryNameTooLong, {"40"}}, "a category name is longer than 40 characters"},
+        {Message(Id::PolicyWeightOutOfRange), "a category's weight or drop count is out of range"},
+        {Message(Id::PolicyCategoriesTooLong), "a categories record is longer than it holds"},
+        {Message(Id::PolicyCategoriesMismatch),
+         "its assignment categories do not match the assignments"},
+        {{Id::PolicyAssignmentNoCategory, {"5"}}, "assignment 5 is in no category"},
+        {Message(Id::PolicyMarksMismatch), "its marks record does not hold what it counts"},
+        {Message(Id::PolicyMarkOutside), "it marks a score the class does not hold"},
+        {Message(Id::PolicyRecordPastBlock), "a record runs past the block"},
+        {Message(Id::PolicyRecordTwice), "a record appears twice"},
+        {Message(Id::PolicyCategoriesOrder),
+         "its assignment categories come before the categories"},
+        {Message(Id::PolicyNoCategories), "it gives the assignments no categories"},
+        {Message(Id::PolicyHeaderShort), "it ends inside its header"},
+        {{Id::PolicyNewerVersion, {"9"}}, "it is of version 9, newer than this program"},
+        {Message(Id::PolicyPastFile), "it runs past the end of the file"},
+        {Message(Id::PolicyChecksum), "its checksum does not match"},
     };
     std::set<Id> seen;
     for (const auto& c : cases) {
@@ -170,7 +205,7 @@ TEST(Message, EveryIdInEnglishAsTheProgramSaysIt) {
     // Every sentence has its case: a new id without one fails here.
     for (int id = 0; !EnglishTemplate(static_cast<Id>(id)).empty() || id == 0; ++id)
         EXPECT_TRUE(seen.contains(static_cast<Id>(id))) << "no case for id " << id;
-    EXPECT_EQ(seen.size(), static_cast<std::size_t>(Id::ProfileLeftAsIs) + 1);
+    EXPECT_EQ(seen.size(), static_cast<std::size_t>(Id::PolicyChecksum) + 1);
 }
 
 // Filling in is one pass: an argument's own "%2" or "%" stays, as does a place with no
