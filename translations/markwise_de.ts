@@ -1689,6 +1689,114 @@ Notengewichtung</translation>
         <source>%1 It was left as it is.</source>
         <translation>%1 Sie wurde unverändert gelassen.</translation>
     </message>
+    <message>
+        <source>it ends before the class is complete</source>
+        <translation>sie endet, bevor die Klasse vollständig ist</translation>
+    </message>
+    <message>
+        <source>it holds a damaged text field</source>
+        <translation>sie enthält ein beschädigtes Textfeld</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 students (at most %2)</source>
+        <translation>sie gibt an, %1 Schüler zu enthalten (höchstens %2)</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 assignments (at most %2)</source>
+        <translation>sie gibt an, %1 Aufgaben zu enthalten (höchstens %2)</translation>
+    </message>
+    <message>
+        <source>Assignment %1: the points possible are not a number.</source>
+        <translation>Aufgabe %1: Die erreichbaren Punkte sind keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: the points possible are infinite.</source>
+        <translation>Aufgabe %1: Die erreichbaren Punkte sind unendlich.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: a score is not a number.</source>
+        <translation>Aufgabe %1: Eine Punktzahl ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: a score is infinite.</source>
+        <translation>Aufgabe %1: Eine Punktzahl ist unendlich.</translation>
+    </message>
+    <message>
+        <source>its assignment %1 has %2 score entries (at most %3)</source>
+        <translation>ihre Aufgabe %1 hat %2 Punkteinträge (höchstens %3)</translation>
+    </message>
+    <message>
+        <source>a record ends early</source>
+        <translation>ein Datensatz endet zu früh</translation>
+    </message>
+    <message>
+        <source>a category name is damaged</source>
+        <translation>ein Kategoriename ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it holds %1 categories (1 to %2)</source>
+        <translation>sie enthält %1 Kategorien (1 bis %2)</translation>
+    </message>
+    <message>
+        <source>a category name is longer than %1 characters</source>
+        <translation>ein Kategoriename ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a category&apos;s weight or drop count is out of range</source>
+        <translation>Gewicht oder Streichzahl einer Kategorie liegt außerhalb des zulässigen Bereichs</translation>
+    </message>
+    <message>
+        <source>a categories record is longer than it holds</source>
+        <translation>ein Kategoriedatensatz ist länger als sein Inhalt</translation>
+    </message>
+    <message>
+        <source>its assignment categories do not match the assignments</source>
+        <translation>die Kategorien der Aufgaben passen nicht zu den Aufgaben</translation>
+    </message>
+    <message>
+        <source>assignment %1 is in no category</source>
+        <translation>Aufgabe %1 gehört zu keiner Kategorie</translation>
+    </message>
+    <message>
+        <source>its marks record does not hold what it counts</source>
+        <translation>der Datensatz der Vermerke enthält nicht, was er angibt</translation>
+    </message>
+    <message>
+        <source>it marks a score the class does not hold</source>
+        <translation>sie vermerkt eine Punktzahl, die die Klasse nicht enthält</translation>
+    </message>
+    <message>
+        <source>a record runs past the block</source>
+        <translation>ein Datensatz reicht über den Block hinaus</translation>
+    </message>
+    <message>
+        <source>a record appears twice</source>
+        <translation>ein Datensatz kommt doppelt vor</translation>
+    </message>
+    <message>
+        <source>its assignment categories come before the categories</source>
+        <translation>die Kategorien der Aufgaben stehen vor den Kategorien</translation>
+    </message>
+    <message>
+        <source>it gives the assignments no categories</source>
+        <translation>sie weist den Aufgaben keine Kategorien zu</translation>
+    </message>
+    <message>
+        <source>it ends inside its header</source>
+        <translation>sie endet mitten in ihrem Kopf</translation>
+    </message>
+    <message>
+        <source>it is of version %1, newer than this program</source>
+        <translation>sie hat die Version %1, neuer als dieses Programm</translation>
+    </message>
+    <message>
+        <source>it runs past the end of the file</source>
+        <translation>sie reicht über das Ende der Datei hinaus</translation>
+    </message>
+    <message>
+        <source>its checksum does not match</source>
+        <translation>ihre Prüfsumme stimmt nicht</translation>
+    </message>
 </context>
 <context>
     <name>FieldReader</name>

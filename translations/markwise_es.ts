@@ -1689,6 +1689,114 @@ Ponderación de calificaciones</translation>
         <source>%1 It was left as it is.</source>
         <translation>%1 Se ha dejado tal como estaba.</translation>
     </message>
+    <message>
+        <source>it ends before the class is complete</source>
+        <translation>termina antes de que la clase esté completa</translation>
+    </message>
+    <message>
+        <source>it holds a damaged text field</source>
+        <translation>contiene un campo de texto dañado</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 students (at most %2)</source>
+        <translation>dice contener %1 alumnos (como máximo %2)</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 assignments (at most %2)</source>
+        <translation>dice contener %1 tareas (como máximo %2)</translation>
+    </message>
+    <message>
+        <source>Assignment %1: the points possible are not a number.</source>
+        <translation>Tarea %1: los puntos posibles no son un número.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: the points possible are infinite.</source>
+        <translation>Tarea %1: los puntos posibles son infinitos.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: a score is not a number.</source>
+        <translation>Tarea %1: una puntuación no es un número.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: a score is infinite.</source>
+        <translation>Tarea %1: una puntuación es infinita.</translation>
+    </message>
+    <message>
+        <source>its assignment %1 has %2 score entries (at most %3)</source>
+        <translation>su tarea %1 tiene %2 puntuaciones (como máximo %3)</translation>
+    </message>
+    <message>
+        <source>a record ends early</source>
+        <translation>un registro termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>a category name is damaged</source>
+        <translation>el nombre de una categoría está dañado</translation>
+    </message>
+    <message>
+        <source>it holds %1 categories (1 to %2)</source>
+        <translation>contiene %1 categorías (de 1 a %2)</translation>
+    </message>
+    <message>
+        <source>a category name is longer than %1 characters</source>
+        <translation>el nombre de una categoría tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>a category&apos;s weight or drop count is out of range</source>
+        <translation>el peso o el número de descartes de una categoría está fuera de rango</translation>
+    </message>
+    <message>
+        <source>a categories record is longer than it holds</source>
+        <translation>un registro de categorías es más largo que su contenido</translation>
+    </message>
+    <message>
+        <source>its assignment categories do not match the assignments</source>
+        <translation>las categorías de las tareas no coinciden con las tareas</translation>
+    </message>
+    <message>
+        <source>assignment %1 is in no category</source>
+        <translation>la tarea %1 no está en ninguna categoría</translation>
+    </message>
+    <message>
+        <source>its marks record does not hold what it counts</source>
+        <translation>el registro de marcas no contiene lo que indica</translation>
+    </message>
+    <message>
+        <source>it marks a score the class does not hold</source>
+        <translation>marca una puntuación que la clase no tiene</translation>
+    </message>
+    <message>
+        <source>a record runs past the block</source>
+        <translation>un registro se sale del bloque</translation>
+    </message>
+    <message>
+        <source>a record appears twice</source>
+        <translation>un registro aparece dos veces</translation>
+    </message>
+    <message>
+        <source>its assignment categories come before the categories</source>
+        <translation>las categorías de las tareas van antes que las categorías</translation>
+    </message>
+    <message>
+        <source>it gives the assignments no categories</source>
+        <translation>no asigna categorías a las tareas</translation>
+    </message>
+    <message>
+        <source>it ends inside its header</source>
+        <translation>termina dentro de su encabezado</translation>
+    </message>
+    <message>
+        <source>it is of version %1, newer than this program</source>
+        <translation>es de la versión %1, más reciente que este programa</translation>
+    </message>
+    <message>
+        <source>it runs past the end of the file</source>
+        <translation>se sale del final del archivo</translation>
+    </message>
+    <message>
+        <source>its checksum does not match</source>
+        <translation>su suma de comprobación no coincide</translation>
+    </message>
 </context>
 <context>
     <name>FieldReader</name>

@@ -1689,6 +1689,114 @@ Pondération des notes</translation>
         <source>%1 It was left as it is.</source>
         <translation>%1 Il a été laissé tel quel.</translation>
     </message>
+    <message>
+        <source>it ends before the class is complete</source>
+        <translation>il se termine avant que la classe soit complète</translation>
+    </message>
+    <message>
+        <source>it holds a damaged text field</source>
+        <translation>il contient un champ de texte endommagé</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 students (at most %2)</source>
+        <translation>il indique contenir %1 élèves (au plus %2)</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 assignments (at most %2)</source>
+        <translation>il indique contenir %1 devoirs (au plus %2)</translation>
+    </message>
+    <message>
+        <source>Assignment %1: the points possible are not a number.</source>
+        <translation>Devoir %1 : les points possibles ne sont pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: the points possible are infinite.</source>
+        <translation>Devoir %1 : les points possibles sont infinis.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: a score is not a number.</source>
+        <translation>Devoir %1 : une note n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: a score is infinite.</source>
+        <translation>Devoir %1 : une note est infinie.</translation>
+    </message>
+    <message>
+        <source>its assignment %1 has %2 score entries (at most %3)</source>
+        <translation>son devoir %1 a %2 notes (au plus %3)</translation>
+    </message>
+    <message>
+        <source>a record ends early</source>
+        <translation>un enregistrement se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>a category name is damaged</source>
+        <translation>un nom de catégorie est endommagé</translation>
+    </message>
+    <message>
+        <source>it holds %1 categories (1 to %2)</source>
+        <translation>elle contient %1 catégories (de 1 à %2)</translation>
+    </message>
+    <message>
+        <source>a category name is longer than %1 characters</source>
+        <translation>un nom de catégorie dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>a category&apos;s weight or drop count is out of range</source>
+        <translation>le poids ou le nombre de notes écartées d&apos;une catégorie est hors limites</translation>
+    </message>
+    <message>
+        <source>a categories record is longer than it holds</source>
+        <translation>un enregistrement de catégories est plus long que son contenu</translation>
+    </message>
+    <message>
+        <source>its assignment categories do not match the assignments</source>
+        <translation>les catégories des devoirs ne correspondent pas aux devoirs</translation>
+    </message>
+    <message>
+        <source>assignment %1 is in no category</source>
+        <translation>le devoir %1 n&apos;est dans aucune catégorie</translation>
+    </message>
+    <message>
+        <source>its marks record does not hold what it counts</source>
+        <translation>l&apos;enregistrement des marques ne contient pas ce qu&apos;il annonce</translation>
+    </message>
+    <message>
+        <source>it marks a score the class does not hold</source>
+        <translation>elle marque une note que la classe ne contient pas</translation>
+    </message>
+    <message>
+        <source>a record runs past the block</source>
+        <translation>un enregistrement dépasse le bloc</translation>
+    </message>
+    <message>
+        <source>a record appears twice</source>
+        <translation>un enregistrement apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>its assignment categories come before the categories</source>
+        <translation>les catégories des devoirs précèdent les catégories</translation>
+    </message>
+    <message>
+        <source>it gives the assignments no categories</source>
+        <translation>elle n&apos;attribue aucune catégorie aux devoirs</translation>
+    </message>
+    <message>
+        <source>it ends inside its header</source>
+        <translation>elle se termine dans son en-tête</translation>
+    </message>
+    <message>
+        <source>it is of version %1, newer than this program</source>
+        <translation>elle est de la version %1, plus récente que ce programme</translation>
+    </message>
+    <message>
+        <source>it runs past the end of the file</source>
+        <translation>elle dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>its checksum does not match</source>
+        <translation>sa somme de contrôle ne correspond pas</translation>
+    </message>
 </context>
 <context>
     <name>FieldReader</name>
