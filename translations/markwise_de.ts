@@ -1388,6 +1388,417 @@ Notengewichtung</translation>
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 columns. Delete the columns the class does not need.</source>
+        <translation>%1: mehr als %2 Spalten. Löschen Sie die Spalten, die die Klasse nicht braucht.</translation>
+    </message>
+    <message>
+        <source>%1: more rows than a class can hold (1000 students). Split the file into classes of at most 1000 students.</source>
+        <translation>%1: mehr Zeilen, als eine Klasse fassen kann (1000 Schüler). Teilen Sie die Datei in Klassen mit höchstens 1000 Schülern auf.</translation>
+    </message>
+    <message>
+        <source>the CSV reader could not start. Close other programs, then try again.</source>
+        <translation>das Lesen der CSV-Datei konnte nicht gestartet werden. Schließen Sie andere Programme und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>not enough memory to read the file. Close other programs, then try again.</source>
+        <translation>nicht genug Arbeitsspeicher, um die Datei zu lesen. Schließen Sie andere Programme und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1: a quoted cell is not closed. Add the closing double quote.</source>
+        <translation>%1: Eine Zelle in Anführungszeichen wird nicht geschlossen. Ergänzen Sie das schließende doppelte Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>%1: a double quote in the wrong place. Quote the whole cell and double each quote inside it (&quot;say &quot;&quot;hi&quot;&quot;&quot;), or remove the stray quote.</source>
+        <translation>%1: ein doppeltes Anführungszeichen an der falschen Stelle. Setzen Sie die ganze Zelle in Anführungszeichen und verdoppeln Sie jedes Anführungszeichen darin (&quot;say &quot;&quot;hi&quot;&quot;&quot;), oder entfernen Sie das überzählige Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>line 1: the file holds no header row. Start it with a line of column titles, such as &quot;Name,Quiz 1&quot;.</source>
+        <translation>Zeile 1: Die Datei hat keine Kopfzeile. Beginnen Sie sie mit einer Zeile aus Spaltentiteln, etwa &quot;Name,Quiz 1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a score. Change it, or mark the column ignored.</source>
+        <translation>%1: %2 ist keine Punktzahl. Ändern Sie den Wert, oder setzen Sie die Spalte auf „Nicht übernommen“.</translation>
+    </message>
+    <message>
+        <source>%1: the &quot;Points Possible&quot; and &quot;Description&quot; rows must follow the header. Move them to lines 2 and %2, as Markwise exports them.</source>
+        <translation>%1: Die Zeilen &quot;Points Possible&quot; und &quot;Description&quot; müssen direkt auf die Kopfzeile folgen. Verschieben Sie sie in die Zeilen 2 und %2, so wie Markwise sie exportiert.</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 students. Split the file into classes of at most %2.</source>
+        <translation>%1: mehr als %2 Schüler. Teilen Sie die Datei in Klassen mit höchstens %2 Schülern auf.</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 assignments. Mark the columns the class does not need ignored, or split the file.</source>
+        <translation>%1: mehr als %2 Aufgaben. Setzen Sie die Spalten, die die Klasse nicht braucht, auf „Nicht übernommen“, oder teilen Sie die Datei auf.</translation>
+    </message>
+    <message>
+        <source>line 1: no column holds names or student IDs. Title one &quot;Name&quot; or &quot;Student ID&quot;, or make a column a name or ID in the import&apos;s preview.</source>
+        <translation>Zeile 1: Keine Spalte enthält Namen oder Schüler-IDs. Geben Sie einer Spalte den Titel &quot;Name&quot; oder &quot;Student ID&quot;, oder machen Sie in der Vorschau des Imports eine Spalte zu Name oder Schüler-ID.</translation>
+    </message>
+    <message>
+        <source>%1: the file gives no points possible. Add a &quot;Points Possible&quot; row, or the points to the title: %2.</source>
+        <translation>%1: Die Datei nennt keine erreichbaren Punkte. Fügen Sie eine Zeile &quot;Points Possible&quot; hinzu oder schreiben Sie die Punkte in den Titel: %2.</translation>
+    </message>
+    <message>
+        <source>worked out by the platform (&quot;%1&quot; as points)</source>
+        <translation>von der Plattform berechnet (&quot;%1&quot; als Punkte)</translation>
+    </message>
+    <message>
+        <source>holds text, not scores</source>
+        <translation>enthält Text, keine Punktzahlen</translation>
+    </message>
+    <message>
+        <source>empty and untitled</source>
+        <translation>leer und ohne Titel</translation>
+    </message>
+    <message>
+        <source>ignored by the teacher</source>
+        <translation>von der Lehrkraft nicht übernommen</translation>
+    </message>
+    <message>
+        <source>the platform&apos;s own user number</source>
+        <translation>die interne Benutzernummer der Plattform</translation>
+    </message>
+    <message>
+        <source>a login name, not a score</source>
+        <translation>ein Anmeldename, keine Punktzahl</translation>
+    </message>
+    <message>
+        <source>a profile field, not a score</source>
+        <translation>ein Profilfeld, keine Punktzahl</translation>
+    </message>
+    <message>
+        <source>the section, not a score</source>
+        <translation>der Abschnitt, keine Punktzahl</translation>
+    </message>
+    <message>
+        <source>the time the file was downloaded</source>
+        <translation>der Zeitpunkt, zu dem die Datei heruntergeladen wurde</translation>
+    </message>
+    <message>
+        <source>a total the platform works out, not an assignment</source>
+        <translation>eine Summe, die die Plattform berechnet, keine Aufgabe</translation>
+    </message>
+    <message>
+        <source>line 1: no column holds student IDs. Title one &quot;Student ID&quot;, or match by name.</source>
+        <translation>Zeile 1: Keine Spalte enthält Schüler-IDs. Geben Sie einer Spalte den Titel &quot;Student ID&quot;, oder ordnen Sie nach Namen zu.</translation>
+    </message>
+    <message>
+        <source>line 1: no column holds names. Title one &quot;Name&quot; (or &quot;Last Name&quot; and &quot;First Name&quot;), or match by student ID.</source>
+        <translation>Zeile 1: Keine Spalte enthält Namen. Geben Sie einer Spalte den Titel &quot;Name&quot; (oder &quot;Last Name&quot; und &quot;First Name&quot;), oder ordnen Sie nach Schüler-ID zu.</translation>
+    </message>
+    <message>
+        <source>%1: two assignments of the class have this title. Rename one of them, or choose the assignment it goes into in the preview.</source>
+        <translation>%1: Zwei Aufgaben der Klasse haben diesen Titel. Benennen Sie eine davon um, oder wählen Sie in der Vorschau die Aufgabe, in die die Spalte eingeht.</translation>
+    </message>
+    <message>
+        <source>%1: another column has the same title. Rename one of them, or mark one ignored.</source>
+        <translation>%1: Eine andere Spalte hat denselben Titel. Benennen Sie eine davon um, oder setzen Sie eine auf „Nicht übernommen“.</translation>
+    </message>
+    <message>
+        <source>%1: the columns %2 and %3 both go into %4. Mark one of them ignored.</source>
+        <translation>%1: Die Spalten %2 und %3 gehen beide in %4 ein. Setzen Sie eine davon auf „Nicht übernommen“.</translation>
+    </message>
+    <message>
+        <source>%1: the class would have more than %2 assignments. Mark the columns it does not need ignored.</source>
+        <translation>%1: Die Klasse hätte mehr als %2 Aufgaben. Setzen Sie die Spalten, die sie nicht braucht, auf „Nicht übernommen“.</translation>
+    </message>
+    <message>
+        <source>%1: student ID %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
+        <translation>%1: Die Schüler-ID %2 steht auch in Zeile %3. Korrigieren Sie eine der beiden Zeilen, oder löschen Sie eine.</translation>
+    </message>
+    <message>
+        <source>%1: name %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
+        <translation>%1: Der Name %2 steht auch in Zeile %3. Korrigieren Sie eine der beiden Zeilen, oder löschen Sie eine.</translation>
+    </message>
+    <message>
+        <source>%1: student ID %2 belongs to two students in the class. Tell them apart in the class, or match by name.</source>
+        <translation>%1: Die Schüler-ID %2 gehört zu zwei Schülern der Klasse. Unterscheiden Sie die beiden in der Klasse, oder ordnen Sie nach Namen zu.</translation>
+    </message>
+    <message>
+        <source>%1: name %2 belongs to two students in the class. Tell them apart in the class, or match by student ID.</source>
+        <translation>%1: Der Name %2 gehört zu zwei Schülern der Klasse. Unterscheiden Sie die beiden in der Klasse, oder ordnen Sie nach Schüler-ID zu.</translation>
+    </message>
+    <message>
+        <source>Choose the score cell the pasted scores begin at.</source>
+        <translation>Wählen Sie die Punktzelle, bei der die eingefügten Punkte beginnen sollen.</translation>
+    </message>
+    <message>
+        <source>The pasted scores are %1; from %2 the class has room for %3. Nothing was pasted.</source>
+        <translation>Die eingefügten Punkte umfassen %1; ab %2 hat die Klasse Platz für %3. Es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>%1 (row %2, column %3 of the pasted cells, %4) is not a score. Nothing was pasted.</source>
+        <translation>%1 (Zeile %2, Spalte %3 der eingefügten Zellen, %4) ist keine Punktzahl. Es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <translation>%1 für %2</translation>
+    </message>
+    <message>
+        <source>%1 row by %2 column</source>
+        <translation>%1 Zeile mal %2 Spalte</translation>
+    </message>
+    <message>
+        <source>%1 row by %2 columns</source>
+        <translation>%1 Zeile mal %2 Spalten</translation>
+    </message>
+    <message>
+        <source>%1 rows by %2 column</source>
+        <translation>%1 Zeilen mal %2 Spalte</translation>
+    </message>
+    <message>
+        <source>%1 rows by %2 columns</source>
+        <translation>%1 Zeilen mal %2 Spalten</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read it.</source>
+        <translation>Sie haben keine Berechtigung, sie zu lesen.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Es ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is a device or a pipe, not a file.</source>
+        <translation>Es ist ein Gerät oder eine Pipe, keine Datei.</translation>
+    </message>
+    <message>
+        <source>At %1 MB it is far larger than %2.</source>
+        <translation>Mit %1 MB ist sie weit größer als %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>the CSV of any class</source>
+        <translation>die CSV-Datei jeder Klasse</translation>
+    </message>
+    <message>
+        <source>any class file</source>
+        <translation>jede Klassendatei</translation>
+    </message>
+    <message>
+        <source>a workbook</source>
+        <translation>eine Arbeitsmappe</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;. %2</source>
+        <translation>&quot;%1&quot; konnte nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty: it holds no class.</source>
+        <translation>%1 ist leer: Die Datei enthält keine Klasse.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Markwise class file, or it is damaged: %2.</source>
+        <translation>%1 ist keine Markwise-Klassendatei oder ist beschädigt: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;. The class would take more than the %2 MB a class file may hold.</source>
+        <translation>&quot;%1&quot; konnte nicht gespeichert werden. Die Klasse bräuchte mehr als die %2 MB, die eine Klassendatei fassen darf.</translation>
+    </message>
+    <message>
+        <source>The grading policy stored with this class is damaged (%1), so the class opened without its policy and score marks. Saving it now writes the class without them.</source>
+        <translation>Die mit dieser Klasse gespeicherte Notengewichtung ist beschädigt (%1), deshalb wurde die Klasse ohne ihre Notengewichtung und ohne die Vermerke EX und M geöffnet. Wenn Sie sie jetzt speichern, wird die Klasse ohne beides geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;. %2</source>
+        <translation>&quot;%1&quot; konnte nicht gespeichert werden. %2</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>Der Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to write there.</source>
+        <translation>Sie haben keine Berechtigung, dort zu schreiben.</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>Ein Ordner mit diesem Namen ist im Weg.</translation>
+    </message>
+    <message>
+        <source>It is a link to &quot;%1&quot;, which does not exist.</source>
+        <translation>Es ist eine Verknüpfung auf &quot;%1&quot;; dieses Ziel existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>Die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>no temporary folder could be made for the workbook</source>
+        <translation>für die Arbeitsmappe konnte kein temporärer Ordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>the workbook could not be started</source>
+        <translation>die Arbeitsmappe konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the workbook could not be written: %1</source>
+        <translation>die Arbeitsmappe konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Could not save the settings.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Could not create the settings folder &quot;%1&quot;. %2</source>
+        <translation>Der Ordner für die Einstellungen &quot;%1&quot; konnte nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>The grade cutoff %1 in the settings (&quot;%2&quot;) is not a whole number; the default %3 is used.</source>
+        <translation>Die Notengrenze %1 in den Einstellungen (&quot;%2&quot;) ist keine ganze Zahl; es gilt der Standardwert %3.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be read. %2</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; konnte nicht gelesen werden. %2</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is not a regular file and was ignored.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; ist keine normale Datei und wurde nicht beachtet.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is larger than 1 MiB and was ignored.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; ist größer als 1 MiB und wurde nicht beachtet.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; contains NUL bytes; they were read as spaces.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; enthält NUL-Bytes; sie wurden als Leerzeichen gelesen.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 It was left as it is.</source>
+        <translation>%1 Sie wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>it ends before the class is complete</source>
+        <translation>sie endet, bevor die Klasse vollständig ist</translation>
+    </message>
+    <message>
+        <source>it holds a damaged text field</source>
+        <translation>sie enthält ein beschädigtes Textfeld</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 students (at most %2)</source>
+        <translation>sie gibt an, %1 Schüler zu enthalten (höchstens %2)</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 assignments (at most %2)</source>
+        <translation>sie gibt an, %1 Aufgaben zu enthalten (höchstens %2)</translation>
+    </message>
+    <message>
+        <source>Assignment %1: the points possible are not a number.</source>
+        <translation>Aufgabe %1: Die erreichbaren Punkte sind keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: the points possible are infinite.</source>
+        <translation>Aufgabe %1: Die erreichbaren Punkte sind unendlich.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: a score is not a number.</source>
+        <translation>Aufgabe %1: Eine Punktzahl ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: a score is infinite.</source>
+        <translation>Aufgabe %1: Eine Punktzahl ist unendlich.</translation>
+    </message>
+    <message>
+        <source>its assignment %1 has %2 score entries (at most %3)</source>
+        <translation>ihre Aufgabe %1 hat %2 Punkteinträge (höchstens %3)</translation>
+    </message>
+    <message>
+        <source>a record ends early</source>
+        <translation>ein Datensatz endet zu früh</translation>
+    </message>
+    <message>
+        <source>a category name is damaged</source>
+        <translation>ein Kategoriename ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it holds %1 categories (1 to %2)</source>
+        <translation>sie enthält %1 Kategorien (1 bis %2)</translation>
+    </message>
+    <message>
+        <source>a category name is longer than %1 characters</source>
+        <translation>ein Kategoriename ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a category&apos;s weight or drop count is out of range</source>
+        <translation>Gewicht oder Streichzahl einer Kategorie liegt außerhalb des zulässigen Bereichs</translation>
+    </message>
+    <message>
+        <source>a categories record is longer than it holds</source>
+        <translation>ein Kategoriedatensatz ist länger als sein Inhalt</translation>
+    </message>
+    <message>
+        <source>its assignment categories do not match the assignments</source>
+        <translation>die Kategorien der Aufgaben passen nicht zu den Aufgaben</translation>
+    </message>
+    <message>
+        <source>assignment %1 is in no category</source>
+        <translation>Aufgabe %1 gehört zu keiner Kategorie</translation>
+    </message>
+    <message>
+        <source>its marks record does not hold what it counts</source>
+        <translation>der Datensatz der Vermerke enthält nicht, was er angibt</translation>
+    </message>
+    <message>
+        <source>it marks a score the class does not hold</source>
+        <translation>sie vermerkt eine Punktzahl, die die Klasse nicht enthält</translation>
+    </message>
+    <message>
+        <source>a record runs past the block</source>
+        <translation>ein Datensatz reicht über den Block hinaus</translation>
+    </message>
+    <message>
+        <source>a record appears twice</source>
+        <translation>ein Datensatz kommt doppelt vor</translation>
+    </message>
+    <message>
+        <source>its assignment categories come before the categories</source>
+        <translation>die Kategorien der Aufgaben stehen vor den Kategorien</translation>
+    </message>
+    <message>
+        <source>it gives the assignments no categories</source>
+        <translation>sie weist den Aufgaben keine Kategorien zu</translation>
+    </message>
+    <message>
+        <source>it ends inside its header</source>
+        <translation>sie endet mitten in ihrem Kopf</translation>
+    </message>
+    <message>
+        <source>it is of version %1, newer than this program</source>
+        <translation>sie hat die Version %1, neuer als dieses Programm</translation>
+    </message>
+    <message>
+        <source>it runs past the end of the file</source>
+        <translation>sie reicht über das Ende der Datei hinaus</translation>
+    </message>
+    <message>
+        <source>its checksum does not match</source>
+        <translation>ihre Prüfsumme stimmt nicht</translation>
+    </message>
+</context>
+<context>
     <name>FieldReader</name>
     <message>
         <source>&quot;%1&quot; holds more than %2 characters. Please shorten it.</source>
@@ -1407,6 +1818,28 @@ Notengewichtung</translation>
     <message>
         <source>Markwise Data Files (*.mkw)</source>
         <translation>Markwise-Dateien (*.mkw)</translation>
+    </message>
+</context>
+<context>
+    <name>HistogramWords</name>
+    <message>
+        <source>1 square = 0 students</source>
+        <extracomment>The histogram&apos;s legend: one red square of a bar stands for this many students.</extracomment>
+        <translation>1 Kästchen = 0 Schüler</translation>
+    </message>
+    <message>
+        <source>1 square = 1 student</source>
+        <translation>1 Kästchen = 1 Schüler</translation>
+    </message>
+    <message>
+        <source>1 square = %1 students</source>
+        <extracomment>%1 is a whole number, 2 or more.</extracomment>
+        <translation>1 Kästchen = %1 Schüler</translation>
+    </message>
+    <message>
+        <source>1 square = 1/%1 student</source>
+        <extracomment>%1 squares stand for one student: each square is 1/%1 of a student.</extracomment>
+        <translation>1 Kästchen = 1/%1 Schüler</translation>
     </message>
 </context>
 <context>
@@ -1450,28 +1883,6 @@ Notengewichtung</translation>
     <message>
         <source>Import Scores</source>
         <translation>Punkte importieren</translation>
-    </message>
-</context>
-<context>
-    <name>HistogramWords</name>
-    <message>
-        <source>1 square = 0 students</source>
-        <extracomment>The histogram&apos;s legend: one red square of a bar stands for this many students.</extracomment>
-        <translation>1 Kästchen = 0 Schüler</translation>
-    </message>
-    <message>
-        <source>1 square = 1 student</source>
-        <translation>1 Kästchen = 1 Schüler</translation>
-    </message>
-    <message>
-        <source>1 square = %1 students</source>
-        <extracomment>%1 is a whole number, 2 or more.</extracomment>
-        <translation>1 Kästchen = %1 Schüler</translation>
-    </message>
-    <message>
-        <source>1 square = 1/%1 student</source>
-        <extracomment>%1 squares stand for one student: each square is 1/%1 of a student.</extracomment>
-        <translation>1 Kästchen = 1/%1 Schüler</translation>
     </message>
 </context>
 <context>

@@ -1388,6 +1388,417 @@ Ponderación de calificaciones</translation>
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>línea %1, columna %2</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 columns. Delete the columns the class does not need.</source>
+        <translation>%1: más de %2 columnas. Elimine las columnas que la clase no necesita.</translation>
+    </message>
+    <message>
+        <source>%1: more rows than a class can hold (1000 students). Split the file into classes of at most 1000 students.</source>
+        <translation>%1: más filas de las que cabe en una clase (1000 alumnos). Divida el archivo en clases de 1000 alumnos como máximo.</translation>
+    </message>
+    <message>
+        <source>the CSV reader could not start. Close other programs, then try again.</source>
+        <translation>no se pudo iniciar la lectura del CSV. Cierre otros programas y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>not enough memory to read the file. Close other programs, then try again.</source>
+        <translation>no hay memoria suficiente para leer el archivo. Cierre otros programas y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1: a quoted cell is not closed. Add the closing double quote.</source>
+        <translation>%1: una celda entre comillas no está cerrada. Añada las comillas dobles de cierre.</translation>
+    </message>
+    <message>
+        <source>%1: a double quote in the wrong place. Quote the whole cell and double each quote inside it (&quot;say &quot;&quot;hi&quot;&quot;&quot;), or remove the stray quote.</source>
+        <translation>%1: unas comillas dobles en un lugar incorrecto. Ponga toda la celda entre comillas y duplique cada comilla que contenga (&quot;say &quot;&quot;hi&quot;&quot;&quot;), o quite la comilla sobrante.</translation>
+    </message>
+    <message>
+        <source>line 1: the file holds no header row. Start it with a line of column titles, such as &quot;Name,Quiz 1&quot;.</source>
+        <translation>línea 1: el archivo no tiene fila de encabezado. Empiécelo con una línea de títulos de columna, como &quot;Name,Quiz 1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a score. Change it, or mark the column ignored.</source>
+        <translation>%1: %2 no es una puntuación. Cámbielo, o marque la columna como «Ignorada».</translation>
+    </message>
+    <message>
+        <source>%1: the &quot;Points Possible&quot; and &quot;Description&quot; rows must follow the header. Move them to lines 2 and %2, as Markwise exports them.</source>
+        <translation>%1: las filas &quot;Points Possible&quot; y &quot;Description&quot; deben ir justo después del encabezado. Muévalas a las líneas 2 y %2, como las exporta Markwise.</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 students. Split the file into classes of at most %2.</source>
+        <translation>%1: más de %2 alumnos. Divida el archivo en clases de %2 alumnos como máximo.</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 assignments. Mark the columns the class does not need ignored, or split the file.</source>
+        <translation>%1: más de %2 tareas. Marque como «Ignorada» las columnas que la clase no necesita, o divida el archivo.</translation>
+    </message>
+    <message>
+        <source>line 1: no column holds names or student IDs. Title one &quot;Name&quot; or &quot;Student ID&quot;, or make a column a name or ID in the import&apos;s preview.</source>
+        <translation>línea 1: ninguna columna contiene nombres ni ID de alumno. Titule una &quot;Name&quot; o &quot;Student ID&quot;, o convierta una columna en nombre o ID en la vista previa de la importación.</translation>
+    </message>
+    <message>
+        <source>%1: the file gives no points possible. Add a &quot;Points Possible&quot; row, or the points to the title: %2.</source>
+        <translation>%1: el archivo no indica los puntos posibles. Añada una fila &quot;Points Possible&quot;, o los puntos al título: %2.</translation>
+    </message>
+    <message>
+        <source>worked out by the platform (&quot;%1&quot; as points)</source>
+        <translation>calculada por la plataforma (&quot;%1&quot; como puntos)</translation>
+    </message>
+    <message>
+        <source>holds text, not scores</source>
+        <translation>contiene texto, no puntuaciones</translation>
+    </message>
+    <message>
+        <source>empty and untitled</source>
+        <translation>vacía y sin título</translation>
+    </message>
+    <message>
+        <source>ignored by the teacher</source>
+        <translation>ignorada por el docente</translation>
+    </message>
+    <message>
+        <source>the platform&apos;s own user number</source>
+        <translation>el número de usuario interno de la plataforma</translation>
+    </message>
+    <message>
+        <source>a login name, not a score</source>
+        <translation>un nombre de acceso, no una puntuación</translation>
+    </message>
+    <message>
+        <source>a profile field, not a score</source>
+        <translation>un campo del perfil, no una puntuación</translation>
+    </message>
+    <message>
+        <source>the section, not a score</source>
+        <translation>la sección, no una puntuación</translation>
+    </message>
+    <message>
+        <source>the time the file was downloaded</source>
+        <translation>la hora en que se descargó el archivo</translation>
+    </message>
+    <message>
+        <source>a total the platform works out, not an assignment</source>
+        <translation>un total que calcula la plataforma, no una tarea</translation>
+    </message>
+    <message>
+        <source>line 1: no column holds student IDs. Title one &quot;Student ID&quot;, or match by name.</source>
+        <translation>línea 1: ninguna columna contiene ID de alumno. Titule una &quot;Student ID&quot;, o empareje por nombre.</translation>
+    </message>
+    <message>
+        <source>line 1: no column holds names. Title one &quot;Name&quot; (or &quot;Last Name&quot; and &quot;First Name&quot;), or match by student ID.</source>
+        <translation>línea 1: ninguna columna contiene nombres. Titule una &quot;Name&quot; (o &quot;Last Name&quot; y &quot;First Name&quot;), o empareje por ID de alumno.</translation>
+    </message>
+    <message>
+        <source>%1: two assignments of the class have this title. Rename one of them, or choose the assignment it goes into in the preview.</source>
+        <translation>%1: dos tareas de la clase tienen este título. Cambie el nombre de una de ellas, o elija en la vista previa la tarea a la que va la columna.</translation>
+    </message>
+    <message>
+        <source>%1: another column has the same title. Rename one of them, or mark one ignored.</source>
+        <translation>%1: otra columna tiene el mismo título. Cambie el nombre de una de ellas, o marque una como «Ignorada».</translation>
+    </message>
+    <message>
+        <source>%1: the columns %2 and %3 both go into %4. Mark one of them ignored.</source>
+        <translation>%1: las columnas %2 y %3 van las dos a %4. Marque una de ellas como «Ignorada».</translation>
+    </message>
+    <message>
+        <source>%1: the class would have more than %2 assignments. Mark the columns it does not need ignored.</source>
+        <translation>%1: la clase tendría más de %2 tareas. Marque como «Ignorada» las columnas que no necesita.</translation>
+    </message>
+    <message>
+        <source>%1: student ID %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
+        <translation>%1: el ID de alumno %2 también aparece en la línea %3. Corrija una de las dos filas, o elimine una.</translation>
+    </message>
+    <message>
+        <source>%1: name %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
+        <translation>%1: el nombre %2 también aparece en la línea %3. Corrija una de las dos filas, o elimine una.</translation>
+    </message>
+    <message>
+        <source>%1: student ID %2 belongs to two students in the class. Tell them apart in the class, or match by name.</source>
+        <translation>%1: el ID de alumno %2 pertenece a dos alumnos de la clase. Distíngalos en la clase, o empareje por nombre.</translation>
+    </message>
+    <message>
+        <source>%1: name %2 belongs to two students in the class. Tell them apart in the class, or match by student ID.</source>
+        <translation>%1: el nombre %2 pertenece a dos alumnos de la clase. Distíngalos en la clase, o empareje por ID de alumno.</translation>
+    </message>
+    <message>
+        <source>Choose the score cell the pasted scores begin at.</source>
+        <translation>Elija la celda de puntuación en la que empiezan las puntuaciones pegadas.</translation>
+    </message>
+    <message>
+        <source>The pasted scores are %1; from %2 the class has room for %3. Nothing was pasted.</source>
+        <translation>Las puntuaciones pegadas ocupan %1; desde %2 la clase tiene sitio para %3. No se ha pegado nada.</translation>
+    </message>
+    <message>
+        <source>%1 (row %2, column %3 of the pasted cells, %4) is not a score. Nothing was pasted.</source>
+        <translation>%1 (fila %2, columna %3 de las celdas pegadas, %4) no es una puntuación. No se ha pegado nada.</translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 row by %2 column</source>
+        <translation>%1 fila por %2 columna</translation>
+    </message>
+    <message>
+        <source>%1 row by %2 columns</source>
+        <translation>%1 fila por %2 columnas</translation>
+    </message>
+    <message>
+        <source>%1 rows by %2 column</source>
+        <translation>%1 filas por %2 columna</translation>
+    </message>
+    <message>
+        <source>%1 rows by %2 columns</source>
+        <translation>%1 filas por %2 columnas</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read it.</source>
+        <translation>No tiene permiso para leerlo.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is a device or a pipe, not a file.</source>
+        <translation>Es un dispositivo o una tubería, no un archivo.</translation>
+    </message>
+    <message>
+        <source>At %1 MB it is far larger than %2.</source>
+        <translation>Con %1 MB es mucho mayor que %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>the CSV of any class</source>
+        <translation>el CSV de cualquier clase</translation>
+    </message>
+    <message>
+        <source>any class file</source>
+        <translation>cualquier archivo de clase</translation>
+    </message>
+    <message>
+        <source>a workbook</source>
+        <translation>un libro de cálculo</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;. %2</source>
+        <translation>No se pudo abrir &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty: it holds no class.</source>
+        <translation>%1 está vacío: no contiene ninguna clase.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Markwise class file, or it is damaged: %2.</source>
+        <translation>%1 no es un archivo de clase de Markwise, o está dañado: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;. The class would take more than the %2 MB a class file may hold.</source>
+        <translation>No se pudo guardar &quot;%1&quot;. La clase ocuparía más de los %2 MB que puede tener un archivo de clase.</translation>
+    </message>
+    <message>
+        <source>The grading policy stored with this class is damaged (%1), so the class opened without its policy and score marks. Saving it now writes the class without them.</source>
+        <translation>La ponderación de calificaciones guardada con esta clase está dañada (%1), así que la clase se abrió sin su ponderación ni las marcas EX y M. Si la guarda ahora, la clase se escribe sin ellas.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;. %2</source>
+        <translation>No se pudo guardar &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>La carpeta no existe.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to write there.</source>
+        <translation>No tiene permiso para escribir ahí.</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>Ya hay una carpeta con ese nombre.</translation>
+    </message>
+    <message>
+        <source>It is a link to &quot;%1&quot;, which does not exist.</source>
+        <translation>Es un enlace a &quot;%1&quot;, que no existe.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>El archivo está protegido contra escritura.</translation>
+    </message>
+    <message>
+        <source>no temporary folder could be made for the workbook</source>
+        <translation>no se pudo crear una carpeta temporal para el libro de cálculo</translation>
+    </message>
+    <message>
+        <source>the workbook could not be started</source>
+        <translation>no se pudo empezar el libro de cálculo</translation>
+    </message>
+    <message>
+        <source>the workbook could not be written: %1</source>
+        <translation>no se pudo escribir el libro de cálculo: %1</translation>
+    </message>
+    <message>
+        <source>Could not save the settings.</source>
+        <translation>No se pudo guardar la configuración.</translation>
+    </message>
+    <message>
+        <source>Could not create the settings folder &quot;%1&quot;. %2</source>
+        <translation>No se pudo crear la carpeta de configuración &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The grade cutoff %1 in the settings (&quot;%2&quot;) is not a whole number; the default %3 is used.</source>
+        <translation>El límite de calificación %1 de la configuración (&quot;%2&quot;) no es un número entero; se usa el valor predeterminado %3.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be read. %2</source>
+        <translation>No se pudo leer el archivo de configuración &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is not a regular file and was ignored.</source>
+        <translation>El archivo de configuración &quot;%1&quot; no es un archivo normal y se ha ignorado.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is larger than 1 MiB and was ignored.</source>
+        <translation>El archivo de configuración &quot;%1&quot; supera 1 MiB y se ha ignorado.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; contains NUL bytes; they were read as spaces.</source>
+        <translation>El archivo de configuración &quot;%1&quot; contiene bytes NUL; se han leído como espacios.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged.</source>
+        <translation>El archivo de configuración &quot;%1&quot; está dañado.</translation>
+    </message>
+    <message>
+        <source>%1 It was left as it is.</source>
+        <translation>%1 Se ha dejado tal como estaba.</translation>
+    </message>
+    <message>
+        <source>it ends before the class is complete</source>
+        <translation>termina antes de que la clase esté completa</translation>
+    </message>
+    <message>
+        <source>it holds a damaged text field</source>
+        <translation>contiene un campo de texto dañado</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 students (at most %2)</source>
+        <translation>dice contener %1 alumnos (como máximo %2)</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 assignments (at most %2)</source>
+        <translation>dice contener %1 tareas (como máximo %2)</translation>
+    </message>
+    <message>
+        <source>Assignment %1: the points possible are not a number.</source>
+        <translation>Tarea %1: los puntos posibles no son un número.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: the points possible are infinite.</source>
+        <translation>Tarea %1: los puntos posibles son infinitos.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: a score is not a number.</source>
+        <translation>Tarea %1: una puntuación no es un número.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: a score is infinite.</source>
+        <translation>Tarea %1: una puntuación es infinita.</translation>
+    </message>
+    <message>
+        <source>its assignment %1 has %2 score entries (at most %3)</source>
+        <translation>su tarea %1 tiene %2 puntuaciones (como máximo %3)</translation>
+    </message>
+    <message>
+        <source>a record ends early</source>
+        <translation>un registro termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>a category name is damaged</source>
+        <translation>el nombre de una categoría está dañado</translation>
+    </message>
+    <message>
+        <source>it holds %1 categories (1 to %2)</source>
+        <translation>contiene %1 categorías (de 1 a %2)</translation>
+    </message>
+    <message>
+        <source>a category name is longer than %1 characters</source>
+        <translation>el nombre de una categoría tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>a category&apos;s weight or drop count is out of range</source>
+        <translation>el peso o el número de descartes de una categoría está fuera de rango</translation>
+    </message>
+    <message>
+        <source>a categories record is longer than it holds</source>
+        <translation>un registro de categorías es más largo que su contenido</translation>
+    </message>
+    <message>
+        <source>its assignment categories do not match the assignments</source>
+        <translation>las categorías de las tareas no coinciden con las tareas</translation>
+    </message>
+    <message>
+        <source>assignment %1 is in no category</source>
+        <translation>la tarea %1 no está en ninguna categoría</translation>
+    </message>
+    <message>
+        <source>its marks record does not hold what it counts</source>
+        <translation>el registro de marcas no contiene lo que indica</translation>
+    </message>
+    <message>
+        <source>it marks a score the class does not hold</source>
+        <translation>marca una puntuación que la clase no tiene</translation>
+    </message>
+    <message>
+        <source>a record runs past the block</source>
+        <translation>un registro se sale del bloque</translation>
+    </message>
+    <message>
+        <source>a record appears twice</source>
+        <translation>un registro aparece dos veces</translation>
+    </message>
+    <message>
+        <source>its assignment categories come before the categories</source>
+        <translation>las categorías de las tareas van antes que las categorías</translation>
+    </message>
+    <message>
+        <source>it gives the assignments no categories</source>
+        <translation>no asigna categorías a las tareas</translation>
+    </message>
+    <message>
+        <source>it ends inside its header</source>
+        <translation>termina dentro de su encabezado</translation>
+    </message>
+    <message>
+        <source>it is of version %1, newer than this program</source>
+        <translation>es de la versión %1, más reciente que este programa</translation>
+    </message>
+    <message>
+        <source>it runs past the end of the file</source>
+        <translation>se sale del final del archivo</translation>
+    </message>
+    <message>
+        <source>its checksum does not match</source>
+        <translation>su suma de comprobación no coincide</translation>
+    </message>
+</context>
+<context>
     <name>FieldReader</name>
     <message>
         <source>&quot;%1&quot; holds more than %2 characters. Please shorten it.</source>
@@ -1407,6 +1818,28 @@ Ponderación de calificaciones</translation>
     <message>
         <source>Markwise Data Files (*.mkw)</source>
         <translation>Archivos de datos de Markwise (*.mkw)</translation>
+    </message>
+</context>
+<context>
+    <name>HistogramWords</name>
+    <message>
+        <source>1 square = 0 students</source>
+        <extracomment>The histogram&apos;s legend: one red square of a bar stands for this many students.</extracomment>
+        <translation>1 cuadro = 0 alumnos</translation>
+    </message>
+    <message>
+        <source>1 square = 1 student</source>
+        <translation>1 cuadro = 1 alumno</translation>
+    </message>
+    <message>
+        <source>1 square = %1 students</source>
+        <extracomment>%1 is a whole number, 2 or more.</extracomment>
+        <translation>1 cuadro = %1 alumnos</translation>
+    </message>
+    <message>
+        <source>1 square = 1/%1 student</source>
+        <extracomment>%1 squares stand for one student: each square is 1/%1 of a student.</extracomment>
+        <translation>1 cuadro = 1/%1 de alumno</translation>
     </message>
 </context>
 <context>
@@ -1450,28 +1883,6 @@ Ponderación de calificaciones</translation>
     <message>
         <source>Import Scores</source>
         <translation>Importar calificaciones</translation>
-    </message>
-</context>
-<context>
-    <name>HistogramWords</name>
-    <message>
-        <source>1 square = 0 students</source>
-        <extracomment>The histogram&apos;s legend: one red square of a bar stands for this many students.</extracomment>
-        <translation>1 cuadro = 0 alumnos</translation>
-    </message>
-    <message>
-        <source>1 square = 1 student</source>
-        <translation>1 cuadro = 1 alumno</translation>
-    </message>
-    <message>
-        <source>1 square = %1 students</source>
-        <extracomment>%1 is a whole number, 2 or more.</extracomment>
-        <translation>1 cuadro = %1 alumnos</translation>
-    </message>
-    <message>
-        <source>1 square = 1/%1 student</source>
-        <extracomment>%1 squares stand for one student: each square is 1/%1 of a student.</extracomment>
-        <translation>1 cuadro = 1/%1 de alumno</translation>
     </message>
 </context>
 <context>

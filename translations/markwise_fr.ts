@@ -1388,6 +1388,417 @@ Pondération des notes</translation>
     </message>
 </context>
 <context>
+    <name>CoreMessage</name>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 columns. Delete the columns the class does not need.</source>
+        <translation>%1 : plus de %2 colonnes. Supprimez les colonnes dont la classe n&apos;a pas besoin.</translation>
+    </message>
+    <message>
+        <source>%1: more rows than a class can hold (1000 students). Split the file into classes of at most 1000 students.</source>
+        <translation>%1 : plus de lignes qu&apos;une classe ne peut en contenir (1000 élèves). Partagez le fichier en classes de 1000 élèves au plus.</translation>
+    </message>
+    <message>
+        <source>the CSV reader could not start. Close other programs, then try again.</source>
+        <translation>la lecture du CSV n&apos;a pas pu démarrer. Fermez d&apos;autres programmes, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>not enough memory to read the file. Close other programs, then try again.</source>
+        <translation>mémoire insuffisante pour lire le fichier. Fermez d&apos;autres programmes, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>%1: a quoted cell is not closed. Add the closing double quote.</source>
+        <translation>%1 : une cellule entre guillemets n&apos;est pas fermée. Ajoutez le guillemet double de fin.</translation>
+    </message>
+    <message>
+        <source>%1: a double quote in the wrong place. Quote the whole cell and double each quote inside it (&quot;say &quot;&quot;hi&quot;&quot;&quot;), or remove the stray quote.</source>
+        <translation>%1 : un guillemet double mal placé. Mettez toute la cellule entre guillemets et doublez chaque guillemet qu&apos;elle contient (&quot;say &quot;&quot;hi&quot;&quot;&quot;), ou supprimez le guillemet en trop.</translation>
+    </message>
+    <message>
+        <source>line 1: the file holds no header row. Start it with a line of column titles, such as &quot;Name,Quiz 1&quot;.</source>
+        <translation>ligne 1 : le fichier n&apos;a pas de ligne d&apos;en-tête. Commencez-le par une ligne de titres de colonnes, par exemple &quot;Name,Quiz 1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a score. Change it, or mark the column ignored.</source>
+        <translation>%1 : %2 n&apos;est pas une note. Corrigez la valeur, ou passez la colonne en « Ignorée ».</translation>
+    </message>
+    <message>
+        <source>%1: the &quot;Points Possible&quot; and &quot;Description&quot; rows must follow the header. Move them to lines 2 and %2, as Markwise exports them.</source>
+        <translation>%1 : les lignes &quot;Points Possible&quot; et &quot;Description&quot; doivent suivre l&apos;en-tête. Placez-les aux lignes 2 et %2, comme Markwise les exporte.</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 students. Split the file into classes of at most %2.</source>
+        <translation>%1 : plus de %2 élèves. Partagez le fichier en classes de %2 élèves au plus.</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 assignments. Mark the columns the class does not need ignored, or split the file.</source>
+        <translation>%1 : plus de %2 devoirs. Passez en « Ignorée » les colonnes dont la classe n&apos;a pas besoin, ou partagez le fichier.</translation>
+    </message>
+    <message>
+        <source>line 1: no column holds names or student IDs. Title one &quot;Name&quot; or &quot;Student ID&quot;, or make a column a name or ID in the import&apos;s preview.</source>
+        <translation>ligne 1 : aucune colonne ne contient de noms ni de numéros d&apos;élève. Intitulez-en une &quot;Name&quot; ou &quot;Student ID&quot;, ou faites d&apos;une colonne un nom ou un numéro dans l&apos;aperçu de l&apos;importation.</translation>
+    </message>
+    <message>
+        <source>%1: the file gives no points possible. Add a &quot;Points Possible&quot; row, or the points to the title: %2.</source>
+        <translation>%1 : le fichier n&apos;indique pas les points possibles. Ajoutez une ligne &quot;Points Possible&quot;, ou les points au titre : %2.</translation>
+    </message>
+    <message>
+        <source>worked out by the platform (&quot;%1&quot; as points)</source>
+        <translation>calculée par la plateforme (&quot;%1&quot; comme points)</translation>
+    </message>
+    <message>
+        <source>holds text, not scores</source>
+        <translation>contient du texte, pas des notes</translation>
+    </message>
+    <message>
+        <source>empty and untitled</source>
+        <translation>vide et sans titre</translation>
+    </message>
+    <message>
+        <source>ignored by the teacher</source>
+        <translation>ignorée par l&apos;enseignant</translation>
+    </message>
+    <message>
+        <source>the platform&apos;s own user number</source>
+        <translation>le numéro d&apos;utilisateur interne de la plateforme</translation>
+    </message>
+    <message>
+        <source>a login name, not a score</source>
+        <translation>un identifiant de connexion, pas une note</translation>
+    </message>
+    <message>
+        <source>a profile field, not a score</source>
+        <translation>un champ du profil, pas une note</translation>
+    </message>
+    <message>
+        <source>the section, not a score</source>
+        <translation>la section, pas une note</translation>
+    </message>
+    <message>
+        <source>the time the file was downloaded</source>
+        <translation>l&apos;heure à laquelle le fichier a été téléchargé</translation>
+    </message>
+    <message>
+        <source>a total the platform works out, not an assignment</source>
+        <translation>un total que calcule la plateforme, pas un devoir</translation>
+    </message>
+    <message>
+        <source>line 1: no column holds student IDs. Title one &quot;Student ID&quot;, or match by name.</source>
+        <translation>ligne 1 : aucune colonne ne contient de numéros d&apos;élève. Intitulez-en une &quot;Student ID&quot;, ou associez par nom.</translation>
+    </message>
+    <message>
+        <source>line 1: no column holds names. Title one &quot;Name&quot; (or &quot;Last Name&quot; and &quot;First Name&quot;), or match by student ID.</source>
+        <translation>ligne 1 : aucune colonne ne contient de noms. Intitulez-en une &quot;Name&quot; (ou &quot;Last Name&quot; et &quot;First Name&quot;), ou associez par numéro d&apos;élève.</translation>
+    </message>
+    <message>
+        <source>%1: two assignments of the class have this title. Rename one of them, or choose the assignment it goes into in the preview.</source>
+        <translation>%1 : deux devoirs de la classe portent ce titre. Renommez l&apos;un d&apos;eux, ou choisissez dans l&apos;aperçu le devoir auquel va la colonne.</translation>
+    </message>
+    <message>
+        <source>%1: another column has the same title. Rename one of them, or mark one ignored.</source>
+        <translation>%1 : une autre colonne porte le même titre. Renommez l&apos;une d&apos;elles, ou passez-en une en « Ignorée ».</translation>
+    </message>
+    <message>
+        <source>%1: the columns %2 and %3 both go into %4. Mark one of them ignored.</source>
+        <translation>%1 : les colonnes %2 et %3 vont toutes deux dans %4. Passez l&apos;une d&apos;elles en « Ignorée ».</translation>
+    </message>
+    <message>
+        <source>%1: the class would have more than %2 assignments. Mark the columns it does not need ignored.</source>
+        <translation>%1 : la classe aurait plus de %2 devoirs. Passez en « Ignorée » les colonnes dont elle n&apos;a pas besoin.</translation>
+    </message>
+    <message>
+        <source>%1: student ID %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
+        <translation>%1 : le numéro d&apos;élève %2 figure aussi à la ligne %3. Corrigez l&apos;une des deux lignes, ou supprimez-en une.</translation>
+    </message>
+    <message>
+        <source>%1: name %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
+        <translation>%1 : le nom %2 figure aussi à la ligne %3. Corrigez l&apos;une des deux lignes, ou supprimez-en une.</translation>
+    </message>
+    <message>
+        <source>%1: student ID %2 belongs to two students in the class. Tell them apart in the class, or match by name.</source>
+        <translation>%1 : le numéro d&apos;élève %2 appartient à deux élèves de la classe. Distinguez-les dans la classe, ou associez par nom.</translation>
+    </message>
+    <message>
+        <source>%1: name %2 belongs to two students in the class. Tell them apart in the class, or match by student ID.</source>
+        <translation>%1 : le nom %2 appartient à deux élèves de la classe. Distinguez-les dans la classe, ou associez par numéro d&apos;élève.</translation>
+    </message>
+    <message>
+        <source>Choose the score cell the pasted scores begin at.</source>
+        <translation>Choisissez la cellule de note où commencent les notes collées.</translation>
+    </message>
+    <message>
+        <source>The pasted scores are %1; from %2 the class has room for %3. Nothing was pasted.</source>
+        <translation>Les notes collées font %1 ; à partir de %2, la classe a de la place pour %3. Rien n&apos;a été collé.</translation>
+    </message>
+    <message>
+        <source>%1 (row %2, column %3 of the pasted cells, %4) is not a score. Nothing was pasted.</source>
+        <translation>%1 (ligne %2, colonne %3 des cellules collées, %4) n&apos;est pas une note. Rien n&apos;a été collé.</translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <translation>%1 pour %2</translation>
+    </message>
+    <message>
+        <source>%1 row by %2 column</source>
+        <translation>%1 ligne sur %2 colonne</translation>
+    </message>
+    <message>
+        <source>%1 row by %2 columns</source>
+        <translation>%1 ligne sur %2 colonnes</translation>
+    </message>
+    <message>
+        <source>%1 rows by %2 column</source>
+        <translation>%1 lignes sur %2 colonne</translation>
+    </message>
+    <message>
+        <source>%1 rows by %2 columns</source>
+        <translation>%1 lignes sur %2 colonnes</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Le fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read it.</source>
+        <translation>Vous n&apos;avez pas le droit de le lire.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>C&apos;est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a device or a pipe, not a file.</source>
+        <translation>C&apos;est un périphérique ou un tube, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>At %1 MB it is far larger than %2.</source>
+        <translation>Avec %1 Mo, il est bien plus grand que %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>the CSV of any class</source>
+        <translation>le CSV de n&apos;importe quelle classe</translation>
+    </message>
+    <message>
+        <source>any class file</source>
+        <translation>n&apos;importe quel fichier de classe</translation>
+    </message>
+    <message>
+        <source>a workbook</source>
+        <translation>un classeur</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;ouvrir &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty: it holds no class.</source>
+        <translation>%1 est vide : il ne contient aucune classe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Markwise class file, or it is damaged: %2.</source>
+        <translation>%1 n&apos;est pas un fichier de classe Markwise, ou il est endommagé : %2.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;. The class would take more than the %2 MB a class file may hold.</source>
+        <translation>Impossible d&apos;enregistrer &quot;%1&quot;. La classe occuperait plus que les %2 Mo permis pour un fichier de classe.</translation>
+    </message>
+    <message>
+        <source>The grading policy stored with this class is damaged (%1), so the class opened without its policy and score marks. Saving it now writes the class without them.</source>
+        <translation>La pondération des notes enregistrée avec cette classe est endommagée (%1) : la classe s&apos;est donc ouverte sans sa pondération ni les marques EX et M. L&apos;enregistrer maintenant écrit la classe sans elles.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;enregistrer &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>Le dossier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to write there.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;écrire à cet endroit.</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>Un dossier de ce nom occupe déjà la place.</translation>
+    </message>
+    <message>
+        <source>It is a link to &quot;%1&quot;, which does not exist.</source>
+        <translation>C&apos;est un lien vers &quot;%1&quot;, qui n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>Le fichier est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>no temporary folder could be made for the workbook</source>
+        <translation>aucun dossier temporaire n&apos;a pu être créé pour le classeur</translation>
+    </message>
+    <message>
+        <source>the workbook could not be started</source>
+        <translation>le classeur n&apos;a pas pu être commencé</translation>
+    </message>
+    <message>
+        <source>the workbook could not be written: %1</source>
+        <translation>le classeur n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>Could not save the settings.</source>
+        <translation>Impossible d&apos;enregistrer les réglages.</translation>
+    </message>
+    <message>
+        <source>Could not create the settings folder &quot;%1&quot;. %2</source>
+        <translation>Impossible de créer le dossier des réglages &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The grade cutoff %1 in the settings (&quot;%2&quot;) is not a whole number; the default %3 is used.</source>
+        <translation>Le seuil de note %1 des réglages (&quot;%2&quot;) n&apos;est pas un nombre entier ; la valeur par défaut %3 est utilisée.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be read. %2</source>
+        <translation>Impossible de lire le fichier de réglages &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is not a regular file and was ignored.</source>
+        <translation>Le fichier de réglages &quot;%1&quot; n&apos;est pas un fichier ordinaire et a été ignoré.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is larger than 1 MiB and was ignored.</source>
+        <translation>Le fichier de réglages &quot;%1&quot; dépasse 1 Mio et a été ignoré.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; contains NUL bytes; they were read as spaces.</source>
+        <translation>Le fichier de réglages &quot;%1&quot; contient des octets NUL ; ils ont été lus comme des espaces.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged.</source>
+        <translation>Le fichier de réglages &quot;%1&quot; est endommagé.</translation>
+    </message>
+    <message>
+        <source>%1 It was left as it is.</source>
+        <translation>%1 Il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>it ends before the class is complete</source>
+        <translation>il se termine avant que la classe soit complète</translation>
+    </message>
+    <message>
+        <source>it holds a damaged text field</source>
+        <translation>il contient un champ de texte endommagé</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 students (at most %2)</source>
+        <translation>il indique contenir %1 élèves (au plus %2)</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 assignments (at most %2)</source>
+        <translation>il indique contenir %1 devoirs (au plus %2)</translation>
+    </message>
+    <message>
+        <source>Assignment %1: the points possible are not a number.</source>
+        <translation>Devoir %1 : les points possibles ne sont pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: the points possible are infinite.</source>
+        <translation>Devoir %1 : les points possibles sont infinis.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: a score is not a number.</source>
+        <translation>Devoir %1 : une note n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Assignment %1: a score is infinite.</source>
+        <translation>Devoir %1 : une note est infinie.</translation>
+    </message>
+    <message>
+        <source>its assignment %1 has %2 score entries (at most %3)</source>
+        <translation>son devoir %1 a %2 notes (au plus %3)</translation>
+    </message>
+    <message>
+        <source>a record ends early</source>
+        <translation>un enregistrement se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>a category name is damaged</source>
+        <translation>un nom de catégorie est endommagé</translation>
+    </message>
+    <message>
+        <source>it holds %1 categories (1 to %2)</source>
+        <translation>elle contient %1 catégories (de 1 à %2)</translation>
+    </message>
+    <message>
+        <source>a category name is longer than %1 characters</source>
+        <translation>un nom de catégorie dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>a category&apos;s weight or drop count is out of range</source>
+        <translation>le poids ou le nombre de notes écartées d&apos;une catégorie est hors limites</translation>
+    </message>
+    <message>
+        <source>a categories record is longer than it holds</source>
+        <translation>un enregistrement de catégories est plus long que son contenu</translation>
+    </message>
+    <message>
+        <source>its assignment categories do not match the assignments</source>
+        <translation>les catégories des devoirs ne correspondent pas aux devoirs</translation>
+    </message>
+    <message>
+        <source>assignment %1 is in no category</source>
+        <translation>le devoir %1 n&apos;est dans aucune catégorie</translation>
+    </message>
+    <message>
+        <source>its marks record does not hold what it counts</source>
+        <translation>l&apos;enregistrement des marques ne contient pas ce qu&apos;il annonce</translation>
+    </message>
+    <message>
+        <source>it marks a score the class does not hold</source>
+        <translation>elle marque une note que la classe ne contient pas</translation>
+    </message>
+    <message>
+        <source>a record runs past the block</source>
+        <translation>un enregistrement dépasse le bloc</translation>
+    </message>
+    <message>
+        <source>a record appears twice</source>
+        <translation>un enregistrement apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>its assignment categories come before the categories</source>
+        <translation>les catégories des devoirs précèdent les catégories</translation>
+    </message>
+    <message>
+        <source>it gives the assignments no categories</source>
+        <translation>elle n&apos;attribue aucune catégorie aux devoirs</translation>
+    </message>
+    <message>
+        <source>it ends inside its header</source>
+        <translation>elle se termine dans son en-tête</translation>
+    </message>
+    <message>
+        <source>it is of version %1, newer than this program</source>
+        <translation>elle est de la version %1, plus récente que ce programme</translation>
+    </message>
+    <message>
+        <source>it runs past the end of the file</source>
+        <translation>elle dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>its checksum does not match</source>
+        <translation>sa somme de contrôle ne correspond pas</translation>
+    </message>
+</context>
+<context>
     <name>FieldReader</name>
     <message>
         <source>&quot;%1&quot; holds more than %2 characters. Please shorten it.</source>
@@ -1407,6 +1818,28 @@ Pondération des notes</translation>
     <message>
         <source>Markwise Data Files (*.mkw)</source>
         <translation>Fichiers de données Markwise (*.mkw)</translation>
+    </message>
+</context>
+<context>
+    <name>HistogramWords</name>
+    <message>
+        <source>1 square = 0 students</source>
+        <extracomment>The histogram&apos;s legend: one red square of a bar stands for this many students.</extracomment>
+        <translation>1 carré = 0 élève</translation>
+    </message>
+    <message>
+        <source>1 square = 1 student</source>
+        <translation>1 carré = 1 élève</translation>
+    </message>
+    <message>
+        <source>1 square = %1 students</source>
+        <extracomment>%1 is a whole number, 2 or more.</extracomment>
+        <translation>1 carré = %1 élèves</translation>
+    </message>
+    <message>
+        <source>1 square = 1/%1 student</source>
+        <extracomment>%1 squares stand for one student: each square is 1/%1 of a student.</extracomment>
+        <translation>1 carré = 1/%1 d’élève</translation>
     </message>
 </context>
 <context>
@@ -1450,28 +1883,6 @@ Pondération des notes</translation>
     <message>
         <source>Import Scores</source>
         <translation>Importer les notes</translation>
-    </message>
-</context>
-<context>
-    <name>HistogramWords</name>
-    <message>
-        <source>1 square = 0 students</source>
-        <extracomment>The histogram&apos;s legend: one red square of a bar stands for this many students.</extracomment>
-        <translation>1 carré = 0 élève</translation>
-    </message>
-    <message>
-        <source>1 square = 1 student</source>
-        <translation>1 carré = 1 élève</translation>
-    </message>
-    <message>
-        <source>1 square = %1 students</source>
-        <extracomment>%1 is a whole number, 2 or more.</extracomment>
-        <translation>1 carré = %1 élèves</translation>
-    </message>
-    <message>
-        <source>1 square = 1/%1 student</source>
-        <extracomment>%1 squares stand for one student: each square is 1/%1 of a student.</extracomment>
-        <translation>1 carré = 1/%1 d’élève</translation>
     </message>
 </context>
 <context>

@@ -85,10 +85,10 @@ void BM_ImportCanvasWithPreview(benchmark::State& state) {
         std::string bytes;
         CsvTable cells;
         CsvSheet sheet;
-        std::string error;
+        Message error;
         if (!LoadCsvBytes(path.string(), bytes, error) || !ReadSheetCells(bytes, cells, error) ||
             !SheetFromCells(cells, sheet, error)) {
-            state.SkipWithError(error.c_str());
+            state.SkipWithError(English(error).c_str());
             break;
         }
         std::vector<CsvColumnChoice> choices = sheet.columns;
@@ -96,7 +96,7 @@ void BM_ImportCanvasWithPreview(benchmark::State& state) {
             if (choice.use == CsvColumnUse::Scores)
                 choice.points = choice.points.value_or(choice.proposedPoints);
         if (!SheetWithChoices(cells, sheet, error, {}, choices)) {
-            state.SkipWithError(error.c_str());
+            state.SkipWithError(English(error).c_str());
             break;
         }
         auto imported = ClassFromSheet(sheet);

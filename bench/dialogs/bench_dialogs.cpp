@@ -63,10 +63,10 @@ void BM_ImportCanvasFileThroughColumnList(benchmark::State& state) {
         std::string bytes;
         CsvTable cells;
         CsvSheet sheet;
-        std::string error;
+        Message error;
         if (!LoadCsvBytes(path.string(), bytes, error) || !ReadSheetCells(bytes, cells, error) ||
             !SheetFromCells(cells, sheet, error)) {
-            state.SkipWithError(error.c_str());
+            state.SkipWithError(English(error).c_str());
             break;
         }
         std::vector<CsvColumnChoice> choices;
@@ -82,7 +82,7 @@ void BM_ImportCanvasFileThroughColumnList(benchmark::State& state) {
             }
         }
         if (!SheetWithChoices(cells, sheet, error, {}, choices)) {
-            state.SkipWithError(error.c_str());
+            state.SkipWithError(English(error).c_str());
             break;
         }
         auto imported = ClassFromSheet(sheet);

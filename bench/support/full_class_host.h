@@ -23,7 +23,7 @@ public:
     QWidget* widget() override { return nullptr; }
     void showLastAssignment() override {}
     CGradeCutoffs currentCutoffs() const override { return {}; }
-    bool applyCutoffs(const CGradeCutoffs&, std::string*) override { return true; }
+    bool applyCutoffs(const CGradeCutoffs&, Message*) override { return true; }
 
 private:
     std::unique_ptr<CMarkwiseDoc> m_doc;

@@ -11,6 +11,7 @@
 #include "framework/doc_manager.h"
 #include "framework/document.h"
 #include "framework/file_names.h"
+#include "framework/text.h"
 #include "framework/ui_seam.h"
 
 #include <QCoreApplication>
@@ -68,14 +69,9 @@ const LayoutFilter& ChosenFilter(const QString& filter) {
     return kLayoutFilters.front();
 }
 
-// Core messages are UTF-8 sentences.
-QString Message(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 // "scores.csv: Line 14, column ...": the file first, then where in it and what to do.
-QString FileMessage(const QString& path, const std::string& error) {
-    QString text = Message(error);
+QString FileMessage(const QString& path, const Message& error) {
+    QString text = translated(error);
     if (!text.isEmpty())
         text[0] = text[0].toUpper();
     return QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), text);
@@ -137,7 +133,7 @@ void InterchangeCommands::onExport(CDocument& document) {
     if (choice.path.isEmpty())
         return;
     const LayoutFilter& chosen = ChosenFilter(choice.filter);
-    std::string error;
+    Message error;
     bool written = false;
     if (chosen.kind == ExportKind::Xlsx || chosen.kind == ExportKind::XlsxEveryOpenClass) {
         // The suggested name ends in ".csv"; a workbook is never written under it.
@@ -162,7 +158,7 @@ void InterchangeCommands::onExport(CDocument& document) {
         written = WriteFileAtomically(pathBytes(choice.path), csv.data(), csv.size(), error);
     }
     if (!written)
-        UiSeam::warn(parent, QString::fromLocal8Bit(error));
+        UiSeam::warn(parent, translated(error));
 }
 
 CDocument* InterchangeCommands::onImport() {
@@ -174,7 +170,7 @@ CDocument* InterchangeCommands::onImport() {
     std::string bytes;
     CsvTable cells;
     CsvSheet sheet;
-    std::string error;
+    Message error;
     if (!LoadCsvBytes(pathBytes(path), bytes, error) || !ReadSheetCells(bytes, cells, error) ||
         !SheetFromCells(cells, sheet, error)) {
         UiSeam::warn(parent, FileMessage(path, error));
@@ -203,7 +199,7 @@ void InterchangeCommands::onImportScores(CDocument& document) {
     std::string bytes;
     CsvTable cells;
     CsvSheet sheet;
-    std::string error;
+    Message error;
     const std::vector<std::string> titles = AssignmentTitles(doc);
     if (!LoadCsvBytes(pathBytes(path), bytes, error) || !ReadSheetCells(bytes, cells, error) ||
         !SheetFromCells(cells, sheet, error, titles)) {

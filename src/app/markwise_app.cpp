@@ -5,6 +5,7 @@
 #include "framework/print_services.h"
 #include "framework/recovery.h"
 #include "framework/termination_signals.h"
+#include "framework/text.h"
 #include "framework/ui_seam.h"
 #include "geometry/window_place.h"
 #include "gradesheet/markwise_view.h"
@@ -96,8 +97,8 @@ void CMarkwiseApp::tellProfileProblems() {
         return;
     }
     QString text = tr("Some settings could not be read:\n");
-    for (const std::string& problem : profileProblems()) {
-        text += QStringLiteral("\n") + QString::fromStdString(problem);
+    for (const Message& problem : profileProblems()) {
+        text += QStringLiteral("\n") + translated(problem);
     }
     text += tr("\n\nThe settings file is left as it is until you choose OK in "
                "Preferences.");

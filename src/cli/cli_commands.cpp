@@ -54,7 +54,7 @@ std::string Warnings(const std::string& file, const std::vector<CsvColumnChoice>
     for (const CsvColumnChoice& column : columns) {
         if (column.use == CsvColumnUse::Ignored)
             err += ErrorLine(file + ": warning: column " + QuotedForMessage(column.header) +
-                             " was left out: " + column.reason);
+                             " was left out: " + English(column.reason));
     }
     return err;
 }
@@ -178,7 +178,7 @@ CommandResult RunImport(const Options& options) {
     // Points possible come from the file, or from the highest scores only when asked.
     if (options.pointsFromHighest)
         AcceptProposedPoints(sheet.assignments);
-    if (const std::string missing = PointsNotGiven(sheet.assignments); !missing.empty())
+    if (const std::string missing = English(PointsNotGiven(sheet.assignments)); !missing.empty())
         return Failure(kExitFile, options.file, missing);
     const std::unique_ptr<CMarkwiseDoc> doc = ClassFromSheet(sheet);
     CommandResult result = Save(options, *doc);
@@ -213,7 +213,7 @@ CommandResult RunMerge(const Options& options, CMarkwiseDoc& doc) {
 CommandResult RunPolicy(const Options& options, CMarkwiseDoc& doc) {
     // A damaged policy is never printed or replaced as if it were none; --clear drops it.
     if (!doc.m_policyDropped.empty() && !options.clearPolicy)
-        return Failure(kExitFile, options.file, doc.m_policyDropped);
+        return Failure(kExitFile, options.file, English(doc.m_policyDropped));
     if (options.output.empty())
         return {kExitOk, PolicyIniText(doc), {}};
     GradingPolicy policy;

@@ -40,15 +40,15 @@ void WriteLength(std::vector<unsigned char>& out, std::size_t length) {
     }
 }
 
-constexpr const char* kShort = "it ends before the class is complete";
-constexpr const char* kDamaged = "it holds a damaged text field";
+constexpr MessageId kShort = MessageId::ClassEndsEarly;
+constexpr MessageId kDamaged = MessageId::ClassDamagedText;
 
 // The prefix; wide is set when it is the wide marker instead of a length.
 bool ReadLength(const unsigned char*& pos, const unsigned char* end, std::uint32_t& length,
-                bool& wide, std::string& error) {
+                bool& wide, Message& error) {
     wide = false;
     if (end - pos < 1) {
-        error = kShort;
+        error = Message(kShort);
         return false;
     }
     length = *pos++;
@@ -56,7 +56,7 @@ bool ReadLength(const unsigned char*& pos, const unsigned char* end, std::uint32
         return true;
     std::uint16_t medium;
     if (end - pos < 2) {
-        error = kShort;
+        error = Message(kShort);
         return false;
     }
     std::memcpy(&medium, pos, 2);
@@ -69,7 +69,7 @@ bool ReadLength(const unsigned char*& pos, const unsigned char* end, std::uint32
     if (medium < kLongMarker)
         return true;
     if (end - pos < 4) {
-        error = kShort;
+        error = Message(kShort);
         return false;
     }
     std::memcpy(&length, pos, 4);
@@ -108,14 +108,14 @@ void WriteArchiveString(std::vector<unsigned char>& out, std::string_view utf8) 
 }
 
 bool ReadArchiveStringAnyForm(const unsigned char*& pos, const unsigned char* end,
-                              std::string& utf8, std::string& error) {
+                              std::string& utf8, Message& error) {
     std::uint32_t length;
     bool wide;
     if (!ReadLength(pos, end, length, wide, error))
         return false;
     if (!wide) {
         if (static_cast<std::size_t>(end - pos) < length) {
-            error = kShort;
+            error = Message(kShort);
             return false;
         }
         const std::string_view bytes(reinterpret_cast<const char*>(pos), length);
@@ -129,16 +129,16 @@ bool ReadArchiveStringAnyForm(const unsigned char*& pos, const unsigned char* en
     if (!ReadLength(pos, end, length, wide, error))
         return false;
     if (wide) {
-        error = kDamaged;
+        error = Message(kDamaged);
         return false;
     }
     const std::size_t bytes = std::size_t{length} * 2;
     if (static_cast<std::size_t>(end - pos) < bytes) {
-        error = kShort;
+        error = Message(kShort);
         return false;
     }
     if (!Utf16LeToUtf8(pos, length, utf8)) {
-        error = kDamaged;
+        error = Message(kDamaged);
         return false;
     }
     pos += bytes;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "message.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -18,12 +20,12 @@ void WriteArchiveString(std::vector<unsigned char>& out, std::string_view utf8);
 // left anywhere before end, for a text that runs past end or a broken wide text (a second
 // marker, an unpaired surrogate). A wide text that fits Windows-1252 reads like any other.
 bool ReadArchiveStringAnyForm(const unsigned char*& pos, const unsigned char* end,
-                              std::string& utf8, std::string& error);
+                              std::string& utf8, Message& error);
 
 // The same; a class file holds thousands of short ASCII texts, so those are read here, inline,
 // and every other form goes to the function above.
 inline bool ReadArchiveString(const unsigned char*& pos, const unsigned char* end,
-                              std::string& utf8, std::string& error) {
+                              std::string& utf8, Message& error) {
     if (pos != end && *pos < 0xFF && static_cast<std::size_t>(end - pos - 1) >= *pos) {
         const std::size_t length = *pos;
         const unsigned char* text = pos + 1;

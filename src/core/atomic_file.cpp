@@ -19,18 +19,18 @@ namespace markwise {
 
 namespace {
 
-std::string WriteReason(int error) {
+Message WriteReason(int error) {
     switch (error) {
     case ENOENT:
     case ENOTDIR:
-        return "The folder does not exist.";
+        return Message(MessageId::SaveNoFolder);
     case EACCES:
     case EPERM:
-        return "You do not have permission to write there.";
+        return Message(MessageId::SaveNoWritePermission);
     case EISDIR:
-        return "A folder of that name is in the way.";
+        return Message(MessageId::SaveFolderInWay);
     default:
-        return std::string(std::strerror(error)) + ".";
+        return {MessageId::SystemReason, {std::strerror(error)}};
     }
 }
 
@@ -152,6 +152,10 @@ void RemoveStaleTemporaries(const std::string& folder) {
 // device or pipe into a plain file, and a protected file would lose its protection since
 // the rename asks only the folder.
 std::string CheckSaveTarget(const std::string& path, std::string& target) {
+    return English(SaveTargetProblem(path, target));
+}
+
+Message SaveTargetProblem(const std::string& path, std::string& target) {
     target = path;
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0) {
@@ -160,9 +164,8 @@ std::string CheckSaveTarget(const std::string& path, std::string& target) {
     if (S_ISLNK(info.st_mode)) {
         char resolved[PATH_MAX];
         if (!::realpath(path.c_str(), resolved)) {
-            return errno == ENOENT
-                       ? "It is a link to \"" + LinkText(path) + "\", which does not exist."
-                       : WriteReason(errno);
+            return errno == ENOENT ? Message(MessageId::SaveBrokenLink, {LinkText(path)})
+                                   : WriteReason(errno);
         }
         target = resolved;
         if (::stat(target.c_str(), &info) != 0) {
@@ -173,10 +176,10 @@ std::string CheckSaveTarget(const std::string& path, std::string& target) {
         return WriteReason(EISDIR);
     }
     if (!S_ISREG(info.st_mode)) {
-        return "It is a device or a pipe, not a file.";
+        return Message(MessageId::FileIsDevice);
     }
     if (!IsWritable(target)) {
-        return "The file is write-protected.";
+        return Message(MessageId::SaveWriteProtected);
     }
     return {};
 }
@@ -187,16 +190,22 @@ bool IsWritable(const std::string& path) {
 
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
                          std::string& error) {
+    return InEnglish(
+        error, [&](Message& message) { return WriteFileAtomically(path, data, size, message); });
+}
+
+bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
+                         Message& error) {
     std::string target;
-    if (const std::string unfit = CheckSaveTarget(path, target); !unfit.empty()) {
-        error = "Could not save \"" + path + "\". " + unfit;
+    if (Message unfit = SaveTargetProblem(path, target); !unfit.empty()) {
+        error = {MessageId::SaveCouldNotSave, {path, std::move(unfit)}};
         return false;
     }
     RemoveStaleTemporaries(FolderOf(target));
     std::string tempPath;
     const int fd = CreateTemporary(target, tempPath);
     if (fd < 0) {
-        error = "Could not save \"" + path + "\". " + WriteReason(errno);
+        error = {MessageId::SaveCouldNotSave, {path, WriteReason(errno)}};
         return false;
     }
 
@@ -217,12 +226,12 @@ bool WriteFileAtomically(const std::string& path, const void* data, std::size_t 
     }
     if (!ok) {
         ::unlink(tempPath.c_str());
-        error = "Could not save \"" + path + "\". " + WriteReason(failure);
+        error = {MessageId::SaveCouldNotSave, {path, WriteReason(failure)}};
         return false;
     }
     // The file is whole, old or new, either way; but it may not survive a power failure.
     if (const int failure = SyncFolder(FolderOf(target)); failure != 0) {
-        error = "Could not save \"" + path + "\". " + WriteReason(failure);
+        error = {MessageId::SaveCouldNotSave, {path, WriteReason(failure)}};
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "message.h"
+
 #include <cstddef>
 #include <string>
 
@@ -13,9 +15,12 @@ namespace markwise {
 // processes that no longer run left behind are removed.
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
                          std::string& error);
+bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
+                         Message& error);
 
 // Why path may not be replaced by a save (empty when it may), as WriteFileAtomically
 // decides; target is the file a save would replace (a link's target).
+Message SaveTargetProblem(const std::string& path, std::string& target);
 std::string CheckSaveTarget(const std::string& path, std::string& target);
 
 // False when the file exists and the user may not write it (a new file counts as writable).

@@ -24,7 +24,7 @@ class CClassReader {
 public:
     CClassReader(const unsigned char* data, std::size_t size) : m_pos(data), m_end(data + size) {}
 
-    const std::string& Error() const { return m_error; }
+    const Message& Error() const { return m_error; }
 
     bool ReadInt(int& value) {
         std::int32_t raw;
@@ -46,7 +46,7 @@ public:
     const unsigned char* Position() const { return m_pos; }
     const unsigned char* End() const { return m_end; }
 
-    bool Fail(std::string message) {
+    bool Fail(Message message) {
         m_error = std::move(message);
         return false;
     }
@@ -54,7 +54,7 @@ public:
 private:
     bool Require(std::size_t bytes) {
         if (static_cast<std::size_t>(m_end - m_pos) < bytes) {
-            return Fail("it ends before the class is complete");
+            return Fail(Message(MessageId::ClassEndsEarly));
         }
         return true;
     }
@@ -70,7 +70,7 @@ private:
 
     const unsigned char* m_pos;
     const unsigned char* m_end;
-    std::string m_error;
+    Message m_error;
 };
 
 bool ReadCounts(CClassReader& in, int& students, int& assignments) {
@@ -78,12 +78,12 @@ bool ReadCounts(CClassReader& in, int& students, int& assignments) {
         return false;
     }
     if (students < 0 || students > kMaxStudents) {
-        return in.Fail("it says it holds " + std::to_string(students) + " students (at most " +
-                       std::to_string(kMaxStudents) + ")");
+        return in.Fail({MessageId::ClassTooManyStudents,
+                        {std::to_string(students), std::to_string(kMaxStudents)}});
     }
     if (assignments < 0 || assignments > kMaxAssignments) {
-        return in.Fail("it says it holds " + std::to_string(assignments) +
-                       " assignments (at most " + std::to_string(kMaxAssignments) + ")");
+        return in.Fail({MessageId::ClassTooManyAssignments,
+                        {std::to_string(assignments), std::to_string(kMaxAssignments)}});
     }
     return true;
 }
@@ -97,10 +97,12 @@ bool ReadStrings(CClassReader& in, std::string* first, int count) {
     return true;
 }
 
-// what: "a score is" or "the points possible are".
-std::string NotANumber(int index, const std::string& what, double value) {
-    return "Assignment " + std::to_string(index + 1) + ": " + what +
-           (std::isnan(value) ? " not a number." : " infinite.");
+Message NotANumber(int index, bool points, double value) {
+    const MessageId id = points ? (std::isnan(value) ? MessageId::ClassPointsNotANumber
+                                                     : MessageId::ClassPointsInfinite)
+                                : (std::isnan(value) ? MessageId::ClassScoreNotANumber
+                                                     : MessageId::ClassScoreInfinite);
+    return {id, {std::to_string(index + 1)}};
 }
 
 // Tests the exponent bits without an early exit, so the compiler checks many scores per step;
@@ -123,13 +125,14 @@ bool ReadAssignment(CClassReader& in, int index, CAssignment& record) {
     }
     // The program never writes such values, and one would poison every total.
     if (!std::isfinite(record.m_pointsPossible)) {
-        return in.Fail(NotANumber(index, "the points possible are", record.m_pointsPossible));
+        return in.Fail(NotANumber(index, true, record.m_pointsPossible));
     }
     // A negative last index stores no scores and is kept as it stands.
     if (record.m_lastIndex >= kMaxStudents) {
-        return in.Fail("its assignment " + std::to_string(index + 1) + " has " +
-                       std::to_string(std::int64_t{record.m_lastIndex} + 1) +
-                       " score entries (at most " + std::to_string(kMaxStudents) + ")");
+        return in.Fail(
+            {MessageId::ClassTooManyScores,
+             {std::to_string(index + 1), std::to_string(std::int64_t{record.m_lastIndex} + 1),
+              std::to_string(kMaxStudents)}});
     }
     if (record.m_lastIndex < 0) {
         return true;
@@ -142,7 +145,7 @@ bool ReadAssignment(CClassReader& in, int index, CAssignment& record) {
     }
     for (int s = 0; s <= record.m_lastIndex; ++s) {
         if (!std::isfinite(record.m_scores[s])) {
-            return in.Fail(NotANumber(index, "a score is", record.m_scores[s]));
+            return in.Fail(NotANumber(index, false, record.m_scores[s]));
         }
     }
     return true;
@@ -188,6 +191,15 @@ std::size_t EstimatedSize(const CMarkwiseDoc& doc, int students, int assignments
 
 std::unique_ptr<CMarkwiseDoc> ReadClass(const unsigned char* data, std::size_t size,
                                         std::string& error) {
+    Message message;
+    std::unique_ptr<CMarkwiseDoc> doc = ReadClass(data, size, message);
+    if (!doc)
+        error = English(message);
+    return doc;
+}
+
+std::unique_ptr<CMarkwiseDoc> ReadClass(const unsigned char* data, std::size_t size,
+                                        Message& error) {
     auto doc = std::make_unique<CMarkwiseDoc>();
     if (!ReadClassInto(data, size, *doc, error)) {
         return nullptr;
@@ -197,6 +209,11 @@ std::unique_ptr<CMarkwiseDoc> ReadClass(const unsigned char* data, std::size_t s
 
 bool ReadClassInto(const unsigned char* data, std::size_t size, CMarkwiseDoc& doc,
                    std::string& error) {
+    return InEnglish(error,
+                     [&](Message& message) { return ReadClassInto(data, size, doc, message); });
+}
+
+bool ReadClassInto(const unsigned char* data, std::size_t size, CMarkwiseDoc& doc, Message& error) {
     CClassReader in(data, size);
     int n = 0;
     int m = 0;
@@ -251,22 +268,32 @@ std::vector<unsigned char> WriteClass(const CMarkwiseDoc& doc) {
 }
 
 std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, std::string& error) {
+    Message message;
+    std::unique_ptr<CMarkwiseDoc> doc = LoadClassFile(path, message);
+    if (!doc)
+        error = English(message);
+    return doc;
+}
+
+std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, Message& error) {
     std::vector<unsigned char> bytes;
-    std::string reason;
+    Message unread;
     std::unique_ptr<CMarkwiseDoc> doc;
-    if (!ReadFileBytes(path, kMaxClassFileBytes, "any class file", bytes, reason)) {
-        error = "Could not open \"" + path + "\". " + reason;
+    if (!ReadFileBytes(path, kMaxClassFileBytes, Message(MessageId::KindClassFile), bytes,
+                       unread)) {
+        error = {MessageId::ClassCouldNotOpen, {path, std::move(unread)}};
         return nullptr;
     }
     // Plain words first, then what the reader found.
     const std::string name = std::filesystem::path(path).filename().string();
     if (bytes.empty()) {
-        error = name + " is empty: it holds no class.";
+        error = {MessageId::ClassFileEmpty, {name}};
         return nullptr;
     }
+    Message reason;
     doc = ReadClass(bytes.data(), bytes.size(), reason);
     if (!doc) {
-        error = name + " is not a Markwise class file, or it is damaged: " + reason + ".";
+        error = {MessageId::ClassFileDamaged, {name, std::move(reason)}};
     }
     return doc;
 }
@@ -277,9 +304,13 @@ bool SaveClassFile(const std::string& path, const CMarkwiseDoc& doc, std::string
 
 bool SaveClassBytes(const std::string& path, const std::vector<unsigned char>& bytes,
                     std::string& error) {
+    return InEnglish(error, [&](Message& message) { return SaveClassBytes(path, bytes, message); });
+}
+
+bool SaveClassBytes(const std::string& path, const std::vector<unsigned char>& bytes,
+                    Message& error) {
     if (bytes.size() > kMaxClassFileBytes) {
-        error = "Could not save \"" + path + "\". The class would take more than the " +
-                std::to_string(kMaxClassFileBytes >> 20) + " MB a class file may hold.";
+        error = {MessageId::ClassTooLargeToSave, {path, std::to_string(kMaxClassFileBytes >> 20)}};
         return false;
     }
     return WriteFileAtomically(path, bytes.data(), bytes.size(), error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "markwise_doc.h"
+#include "message.h"
 
 #include <cstddef>
 #include <memory>
@@ -16,11 +17,14 @@ namespace markwise {
 // refuse the class: it opens without its policy and m_policyDropped says why.
 std::unique_ptr<CMarkwiseDoc> ReadClass(const unsigned char* data, std::size_t size,
                                         std::string& error);
+std::unique_ptr<CMarkwiseDoc> ReadClass(const unsigned char* data, std::size_t size,
+                                        Message& error);
 // The same into an existing document, which need not be fresh: everything the writer
 // writes is overwritten, other slots keep what they held. On failure doc is partly read.
 // For callers that read many files in a row (the fuzzer) without building 2 MB each time.
 bool ReadClassInto(const unsigned char* data, std::size_t size, CMarkwiseDoc& doc,
                    std::string& error);
+bool ReadClassInto(const unsigned char* data, std::size_t size, CMarkwiseDoc& doc, Message& error);
 // The exact bytes of the class file.
 std::vector<unsigned char> WriteClass(const CMarkwiseDoc& doc);
 
@@ -32,9 +36,12 @@ inline constexpr std::size_t kMaxClassFileBytes = 64u << 20;
 // Whole-file helpers. Saving is atomic: a temporary file in the same folder is written,
 // flushed and renamed over the old one, so any failure leaves the old file as it was.
 std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, std::string& error);
+std::unique_ptr<CMarkwiseDoc> LoadClassFile(const std::string& path, Message& error);
 bool SaveClassFile(const std::string& path, const CMarkwiseDoc& doc, std::string& error);
 // Saves bytes made by WriteClass; refuses, with one sentence, more than the reader accepts.
 bool SaveClassBytes(const std::string& path, const std::vector<unsigned char>& bytes,
                     std::string& error);
+bool SaveClassBytes(const std::string& path, const std::vector<unsigned char>& bytes,
+                    Message& error);
 
 } // namespace markwise

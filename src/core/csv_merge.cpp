@@ -50,48 +50,46 @@ template <typename KeyOf> std::unordered_map<std::string, int> IndexOf(int count
 class MergePlanner {
 public:
     MergePlanner(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match, MergePlan& plan,
-                 std::string& error, const std::vector<int>* targets)
+                 Message& error, const std::vector<int>* targets)
         : m_doc(doc), m_sheet(sheet), m_match(match), m_plan(plan), m_error(error),
           m_targets(targets) {}
 
     bool Plan() {
         if (m_match == MergeMatch::Id && !m_sheet.hasIds)
-            return Fail("line 1: no column holds student IDs. Title one \"Student ID\", or "
-                        "match by name.");
+            return Fail(Message(MessageId::MergeNoIdColumn));
         if (m_match == MergeMatch::Name && !m_sheet.hasNames)
-            return Fail("line 1: no column holds names. Title one \"Name\" (or \"Last "
-                        "Name\" and \"First Name\"), or match by student ID.");
+            return Fail(Message(MessageId::MergeNoNameColumn));
         return MatchAssignments() && MatchStudents();
     }
 
 private:
-    bool Fail(std::string message) {
+    bool Fail(Message message) {
         m_error = std::move(message);
         return false;
     }
 
     // `line 1, column "Quiz"`: where a column's title is.
-    static std::string HeaderPlace(const CsvAssignmentColumn& column) {
-        return "line 1, column " +
-               (column.header.empty() ? std::to_string(column.column + 1) : Quoted(column.header));
+    static Message HeaderPlace(const CsvAssignmentColumn& column) {
+        return {MessageId::LineColumn,
+                {"1", column.header.empty() ? std::to_string(column.column + 1)
+                                            : Quoted(column.header)}};
     }
 
     // `line 7, column "Student ID"`: the column the rows are matched by.
-    std::string KeyPlace(int line) const {
+    Message KeyPlace(int line) const {
         for (std::size_t c = 0; c < m_sheet.columns.size(); ++c) {
             const CsvColumnUse use = m_sheet.columns[c].use;
             const bool key = m_match == MergeMatch::Id
                                  ? use == CsvColumnUse::Id
                                  : use == CsvColumnUse::Last || use == CsvColumnUse::Full;
             if (key)
-                return "line " + std::to_string(line) + ", column " +
-                       (m_sheet.columns[c].header.empty() ? std::to_string(c + 1)
-                                                          : Quoted(m_sheet.columns[c].header));
+                return {MessageId::LineColumn,
+                        {std::to_string(line), m_sheet.columns[c].header.empty()
+                                                   ? std::to_string(c + 1)
+                                                   : Quoted(m_sheet.columns[c].header)}};
         }
-        return "line " + std::to_string(line);
+        return {MessageId::Line, {std::to_string(line)}};
     }
-
-    std::string KeyText() const { return m_match == MergeMatch::Id ? "student ID " : "name "; }
 
     std::string RowName(const CsvStudentRow& row) const {
         const StudentFields& f = row.fields;
@@ -110,9 +108,7 @@ private:
         if (found == (loose ? m_looseTitles.end() : m_classTitles.end()))
             return true;
         if (found->second == kAmbiguous)
-            return Fail(HeaderPlace(column) +
-                        ": two assignments of the class have this title. Rename one of them, "
-                        "or choose the assignment it goes into in the preview.");
+            return Fail({MessageId::MergeTwoAssignmentsTitled, {HeaderPlace(column)}});
         target = found->second;
         return true;
     }
@@ -132,9 +128,7 @@ private:
         for (std::size_t c = 0; c < m_sheet.assignments.size(); ++c) {
             const CsvAssignmentColumn& column = m_sheet.assignments[c];
             if (!csvTitles.emplace("=" + Key(column.header), static_cast<int>(c)).second)
-                return Fail(HeaderPlace(column) +
-                            ": another column has the same title. Rename one of them, or mark "
-                            "one ignored.");
+                return Fail({MessageId::MergeSameTitle, {HeaderPlace(column)}});
             MergeColumnMatch matched{column.header, kNewAssignment, false};
             if (m_targets != nullptr && c < m_targets->size()) {
                 matched.target = (*m_targets)[c];
@@ -149,21 +143,20 @@ private:
             } else {
                 const auto [other, first] = taken.emplace(matched.target, column.header);
                 if (!first)
-                    return Fail(HeaderPlace(column) + ": the columns " + Quoted(other->second) +
-                                " and " + Quoted(column.header) + " both go into " +
-                                Quoted(m_doc.m_assignments[matched.target].m_title) +
-                                ". Mark one of them ignored.");
+                    return Fail({MessageId::MergeIntoOneAssignment,
+                                 {HeaderPlace(column), Quoted(other->second), Quoted(column.header),
+                                  Quoted(m_doc.m_assignments[matched.target].m_title)}});
                 m_target.push_back(matched.target);
             }
             m_plan.columns.push_back(std::move(matched));
         }
         if (const int room = kMaxAssignments - m_doc.AssignmentsInUse();
             static_cast<int>(added.size()) > room)
-            return Fail(HeaderPlace(added[static_cast<std::size_t>(room)]) +
-                        ": the class would have more than " + std::to_string(kMaxAssignments) +
-                        " assignments. Mark the columns it does not need ignored.");
-        if (const std::string missing = PointsNotGiven(added); !missing.empty())
-            return Fail(missing);
+            return Fail({MessageId::MergeTooManyAssignments,
+                         {HeaderPlace(added[static_cast<std::size_t>(room)]),
+                          std::to_string(kMaxAssignments)}});
+        if (Message missing = PointsNotGiven(added); !missing.empty())
+            return Fail(std::move(missing));
         m_plan.added = std::move(added);
         return true;
     }
@@ -181,9 +174,10 @@ private:
             if (!key.empty()) {
                 const auto [seen, first] = csvLines.emplace(key, row.line);
                 if (!first)
-                    return Fail(KeyPlace(row.line) + ": " + KeyText() + Quoted(shown) +
-                                " also appears on line " + std::to_string(seen->second) +
-                                ". Correct one of the two rows, or delete one.");
+                    return Fail(
+                        {m_match == MergeMatch::Id ? MessageId::MergeIdTwiceInFile
+                                                   : MessageId::MergeNameTwiceInFile,
+                         {KeyPlace(row.line), Quoted(shown), std::to_string(seen->second)}});
             }
             const auto found = key.empty() ? classKeys.end() : classKeys.find(key);
             if (found == classKeys.end()) {
@@ -191,10 +185,9 @@ private:
                 continue;
             }
             if (found->second == kAmbiguous)
-                return Fail(KeyPlace(row.line) + ": " + KeyText() + Quoted(shown) +
-                            " belongs to two students in the class. Tell them apart in the "
-                            "class, or match by " +
-                            (m_match == MergeMatch::Id ? "name." : "student ID."));
+                return Fail({m_match == MergeMatch::Id ? MessageId::MergeIdTwiceInClass
+                                                       : MessageId::MergeNameTwiceInClass,
+                             {KeyPlace(row.line), Quoted(shown)}});
             ++m_plan.matched;
             AddChanges(found->second, row);
         }
@@ -225,7 +218,7 @@ private:
     const CsvSheet& m_sheet;
     MergeMatch m_match;
     MergePlan& m_plan;
-    std::string& m_error;
+    Message& m_error;
     const std::vector<int>* m_targets;
     std::vector<int> m_target; // the class assignment each CSV column merges into
     std::unordered_map<std::string, int> m_classTitles;
@@ -258,6 +251,13 @@ std::string MergePlan::SummaryText() const {
 
 bool PlanMerge(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match, MergePlan& plan,
                std::string& error, const std::vector<int>* targets) {
+    return InEnglish(error, [&](Message& message) {
+        return PlanMerge(doc, sheet, match, plan, message, targets);
+    });
+}
+
+bool PlanMerge(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match, MergePlan& plan,
+               Message& error, const std::vector<int>* targets) {
     plan = MergePlan{};
     if (!MergePlanner(doc, sheet, match, plan, error, targets).Plan()) {
         plan = MergePlan{};

@@ -76,6 +76,8 @@ std::vector<std::string> AssignmentTitles(const CMarkwiseDoc& doc);
 // assignments.
 bool PlanMerge(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match, MergePlan& plan,
                std::string& error, const std::vector<int>* targets = nullptr);
+bool PlanMerge(const CMarkwiseDoc& doc, const CsvSheet& sheet, MergeMatch match, MergePlan& plan,
+               Message& error, const std::vector<int>* targets = nullptr);
 
 // Adds the plan's assignments and sets its new scores with their marks; marks the class
 // modified when anything changes. The plan must come from PlanMerge on this class as it is.

@@ -17,10 +17,10 @@ using Use = CsvColumnUse;
 struct NamedUse {
     std::string_view name; // normalized
     Use use;
-    std::string_view reason;
+    MessageId reason; // Text: not ignored
 };
 
-constexpr std::string_view kProfile = "a profile field, not a score";
+constexpr MessageId kProfile = MessageId::ColumnProfileField;
 
 constexpr std::array<NamedUse, 19> kRosterNames = {{
     {"lastname", Use::Last, {}},
@@ -46,12 +46,12 @@ constexpr std::array<NamedUse, 19> kRosterNames = {{
 
 constexpr std::array<NamedUse, 7> kCanvasNames = {{
     {"student", Use::Full, {}},
-    {"id", Use::Ignored, "the platform's own user number"},
+    {"id", Use::Ignored, MessageId::ColumnPlatformUserNumber},
     {"sisuserid", Use::Id, {}},
-    {"sisloginid", Use::Ignored, "a login name, not a score"},
-    {"integrationid", Use::Ignored, "the platform's own user number"},
+    {"sisloginid", Use::Ignored, MessageId::ColumnLoginName},
+    {"integrationid", Use::Ignored, MessageId::ColumnPlatformUserNumber},
     {"rootaccount", Use::Ignored, kProfile},
-    {"section", Use::Ignored, "the section, not a score"},
+    {"section", Use::Ignored, MessageId::ColumnSection},
 }};
 
 constexpr std::array<NamedUse, 11> kMoodleNames = {{
@@ -65,10 +65,10 @@ constexpr std::array<NamedUse, 11> kMoodleNames = {{
     {"username", Use::Ignored, kProfile},
     {"phone", Use::Ignored, kProfile},
     {"city/town", Use::Ignored, kProfile},
-    {"lastdownloadedfromthiscourse", Use::Ignored, "the time the file was downloaded"},
+    {"lastdownloadedfromthiscourse", Use::Ignored, MessageId::ColumnDownloadTime},
 }};
 
-constexpr std::string_view kTotal = "a total the platform works out, not an assignment";
+constexpr MessageId kTotal = MessageId::ColumnPlatformTotal;
 
 // Canvas's computed columns: "Current Score", "Unposted Final Grade", "Quizzes Current
 // Points", "Override Score", ...
@@ -85,7 +85,8 @@ constexpr std::array<std::string_view, 3> kMoodleDisplays = {"(Real)", "(Percent
 std::optional<HeaderUse> Named(std::string_view normalized, const auto& table) {
     for (const NamedUse& entry : table) {
         if (entry.name == normalized)
-            return HeaderUse{entry.use, std::string(entry.reason)};
+            return HeaderUse{entry.use,
+                             entry.reason == MessageId::Text ? Message() : Message(entry.reason)};
     }
     return std::nullopt;
 }
@@ -234,7 +235,7 @@ std::optional<HeaderUse> UseOfHeader(CsvKind kind, std::size_t column, std::stri
     case CsvKind::Canvas:
         for (const std::string_view end : kCanvasTotalEnds) {
             if (name.ends_with(end))
-                return HeaderUse{Use::Ignored, std::string(kTotal)};
+                return HeaderUse{Use::Ignored, Message(kTotal)};
         }
         return Named(name, kCanvasNames);
     case CsvKind::Moodle: {
@@ -243,7 +244,7 @@ std::optional<HeaderUse> UseOfHeader(CsvKind kind, std::size_t column, std::stri
         std::string_view title(header);
         DropMoodleDecoration(title);
         if (NormalizedHeader(title).ends_with("total"))
-            return HeaderUse{Use::Ignored, std::string(kTotal)};
+            return HeaderUse{Use::Ignored, Message(kTotal)};
         return std::nullopt;
     }
     case CsvKind::Roster:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grading_policy.h"
+#include "message.h"
 
 #include <optional>
 #include <string>
@@ -27,7 +28,7 @@ CsvKind DetectCsvKind(const std::vector<std::string>& header);
 // are ignored; any other column is nullopt, scores if its cells are numbers.
 struct HeaderUse {
     CsvColumnUse use = CsvColumnUse::Scores;
-    std::string reason;
+    Message reason;
 };
 std::optional<HeaderUse> UseOfHeader(CsvKind kind, std::size_t column, std::string_view header);
 

@@ -55,7 +55,7 @@ struct Collector {
     int line = 1;         // line being fed to the parser
     int rowStartLine = 1; // line the current row started on
     int lastRowEnd = 0;   // line the last complete row ended on
-    std::string limitError;
+    Message limitError;
 
     void Field(const char* data, std::size_t size) {
         if (!limitError.empty())
@@ -64,10 +64,10 @@ struct Collector {
         if (row.empty())
             rowStartLine = line - static_cast<int>(LineBreaks(cell));
         if (row.size() == maxColumns) {
-            limitError = "line " + std::to_string(rowStartLine) + ", column " +
-                         std::to_string(maxColumns + 1) + ": more than " +
-                         std::to_string(maxColumns) +
-                         " columns. Delete the columns the class does not need.";
+            limitError = {MessageId::CsvTooManyColumns,
+                          {{MessageId::LineColumn,
+                            {std::to_string(rowStartLine), std::to_string(maxColumns + 1)}},
+                           std::to_string(maxColumns)}};
             return;
         }
         row.emplace_back(cell);
@@ -77,9 +77,8 @@ struct Collector {
         if (!limitError.empty())
             return;
         if (table.rows.size() == maxRows) {
-            limitError = "line " + std::to_string(rowStartLine) +
-                         ": more rows than a class can hold (1000 students). Split the file "
-                         "into classes of at most 1000 students.";
+            limitError = {MessageId::CsvTooManyRows,
+                          {{MessageId::Line, {std::to_string(rowStartLine)}}}};
             return;
         }
         const std::size_t width = row.size();
@@ -120,15 +119,22 @@ std::string QuotedForMessage(std::string_view utf8) {
     return out + "\"";
 }
 
-std::string CsvTable::Place(int line, int column) const {
-    std::string place = "line " + std::to_string(line) + ", column ";
-    if (!rows.empty() && column >= 0 && column < static_cast<int>(rows[0].size()) &&
-        !rows[0][column].empty())
-        return place + QuotedForMessage(rows[0][column]);
-    return place + std::to_string(column + 1);
+Message CsvTable::Place(int line, int column) const {
+    const bool titled = !rows.empty() && column >= 0 && column < static_cast<int>(rows[0].size()) &&
+                        !rows[0][column].empty();
+    return {MessageId::LineColumn,
+            {std::to_string(line),
+             titled ? QuotedForMessage(rows[0][column]) : std::to_string(column + 1)}};
 }
 
 bool ReadCsv(std::string_view bytes, CsvTable& table, std::string& error, std::size_t maxRows,
+             std::size_t maxColumns) {
+    return InEnglish(error, [&](Message& message) {
+        return ReadCsv(bytes, table, message, maxRows, maxColumns);
+    });
+}
+
+bool ReadCsv(std::string_view bytes, CsvTable& table, Message& error, std::size_t maxRows,
              std::size_t maxColumns) {
     table = CsvTable{};
     if (bytes.starts_with(kByteOrderMark))
@@ -138,7 +144,7 @@ bool ReadCsv(std::string_view bytes, CsvTable& table, std::string& error, std::s
 
     csv_parser parser;
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
-        error = "the CSV reader could not start. Close other programs, then try again.";
+        error = Message(MessageId::CsvReaderNotStarted);
         return false;
     }
     csv_set_delim(&parser, static_cast<unsigned char>(table.separator));
@@ -186,19 +192,15 @@ bool ReadCsv(std::string_view bytes, CsvTable& table, std::string& error, std::s
             ConvertFromCp1252(table); // the header names the column
         const int column = static_cast<int>(collector.row.size());
         if (parseError != CSV_EPARSE)
-            error = "not enough memory to read the file. Close other programs, then try again.";
+            error = Message(MessageId::CsvNoMemory);
         else if (unclosed) // the open quote is somewhere after the last complete row
-            error = table.Place(collector.lastRowEnd + 1, column) +
-                    ": a quoted cell is not closed. Add the closing double quote.";
+            error = {MessageId::CsvQuoteNotClosed, {table.Place(collector.lastRowEnd + 1, column)}};
         else
-            error = table.Place(collector.line, column) +
-                    ": a double quote in the wrong place. Quote the whole cell and double each "
-                    "quote inside it (\"say \"\"hi\"\"\"), or remove the stray quote.";
+            error = {MessageId::CsvStrayQuote, {table.Place(collector.line, column)}};
         return false;
     }
     if (table.rows.empty()) {
-        error = "line 1: the file holds no header row. Start it with a line of column titles, "
-                "such as \"Name,Quiz 1\".";
+        error = Message(MessageId::CsvNoHeader);
         return false;
     }
     if (!table.utf8)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "message.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,8 +17,8 @@ struct CsvTable {
 
     // `line 17, column "Quiz 3"` (the header's text), or `line 17, column 4` when the header
     // has no text for that column.
-    std::string Place(int line, int column) const;
-    std::string Place(std::size_t row, int column) const { return Place(lines[row], column); }
+    Message Place(int line, int column) const;
+    Message Place(std::size_t row, int column) const { return Place(lines[row], column); }
 };
 
 // A cell's text in double quotes for a one-line message (UTF-8): control characters (line
@@ -30,5 +32,7 @@ std::string QuotedForMessage(std::string_view utf8);
 // On failure returns false and sets error to one sentence that says where.
 bool ReadCsv(std::string_view bytes, CsvTable& table, std::string& error,
              std::size_t maxRows = 1003, std::size_t maxColumns = 1000);
+bool ReadCsv(std::string_view bytes, CsvTable& table, Message& error, std::size_t maxRows = 1003,
+             std::size_t maxColumns = 1000);
 
 } // namespace markwise

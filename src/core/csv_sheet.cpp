@@ -39,7 +39,7 @@ void SplitFullName(const std::string& text, std::string& last, std::string& firs
 
 class SheetReader {
 public:
-    SheetReader(const CsvTable& table, CsvSheet& sheet, std::string& error,
+    SheetReader(const CsvTable& table, CsvSheet& sheet, Message& error,
                 const std::vector<std::string>& scoreTitles,
                 const std::vector<CsvColumnChoice>* choices)
         : m_table(table), m_sheet(sheet), m_error(error), m_choices(choices) {
@@ -96,15 +96,11 @@ private:
         return cells;
     }
 
-    bool Fail(std::size_t row, std::size_t column, const std::string& what) {
-        m_error = m_table.Place(row, static_cast<int>(column)) + ": " + what;
-        return false;
-    }
-
     bool NotAScore(std::size_t row, std::size_t column) {
-        return Fail(row, column,
-                    QuotedForMessage(Cell(row, column)) +
-                        " is not a score. Change it, or mark the column ignored.");
+        m_error = {
+            MessageId::CsvNotAScore,
+            {m_table.Place(row, static_cast<int>(column)), QuotedForMessage(Cell(row, column))}};
+        return false;
     }
 
     bool ReadDetailRows() {
@@ -123,12 +119,11 @@ private:
         const std::size_t description = m_categoryRow == 0 ? 2 : 3;
         if (Ours() && (m_pointsRow != 1 || m_descriptionRow != description ||
                        (m_categoryRow != 0 && m_categoryRow != 2))) {
-            m_error =
-                m_table.Place(m_table.rows.size() > 1 ? m_table.lines[1] : m_table.lines.back() + 1,
-                              0) +
-                ": the \"Points Possible\" and \"Description\" rows must follow the "
-                "header. Move them to lines 2 and " +
-                std::to_string(description + 1) + ", as Markwise exports them.";
+            m_error = {
+                MessageId::CsvDetailRowsMisplaced,
+                {m_table.Place(
+                     m_table.rows.size() > 1 ? m_table.lines[1] : m_table.lines.back() + 1, 0),
+                 std::to_string(description + 1)}};
             return false;
         }
         m_firstStudentRow = row;
@@ -143,10 +138,9 @@ private:
             if (empty)
                 continue; // a spreadsheet's trailing ",,,," rows
             if (m_rows.size() == static_cast<std::size_t>(kMaxStudents)) {
-                m_error = "line " + std::to_string(m_table.lines[row]) + ": more than " +
-                          std::to_string(kMaxStudents) +
-                          " students. Split the file into classes of at most " +
-                          std::to_string(kMaxStudents) + ".";
+                m_error = {MessageId::CsvTooManyStudents,
+                           {{MessageId::Line, {std::to_string(m_table.lines[row])}},
+                            std::to_string(kMaxStudents)}};
                 return false;
             }
             m_rows.push_back(row);
@@ -166,8 +160,7 @@ private:
             else if (points.kind == CsvScoreKind::Text && !Ours() && !known)
                 return {header,
                         Role::Ignored,
-                        "worked out by the platform (\"" + ShownPointsCell(column) +
-                            "\" as points)",
+                        {MessageId::ColumnWorkedOutByPlatform, {ShownPointsCell(column)}},
                         {},
                         0.0};
         }
@@ -182,10 +175,10 @@ private:
         // A column of text is a detail such as e-mail addresses; a score column with a typo
         // in it stays scores, and reading it says where the typo is.
         if (text && !Ours() && numbers == 0 && !known)
-            return {header, Role::Ignored, "holds text, not scores", {}, 0.0};
+            return {header, Role::Ignored, Message(MessageId::ColumnHoldsText), {}, 0.0};
         // An untitled, empty column in a roster is only a trailing separator.
         if (m_sheet.kind == CsvKind::Roster && header.empty() && numbers == 0)
-            return {header, Role::Ignored, "empty and untitled", {}, 0.0};
+            return {header, Role::Ignored, Message(MessageId::ColumnEmptyUntitled), {}, 0.0};
         return choice;
     }
 
@@ -220,7 +213,9 @@ private:
         if (m_choices != nullptr && column < m_choices->size()) {
             const CsvColumnChoice& chosen = (*m_choices)[column];
             if (chosen.use != choice.use)
-                choice.reason = chosen.use == Role::Ignored ? "ignored by the teacher" : "";
+                choice.reason = chosen.use == Role::Ignored
+                                    ? Message(MessageId::ColumnIgnoredByTeacher)
+                                    : Message();
             choice.use = chosen.use;
             if (chosen.points)
                 choice.points = chosen.points;
@@ -244,11 +239,12 @@ private:
                 m_sheet.ignoredColumns.push_back(header[column]);
             if (choice.use != Role::Scores)
                 continue;
-            if (m_columns.size() == static_cast<std::size_t>(kMaxAssignments))
-                return Fail(0, column,
-                            "more than " + std::to_string(kMaxAssignments) +
-                                " assignments. Mark the columns the class does not need "
-                                "ignored, or split the file.");
+            if (m_columns.size() == static_cast<std::size_t>(kMaxAssignments)) {
+                m_error = {MessageId::CsvTooManyAssignments,
+                           {m_table.Place(std::size_t{0}, static_cast<int>(column)),
+                            std::to_string(kMaxAssignments)}};
+                return false;
+            }
             if (m_pointsRow != 0 && choice.points == std::nullopt &&
                 Score(m_pointsRow, column).kind == CsvScoreKind::Text)
                 return NotAScore(m_pointsRow, column);
@@ -298,8 +294,7 @@ private:
                 m_sheet.hasNames || role == Role::Last || role == Role::First || role == Role::Full;
         }
         if (!m_sheet.hasIds && !m_sheet.hasNames) {
-            m_error = "line 1: no column holds names or student IDs. Title one \"Name\" or "
-                      "\"Student ID\", or make a column a name or ID in the import's preview.";
+            m_error = Message(MessageId::CsvNoNameColumn);
             return false;
         }
         m_sheet.students.reserve(m_rows.size());
@@ -355,7 +350,7 @@ private:
 
     const CsvTable& m_table;
     CsvSheet& m_sheet;
-    std::string& m_error;
+    Message& m_error;
     const std::vector<CsvColumnChoice>* m_choices;
     std::size_t m_pointsRow = 0; // 0: none (row 0 is the header)
     std::size_t m_descriptionRow = 0;
@@ -383,12 +378,25 @@ std::string CsvMatchKey(std::string_view text) {
 }
 
 bool ReadSheetCells(std::string_view bytes, CsvTable& table, std::string& error) {
+    return InEnglish(error,
+                     [&](Message& message) { return ReadSheetCells(bytes, table, message); });
+}
+
+bool ReadSheetCells(std::string_view bytes, CsvTable& table, Message& error) {
     // Room for the header, the detail rows and a full class; rosters from other programs
     // may carry many columns besides the scores.
     return ReadCsv(bytes, table, error, kMaxStudents + 3, 4 * (kMaxAssignments + 6));
 }
 
 bool ReadCsvSheet(std::string_view bytes, CsvSheet& sheet, std::string& error,
+                  const std::vector<std::string>& scoreTitles,
+                  const std::vector<CsvColumnChoice>* choices) {
+    return InEnglish(error, [&](Message& message) {
+        return ReadCsvSheet(bytes, sheet, message, scoreTitles, choices);
+    });
+}
+
+bool ReadCsvSheet(std::string_view bytes, CsvSheet& sheet, Message& error,
                   const std::vector<std::string>& scoreTitles,
                   const std::vector<CsvColumnChoice>* choices) {
     sheet = CsvSheet{};
@@ -400,6 +408,14 @@ bool ReadCsvSheet(std::string_view bytes, CsvSheet& sheet, std::string& error,
 bool SheetFromCells(const CsvTable& table, CsvSheet& sheet, std::string& error,
                     const std::vector<std::string>& scoreTitles,
                     const std::vector<CsvColumnChoice>* choices) {
+    return InEnglish(error, [&](Message& message) {
+        return SheetFromCells(table, sheet, message, scoreTitles, choices);
+    });
+}
+
+bool SheetFromCells(const CsvTable& table, CsvSheet& sheet, Message& error,
+                    const std::vector<std::string>& scoreTitles,
+                    const std::vector<CsvColumnChoice>* choices) {
     sheet = CsvSheet{};
     if (!SheetReader(table, sheet, error, scoreTitles, choices).Read()) {
         sheet = CsvSheet{};
@@ -408,7 +424,7 @@ bool SheetFromCells(const CsvTable& table, CsvSheet& sheet, std::string& error,
     return true;
 }
 
-bool SheetWithChoices(const CsvTable& table, CsvSheet& sheet, std::string& error,
+bool SheetWithChoices(const CsvTable& table, CsvSheet& sheet, Message& error,
                       const std::vector<std::string>& scoreTitles,
                       const std::vector<CsvColumnChoice>& choices) {
     const bool sameUses = choices.size() == sheet.columns.size() &&
@@ -433,10 +449,14 @@ bool SheetWithChoices(const CsvTable& table, CsvSheet& sheet, std::string& error
 }
 
 bool LoadCsvBytes(const std::string& path, std::string& bytes, std::string& error) {
+    return InEnglish(error, [&](Message& message) { return LoadCsvBytes(path, bytes, message); });
+}
+
+bool LoadCsvBytes(const std::string& path, std::string& bytes, Message& error) {
     // A full class with long texts stays far below this.
     constexpr std::size_t kMaxCsvFileSize = 128u << 20;
     std::vector<unsigned char> data;
-    if (!ReadFileBytes(path, kMaxCsvFileSize, "the CSV of any class", data, error))
+    if (!ReadFileBytes(path, kMaxCsvFileSize, Message(MessageId::KindCsv), data, error))
         return false;
     bytes.assign(data.begin(), data.end());
     return true;
@@ -448,13 +468,12 @@ bool LoadCsvSheet(const std::string& path, CsvSheet& sheet, std::string& error,
     return LoadCsvBytes(path, bytes, error) && ReadCsvSheet(bytes, sheet, error, scoreTitles);
 }
 
-std::string PointsNotGiven(const std::vector<CsvAssignmentColumn>& assignments) {
+Message PointsNotGiven(const std::vector<CsvAssignmentColumn>& assignments) {
     for (const CsvAssignmentColumn& column : assignments) {
         if (!column.pointsGiven)
-            return "line 1, column " + QuotedForMessage(column.header) +
-                   ": the file gives no points possible. Add a \"Points Possible\" row, or the "
-                   "points to the title: " +
-                   QuotedForMessage(column.title + " (N pts)") + ".";
+            return {MessageId::CsvNoPointsPossible,
+                    {{MessageId::LineColumn, {"1", QuotedForMessage(column.header)}},
+                     QuotedForMessage(column.title + " (N pts)")}};
     }
     return {};
 }

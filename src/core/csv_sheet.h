@@ -17,7 +17,7 @@ namespace markwise {
 struct CsvColumnChoice {
     std::string header; // as the file holds it
     CsvColumnUse use = CsvColumnUse::Ignored;
-    std::string reason;           // UTF-8; why it is ignored, empty otherwise
+    Message reason;               // why it is ignored, empty otherwise
     std::optional<double> points; // points possible, when the file or the teacher gives them
     double proposedPoints = 0.0;  // the highest score (or a fraction's whole), only a proposal
 };
@@ -53,7 +53,7 @@ struct CsvSheet {
 
 // Empty when every assignment has its points possible; else one sentence naming the first
 // that has none and saying what to do.
-std::string PointsNotGiven(const std::vector<CsvAssignmentColumn>& assignments);
+Message PointsNotGiven(const std::vector<CsvAssignmentColumn>& assignments);
 // Takes each proposal as the points possible: what a teacher asks for explicitly.
 void AcceptProposedPoints(std::vector<CsvAssignmentColumn>& assignments);
 
@@ -67,6 +67,9 @@ std::string CsvMatchKey(std::string_view text);
 // columns with text in them are left out. choices, when given, are the columns as the
 // teacher set them in the preview (one per column of the same file).
 bool ReadCsvSheet(std::string_view bytes, CsvSheet& sheet, std::string& error,
+                  const std::vector<std::string>& scoreTitles = {},
+                  const std::vector<CsvColumnChoice>* choices = nullptr);
+bool ReadCsvSheet(std::string_view bytes, CsvSheet& sheet, Message& error,
                   const std::vector<std::string>& scoreTitles = {},
                   const std::vector<CsvColumnChoice>* choices = nullptr);
 
@@ -84,18 +87,23 @@ bool LoadCsvSheet(const std::string& path, CsvSheet& sheet, std::string& error,
 // ReadCsvSheet in its two steps, so that a preview reads the file's cells once and builds
 // the sheet again from them with the teacher's choices.
 bool ReadSheetCells(std::string_view bytes, CsvTable& table, std::string& error);
+bool ReadSheetCells(std::string_view bytes, CsvTable& table, Message& error);
 bool SheetFromCells(const CsvTable& table, CsvSheet& sheet, std::string& error,
+                    const std::vector<std::string>& scoreTitles = {},
+                    const std::vector<CsvColumnChoice>* choices = nullptr);
+bool SheetFromCells(const CsvTable& table, CsvSheet& sheet, Message& error,
                     const std::vector<std::string>& scoreTitles = {},
                     const std::vector<CsvColumnChoice>* choices = nullptr);
 // The sheet built again with the teacher's choices, as SheetFromCells(table, sheet, error,
 // scoreTitles, &choices) would build it; sheet must be what SheetFromCells made of table
 // with the same scoreTitles. Where every column keeps its use, only points change, so the
 // file's cells are not read again.
-bool SheetWithChoices(const CsvTable& table, CsvSheet& sheet, std::string& error,
+bool SheetWithChoices(const CsvTable& table, CsvSheet& sheet, Message& error,
                       const std::vector<std::string>& scoreTitles,
                       const std::vector<CsvColumnChoice>& choices);
 // The bytes LoadCsvSheet reads.
 bool LoadCsvBytes(const std::string& path, std::string& bytes, std::string& error);
+bool LoadCsvBytes(const std::string& path, std::string& bytes, Message& error);
 
 // Both steps; null with error set on bad input.
 std::unique_ptr<CMarkwiseDoc> ImportCsvClass(std::string_view bytes, CsvSheet& sheet,

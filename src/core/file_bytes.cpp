@@ -10,29 +10,35 @@ namespace markwise {
 
 namespace {
 
-std::string ReadReason(int error) {
+Message ReadReason(int error) {
     switch (error) {
     case ENOENT:
-        return "The file does not exist.";
+        return Message(MessageId::FileMissing);
     case EACCES:
     case EPERM:
-        return "You do not have permission to read it.";
+        return Message(MessageId::FileNoReadPermission);
     case EISDIR:
-        return "It is a folder, not a file.";
+        return Message(MessageId::FileIsFolder);
     default:
-        return std::string(std::strerror(error)) + ".";
+        return {MessageId::SystemReason, {std::strerror(error)}};
     }
 }
 
-std::string TooLarge(std::size_t size, std::string_view kind) {
-    return "At " + std::to_string(size / (1 << 20)) + " MB it is far larger than " +
-           std::string(kind) + ".";
+Message TooLarge(std::size_t size, const Message& kind) {
+    return {MessageId::FileTooLarge, {std::to_string(size / (1 << 20)), kind}};
 }
 
 } // namespace
 
-bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::string_view kind,
+bool ReadFileBytes(const std::string& path, std::size_t maxSize, const Message& kind,
                    std::vector<unsigned char>& bytes, std::string& reason) {
+    return InEnglish(reason, [&](Message& message) {
+        return ReadFileBytes(path, maxSize, kind, bytes, message);
+    });
+}
+
+bool ReadFileBytes(const std::string& path, std::size_t maxSize, const Message& kind,
+                   std::vector<unsigned char>& bytes, Message& reason) {
     bytes.clear();
     // O_NONBLOCK: opening a pipe with no writer would otherwise wait for one forever.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -49,7 +55,7 @@ bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::string_vie
         reason = ReadReason(EISDIR);
     } else if (!S_ISREG(info.st_mode)) {
         ok = false;
-        reason = "It is a device or a pipe, not a file.";
+        reason = Message(MessageId::FileIsDevice);
     } else if (std::size_t(info.st_size) > maxSize) {
         ok = false;
         reason = TooLarge(std::size_t(info.st_size), kind);

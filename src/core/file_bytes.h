@@ -1,5 +1,7 @@
 #pragma once
 
+#include "message.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -11,7 +13,9 @@ namespace markwise {
 // The file is opened without blocking, so a pipe, device or folder given by mistake is
 // refused at once instead of hanging or reading forever. On failure returns false and sets
 // reason to a sentence such as "The file does not exist." or "It is far larger than <kind>.".
-bool ReadFileBytes(const std::string& path, std::size_t maxSize, std::string_view kind,
+bool ReadFileBytes(const std::string& path, std::size_t maxSize, const Message& kind,
+                   std::vector<unsigned char>& bytes, Message& reason);
+bool ReadFileBytes(const std::string& path, std::size_t maxSize, const Message& kind,
                    std::vector<unsigned char>& bytes, std::string& reason);
 
 } // namespace markwise

@@ -4,6 +4,7 @@
 #include "capacity.h"
 #include "cutoffs.h"
 #include "grading_policy.h"
+#include "message.h"
 
 #include <algorithm>
 #include <array>
@@ -46,7 +47,7 @@ public:
     std::vector<unsigned char> m_unknownPolicyRecords;
     // Set by the reader when the file's policy block was damaged and left out: one sentence
     // for the user, who should be asked before the class is saved without it.
-    std::string m_policyDropped;
+    Message m_policyDropped;
 
     bool HasPolicy() const { return !m_policy.categories.empty(); }
     // The mark of a score the class holds, when the score still agrees with it; None otherwise.

@@ -48,14 +48,16 @@ std::string_view Trimmed(std::string_view cell) {
     return cell;
 }
 
-std::string Where(const CMarkwiseDoc& doc, int student, int assignment) {
-    return QuotedForMessage(doc.m_assignments[assignment].m_title) + " for " +
-           doc.GetFullName(student);
+Message Where(const CMarkwiseDoc& doc, int student, int assignment) {
+    return {MessageId::PasteWhere,
+            {QuotedForMessage(doc.m_assignments[assignment].m_title), doc.GetFullName(student)}};
 }
 
-std::string Size(std::size_t rows, std::size_t columns) {
-    return std::to_string(rows) + (rows == 1 ? " row by " : " rows by ") + std::to_string(columns) +
-           (columns == 1 ? " column" : " columns");
+Message Size(std::size_t rows, std::size_t columns) {
+    const MessageId id =
+        rows == 1 ? (columns == 1 ? MessageId::PasteOneRowOneColumn : MessageId::PasteOneRowColumns)
+                  : (columns == 1 ? MessageId::PasteRowsOneColumn : MessageId::PasteRowsColumns);
+    return {id, {std::to_string(rows), std::to_string(columns)}};
 }
 
 void AddChange(const CMarkwiseDoc& doc, int student, int assignment, TypedScore score,
@@ -68,9 +70,16 @@ void AddChange(const CMarkwiseDoc& doc, int student, int assignment, TypedScore 
 
 bool PlanPaste(const CMarkwiseDoc& doc, int student, int assignment, std::string_view text,
                char decimalPoint, std::vector<MergeScoreChange>& changes, std::string& error) {
+    return InEnglish(error, [&](Message& message) {
+        return PlanPaste(doc, student, assignment, text, decimalPoint, changes, message);
+    });
+}
+
+bool PlanPaste(const CMarkwiseDoc& doc, int student, int assignment, std::string_view text,
+               char decimalPoint, std::vector<MergeScoreChange>& changes, Message& error) {
     changes.clear();
     if (!doc.HoldsScore(assignment, student)) {
-        error = "Choose the score cell the pasted scores begin at.";
+        error = Message(MessageId::PasteNoScoreCell);
         return false;
     }
     const char separator = text.find('\t') != std::string_view::npos ? '\t'
@@ -85,10 +94,9 @@ bool PlanPaste(const CMarkwiseDoc& doc, int student, int assignment, std::string
     const std::size_t roomRows = static_cast<std::size_t>(doc.StudentsInUse() - student);
     const std::size_t roomColumns = static_cast<std::size_t>(doc.AssignmentsInUse() - assignment);
     if (rows.size() > roomRows || columns > roomColumns) {
-        error = "The pasted scores are " + Size(rows.size(), columns) + "; from " +
-                Where(doc, student, assignment) + " the class has room for " +
-                Size(std::min(rows.size(), roomRows), std::min(columns, roomColumns)) +
-                ". Nothing was pasted.";
+        error = {MessageId::PasteTooLarge,
+                 {Size(rows.size(), columns), Where(doc, student, assignment),
+                  Size(std::min(rows.size(), roomRows), std::min(columns, roomColumns))}};
         return false;
     }
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -105,9 +113,9 @@ bool PlanPaste(const CMarkwiseDoc& doc, int student, int assignment, std::string
             const std::optional<TypedScore> score = ParseTypedMarkedScore(cell);
             if (!score) {
                 changes.clear();
-                error = QuotedForMessage(rows[r][c]) + " (row " + std::to_string(r + 1) +
-                        ", column " + std::to_string(c + 1) + " of the pasted cells, " +
-                        Where(doc, s, a) + ") is not a score. Nothing was pasted.";
+                error = {MessageId::PasteNotAScore,
+                         {QuotedForMessage(rows[r][c]), std::to_string(r + 1),
+                          std::to_string(c + 1), Where(doc, s, a)}};
                 return false;
             }
             AddChange(doc, s, a, *score, changes);

@@ -30,6 +30,8 @@ struct ScoreBlock {
 // or the edge of the class that the block passes, when any cell cannot be pasted.
 bool PlanPaste(const CMarkwiseDoc& doc, int student, int assignment, std::string_view text,
                char decimalPoint, std::vector<MergeScoreChange>& changes, std::string& error);
+bool PlanPaste(const CMarkwiseDoc& doc, int student, int assignment, std::string_view text,
+               char decimalPoint, std::vector<MergeScoreChange>& changes, Message& error);
 
 // The block's top row copied down each of its columns, scores with their marks: the ones
 // that change. A block of one row takes the row above it, as spreadsheets fill one cell.

@@ -83,24 +83,24 @@ class RecordReader {
 public:
     RecordReader(const unsigned char* pos, const unsigned char* end) : m_pos(pos), m_end(end) {}
 
-    const std::string& Error() const { return m_error; }
+    const Message& Error() const { return m_error; }
 
     template <typename T> bool Get(T& value) {
         if (static_cast<std::size_t>(m_end - m_pos) < sizeof(T))
-            return Fail("a record ends early");
+            return Fail(Message(MessageId::PolicyRecordEndsEarly));
         std::memcpy(&value, m_pos, sizeof(T));
         m_pos += sizeof(T);
         return true;
     }
     bool GetText(std::string& text) {
-        std::string error;
+        Message error;
         if (!ReadArchiveString(m_pos, m_end, text, error))
-            return Fail("a category name is damaged");
+            return Fail(Message(MessageId::PolicyCategoryNameDamaged));
         return true;
     }
     bool AtEnd() const { return m_pos == m_end; }
     std::size_t Left() const { return static_cast<std::size_t>(m_end - m_pos); }
-    bool Fail(std::string message) {
+    bool Fail(Message message) {
         m_error = std::move(message);
         return false;
     }
@@ -108,7 +108,7 @@ public:
 private:
     const unsigned char* m_pos;
     const unsigned char* m_end;
-    std::string m_error;
+    Message m_error;
 };
 
 bool ReadCategories(RecordReader& in, GradingPolicy& policy) {
@@ -116,22 +116,22 @@ bool ReadCategories(RecordReader& in, GradingPolicy& policy) {
     if (!in.Get(count))
         return false;
     if (count == 0 || count > static_cast<std::uint32_t>(kMaxCategories))
-        return in.Fail("it holds " + std::to_string(count) + " categories (1 to " +
-                       std::to_string(kMaxCategories) + ")");
+        return in.Fail({MessageId::PolicyCategoryCount,
+                        {std::to_string(count), std::to_string(kMaxCategories)}});
     for (std::uint32_t c = 0; c < count; ++c) {
         GradeCategory category;
         std::int32_t drop = 0;
         if (!in.GetText(category.name) || !in.Get(category.weight) || !in.Get(drop))
             return false;
         if (CodePointCount(category.name) > static_cast<std::size_t>(kMaxCategoryNameLength))
-            return in.Fail("a category name is longer than " +
-                           std::to_string(kMaxCategoryNameLength) + " characters");
+            return in.Fail(
+                {MessageId::PolicyCategoryNameTooLong, {std::to_string(kMaxCategoryNameLength)}});
         if (!std::isfinite(category.weight) || category.weight < 0.0 || drop < 0)
-            return in.Fail("a category's weight or drop count is out of range");
+            return in.Fail(Message(MessageId::PolicyWeightOutOfRange));
         category.dropLowest = drop;
         policy.categories.push_back(std::move(category));
     }
-    return in.AtEnd() || in.Fail("a categories record is longer than it holds");
+    return in.AtEnd() || in.Fail(Message(MessageId::PolicyCategoriesTooLong));
 }
 
 bool ReadAssignmentCategories(RecordReader& in, CMarkwiseDoc& doc, int categories) {
@@ -139,12 +139,12 @@ bool ReadAssignmentCategories(RecordReader& in, CMarkwiseDoc& doc, int categorie
     if (!in.Get(count))
         return false;
     if (count != static_cast<std::uint32_t>(doc.AssignmentsInUse()) || in.Left() != count)
-        return in.Fail("its assignment categories do not match the assignments");
+        return in.Fail(Message(MessageId::PolicyCategoriesMismatch));
     for (int a = 0; a < doc.AssignmentsInUse(); ++a) {
         std::uint8_t c = 0;
         in.Get(c);
         if (c >= categories)
-            return in.Fail("assignment " + std::to_string(a + 1) + " is in no category");
+            return in.Fail({MessageId::PolicyAssignmentNoCategory, {std::to_string(a + 1)}});
         doc.m_assignments[a].m_category = c;
     }
     return true;
@@ -156,7 +156,7 @@ bool ReadMarks(RecordReader& in, CMarkwiseDoc& doc) {
         return false;
     constexpr std::size_t kEntryBytes = 5;
     if (in.Left() / kEntryBytes < count || in.Left() != std::size_t{count} * kEntryBytes)
-        return in.Fail("its marks record does not hold what it counts");
+        return in.Fail(Message(MessageId::PolicyMarksMismatch));
     for (std::uint32_t k = 0; k < count; ++k) {
         std::uint16_t a = 0;
         std::uint16_t s = 0;
@@ -165,7 +165,7 @@ bool ReadMarks(RecordReader& in, CMarkwiseDoc& doc) {
         in.Get(s);
         in.Get(mark);
         if (!doc.HoldsScore(a, s) || mark < 1 || mark > 2)
-            return in.Fail("it marks a score the class does not hold");
+            return in.Fail(Message(MessageId::PolicyMarkOutside));
         doc.m_assignments[a].m_marks[s] = static_cast<ScoreMark>(mark);
     }
     return true;
@@ -173,7 +173,7 @@ bool ReadMarks(RecordReader& in, CMarkwiseDoc& doc) {
 
 // The records of a checked body, into doc; false with the reason on the first fault.
 bool ReadRecords(const unsigned char* pos, const unsigned char* end, CMarkwiseDoc& doc,
-                 std::string& error) {
+                 Message& error) {
     unsigned seen = 0;
     bool assignmentCategories = false;
     const unsigned char* at = pos;
@@ -182,14 +182,14 @@ bool ReadRecords(const unsigned char* pos, const unsigned char* end, CMarkwiseDo
         std::uint16_t tag = 0;
         std::uint32_t length = 0;
         if (end - at < 6) {
-            error = "a record runs past the block";
+            error = Message(MessageId::PolicyRecordPastBlock);
             return false;
         }
         std::memcpy(&tag, at, 2);
         std::memcpy(&length, at + 2, 4);
         at += 6;
         if (static_cast<std::size_t>(end - at) < length) {
-            error = "a record runs past the block";
+            error = Message(MessageId::PolicyRecordPastBlock);
             return false;
         }
         const unsigned char* payload = at;
@@ -200,7 +200,7 @@ bool ReadRecords(const unsigned char* pos, const unsigned char* end, CMarkwiseDo
         if (known == PolicyRecord::Categories || known == PolicyRecord::AssignmentCategories ||
             known == PolicyRecord::Marks) {
             if ((seen & (1U << tag)) != 0) {
-                error = "a record appears twice";
+                error = Message(MessageId::PolicyRecordTwice);
                 return false;
             }
             seen |= 1U << tag;
@@ -213,7 +213,7 @@ bool ReadRecords(const unsigned char* pos, const unsigned char* end, CMarkwiseDo
             // The categories come first, so that each index can be checked.
             ok = doc.HasPolicy() ? ReadAssignmentCategories(
                                        in, doc, static_cast<int>(doc.m_policy.categories.size()))
-                                 : in.Fail("its assignment categories come before the categories");
+                                 : in.Fail(Message(MessageId::PolicyCategoriesOrder));
             assignmentCategories = true;
             break;
         case PolicyRecord::Marks:
@@ -229,7 +229,7 @@ bool ReadRecords(const unsigned char* pos, const unsigned char* end, CMarkwiseDo
         }
     }
     if (doc.HasPolicy() && !assignmentCategories && doc.AssignmentsInUse() > 0) {
-        error = "it gives the assignments no categories";
+        error = Message(MessageId::PolicyNoCategories);
         return false;
     }
     return true;
@@ -281,32 +281,30 @@ void ReadPolicyBlock(const unsigned char* pos, const unsigned char* end, CMarkwi
     if (left < kPolicyBlockTag.size() ||
         std::memcmp(pos, kPolicyBlockTag.data(), kPolicyBlockTag.size()) != 0)
         return;
-    std::string error;
+    Message error;
     std::uint32_t version = 0;
     std::uint32_t length = 0;
     std::uint32_t crc = 0;
     if (left < kPolicyBlockHeaderBytes) {
-        error = "it ends inside its header";
+        error = Message(MessageId::PolicyHeaderShort);
     } else {
         std::memcpy(&version, pos + 8, 4);
         std::memcpy(&length, pos + 12, 4);
         std::memcpy(&crc, pos + 16, 4);
         const unsigned char* body = pos + kPolicyBlockHeaderBytes;
         if (version != kPolicyBlockVersion)
-            error = "it is of version " + std::to_string(version) + ", newer than this program";
+            error = {MessageId::PolicyNewerVersion, {std::to_string(version)}};
         else if (static_cast<std::size_t>(end - body) < length)
-            error = "it runs past the end of the file";
+            error = Message(MessageId::PolicyPastFile);
         else if (Crc32(body, length) != crc)
-            error = "its checksum does not match";
+            error = Message(MessageId::PolicyChecksum);
         else
             ReadRecords(body, body + length, doc, error);
     }
     if (error.empty())
         return;
     ClearPolicy(doc);
-    doc.m_policyDropped = "The grading policy stored with this class is damaged (" + error +
-                          "), so the class opened without its policy and score marks. Saving "
-                          "it now writes the class without them.";
+    doc.m_policyDropped = {MessageId::PolicyDamaged, {std::move(error)}};
 }
 
 } // namespace markwise

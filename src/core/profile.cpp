@@ -12,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <system_error>
 
 // Keys and values are stored as the bytes given; no wide-character conversion is wanted.
@@ -44,11 +45,11 @@ void Configure(CSimpleIniA& ini) {
     ini.SetSpaces(false);
 }
 
-bool SaveProfile(const std::string& path, const CSimpleIniA& ini, std::string* error) {
+bool SaveProfile(const std::string& path, const CSimpleIniA& ini, Message* error) {
     std::string text;
-    std::string failure;
+    Message failure;
     if (ini.Save(text) < 0) {
-        failure = "Could not save the settings.";
+        failure = Message(MessageId::ProfileNotSaved);
     } else {
         const std::filesystem::path folder = std::filesystem::path(path).parent_path();
         std::error_code ec;
@@ -56,8 +57,8 @@ bool SaveProfile(const std::string& path, const CSimpleIniA& ini, std::string* e
             std::filesystem::create_directories(folder, ec);
         }
         if (ec) {
-            failure = "Could not create the settings folder \"" + folder.string() + "\". " +
-                      ec.message() + ".";
+            failure = {MessageId::ProfileFolderNotCreated,
+                       {folder.string(), {MessageId::SystemReason, {ec.message()}}}};
         } else if (WriteFileAtomically(path, text.data(), text.size(), failure)) {
             return true;
         }
@@ -74,37 +75,36 @@ std::string Shown(std::string_view value) {
     return value.size() > 40 ? shown + "..." : shown;
 }
 
-void CheckCutoffValues(const CSimpleIniA& ini, std::vector<std::string>& problems) {
+void CheckCutoffValues(const CSimpleIniA& ini, std::vector<Message>& problems) {
     const CGradeCutoffs defaults;
     for (int grade = 0; grade < kGradeCount - 1; ++grade) {
         const std::string key(kGradeNames[grade]);
         const char* text = ini.GetValue(kCutoffSection, key.c_str());
         int value;
         if (text && !ParseWholeNumber(text, value)) {
-            problems.push_back("The grade cutoff " + key + " in the settings (\"" + Shown(text) +
-                               "\") is not a whole number; the default " +
-                               std::to_string(defaults.Get(grade)) + " is used.");
+            problems.push_back({MessageId::ProfileCutoffNotWhole,
+                                {key, Shown(text), std::to_string(defaults.Get(grade))}});
         }
     }
 }
 
 // Reads the profile into ini. A missing file is an empty profile. Returns what could not
 // be read as written; ini then holds what could.
-std::vector<std::string> LoadProfile(const std::string& path, CSimpleIniA& ini) {
+std::vector<Message> LoadProfile(const std::string& path, CSimpleIniA& ini) {
     Configure(ini);
-    const std::string quoted = "The settings file \"" + path + "\"";
+    const auto problem = [&path](MessageId id) { return Message(id, {path}); };
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (status.type() == std::filesystem::file_type::not_found) {
         return {};
     }
     if (ec) {
-        return {quoted + " could not be read. " + ec.message() + "."};
+        return {{MessageId::ProfileUnreadable, {path, {MessageId::SystemReason, {ec.message()}}}}};
     }
     if (status.type() != std::filesystem::file_type::regular) {
-        return {quoted + " is not a regular file and was ignored."};
+        return {problem(MessageId::ProfileNotRegular)};
     }
-    const auto tooLarge = [&] { return quoted + " is larger than 1 MiB and was ignored."; };
+    const auto tooLarge = [&] { return problem(MessageId::ProfileTooLarge); };
     if (std::filesystem::file_size(path, ec) > CProfile::kMaxBytes) {
         return {tooLarge()};
     }
@@ -117,19 +117,20 @@ std::vector<std::string> LoadProfile(const std::string& path, CSimpleIniA& ini) 
         text.append(chunk, static_cast<std::size_t>(in.gcount()));
     }
     if (!in.is_open() || in.bad()) {
-        return {quoted + " could not be read. " + std::strerror(errno) + "."};
+        return {{MessageId::ProfileUnreadable,
+                 {path, {MessageId::SystemReason, {std::strerror(errno)}}}}};
     }
     if (text.size() > CProfile::kMaxBytes) {
         return {tooLarge()};
     }
-    std::vector<std::string> problems;
+    std::vector<Message> problems;
     // The parser stops at a NUL byte, which would drop everything after it.
     if (text.find('\0') != std::string::npos) {
         std::replace(text.begin(), text.end(), '\0', ' ');
-        problems.push_back(quoted + " contains NUL bytes; they were read as spaces.");
+        problems.push_back(problem(MessageId::ProfileNulBytes));
     }
     if (ini.LoadData(text) < 0) {
-        problems.push_back(quoted + " is damaged.");
+        problems.push_back(problem(MessageId::ProfileDamaged));
     }
     CheckCutoffValues(ini, problems);
     return problems;
@@ -138,17 +139,26 @@ std::vector<std::string> LoadProfile(const std::string& path, CSimpleIniA& ini) 
 // Loads the profile, lets change edit it and saves it, unless the file could not be fully
 // read and the teacher did not ask for this write.
 template <typename Change>
-bool Rewrite(const std::string& path, CProfile::Write kind, std::string* error, Change change) {
+bool Rewrite(const std::string& path, CProfile::Write kind, Message* error, Change change) {
     CSimpleIniA ini;
-    const std::vector<std::string> problems = LoadProfile(path, ini);
+    const std::vector<Message> problems = LoadProfile(path, ini);
     if (!problems.empty() && kind == CProfile::Write::Automatic) {
         if (error) {
-            *error = problems.front() + " It was left as it is.";
+            *error = {MessageId::ProfileLeftAsIs, {problems.front()}};
         }
         return false;
     }
     change(ini);
     return SaveProfile(path, ini, error);
+}
+
+// The plain text form of a write that reports a Message.
+bool InEnglishIfAsked(std::string* error, const std::function<bool(Message*)>& run) {
+    Message message;
+    const bool ok = run(&message);
+    if (!ok && error)
+        *error = English(message);
+    return ok;
 }
 
 } // namespace
@@ -159,9 +169,16 @@ std::string CProfile::DefaultPath() {
 
 CProfile::CProfile(std::string path) : m_path(std::move(path)) {}
 
-std::vector<std::string> CProfile::Problems() const {
+std::vector<Message> CProfile::ProblemMessages() const {
     CSimpleIniA ini;
     return LoadProfile(m_path, ini);
+}
+
+std::vector<std::string> CProfile::Problems() const {
+    std::vector<std::string> lines;
+    for (const Message& problem : ProblemMessages())
+        lines.push_back(English(problem));
+    return lines;
 }
 
 CGradeCutoffs CProfile::ReadCutoffs() const {
@@ -180,6 +197,11 @@ CGradeCutoffs CProfile::ReadCutoffs() const {
 }
 
 bool CProfile::WriteCutoffs(const CGradeCutoffs& cutoffs, Write kind, std::string* error) const {
+    return InEnglishIfAsked(error,
+                            [&](Message* message) { return WriteCutoffs(cutoffs, kind, message); });
+}
+
+bool CProfile::WriteCutoffs(const CGradeCutoffs& cutoffs, Write kind, Message* error) const {
     return Rewrite(m_path, kind, error, [&](CSimpleIniA& ini) {
         for (const int grade : kWriteOrder) {
             const std::string key(kGradeNames[grade]);
@@ -202,20 +224,22 @@ std::vector<std::string> CProfile::ReadRecentFiles() const {
 }
 
 bool CProfile::WriteRecentFiles(const std::vector<std::string>& files, std::string* error) const {
-    return Rewrite(m_path, Write::Automatic, error, [&](CSimpleIniA& ini) {
-        int written = 0;
-        for (const std::string& file : files) {
-            // A name with a line break cannot be kept in a line-based file.
-            if (written == kRecentFileCount || file.empty() ||
-                file.find_first_of("\r\n") != std::string::npos) {
-                continue;
+    return InEnglishIfAsked(error, [&](Message* message) {
+        return Rewrite(m_path, Write::Automatic, message, [&](CSimpleIniA& ini) {
+            int written = 0;
+            for (const std::string& file : files) {
+                // A name with a line break cannot be kept in a line-based file.
+                if (written == kRecentFileCount || file.empty() ||
+                    file.find_first_of("\r\n") != std::string::npos) {
+                    continue;
+                }
+                ini.SetValue(kRecentSection, RecentKey(written).c_str(), file.c_str());
+                ++written;
             }
-            ini.SetValue(kRecentSection, RecentKey(written).c_str(), file.c_str());
-            ++written;
-        }
-        for (int i = written; i < kRecentFileCount; ++i) {
-            ini.Delete(kRecentSection, RecentKey(i).c_str(), true);
-        }
+            for (int i = written; i < kRecentFileCount; ++i) {
+                ini.Delete(kRecentSection, RecentKey(i).c_str(), true);
+            }
+        });
     });
 }
 
@@ -236,11 +260,13 @@ std::optional<WindowRect> CProfile::ReadMainWindow() const {
 }
 
 bool CProfile::WriteMainWindow(const WindowRect& rect, std::string* error) const {
-    return Rewrite(m_path, Write::Automatic, error, [&](CSimpleIniA& ini) {
-        const std::array<int, 4> values = {rect.left, rect.top, rect.width, rect.height};
-        for (std::size_t i = 0; i < kWindowKeys.size(); ++i) {
-            ini.SetValue(kWindowSection, kWindowKeys[i], std::to_string(values[i]).c_str());
-        }
+    return InEnglishIfAsked(error, [&](Message* message) {
+        return Rewrite(m_path, Write::Automatic, message, [&](CSimpleIniA& ini) {
+            const std::array<int, 4> values = {rect.left, rect.top, rect.width, rect.height};
+            for (std::size_t i = 0; i < kWindowKeys.size(); ++i) {
+                ini.SetValue(kWindowSection, kWindowKeys[i], std::to_string(values[i]).c_str());
+            }
+        });
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cutoffs.h"
+#include "message.h"
 
 #include <cstddef>
 #include <optional>
@@ -35,7 +36,8 @@ public:
     // One line for each thing the program could not read as written (a value replaced by
     // its default, NUL bytes, a file too large or unreadable). While there is any, only
     // a write the teacher confirmed replaces the file; every other write leaves it as it is.
-    std::vector<std::string> Problems() const;
+    std::vector<Message> ProblemMessages() const;
+    std::vector<std::string> Problems() const; // in English
 
     // Who asked for a write: the program on its own, or the teacher (Preferences' OK).
     enum class Write { Automatic, Confirmed };
@@ -43,6 +45,7 @@ public:
     // Section "Grade Cutoffs", keys "A+" ... "D-"; defaults for missing or unparsable keys.
     CGradeCutoffs ReadCutoffs() const;
     bool WriteCutoffs(const CGradeCutoffs& cutoffs, Write kind, std::string* error = nullptr) const;
+    bool WriteCutoffs(const CGradeCutoffs& cutoffs, Write kind, Message* error) const;
 
     // Section "Recent File List", keys "File1" ... "File4", newest first.
     static constexpr int kRecentFileCount = 4;

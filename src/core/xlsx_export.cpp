@@ -174,9 +174,13 @@ struct TempFolder {
 
 bool ExportXlsx(const std::vector<XlsxClass>& classes, const std::string& path,
                 std::string& error) {
+    return InEnglish(error, [&](Message& message) { return ExportXlsx(classes, path, message); });
+}
+
+bool ExportXlsx(const std::vector<XlsxClass>& classes, const std::string& path, Message& error) {
     const TempFolder folder;
     if (folder.path.empty()) {
-        error = "no temporary folder could be made for the workbook";
+        error = Message(MessageId::XlsxNoTemporaryFolder);
         return false;
     }
     const std::string built = (folder.path / "book.xlsx").string();
@@ -184,7 +188,7 @@ bool ExportXlsx(const std::vector<XlsxClass>& classes, const std::string& path,
     options.tmpdir = const_cast<char*>(folder.path.c_str());
     lxw_workbook* book = workbook_new_opt(built.c_str(), &options);
     if (book == nullptr) {
-        error = "the workbook could not be started";
+        error = Message(MessageId::XlsxNotStarted);
         return false;
     }
     std::vector<std::string> names;
@@ -208,11 +212,11 @@ bool ExportXlsx(const std::vector<XlsxClass>& classes, const std::string& path,
     if (result == LXW_NO_ERROR)
         result = closed;
     if (result != LXW_NO_ERROR) {
-        error = std::string("the workbook could not be written: ") + lxw_strerror(result);
+        error = {MessageId::XlsxNotWritten, {lxw_strerror(result)}};
         return false;
     }
     std::vector<unsigned char> bytes;
-    if (!ReadFileBytes(built, std::size_t{1} << 30, "a workbook", bytes, error))
+    if (!ReadFileBytes(built, std::size_t{1} << 30, Message(MessageId::KindWorkbook), bytes, error))
         return false;
     return WriteFileAtomically(path, bytes.data(), bytes.size(), error);
 }

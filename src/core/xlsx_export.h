@@ -1,5 +1,7 @@
 #pragma once
 
+#include "message.h"
+
 #include <string>
 #include <vector>
 
@@ -23,5 +25,6 @@ std::vector<std::string> WorkbookSheetNames(const std::vector<std::string>& clas
 // texts as text cells (never a formula, whatever they begin with), a missing score blank.
 // The file is replaced only once the whole workbook is written; false with error set.
 bool ExportXlsx(const std::vector<XlsxClass>& classes, const std::string& path, std::string& error);
+bool ExportXlsx(const std::vector<XlsxClass>& classes, const std::string& path, Message& error);
 
 } // namespace markwise

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/cutoffs.h"
+#include "core/message.h"
 
 #include <string>
 
@@ -29,7 +30,7 @@ public:
     virtual CGradeCutoffs currentCutoffs() const = 0;
     // Gives a new set to the application and to every open grade sheet view, and writes it
     // to the profile at once; false, with the reason, when the profile could not be written.
-    virtual bool applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) = 0;
+    virtual bool applyCutoffs(const CGradeCutoffs& cutoffs, Message* error) = 0;
 };
 
 } // namespace markwise

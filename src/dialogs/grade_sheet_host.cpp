@@ -30,7 +30,7 @@ CGradeCutoffs GradeSheetHost::currentCutoffs() const {
     return m_view.frameworkDocument().services().cutoffs.current();
 }
 
-bool GradeSheetHost::applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
+bool GradeSheetHost::applyCutoffs(const CGradeCutoffs& cutoffs, Message* error) {
     return m_view.frameworkDocument().services().cutoffs.apply(cutoffs, error);
 }
 

@@ -16,7 +16,7 @@ public:
     QWidget* widget() override;
     void showLastAssignment() override;
     CGradeCutoffs currentCutoffs() const override;
-    bool applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) override;
+    bool applyCutoffs(const CGradeCutoffs& cutoffs, Message* error) override;
 
 private:
     CMarkwiseView& m_view;

@@ -46,7 +46,7 @@ ImportColumnsModel::ImportColumnsModel(const CsvSheet& sheet, const CMarkwiseDoc
     std::size_t scores = 0; // the sheet's assignment columns, in order
     for (const CsvColumnChoice& choice : sheet.columns) {
         const bool isScores = choice.use == CsvColumnUse::Scores;
-        Row row{choice.use, kNewAssignment, {}, QString::fromStdString(choice.reason)};
+        Row row{choice.use, kNewAssignment, {}, translated(choice.reason)};
         if (isScores)
             row.points = Number(choice.points.value_or(choice.proposedPoints));
         if (isScores && doc != nullptr && plan != nullptr && scores < plan->columns.size()) {

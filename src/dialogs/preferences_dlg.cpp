@@ -3,6 +3,7 @@
 #include "dialog_host.h"
 #include "dialog_layout.h"
 #include "field_rules.h"
+#include "framework/text.h"
 #include "framework/ui_seam.h"
 
 #include <QGridLayout>
@@ -93,11 +94,11 @@ void CPreferencesDlg::accept() {
             return;
         cutoffs.Set(grade, value);
     }
-    std::string error;
+    Message error;
     if (!m_host.applyCutoffs(cutoffs, &error)) {
         UiSeam::tell(this, tr("The grade cutoffs could not be saved in your settings:"
                               "\n%1\nThey apply until Markwise closes.")
-                               .arg(QString::fromStdString(error)));
+                               .arg(translated(error)));
     }
     QDialog::accept();
 }

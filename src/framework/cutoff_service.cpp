@@ -8,7 +8,7 @@ void CutoffService::load() {
     m_cutoffs = m_profile.ReadCutoffs();
 }
 
-bool CutoffService::apply(const CGradeCutoffs& cutoffs, std::string* error) {
+bool CutoffService::apply(const CGradeCutoffs& cutoffs, Message* error) {
     m_cutoffs = cutoffs;
     emit changed(m_cutoffs);
     return m_profile.WriteCutoffs(cutoffs, CProfile::Write::Confirmed, error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/cutoffs.h"
+#include "core/message.h"
 
 #include <QObject>
 #include <string>
@@ -22,7 +23,7 @@ public:
     // Preferences accepted: the new set becomes current, every window is told (changed)
     // and it goes to the profile at once, so no window later writes back an old set.
     // False with the reason in error when the profile could not be written.
-    bool apply(const CGradeCutoffs& cutoffs, std::string* error = nullptr);
+    bool apply(const CGradeCutoffs& cutoffs, Message* error = nullptr);
     // A grade sheet closing leaves the current set in the profile, unless a set confirmed
     // there since takes precedence.
     void keep() const;

@@ -78,15 +78,15 @@ CDocument* CDocManager::openDocumentFile(const QString& path) {
     if (!lockClass(absolute, lock)) {
         return nullptr;
     }
-    std::string error;
+    Message error;
     std::unique_ptr<CMarkwiseDoc> data = LoadClassFile(pathBytes(absolute), error);
     if (!data) {
-        UiSeam::tell(window(), QString::fromLocal8Bit(error));
+        UiSeam::tell(window(), translated(error));
         return nullptr;
     }
     if (!data->m_policyDropped.empty()) {
         UiSeam::warn(window(), QStringLiteral("%1: %2").arg(QFileInfo(absolute).fileName(),
-                                                            toQString(data->m_policyDropped)));
+                                                            translated(data->m_policyDropped)));
     }
     CDocument* document = addDocument(std::move(data), absolute, QFileInfo(absolute).fileName());
     if (document) {

@@ -7,6 +7,7 @@
 #include "doc_manager.h"
 #include "file_names.h"
 #include "recent_files.h"
+#include "text.h"
 #include "ui_seam.h"
 #include "view.h"
 
@@ -148,7 +149,7 @@ bool CDocument::saveTo(const QString& path) {
                     Buttons::OkCancel) != Answer::Ok) {
         return false;
     }
-    std::string error;
+    Message error;
     const std::vector<unsigned char> bytes = WriteClass(*m_data);
     if (!SaveClassBytes(pathBytes(path), bytes, error)) {
         // Only the folder's flush failed: the file holds these bytes now, and the next save
@@ -159,7 +160,7 @@ bool CDocument::saveTo(const QString& path) {
         }
         // The changes can go somewhere else at once (a write-protected file, say).
         const Answer next =
-            UiSeam::ask(m_manager.window(), QString::fromLocal8Bit(error), Buttons::SaveAsCancel);
+            UiSeam::ask(m_manager.window(), translated(error), Buttons::SaveAsCancel);
         return next == Answer::SaveAs && doSave(QString());
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();

@@ -7,6 +7,7 @@
 #include "document.h"
 #include "file_guard.h"
 #include "file_names.h"
+#include "text.h"
 #include "ui_seam.h"
 #include "user_folders.h"
 
@@ -45,9 +46,8 @@ QString TagOf(const QString& fileName) {
 
 // Empty, or why not.
 QString WriteBytes(const QString& file, const void* data, std::size_t size) {
-    std::string error;
-    return WriteFileAtomically(pathBytes(file), data, size, error) ? QString()
-                                                                   : QString::fromLocal8Bit(error);
+    Message error;
+    return WriteFileAtomically(pathBytes(file), data, size, error) ? QString() : translated(error);
 }
 
 void RemoveCopy(const QString& recordFile, const QString& copyFile) {
@@ -167,9 +167,9 @@ bool CRecoveryCopies::Write(const CDocument& document, Copy& copy,
     // The record first: ended between the two, the previous copy (or none) stays whole.
     QString failure = WriteBytes(base + kRecordSuffix, recordBytes.constData(),
                                  static_cast<std::size_t>(recordBytes.size()));
-    std::string error;
+    Message error;
     if (failure.isEmpty() && !SaveClassBytes(pathBytes(base + kCopySuffix), bytes, error)) {
-        failure = QString::fromLocal8Bit(error);
+        failure = translated(error);
     }
     if (!failure.isEmpty()) {
         Failed(failure);
@@ -256,10 +256,10 @@ void CRecoveryCopies::OfferRecovery(QWidget* parent) {
     const bool recover = UiSeam::ask(parent, text, Buttons::RecoverDiscard) == Answer::Recover;
     for (const Abandoned& copy : copies) {
         if (recover) {
-            std::string error;
+            Message error;
             std::unique_ptr<CMarkwiseDoc> data = LoadClassFile(pathBytes(copy.copyFile), error);
             if (!data) {
-                UiSeam::tell(parent, QString::fromLocal8Bit(error));
+                UiSeam::tell(parent, translated(error));
                 continue; // kept, so the copy can still be rescued by hand
             }
             data->SetModifiedFlag(true);

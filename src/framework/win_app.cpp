@@ -11,7 +11,7 @@ CWinApp::~CWinApp() = default;
 void CWinApp::loadProfileSettings() {
     m_recentFiles.load();
     m_cutoffs.load();
-    m_profileProblems = m_profile.Problems();
+    m_profileProblems = m_profile.ProblemMessages();
 }
 
 } // namespace markwise

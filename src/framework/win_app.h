@@ -26,7 +26,7 @@ public:
     // The recent-file list and the grade cutoffs, from the profile.
     void loadProfileSettings();
     // What loadProfileSettings could not read as written, one line each.
-    const std::vector<std::string>& profileProblems() const { return m_profileProblems; }
+    const std::vector<Message>& profileProblems() const { return m_profileProblems; }
     CDocManager& docManager() { return m_docManager; }
     const AppServices& services() const { return m_docManager.services(); }
     const CGradeCutoffs& cutoffs() const { return m_cutoffs.current(); }
@@ -36,7 +36,7 @@ public:
 
 private:
     CProfile m_profile;
-    std::vector<std::string> m_profileProblems;
+    std::vector<Message> m_profileProblems;
     CutoffService m_cutoffs;
     RecentFiles m_recentFiles;
     PrintServices m_printing;

@@ -52,10 +52,10 @@ void PasteScores(CMarkwiseView& view) {
     const QString text = QGuiApplication::clipboard()->text();
     const char decimalPoint = QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
     std::vector<MergeScoreChange> changes;
-    std::string error;
+    Message error;
     if (!PlanPaste(*view.GetDocument(), cell.student, cell.column, text.toStdString(), decimalPoint,
                    changes, error)) {
-        UiSeam::warn(&view, QString::fromStdString(error));
+        UiSeam::warn(&view, translated(error));
         return;
     }
     ApplyChanges(view, QCoreApplication::translate("Sheet", "Paste"), std::move(changes));

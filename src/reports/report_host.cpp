@@ -22,7 +22,7 @@ CGradeCutoffs ReportHost::currentCutoffs() const {
     return m_view.frameworkDocument().services().cutoffs.current();
 }
 
-bool ReportHost::applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) {
+bool ReportHost::applyCutoffs(const CGradeCutoffs& cutoffs, Message* error) {
     return m_view.frameworkDocument().services().cutoffs.apply(cutoffs, error);
 }
 

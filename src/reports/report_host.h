@@ -18,7 +18,7 @@ public:
     // A report has no assignment columns to scroll.
     void showLastAssignment() override {}
     CGradeCutoffs currentCutoffs() const override;
-    bool applyCutoffs(const CGradeCutoffs& cutoffs, std::string* error) override;
+    bool applyCutoffs(const CGradeCutoffs& cutoffs, Message* error) override;
 
 private:
     CView& m_view;

@@ -6,11 +6,17 @@
 #include "dialogs/import_columns_dlg.h"
 #include "dialogs/import_columns_model.h"
 #include "dialogs/import_preview_dlg.h"
+#include "framework/child_frame.h"
 #include "framework/commands.h"
+#include "framework/ui_language.h"
+#include "gradesheet/markwise_view.h"
+#include "gradesheet/sheet_keyboard.h"
 #include "support/app_fixture.h"
 #include "support/zip_entry.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -213,6 +219,63 @@ private slots:
                  QStringList{"bad.csv: Line 2, column \"Quiz\": a quoted cell is not closed. Add "
                              "the closing double quote."});
         QCOMPARE(manager().documents().size(), std::size_t(2));
+    }
+
+    // A refusal and a column's note in German: the sentence translated, the file's line,
+    // column title and cell as the file holds them; with the translation gone, today's English.
+    void importAndPasteRefusalsFollowTheLanguage() {
+        CDocument& sample = startWithSample();
+        const QString bad =
+            writeCsv("bad.csv", "Last Name,First Name,Quiz\nLee,Ann,abc\nKim,Bo,7\n");
+        const QString notes = writeCsv("notes.csv", "Last Name,First Name,E-mail\nLee,Ann,a@b.c\n");
+        auto& keys = static_cast<CMarkwiseView*>(manager().activeFrame()->view())->keyboard();
+        const CMarkwiseDoc& doc = sample.data();
+        const QString where = QString("\"%1\" für %2")
+                                  .arg(QString::fromStdString(doc.m_assignments[0].m_title),
+                                       QString::fromStdString(doc.GetFullName(1)));
+        // The columns are shown, then the import is cancelled: only the sample stays open.
+        auto& questions = frame().interchange().scoreImportQuestions();
+        questions.chooseColumns = [shown = questions.chooseColumns](auto&&... args) {
+            shown(args...);
+            return false;
+        };
+        const double before = doc.m_assignments[0].m_scores[1];
+        const auto refusals = [&] {
+            m_messages.texts.clear();
+            m_messages.file = bad;
+            run(ID_FILE_CSV_IMPORT);
+            m_messages.file = notes;
+            run(ID_FILE_CSV_IMPORT);
+            keys.setCell({0, 0});
+            QGuiApplication::clipboard()->setText("1\nx\n");
+            run(ID_EDIT_PASTE);
+            keys.setCell({0, kNameColumn});
+            run(ID_EDIT_PASTE);
+            return m_messages.texts;
+        };
+        {
+            const UiLanguage german{QLocale(QLocale::German, QLocale::Germany)};
+            QCOMPARE(refusals(),
+                     (QStringList{"bad.csv: Zeile 2, Spalte \"Quiz\": \"abc\" ist keine Punktzahl. "
+                                  "Ändern Sie den Wert, oder setzen Sie die Spalte auf „Nicht "
+                                  "übernommen“.",
+                                  "\"x\" (Zeile 2, Spalte 1 der eingefügten Zellen, " + where +
+                                      ") ist keine Punktzahl. Es wurde nichts eingefügt.",
+                                  "Wählen Sie die Punktzelle, bei der die eingefügten Punkte "
+                                  "beginnen sollen."}));
+            QCOMPARE(columnRows.last(), QString("E-mail|Nicht übernommen||enthält Text, keine "
+                                                "Punktzahlen"));
+        }
+        QCOMPARE(refusals(),
+                 (QStringList{"bad.csv: Line 2, column \"Quiz\": \"abc\" is not a score. Change "
+                              "it, or mark the column ignored.",
+                              "\"x\" (row 2, column 1 of the pasted cells, " +
+                                  QString(where).replace("für", "for") +
+                                  ") is not a score. Nothing was pasted.",
+                              "Choose the score cell the pasted scores begin at."}));
+        QCOMPARE(columnRows.last(), QString("E-mail|Ignored||holds text, not scores"));
+        QCOMPARE(doc.m_assignments[0].m_scores[1], before);
+        QCOMPARE(manager().documents().size(), std::size_t(1));
     }
 
     // The Moodle file's columns as the dialog shows them; the points the teacher confirms or

@@ -122,6 +122,8 @@ private slots:
         for (const char* layer :
              {"framework", "gradesheet", "dialogs", "summaries", "reports", "app"})
             layers.append(sourceDir + QStringLiteral("/src/") + QLatin1String(layer));
+        // The core's sentences, which the desktop translates by their English templates.
+        layers.append(sourceDir + QStringLiteral("/src/core/message.cpp"));
         for (const QString& language : kLanguages) {
             const QString name = QStringLiteral("markwise_%1.ts").arg(language);
             const QString copy = copies.filePath(name);

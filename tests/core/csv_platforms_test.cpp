@@ -26,7 +26,7 @@ std::vector<std::string> Uses(const CsvSheet& sheet) {
     std::vector<std::string> out;
     for (const CsvColumnChoice& c : sheet.columns)
         out.push_back(c.header + "=" + kNames[static_cast<int>(c.use)] +
-                      (c.reason.empty() ? "" : ": " + c.reason));
+                      (c.reason.empty() ? "" : ": " + English(c.reason)));
     return out;
 }
 
@@ -102,7 +102,7 @@ TEST(CsvPlatforms, MoodleExportAsksForPointsUntilTheTeacherGivesThem) {
     }
     EXPECT_EQ(proposals, (std::vector<double>{20, 8.5, 39}));
     EXPECT_EQ(sheet.assignments[0].title, "Essay 1");
-    EXPECT_EQ(PointsNotGiven(sheet.assignments),
+    EXPECT_EQ(English(PointsNotGiven(sheet.assignments)),
               "line 1, column \"Assignment: Essay 1 (Real)\": the file gives no points possible. "
               "Add a \"Points Possible\" row, or the points to the title: \"Essay 1 (N pts)\".");
 
@@ -116,8 +116,8 @@ TEST(CsvPlatforms, MoodleExportAsksForPointsUntilTheTeacherGivesThem) {
     std::string bytes;
     ASSERT_TRUE(LoadCsvBytes(Fixture("moodle_grades.csv"), bytes, error));
     ASSERT_TRUE(ReadCsvSheet(bytes, sheet, error, {}, &choices)) << error;
-    EXPECT_EQ(PointsNotGiven(sheet.assignments), "");
-    EXPECT_EQ(sheet.columns[2].reason, "ignored by the teacher");
+    EXPECT_EQ(English(PointsNotGiven(sheet.assignments)), "");
+    EXPECT_EQ(English(sheet.columns[2].reason), "ignored by the teacher");
     const auto doc = ClassFromSheet(sheet);
     ASSERT_EQ(doc->AssignmentsInUse(), 3);
     EXPECT_EQ(doc->m_assignments[2].m_pointsPossible, 40);
@@ -324,7 +324,7 @@ std::string Digest(const CsvSheet& sheet) {
     std::string out = std::to_string(int(sheet.kind)) + (sheet.hasIds ? "i" : "") +
                       (sheet.hasNames ? "n" : "") + "\n";
     for (const CsvColumnChoice& c : sheet.columns)
-        out += c.header + "|" + std::to_string(int(c.use)) + "|" + c.reason + "|" +
+        out += c.header + "|" + std::to_string(int(c.use)) + "|" + English(c.reason) + "|" +
                (c.points ? std::to_string(*c.points) : "-") + "|" +
                std::to_string(c.proposedPoints) + "\n";
     for (const CsvAssignmentColumn& a : sheet.assignments)
@@ -371,11 +371,11 @@ TEST(CsvPlatforms, ChoicesAppliedInPlaceMatchAFreshRead) {
                     choice.points = choice.points.value_or(choice.proposedPoints);
             kChanges[k](choices);
             CsvSheet fresh, inPlace = read;
-            std::string freshError, inPlaceError;
+            Message freshError, inPlaceError;
             const bool freshRead = SheetFromCells(cells, fresh, freshError, {}, &choices);
             EXPECT_EQ(SheetWithChoices(cells, inPlace, inPlaceError, {}, choices), freshRead)
                 << name << " change " << k;
-            EXPECT_EQ(inPlaceError, freshError) << name << " change " << k;
+            EXPECT_EQ(English(inPlaceError), English(freshError)) << name << " change " << k;
             EXPECT_EQ(Digest(inPlace), Digest(fresh)) << name << " change " << k;
             if (k == 1 || k == 3) { // a real change, so the comparison can tell
                 EXPECT_NE(Digest(inPlace), Digest(read)) << name << " change " << k;

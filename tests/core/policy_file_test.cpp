@@ -173,8 +173,8 @@ TEST(PolicyFile, ADamagedBlockOpensTheClassWithoutItAndSaysWhy) {
         std::string error;
         auto back = ReadClass(bytes.data(), bytes.size(), error);
         ASSERT_TRUE(back) << error;
-        EXPECT_NE(back->m_policyDropped.find("(" + reason), std::string::npos)
-            << back->m_policyDropped;
+        EXPECT_NE(English(back->m_policyDropped).find("(" + reason), std::string::npos)
+            << English(back->m_policyDropped);
         EXPECT_FALSE(back->NeedsPolicyBlock());
         EXPECT_EQ(WriteClass(*back), old);
     }

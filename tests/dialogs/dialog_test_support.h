@@ -27,7 +27,7 @@ public:
     QWidget* widget() override { return nullptr; }
     void showLastAssignment() override {}
     CGradeCutoffs currentCutoffs() const override { return cutoffs; }
-    bool applyCutoffs(const CGradeCutoffs& set, std::string*) override {
+    bool applyCutoffs(const CGradeCutoffs& set, Message*) override {
         applied.push_back(set);
         return true;
     }
