@@ -90,8 +90,7 @@ Printout MakePrintout(const std::string& report, const CMarkwiseDoc& doc, const 
         auto state = std::make_shared<ProgressReportState>();
         FindProgressStudents(doc, cutoff, *state);
         return [&doc, title, cutoffs, state, language](const PageRequest& page) {
-            return pageOf(
-                PrintProgressPage({doc, *state, cutoffs, title, language->texts}, page));
+            return pageOf(PrintProgressPage({doc, *state, cutoffs, title, language->texts}, page));
         };
     }
     if (request.starts_with("student:")) {

@@ -4,6 +4,7 @@
 #include "geometry/sheet_texts.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace markwise {
 namespace {
@@ -76,7 +77,7 @@ SheetSlice SliceOfPage(const SheetPrintGeometry& g, int nS, int nA, SheetPrintCo
 
 // A figure as the desktop shows it, as the core writes it where words say nothing.
 std::string ShownFigure(const SheetWords& words, std::string text) {
-    return words.shownNumber ? words.shownNumber(text) : text;
+    return words.shownNumber ? words.shownNumber(text) : std::move(text);
 }
 
 // The sheet's columns on a printout of assignments off..off+nCols-1: names, one per
@@ -172,9 +173,8 @@ SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs
         texts.push_back(
             {0, (pointsLine + 3 + c) * lineH, NumberedText(a, assignment.m_description)});
         for (int r = 0; r < rows; ++r) {
-            texts.push_back(
-                {x, (kFirstStudentLine + r) * lineH,
-                 ShownFigure(words, ScoreText(doc, a, firstStudent + r))});
+            texts.push_back({x, (kFirstStudentLine + r) * lineH,
+                             ShownFigure(words, ScoreText(doc, a, firstStudent + r))});
         }
     }
     if (totals) {
@@ -184,10 +184,12 @@ SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs
             StudentTotalTexts student = TotalTexts(doc, firstStudent + r, cutoffs);
             const int y = (kFirstStudentLine + r) * lineH;
             texts.push_back({totalsX, y, ShownFigure(words, std::move(student.received))});
-            texts.push_back({columnX(nCols + 2), y, ShownFigure(words, std::move(student.percent))});
+            texts.push_back(
+                {columnX(nCols + 2), y, ShownFigure(words, std::move(student.percent))});
             texts.push_back({columnX(nCols + 3), y, std::move(student.letter)});
         }
-        texts.push_back({totalsX, pointsLine * lineH, ShownFigure(words, doc.GetClassPossibleText())});
+        texts.push_back(
+            {totalsX, pointsLine * lineH, ShownFigure(words, doc.GetClassPossibleText())});
     }
     return out;
 }

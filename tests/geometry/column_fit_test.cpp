@@ -11,8 +11,8 @@
 #include "support/draw_lines.h"
 
 #include <algorithm>
-#include <utility>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace markwise {
 namespace {
@@ -168,7 +168,8 @@ TEST(ColumnFit, ReportsMakeRoomForLongNamesAndNegativePercents) {
               std::string::npos);
     // The cut-off over them in the same form.
     state->m_cutoffPercent = 87.5;
-    for (const auto& [input, ending] : {std::pair{progress, "= 87.5%"}, {shownProgress, "= 87,5 %"}}) {
+    for (const auto& [input, ending] :
+         {std::pair{progress, "= 87.5%"}, {shownProgress, "= 87,5 %"}}) {
         const std::string heading = ProgressHeading(input);
         EXPECT_EQ(heading.substr(heading.find("= ")), ending);
     }

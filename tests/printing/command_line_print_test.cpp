@@ -148,13 +148,21 @@ private slots:
              {"Schülerbericht", "Titel", "Prozent"},
              {"Relevé", "Titre", "Pourcentage"},
              {"Informe", "alumno", "Título", "Porcentaje"}},
-            {"students", {"Received", "Possible"}, {"Erreicht", "Möglich"}, {"Obtenu", "Possible"},
+            {"students",
+             {"Received", "Possible"},
+             {"Erreicht", "Möglich"},
+             {"Obtenu", "Possible"},
              {"Obtenido"}},
-            {"roster", {"Class", "roster", "Phone#"}, {"Klassenliste", "Telefon"},
-             {"Liste", "Téléphone"}, {"Lista", "Teléfono"}},
-            {"progress:100", {"Progress", "Cut-off", "Comment"}, {"Lernstandsberichte", "Grenze",
-             "Bemerkung"}, {"Bilans", "Seuil", "Appréciation"}, {"Informes", "Límite",
-             "Comentario"}},
+            {"roster",
+             {"Class", "roster", "Phone#"},
+             {"Klassenliste", "Telefon"},
+             {"Liste", "Téléphone"},
+             {"Lista", "Teléfono"}},
+            {"progress:100",
+             {"Progress", "Cut-off", "Comment"},
+             {"Lernstandsberichte", "Grenze", "Bemerkung"},
+             {"Bilans", "Seuil", "Appréciation"},
+             {"Informes", "Límite", "Comentario"}},
         };
         // A figure with a fraction, "88.3889%" or "1.5" in English, becomes "88,3889 %", "1,5".
         static const QRegularExpression fraction(QStringLiteral(R"(^(\d+)\.(\d+)%?$)"));
@@ -174,8 +182,8 @@ private slots:
                     fractions << m.captured(1) + "," + m.captured(2);
             QVERIFY2(c.report == "roster" || !fractions.isEmpty(), qPrintable(c.report));
             for (const auto& [locale, words] : {std::pair{QStringLiteral("de_DE.UTF-8"), c.de},
-                                               {QStringLiteral("fr_FR.UTF-8"), c.fr},
-                                               {QStringLiteral("es_ES.UTF-8"), c.es}}) {
+                                                {QStringLiteral("fr_FR.UTF-8"), c.fr},
+                                                {QStringLiteral("es_ES.UTF-8"), c.es}}) {
                 const QString translated = print(locale, c.report);
                 const PdfPage page = ReadPdfPages(translated).value(0);
                 const QString what = locale + " " + c.report;
