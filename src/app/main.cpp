@@ -6,7 +6,6 @@
 #include "gradesheet/command_line_print.h"
 #include "gradesheet/markwise_view.h"
 #include "markwise_app.h"
-#include "pdf/pdf_print.h"
 #include "reports/install_reports.h"
 #include "summaries/install_summaries.h"
 
@@ -51,7 +50,7 @@ int main(int argc, char* argv[]) {
         const markwise::DesktopCommandLine request =
             markwise::ParseDesktopCommandLine(markwise::ArgumentsAfterProgramName(argc, argv));
         if (request.error.empty() && request.toPdf)
-            return markwise::pdf::RunDesktopPdfPrinting(request);
+            return markwise::RunPdfPrinting(request, argc, argv);
         markwise::KeepHeapForPrinting();
         return markwise::RunCommandLinePrinting(argc, argv, markwise::MakeCommandLineReport);
     }

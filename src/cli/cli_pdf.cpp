@@ -25,7 +25,10 @@ CommandResult RunPdf(const Options& options, const CGradeCutoffs& cutoffs) {
                  pdfFile,
                  options.report,
                  options.allAssignments ? SheetPrintColumns::All : SheetPrintColumns::LastThatFit,
-                 {options.paper, 300}},
+                 {options.paper, 300},
+                 // Like every output of the command line: English, whatever the locale.
+                 EnglishReportTexts(),
+                 EnglishSheetWords()},
                 cutoffs, *fonts, error);
         if (!error.empty()) {
             result.status = kExitFile;

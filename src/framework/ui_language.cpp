@@ -38,11 +38,20 @@ bool IsCoreNumber(std::string_view text, bool& percent) {
     return i == text.size();
 }
 
+bool LoadProgramTranslation(QTranslator& translator, const QLocale& locale) {
+    return translator.load(locale, QStringLiteral("markwise"), QStringLiteral("_"),
+                           QStringLiteral(":/i18n"));
+}
+
 } // namespace
 
+bool UiLanguage::HasTranslation(const QLocale& locale) {
+    QTranslator probe;
+    return LoadProgramTranslation(probe, locale);
+}
+
 UiLanguage::UiLanguage(const QLocale& locale) : m_previous(QLocale()) {
-    if (m_program.load(locale, QStringLiteral("markwise"), QStringLiteral("_"),
-                       QStringLiteral(":/i18n"))) {
+    if (LoadProgramTranslation(m_program, locale)) {
         m_translated = QCoreApplication::installTranslator(&m_program);
         if (m_qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

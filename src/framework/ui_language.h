@@ -23,6 +23,9 @@ public:
 
     // True when a translation of the program was found and installed.
     bool translated() const { return m_translated; }
+    // Whether a UiLanguage of locale would translate, found without an application object
+    // (so the English way needs none).
+    static bool HasTranslation(const QLocale& locale = QLocale::system());
 
 private:
     QTranslator m_program;

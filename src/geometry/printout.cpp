@@ -34,14 +34,19 @@ struct AllStudentsJob {
     int width = 0;
     ReportBody body;
 };
+struct PrintoutLanguage {
+    ReportTexts texts;
+    SheetWords words;
+};
 PrintedPage allStudentsPage(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
-                            const PageRequest& request, AllStudentsJob& job) {
+                            const PrintoutLanguage& language, const PageRequest& request,
+                            AllStudentsJob& job) {
     PageRequest studentPage = request;
     const int perStudent =
         PaginateReport(studentPage, kStudentReportReservedLines, doc.AssignmentsInUse()).pageCount;
     const int student = (request.page - 1) / perStudent;
     studentPage.page = (request.page - 1) % perStudent + 1;
-    const StudentReportInput in{doc, student, cutoffs};
+    const StudentReportInput in{doc, student, cutoffs, language.texts, language.words};
     if (job.student != student || job.width != request.width) {
         job.body = StudentReportBody(in, studentPage);
         job.student = student;
@@ -56,20 +61,24 @@ PrintedPage allStudentsPage(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoff
 } // namespace
 
 Printout MakePrintout(const std::string& report, const CMarkwiseDoc& doc, const std::string& title,
-                      const CGradeCutoffs& cutoffs, SheetPrintColumns columns, std::string& error) {
+                      const CGradeCutoffs& cutoffs, SheetPrintColumns columns, std::string& error,
+                      const ReportTexts& texts, const SheetWords& words) {
     const std::string_view request = report;
+    // Shared by the copies of the printout, and outliving the caller's words.
+    const auto language = std::make_shared<const PrintoutLanguage>(PrintoutLanguage{texts, words});
     if (request == "sheet") {
         // Fitting the columns reads every student: once per strip, not once per page.
         auto cache = std::make_shared<SheetColumnsCache>();
-        return [&doc, title, cutoffs, columns, cache](const PageRequest& page) -> PrintedPage {
-            SheetPrintPage sheet =
-                LayoutSheetPrintPage(doc, cutoffs, title, page, columns, cache.get());
+        return [&doc, title, cutoffs, columns, cache,
+                language](const PageRequest& page) -> PrintedPage {
+            SheetPrintPage sheet = LayoutSheetPrintPage(doc, cutoffs, title, page, columns,
+                                                        cache.get(), language->words);
             return {std::move(sheet.texts), sheet.geometry.pageCount, sheet.morePages};
         };
     }
     if (request == "roster") {
-        return [&doc, title](const PageRequest& page) {
-            return pageOf(PrintRosterPage(doc, title, page));
+        return [&doc, title, language](const PageRequest& page) {
+            return pageOf(PrintRosterPage(doc, title, page, language->texts));
         };
     }
     if (request.starts_with("progress:")) {
@@ -80,8 +89,8 @@ Printout MakePrintout(const std::string& report, const CMarkwiseDoc& doc, const 
         }
         auto state = std::make_shared<ProgressReportState>();
         FindProgressStudents(doc, cutoff, *state);
-        return [&doc, title, cutoffs, state](const PageRequest& page) {
-            return pageOf(PrintProgressPage({doc, *state, cutoffs, title}, page));
+        return [&doc, title, cutoffs, state, language](const PageRequest& page) {
+            return pageOf(PrintProgressPage({doc, *state, cutoffs, title, language->texts}, page));
         };
     }
     if (request.starts_with("student:")) {
@@ -94,16 +103,17 @@ Printout MakePrintout(const std::string& report, const CMarkwiseDoc& doc, const 
                     std::to_string(doc.StudentsInUse() - 1) + ")";
             return {};
         }
-        return [&doc, student, cutoffs](const PageRequest& page) {
-            return pageOf(PrintStudentReportPage({doc, student, cutoffs}, page));
+        return [&doc, student, cutoffs, language](const PageRequest& page) {
+            return pageOf(PrintStudentReportPage(
+                {doc, student, cutoffs, language->texts, language->words}, page));
         };
     }
     if (request == "students") {
         if (!hasStudentsAndAssignments(doc, error))
             return {};
         auto job = std::make_shared<AllStudentsJob>();
-        return [&doc, cutoffs, job](const PageRequest& page) {
-            return allStudentsPage(doc, cutoffs, page, *job);
+        return [&doc, cutoffs, language, job](const PageRequest& page) {
+            return allStudentsPage(doc, cutoffs, *language, page, *job);
         };
     }
     error = "unknown report " + report + " (sheet, roster, progress:CUTOFF, student:N or students)";

@@ -3,7 +3,9 @@
 #include "core/cutoffs.h"
 #include "geometry/draw_text.h"
 #include "geometry/print_page.h"
+#include "geometry/report_texts.h"
 #include "geometry/sheet_print_page.h"
+#include "geometry/sheet_words.h"
 
 #include <functional>
 #include <string>
@@ -29,7 +31,10 @@ using Printout = std::function<PrintedPage(const PageRequest& request)>;
 // "students" (every student's report, each from a new page). title: the window title a
 // class window would carry. The document must outlive the printout and not change meanwhile: what
 // its pages share is worked out once. Empty with a one-line reason for anything else.
+// texts and words: the language the pages are written in (kept by the printout).
 Printout MakePrintout(const std::string& report, const CMarkwiseDoc& doc, const std::string& title,
-                      const CGradeCutoffs& cutoffs, SheetPrintColumns columns, std::string& error);
+                      const CGradeCutoffs& cutoffs, SheetPrintColumns columns, std::string& error,
+                      const ReportTexts& texts = EnglishReportTexts(),
+                      const SheetWords& words = EnglishSheetWords());
 
 } // namespace markwise

@@ -22,8 +22,9 @@ std::array<std::string_view, 4> Headers(const ProgressReportInput& in) {
 } // namespace
 
 std::string ProgressHeading(const ProgressReportInput& in) {
+    // The cut-off in the same form as the percents listed under it.
     return FillInReportText(in.texts.progressFor, ReportHeadingTitle(in.documentTitle),
-                            FormatPercentG(in.state.m_cutoffPercent));
+                            ShownNumbers(in.texts, {FormatPercentG(in.state.m_cutoffPercent)})[0]);
 }
 
 std::vector<std::string> ProgressRowTexts(const ProgressReportInput& in, int k) {

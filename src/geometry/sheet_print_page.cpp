@@ -4,6 +4,7 @@
 #include "geometry/sheet_texts.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace markwise {
 namespace {
@@ -74,15 +75,18 @@ SheetSlice SliceOfPage(const SheetPrintGeometry& g, int nS, int nA, SheetPrintCo
     return slice;
 }
 
+// A figure as the desktop shows it, as the core writes it where words say nothing.
+std::string ShownFigure(const SheetWords& words, std::string text) {
+    return words.shownNumber ? words.shownNumber(text) : std::move(text);
+}
+
 // The sheet's columns on a printout of assignments off..off+nCols-1: names, one per
 // assignment, then received, percent and letter when the totals print. Every student
 // counts, not only this page's, so all pages of the printout line up.
 FittedColumns FitSheetColumns(const CMarkwiseDoc& doc, const CGradeCutoffs& cutoffs,
                               const SheetSlice& slice, bool totals, int printableWidth,
                               const SheetWords& words) {
-    const auto shown = [&words](const std::string& text) {
-        return words.shownNumber ? words.shownNumber(text) : text;
-    };
+    const auto shown = [&words](const std::string& text) { return ShownFigure(words, text); };
     const int nS = doc.StudentsInUse();
     const int nCols = slice.columns;
     std::vector<int> placed{0};
@@ -99,13 +103,13 @@ FittedColumns FitSheetColumns(const CMarkwiseDoc& doc, const CGradeCutoffs& cuto
         const int a = slice.firstAssignment + c;
         const auto column = static_cast<std::size_t>(c) + 1;
         widths.widen(column, NumberedText(a, ""));
-        widths.widen(column, doc.GetPointsPossibleText(a));
+        widths.widen(column, shown(doc.GetPointsPossibleText(a)));
         for (int s = 0; s < nS; ++s)
             widths.widen(column, shown(ScoreText(doc, a, s)));
     }
     if (totals) {
         const auto first = static_cast<std::size_t>(nCols) + 1;
-        widths.widen(first, doc.GetClassPossibleText());
+        widths.widen(first, shown(doc.GetClassPossibleText()));
         for (int s = 0; s < nS; ++s) {
             const StudentTotalTexts t = TotalTexts(doc, s, cutoffs);
             widths.widenRow(std::vector<std::string>{shown(t.received), shown(t.percent), t.letter},
@@ -164,13 +168,13 @@ SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs
         const int a = off + c;
         const CAssignment& assignment = doc.m_assignments[a];
         const int x = columnX(c + 1);
-        texts.push_back({x, pointsLine * lineH, doc.GetPointsPossibleText(a)});
+        texts.push_back({x, pointsLine * lineH, ShownFigure(words, doc.GetPointsPossibleText(a))});
         texts.push_back({x, kHeadingLine * lineH, NumberedText(a, "")});
         texts.push_back(
             {0, (pointsLine + 3 + c) * lineH, NumberedText(a, assignment.m_description)});
         for (int r = 0; r < rows; ++r) {
-            texts.push_back(
-                {x, (kFirstStudentLine + r) * lineH, ScoreText(doc, a, firstStudent + r)});
+            texts.push_back({x, (kFirstStudentLine + r) * lineH,
+                             ShownFigure(words, ScoreText(doc, a, firstStudent + r))});
         }
     }
     if (totals) {
@@ -179,11 +183,13 @@ SheetPrintPage LayoutSheetPrintPage(const CMarkwiseDoc& doc, const CGradeCutoffs
         for (int r = 0; r < rows; ++r) {
             StudentTotalTexts student = TotalTexts(doc, firstStudent + r, cutoffs);
             const int y = (kFirstStudentLine + r) * lineH;
-            texts.push_back({totalsX, y, std::move(student.received)});
-            texts.push_back({columnX(nCols + 2), y, std::move(student.percent)});
+            texts.push_back({totalsX, y, ShownFigure(words, std::move(student.received))});
+            texts.push_back(
+                {columnX(nCols + 2), y, ShownFigure(words, std::move(student.percent))});
             texts.push_back({columnX(nCols + 3), y, std::move(student.letter)});
         }
-        texts.push_back({totalsX, pointsLine * lineH, doc.GetClassPossibleText()});
+        texts.push_back(
+            {totalsX, pointsLine * lineH, ShownFigure(words, doc.GetClassPossibleText())});
     }
     return out;
 }

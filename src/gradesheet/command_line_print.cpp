@@ -5,6 +5,9 @@
 #include "core/profile.h"
 #include "core/shown_text.h"
 #include "framework/print_services.h"
+#include "framework/report_words.h"
+#include "framework/translated_sheet_words.h"
+#include "framework/ui_language.h"
 #include "framework/user_folders.h"
 #include "pdf/pdf_print.h"
 #include "sheet_print_job.h"
@@ -39,7 +42,7 @@ QPageSize pageSizeOf(PaperSize paper) {
 
 int print(const DesktopCommandLine& request, const CommandLineReportMaker& makeReport) {
     if (request.toPdf)
-        return pdf::RunDesktopPdfPrinting(request);
+        return pdf::RunDesktopPdfPrinting(request, TranslatedReportTexts(), TranslatedSheetWords());
     const QString classFile = QString::fromLocal8Bit(request.classFile);
     std::string loadError;
     const auto doc = LoadClassFile(request.classFile, loadError);
@@ -58,7 +61,8 @@ int print(const DesktopCommandLine& request, const CommandLineReportMaker& makeR
     }
     SheetPrintJob sheet(*doc, title, cutoffs,
                         request.allAssignments ? SheetPrintColumns::All
-                                               : SheetPrintColumns::LastThatFit);
+                                               : SheetPrintColumns::LastThatFit,
+                        TranslatedSheetWords());
     PrintJob& job = report ? *report : sheet;
 
     if (QPrinterInfo::defaultPrinter().isNull())
@@ -85,12 +89,21 @@ int RunCommandLinePrinting(int argc, char** argv, const CommandLineReportMaker& 
             std::fprintf(stderr, "markwise: %s\n", qPrintable(text));
     });
     QApplication app(argc, argv);
+    const UiLanguage language;
     // What is left once Qt has taken its own options out.
     const DesktopCommandLine request =
         ParseDesktopCommandLine(ArgumentsAfterProgramName(argc, argv));
     if (!request.error.empty())
         return fail(QString::fromLocal8Bit(request.error));
     return print(request, makeReport);
+}
+
+int RunPdfPrinting(const DesktopCommandLine& request, int argc, char** argv) {
+    if (!UiLanguage::HasTranslation())
+        return pdf::RunDesktopPdfPrinting(request);
+    const QCoreApplication app(argc, argv);
+    const UiLanguage language;
+    return pdf::RunDesktopPdfPrinting(request, TranslatedReportTexts(), TranslatedSheetWords());
 }
 
 } // namespace markwise

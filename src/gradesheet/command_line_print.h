@@ -18,6 +18,7 @@ namespace markwise {
 // Print; returns the process's exit status (errors: one line on stderr, status 1).
 class CMarkwiseDoc;
 class PrintJob;
+struct DesktopCommandLine;
 
 // The printout of a report other than the grade sheet; null with a one-line reason.
 using CommandLineReportMaker = std::function<std::unique_ptr<PrintJob>(
@@ -25,5 +26,10 @@ using CommandLineReportMaker = std::function<std::unique_ptr<PrintJob>(
     const CGradeCutoffs& cutoffs, std::string& error)>;
 
 int RunCommandLinePrinting(int argc, char** argv, const CommandLineReportMaker& makeReport = {});
+
+// `markwise --print-to-pdf ...` in the language the desktop would show: a translated
+// language takes a core application object for its translator; English needs none, so its
+// PDF is written as fast as the command line's.
+int RunPdfPrinting(const DesktopCommandLine& request, int argc, char** argv);
 
 } // namespace markwise

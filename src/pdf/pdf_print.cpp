@@ -107,12 +107,13 @@ bool PrintClassToPdf(const ClassPdfRequest& request, const CGradeCutoffs& cutoff
     }
     // The title a window on this file would carry: its file name.
     const std::string title = std::filesystem::path(request.classFile).filename().string();
-    const Printout printout =
-        MakePrintout(request.report, *doc, title, cutoffs, request.columns, error);
+    const Printout printout = MakePrintout(request.report, *doc, title, cutoffs, request.columns,
+                                           error, request.texts, request.words);
     return printout && WritePrintoutPdf(printout, request.setup, fonts, request.pdfFile, error);
 }
 
-int RunDesktopPdfPrinting(const DesktopCommandLine& request) {
+int RunDesktopPdfPrinting(const DesktopCommandLine& request, const ReportTexts& texts,
+                          const SheetWords& words) {
     std::string error;
     auto fonts = PrintFonts::find(error);
     ClassPdfRequest pdf{request.classFile,
@@ -120,7 +121,9 @@ int RunDesktopPdfPrinting(const DesktopCommandLine& request) {
                         request.report,
                         request.allAssignments ? SheetPrintColumns::All
                                                : SheetPrintColumns::LastThatFit,
-                        {request.paper, request.resolution}};
+                        {request.paper, request.resolution},
+                        texts,
+                        words};
     if (fonts && PrintClassToPdf(pdf, CProfile().ReadCutoffs(), *fonts, error))
         return 0;
     std::fprintf(stderr, "markwise: %s\n", ShownText(error).c_str());

@@ -39,12 +39,18 @@ struct ClassPdfRequest {
     std::string report = "sheet";
     SheetPrintColumns columns = SheetPrintColumns::LastThatFit;
     PdfPageSetup setup;
+    // The language of the pages' own words and figures; English unless the desktop hands
+    // in its translation.
+    ReportTexts texts;
+    SheetWords words;
 };
 bool PrintClassToPdf(const ClassPdfRequest& request, const CGradeCutoffs& cutoffs,
                      PrintFonts& fonts, std::string& error);
 
 // `markwise --print-to-pdf OUT FILE ...`, without the desktop toolkit: the process's exit
-// status, an error as one line on stderr.
-int RunDesktopPdfPrinting(const DesktopCommandLine& request);
+// status, an error as one line on stderr. texts and words: the desktop's language.
+int RunDesktopPdfPrinting(const DesktopCommandLine& request,
+                          const ReportTexts& texts = EnglishReportTexts(),
+                          const SheetWords& words = EnglishSheetWords());
 
 } // namespace markwise::pdf

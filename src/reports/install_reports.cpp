@@ -2,6 +2,8 @@
 
 #include "framework/doc_template.h"
 #include "framework/paged_text_job.h"
+#include "framework/report_words.h"
+#include "framework/translated_sheet_words.h"
 #include "geometry/printout.h"
 #include "progress_reports_dlg.h"
 #include "progress_view.h"
@@ -28,8 +30,8 @@ void InstallReportWindows(ReportViewFactories& factories) {
 std::unique_ptr<PrintJob> MakeCommandLineReport(const std::string& report, const CMarkwiseDoc& doc,
                                                 const std::string& title,
                                                 const CGradeCutoffs& cutoffs, std::string& error) {
-    Printout printout =
-        MakePrintout(report, doc, title, cutoffs, SheetPrintColumns::LastThatFit, error);
+    Printout printout = MakePrintout(report, doc, title, cutoffs, SheetPrintColumns::LastThatFit,
+                                     error, TranslatedReportTexts(), TranslatedSheetWords());
     if (!printout)
         return nullptr;
     return std::make_unique<PrintoutJob>(std::move(printout));

@@ -16,7 +16,8 @@ void InstallReportWindows(ReportViewFactories& factories);
 
 // The printout a command line's `--report` value asks for: "roster", "progress:CUTOFF"
 // (empty comments), "student:N" (0-based class position) or "students" (every student's
-// report, each from a new page). title: the window title a class window would carry.
+// report, each from a new page), in the program's language. title: the window title a class
+// window would carry.
 // Null with a one-line reason for anything else.
 std::unique_ptr<PrintJob> MakeCommandLineReport(const std::string& report, const CMarkwiseDoc& doc,
                                                 const std::string& title,

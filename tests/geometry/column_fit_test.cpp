@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace markwise {
 namespace {
@@ -165,6 +166,13 @@ TEST(ColumnFit, ReportsMakeRoomForLongNamesAndNegativePercents) {
     ExpectNoCollisions(PrintProgressPage(shownProgress, kLetter).texts);
     EXPECT_NE(test::Lines(PrintProgressPage(shownProgress, kLetter).texts)[3].find("=-28,5714 % "),
               std::string::npos);
+    // The cut-off over them in the same form.
+    state->m_cutoffPercent = 87.5;
+    for (const auto& [input, ending] :
+         {std::pair{progress, "= 87.5%"}, {shownProgress, "= 87,5 %"}}) {
+        const std::string heading = ProgressHeading(input);
+        EXPECT_EQ(heading.substr(heading.find("= ")), ending);
+    }
 
     // On a page too narrow for the name the name is cut, never a number.
     const PageRequest narrow{1000, 3150, 226, 1}; // 4800 twips
@@ -189,14 +197,14 @@ TEST(ColumnFit, GradeSheetMakesRoomAndMarksNothingThatFits) {
     EXPECT_EQ(lines[1], "1130: 4200=1:  4560=2:  4920=Totals");
     EXPECT_EQ(lines[3], "1582: 0=Kowalski-Wisniewska, Aaliyah-Marie 4200=-2 4560=-2 4920=-4 "
                         "5280=-28.5714% 6480=F");
-    // The desktop's longer percent form moves the letter one cell on.
+    // The desktop's longer percent form is printed, and moves the letter one cell on.
     SheetWords germanWords;
     germanWords.shownNumber = GermanNumber;
     EXPECT_EQ(test::Lines(LayoutSheetPrintPage(*doc, cutoffs, "P.MKW", kLetter,
                                                SheetPrintColumns::LastThatFit, nullptr, germanWords)
                               .texts)[3],
               "1582: 0=Kowalski-Wisniewska, Aaliyah-Marie 4200=-2 4560=-2 4920=-4 "
-              "5280=-28.5714% 6600=F");
+              "5280=-28,5714 % 6600=F");
     // A job's pages share one placement per strip, worked out once: the same pages.
     SheetColumnsCache cache;
     for (int pass = 0; pass < 2; ++pass) {

@@ -289,7 +289,7 @@ TEST(PdfPrintTest, AClassFilePrintsItsReportOrSaysWhyNot) {
         std::remove(pdf.c_str());
         error.clear();
         const bool printed =
-            PrintClassToPdf({c.classFile, pdf, c.report, SheetPrintColumns::All, {}},
+            PrintClassToPdf({c.classFile, pdf, c.report, SheetPrintColumns::All, {}, {}, {}},
                             CGradeCutoffs(), fonts(), error);
         EXPECT_EQ(printed, !c.shown.empty()) << error;
         if (printed)

@@ -6,6 +6,7 @@
 #include "support/class_builder.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,11 +24,16 @@ namespace {
 
 // Runs the program (or a shell that runs it) without a display, its files limited to
 // fileSizeLimit bytes: its exit status (-1 for a crash) and its stderr.
+// locale, when given, is the system locale the program runs in.
 int Run(const QStringList& args, QString* errors = nullptr, rlim_t fileSizeLimit = RLIM_INFINITY,
-        const QString& program = QStringLiteral(MARKWISE_EXECUTABLE)) {
+        const QString& program = QStringLiteral(MARKWISE_EXECUTABLE),
+        const QString& locale = QString()) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE"})
         env.remove(name);
+    if (!locale.isEmpty())
+        for (const char* name : {"LC_ALL", "LANG"})
+            env.insert(name, locale);
     QProcess markwise;
     markwise.setProcessEnvironment(env);
     markwise.setChildProcessModifier([fileSizeLimit] {
@@ -112,6 +118,89 @@ private slots:
         pages = ReadPdfPages(roster);
         QCOMPARE(pages.size(), 2);
         QVERIFY(pages[1].has("Phone#"));
+    }
+
+    // The PDF is written in the language the desktop would show: its headings, words and
+    // number forms; English, and a language without a translation, exactly as before.
+    void pdfSpeaksTheSystemLocalesLanguage() {
+        const QString classFile = saved("Period3.MKW", *FilledClass(6, 3));
+        const auto print = [&](const QString& locale, const QString& report) {
+            const QString pdf = path(locale + "-" + QString(report).replace(':', '_') + ".pdf");
+            QString errors;
+            if (Run({"--print-to-pdf", pdf, "--page-size", "A4", classFile, "--report", report},
+                    &errors, RLIM_INFINITY, QStringLiteral(MARKWISE_EXECUTABLE), locale) != 0)
+                return QString();
+            QFile file(pdf);
+            return file.open(QIODevice::ReadOnly) ? pdf : QString();
+        };
+        const auto bytes = [](const QString& pdf) {
+            QFile file(pdf);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        struct Case {
+            QString report;
+            QStringList english, de, fr, es; // words on the first page
+        };
+        const QList<Case> cases{
+            {"sheet", {"Totals"}, {"Gesamt"}, {"Totaux"}, {"Totales"}},
+            {"student:3",
+             {"Student", "report", "Percent"},
+             {"Schülerbericht", "Titel", "Prozent"},
+             {"Relevé", "Titre", "Pourcentage"},
+             {"Informe", "alumno", "Título", "Porcentaje"}},
+            {"students",
+             {"Received", "Possible"},
+             {"Erreicht", "Möglich"},
+             {"Obtenu", "Possible"},
+             {"Obtenido"}},
+            {"roster",
+             {"Class", "roster", "Phone#"},
+             {"Klassenliste", "Telefon"},
+             {"Liste", "Téléphone"},
+             {"Lista", "Teléfono"}},
+            {"progress:100",
+             {"Progress", "Cut-off", "Comment"},
+             {"Lernstandsberichte", "Grenze", "Bemerkung"},
+             {"Bilans", "Seuil", "Appréciation"},
+             {"Informes", "Límite", "Comentario"}},
+        };
+        // A figure with a fraction, "88.3889%" or "1.5" in English, becomes "88,3889 %", "1,5".
+        static const QRegularExpression fraction(QStringLiteral(R"(^(\d+)\.(\d+)%?$)"));
+        for (const Case& c : cases) {
+            const QString english = print("C.UTF-8", c.report);
+            QVERIFY2(!english.isEmpty(), qPrintable(c.report));
+            // The English of an English locale and of an untranslated one: the same bytes.
+            for (const char* same : {"en_GB.UTF-8", "it_IT.UTF-8"})
+                QVERIFY2(bytes(print(QString(same), c.report)) == bytes(english),
+                         qPrintable(QString(same) + " " + c.report));
+            const PdfPage englishPage = ReadPdfPages(english).value(0);
+            for (const QString& word : c.english)
+                QVERIFY2(englishPage.has(word), qPrintable(c.report + ": " + word));
+            QStringList fractions;
+            for (const PdfWord& w : englishPage.words)
+                if (const auto m = fraction.match(w.text); m.hasMatch())
+                    fractions << m.captured(1) + "," + m.captured(2);
+            QVERIFY2(c.report == "roster" || !fractions.isEmpty(), qPrintable(c.report));
+            for (const auto& [locale, words] : {std::pair{QStringLiteral("de_DE.UTF-8"), c.de},
+                                                {QStringLiteral("fr_FR.UTF-8"), c.fr},
+                                                {QStringLiteral("es_ES.UTF-8"), c.es}}) {
+                const QString translated = print(locale, c.report);
+                const PdfPage page = ReadPdfPages(translated).value(0);
+                const QString what = locale + " " + c.report;
+                for (const QString& word : words + c.english)
+                    QVERIFY2(page.has(word) == words.contains(word),
+                             qPrintable(what + ": " + word));
+                for (const QString& number : fractions)
+                    QVERIFY2(page.has(number), qPrintable(what + ": " + number));
+                // The sign stands apart, after a no-break space; no figure keeps a point.
+                QCOMPARE(page.has("%"), c.report != "roster");
+                static const QRegularExpression englishFigure(QStringLiteral(R"(^\d+(\.\d+)?%?$)"));
+                for (const PdfWord& w : page.words)
+                    QVERIFY2(!englishFigure.match(w.text).hasMatch() ||
+                                 !(w.text.contains('.') || w.text.endsWith('%')),
+                             qPrintable(what + ": " + w.text));
+            }
+        }
     }
 
     void refusedRequestsWriteNoPdf() {
