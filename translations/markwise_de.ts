@@ -1706,20 +1706,20 @@ Notengewichtung</translation>
         <translation>sie gibt an, %1 Aufgaben zu enthalten (höchstens %2)</translation>
     </message>
     <message>
-        <source>Assignment %1: the points possible are not a number.</source>
-        <translation>Aufgabe %1: Die erreichbaren Punkte sind keine Zahl.</translation>
+        <source>Assignment %1: the points possible are not a number</source>
+        <translation>Aufgabe %1: Die erreichbaren Punkte sind keine Zahl</translation>
     </message>
     <message>
-        <source>Assignment %1: the points possible are infinite.</source>
-        <translation>Aufgabe %1: Die erreichbaren Punkte sind unendlich.</translation>
+        <source>Assignment %1: the points possible are infinite</source>
+        <translation>Aufgabe %1: Die erreichbaren Punkte sind unendlich</translation>
     </message>
     <message>
-        <source>Assignment %1: a score is not a number.</source>
-        <translation>Aufgabe %1: Eine Punktzahl ist keine Zahl.</translation>
+        <source>Assignment %1: a score is not a number</source>
+        <translation>Aufgabe %1: Eine Punktzahl ist keine Zahl</translation>
     </message>
     <message>
-        <source>Assignment %1: a score is infinite.</source>
-        <translation>Aufgabe %1: Eine Punktzahl ist unendlich.</translation>
+        <source>Assignment %1: a score is infinite</source>
+        <translation>Aufgabe %1: Eine Punktzahl ist unendlich</translation>
     </message>
     <message>
         <source>its assignment %1 has %2 score entries (at most %3)</source>

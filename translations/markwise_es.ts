@@ -1706,20 +1706,20 @@ Ponderación de calificaciones</translation>
         <translation>dice contener %1 tareas (como máximo %2)</translation>
     </message>
     <message>
-        <source>Assignment %1: the points possible are not a number.</source>
-        <translation>Tarea %1: los puntos posibles no son un número.</translation>
+        <source>Assignment %1: the points possible are not a number</source>
+        <translation>Tarea %1: los puntos posibles no son un número</translation>
     </message>
     <message>
-        <source>Assignment %1: the points possible are infinite.</source>
-        <translation>Tarea %1: los puntos posibles son infinitos.</translation>
+        <source>Assignment %1: the points possible are infinite</source>
+        <translation>Tarea %1: los puntos posibles son infinitos</translation>
     </message>
     <message>
-        <source>Assignment %1: a score is not a number.</source>
-        <translation>Tarea %1: una puntuación no es un número.</translation>
+        <source>Assignment %1: a score is not a number</source>
+        <translation>Tarea %1: una puntuación no es un número</translation>
     </message>
     <message>
-        <source>Assignment %1: a score is infinite.</source>
-        <translation>Tarea %1: una puntuación es infinita.</translation>
+        <source>Assignment %1: a score is infinite</source>
+        <translation>Tarea %1: una puntuación es infinita</translation>
     </message>
     <message>
         <source>its assignment %1 has %2 score entries (at most %3)</source>

@@ -1706,20 +1706,20 @@ Pondération des notes</translation>
         <translation>il indique contenir %1 devoirs (au plus %2)</translation>
     </message>
     <message>
-        <source>Assignment %1: the points possible are not a number.</source>
-        <translation>Devoir %1 : les points possibles ne sont pas un nombre.</translation>
+        <source>Assignment %1: the points possible are not a number</source>
+        <translation>Devoir %1 : les points possibles ne sont pas un nombre</translation>
     </message>
     <message>
-        <source>Assignment %1: the points possible are infinite.</source>
-        <translation>Devoir %1 : les points possibles sont infinis.</translation>
+        <source>Assignment %1: the points possible are infinite</source>
+        <translation>Devoir %1 : les points possibles sont infinis</translation>
     </message>
     <message>
-        <source>Assignment %1: a score is not a number.</source>
-        <translation>Devoir %1 : une note n&apos;est pas un nombre.</translation>
+        <source>Assignment %1: a score is not a number</source>
+        <translation>Devoir %1 : une note n&apos;est pas un nombre</translation>
     </message>
     <message>
-        <source>Assignment %1: a score is infinite.</source>
-        <translation>Devoir %1 : une note est infinie.</translation>
+        <source>Assignment %1: a score is infinite</source>
+        <translation>Devoir %1 : une note est infinie</translation>
     </message>
     <message>
         <source>its assignment %1 has %2 score entries (at most %3)</source>

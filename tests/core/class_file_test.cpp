@@ -278,11 +278,11 @@ TEST(ClassFile, TruncatedAndHostileFilesAreRefusedWithoutAllocating) {
         {Head(1, 0).Raw({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}).bytes, cut},
         // Values no one can total.
         {Head(0, 3).Record(1, -1).Record(1, -1).Record(1, 1).Put(0.0).Put(double(NAN)).bytes,
-         "Assignment 3: a score is not a number."},
-        {Head(0, 1).Record(INFINITY, -1).bytes, "Assignment 1: the points possible are infinite."},
-        {Head(0, 1).Record(-NAN, -1).bytes, "Assignment 1: the points possible are not a number."},
+         "Assignment 3: a score is not a number"},
+        {Head(0, 1).Record(INFINITY, -1).bytes, "Assignment 1: the points possible are infinite"},
+        {Head(0, 1).Record(-NAN, -1).bytes, "Assignment 1: the points possible are not a number"},
         {Head(0, 1).Record(1, 0).Put(-double(INFINITY)).bytes,
-         "Assignment 1: a score is infinite."},
+         "Assignment 1: a score is infinite"},
     };
     for (const auto& [bytes, error] : cases)
         EXPECT_EQ(Refusal(bytes).substr(0, error.size()), error);
