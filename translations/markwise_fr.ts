@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>All Name slots full!</source>
-        <translation>Toutes les places d&apos;élèves sont occupées !</translation>
+        <translation>Toutes les places d&apos;élèves sont occupées !</translation>
     </message>
 </context>
 <context>
@@ -56,19 +56,19 @@
     </message>
     <message>
         <source>Avg Received:</source>
-        <translation>Moyenne obtenue :</translation>
+        <translation>Moyenne obtenue :</translation>
     </message>
     <message>
         <source>High Received:</source>
-        <translation>Maximum obtenu :</translation>
+        <translation>Maximum obtenu :</translation>
     </message>
     <message>
         <source>Low Received:</source>
-        <translation>Minimum obtenu :</translation>
+        <translation>Minimum obtenu :</translation>
     </message>
     <message>
         <source>Select Assignment:</source>
-        <translation>Choisissez le devoir :</translation>
+        <translation>Choisissez le devoir :</translation>
     </message>
 </context>
 <context>
@@ -87,15 +87,15 @@
     </message>
     <message>
         <source>Avg Total:</source>
-        <translation>Moyenne totale :</translation>
+        <translation>Moyenne totale :</translation>
     </message>
     <message>
         <source>High Total:</source>
-        <translation>Total le plus haut :</translation>
+        <translation>Total le plus haut :</translation>
     </message>
     <message>
         <source>Low Total:</source>
-        <translation>Total le plus bas :</translation>
+        <translation>Total le plus bas :</translation>
     </message>
 </context>
 <context>
@@ -126,27 +126,27 @@
     </message>
     <message>
         <source>Select Assignment:</source>
-        <translation>Choisissez le devoir :</translation>
+        <translation>Choisissez le devoir :</translation>
     </message>
     <message>
         <source>Select Student:</source>
-        <translation>Choisissez l&apos;élève :</translation>
+        <translation>Choisissez l&apos;élève :</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation>Titre :</translation>
+        <translation>Titre :</translation>
     </message>
     <message>
         <source>Points Possible:</source>
-        <translation>Points possibles :</translation>
+        <translation>Points possibles :</translation>
     </message>
     <message>
         <source>Student Points:</source>
-        <translation>Points de l&apos;élève :</translation>
+        <translation>Points de l&apos;élève :</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation>Description :</translation>
+        <translation>Description :</translation>
     </message>
     <message>
         <source>Points Possible</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie :</translation>
     </message>
 </context>
 <context>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>Select Name:</source>
-        <translation>Choisissez le nom :</translation>
+        <translation>Choisissez le nom :</translation>
     </message>
 </context>
 <context>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Select Assignment:</source>
-        <translation>Choisissez le devoir :</translation>
+        <translation>Choisissez le devoir :</translation>
     </message>
 </context>
 <context>
@@ -236,7 +236,7 @@
     <message>
         <source>Weights: %1</source>
         <extracomment>%1 lists each category&apos;s share of the weights.</extracomment>
-        <translation>Pondération : %1</translation>
+        <translation>Pondération : %1</translation>
     </message>
     <message>
         <source>Categories</source>
@@ -284,27 +284,27 @@
     </message>
     <message>
         <source>Categories:</source>
-        <translation>Catégories :</translation>
+        <translation>Catégories :</translation>
     </message>
     <message>
         <source>Weight:</source>
-        <translation>Coefficient :</translation>
+        <translation>Coefficient :</translation>
     </message>
     <message>
         <source>Drop lowest:</source>
-        <translation>Retirer les plus basses :</translation>
+        <translation>Retirer les plus basses :</translation>
     </message>
     <message>
         <source>Assignments in this category:</source>
-        <translation>Devoirs de cette catégorie :</translation>
+        <translation>Devoirs de cette catégorie :</translation>
     </message>
     <message>
         <source>Move to:</source>
-        <translation>Déplacer vers :</translation>
+        <translation>Déplacer vers :</translation>
     </message>
     <message>
         <source>No categories: grades count points only.</source>
-        <translation>Aucune catégorie : les notes ne comptent que les points.</translation>
+        <translation>Aucune catégorie : les notes ne comptent que les points.</translation>
     </message>
     <message>
         <source>The weight must be a number of 0 or more.</source>
@@ -312,11 +312,11 @@
     </message>
     <message>
         <source>Drop lowest must be a whole number of 0 or more.</source>
-        <translation>« Retirer les plus basses » doit être un nombre entier supérieur ou égal à 0.</translation>
+        <translation>« Retirer les plus basses » doit être un nombre entier supérieur ou égal à 0.</translation>
     </message>
     <message>
         <source>Category name:</source>
-        <translation>Nom de la catégorie :</translation>
+        <translation>Nom de la catégorie :</translation>
     </message>
     <message>
         <source>A category name can be at most %1 characters long.</source>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>The file gives no points possible: %1 is only the highest score. Check it.</source>
-        <translation>Le fichier n&apos;indique pas les points possibles : %1 n&apos;est que la note la plus haute. Vérifiez-la.</translation>
+        <translation>Le fichier n&apos;indique pas les points possibles : %1 n&apos;est que la note la plus haute. Vérifiez-la.</translation>
     </message>
     <message>
         <source>A new assignment</source>
@@ -434,7 +434,7 @@
     </message>
     <message>
         <source>Column &quot;%1&quot;: please enter a number in &quot;Points possible&quot;.</source>
-        <translation>Colonne « %1 » : saisissez un nombre dans « Points possibles ».</translation>
+        <translation>Colonne « %1 » : saisissez un nombre dans « Points possibles ».</translation>
     </message>
 </context>
 <context>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>Match the file&apos;s rows to students:</source>
-        <translation>Associer les lignes du fichier aux élèves :</translation>
+        <translation>Associer les lignes du fichier aux élèves :</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -521,11 +521,11 @@
     </message>
     <message>
         <source>Rows skipped: no student matches them</source>
-        <translation>Lignes ignorées : aucun élève ne correspond</translation>
+        <translation>Lignes ignorées : aucun élève ne correspond</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>Assignments added</source>
@@ -560,19 +560,19 @@
     </message>
     <message>
         <source>Assignment Title:</source>
-        <translation>Titre du devoir :</translation>
+        <translation>Titre du devoir :</translation>
     </message>
     <message>
         <source>Points Possible:</source>
-        <translation>Points possibles :</translation>
+        <translation>Points possibles :</translation>
     </message>
     <message>
         <source>Assignment Description (optional):</source>
-        <translation>Description du devoir (facultative) :</translation>
+        <translation>Description du devoir (facultative) :</translation>
     </message>
     <message>
         <source>All Assignment slots full!</source>
-        <translation>Toutes les places de devoirs sont occupées !</translation>
+        <translation>Toutes les places de devoirs sont occupées !</translation>
     </message>
     <message>
         <source>Assignment Title</source>
@@ -621,7 +621,7 @@
         <source>The grade cutoffs could not be saved in your settings:
 %1
 They apply until Markwise closes.</source>
-        <translation>Les seuils des notes n&apos;ont pas pu être enregistrés dans vos réglages :
+        <translation>Les seuils des notes n&apos;ont pas pu être enregistrés dans vos réglages :
 %1
 Ils s&apos;appliquent jusqu&apos;à la fermeture de Markwise.</translation>
     </message>
@@ -662,19 +662,19 @@ Ils s&apos;appliquent jusqu&apos;à la fermeture de Markwise.</translation>
     </message>
     <message>
         <source>Select Student:</source>
-        <translation>Choisissez l&apos;élève :</translation>
+        <translation>Choisissez l&apos;élève :</translation>
     </message>
     <message>
         <source>Percent:</source>
-        <translation>Pourcentage :</translation>
+        <translation>Pourcentage :</translation>
     </message>
     <message>
         <source>Grade:</source>
-        <translation>Note :</translation>
+        <translation>Note :</translation>
     </message>
     <message>
         <source>Current Comment:</source>
-        <translation>Appréciation actuelle :</translation>
+        <translation>Appréciation actuelle :</translation>
     </message>
     <message>
         <source>No Students found below that percentage</source>
@@ -689,17 +689,17 @@ Ils s&apos;appliquent jusqu&apos;à la fermeture de Markwise.</translation>
     </message>
     <message>
         <source>Select Assignment:</source>
-        <translation>Choisissez le devoir :</translation>
+        <translation>Choisissez le devoir :</translation>
     </message>
     <message>
         <source>After selecting an assignment, click &quot;Remove.&quot;  The assignment will be removed and all data lost.  To recover this data, re-open the document.</source>
-        <translation>Après avoir choisi un devoir, cliquez sur « Supprimer ».  Le devoir sera supprimé et toutes ses données perdues.  Pour les récupérer, rouvrez le document.</translation>
+        <translation>Après avoir choisi un devoir, cliquez sur « Supprimer ».  Le devoir sera supprimé et toutes ses données perdues.  Pour les récupérer, rouvrez le document.</translation>
     </message>
     <message>
         <source>Are you sure you want to remove this assignment?
 Clicking OK will result in the loss of all data entered for that assignment!</source>
-        <translation>Voulez-vous vraiment supprimer ce devoir ?
-En cliquant sur OK, toutes les données saisies pour ce devoir seront perdues !</translation>
+        <translation>Voulez-vous vraiment supprimer ce devoir ?
+En cliquant sur OK, toutes les données saisies pour ce devoir seront perdues !</translation>
     </message>
 </context>
 <context>
@@ -721,21 +721,21 @@ En cliquant sur OK, toutes les données saisies pour ce devoir seront perdues !<
     </message>
     <message>
         <source>Select Name:</source>
-        <translation>Choisissez le nom :</translation>
+        <translation>Choisissez le nom :</translation>
     </message>
     <message>
         <source>After selecting a name, click &quot;Remove.&quot;  The student will be removed and all data lost.  To recover this data, re-open the document.</source>
-        <translation>Après avoir choisi un nom, cliquez sur « Supprimer ».  L&apos;élève sera supprimé et toutes ses données perdues.  Pour les récupérer, rouvrez le document.</translation>
+        <translation>Après avoir choisi un nom, cliquez sur « Supprimer ».  L&apos;élève sera supprimé et toutes ses données perdues.  Pour les récupérer, rouvrez le document.</translation>
     </message>
     <message>
         <source>Are you sure you want to remove this student?
 Clicking OK will result in the loss of all data entered for that student!</source>
-        <translation>Voulez-vous vraiment supprimer cet élève ?
-En cliquant sur OK, toutes les données saisies pour cet élève seront perdues !</translation>
+        <translation>Voulez-vous vraiment supprimer cet élève ?
+En cliquant sur OK, toutes les données saisies pour cet élève seront perdues !</translation>
     </message>
     <message>
         <source>You can&apos;t remove all the students!  If you want to replace this student, select Edit Student from the student Menu, and change all of the information.</source>
-        <translation>Vous ne pouvez pas supprimer tous les élèves !  Pour remplacer cet élève, choisissez Modifier l&apos;élève dans le menu Élève et changez toutes les informations.</translation>
+        <translation>Vous ne pouvez pas supprimer tous les élèves !  Pour remplacer cet élève, choisissez Modifier l&apos;élève dans le menu Élève et changez toutes les informations.</translation>
     </message>
 </context>
 <context>
@@ -762,7 +762,7 @@ En cliquant sur OK, toutes les données saisies pour cet élève seront perdues 
     </message>
     <message>
         <source>Which Assignment?</source>
-        <translation>Quel devoir ?</translation>
+        <translation>Quel devoir ?</translation>
     </message>
 </context>
 <context>
@@ -785,7 +785,7 @@ En cliquant sur OK, toutes les données saisies pour cet élève seront perdues 
     </message>
     <message>
         <source>Select Student:</source>
-        <translation>Choisissez l&apos;élève :</translation>
+        <translation>Choisissez l&apos;élève :</translation>
     </message>
 </context>
 <context>
@@ -804,15 +804,15 @@ En cliquant sur OK, toutes les données saisies pour cet élève seront perdues 
     </message>
     <message>
         <source>Current Total:</source>
-        <translation>Total actuel :</translation>
+        <translation>Total actuel :</translation>
     </message>
     <message>
         <source>Current Possible:</source>
-        <translation>Possible actuel :</translation>
+        <translation>Possible actuel :</translation>
     </message>
     <message>
         <source>Current Percent:</source>
-        <translation>Pourcentage actuel :</translation>
+        <translation>Pourcentage actuel :</translation>
     </message>
     <message>
         <source>Current Grade</source>
@@ -820,7 +820,7 @@ En cliquant sur OK, toutes les données saisies pour cet élève seront perdues 
     </message>
     <message>
         <source>Select Student:</source>
-        <translation>Choisissez l&apos;élève :</translation>
+        <translation>Choisissez l&apos;élève :</translation>
     </message>
     <message>
         <source>By Category</source>
@@ -828,7 +828,7 @@ En cliquant sur OK, toutes les données saisies pour cet élève seront perdues 
     </message>
     <message>
         <source>By Category:</source>
-        <translation>Par catégorie :</translation>
+        <translation>Par catégorie :</translation>
     </message>
 </context>
 <context>
@@ -958,7 +958,7 @@ Configuration de l&apos;impression</translation>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Quitter l&apos;application ; propose d&apos;enregistrer les documents
+        <translation>Quitter l&apos;application ; propose d&apos;enregistrer les documents
 Quitter</translation>
     </message>
     <message>
@@ -1399,11 +1399,11 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>%1: more than %2 columns. Delete the columns the class does not need.</source>
-        <translation>%1 : plus de %2 colonnes. Supprimez les colonnes dont la classe n&apos;a pas besoin.</translation>
+        <translation>%1 : plus de %2 colonnes. Supprimez les colonnes dont la classe n&apos;a pas besoin.</translation>
     </message>
     <message>
         <source>%1: more rows than a class can hold (1000 students). Split the file into classes of at most 1000 students.</source>
-        <translation>%1 : plus de lignes qu&apos;une classe ne peut en contenir (1000 élèves). Partagez le fichier en classes de 1000 élèves au plus.</translation>
+        <translation>%1 : plus de lignes qu&apos;une classe ne peut en contenir (1000 élèves). Partagez le fichier en classes de 1000 élèves au plus.</translation>
     </message>
     <message>
         <source>the CSV reader could not start. Close other programs, then try again.</source>
@@ -1415,39 +1415,39 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>%1: a quoted cell is not closed. Add the closing double quote.</source>
-        <translation>%1 : une cellule entre guillemets n&apos;est pas fermée. Ajoutez le guillemet double de fin.</translation>
+        <translation>%1 : une cellule entre guillemets n&apos;est pas fermée. Ajoutez le guillemet double de fin.</translation>
     </message>
     <message>
         <source>%1: a double quote in the wrong place. Quote the whole cell and double each quote inside it (&quot;say &quot;&quot;hi&quot;&quot;&quot;), or remove the stray quote.</source>
-        <translation>%1 : un guillemet double mal placé. Mettez toute la cellule entre guillemets et doublez chaque guillemet qu&apos;elle contient (&quot;say &quot;&quot;hi&quot;&quot;&quot;), ou supprimez le guillemet en trop.</translation>
+        <translation>%1 : un guillemet double mal placé. Mettez toute la cellule entre guillemets et doublez chaque guillemet qu&apos;elle contient (&quot;say &quot;&quot;hi&quot;&quot;&quot;), ou supprimez le guillemet en trop.</translation>
     </message>
     <message>
         <source>line 1: the file holds no header row. Start it with a line of column titles, such as &quot;Name,Quiz 1&quot;.</source>
-        <translation>ligne 1 : le fichier n&apos;a pas de ligne d&apos;en-tête. Commencez-le par une ligne de titres de colonnes, par exemple &quot;Name,Quiz 1&quot;.</translation>
+        <translation>ligne 1 : le fichier n&apos;a pas de ligne d&apos;en-tête. Commencez-le par une ligne de titres de colonnes, par exemple &quot;Name,Quiz 1&quot;.</translation>
     </message>
     <message>
         <source>%1: %2 is not a score. Change it, or mark the column ignored.</source>
-        <translation>%1 : %2 n&apos;est pas une note. Corrigez la valeur, ou passez la colonne en « Ignorée ».</translation>
+        <translation>%1 : %2 n&apos;est pas une note. Corrigez la valeur, ou passez la colonne en « Ignorée ».</translation>
     </message>
     <message>
         <source>%1: the &quot;Points Possible&quot; and &quot;Description&quot; rows must follow the header. Move them to lines 2 and %2, as Markwise exports them.</source>
-        <translation>%1 : les lignes &quot;Points Possible&quot; et &quot;Description&quot; doivent suivre l&apos;en-tête. Placez-les aux lignes 2 et %2, comme Markwise les exporte.</translation>
+        <translation>%1 : les lignes &quot;Points Possible&quot; et &quot;Description&quot; doivent suivre l&apos;en-tête. Placez-les aux lignes 2 et %2, comme Markwise les exporte.</translation>
     </message>
     <message>
         <source>%1: more than %2 students. Split the file into classes of at most %2.</source>
-        <translation>%1 : plus de %2 élèves. Partagez le fichier en classes de %2 élèves au plus.</translation>
+        <translation>%1 : plus de %2 élèves. Partagez le fichier en classes de %2 élèves au plus.</translation>
     </message>
     <message>
         <source>%1: more than %2 assignments. Mark the columns the class does not need ignored, or split the file.</source>
-        <translation>%1 : plus de %2 devoirs. Passez en « Ignorée » les colonnes dont la classe n&apos;a pas besoin, ou partagez le fichier.</translation>
+        <translation>%1 : plus de %2 devoirs. Passez en « Ignorée » les colonnes dont la classe n&apos;a pas besoin, ou partagez le fichier.</translation>
     </message>
     <message>
         <source>line 1: no column holds names or student IDs. Title one &quot;Name&quot; or &quot;Student ID&quot;, or make a column a name or ID in the import&apos;s preview.</source>
-        <translation>ligne 1 : aucune colonne ne contient de noms ni de numéros d&apos;élève. Intitulez-en une &quot;Name&quot; ou &quot;Student ID&quot;, ou faites d&apos;une colonne un nom ou un numéro dans l&apos;aperçu de l&apos;importation.</translation>
+        <translation>ligne 1 : aucune colonne ne contient de noms ni de numéros d&apos;élève. Intitulez-en une &quot;Name&quot; ou &quot;Student ID&quot;, ou faites d&apos;une colonne un nom ou un numéro dans l&apos;aperçu de l&apos;importation.</translation>
     </message>
     <message>
         <source>%1: the file gives no points possible. Add a &quot;Points Possible&quot; row, or the points to the title: %2.</source>
-        <translation>%1 : le fichier n&apos;indique pas les points possibles. Ajoutez une ligne &quot;Points Possible&quot;, ou les points au titre : %2.</translation>
+        <translation>%1 : le fichier n&apos;indique pas les points possibles. Ajoutez une ligne &quot;Points Possible&quot;, ou les points au titre : %2.</translation>
     </message>
     <message>
         <source>worked out by the platform (&quot;%1&quot; as points)</source>
@@ -1491,43 +1491,43 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>line 1: no column holds student IDs. Title one &quot;Student ID&quot;, or match by name.</source>
-        <translation>ligne 1 : aucune colonne ne contient de numéros d&apos;élève. Intitulez-en une &quot;Student ID&quot;, ou associez par nom.</translation>
+        <translation>ligne 1 : aucune colonne ne contient de numéros d&apos;élève. Intitulez-en une &quot;Student ID&quot;, ou associez par nom.</translation>
     </message>
     <message>
         <source>line 1: no column holds names. Title one &quot;Name&quot; (or &quot;Last Name&quot; and &quot;First Name&quot;), or match by student ID.</source>
-        <translation>ligne 1 : aucune colonne ne contient de noms. Intitulez-en une &quot;Name&quot; (ou &quot;Last Name&quot; et &quot;First Name&quot;), ou associez par numéro d&apos;élève.</translation>
+        <translation>ligne 1 : aucune colonne ne contient de noms. Intitulez-en une &quot;Name&quot; (ou &quot;Last Name&quot; et &quot;First Name&quot;), ou associez par numéro d&apos;élève.</translation>
     </message>
     <message>
         <source>%1: two assignments of the class have this title. Rename one of them, or choose the assignment it goes into in the preview.</source>
-        <translation>%1 : deux devoirs de la classe portent ce titre. Renommez l&apos;un d&apos;eux, ou choisissez dans l&apos;aperçu le devoir auquel va la colonne.</translation>
+        <translation>%1 : deux devoirs de la classe portent ce titre. Renommez l&apos;un d&apos;eux, ou choisissez dans l&apos;aperçu le devoir auquel va la colonne.</translation>
     </message>
     <message>
         <source>%1: another column has the same title. Rename one of them, or mark one ignored.</source>
-        <translation>%1 : une autre colonne porte le même titre. Renommez l&apos;une d&apos;elles, ou passez-en une en « Ignorée ».</translation>
+        <translation>%1 : une autre colonne porte le même titre. Renommez l&apos;une d&apos;elles, ou passez-en une en « Ignorée ».</translation>
     </message>
     <message>
         <source>%1: the columns %2 and %3 both go into %4. Mark one of them ignored.</source>
-        <translation>%1 : les colonnes %2 et %3 vont toutes deux dans %4. Passez l&apos;une d&apos;elles en « Ignorée ».</translation>
+        <translation>%1 : les colonnes %2 et %3 vont toutes deux dans %4. Passez l&apos;une d&apos;elles en « Ignorée ».</translation>
     </message>
     <message>
         <source>%1: the class would have more than %2 assignments. Mark the columns it does not need ignored.</source>
-        <translation>%1 : la classe aurait plus de %2 devoirs. Passez en « Ignorée » les colonnes dont elle n&apos;a pas besoin.</translation>
+        <translation>%1 : la classe aurait plus de %2 devoirs. Passez en « Ignorée » les colonnes dont elle n&apos;a pas besoin.</translation>
     </message>
     <message>
         <source>%1: student ID %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
-        <translation>%1 : le numéro d&apos;élève %2 figure aussi à la ligne %3. Corrigez l&apos;une des deux lignes, ou supprimez-en une.</translation>
+        <translation>%1 : le numéro d&apos;élève %2 figure aussi à la ligne %3. Corrigez l&apos;une des deux lignes, ou supprimez-en une.</translation>
     </message>
     <message>
         <source>%1: name %2 also appears on line %3. Correct one of the two rows, or delete one.</source>
-        <translation>%1 : le nom %2 figure aussi à la ligne %3. Corrigez l&apos;une des deux lignes, ou supprimez-en une.</translation>
+        <translation>%1 : le nom %2 figure aussi à la ligne %3. Corrigez l&apos;une des deux lignes, ou supprimez-en une.</translation>
     </message>
     <message>
         <source>%1: student ID %2 belongs to two students in the class. Tell them apart in the class, or match by name.</source>
-        <translation>%1 : le numéro d&apos;élève %2 appartient à deux élèves de la classe. Distinguez-les dans la classe, ou associez par nom.</translation>
+        <translation>%1 : le numéro d&apos;élève %2 appartient à deux élèves de la classe. Distinguez-les dans la classe, ou associez par nom.</translation>
     </message>
     <message>
         <source>%1: name %2 belongs to two students in the class. Tell them apart in the class, or match by student ID.</source>
-        <translation>%1 : le nom %2 appartient à deux élèves de la classe. Distinguez-les dans la classe, ou associez par numéro d&apos;élève.</translation>
+        <translation>%1 : le nom %2 appartient à deux élèves de la classe. Distinguez-les dans la classe, ou associez par numéro d&apos;élève.</translation>
     </message>
     <message>
         <source>Choose the score cell the pasted scores begin at.</source>
@@ -1535,7 +1535,7 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>The pasted scores are %1; from %2 the class has room for %3. Nothing was pasted.</source>
-        <translation>Les notes collées font %1 ; à partir de %2, la classe a de la place pour %3. Rien n&apos;a été collé.</translation>
+        <translation>Les notes collées font %1 ; à partir de %2, la classe a de la place pour %3. Rien n&apos;a été collé.</translation>
     </message>
     <message>
         <source>%1 (row %2, column %3 of the pasted cells, %4) is not a score. Nothing was pasted.</source>
@@ -1603,11 +1603,11 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>%1 is empty: it holds no class.</source>
-        <translation>%1 est vide : il ne contient aucune classe.</translation>
+        <translation>%1 est vide : il ne contient aucune classe.</translation>
     </message>
     <message>
         <source>%1 is not a Markwise class file, or it is damaged: %2.</source>
-        <translation>%1 n&apos;est pas un fichier de classe Markwise, ou il est endommagé : %2.</translation>
+        <translation>%1 n&apos;est pas un fichier de classe Markwise, ou il est endommagé : %2.</translation>
     </message>
     <message>
         <source>Could not save &quot;%1&quot;. The class would take more than the %2 MB a class file may hold.</source>
@@ -1615,7 +1615,7 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>The grading policy stored with this class is damaged (%1), so the class opened without its policy and score marks. Saving it now writes the class without them.</source>
-        <translation>La pondération des notes enregistrée avec cette classe est endommagée (%1) : la classe s&apos;est donc ouverte sans sa pondération ni les marques EX et M. L&apos;enregistrer maintenant écrit la classe sans elles.</translation>
+        <translation>La pondération des notes enregistrée avec cette classe est endommagée (%1) : la classe s&apos;est donc ouverte sans sa pondération ni les marques EX et M. L&apos;enregistrer maintenant écrit la classe sans elles.</translation>
     </message>
     <message>
         <source>Could not save &quot;%1&quot;. %2</source>
@@ -1651,7 +1651,7 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>the workbook could not be written: %1</source>
-        <translation>le classeur n&apos;a pas pu être écrit : %1</translation>
+        <translation>le classeur n&apos;a pas pu être écrit : %1</translation>
     </message>
     <message>
         <source>Could not save the settings.</source>
@@ -1663,7 +1663,7 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>The grade cutoff %1 in the settings (&quot;%2&quot;) is not a whole number; the default %3 is used.</source>
-        <translation>Le seuil de note %1 des réglages (&quot;%2&quot;) n&apos;est pas un nombre entier ; la valeur par défaut %3 est utilisée.</translation>
+        <translation>Le seuil de note %1 des réglages (&quot;%2&quot;) n&apos;est pas un nombre entier ; la valeur par défaut %3 est utilisée.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read. %2</source>
@@ -1679,7 +1679,7 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; contains NUL bytes; they were read as spaces.</source>
-        <translation>Le fichier de réglages &quot;%1&quot; contient des octets NUL ; ils ont été lus comme des espaces.</translation>
+        <translation>Le fichier de réglages &quot;%1&quot; contient des octets NUL ; ils ont été lus comme des espaces.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; is damaged.</source>
@@ -1707,19 +1707,19 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>Assignment %1: the points possible are not a number</source>
-        <translation>Devoir %1 : les points possibles ne sont pas un nombre</translation>
+        <translation>Devoir %1 : les points possibles ne sont pas un nombre</translation>
     </message>
     <message>
         <source>Assignment %1: the points possible are infinite</source>
-        <translation>Devoir %1 : les points possibles sont infinis</translation>
+        <translation>Devoir %1 : les points possibles sont infinis</translation>
     </message>
     <message>
         <source>Assignment %1: a score is not a number</source>
-        <translation>Devoir %1 : une note n&apos;est pas un nombre</translation>
+        <translation>Devoir %1 : une note n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>Assignment %1: a score is infinite</source>
-        <translation>Devoir %1 : une note est infinie</translation>
+        <translation>Devoir %1 : une note est infinie</translation>
     </message>
     <message>
         <source>its assignment %1 has %2 score entries (at most %3)</source>
@@ -1802,15 +1802,15 @@ Pondération des notes</translation>
     <name>FieldReader</name>
     <message>
         <source>&quot;%1&quot; holds more than %2 characters. Please shorten it.</source>
-        <translation>« %1 » dépasse %2 caractères. Raccourcissez-le.</translation>
+        <translation>« %1 » dépasse %2 caractères. Raccourcissez-le.</translation>
     </message>
     <message>
         <source>Please enter a number in &quot;%1&quot;.</source>
-        <translation>Saisissez un nombre dans « %1 ».</translation>
+        <translation>Saisissez un nombre dans « %1 ».</translation>
     </message>
     <message>
         <source>Please enter a whole number in &quot;%1&quot;.</source>
-        <translation>Saisissez un nombre entier dans « %1 ».</translation>
+        <translation>Saisissez un nombre entier dans « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -1972,7 +1972,7 @@ Pondération des notes</translation>
     <message>
         <source>By category:</source>
         <extracomment>Over the grading policy&apos;s categories on a student report.</extracomment>
-        <translation>Par catégorie :</translation>
+        <translation>Par catégorie :</translation>
     </message>
     <message>
         <source>weight %1</source>
@@ -1982,12 +1982,12 @@ Pondération des notes</translation>
     <message>
         <source>dropped: %1</source>
         <extracomment>The assignments a category dropped from the grade; %1 lists their numbers.</extracomment>
-        <translation>retirés : %1</translation>
+        <translation>retirés : %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>One category&apos;s line: %1 is its name and weight, %2 its percent.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>(dropped)</source>
@@ -2049,27 +2049,27 @@ Pondération des notes</translation>
     <name>StudentFieldBoxes</name>
     <message>
         <source>Last Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>First Name:</source>
-        <translation>Prénom :</translation>
+        <translation>Prénom :</translation>
     </message>
     <message>
         <source>Student ID:</source>
-        <translation>Numéro d&apos;élève :</translation>
+        <translation>Numéro d&apos;élève :</translation>
     </message>
     <message>
         <source>Grade:</source>
-        <translation>Niveau :</translation>
+        <translation>Niveau :</translation>
     </message>
     <message>
         <source>Book Number:</source>
-        <translation>Numéro de livre :</translation>
+        <translation>Numéro de livre :</translation>
     </message>
     <message>
         <source>Telephone Number:</source>
-        <translation>Téléphone :</translation>
+        <translation>Téléphone :</translation>
     </message>
     <message>
         <source>Last Name</source>
@@ -2104,11 +2104,11 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>Name or ID contains:</source>
-        <translation>Le nom ou le numéro contient :</translation>
+        <translation>Le nom ou le numéro contient :</translation>
     </message>
     <message>
         <source>No student&apos;s name or ID contains &quot;%1&quot;.</source>
-        <translation>Aucun nom ni numéro d&apos;élève ne contient « %1 ».</translation>
+        <translation>Aucun nom ni numéro d&apos;élève ne contient « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -2184,14 +2184,14 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>%1 is already open in another Markwise window (process %2). Open it anyway?</source>
-        <translation>%1 est déjà ouvert dans une autre fenêtre de Markwise (processus %2). L&apos;ouvrir quand même ?</translation>
+        <translation>%1 est déjà ouvert dans une autre fenêtre de Markwise (processus %2). L&apos;ouvrir quand même ?</translation>
     </message>
 </context>
 <context>
     <name>markwise::CDocument</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation>&amp;Annuler : %1</translation>
+        <translation>&amp;Annuler : %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -2199,7 +2199,7 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>R&amp;edo %1</source>
-        <translation>&amp;Rétablir : %1</translation>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
     <message>
         <source>R&amp;edo</source>
@@ -2211,7 +2211,7 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>%1 was deleted on disk; it has been written again.</source>
-        <translation>%1 a été supprimé du disque ; il a été réécrit.</translation>
+        <translation>%1 a été supprimé du disque ; il a été réécrit.</translation>
     </message>
     <message>
         <source>%1 was changed on disk since it was opened or saved here.</source>
@@ -2219,11 +2219,11 @@ Pondération des notes</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation>Enregistrer les modifications de %1 ?</translation>
+        <translation>Enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
         <source>The grading policy of %1 could not be read when it was opened. Save it without its grading policy and score marks?</source>
-        <translation>La pondération des notes de %1 n&apos;a pas pu être lue à l&apos;ouverture. Enregistrer la classe sans sa pondération ni ses mentions EX (dispensé) et M (manquant) ?</translation>
+        <translation>La pondération des notes de %1 n&apos;a pas pu être lue à l&apos;ouverture. Enregistrer la classe sans sa pondération ni ses mentions EX (dispensé) et M (manquant) ?</translation>
     </message>
 </context>
 <context>
@@ -2246,7 +2246,7 @@ Pondération des notes</translation>
     <message>
         <source>Some settings could not be read:
 </source>
-        <translation>Certains réglages n&apos;ont pas pu être lus :
+        <translation>Certains réglages n&apos;ont pas pu être lus :
 </translation>
     </message>
     <message>
@@ -2278,14 +2278,14 @@ Le fichier de réglages reste tel quel jusqu&apos;à ce que vous cliquiez sur OK
     </message>
     <message>
         <source>You haven&apos;t created any students yet!</source>
-        <translation>Vous n&apos;avez encore créé aucun élève !</translation>
+        <translation>Vous n&apos;avez encore créé aucun élève !</translation>
     </message>
 </context>
 <context>
     <name>markwise::CProgressView</name>
     <message>
         <source>Discard the progress report comments?</source>
-        <translation>Abandonner les appréciations des bilans ?</translation>
+        <translation>Abandonner les appréciations des bilans ?</translation>
     </message>
 </context>
 <context>
@@ -2296,20 +2296,20 @@ Le fichier de réglages reste tel quel jusqu&apos;à ce que vous cliquiez sur OK
     </message>
     <message>
         <source>Recovery copies cannot be written: a crash would lose your changes.</source>
-        <translation>Les copies de secours ne peuvent pas être écrites : un plantage ferait perdre vos modifications.</translation>
+        <translation>Les copies de secours ne peuvent pas être écrites : un plantage ferait perdre vos modifications.</translation>
     </message>
     <message>
         <source>Markwise cannot write recovery copies in &quot;%1&quot;, so a crash would lose the changes made since the last save. %2
 
 Save your work. Markwise tries again at the next change.</source>
-        <translation>Markwise ne peut pas écrire de copies de secours dans « %1 » : un plantage ferait perdre les modifications faites depuis le dernier enregistrement. %2
+        <translation>Markwise ne peut pas écrire de copies de secours dans « %1 » : un plantage ferait perdre les modifications faites depuis le dernier enregistrement. %2
 
 Enregistrez votre travail. Markwise réessaiera à la prochaine modification.</translation>
     </message>
     <message>
         <source>Markwise did not close normally. Recover these classes?
 </source>
-        <translation>Markwise ne s&apos;est pas fermé normalement. Récupérer ces classes ?
+        <translation>Markwise ne s&apos;est pas fermé normalement. Récupérer ces classes ?
 </translation>
     </message>
     <message>
@@ -2336,7 +2336,7 @@ Enregistrez votre travail. Markwise réessaiera à la prochaine modification.</t
     </message>
     <message>
         <source>&amp;Select Window:</source>
-        <translation>&amp;Choisissez la fenêtre :</translation>
+        <translation>&amp;Choisissez la fenêtre :</translation>
     </message>
 </context>
 <context>

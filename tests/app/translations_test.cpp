@@ -255,14 +255,14 @@ private slots:
              "CSV de Markwise, todo lo que contiene la clase (*.csv)",
              "Por categor\u00eda:"},
             {QLocale(QLocale::French, QLocale::France),
-             "Pond\u00e9ration : HW 25\u00a0%, Tests 75\u00a0%",
-             "Pond\u00e9ration : HW 62,5\u00a0%, Tests 37,5\u00a0%",
+             "Pond\u00e9ration\u00a0: HW 25\u00a0%, Tests 75\u00a0%",
+             "Pond\u00e9ration\u00a0: HW 62,5\u00a0%, Tests 37,5\u00a0%",
              "62,5",
              "12,5",
-             {"HW, coefficient 12,5 : 90\u00a0%",
-              "Exams and research papers, coefficient 37,5 : 85,7143\u00a0%"},
+             {"HW, coefficient 12,5\u00a0: 90\u00a0%",
+              "Exams and research papers, coefficient 37,5\u00a0: 85,7143\u00a0%"},
              "CSV Markwise, tout le contenu de la classe (*.csv)",
-             "Par cat\u00e9gorie :"},
+             "Par cat\u00e9gorie\u00a0:"},
         };
         const QStringList englishFilters = CsvExportFilters().split(QStringLiteral(";;"));
         QCOMPARE(englishFilters.size(), 6);
