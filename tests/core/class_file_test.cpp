@@ -281,8 +281,7 @@ TEST(ClassFile, TruncatedAndHostileFilesAreRefusedWithoutAllocating) {
          "Assignment 3: a score is not a number"},
         {Head(0, 1).Record(INFINITY, -1).bytes, "Assignment 1: the points possible are infinite"},
         {Head(0, 1).Record(-NAN, -1).bytes, "Assignment 1: the points possible are not a number"},
-        {Head(0, 1).Record(1, 0).Put(-double(INFINITY)).bytes,
-         "Assignment 1: a score is infinite"},
+        {Head(0, 1).Record(1, 0).Put(-double(INFINITY)).bytes, "Assignment 1: a score is infinite"},
     };
     for (const auto& [bytes, error] : cases)
         EXPECT_EQ(Refusal(bytes).substr(0, error.size()), error);
