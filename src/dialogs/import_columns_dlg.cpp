@@ -43,8 +43,16 @@ CImportColumnsDlg::CImportColumnsDlg(const CsvSheet& sheet, const CMarkwiseDoc* 
     for (int column = 0; column < m_model->columnCount(); ++column)
         width += m_table->isColumnHidden(column) ? 0 : m_table->columnWidth(column);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    const int room = screen()->availableGeometry().width() * 9 / 10;
-    m_table->setMinimumSize(std::min(width, room), fontMetrics().height() * 20);
+    // Tall enough for a Moodle or Canvas export's identity and profile columns and a few
+    // scores, as the screen allows.
+    const QRect room = screen()->availableGeometry();
+    const int rows = std::min(m_model->rowCount(), 15);
+    const int height = m_table->horizontalHeader()->sizeHint().height() +
+                       rows * m_table->verticalHeader()->defaultSectionSize() +
+                       2 * m_table->frameWidth();
+    m_table->setMinimumSize(
+        std::min(width, room.width() * 9 / 10),
+        std::min(std::max(height, fontMetrics().height() * 10), room.height() * 6 / 10));
 
     auto* cancel = MakeButton(tr("Cancel"), this);
     m_ok->setDefault(true);
