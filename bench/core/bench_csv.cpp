@@ -6,9 +6,6 @@
 #include "support/full_class.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 namespace {
 
@@ -76,34 +73,27 @@ BENCHMARK(BM_MergeWithPreview)->Unit(benchmark::kMillisecond);
 // through File > Import's whole path: the file read, its columns sorted out for the preview,
 // built again with the columns as the preview hands them back, into a new class.
 void BM_ImportCanvasWithPreview(benchmark::State& state) {
-    const auto doc = bench::FullClass();
-    const std::string wide = bench::CanvasFileWithTotals(*doc);
-    const std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("markwise-bench-" + std::to_string(getpid()));
-    std::ofstream(path, std::ios::binary) << wide;
+    const bench::CanvasImport file(*bench::FullClass());
     for (auto _ : state) {
-        std::string bytes;
         CsvTable cells;
         CsvSheet sheet;
         Message error;
-        if (!LoadCsvBytes(path.string(), bytes, error) || !ReadSheetCells(bytes, cells, error) ||
-            !SheetFromCells(cells, sheet, error)) {
+        if (!file.ReadForColumnList(cells, sheet, error)) {
             state.SkipWithError(English(error).c_str());
             break;
         }
         std::vector<CsvColumnChoice> choices = sheet.columns;
-        for (CsvColumnChoice& choice : choices) // as the preview hands them back
+        for (CsvColumnChoice& choice : choices) // as the column list hands them back
             if (choice.use == CsvColumnUse::Scores)
                 choice.points = choice.points.value_or(choice.proposedPoints);
-        if (!SheetWithChoices(cells, sheet, error, {}, choices)) {
+        auto imported = bench::CanvasImport::NewClass(cells, sheet, choices, error);
+        if (!imported) {
             state.SkipWithError(English(error).c_str());
             break;
         }
-        auto imported = ClassFromSheet(sheet);
         benchmark::DoNotOptimize(imported.get());
     }
-    std::filesystem::remove(path);
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * wide.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.FileSize()));
 }
 BENCHMARK(BM_ImportCanvasWithPreview)->Unit(benchmark::kMillisecond);
 

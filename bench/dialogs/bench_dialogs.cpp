@@ -11,11 +11,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <benchmark/benchmark.h>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 using namespace markwise;
 
@@ -56,16 +53,12 @@ BENCHMARK(BM_FastEditUpdateOnFullClass)->Unit(benchmark::kMillisecond);
 // file read, its columns sorted out and shown in the column list (built, shown and painted),
 // the list's choices taken, and the class built from them.
 void BM_ImportCanvasFileThroughColumnList(benchmark::State& state) {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                       ("markwise-bench-" + std::to_string(getpid()) + ".csv");
-    std::ofstream(path, std::ios::binary) << bench::CanvasFileWithTotals(*bench::FullClass());
+    const bench::CanvasImport file(*bench::FullClass());
     for (auto _ : state) {
-        std::string bytes;
         CsvTable cells;
         CsvSheet sheet;
         Message error;
-        if (!LoadCsvBytes(path.string(), bytes, error) || !ReadSheetCells(bytes, cells, error) ||
-            !SheetFromCells(cells, sheet, error)) {
+        if (!file.ReadForColumnList(cells, sheet, error)) {
             state.SkipWithError(English(error).c_str());
             break;
         }
@@ -81,14 +74,13 @@ void BM_ImportCanvasFileThroughColumnList(benchmark::State& state) {
                 break;
             }
         }
-        if (!SheetWithChoices(cells, sheet, error, {}, choices)) {
+        auto imported = bench::CanvasImport::NewClass(cells, sheet, choices, error);
+        if (!imported) {
             state.SkipWithError(English(error).c_str());
             break;
         }
-        auto imported = ClassFromSheet(sheet);
         benchmark::DoNotOptimize(imported.get());
     }
-    std::filesystem::remove(path);
 }
 BENCHMARK(BM_ImportCanvasFileThroughColumnList)->Unit(benchmark::kMillisecond);
 
