@@ -3,6 +3,7 @@
 #include "archive_string.h"
 #include "encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -57,12 +58,14 @@ std::vector<unsigned char> AssignmentCategoriesPayload(const CMarkwiseDoc& doc) 
     return out;
 }
 
-// Only marks that agree with their scores: one entry per marked score.
+// Only marks that agree with their scores: one entry per marked score. A score past its
+// assignment's last index is not in the file, and neither is its mark.
 std::vector<unsigned char> MarksPayload(const CMarkwiseDoc& doc) {
     std::vector<unsigned char> entries;
     std::uint32_t count = 0;
     for (int a = 0; a < doc.AssignmentsInUse(); ++a) {
-        for (int s = 0; s < doc.StudentsInUse(); ++s) {
+        const int stored = std::min(doc.StudentsInUse(), doc.m_assignments[a].m_lastIndex + 1);
+        for (int s = 0; s < stored; ++s) {
             const ScoreMark mark = doc.GetMark(a, s);
             if (mark == ScoreMark::None)
                 continue;
@@ -166,7 +169,9 @@ bool ReadMarks(RecordReader& in, CMarkwiseDoc& doc) {
         in.Get(mark);
         if (!doc.HoldsScore(a, s) || mark < 1 || mark > 2)
             return in.Fail(Message(MessageId::PolicyMarkOutside));
-        doc.m_assignments[a].m_marks[s] = static_cast<ScoreMark>(mark);
+        // The score itself is not in the file: its mark goes with it.
+        if (s <= doc.m_assignments[a].m_lastIndex)
+            doc.m_assignments[a].m_marks[s] = static_cast<ScoreMark>(mark);
     }
     return true;
 }

@@ -106,6 +106,42 @@ TEST(PolicyFile, RoundTripsAndOldReadersSeeTheOldLayout) {
     EXPECT_EQ(WriteClass(*back), old);
 }
 
+// A score past its assignment's last index is not saved, so neither is its mark: written
+// or read, the mark goes with the score and the rest of the policy stays.
+TEST(PolicyFile, AMarkOnAScoreTheFileDoesNotHoldGoesWithIt) {
+    auto doc = PolicyClass();
+    doc->m_assignments[1].m_lastIndex = 1;
+    doc->StoreMarkedScore(1, 3, 0, ScoreMark::MissingWork);
+    const Bytes bytes = WriteClass(*doc);
+    std::string error;
+    auto back = ReadClass(bytes.data(), bytes.size(), error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_EQ(back->GetMark(1, 3), ScoreMark::None);
+    EXPECT_EQ(back->GetMark(2, 3), ScoreMark::MissingWork);
+    EXPECT_EQ(WriteClass(*back), bytes);
+
+    auto plain = std::make_unique<CMarkwiseDoc>(*doc);
+    plain->m_policy = {};
+    for (int a = 0; a < 3; ++a)
+        plain->m_assignments[a].m_marks.fill(ScoreMark::None);
+    Bytes marks;
+    Put(marks, std::uint32_t{2});
+    for (const std::uint16_t s : {1, 3}) { // stored, then past the last index
+        Put(marks, std::uint16_t{1});
+        Put(marks, s);
+        marks.push_back(static_cast<unsigned char>(ScoreMark::Excused));
+    }
+    plain->m_assignments[1].m_scores[1] = MISSING_SCORE;
+    Bytes body;
+    PutRecord(body, 3, marks);
+    const Bytes file = WithBlock(WriteClass(*plain), body);
+    back = ReadClass(file.data(), file.size(), error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_TRUE(back->m_policyDropped.empty());
+    EXPECT_EQ(back->GetMark(1, 1), ScoreMark::Excused);
+    EXPECT_EQ(back->m_assignments[1].m_marks[3], ScoreMark::None);
+}
+
 TEST(PolicyFile, EveryExampleClassSavesBackByteForByte) {
     int seen = 0;
     const std::filesystem::path examples =
